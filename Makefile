@@ -1,0 +1,65 @@
+# Velmaro: one entry point for set-up, building, running and testing.
+# `make run` and `make test` install what is missing, configure and build.
+
+JOBS      ?= 2
+BUILD     ?= build
+GENERATOR := -G Ninja
+CTEST     := ctest --output-on-failure -j $(JOBS) --timeout 300
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short bench clean
+
+all: release
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/release/build.ninja:
+	cmake -S . -B $(BUILD)/release $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+
+$(BUILD)/debug/build.ninja:
+	cmake -S . -B $(BUILD)/debug $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug
+
+$(BUILD)/asan/build.ninja:
+	cmake -S . -B $(BUILD)/asan $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVELMARO_SANITIZE=ON
+
+$(BUILD)/fuzz/build.ninja:
+	cmake -S . -B $(BUILD)/fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVELMARO_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+
+release: deps $(BUILD)/release/build.ninja
+	cmake --build $(BUILD)/release -j $(JOBS)
+
+debug: deps $(BUILD)/debug/build.ninja
+	cmake --build $(BUILD)/debug -j $(JOBS)
+
+asan: deps $(BUILD)/asan/build.ninja
+	cmake --build $(BUILD)/asan -j $(JOBS)
+
+fuzz-build: deps $(BUILD)/fuzz/build.ninja
+	cmake --build $(BUILD)/fuzz -j $(JOBS)
+
+run: release
+	$(BUILD)/release/app/velmaro
+
+test-release: release
+	$(CTEST) --test-dir $(BUILD)/release
+
+test-asan: asan
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  $(CTEST) --test-dir $(BUILD)/asan
+
+# Every test in the normal and the sanitizer build, then a short fuzzing pass.
+test: test-release test-asan fuzz-short
+
+fuzz-short: fuzz-build
+	FUZZ_SECONDS=10 scripts/run-fuzzers $(BUILD)/fuzz
+
+fuzz: fuzz-build
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers $(BUILD)/fuzz
+
+bench: release
+	scripts/run-benchmarks $(BUILD)/release
+
+clean:
+	rm -rf $(BUILD)

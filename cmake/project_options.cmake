@@ -1,0 +1,23 @@
+# Compiler settings shared by every target of the project.
+
+add_library(velmaro_options INTERFACE)
+target_compile_options(velmaro_options INTERFACE -Wall -Wextra -Werror)
+target_include_directories(velmaro_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+if(VELMARO_SANITIZE)
+  set(velmaro_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_compile_options(${velmaro_sanitizers})
+  add_link_options(-fsanitize=address,undefined)
+  add_compile_definitions(VELMARO_SANITIZE=1)
+endif()
+
+if(VELMARO_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+  add_compile_definitions(VELMARO_SANITIZE=1)
+endif()
+
+# Links a project library or executable with the shared settings.
+function(velmaro_target target)
+  target_link_libraries(${target} PUBLIC velmaro_options)
+endfunction()

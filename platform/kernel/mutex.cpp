@@ -1,0 +1,196 @@
+// Process-local Win32 mutexes: recursive, owned by a thread, optionally named
+// (a second CreateMutexA of the same name opens the same mutex and reports
+// ERROR_ALREADY_EXISTS).
+//
+// The lock word follows the classic three-state futex scheme: 0 free, 1 held,
+// 2 held with waiters. While the process has a single thread no other thread
+// can hold or wait for the lock, so taking and releasing it is a plain store;
+// the C library keeps that flag, and clears it for good when the first thread
+// is created, after which every operation is atomic. The heap takes this lock
+// around every allocation, so the fast path matters.
+#include <linux/futex.h>
+#include <sys/single_threaded.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <ctime>
+#include <map>
+#include <mutex>
+#include <string>
+
+#include "platform/handle_table.h"
+#include "platform/win32.h"
+
+namespace {
+
+using platform::HandleKind;
+
+struct Mutex {
+  std::atomic<int> state{0};
+  pid_t owner = 0;
+  unsigned recursion = 0;
+  unsigned handles = 1;  // open handles; the mutex dies with the last
+  std::string name;
+};
+
+std::mutex registryLock;
+std::map<std::string, Mutex*>& namedMutexes() {
+  static auto* registry = new std::map<std::string, Mutex*>;
+  return *registry;
+}
+
+pid_t currentThread() {
+  static thread_local pid_t id = static_cast<pid_t>(syscall(SYS_gettid));
+  return id;
+}
+
+bool singleThreaded() { return __libc_single_threaded != 0; }
+
+long futex(std::atomic<int>* word, int op, int value, const timespec* timeout) {
+  return syscall(SYS_futex, reinterpret_cast<int*>(word), op, value, timeout, nullptr, 0);
+}
+
+timespec deadlineAfter(DWORD milliseconds) {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  long nanos = now.tv_nsec + static_cast<long>(milliseconds % 1000) * 1000000L;
+  return {now.tv_sec + milliseconds / 1000 + nanos / 1000000000L, nanos % 1000000000L};
+}
+
+// Time left until deadline, or false once it has passed.
+bool remaining(const timespec& deadline, timespec& left) {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  long nanos = (deadline.tv_sec - now.tv_sec) * 1000000000L + (deadline.tv_nsec - now.tv_nsec);
+  if (nanos <= 0) return false;
+  left = {nanos / 1000000000L, nanos % 1000000000L};
+  return true;
+}
+
+// Waits for the lock word; false when the time-out ran out first.
+bool acquireContended(Mutex& m, DWORD milliseconds) {
+  if (milliseconds == 0) return false;
+  timespec deadline{};
+  if (milliseconds != INFINITE) deadline = deadlineAfter(milliseconds);
+  while (m.state.exchange(2, std::memory_order_acquire) != 0) {
+    timespec left{};
+    const timespec* timeout = nullptr;
+    if (milliseconds != INFINITE) {
+      if (!remaining(deadline, left)) return false;
+      timeout = &left;
+    }
+    futex(&m.state, FUTEX_WAIT_PRIVATE, 2, timeout);
+  }
+  return true;
+}
+
+DWORD lock(Mutex& m, DWORD milliseconds) {
+  pid_t self = currentThread();
+  if (m.owner == self) {
+    ++m.recursion;
+    return WAIT_OBJECT_0;
+  }
+  if (singleThreaded() && m.state.load(std::memory_order_relaxed) == 0) {
+    m.state.store(1, std::memory_order_relaxed);
+  } else {
+    int expected = 0;
+    if (!m.state.compare_exchange_strong(expected, 1, std::memory_order_acquire) &&
+        !acquireContended(m, milliseconds))
+      return WAIT_TIMEOUT;
+  }
+  m.owner = self;
+  m.recursion = 1;
+  return WAIT_OBJECT_0;
+}
+
+BOOL unlock(Mutex& m) {
+  if (m.owner != currentThread()) {
+    SetLastError(ERROR_NOT_OWNER);
+    return FALSE;
+  }
+  if (--m.recursion != 0) return TRUE;
+  m.owner = 0;
+  if (singleThreaded()) {
+    m.state.store(0, std::memory_order_relaxed);
+  } else if (m.state.exchange(0, std::memory_order_release) == 2) {
+    futex(&m.state, FUTEX_WAKE_PRIVATE, 1, nullptr);
+  }
+  return TRUE;
+}
+
+Mutex* mutexOf(HANDLE h) {
+  return static_cast<Mutex*>(platform::handleObject(platform::handleFromWin32(h), HandleKind::Mutex));
+}
+
+// Finds or creates the mutex of a name (or a new unnamed one); sets existed.
+Mutex* openMutex(LPCSTR name, bool& existed) {
+  existed = false;
+  if (name == nullptr || *name == '\0') return new Mutex;
+  std::lock_guard guard(registryLock);
+  auto& registry = namedMutexes();
+  auto found = registry.find(name);
+  if (found != registry.end()) {
+    existed = true;
+    ++found->second->handles;
+    return found->second;
+  }
+  auto* m = new Mutex;
+  m->name = name;
+  registry.emplace(m->name, m);
+  return m;
+}
+
+void closeMutex(Mutex* m) {
+  std::lock_guard guard(registryLock);
+  if (--m->handles != 0) return;
+  if (!m->name.empty()) namedMutexes().erase(m->name);
+  delete m;
+}
+
+}  // namespace
+
+HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL bInitialOwner, LPCSTR lpName) {
+  bool existed = false;
+  Mutex* m = openMutex(lpName, existed);
+  platform::HandleValue h = platform::handleCreate(HandleKind::Mutex, m);
+  if (h == 0) {
+    closeMutex(m);
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
+  if (bInitialOwner) lock(*m, INFINITE);
+  SetLastError(existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
+  return platform::handleToWin32<HANDLE>(h);
+}
+
+DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
+  Mutex* m = mutexOf(hHandle);
+  if (!m) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return WAIT_FAILED;
+  }
+  return lock(*m, dwMilliseconds);
+}
+
+BOOL WINAPI ReleaseMutex(HANDLE hMutex) {
+  Mutex* m = mutexOf(hMutex);
+  if (!m) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return FALSE;
+  }
+  return unlock(*m);
+}
+
+BOOL WINAPI CloseHandle(HANDLE hObject) {
+  platform::HandleValue h = platform::handleFromWin32(hObject);
+  Mutex* m = static_cast<Mutex*>(platform::handleObject(h, HandleKind::Mutex));
+  if (!m || !platform::handleRelease(h, HandleKind::Mutex)) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return FALSE;
+  }
+  closeMutex(m);
+  return TRUE;
+}

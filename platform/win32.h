@@ -1,0 +1,99 @@
+// The Win32 subset that Velmaro's layers call, under Win32's own names,
+// argument orders, types and constants, so that code written against it reads
+// (and compiles) as Win32 code.
+//
+// Handles are 32-bit numbers handed out by the platform's handle table and
+// carried in pointer-typed handle types, as Win32 does; the upper bits of the
+// pointer are always zero.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#define WINAPI
+#define CALLBACK
+#define APIENTRY
+
+typedef int BOOL;
+typedef unsigned char BYTE;
+typedef uint16_t WORD;
+typedef uint32_t DWORD;
+typedef int32_t LONG;
+typedef uint32_t UINT;
+typedef int INT;
+typedef char CHAR;
+typedef CHAR* LPSTR;
+typedef const CHAR* LPCSTR;
+typedef void* LPVOID;
+typedef const void* LPCVOID;
+typedef DWORD* LPDWORD;
+typedef uintptr_t UINT_PTR;
+typedef intptr_t LONG_PTR;
+typedef uintptr_t WPARAM;
+typedef intptr_t LPARAM;
+typedef intptr_t LRESULT;
+
+#ifndef TRUE
+#define TRUE 1
+#define FALSE 0
+#endif
+
+#define DECLARE_HANDLE(name) \
+  struct name##__ {          \
+    int unused;              \
+  };                         \
+  typedef struct name##__* name
+
+typedef void* HANDLE;
+DECLARE_HANDLE(HINSTANCE);
+typedef HINSTANCE HMODULE;
+typedef HANDLE HLOCAL;
+DECLARE_HANDLE(HWND);
+
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
+#define INFINITE 0xFFFFFFFFu
+
+// Wait results.
+#define WAIT_OBJECT_0 0x00000000u
+#define WAIT_ABANDONED 0x00000080u
+#define WAIT_TIMEOUT 0x00000102u
+#define WAIT_FAILED 0xFFFFFFFFu
+
+// Error codes reported through GetLastError.
+#define ERROR_SUCCESS 0u
+#define ERROR_INVALID_HANDLE 6u
+#define ERROR_NOT_ENOUGH_MEMORY 8u
+#define ERROR_INVALID_PARAMETER 87u
+#define ERROR_ALREADY_EXISTS 183u
+#define ERROR_NOT_OWNER 288u
+
+typedef struct _SECURITY_ATTRIBUTES {
+  DWORD nLength;
+  LPVOID lpSecurityDescriptor;
+  BOOL bInheritHandle;
+} SECURITY_ATTRIBUTES, *LPSECURITY_ATTRIBUTES;
+
+// Errors.
+DWORD WINAPI GetLastError(void);
+void WINAPI SetLastError(DWORD dwErrCode);
+
+// Kernel objects: process-local mutexes.
+HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES lpMutexAttributes, BOOL bInitialOwner, LPCSTR lpName);
+BOOL WINAPI ReleaseMutex(HANDLE hMutex);
+DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);
+BOOL WINAPI CloseHandle(HANDLE hObject);
+
+// Local memory. Fixed blocks only: the handle is the block's address.
+#define LMEM_FIXED 0x0000u
+#define LMEM_ZEROINIT 0x0040u
+#define LPTR (LMEM_FIXED | LMEM_ZEROINIT)
+HLOCAL WINAPI LocalAlloc(UINT uFlags, size_t uBytes);
+HLOCAL WINAPI LocalFree(HLOCAL hMem);
+
+// Show commands.
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_SHOWDEFAULT 10
+
+// The module: this executable.
+HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);

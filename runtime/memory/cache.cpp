@@ -1,0 +1,171 @@
+#include "runtime/memory/cache.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "runtime/memory/sanitizer.h"
+#include "runtime/values/layout.h"
+
+namespace {
+
+ovMemElement* elementOf(ovMemBlock* block) { return static_cast<ovMemElement*>(block->Data()); }
+
+ovMemBlock* blockOf(ovMemElement* e) { return ovMemBlock::Of(e); }
+
+ovMemBlock* blockAtLink(ovMemLink link) { return link ? blockOf(ovMemElement::At(link)) : nullptr; }
+
+bool isFree(ovMemBlock* block) { return !block->IsEnd() && !block->InUse(); }
+
+// Bytes the block could reach by absorbing the free blocks after it, looking
+// no further than need.
+uint32_t reachableSize(ovMemBlock* block, uint32_t need) {
+  uint32_t size = block->size;
+  for (ovMemBlock* next = block->Following(); size < need && isFree(next); next = next->Following())
+    size += next->size;
+  return size;
+}
+
+}  // namespace
+
+void ovMemCache::Add(ovMemBlock* block) {
+  block->MarkFree();
+  bins[WhichCache(block->size)].Add(elementOf(block));
+  freeBytes += block->size;
+  ++freeBlocks;
+}
+
+void ovMemCache::Remove(ovMemBlock* block) {
+  bins[WhichCache(block->size)].Remove(elementOf(block));
+  freeBytes -= block->size;
+  --freeBlocks;
+}
+
+void ovMemCache::Optimize(ovMemBlock* block) {
+  for (ovMemBlock* next = block->Following(); isFree(next); next = block->Following()) {
+    Remove(next);
+    uint32_t absorbed = next->size;
+    block->size += absorbed;
+    ovMemPoison(next, absorbed);
+  }
+}
+
+void ovMemCache::Empty() {
+  for (ovMemList& bin : bins) bin = ovMemList{};
+  freeBytes = 0;
+  freeBlocks = 0;
+}
+
+ovMemBlock* ovMemCache::NextBlock(ovMemBlock* block) { return blockAtLink(elementOf(block)->next); }
+
+ovMemBlock* ovMemCache::BestFitBin0(uint32_t need) {
+  ovMemBlock* best = nullptr;
+  for (ovMemBlock* b = blockAtLink(bins[0].head); b; b = NextBlock(b)) {
+    if (b->size == need) return b;
+    if (b->size > need && (!best || b->size < best->size)) best = b;
+  }
+  return best;
+}
+
+// Takes a free block of exactly need bytes out of the cache, cutting a larger
+// one and listing what remains; nullptr when none fits.
+ovMemBlock* ovMemCache::TakeBlock(uint32_t need) {
+  int bin = WhichCache(need);
+  ovMemBlock* block = nullptr;
+  if (bin != 0 && !bins[bin].IsEmpty()) block = blockAtLink(bins[bin].head);
+  else block = BestFitBin0(need);
+  if (!block) return nullptr;
+  Remove(block);
+  if (ovMemBlock* rest = block->Chip(need)) Add(rest);
+  return block;
+}
+
+void* ovMemCache::Alloc(uint32_t size, int zero) {
+  if (size > ovMemMaxRequest) return nullptr;
+  ovMemBlock* block = TakeBlock(ovMemBlockSizeFor(size));
+  if (!block) return nullptr;
+  block->MarkInUse(size);
+  if (zero) std::memset(block->Data(), 0, size);
+  return block->Data();
+}
+
+void ovMemCache::Free(void* p) {
+  if (p) Add(ovMemBlock::Of(p));
+}
+
+// Cuts or extends block to hold size bytes; it can (checked by the caller).
+// Bytes that were not part of the old request read as zero.
+void* ovMemCache::ResizeInPlace(ovMemBlock* block, uint32_t size) {
+  uint32_t oldRequested = block->Requested();
+  uint32_t need = ovMemBlockSizeFor(size);
+  while (block->size < need) {
+    ovMemBlock* next = block->Following();
+    Remove(next);
+    block->size += next->size;
+  }
+  if (ovMemBlock* rest = block->Chip(need)) Add(rest);
+  block->MarkInUse(size);
+  if (size > oldRequested) std::memset(static_cast<char*>(block->Data()) + oldRequested, 0, size - oldRequested);
+  return block->Data();
+}
+
+// Grows a text, list, external or instance whose block cannot grow in place
+// by moving its variable part into a block of its own; the object's header
+// stays where it is, so every reference to it stays valid.
+void* ovMemCache::MoveVariablePart(void* object, uint32_t size) {
+  ovMemBlock* block = ovMemBlock::Of(object);
+  uint16_t kind = ovKindAt(object);
+  uint32_t offset = ovVariablePartOffset(kind);
+  uint32_t partSize = std::max<uint32_t>(size - offset, sizeof(void*));
+  char** field = reinterpret_cast<char**>(static_cast<char*>(object) + offset);
+  bool outOfLine = (block->flags & ovOutOfLineFlag(kind)) != 0;
+  char* oldPart = outOfLine ? *field : reinterpret_cast<char*>(field);
+  uint32_t oldPartSize = outOfLine ? ovMemBlock::Of(oldPart)->Requested() : block->Requested() - offset;
+
+  void* part = Alloc(partSize, 1);
+  if (!part) return nullptr;
+  std::memcpy(part, oldPart, std::min(oldPartSize, partSize));
+  if (outOfLine) {
+    Free(oldPart);
+  } else {
+    block->flags = static_cast<uint16_t>(block->flags | ovOutOfLineFlag(kind) | ovMemFlagValue);
+    uint32_t objectSize = offset + sizeof(void*);
+    if (ovMemBlock* rest = block->Chip(ovMemBlockSizeFor(objectSize))) Add(rest);
+    block->MarkInUse(objectSize);
+  }
+  *field = static_cast<char*>(part);
+  return object;
+}
+
+// Moves an ordinary block: a new block, the old bytes copied, the old freed.
+void* ovMemCache::MoveBlock(void* p, uint32_t size) {
+  ovMemBlock* block = ovMemBlock::Of(p);
+  void* moved = Alloc(size, 1);
+  if (!moved) return nullptr;
+  std::memcpy(moved, p, std::min(block->Requested(), size));
+  ovMemBlock::Of(moved)->flags = static_cast<uint16_t>(ovMemBlock::Of(moved)->flags | (block->flags & 0xFF00));
+  Free(p);
+  return moved;
+}
+
+void* ovMemCache::ReAlloc(void* p, uint32_t size) {
+  if (!p) return Alloc(size, 1);
+  if (size > ovMemMaxRequest) return nullptr;
+  ovMemBlock* block = ovMemBlock::Of(p);
+  bool isValue = (block->flags & ovMemFlagValue) != 0;
+  uint16_t kind = isValue ? ovKindAt(p) : 0;
+  uint32_t offset = ovVariablePartOffset(kind);
+
+  // A value whose variable part is out of line resizes that part's block.
+  ovMemBlock* target = block;
+  uint32_t targetSize = size;
+  if (isValue && (block->flags & ovOutOfLineFlag(kind))) {
+    target = ovMemBlock::Of(ovVariablePart(p));
+    targetSize = std::max<uint32_t>(size - offset, sizeof(void*));
+  }
+  if (reachableSize(target, ovMemBlockSizeFor(targetSize)) >= ovMemBlockSizeFor(targetSize)) {
+    ResizeInPlace(target, targetSize);
+    return p;
+  }
+  if (offset != 0) return MoveVariablePart(p, size);
+  return MoveBlock(p, size);
+}

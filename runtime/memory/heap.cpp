@@ -1,0 +1,144 @@
+#include "runtime/memory/heap.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "runtime/memory/sanitizer.h"
+#include "runtime/values/layout.h"
+
+ovMemCache* ovRunTimeCache = nullptr;
+ovMemHeap* ovRunTimeHeap = nullptr;
+
+namespace {
+
+constexpr uint32_t kLargeRequest = 0x3FFE0;
+constexpr size_t kEndMarkerSize = 8;
+
+// RAII hold of a heap's mutex.
+class HeapLock {
+ public:
+  explicit HeapLock(ovMemHeap& heap) : heap_(heap) { heap_.LockMutex(); }
+  ~HeapLock() { heap_.UnlockMutex(); }
+  HeapLock(const HeapLock&) = delete;
+  HeapLock& operator=(const HeapLock&) = delete;
+
+ private:
+  ovMemHeap& heap_;
+};
+
+size_t subHeapBytes(uint32_t size) { return sizeof(ovMemSubHeap) + size + kEndMarkerSize; }
+
+ovMemSubHeap* subHeapAt(ovMemLink link) {
+  return reinterpret_cast<ovMemSubHeap*>(ovMemElement::At(link));
+}
+
+}  // namespace
+
+ovMemSubHeap* ovMemSubHeap::Alloc(uint32_t size) {
+  auto* subHeap = static_cast<ovMemSubHeap*>(ovMemArenaCommit(subHeapBytes(size)));
+  if (!subHeap) return nullptr;
+  subHeap->size = size;
+  ovMemBlock* block = subHeap->FirstBlock();
+  block->size = size;  // the end marker after it is zero already
+  return subHeap;
+}
+
+void ovMemSubHeap::Release(ovMemSubHeap* subHeap) {
+  size_t bytes = subHeapBytes(subHeap->size);
+  ovMemUnpoison(subHeap, bytes);
+  ovMemArenaRelease(subHeap, bytes);
+}
+
+void ovMemSubHeap::Optimize(ovMemCache& cache) {
+  for (ovMemBlock* block = FirstBlock(); !block->IsEnd(); block = block->Following()) {
+    if (block->InUse()) continue;
+    for (ovMemBlock* next = block->Following(); !next->IsEnd() && !next->InUse(); next = block->Following())
+      block->size += next->size;
+    cache.Add(block);
+  }
+}
+
+ovMemHeap::ovMemHeap(uint32_t firstSubHeap) {
+  if (!AllocateSubHeap(firstSubHeap)) ovMemExhausted(firstSubHeap);
+  mutex = CreateMutexA(nullptr, FALSE, "ovMemHeap::hSerializeMutex");
+}
+
+ovMemHeap::~ovMemHeap() {
+  LockMutex();
+  UnlockMutex();
+  CloseHandle(mutex);
+  // The cache is shared: forget every listed block before the sub-heaps go.
+  // Another heap's free blocks come back on its next failure path.
+  if (ovRunTimeCache) ovRunTimeCache->Empty();
+  while (!subHeaps.IsEmpty()) {
+    ovMemSubHeap* subHeap = subHeapAt(subHeaps.head);
+    subHeaps.Remove(&subHeap->link);
+    ovMemSubHeap::Release(subHeap);
+  }
+}
+
+void ovMemHeap::LockMutex() { WaitForSingleObject(mutex, INFINITE); }
+
+void ovMemHeap::UnlockMutex() { ReleaseMutex(mutex); }
+
+bool ovMemHeap::AllocateSubHeap(uint32_t size) {
+  ovMemSubHeap* subHeap = ovMemSubHeap::Alloc(size);
+  if (!subHeap) return false;
+  subHeaps.Add(&subHeap->link);
+  ovRunTimeCache->Add(subHeap->FirstBlock());
+  return true;
+}
+
+void ovMemHeap::Optimize() {
+  for (ovMemLink link = subHeaps.head; link; link = subHeapAt(link)->link.next)
+    subHeapAt(link)->Optimize(*ovRunTimeCache);
+}
+
+// Tries attempt; then again after merging every free block; then again after
+// adding a sub-heap big enough for size.
+template <typename Attempt>
+void* ovMemHeap::WithRetries(uint32_t size, Attempt attempt) {
+  if (void* p = attempt()) return p;
+  ovRunTimeCache->Empty();
+  Optimize();
+  if (void* p = attempt()) return p;
+  if (size > ovMemMaxRequest) return nullptr;
+  uint32_t subHeapSize = ovMemDefaultSubHeapSize;
+  if (size > kLargeRequest) subHeapSize = ((size + 15u) & ~15u) + ovMemDefaultSubHeapSize;
+  if (!AllocateSubHeap(subHeapSize)) return nullptr;
+  return attempt();
+}
+
+void* ovMemHeap::Alloc(uint32_t size, int zero, uint16_t ownerFlags) {
+  HeapLock hold(*this);
+  void* p = WithRetries(size, [&] { return ovRunTimeCache->Alloc(size, zero); });
+  if (!p) return nullptr;
+  ++liveCount;
+  ovMemBlock* block = ovMemBlock::Of(p);
+  block->flags = static_cast<uint16_t>(block->flags | (ownerFlags & 0xFF00));
+  return p;
+}
+
+void* ovMemHeap::ReAlloc(void* p, uint32_t size) {
+  HeapLock hold(*this);
+  void* result = WithRetries(size, [&] { return ovRunTimeCache->ReAlloc(p, size); });
+  if (result && !p) ++liveCount;
+  return result;
+}
+
+void ovMemHeap::Free(void* p) {
+  if (!p) return;
+  HeapLock hold(*this);
+  ovMemBlock* block = ovMemBlock::Of(p);
+  if ((block->flags & ovMemFlagValue) && (block->flags & ovOutOfLineFlag(ovKindAt(p))))
+    ovRunTimeCache->Free(ovVariablePart(p));
+  ovRunTimeCache->Free(p);
+  --liveCount;
+}
+
+void ovMemExhausted(uint32_t size) {
+  std::fprintf(stderr, "velmaro: out of memory: the run-time heap cannot supply %u more bytes\n", size);
+  std::_Exit(EXIT_FAILURE);
+}
+
+uint32_t ovMemGetBlockSize(const void* p) { return p ? ovMemBlock::Of(p)->Requested() : 0; }

@@ -1,0 +1,26 @@
+// Bringing the run-time's process-wide objects to life and releasing them.
+#pragma once
+
+#include "platform/win32.h"
+
+// The instance handle given to the entry point.
+extern HINSTANCE ghDLLInstance;
+
+// The run-time's own window state: the instance, the handle of its text
+// output window (0 until first opened) and a spare word.
+struct ovGlobalRecord {
+  HINSTANCE instance;
+  HWND outputWindow;
+  uint32_t spare;
+};
+extern ovGlobalRecord Global;
+
+// Creates, in order: the free-block cache, the heap (first sub-heap and
+// mutex), the visit table, the seven shared constants and gLocalThread.
+void ovRunTimeStartup();
+// Releases them: constants and thread record directly, then the visit
+// table, the cache and the heap. Values must not be touched afterwards.
+void ovRunTimeShutdown();
+
+void ovRunTimeStartup_Objects();
+void ovRunTimeShutdown_Objects();

@@ -1,0 +1,19 @@
+// Allocation of value objects from the run-time heap.
+//
+// Heap exhaustion is fatal for values: no caller could go on with an object
+// that was not made or did not grow, so these end the process with a message
+// instead of answering nullptr.
+#pragma once
+
+#include <cstdint>
+
+#include "runtime/values/value.h"
+
+// A zero-filled value object of size bytes with its kind set and one use.
+ovC_object* ovAllocValue(uint16_t kind, uint32_t size);
+
+// Resizes a value object to size bytes; its header stays in place.
+void ovResizeValue(ovC_object* v, uint32_t size);
+
+// Returns a value object's memory to the heap (no use-count logic).
+void ovFreeValue(ovC_object* v);
