@@ -4,6 +4,12 @@ add_library(velmaro_options INTERFACE)
 target_compile_options(velmaro_options INTERFACE -Wall -Wextra -Werror)
 target_include_directories(velmaro_options INTERFACE ${PROJECT_SOURCE_DIR})
 
+# Release builds optimise across files: the heap's hot path runs through the
+# platform's mutex calls and the handle table.
+if(CMAKE_BUILD_TYPE STREQUAL "Release")
+  set(CMAKE_INTERPROCEDURAL_OPTIMIZATION ON)
+endif()
+
 if(VELMARO_SANITIZE)
   set(velmaro_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_compile_options(${velmaro_sanitizers})

@@ -4,25 +4,19 @@
 #include <mutex>
 
 namespace platform {
+
+std::atomic<detail::HandleEntry*> detail::handleChunks[detail::kHandleChunkCount] = {};
+
 namespace {
 
-constexpr unsigned kChunkBits = 8;
-constexpr unsigned kChunkSize = 1u << kChunkBits;
-constexpr unsigned kChunkCount = 256;  // 65536 entries in all.
-constexpr unsigned kLastIndex = kChunkSize * kChunkCount - 2;  // keeps 0xFFFFFFFF free
+using Entry = detail::HandleEntry;
+constexpr unsigned kChunkBits = detail::kHandleChunkBits;
+constexpr unsigned kChunkSize = detail::kHandleChunkSize;
+constexpr unsigned kLastIndex = kChunkSize * detail::kHandleChunkCount - 2;  // keeps 0xFFFFFFFF free
 
-// An entry's tag packs generation (high 16 bits) and kind (low 8 bits) into
-// one atomic word, so lookups need no lock; creation and release take one.
-struct Entry {
-  std::atomic<uint32_t> tag{0};
-  void* object = nullptr;
-  uint16_t generation = 0;
-  uint16_t nextFree = 0;
-};
-
+// The bookkeeping of creation and release, under one lock.
 struct Table {
   std::mutex lock;
-  std::atomic<Entry*> chunks[kChunkCount] = {};
   unsigned used = 0;       // highest index handed out so far
   // Released indexes wait in first-in first-out order, so an index comes
   // back as late as possible and a stale handle stays refused for long.
@@ -31,40 +25,41 @@ struct Table {
   unsigned counts[256] = {};
 };
 
-Table& table() {
-  static Table* instance = new Table;  // lives for the whole process
-  return *instance;
-}
+// Constant-initialised, so lookups need no initialisation guard; never
+// destroyed, so handles stay valid until the process ends.
+constinit Table theTable;
+
+Table& table() { return theTable; }
 
 uint32_t tagOf(uint16_t generation, HandleKind kind) {
   return (static_cast<uint32_t>(generation) << 16) | static_cast<uint32_t>(kind);
 }
 
-Entry* entryAt(Table& t, unsigned index) {
-  Entry* chunk = t.chunks[index >> kChunkBits].load(std::memory_order_acquire);
+Entry* entryAt(unsigned index) {
+  Entry* chunk = detail::handleChunks[index >> kChunkBits].load(std::memory_order_acquire);
   return chunk ? &chunk[index & (kChunkSize - 1)] : nullptr;
 }
 
 Entry* newEntry(Table& t, unsigned& index) {
   if (t.freeHead != 0) {
     index = t.freeHead;
-    Entry* e = entryAt(t, index);
+    Entry* e = entryAt(index);
     t.freeHead = e->nextFree;
     if (t.freeHead == 0) t.freeTail = 0;
     return e;
   }
   if (t.used >= kLastIndex) return nullptr;
   index = ++t.used;
-  auto& slot = t.chunks[index >> kChunkBits];
+  auto& slot = detail::handleChunks[index >> kChunkBits];
   if (!slot.load(std::memory_order_relaxed)) slot.store(new Entry[kChunkSize], std::memory_order_release);
-  return entryAt(t, index);
+  return entryAt(index);
 }
 
 Entry* liveEntry(HandleValue handle, HandleKind kind) {
   unsigned index = handle & 0xFFFF;
   uint16_t generation = static_cast<uint16_t>(handle >> 16);
   if (index == 0 || generation == 0 || kind == HandleKind::Free) return nullptr;
-  Entry* e = entryAt(table(), index);
+  Entry* e = entryAt(index);
   if (!e || e->tag.load(std::memory_order_acquire) != tagOf(generation, kind)) return nullptr;
   return e;
 }
@@ -84,15 +79,10 @@ HandleValue handleCreate(HandleKind kind, void* object) {
   return (static_cast<HandleValue>(e->generation) << 16) | index;
 }
 
-void* handleObject(HandleValue handle, HandleKind kind) {
-  Entry* e = liveEntry(handle, kind);
-  return e ? e->object : nullptr;
-}
-
 HandleKind handleKind(HandleValue handle) {
   unsigned index = handle & 0xFFFF;
   if (index == 0 || (handle >> 16) == 0) return HandleKind::Free;
-  Entry* e = entryAt(table(), index);
+  Entry* e = entryAt(index);
   if (!e) return HandleKind::Free;
   uint32_t tag = e->tag.load(std::memory_order_acquire);
   if ((tag >> 16) != (handle >> 16)) return HandleKind::Free;
@@ -108,7 +98,7 @@ bool handleRelease(HandleValue handle, HandleKind kind) {
   e->object = nullptr;
   auto index = static_cast<uint16_t>(handle & 0xFFFF);
   e->nextFree = 0;
-  if (t.freeTail != 0) entryAt(t, t.freeTail)->nextFree = index;
+  if (t.freeTail != 0) entryAt(t.freeTail)->nextFree = index;
   else t.freeHead = index;
   t.freeTail = index;
   --t.counts[static_cast<uint8_t>(kind)];

@@ -8,6 +8,7 @@
 // handle is 0.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 namespace platform {
@@ -36,8 +37,39 @@ using HandleValue = uint32_t;
 // Stores object under a new handle of the given kind; 0 when the table is full.
 HandleValue handleCreate(HandleKind kind, void* object);
 
-// The object of a live handle of that kind, or nullptr.
-void* handleObject(HandleValue handle, HandleKind kind);
+namespace detail {
+
+// An entry's tag packs generation (high 16 bits) and kind (low 8 bits) into
+// one atomic word, so lookups need no lock; creation and release take one.
+struct HandleEntry {
+  std::atomic<uint32_t> tag{0};
+  void* object = nullptr;
+  uint16_t generation = 0;
+  uint16_t nextFree = 0;
+};
+
+constexpr unsigned kHandleChunkBits = 8;
+constexpr unsigned kHandleChunkSize = 1u << kHandleChunkBits;
+constexpr unsigned kHandleChunkCount = 256;  // 65536 entries in all
+
+// Entries come in chunks that are allocated once and never freed, so a
+// lookup needs no lock.
+extern std::atomic<HandleEntry*> handleChunks[kHandleChunkCount];
+
+}  // namespace detail
+
+// The object of a live handle of that kind, or nullptr. Inline because every
+// mutex wait and release of the heap goes through it.
+inline void* handleObject(HandleValue handle, HandleKind kind) {
+  detail::HandleEntry* chunk = detail::handleChunks[(handle >> detail::kHandleChunkBits) & 0xFF].load(std::memory_order_acquire);
+  if (!chunk) return nullptr;
+  detail::HandleEntry& entry = chunk[handle & (detail::kHandleChunkSize - 1)];
+  // Live entries never have generation 0, so a made-up handle of generation
+  // 0 cannot match one; Free is never a kind that is looked up.
+  uint32_t expected = (handle & 0xFFFF0000u) | static_cast<uint32_t>(kind);
+  if (kind == HandleKind::Free || entry.tag.load(std::memory_order_acquire) != expected) return nullptr;
+  return entry.object;
+}
 
 // The kind of a live handle, or HandleKind::Free for a stale or unknown one.
 HandleKind handleKind(HandleValue handle);

@@ -28,9 +28,15 @@ namespace {
 
 using platform::HandleKind;
 
+// A thread is identified by the address of a thread-local byte: constant
+// initialised, so asking costs one instruction.
+using ThreadId = const void*;
+thread_local const char threadMarker = 0;
+ThreadId currentThread() { return &threadMarker; }
+
 struct Mutex {
   std::atomic<int> state{0};
-  pid_t owner = 0;
+  ThreadId owner = nullptr;
   unsigned recursion = 0;
   unsigned handles = 1;  // open handles; the mutex dies with the last
   std::string name;
@@ -40,11 +46,6 @@ std::mutex registryLock;
 std::map<std::string, Mutex*>& namedMutexes() {
   static auto* registry = new std::map<std::string, Mutex*>;
   return *registry;
-}
-
-pid_t currentThread() {
-  static thread_local pid_t id = static_cast<pid_t>(syscall(SYS_gettid));
-  return id;
 }
 
 bool singleThreaded() { return __libc_single_threaded != 0; }
@@ -87,39 +88,51 @@ bool acquireContended(Mutex& m, DWORD milliseconds) {
   return true;
 }
 
-DWORD lock(Mutex& m, DWORD milliseconds) {
-  pid_t self = currentThread();
+// Takes the lock word when it is not free: atomically, waiting as long as
+// the time-out allows. Kept out of line so that the uncontended path stays
+// short.
+[[gnu::noinline, gnu::cold]] DWORD lockSlow(Mutex& m, DWORD milliseconds) {
+  int expected = 0;
+  if (!m.state.compare_exchange_strong(expected, 1, std::memory_order_acquire) &&
+      !acquireContended(m, milliseconds))
+    return WAIT_TIMEOUT;
+  m.owner = currentThread();
+  m.recursion = 1;
+  return WAIT_OBJECT_0;
+}
+
+inline DWORD lock(Mutex& m, DWORD milliseconds) {
+  ThreadId self = currentThread();
   if (m.owner == self) {
     ++m.recursion;
     return WAIT_OBJECT_0;
   }
-  if (singleThreaded() && m.state.load(std::memory_order_relaxed) == 0) {
-    m.state.store(1, std::memory_order_relaxed);
-  } else {
-    int expected = 0;
-    if (!m.state.compare_exchange_strong(expected, 1, std::memory_order_acquire) &&
-        !acquireContended(m, milliseconds))
-      return WAIT_TIMEOUT;
-  }
+  if (!singleThreaded() || m.state.load(std::memory_order_relaxed) != 0) return lockSlow(m, milliseconds);
+  m.state.store(1, std::memory_order_relaxed);
   m.owner = self;
   m.recursion = 1;
   return WAIT_OBJECT_0;
 }
 
-BOOL unlock(Mutex& m) {
-  if (m.owner != currentThread()) {
-    SetLastError(ERROR_NOT_OWNER);
-    return FALSE;
-  }
+[[gnu::noinline, gnu::cold]] BOOL notOwner() {
+  SetLastError(ERROR_NOT_OWNER);
+  return FALSE;
+}
+
+[[gnu::noinline]] void unlockShared(Mutex& m) {
+  if (m.state.exchange(0, std::memory_order_release) == 2) futex(&m.state, FUTEX_WAKE_PRIVATE, 1, nullptr);
+}
+
+inline BOOL unlock(Mutex& m) {
+  if (m.owner != currentThread()) return notOwner();
   if (--m.recursion != 0) return TRUE;
-  m.owner = 0;
-  if (singleThreaded()) {
-    m.state.store(0, std::memory_order_relaxed);
-  } else if (m.state.exchange(0, std::memory_order_release) == 2) {
-    futex(&m.state, FUTEX_WAKE_PRIVATE, 1, nullptr);
-  }
+  m.owner = nullptr;
+  if (singleThreaded()) m.state.store(0, std::memory_order_relaxed);
+  else unlockShared(m);
   return TRUE;
 }
+
+[[gnu::noinline, gnu::cold]] void invalidHandle() { SetLastError(ERROR_INVALID_HANDLE); }
 
 Mutex* mutexOf(HANDLE h) {
   return static_cast<Mutex*>(platform::handleObject(platform::handleFromWin32(h), HandleKind::Mutex));
@@ -169,7 +182,7 @@ HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL bInitialOwner, LPCSTR lpN
 DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
   Mutex* m = mutexOf(hHandle);
   if (!m) {
-    SetLastError(ERROR_INVALID_HANDLE);
+    invalidHandle();
     return WAIT_FAILED;
   }
   return lock(*m, dwMilliseconds);
@@ -178,7 +191,7 @@ DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
 BOOL WINAPI ReleaseMutex(HANDLE hMutex) {
   Mutex* m = mutexOf(hMutex);
   if (!m) {
-    SetLastError(ERROR_INVALID_HANDLE);
+    invalidHandle();
     return FALSE;
   }
   return unlock(*m);

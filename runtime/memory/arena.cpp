@@ -21,7 +21,6 @@ struct Region {
 // of its own for the rare commit and release.
 struct Arena {
   std::mutex lock;
-  char* base = nullptr;
   size_t reserved = 0;
   size_t limit = 0;      // 0: no cap below the reservation
   size_t committed = 0;  // bytes in live regions
@@ -39,7 +38,7 @@ bool reserve() {
   for (size_t bytes = kLargestReservation; bytes >= kSmallestReservation; bytes /= 2) {
     void* p = mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     if (p != MAP_FAILED) {
-      arena.base = static_cast<char*>(p);
+      ovMemArenaBase = static_cast<char*>(p);
       arena.reserved = bytes;
       return true;
     }
@@ -64,9 +63,11 @@ bool reuseReleased(size_t bytes, size_t& offset) {
 
 }  // namespace
 
+char* ovMemArenaBase = nullptr;
+
 void* ovMemArenaCommit(size_t bytes) {
   std::lock_guard guard(arena.lock);
-  if (!arena.base && !reserve()) return nullptr;
+  if (!ovMemArenaBase && !reserve()) return nullptr;
   bytes = roundToPage(bytes);
   size_t cap = arena.limit ? std::min(arena.limit, arena.reserved) : arena.reserved;
   if (bytes > cap || arena.committed > cap - bytes) return nullptr;
@@ -76,7 +77,7 @@ void* ovMemArenaCommit(size_t bytes) {
     offset = arena.top;
     arena.top += bytes;
   }
-  char* region = arena.base + offset;
+  char* region = ovMemArenaBase + offset;
   if (mprotect(region, bytes, PROT_READ | PROT_WRITE) != 0) return nullptr;
   arena.committed += bytes;
   return region;
@@ -91,7 +92,7 @@ void ovMemArenaRelease(void* region, size_t bytes) {
   madvise(start, bytes, MADV_DONTNEED);
   mprotect(start, bytes, PROT_NONE);
   arena.committed -= bytes;
-  arena.released.push_back({static_cast<size_t>(start - arena.base), bytes});
+  arena.released.push_back({static_cast<size_t>(start - ovMemArenaBase), bytes});
   if (arena.committed == 0) {
     arena.released.clear();
     arena.top = 0;
@@ -102,10 +103,3 @@ void ovMemArenaSetLimit(size_t bytes) {
   std::lock_guard guard(arena.lock);
   arena.limit = bytes;
 }
-
-ovMemLink ovMemLinkOf(const void* p) {
-  if (!p) return 0;
-  return static_cast<ovMemLink>((static_cast<const char*>(p) - arena.base) / 8 + 1);
-}
-
-void* ovMemAddressOf(ovMemLink link) { return link ? arena.base + size_t{link - 1} * 8 : nullptr; }

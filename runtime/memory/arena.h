@@ -24,6 +24,14 @@ void ovMemArenaRelease(void* region, size_t bytes);
 // exhaustion); 0 restores the full reservation.
 void ovMemArenaSetLimit(size_t bytes);
 
-// Link <-> address conversion for addresses inside the arena.
-ovMemLink ovMemLinkOf(const void* p);
-void* ovMemAddressOf(ovMemLink link);
+// The start of the reserved range (nullptr until the first commit).
+extern char* ovMemArenaBase;
+
+// Link <-> address conversion for addresses inside the arena. Link 1 is the
+// arena's first byte, so no address has link 0.
+inline ovMemLink ovMemLinkOf(const void* p) {
+  if (!p) return 0;
+  return static_cast<ovMemLink>((static_cast<const char*>(p) - ovMemArenaBase) / 8 + 1);
+}
+
+inline void* ovMemAddressOf(ovMemLink link) { return link ? ovMemArenaBase + size_t{link - 1} * 8 : nullptr; }

@@ -26,21 +26,3 @@ void ovMemBlock::MarkFree() {
   ovMemPoison(Data(), size - sizeof(ovMemBlock));
   ovMemUnpoison(Data(), sizeof(ovMemElement));
 }
-
-void ovMemList::Add(ovMemElement* e) {
-  ovMemLink link = ovMemLinkOf(e);
-  e->previous = 0;
-  e->next = head;
-  if (head) ovMemElement::At(head)->previous = link;
-  else tail = link;
-  head = link;
-  ++additions;
-}
-
-void ovMemList::Remove(ovMemElement* e) {
-  if (e->previous) ovMemElement::At(e->previous)->next = e->next;
-  else head = e->next;
-  if (e->next) ovMemElement::At(e->next)->previous = e->previous;
-  else tail = e->previous;
-  e->next = e->previous = 0;
-}

@@ -69,7 +69,23 @@ struct ovMemList {
   ovMemLink tail = 0;
   uint32_t additions = 0;  // counts every Add, never decreased
 
-  void Add(ovMemElement* e);
-  void Remove(ovMemElement* e);
+  void Add(ovMemElement* e) {
+    ovMemLink link = ovMemLinkOf(e);
+    e->previous = 0;
+    e->next = head;
+    if (head) ovMemElement::At(head)->previous = link;
+    else tail = link;
+    head = link;
+    ++additions;
+  }
+
+  void Remove(ovMemElement* e) {
+    if (e->previous) ovMemElement::At(e->previous)->next = e->next;
+    else head = e->next;
+    if (e->next) ovMemElement::At(e->next)->previous = e->previous;
+    else tail = e->previous;
+    e->next = e->previous = 0;
+  }
+
   bool IsEmpty() const { return head == 0; }
 };

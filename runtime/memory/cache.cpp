@@ -16,6 +16,21 @@ ovMemBlock* blockAtLink(ovMemLink link) { return link ? blockOf(ovMemElement::At
 
 bool isFree(ovMemBlock* block) { return !block->IsEnd() && !block->InUse(); }
 
+// Zeroes the requested bytes of a block. Small requests (value objects) are
+// cleared a word at a time up to the next word boundary, which stays inside
+// the block; the sanitizer build guards those slack bytes, so it clears
+// exactly the request.
+void zeroData(void* data, uint32_t size) {
+#if !defined(VELMARO_SANITIZE)
+  if (size <= 64) {
+    auto* words = static_cast<uint64_t*>(data);
+    for (uint32_t i = 0; i < (size + 7) / 8; ++i) words[i] = 0;
+    return;
+  }
+#endif
+  std::memset(data, 0, size);
+}
+
 // Bytes the block could reach by absorbing the free blocks after it, looking
 // no further than need.
 uint32_t reachableSize(ovMemBlock* block, uint32_t need) {
@@ -66,13 +81,23 @@ ovMemBlock* ovMemCache::BestFitBin0(uint32_t need) {
   return best;
 }
 
-// Takes a free block of exactly need bytes out of the cache, cutting a larger
-// one and listing what remains; nullptr when none fits.
-ovMemBlock* ovMemCache::TakeBlock(uint32_t need) {
+// The head of an exact-size bin (16, 32 or 48 bytes), taken out of the
+// cache; nullptr when need has no such bin or the bin is empty. The hot path
+// of every small allocation.
+ovMemBlock* ovMemCache::TakeExact(uint32_t need) {
   int bin = WhichCache(need);
-  ovMemBlock* block = nullptr;
-  if (bin != 0 && !bins[bin].IsEmpty()) block = blockAtLink(bins[bin].head);
-  else block = BestFitBin0(need);
+  if (bin == 0 || bins[bin].IsEmpty()) return nullptr;
+  ovMemElement* head = ovMemElement::At(bins[bin].head);
+  bins[bin].Remove(head);
+  freeBytes -= need;
+  --freeBlocks;
+  return blockOf(head);
+}
+
+// The best fit from bin 0, cut to need with the rest listed again; nullptr
+// when none fits.
+ovMemBlock* ovMemCache::TakeBestFit(uint32_t need) {
+  ovMemBlock* block = BestFitBin0(need);
   if (!block) return nullptr;
   Remove(block);
   if (ovMemBlock* rest = block->Chip(need)) Add(rest);
@@ -81,10 +106,12 @@ ovMemBlock* ovMemCache::TakeBlock(uint32_t need) {
 
 void* ovMemCache::Alloc(uint32_t size, int zero) {
   if (size > ovMemMaxRequest) return nullptr;
-  ovMemBlock* block = TakeBlock(ovMemBlockSizeFor(size));
+  uint32_t need = ovMemBlockSizeFor(size);
+  ovMemBlock* block = TakeExact(need);
+  if (!block) block = TakeBestFit(need);
   if (!block) return nullptr;
   block->MarkInUse(size);
-  if (zero) std::memset(block->Data(), 0, size);
+  if (zero) zeroData(block->Data(), size);
   return block->Data();
 }
 

@@ -40,7 +40,8 @@ struct ovMemCache {
   }
 
  private:
-  ovMemBlock* TakeBlock(uint32_t need);
+  ovMemBlock* TakeExact(uint32_t need);
+  [[gnu::noinline]] ovMemBlock* TakeBestFit(uint32_t need);
   void* ResizeInPlace(ovMemBlock* block, uint32_t size);
   void* MoveVariablePart(void* object, uint32_t size);
   void* MoveBlock(void* p, uint32_t size);

@@ -1,5 +1,7 @@
 #include "runtime/memory/heap.h"
 
+#include <sys/single_threaded.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,16 +16,27 @@ namespace {
 constexpr uint32_t kLargeRequest = 0x3FFE0;
 constexpr size_t kEndMarkerSize = 8;
 
-// RAII hold of a heap's mutex.
+// RAII hold of a heap's mutex for one operation. While the process has a
+// single thread nothing can contend for the heap, and that thread cannot
+// start another in the middle of a heap operation, so the mutex is taken
+// only once a second thread exists -- as the C library's allocator does.
+// Measured on the allocation benchmark, taking it anyway makes a small
+// allocation and release about 1.7 times as slow as malloc and free, instead
+// of on a par with them.
 class HeapLock {
  public:
-  explicit HeapLock(ovMemHeap& heap) : heap_(heap) { heap_.LockMutex(); }
-  ~HeapLock() { heap_.UnlockMutex(); }
+  explicit HeapLock(ovMemHeap& heap) : heap_(heap), locked_(__libc_single_threaded == 0) {
+    if (locked_) heap_.LockMutex();
+  }
+  ~HeapLock() {
+    if (locked_) heap_.UnlockMutex();
+  }
   HeapLock(const HeapLock&) = delete;
   HeapLock& operator=(const HeapLock&) = delete;
 
  private:
   ovMemHeap& heap_;
+  bool locked_;
 };
 
 size_t subHeapBytes(uint32_t size) { return sizeof(ovMemSubHeap) + size + kEndMarkerSize; }
@@ -90,8 +103,7 @@ bool ovMemHeap::AllocateSubHeap(uint32_t size) {
 }
 
 void ovMemHeap::Optimize() {
-  for (ovMemLink link = subHeaps.head; link; link = subHeapAt(link)->link.next)
-    subHeapAt(link)->Optimize(*ovRunTimeCache);
+  ForEachSubHeap([](ovMemSubHeap* subHeap) { subHeap->Optimize(*ovRunTimeCache); });
 }
 
 // Tries attempt; then again after merging every free block; then again after
@@ -99,6 +111,11 @@ void ovMemHeap::Optimize() {
 template <typename Attempt>
 void* ovMemHeap::WithRetries(uint32_t size, Attempt attempt) {
   if (void* p = attempt()) return p;
+  return RetryAfterMerging(size, attempt);
+}
+
+template <typename Attempt>
+void* ovMemHeap::RetryAfterMerging(uint32_t size, Attempt attempt) {
   ovRunTimeCache->Empty();
   Optimize();
   if (void* p = attempt()) return p;
@@ -109,9 +126,14 @@ void* ovMemHeap::WithRetries(uint32_t size, Attempt attempt) {
   return attempt();
 }
 
+void* ovMemHeap::AllocAfterMerging(uint32_t size, int zero) {
+  return RetryAfterMerging(size, [&] { return ovRunTimeCache->Alloc(size, zero); });
+}
+
 void* ovMemHeap::Alloc(uint32_t size, int zero, uint16_t ownerFlags) {
   HeapLock hold(*this);
-  void* p = WithRetries(size, [&] { return ovRunTimeCache->Alloc(size, zero); });
+  void* p = ovRunTimeCache->Alloc(size, zero);
+  if (!p) p = AllocAfterMerging(size, zero);
   if (!p) return nullptr;
   ++liveCount;
   ovMemBlock* block = ovMemBlock::Of(p);
@@ -130,6 +152,7 @@ void ovMemHeap::Free(void* p) {
   if (!p) return;
   HeapLock hold(*this);
   ovMemBlock* block = ovMemBlock::Of(p);
+  if (!block->InUse()) ovMemCorrupted("a block was freed twice", p);
   if ((block->flags & ovMemFlagValue) && (block->flags & ovOutOfLineFlag(ovKindAt(p))))
     ovRunTimeCache->Free(ovVariablePart(p));
   ovRunTimeCache->Free(p);
@@ -139,6 +162,11 @@ void ovMemHeap::Free(void* p) {
 void ovMemExhausted(uint32_t size) {
   std::fprintf(stderr, "velmaro: out of memory: the run-time heap cannot supply %u more bytes\n", size);
   std::_Exit(EXIT_FAILURE);
+}
+
+void ovMemCorrupted(const char* what, const void* where) {
+  std::fprintf(stderr, "velmaro: run-time heap corrupted: %s (%p)\n", what, where);
+  std::abort();
 }
 
 uint32_t ovMemGetBlockSize(const void* p) { return p ? ovMemBlock::Of(p)->Requested() : 0; }

@@ -60,9 +60,20 @@ class ovMemHeap {
   // Allocations not yet freed.
   uint32_t LiveCount() const { return liveCount; }
 
+  // Calls visit(ovMemSubHeap*) for every sub-heap, newest first.
+  template <typename Visit>
+  void ForEachSubHeap(Visit visit) const {
+    for (ovMemLink link = subHeaps.head; link; link = ovMemElement::At(link)->next)
+      visit(reinterpret_cast<ovMemSubHeap*>(ovMemElement::At(link)));
+  }
+
  private:
   template <typename Attempt>
   void* WithRetries(uint32_t size, Attempt attempt);
+  template <typename Attempt>
+  void* RetryAfterMerging(uint32_t size, Attempt attempt);
+  // The failure path of Alloc, out of line to keep the hot path short.
+  [[gnu::noinline]] void* AllocAfterMerging(uint32_t size, int zero);
 
   ovMemList subHeaps;
   uint32_t liveCount = 0;
@@ -75,6 +86,10 @@ extern ovMemHeap* ovRunTimeHeap;
 // Ends the process with a message on stderr: the heap could not supply size
 // bytes. Used wherever a caller has no way to go on without the memory.
 [[noreturn]] void ovMemExhausted(uint32_t size);
+
+// Ends the process with a message on stderr: a caller misused the heap in a
+// way that would corrupt it (for example freeing a block twice).
+[[noreturn]] void ovMemCorrupted(const char* what, const void* where);
 
 // Size last asked for of a heap block (0 for nullptr).
 uint32_t ovMemGetBlockSize(const void* p);

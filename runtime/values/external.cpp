@@ -24,8 +24,9 @@ ovC_external* ovC_external::Create(RTExternal* type, uint32_t size, const void* 
 }
 
 void ovC_external::ChangeSize(uint32_t newSize) {
-  // Bytes beyond the old size are zero: the heap zero-fills growth, and a
-  // shrink followed by growth gets fresh zeros too.
+  // Bytes given up by a shrink are cleared (some stay inside the block), and
+  // the heap zero-fills growth, so bytes beyond the old size read as zero.
+  if (newSize < size) std::memset(Data() + newSize, 0, size - newSize);
   ovResizeValue(this, externalSize(newSize));
   size = newSize;
 }

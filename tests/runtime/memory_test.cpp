@@ -1,1 +1,296 @@
 #include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "runtime/memory/arena.h"
+#include "runtime/memory/heap.h"
+#include "runtime/memory/heap_check.h"
+#include "runtime/memory/low_memory.h"
+#include "runtime/memory/words.h"
+#include "runtime/values/list.h"
+#include "runtime/values/make.h"
+#include "runtime_fixture.h"
+
+namespace {
+
+// A heap of its own with one sub-heap of a chosen size, and a fresh cache.
+class SmallHeap : public ::testing::Test {
+ protected:
+  void Make(uint32_t firstSubHeap) {
+    ovRunTimeCache = new ovMemCache;
+    heap_ = new ovMemHeap(firstSubHeap);
+  }
+  void TearDown() override {
+    if (heap_) {
+      EXPECT_EQ(ovMemHeapCheck(*heap_), "");
+    }
+    delete heap_;
+    delete ovRunTimeCache;
+    ovRunTimeCache = nullptr;
+  }
+  ovMemHeap* heap_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(SmallHeap, RequestsRoundToSixteenByteBlocksWithAnEightByteHeader) {
+  Make(0x1000);
+  void* one = heap_->Alloc(1, 1, 0);
+  void* eight = heap_->Alloc(8, 1, 0);
+  void* nine = heap_->Alloc(9, 1, 0);
+  EXPECT_EQ(ovMemBlock::Of(one)->size, 16u);
+  EXPECT_EQ(ovMemBlock::Of(eight)->size, 16u);
+  EXPECT_EQ(ovMemBlock::Of(nine)->size, 32u);
+  EXPECT_EQ(ovMemGetBlockSize(one), 1u);
+  EXPECT_EQ(ovMemGetBlockSize(eight), 8u);
+  EXPECT_EQ(ovMemGetBlockSize(nine), 9u);
+  EXPECT_EQ(ovMemGetBlockSize(nullptr), 0u);
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(one) % 8, 0u);
+  EXPECT_EQ(heap_->LiveCount(), 3u);
+  heap_->Free(one);
+  heap_->Free(eight);
+  heap_->Free(nine);
+  EXPECT_EQ(heap_->LiveCount(), 0u);
+}
+
+TEST_F(SmallHeap, FreedSmallBlockIsReusedFromItsBin) {
+  Make(0x1000);
+  void* a = heap_->Alloc(24, 1, 0);
+  void* keep = heap_->Alloc(100, 1, 0);
+  heap_->Free(a);
+  EXPECT_EQ(ovRunTimeCache->bins[2].head, ovMemLinkOf(a));
+  void* b = heap_->Alloc(20, 1, 0);
+  EXPECT_EQ(b, a);
+  EXPECT_TRUE(ovRunTimeCache->bins[2].IsEmpty());
+  heap_->Free(b);
+  heap_->Free(keep);
+}
+
+TEST_F(SmallHeap, BestFitCutsALargerBlockAndKeepsTheRest) {
+  Make(256);
+  void* p = heap_->Alloc(100, 1, 0);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(ovMemBlock::Of(p)->size, 112u);
+  EXPECT_EQ(ovRunTimeCache->freeBlocks, 1u);
+  EXPECT_EQ(ovRunTimeCache->freeBytes, 144u);
+  ovMemBlock* rest = ovMemBlock::Of(ovMemElement::At(ovRunTimeCache->bins[0].head));
+  EXPECT_EQ(rest->size, 144u);
+  EXPECT_EQ(rest, ovMemBlock::Of(p)->Following());
+  heap_->Free(p);
+}
+
+TEST_F(SmallHeap, ExactFitInBinZeroIsTakenBeforeASmallerLargerOne) {
+  Make(0x1000);
+  void* a = heap_->Alloc(200, 1, 0);  // 208-byte block
+  void* gap1 = heap_->Alloc(8, 1, 0);
+  void* b = heap_->Alloc(100, 1, 0);  // 112-byte block
+  void* gap2 = heap_->Alloc(8, 1, 0);
+  heap_->Free(a);
+  heap_->Free(b);
+  // 100 bytes fits both free blocks; the exact 112 wins over the big tail.
+  EXPECT_EQ(heap_->Alloc(100, 1, 0), b);
+  // 150 bytes (160) takes the smallest larger block: the 208 one.
+  EXPECT_EQ(heap_->Alloc(150, 1, 0), a);
+  for (void* p : {a, b, gap1, gap2}) heap_->Free(p);
+}
+
+TEST_F(SmallHeap, LargeRequestAddsASubHeapOfItsSizePlusTheDefault) {
+  Make(0x1000);
+  void* big = heap_->Alloc(0x50000, 0, 0);
+  ASSERT_NE(big, nullptr);
+  uint32_t sizes[2] = {};
+  int count = 0;
+  heap_->ForEachSubHeap([&](ovMemSubHeap* s) { sizes[count++] = s->size; });
+  ASSERT_EQ(count, 2);
+  EXPECT_EQ(sizes[0], 0x90000u);  // newest first
+  EXPECT_EQ(sizes[1], 0x1000u);
+  heap_->Free(big);
+}
+
+TEST_F(SmallHeap, MergingFreedNeighboursSatisfiesARequestNoSingleBlockCould) {
+  Make(0x100);
+  void* a = heap_->Alloc(56, 1, 0);  // 64
+  void* b = heap_->Alloc(56, 1, 0);  // 64
+  void* c = heap_->Alloc(120, 1, 0);  // 128: the sub-heap is full
+  heap_->Free(a);
+  heap_->Free(b);
+  uint32_t subHeaps = 0;
+  // 120 bytes needs 128: only the merged a+b can hold it without a new sub-heap.
+  void* d = heap_->Alloc(120, 1, 0);
+  heap_->ForEachSubHeap([&](ovMemSubHeap*) { ++subHeaps; });
+  EXPECT_EQ(d, a);
+  EXPECT_EQ(subHeaps, 1u);
+  heap_->Free(c);
+  heap_->Free(d);
+}
+
+TEST_F(SmallHeap, PlainBlockMovesWhenItCannotGrowAndKeepsItsBytes) {
+  Make(0x1000);
+  auto* p = static_cast<unsigned char*>(heap_->Alloc(20, 0, 0x0100));
+  for (int i = 0; i < 20; ++i) p[i] = static_cast<unsigned char>(i + 1);
+  void* wall = heap_->Alloc(8, 1, 0);
+  auto* q = static_cast<unsigned char*>(heap_->ReAlloc(p, 200));
+  ASSERT_NE(q, p);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(q[i], i + 1);
+  for (int i = 20; i < 200; ++i) EXPECT_EQ(q[i], 0) << i;
+  EXPECT_EQ(ovMemBlock::Of(q)->flags & 0xFF00, 0x0100);
+  EXPECT_EQ(heap_->LiveCount(), 2u);
+  heap_->Free(q);
+  heap_->Free(wall);
+}
+
+TEST_F(SmallHeap, ShrinkThenGrowInPlaceReadsZeroBeyondTheOldSize) {
+  Make(0x1000);
+  auto* p = static_cast<unsigned char*>(heap_->Alloc(64, 0, 0));
+  std::memset(p, 0xAB, 64);
+  void* wall = heap_->Alloc(8, 1, 0);
+  ASSERT_EQ(heap_->ReAlloc(p, 10), p);
+  ASSERT_EQ(heap_->ReAlloc(p, 64), p);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(p[i], 0xAB);
+  for (int i = 10; i < 64; ++i) EXPECT_EQ(p[i], 0) << i;
+  heap_->Free(p);
+  heap_->Free(wall);
+}
+
+TEST_F(RuntimeTest, ListGrowsInPlaceWhileTheNextBlockIsFreeElseMovesOnlyItsElements) {
+  // Elements made first, so that nothing is allocated behind the list.
+  ovC_object* elements[120];
+  for (int i = 0; i < 120; ++i) elements[i] = ovMakeInteger(100 + i);
+  ovC_list* list = ovAs<ovC_list>(ovMakeList(3));
+  ovMemBlock* block = ovMemBlock::Of(list);
+  EXPECT_EQ(block->size, 48u);  // 16 + 3 * 8 + header, rounded
+  // The block after the list is the free rest of the sub-heap: growth stays
+  // in place.
+  for (int i = 0; i < 10; ++i) ovListAppend(list, elements[i], 0);
+  EXPECT_EQ(block->flags & ovMemFlagListOutOfLine, 0);
+  EXPECT_EQ(block->size, ovMemBlockSizeFor(16 + 13 * 8));
+
+  // A value right after the list stops in-place growth: the elements move,
+  // the header stays, and the list says so in its flags.
+  ovC_object* wall = ovMakeReal(1.5);
+  ASSERT_EQ(ovMemBlock::Of(wall), block->Following());
+  ovListAppend(list, elements[10], 0);
+  EXPECT_NE(block->flags & ovMemFlagListOutOfLine, 0);
+  EXPECT_EQ(block->size, 32u);
+  ASSERT_EQ(list->length, 14u);
+  EXPECT_EQ(list->GetNth(3, 0), elements[0]);
+  EXPECT_EQ(list->GetNth(13, 0), elements[10]);
+  // The out-of-line part grows or moves again as needed.
+  for (int i = 11; i < 120; ++i) ovListAppend(list, elements[i], 0);
+  for (int i = 0; i < 120; ++i) ASSERT_EQ(list->GetNth(3 + i, 0), elements[i]) << i;
+
+  // A duplicate brings the elements back inline.
+  auto* copy = static_cast<ovC_list*>(ovMemDuplicate(list));
+  EXPECT_EQ(ovMemBlock::Of(copy)->flags & 0xFF00, ovMemFlagValue);
+  EXPECT_EQ(copy->length, 123u);
+  EXPECT_EQ(copy->inlineElements[122], elements[119]);
+  ovRunTimeHeap->Free(copy);  // shares the elements: free the block only
+  ovDecUse(list);
+  ovDecUse(wall);
+}
+
+TEST_F(RuntimeTest, DuplicateOfAnOutOfLineTextIsOneBlockWithEqualCharacters) {
+  auto* text = ovAs<ovC_text>(ovMakeText("golden"));
+  ovC_object* wall = ovMakeInteger(5);
+  text->Stretch(" section calculator");
+  ASSERT_NE(ovMemBlock::Of(text)->flags & ovMemFlagTextOutOfLine, 0);
+  auto* copy = static_cast<ovC_text*>(ovMemDuplicate(text));
+  EXPECT_EQ(ovMemBlock::Of(copy)->flags & ovMemFlagsOutOfLine, 0);
+  EXPECT_STREQ(copy->inlineChars, "golden section calculator");
+  EXPECT_EQ(copy->length, text->length);
+  ovRunTimeHeap->Free(copy);
+  ovDecUse(text);
+  ovDecUse(wall);
+}
+
+TEST(MemoryWords, CopyMoveAndSetWorkOnWholeWords) {
+  uint32_t a[4] = {1, 2, 3, 4};
+  uint32_t b[4] = {};
+  ovMemCopy(b, a, 11);  // two whole words
+  EXPECT_EQ(b[0], 1u);
+  EXPECT_EQ(b[1], 2u);
+  EXPECT_EQ(b[2], 0u);
+  ovMemMove(a + 1, a, 12);
+  EXPECT_EQ(a[1], 1u);
+  EXPECT_EQ(a[3], 3u);
+  ovMemSet(b, 16, 0xDEADBEEF);
+  EXPECT_EQ(b[3], 0xDEADBEEFu);
+}
+
+TEST(LowMemory, BlocksAreZeroFilledAndGrowZeroFilled) {
+  auto* p = static_cast<unsigned char*>(ovLowMemAlloc(10));
+  EXPECT_EQ(ovLowMemBlockSize(p), 10u);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(p[i], 0);
+  std::memset(p, 7, 10);
+  p = static_cast<unsigned char*>(ovLowMemReAlloc(p, 5000));
+  EXPECT_EQ(p[9], 7);
+  EXPECT_EQ(p[10], 0);
+  EXPECT_EQ(p[4999], 0);
+  EXPECT_EQ(ovLowMemCompareBlocks(p, p, 5000), 1);
+  unsigned char other[3] = {7, 7, 8};
+  EXPECT_EQ(ovLowMemCompareBlocks(p, other, 3), 0);
+  EXPECT_EQ(ovLowMemCopyBlock(other, p, -1), other);
+  EXPECT_EQ(other[2], 8);
+  ovLowMemFree(p);
+}
+
+TEST(LowMemory, HandleKeepsItsIdentityWhileItsBlockMoves) {
+  ovHandle h = ovHandle_New(4);
+  ASSERT_NE(h, nullptr);
+  std::memcpy(*h, "abc", 4);
+  ASSERT_TRUE(ovHandle_SetSize(h, 100000));
+  EXPECT_STREQ(static_cast<char*>(*h), "abc");
+  EXPECT_EQ(ovHandle_GetSize(h), 100000u);
+  EXPECT_EQ(ovHandle_GetSize(nullptr), 0u);
+  ovHandle_Dispose(h);
+  ovHandle_Dispose(nullptr);
+}
+
+TEST(HeapExhaustion, EndsTheProcessWithAMessage) {
+  EXPECT_EXIT(
+      {
+        ovMemArenaSetLimit(0x80000);
+        ovRunTimeStartup();
+        for (;;) ovMakeList(10000);
+      },
+      ::testing::ExitedWithCode(EXIT_FAILURE), "out of memory");
+}
+
+TEST(HeapMisuse, FreeingABlockTwiceStopsTheProcessInsteadOfCorruptingTheHeap) {
+  EXPECT_DEATH(
+      {
+        ovRunTimeStartup();
+        void* p = ovRunTimeHeap->Alloc(24, 1, 0);
+        ovRunTimeHeap->Free(p);
+        ovRunTimeHeap->Free(p);
+      },
+      "freed twice");
+}
+
+#if defined(VELMARO_SANITIZE)
+// The sanitizer build marks slack and free blocks as unaddressable, so an
+// overrun inside the run-time heap is caught like one in the C library's.
+TEST(HeapMisuse, SanitizerCatchesAWritePastAValue) {
+  EXPECT_DEATH(
+      {
+        ovRunTimeStartup();
+        auto* text = ovAs<ovC_text>(ovMakeText("abcdefghij"));  // 27 bytes in a 48-byte block
+        volatile char* past = text->Chars() + 12;
+        *past = 'x';
+      },
+      "use-after-poison");
+}
+
+TEST(HeapMisuse, SanitizerCatchesAReadOfAFreedValue) {
+  EXPECT_DEATH(
+      {
+        ovRunTimeStartup();
+        auto* list = ovAs<ovC_list>(ovMakeList(4));
+        ovC_object** elements = list->Elements();
+        ovDecUse(list);
+        volatile ovC_object* stale = elements[2];
+        (void)stale;
+      },
+      "use-after-poison");
+}
+#endif

@@ -1,0 +1,29 @@
+// Test fixtures that start and stop the run-time around each test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "runtime/memory/heap.h"
+#include "runtime/memory/heap_check.h"
+#include "runtime/startup/runtime_startup.h"
+#include "runtime/values/value.h"
+
+// Starts the run-time; at the end checks that every value the test made is
+// gone and that the heap is consistent, then shuts the run-time down.
+class RuntimeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ovRunTimeStartup();
+    baseline_ = ovRunTimeHeap->LiveCount();
+  }
+  void TearDown() override {
+    EXPECT_EQ(ovRunTimeHeap->LiveCount(), baseline_) << "values outlived the test";
+    EXPECT_EQ(ovMemHeapCheck(*ovRunTimeHeap), "");
+    ovRunTimeShutdown();
+  }
+
+ private:
+  uint32_t baseline_ = 0;
+};
