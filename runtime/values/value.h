@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "runtime/tables/records.h"
 #include "runtime/values/layout.h"
@@ -29,6 +30,12 @@ struct ovC_object {
 
 struct ovC_boolean : ovC_object {
   uint32_t value;  // 0 FALSE, anything else TRUE
+
+  // FALSE is less than TRUE.
+  int32_t Compare(const ovC_boolean* other) const;
+  // The Unparse members append the printed form to out and return the print
+  // flag (unparse.h).
+  int Unparse(std::string& out) const;
 };
 
 struct ovC_integer : ovC_object {
@@ -37,6 +44,8 @@ struct ovC_integer : ovC_object {
 
 struct ovC_real : ovC_object {
   double value;
+
+  int Unparse(std::string& out) const;
 };
 
 struct ovC_none : ovC_object {};
@@ -45,6 +54,9 @@ struct ovC_undefined : ovC_object {};
 struct ovC_point : ovC_object {
   int32_t h;
   int32_t v;
+
+  // Equal or unordered (ovCompareUnordered): geometry has no order.
+  int32_t Compare(const ovC_point* other) const;
 };
 
 struct ovC_rect : ovC_object {
@@ -52,12 +64,16 @@ struct ovC_rect : ovC_object {
   int32_t top;
   int32_t right;
   int32_t bottom;
+
+  int32_t Compare(const ovC_rect* other) const;
 };
 
 struct ovC_rgb : ovC_object {
   uint16_t red;
   uint16_t green;
   uint16_t blue;
+
+  int32_t Compare(const ovC_rgb* other) const;
 };
 
 struct ovC_text : ovC_object {
@@ -79,6 +95,7 @@ struct ovC_text : ovC_object {
   // Characters a to b-1 as a new text (see text.cpp for the clamping).
   ovC_text* Extract(uint32_t a, uint32_t b);
   void SetNth(char ch, uint32_t i);
+  int Unparse(std::string& out);
 
  private:
   // Grows the text to newLength characters plus its NUL; the new characters
@@ -104,6 +121,9 @@ struct ovC_list : ovC_object {
   void Join(ovC_list* other, int use);
   ovC_list* Extract(uint32_t from, uint32_t to, int use);
   void ShrinkToLength();
+  // 0 when both lists hold equal elements, else ovCompareUnordered.
+  int32_t Compare(ovC_list* other);
+  int Unparse(std::string& out);
 
  private:
   void ResizeTo(uint32_t elements);
@@ -123,6 +143,7 @@ struct ovC_instance : ovC_object {
   void SetNth(ovC_object* v, uint32_t i, int dropOld, int useNew);
   // The class name as a new text.
   ovC_text* GetClassName() const;
+  int Unparse(std::string& out) const;
 };
 
 struct ovC_external : ovC_object {
@@ -136,6 +157,8 @@ struct ovC_external : ovC_object {
   static ovC_external* Create(RTExternal* type, uint32_t size, const void* data);
   // Resizes the data, keeping the common part; new bytes are zero.
   void ChangeSize(uint32_t newSize);
+  // 0 for the same type, size and bytes, else ovCompareNotComparable.
+  int32_t Compare(ovC_external* other);
 };
 
 enum : uint16_t {
@@ -148,6 +171,10 @@ struct ovC_pointer : ovC_object {
   uint16_t flags;  // ovPointerDisposed, ovPointerOwned
   uint16_t level;  // 1 plain pointer, 2 handle
   void* address;
+
+  // 0 for the same level and address, else ovCompareUnordered.
+  int32_t Compare(const ovC_pointer* other) const;
+  int Unparse(std::string& out) const;
 };
 
 // The fields other code and stored formats depend on.

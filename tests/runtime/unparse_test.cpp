@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "runtime/values/text.h"
+#include "runtime/values/unparse.h"
+#include "tests/runtime/started_runtime.h"
+
+namespace {
+
+class UnparseTest : public StartedRunTime {
+ protected:
+  // The printed text of v, and its print flag in *flag.
+  static std::string Printed(ovC_object* v, int* flag = nullptr) {
+    ovC_object* out = nullptr;
+    int f = ovUnparse(v, &out);
+    if (flag) *flag = f;
+    ovRef text = ovRef::adopt(out);
+    return out ? std::string(ovStringGetPtr(out), ovStringGetLength(out)) : "<null>";
+  }
+};
+
+TEST_F(UnparseTest, ConstantsAndIntegers) {
+  EXPECT_EQ(Printed(nullptr), "NULL");
+  EXPECT_EQ(Printed(ovRef::adopt(ovMakeBoolean(1)).get()), "TRUE");
+  EXPECT_EQ(Printed(ovRef::adopt(ovMakeBoolean(0)).get()), "FALSE");
+  EXPECT_EQ(Printed(ovRef::adopt(ovMakeNone()).get()), "NONE");
+  EXPECT_EQ(Printed(ovRef::adopt(ovMakeUndef()).get()), "UNDEFINED");
+  EXPECT_EQ(Printed(Int(-3).get()), "-3");
+  EXPECT_EQ(Printed(Int(INT32_MIN).get()), "-2147483648");
+}
+
+TEST_F(UnparseTest, RealsUseTwelveDigitsAndMarkWholeValues) {
+  EXPECT_EQ(Printed(Real(0.5).get()), "0.5");
+  EXPECT_EQ(Printed(Real(2.0).get()), "2.0");
+  EXPECT_EQ(Printed(Real(-3.0).get()), "-3.0");
+  EXPECT_EQ(Printed(Real(1e20).get()), "1e+20.0");
+  EXPECT_EQ(Printed(Real(1.0 / 3).get()), "0.333333333333");
+  EXPECT_EQ(Printed(Real(1.5e-7).get()), "1.5e-07");
+  EXPECT_EQ(Printed(Real(123456789012.9).get()), "123456789013") << "rounded, but had a fraction";
+}
+
+TEST_F(UnparseTest, TextsQuoteAndDoubleQuotesOrPrintThemselves) {
+  ovRef quoted = Text("\"a\"");
+  EXPECT_EQ(Printed(quoted.get()), "\"\"\"a\"\"\"");
+  EXPECT_EQ(Printed(Text(std::string("ab\0cd", 5)).get()), "\"ab\"") << "stops at the first NUL";
+
+  uint32_t saved = ovUseQuotes(0);
+  EXPECT_EQ(saved, 1u);
+  ovC_object* out = nullptr;
+  ovUnparse(quoted.get(), &out);
+  EXPECT_EQ(out, quoted.get()) << "the text itself, one more use";
+  EXPECT_EQ(quoted->useCount, 2u);
+  ovDecUse(out);
+  EXPECT_EQ(ovUseQuotes(saved), 0u);
+}
+
+TEST_F(UnparseTest, ListsQuoteTheirTextsAndRestoreTheSetting) {
+  EXPECT_EQ(Printed(List().get()), "( )");
+  EXPECT_EQ(Printed(List(Int(1), Text("a"), Real(2.5)).get()), "( 1 \"a\" 2.5 )");
+  ovRef nulls = ovRef::adopt(ovMakeList(2));
+  EXPECT_EQ(Printed(nulls.get()), "( NULL NULL )");
+
+  ovUseQuotes(0);
+  EXPECT_EQ(Printed(List(Text("a"), List(Text("b"))).get()), "( \"a\" ( \"b\" ) )");
+  EXPECT_EQ(gLocalThread->useQuotes, 0u);
+  ovUseQuotes(1);
+}
+
+TEST_F(UnparseTest, GeometryPrintsInLanguageOrder) {
+  EXPECT_EQ(Printed(ovRef::adopt(ovMakePointWin(20, 10)).get()), "{ 10 20 }");
+  EXPECT_EQ(Printed(ovRef::adopt(ovMakeRectMac(1, 2, 3, -4)).get()), "{ 1 2 3 -4 }");
+  EXPECT_EQ(Printed(ovRef::adopt(ovMakeRGB(65535, 0, 7)).get()), "{ 65535 0 7 }");
+}
+
+TEST_F(UnparseTest, DescriptionsSetTheFlag) {
+  RTName name{3, {'F', 'o', 'o', 0}};
+  RTExternal type{&name, 8};
+  int flag = 0;
+  EXPECT_EQ(Printed(ovRef::adopt(ovMakeExternal(&type, 8, nullptr)).get(), &flag), "Foo");
+  EXPECT_EQ(flag, 1);
+  EXPECT_EQ(Printed(ovRef::adopt(ovMakeHandle(&type, reinterpret_cast<void*>(0xABCDEF))).get(), &flag),
+            "Foo@@16#00ABCDEF");
+  EXPECT_EQ(flag, 1);
+  EXPECT_EQ(Printed(ovRef::adopt(ovMakePtr(nullptr, nullptr)).get(), &flag), "<null>");
+  EXPECT_EQ(flag, 0);
+  ovRef list = List(Int(1), ovRef::adopt(ovMakeExternal(&type, 8, nullptr)));
+  EXPECT_EQ(Printed(list.get(), &flag), "( 1 Foo )");
+  EXPECT_EQ(flag, 1);
+  EXPECT_EQ(Printed(List(Int(1)).get(), &flag), "( 1 )");
+  EXPECT_EQ(flag, 0);
+}
+
+TEST_F(UnparseTest, InstancesPrintTheirClassName) {
+  alignas(RTName) char storage[sizeof(RTName) + 4] = {};
+  auto* longName = reinterpret_cast<RTName*>(storage);
+  longName->length = 6;
+  std::memcpy(longName->chars, "Window", 6);
+  RTClass cls{};
+  cls.name = longName;
+  EXPECT_EQ(Printed(ovRef::adopt(ovMakeEmptyInstance(&cls)).get()), "<<Window>>");
+  EXPECT_EQ(Printed(ovRef::adopt(ovMakeEmptyInstance(nullptr)).get()), "<<>>");
+}
+
+TEST_F(UnparseTest, UnknownKindsSayUnimplemented) {
+  ovRef v = Int(5);
+  v->type = 0;
+  EXPECT_EQ(Printed(v.get()), "*** Object Unparse Unimplemented");
+  v->type = ovKindInteger;
+}
+
+TEST_F(UnparseTest, ListsReferringToThemselvesPrintATilde) {
+  ovRef a = ovRef::adopt(ovMakeList(0));
+  ovListAppend(a.get(), a.get(), 1);
+  int flag = 0;
+  EXPECT_EQ(Printed(a.get(), &flag), "( ~ )");
+  EXPECT_EQ(flag, 1);
+  ovListAppend(a.get(), a.get(), 1);
+  EXPECT_EQ(Printed(a.get(), &flag), "( ~ ~ )");
+  EXPECT_EQ(a->visitMark, 0u);
+  ovRef shared = List(Int(1));
+  EXPECT_EQ(Printed(List(shared, shared).get(), &flag), "( ( 1 ) ( 1 ) )") << "sharing is no cycle";
+  EXPECT_EQ(flag, 0);
+  ovListDeleteItem(a.get(), 1, 1);
+  ovListDeleteItem(a.get(), 0, 1);
+}
+
+TEST_F(UnparseTest, DeeplyNestedListsPrintWithoutRecursion) {
+  constexpr uint32_t depth = 300000;
+  ovRef v = List();
+  for (uint32_t i = 0; i < depth; ++i) v = List(v);
+  std::string printed = Printed(v.get());
+  EXPECT_EQ(printed.size(), (depth + 1) * 4 - 1);
+  EXPECT_EQ(printed.substr(0, 6), "( ( ( ");
+  EXPECT_EQ(printed.substr(printed.size() - 5), ") ) )");
+}
+
+}  // namespace
