@@ -89,6 +89,16 @@ ovC_list* ovC_list::Extract(uint32_t from, uint32_t to, int use) {
 
 void ovC_list::ShrinkToLength() { ResizeTo(length); }
 
+uint32_t ovC_list::Capacity() {
+  ovMemBlock* block = ovMemBlock::Of(this);
+  if (block->flags & ovMemFlagListOutOfLine) return ovMemGetBlockSize(Elements()) / sizeof(ovC_object*);
+  return (block->Requested() - ovVariablePartOffset(ovKindList)) / sizeof(ovC_object*);
+}
+
+void ovC_list::Reserve(uint32_t n) {
+  if (n > Capacity()) ResizeTo(n);
+}
+
 uint32_t ovListGetLength(const ovC_object* l) { return ovAs<ovC_list>(l)->length; }
 
 void ovListAppend(ovC_object* l, ovC_object* v, int use) {

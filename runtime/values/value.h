@@ -121,6 +121,10 @@ struct ovC_list : ovC_object {
   void Join(ovC_list* other, int use);
   ovC_list* Extract(uint32_t from, uint32_t to, int use);
   void ShrinkToLength();
+  // Elements the storage holds room for (at least the length).
+  uint32_t Capacity();
+  // Makes room for at least n elements; new room is null.
+  void Reserve(uint32_t n);
   // 0 when both lists hold equal elements, else ovCompareUnordered.
   int32_t Compare(ovC_list* other);
   int Unparse(std::string& out);

@@ -1,0 +1,13 @@
+// Files.
+
+#include "runtime/tables/declarations.h"
+
+namespace {
+
+const ovClassDeclaration kFileClass({
+    .name = "File",
+    .attributes = {"File Specification", "File Type", "Read Only?", "Report Errors?", "File Reference", "Last Error",
+                   "Filters"},
+});
+
+}  // namespace

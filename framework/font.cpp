@@ -1,0 +1,12 @@
+// Fonts.
+
+#include "runtime/tables/declarations.h"
+
+namespace {
+
+const ovClassDeclaration kFontClass({
+    .name = "Font",
+    .attributes = {"Apply?", "Font Name", "Font", "Size", "Style", "Color", "Justification"},
+});
+
+}  // namespace

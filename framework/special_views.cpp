@@ -1,0 +1,13 @@
+// Views holding several views.
+
+#include "runtime/tables/declarations.h"
+
+namespace {
+
+const ovClassDeclaration kMultipleViewClass({
+    .name = "Multiple View",
+    .superclass = "View",
+    .attributes = {"Initial View", "Current View", "Saved Frame", "Tab Orders"},
+});
+
+}  // namespace

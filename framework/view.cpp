@@ -1,0 +1,14 @@
+// Views: the content of a window, laid out, drawn and scrolled.
+
+#include "runtime/tables/declarations.h"
+
+namespace {
+
+const ovClassDeclaration kViewClass({
+    .name = "View",
+    .superclass = "Window Item",
+    .attributes = {"VScroll", "HScroll", "Limits", "Background", "Window Origin", "Clip Rect", "Origin",
+                   "Draw Behavior", "Content", "Window Record"},
+});
+
+}  // namespace

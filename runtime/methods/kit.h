@@ -1,0 +1,258 @@
+// The kit method bodies are written with. A body is a C++ function taking
+// ov::Args and returning a status; ov::routine<> turns it into a routine of
+// the calling protocol for a declaration.
+//
+// Values are held in ovRef (value_ref.h). Calls return ov::Results: the
+// status and the outputs, owned. Failure is plain control flow:
+//
+//   ovStatus Open(const ov::Args& a) {
+//     ovRef title = ov::get(kTitle, a.receiver());
+//     auto made = ov::send(kMakeWindow, a.receiver(), {title});
+//     if (made.failed()) return ovFailure;
+//     a.put(0, made.take());
+//     return ovSuccess;
+//   }
+//
+// Cases run in turn until one answers something other than ov::kNextCase;
+// loops over list inputs follow the protocol's rules for statuses 1, 3, 4.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "runtime/dispatch/dispatch.h"
+#include "runtime/methods/protocol.h"
+#include "runtime/methods/support.h"
+#include "runtime/tables/declarations.h"
+#include "runtime/values/value.h"
+#include "runtime/values/value_ref.h"
+
+namespace ov {
+
+// A borrowed input of a call.
+class In {
+ public:
+  In(ovC_object* v) : value_(v) {}
+  In(const ovRef& r) : value_(r.get()) {}
+  In(std::nullptr_t) {}
+  ovC_object* get() const { return value_; }
+
+ private:
+  ovC_object* value_ = nullptr;
+};
+
+// The arguments of an activation.
+class Args {
+ public:
+  Args(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out)
+      : nin_(nin), nout_(nout), in_(in), out_(out) {}
+
+  uint32_t inputCount() const { return nin_; }
+  uint32_t outputCount() const { return nout_; }
+  // Input i, borrowed; nullptr when the caller passed fewer.
+  ovC_object* operator[](uint32_t i) const { return i < nin_ ? in_[i] : nullptr; }
+  ovC_object* receiver() const { return (*this)[0]; }
+  // Hands a value to output i; dropped when the caller asked for fewer.
+  void put(uint32_t i, ovRef value) const {
+    if (i < nout_) value.releaseInto(out_[i]);
+  }
+  // The same for a borrowed value: one use is added for the caller.
+  void put(uint32_t i, In value) const { put(i, ovRef::share(value.get())); }
+
+ private:
+  uint32_t nin_;
+  uint32_t nout_;
+  ovC_object* const* in_;
+  ovC_object** const* out_;
+};
+
+// A declarable routine made from a body.
+template <ovStatus (*Body)(const Args&)>
+ovStatus routine(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out) {
+  return Body(Args(nin, nout, in, out));
+}
+
+// The status of a call and the N outputs it wrote.
+template <size_t N>
+class Results {
+ public:
+  ovStatus status = ovSuccess;
+
+  bool failed() const { return status == ovFailure; }
+  ovRef& operator[](size_t i) { return outputs_[i]; }
+  ovC_object* get(size_t i = 0) const { return outputs_[i].get(); }
+  ovRef take(size_t i = 0) { return std::move(outputs_[i]); }
+
+  // Calls routine with inputs and these results as its output slots.
+  void Run(ovRoutine routine, std::span<const In> inputs) {
+    std::vector<ovC_object*> in;
+    in.reserve(inputs.size());
+    for (const In& v : inputs) in.push_back(v.get());
+    std::array<ovC_object*, N> slots{};
+    std::array<ovC_object**, N> out{};
+    for (size_t i = 0; i < N; ++i) out[i] = &slots[i];
+    status = routine(static_cast<uint32_t>(in.size()), N, in.data(), out.data());
+    for (size_t i = 0; i < N; ++i) outputs_[i] = ovRef::adopt(slots[i]);
+  }
+
+ private:
+  std::array<ovRef, N> outputs_;
+};
+
+// The receiver followed by further inputs.
+std::vector<In> withReceiver(In receiver, std::initializer_list<In> more);
+
+template <size_t N = 1>
+Results<N> call(ovRoutine routine, std::initializer_list<In> inputs) {
+  Results<N> r;
+  r.Run(routine, inputs);
+  return r;
+}
+
+// Sends a message: the receiver's class chain (or, for a value that is not
+// an instance, the primitive and universal tables) answers it.
+template <size_t N = 1>
+Results<N> send(const ovMethodSelector& selector, In receiver, std::initializer_list<In> more = {}) {
+  Results<N> r;
+  r.Run(UCLookupMethod(selector.number(), receiver.get()), withReceiver(receiver, more));
+  return r;
+}
+
+// Calls the method that cls (or its nearest ancestor) defines, whatever the
+// receiver's own class: how a method reaches its superclass's version.
+template <size_t N = 1>
+Results<N> sendAs(const ovClassName& cls, const ovMethodSelector& selector, In receiver,
+                  std::initializer_list<In> more = {}) {
+  Results<N> r;
+  r.Run(UCClassMethod(selector.number(), cls.record()), withReceiver(receiver, more));
+  return r;
+}
+
+template <size_t N = 1>
+Results<N> primitive(const ovPrimitiveName& name, std::initializer_list<In> inputs) {
+  Results<N> r;
+  r.Run(name.routine(), inputs);
+  return r;
+}
+
+// Attribute access; the object passes through and is not returned.
+ovRef get(const ovAttributeSelector& attribute, In object);
+void set(const ovAttributeSelector& attribute, In object, In value);
+// A new instance of cls, with an initial list of (name value) pairs.
+Results<1> make(const ovClassName& cls, In initial = nullptr);
+
+// What a case answers to hand over to the next case.
+inline constexpr ovStatus kNextCase = 0xFFFFFFFFu;
+
+// Runs each case in turn (each returns a status or kNextCase); when the last
+// one hands over too, the result is failure.
+template <typename... Cases>
+ovStatus cases(Cases&&... each) {
+  ovStatus status = kNextCase;
+  ((status == kNextCase ? (status = each(), 0) : 0), ...);
+  return status == kNextCase ? ovFailure : status;
+}
+
+// Calls body until its status has bit 0 set or is ovFinish.
+template <typename Body>
+void repeat(Body&& body) {
+  for (;;) {
+    ovStatus status = body();
+    if ((status & 1) || status == ovFinish) return;
+  }
+}
+
+class ListLoop;
+
+// A list gathered by a loop, one element per kept iteration.
+class ListOutput {
+ public:
+  explicit ListOutput(const ListLoop& loop);
+  // The gathered list, its storage shrunk to its length.
+  ovRef take();
+
+ private:
+  friend class Iteration;
+  ovC_object* slot_ = nullptr;
+  ovRef list_;
+};
+
+// Two lists gathered by a loop: items whose boolean was TRUE, and the rest.
+class PartitionOutput {
+ public:
+  explicit PartitionOutput(const ListLoop& loop) : whenTrue(loop), whenFalse(loop) {}
+  ListOutput whenTrue;
+  ListOutput whenFalse;
+};
+
+// A value a loop keeps from its last kept iteration.
+class LastOutput {
+ public:
+  ovRef take() { return std::move(value_); }
+
+ private:
+  friend class Iteration;
+  ovRef value_;
+};
+
+// One pass of a loop: the current elements and what the pass gathers. What
+// it gathers is kept only when the pass does not stop the loop at once.
+class Iteration {
+ public:
+  Iteration(std::span<ovC_object* const> elements, int32_t index) : elements_(elements), index_(index) {}
+  ovC_object* element(size_t j) const { return elements_[j]; }
+  int32_t index() const { return index_; }
+  void addTo(ListOutput& out, ovRef item) { pending_.push_back({Kind::Add, &out, nullptr, nullptr, std::move(item), {}}); }
+  void setLast(LastOutput& out, ovRef value) { pending_.push_back({Kind::Last, nullptr, nullptr, &out, std::move(value), {}}); }
+  void partition(PartitionOutput& out, ovRef item, ovRef boolean) {
+    pending_.push_back({Kind::Partition, nullptr, &out, nullptr, std::move(item), std::move(boolean)});
+  }
+  void Keep();
+
+ private:
+  enum class Kind { Add, Last, Partition };
+  struct Pending {
+    Kind kind;
+    ListOutput* list;
+    PartitionOutput* partition;
+    LastOutput* last;
+    ovRef item;
+    ovRef boolean;
+  };
+  std::span<ovC_object* const> elements_;
+  int32_t index_;
+  std::vector<Pending> pending_;
+};
+
+// A loop over list inputs: one pass per element of the shortest list.
+class ListLoop {
+ public:
+  explicit ListLoop(std::initializer_list<In> lists);
+  int32_t bound() const { return bound_; }
+  // Runs body(Iteration&) per pass; a status with bit 0 set stops the loop
+  // at once and drops what that pass gathered; ovFinish keeps it, then stops.
+  template <typename Body>
+  void run(Body&& body) {
+    std::vector<ovC_object*> elements(lists_.size(), nullptr);
+    for (int32_t index = 0; index < bound_; ++index) {
+      for (size_t j = 0; j < lists_.size(); ++j) UCNextList(index, lists_[j], &elements[j]);
+      Iteration pass(elements, index);
+      ovStatus status = body(pass);
+      if (status & 1) break;
+      pass.Keep();
+      if (status == ovFinish) break;
+    }
+    UCExitMethod(static_cast<uint32_t>(elements.size()), elements.data());
+  }
+
+ private:
+  std::vector<ovC_object*> lists_;
+  int32_t bound_ = -1;
+};
+
+}  // namespace ov
