@@ -60,6 +60,8 @@ class Font {
   static std::shared_ptr<const Font> system();
 
   virtual const FontMetrics& metrics() const = 0;
+  // The family of the installed face that draws this font.
+  virtual const std::string& faceName() const = 0;
   // Advance width of one character, and of a run of characters on one line.
   virtual int charWidth(unsigned char c) const = 0;
   virtual int textWidth(std::string_view text) const = 0;
