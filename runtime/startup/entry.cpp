@@ -3,12 +3,12 @@
 #include <cstdio>
 
 #include "runtime/startup/runtime_startup.h"
+#include "runtime/tables/header.h"
 
 namespace {
 
-// The tables are readied here once they exist (issue 4), and the archive is
-// decoded into them (issue 5).
-void readyTablesAndData(HINSTANCE) {}
+// The archive is decoded into the tables here (issue 5).
+void InitData(HINSTANCE) {}
 
 // The framework's Application universal runs here once the framework exists.
 void runApplication() {
@@ -21,7 +21,8 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
   ghDLLInstance = hInstance;
   Global = {hInstance, nullptr, 0};
   ovRunTimeStartup();
-  readyTablesAndData(hInstance);
+  RTHeader::Initialize();
+  InitData(hInstance);
   runApplication();
   ovRunTimeShutdown();
   return 0;

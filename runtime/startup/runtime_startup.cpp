@@ -2,6 +2,7 @@
 
 #include "runtime/memory/heap.h"
 #include "runtime/memory/low_memory.h"
+#include "runtime/tables/header.h"
 #include "runtime/values/allocate.h"
 #include "runtime/values/visit_table.h"
 
@@ -76,4 +77,8 @@ void ovRunTimeShutdown_Objects() {
 
 void ovRunTimeStartup() { ovRunTimeStartup_Objects(); }
 
-void ovRunTimeShutdown() { ovRunTimeShutdown_Objects(); }
+void ovRunTimeShutdown() {
+  // The values the tables hold die with the heap; the header goes too.
+  RTHeader::Release();
+  ovRunTimeShutdown_Objects();
+}

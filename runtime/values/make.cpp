@@ -4,6 +4,7 @@
 
 #include "platform/win32.h"
 #include "runtime/memory/low_memory.h"
+#include "runtime/tables/header.h"
 #include "runtime/values/allocate.h"
 
 namespace {
@@ -13,9 +14,10 @@ T* makeFixed(uint16_t kind) {
   return ovAs<T>(ovAllocValue(kind, sizeof(T)));
 }
 
+// A pointer made without a type points at an "ABlock", a plain block.
 ovC_object* makePointer(RTExternal* type, void* address, uint16_t level) {
   auto* p = makeFixed<ovC_pointer>(ovKindPointer);
-  p->pointeeType = type;
+  p->pointeeType = type ? type : ovGetABlockType();
   p->level = level == 0 ? 1 : level;
   p->address = address;
   return p;

@@ -8,6 +8,7 @@
 #include "runtime/memory/heap.h"
 #include "runtime/memory/heap_check.h"
 #include "runtime/startup/runtime_startup.h"
+#include "runtime/tables/header.h"
 #include "runtime/values/value.h"
 
 // Starts the run-time; at the end checks that every value the test made is
@@ -26,4 +27,31 @@ class RuntimeTest : public ::testing::Test {
 
  private:
   uint32_t baseline_ = 0;
+};
+
+// The run-time with its tables built from every declaration linked in.
+class TablesTest : public RuntimeTest {
+ protected:
+  void SetUp() override {
+    RuntimeTest::SetUp();
+    RTHeader::Initialize();
+  }
+  void TearDown() override {
+    DropTableData();
+    RuntimeTest::TearDown();
+  }
+
+  // Releases what the tables hold (default instances, class attribute and
+  // persistent values), so that the heap check at the end sees only leaks.
+  static void DropTableData() {
+    RTHeader* h = RTHeader::gRTHeader;
+    for (RTClass* cls : h->classTable.classes) Drop(cls->defaultInstance);
+    for (ovC_object*& v : h->classAttrValues) Drop(v);
+    for (RTPersistent& p : h->persistentTable.records) Drop(*p.slot);
+  }
+
+  static void Drop(ovC_object*& v) {
+    ovDecUse(v);
+    v = nullptr;
+  }
 };

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/tables/declarations.h"
+#include "runtime/tables/header.h"
+#include "runtime/values/list.h"
+#include "runtime/values/make.h"
+#include "runtime/values/value_ref.h"
+#include "runtime_fixture.h"
+#include "test_classes.h"
+
+namespace {
+
+const ovMethodSelector calledOnly("Called But Never Defined");
+
+int32_t compareNames(const char* a, const char* b) {
+  RTNameBuffer x, y;
+  x.name().SetName(a, static_cast<uint32_t>(std::string(a).size()));
+  y.name().SetName(b, static_cast<uint32_t>(std::string(b).size()));
+  return x.name().Compare(y.name());
+}
+
+ovRef text(const char* s) { return ovRef::adopt(ovMakeText(s)); }
+
+std::string nameOf(const RTName* n) { return n ? std::string(n->chars, n->length) : "<none>"; }
+
+}  // namespace
+
+TEST(Names, OrderIsByUnsignedBytesWithPrefixesFirst) {
+  EXPECT_LT(compareNames("MDI?", "Main Documents"), 0);
+  EXPECT_LT(compareNames("HWnd", "Has Menubar?"), 0);
+  EXPECT_LT(compareNames("Get Window", "Get Window Record"), 0);
+  EXPECT_LT(compareNames("RGB To ColorRef", "Rect Height"), 0);
+  EXPECT_GT(compareNames("Open", "Ope"), 0);
+  EXPECT_EQ(compareNames("Open", "Open"), 0);
+  EXPECT_EQ(compareNames("", ""), 0);
+  EXPECT_LT(compareNames("", "A"), 0);
+  EXPECT_GT(compareNames("A", ""), 0);
+  // Bytes above 0x7F sort after every letter, however far apart.
+  EXPECT_GT(compareNames("\xE9t\xE9", "A"), 0);
+  EXPECT_LT(compareNames("A", "\xFF"), 0);
+  EXPECT_GT(compareNames("Abcd\xFF", "Abcd\x01"), 0);
+}
+
+TEST(Names, RecordsArePaddedToFourBytesWithAtLeastOneZero) {
+  EXPECT_EQ(RTName::SizeFor(0), 8u);
+  EXPECT_EQ(RTName::SizeFor(3), 8u);
+  EXPECT_EQ(RTName::SizeFor(4), 12u);
+  EXPECT_EQ(RTName::SizeFor(300), RTName::SizeFor(255));
+  RTNameBuffer b;
+  std::string longName(300, 'x');
+  b.name().SetName(longName.c_str(), 300);
+  EXPECT_EQ(b.name().length, 255u);
+  EXPECT_EQ(b.name().chars[255], '\0');
+}
+
+using Tables = TablesTest;
+
+TEST_F(Tables, ClassesAreSortedAndNamedByPosition) {
+  RTClassTable* classes = RTHeader::GetClassTable();
+  for (uint32_t i = 1; i < classes->Count(); ++i)
+    EXPECT_LT(classes->GetNthClass(i - 1)->name->Compare(*classes->GetNthClass(i)->name), 0);
+  RTClass* square = nullptr;
+  ASSERT_TRUE(classes->FindClassByName(text("Square").get(), &square));
+  EXPECT_EQ(classes->GetNthClass(classes->IndexOf(square)), square);
+  EXPECT_EQ(RTClass::GetNthClass(classes->Count()), nullptr);
+  RTClass* none = nullptr;
+  EXPECT_FALSE(classes->FindClassByName(text("").get(), &none));
+  EXPECT_FALSE(classes->FindClassByName(text("Squar").get(), &none));
+  EXPECT_FALSE(classes->FindClassByName(gdDefaultZero, &none));
+  EXPECT_EQ(none, nullptr);
+}
+
+TEST_F(Tables, SlotsFollowTheSuperclassesInDeclaredOrder) {
+  RTClass* square = nullptr;
+  RTHeader::GetClassTable()->FindClassByName(text("Square").get(), &square);
+  EXPECT_EQ(square->slotCount, 4u);  // Name, Sides, Points, Side
+  const RTInstAttr* attr = nullptr;
+  ASSERT_TRUE(square->FindInstAttrByName(text("Side").get(), &attr));
+  EXPECT_EQ(attr->slot, 3u);
+  ASSERT_TRUE(square->FindInstAttrByName(text("Name").get(), &attr));
+  EXPECT_EQ(attr->slot, 0u);
+  ASSERT_TRUE(square->FindInstAttrByName(text("Points").get(), &attr));
+  EXPECT_EQ(attr->slot, 2u);
+  const RTClassAttr* shared = nullptr;
+  EXPECT_TRUE(square->FindClassAttrByName(text("Made").get(), &shared));
+  EXPECT_FALSE(square->FindInstAttrByName(text("Made").get(), &attr));
+}
+
+TEST_F(Tables, SelectorsAreOneBasedPositionsOfSortedNames) {
+  RTSelectorTable* methods = RTHeader::GetMethodSelectorTable();
+  for (uint32_t n = 1; n <= methods->Count(); ++n) {
+    EXPECT_EQ(methods->records[n - 1].number, n);
+    if (n > 1) {
+      EXPECT_LT(methods->NameOf(n - 1)->Compare(*methods->NameOf(n)), 0);
+    }
+  }
+  uint32_t number = 99;
+  ASSERT_TRUE(methods->FindSelectorByName(text("Describe").get(), &number));
+  EXPECT_EQ(nameOf(methods->NameOf(number)), "Describe");
+  EXPECT_FALSE(methods->FindSelectorByName(text("Nothing Defines This").get(), &number));
+  EXPECT_EQ(number, 0u);
+  // Names that only code uses get numbers too.
+  EXPECT_TRUE(methods->FindSelectorByName(text("Called But Never Defined").get(), &number));
+  EXPECT_EQ(calledOnly.number(), number);
+}
+
+TEST_F(Tables, UniversalsPrimitivesAndPersistentsAreFoundByName) {
+  const RTMethod* method = nullptr;
+  EXPECT_TRUE(RTHeader::GetUniversalTable()->FindByName(text("Double It").get(), &method));
+  EXPECT_TRUE(RTHeader::GetPrimitiveTable()->FindByName(text("test-add").get(), &method));
+  EXPECT_NE(ovFindPrimitive("test-add"), nullptr);
+  EXPECT_EQ(ovFindPrimitive("no-such-primitive"), nullptr);
+  const RTPersistent* persistent = nullptr;
+  ASSERT_TRUE(RTHeader::GetPersistentTable()->FindByName(text("Test Counter").get(), &persistent));
+  EXPECT_EQ(persistent->slot, &gTestCounter);
+}
+
+TEST_F(Tables, ExternalTypesHaveTheirSizesAndPositions) {
+  const RTExternal* rect = nullptr;
+  ASSERT_TRUE(RTHeader::GetExternalTable()->FindByName("Test RECT", &rect));
+  EXPECT_EQ(rect->size, 16u);
+  int32_t n = RTHeader::GetExternalTable()->IndexOf(rect);
+  EXPECT_EQ(RTHeader::GetExternalTable()->GetNthType(static_cast<uint32_t>(n)), rect);
+  EXPECT_EQ(RTHeader::GetExternalTable()->GetNthType(9999), nullptr);
+  EXPECT_EQ(ovGetExternalTypeFromName(text("Test RECT").get()), rect);
+  ASSERT_NE(ovGetABlockType(), nullptr);
+  ovRef pointer = ovRef::adopt(ovMakePtr(nullptr, nullptr));
+  EXPECT_EQ(pointer.as<ovC_pointer>()->pointeeType, ovGetABlockType());
+  const unsigned char pname[] = {9, 'T', 'e', 's', 't', ' ', 'R', 'E', 'C', 'T'};
+  EXPECT_EQ(ovFindExternalByPStringName(pname), rect);
+}
+
+TEST_F(Tables, MethodPathsResolveByKind) {
+  const RTMethod* m = nullptr;
+  uint32_t context = 7;
+  EXPECT_TRUE(RTHeader::LookupPathTop(text("Double It").get(), &m, &context));
+  EXPECT_EQ(context, 0u);
+  EXPECT_TRUE(RTHeader::LookupPathTop(text("test-add").get(), &m, &context));
+  EXPECT_FALSE(RTHeader::LookupPathTop(text("Describe").get(), &m, &context));
+  ASSERT_TRUE(RTHeader::LookupPathName(text("Square").get(), text("Sides Of").get(), &m, &context));
+  EXPECT_EQ(nameOf(m->name), "Sides Of");  // found in Shape
+  EXPECT_FALSE(RTHeader::LookupPathName(text("Nowhere").get(), text("Describe").get(), &m, &context));
+  m = nullptr;
+  EXPECT_FALSE(RTHeader::LookupPathName(text("Square").get(), text("Unknown").get(), &m, &context));
+  EXPECT_EQ(m, nullptr);  // untouched on failure
+}
+
+TEST_F(Tables, InstalledDataTakesUsesAndWrongLengthsInstallNothing) {
+  RTHeader* h = RTHeader::gRTHeader;
+  uint32_t persistents = h->persistentTable.Count();
+  ovRef values = ovRef::adopt(ovMakeList(0));
+  for (uint32_t i = 0; i < persistents; ++i) ovListAppend(values.get(), ovMakeInteger(100 + i), 0);
+  ovRef defaults = ovRef::adopt(ovMakeList(h->classTable.Count()));
+  ovRef classValues = ovRef::adopt(ovMakeList(0));  // shorter than the records
+  RTHeader::InitializeData(values.get(), classValues.get(), defaults.get());
+  ASSERT_NE(gTestCounter, nullptr);
+  EXPECT_EQ(gTestCounter->useCount, 2u);  // the list's and the table's
+  for (ovC_object* v : h->classAttrValues) EXPECT_EQ(v, nullptr);
+
+  DropTableData();
+  ovListDeleteItem(values.get(), 0, 1);  // one element short
+  RTHeader::InitializeData(values.get(), classValues.get(), defaults.get());
+  for (const RTPersistent& p : h->persistentTable.records) EXPECT_EQ(*p.slot, nullptr);
+}
