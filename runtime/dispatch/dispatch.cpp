@@ -1,5 +1,6 @@
 #include "runtime/dispatch/dispatch.h"
 
+#include "runtime/dispatch/method_cache.h"
 #include "runtime/tables/header.h"
 #include "runtime/values/instance.h"
 #include "runtime/values/path_name.h"
@@ -8,23 +9,34 @@
 
 ovStatus UCDoNothing(uint32_t, uint32_t, ovC_object* const*, ovC_object** const*) { return ovNothingRan; }
 
-ovRoutine UCLookupMethod(uint32_t selector, const ovC_object* receiver) {
+namespace {
+
+// The searches the method cache remembers.
+ovRoutine findInClassChain(const RTClass* cls, uint32_t selector) {
   const RTMethod* method = nullptr;
-  if (ovIsKind(receiver, ovKindInstance)) {
-    const RTClass* where = nullptr;
-    if (ovAs<ovC_instance>(receiver)->cls->FindRegularMethodBySelector(selector, &method, &where)) return method->code;
-    return UCDoNothing;
-  }
+  const RTClass* where = nullptr;
+  if (cls && cls->FindRegularMethodBySelector(selector, &method, &where)) return method->code;
+  return UCDoNothing;
+}
+
+ovRoutine findForNonInstance(const RTClass*, uint32_t selector) {
+  const RTMethod* method = nullptr;
   if (RTHeader::GetPrimitiveTable()->FindBySelector(selector, &method)) return method->code;
   if (RTHeader::GetUniversalTable()->FindBySelector(selector, &method)) return method->code;
   return UCDoNothing;
 }
 
+}  // namespace
+
+ovRoutine UCLookupMethod(uint32_t selector, const ovC_object* receiver) {
+  if (ovIsKind(receiver, ovKindInstance))
+    return ovMethodCacheLookup(ovAs<ovC_instance>(receiver)->cls, selector, findInClassChain);
+  return ovMethodCacheLookup(nullptr, selector, findForNonInstance);
+}
+
 ovRoutine UCClassMethod(uint32_t selector, const RTClass* cls) {
-  const RTMethod* method = nullptr;
-  const RTClass* where = nullptr;
-  if (cls && cls->FindRegularMethodBySelector(selector, &method, &where)) return method->code;
-  return UCDoNothing;
+  if (!cls) return UCDoNothing;
+  return ovMethodCacheLookup(cls, selector, findInClassChain);
 }
 
 ovStatus UCMakeInstance(const RTClass* cls, const ovC_object* initial, ovC_object** slot) {

@@ -2,12 +2,6 @@
 
 namespace ov {
 
-std::vector<In> withReceiver(In receiver, std::initializer_list<In> more) {
-  std::vector<In> all{receiver};
-  all.insert(all.end(), more.begin(), more.end());
-  return all;
-}
-
 ovRef get(const ovAttributeSelector& attribute, In object) {
   ovC_object* passed = nullptr;
   ovC_object* value = nullptr;

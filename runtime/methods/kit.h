@@ -77,6 +77,35 @@ ovStatus routine(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object*
   return Body(Args(nin, nout, in, out));
 }
 
+// The inputs of one call, gathered without allocating for the usual few.
+class InputList {
+ public:
+  InputList(std::initializer_list<In> inputs) { Append(inputs); }
+  InputList(In receiver, std::initializer_list<In> more) {
+    Append({receiver});
+    Append(more);
+  }
+  ovC_object* const* data() const { return large_.empty() ? small_.data() : large_.data(); }
+  uint32_t count() const { return count_; }
+
+ private:
+  void Append(std::initializer_list<In> inputs) {
+    for (const In& v : inputs) {
+      if (count_ < small_.size()) {
+        small_[count_] = v.get();
+      } else {
+        if (large_.empty()) large_.assign(small_.begin(), small_.end());
+        large_.push_back(v.get());
+      }
+      ++count_;
+    }
+  }
+
+  std::array<ovC_object*, 8> small_{};
+  std::vector<ovC_object*> large_;
+  uint32_t count_ = 0;
+};
+
 // The status of a call and the N outputs it wrote.
 template <size_t N>
 class Results {
@@ -89,14 +118,11 @@ class Results {
   ovRef take(size_t i = 0) { return std::move(outputs_[i]); }
 
   // Calls routine with inputs and these results as its output slots.
-  void Run(ovRoutine routine, std::span<const In> inputs) {
-    std::vector<ovC_object*> in;
-    in.reserve(inputs.size());
-    for (const In& v : inputs) in.push_back(v.get());
+  void Run(ovRoutine routine, const InputList& inputs) {
     std::array<ovC_object*, N> slots{};
     std::array<ovC_object**, N> out{};
     for (size_t i = 0; i < N; ++i) out[i] = &slots[i];
-    status = routine(static_cast<uint32_t>(in.size()), N, in.data(), out.data());
+    status = routine(inputs.count(), N, inputs.data(), out.data());
     for (size_t i = 0; i < N; ++i) outputs_[i] = ovRef::adopt(slots[i]);
   }
 
@@ -104,13 +130,10 @@ class Results {
   std::array<ovRef, N> outputs_;
 };
 
-// The receiver followed by further inputs.
-std::vector<In> withReceiver(In receiver, std::initializer_list<In> more);
-
 template <size_t N = 1>
 Results<N> call(ovRoutine routine, std::initializer_list<In> inputs) {
   Results<N> r;
-  r.Run(routine, inputs);
+  r.Run(routine, InputList(inputs));
   return r;
 }
 
@@ -119,7 +142,7 @@ Results<N> call(ovRoutine routine, std::initializer_list<In> inputs) {
 template <size_t N = 1>
 Results<N> send(const ovMethodSelector& selector, In receiver, std::initializer_list<In> more = {}) {
   Results<N> r;
-  r.Run(UCLookupMethod(selector.number(), receiver.get()), withReceiver(receiver, more));
+  r.Run(UCLookupMethod(selector.number(), receiver.get()), InputList(receiver, more));
   return r;
 }
 
@@ -129,14 +152,14 @@ template <size_t N = 1>
 Results<N> sendAs(const ovClassName& cls, const ovMethodSelector& selector, In receiver,
                   std::initializer_list<In> more = {}) {
   Results<N> r;
-  r.Run(UCClassMethod(selector.number(), cls.record()), withReceiver(receiver, more));
+  r.Run(UCClassMethod(selector.number(), cls.record()), InputList(receiver, more));
   return r;
 }
 
 template <size_t N = 1>
 Results<N> primitive(const ovPrimitiveName& name, std::initializer_list<In> inputs) {
   Results<N> r;
-  r.Run(name.routine(), inputs);
+  r.Run(name.routine(), InputList(inputs));
   return r;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/dispatch/method_cache.h"
 #include "runtime/tables/declarations.h"
 #include "runtime/tables/header.h"
 
@@ -301,4 +302,5 @@ void RTHeader::Initialize() {
 void RTHeader::Release() {
   delete gRTHeader;
   gRTHeader = nullptr;
+  ovMethodCacheInvalidate();
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "runtime/dispatch/dispatch.h"
+#include "runtime/dispatch/method_cache.h"
 #include "runtime/methods/kit.h"
 #include "runtime/tables/header.h"
 #include "runtime/values/instance.h"
@@ -259,4 +260,22 @@ TEST_F(Dispatch, AncestryAndDescendants) {
   for (uint32_t i = 0; i < ovListGetLength(names.get()); ++i)
     all += str(ovRef::share(ovListGetSlot(names.get(), i, 0))) + ";";
   EXPECT_EQ(all, "Counted;Polygon;Square;");
+}
+
+TEST_F(Dispatch, TheMethodCacheForgetsWhatChangedOnceInvalidated) {
+  ovRef square = make(kSquare);
+  ovRoutine before = UCLookupMethod(kArea.number(), square.get());
+  ASSERT_NE(before, &UCDoNothing);
+  // Change what Square answers for Area, as a changed class would.
+  RTMethod* area = nullptr;
+  for (RTMethod& m : RTHeader::gRTHeader->methods)
+    if (m.selector == kArea.number() && m.code == before) area = &m;
+  ASSERT_NE(area, nullptr);
+  area->code = &UCDoNothing;
+  EXPECT_EQ(UCLookupMethod(kArea.number(), square.get()), before);  // still cached
+  ovMethodCacheInvalidate();
+  EXPECT_EQ(UCLookupMethod(kArea.number(), square.get()), &UCDoNothing);
+  EXPECT_EQ(UCClassMethod(kArea.number(), kSquare.record()), &UCDoNothing);
+  area->code = before;
+  ovMethodCacheInvalidate();
 }
