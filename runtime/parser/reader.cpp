@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "runtime/values/make.h"
@@ -20,14 +21,19 @@ bool isWord(ovC_object* text, std::string_view word) {
   return t->length == word.size() && std::memcmp(t->Chars(), word.data(), word.size()) == 0;
 }
 
-// A word token: the reserved words give their values, any other word its text.
-ovC_object* wordValue(ovC_object* text) {
-  if (isWord(text, "TRUE")) return ovMakeBoolean(1);
-  if (isWord(text, "FALSE")) return ovMakeBoolean(0);
-  if (isWord(text, "UNDEFINED")) return ovMakeUndef();
-  if (isWord(text, "NULL")) return nullptr;
-  if (isWord(text, "NONE")) return ovMakeNone();
-  return ovIncUse(text);
+// The value of a token read as a value. Each token is read at most once, so
+// the reader takes over the token's own use rather than adding one. A word
+// gives its text, unless it is one of the reserved words.
+ovC_object* takeValue(TokenData& token) {
+  ovC_object* value = std::exchange(token.value, nullptr);
+  if (token.type != ovTokenWord) return value;
+  ovRef text = ovRef::adopt(value);
+  if (isWord(value, "TRUE")) return ovMakeBoolean(1);
+  if (isWord(value, "FALSE")) return ovMakeBoolean(0);
+  if (isWord(value, "UNDEFINED")) return ovMakeUndef();
+  if (isWord(value, "NULL")) return nullptr;
+  if (isWord(value, "NONE")) return ovMakeNone();
+  return text.release();
 }
 
 class Reader {
@@ -119,10 +125,10 @@ class Reader {
   }
 
   Step Single(ovRef& value) {
-    const TokenData& token = tokens_[pos_];
+    TokenData& token = tokens_[pos_];
     if (token.type == ovTokenError || token.type == ovTokenReserved) return Fail(token.offset);
     ++pos_;
-    value = ovRef::adopt(token.type == ovTokenWord ? wordValue(token.value) : ovIncUse(token.value));
+    value = ovRef::adopt(takeValue(token));
     return Step::kValue;
   }
 
