@@ -73,16 +73,16 @@ class Reader {
   Step Next(ovRef& value) {
     if (pos_ == count_) return open_.empty() ? Step::kValue : FailUnclosed();
     const TokenData& token = tokens_[pos_];
-    if (!open_.empty() && isReserved(token, ')')) return Close(value);
+    if (!open_.empty() && isReserved(token, ')')) return CloseDlist(value);
     if (isReserved(token, '(')) {
       open_.push_back({pos_++, elements_.size()});
       return Step::kOpened;
     }
-    if (isReserved(token, '{')) return Braces(value);
-    return Single(value);
+    if (isReserved(token, '{')) return ParsePtRectRGB(value);
+    return ParseToken(value);
   }
 
-  Step Close(ovRef& value) {
+  Step CloseDlist(ovRef& value) {
     ++pos_;
     size_t first = open_.back().firstElement;
     open_.pop_back();
@@ -106,7 +106,7 @@ class Reader {
 
   // "{" with two, three or four integers and "}": a point (v h), a colour
   // (red green blue) or a rect (top left bottom right).
-  Step Braces(ovRef& value) {
+  Step ParsePtRectRGB(ovRef& value) {
     uint32_t brace = pos_;
     uint32_t n = 0;
     while (n < 4 && IsIntegerAt(brace + 1 + n)) ++n;
@@ -124,7 +124,7 @@ class Reader {
     return ovMakeRectMac(at(0), at(1), at(2), at(3));
   }
 
-  Step Single(ovRef& value) {
+  Step ParseToken(ovRef& value) {
     TokenData& token = tokens_[pos_];
     if (token.type == ovTokenError || token.type == ovTokenReserved) return Fail(token.offset);
     ++pos_;
