@@ -4,6 +4,7 @@
 // is made once, at its ")", with exactly its length.
 #include "runtime/parser/reader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 #include <utility>
