@@ -4,8 +4,10 @@
 // is made once, at its ")", with exactly its length.
 #include "runtime/parser/reader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "runtime/values/make.h"
@@ -20,14 +22,19 @@ bool isWord(ovC_object* text, std::string_view word) {
   return t->length == word.size() && std::memcmp(t->Chars(), word.data(), word.size()) == 0;
 }
 
-// A word token: the reserved words give their values, any other word its text.
-ovC_object* wordValue(ovC_object* text) {
-  if (isWord(text, "TRUE")) return ovMakeBoolean(1);
-  if (isWord(text, "FALSE")) return ovMakeBoolean(0);
-  if (isWord(text, "UNDEFINED")) return ovMakeUndef();
-  if (isWord(text, "NULL")) return nullptr;
-  if (isWord(text, "NONE")) return ovMakeNone();
-  return ovIncUse(text);
+// The value of a token read as a value. Each token is read at most once, so
+// the reader takes over the token's own use rather than adding one. A word
+// gives its text, unless it is one of the reserved words.
+ovC_object* takeValue(TokenData& token) {
+  ovC_object* value = std::exchange(token.value, nullptr);
+  if (token.type != ovTokenWord) return value;
+  ovRef text = ovRef::adopt(value);
+  if (isWord(value, "TRUE")) return ovMakeBoolean(1);
+  if (isWord(value, "FALSE")) return ovMakeBoolean(0);
+  if (isWord(value, "UNDEFINED")) return ovMakeUndef();
+  if (isWord(value, "NULL")) return nullptr;
+  if (isWord(value, "NONE")) return ovMakeNone();
+  return text.release();
 }
 
 class Reader {
@@ -67,16 +74,16 @@ class Reader {
   Step Next(ovRef& value) {
     if (pos_ == count_) return open_.empty() ? Step::kValue : FailUnclosed();
     const TokenData& token = tokens_[pos_];
-    if (!open_.empty() && isReserved(token, ')')) return Close(value);
+    if (!open_.empty() && isReserved(token, ')')) return CloseDlist(value);
     if (isReserved(token, '(')) {
       open_.push_back({pos_++, elements_.size()});
       return Step::kOpened;
     }
-    if (isReserved(token, '{')) return Braces(value);
-    return Single(value);
+    if (isReserved(token, '{')) return ParsePtRectRGB(value);
+    return ParseToken(value);
   }
 
-  Step Close(ovRef& value) {
+  Step CloseDlist(ovRef& value) {
     ++pos_;
     size_t first = open_.back().firstElement;
     open_.pop_back();
@@ -100,7 +107,7 @@ class Reader {
 
   // "{" with two, three or four integers and "}": a point (v h), a colour
   // (red green blue) or a rect (top left bottom right).
-  Step Braces(ovRef& value) {
+  Step ParsePtRectRGB(ovRef& value) {
     uint32_t brace = pos_;
     uint32_t n = 0;
     while (n < 4 && IsIntegerAt(brace + 1 + n)) ++n;
@@ -118,11 +125,11 @@ class Reader {
     return ovMakeRectMac(at(0), at(1), at(2), at(3));
   }
 
-  Step Single(ovRef& value) {
-    const TokenData& token = tokens_[pos_];
+  Step ParseToken(ovRef& value) {
+    TokenData& token = tokens_[pos_];
     if (token.type == ovTokenError || token.type == ovTokenReserved) return Fail(token.offset);
     ++pos_;
-    value = ovRef::adopt(token.type == ovTokenWord ? wordValue(token.value) : ovIncUse(token.value));
+    value = ovRef::adopt(takeValue(token));
     return Step::kValue;
   }
 

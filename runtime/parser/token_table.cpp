@@ -6,8 +6,6 @@
 namespace {
 
 constexpr uint32_t kFirstCapacity = 64;
-// Storage beyond this many tokens is freed after a parse rather than kept.
-constexpr uint32_t kKeptCapacity = 4096;
 
 }  // namespace
 
@@ -34,11 +32,6 @@ void TokenTable::Append(uint32_t offset, uint32_t type, ovC_object* value, char 
 void TokenTable::Dispose() {
   for (uint32_t i = 0; i < count_; ++i) ovDecUse(tokens_[i].value);
   count_ = 0;
-  if (capacity_ > kKeptCapacity) {
-    ovLowMemFree(tokens_);
-    tokens_ = nullptr;
-    capacity_ = 0;
-  }
 }
 
 TokenTable* ovInitParse() {

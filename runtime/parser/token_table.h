@@ -36,8 +36,8 @@ class TokenTable {
   void Append(uint32_t offset, uint32_t type, ovC_object* value, char reserved = 0);
   TokenData* Tokens() { return tokens_; }
   uint32_t Count() const { return count_; }
-  // Releases every token's value and empties the table. The storage of a
-  // table of ordinary size is kept for the next parse.
+  // Releases every token's value and empties the table; its storage is kept
+  // for the next parse.
   void Dispose();
 
  private:

@@ -30,20 +30,20 @@ ovExternalDeclaration::ovExternalDeclaration(const char* name, uint32_t size) : 
   ovAllDeclarations().externals.push_back(this);
 }
 
-ovMethodSelector::ovMethodSelector(const char* name) : name_(name) {
+ovMethodSelector::ovMethodSelector(const char* name) : ovNamedConstant(name) {
   ovAllDeclarations().methodSelectors.push_back(this);
 }
 
-ovAttributeSelector::ovAttributeSelector(const char* name) : name_(name) {
+ovAttributeSelector::ovAttributeSelector(const char* name) : ovNamedConstant(name) {
   ovAllDeclarations().attributeSelectors.push_back(this);
 }
 
-ovClassName::ovClassName(const char* name) : name_(name) { ovAllDeclarations().classNames.push_back(this); }
+ovClassName::ovClassName(const char* name) : ovNamedConstant(name) { ovAllDeclarations().classNames.push_back(this); }
 
-ovPrimitiveName::ovPrimitiveName(const char* name) : name_(name) {
+ovPrimitiveName::ovPrimitiveName(const char* name) : ovNamedConstant(name) {
   ovAllDeclarations().primitiveNames.push_back(this);
 }
 
-ovExternalName::ovExternalName(const char* name) : name_(name) {
+ovExternalName::ovExternalName(const char* name) : ovNamedConstant(name) {
   ovAllDeclarations().externalNames.push_back(this);
 }

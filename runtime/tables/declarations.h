@@ -75,74 +75,61 @@ class ovExternalDeclaration {
   uint32_t size;
 };
 
-// A method name that code sends: its selector number once the tables exist.
-class ovMethodSelector {
+// A name that code uses, and what the tables resolve it to once they exist.
+// Objects of these kinds must live at namespace scope: they register their
+// names while the program starts, before the tables are built.
+template <typename Value>
+class ovNamedConstant {
+ public:
+  const char* name() const { return name_; }
+  void Resolve(Value value) { value_ = value; }
+
+ protected:
+  explicit ovNamedConstant(const char* name) : name_(name) {}
+  Value value_{};
+
+ private:
+  const char* name_;
+};
+
+// A method name that code sends: its selector number.
+class ovMethodSelector : public ovNamedConstant<uint32_t> {
  public:
   explicit ovMethodSelector(const char* name);
-  const char* name() const { return name_; }
-  uint32_t number() const { return number_; }
-  void Resolve(uint32_t number) { number_ = number; }
-
- private:
-  const char* name_;
-  uint32_t number_ = 0;
+  uint32_t number() const { return value_; }
 };
 
-// An attribute name that code reads or writes.
-class ovAttributeSelector {
+// An attribute name that code reads or writes: its selector number.
+class ovAttributeSelector : public ovNamedConstant<uint32_t> {
  public:
   explicit ovAttributeSelector(const char* name);
-  const char* name() const { return name_; }
-  uint32_t number() const { return number_; }
-  void Resolve(uint32_t number) { number_ = number; }
-
- private:
-  const char* name_;
-  uint32_t number_ = 0;
+  uint32_t number() const { return value_; }
 };
 
-// A class that code names: its record once the tables exist.
-class ovClassName {
+// A class that code names: its record.
+class ovClassName : public ovNamedConstant<RTClass*> {
  public:
   explicit ovClassName(const char* name);
-  const char* name() const { return name_; }
-  RTClass* record() const { return record_; }
-  void Resolve(RTClass* record) { record_ = record; }
-
- private:
-  const char* name_;
-  RTClass* record_ = nullptr;
+  RTClass* record() const { return value_; }
 };
 
-// A primitive that code calls by name: its routine once the tables exist.
-class ovPrimitiveName {
+// A primitive that code calls by name: its routine.
+class ovPrimitiveName : public ovNamedConstant<ovRoutine> {
  public:
   explicit ovPrimitiveName(const char* name);
-  const char* name() const { return name_; }
-  ovRoutine routine() const { return routine_; }
-  void Resolve(ovRoutine routine) { routine_ = routine; }
-
- private:
-  const char* name_;
-  ovRoutine routine_ = nullptr;
+  ovRoutine routine() const { return value_; }
 };
 
 // An external type that code names: its record and 0-based number.
-class ovExternalName {
+struct ovExternalRef {
+  RTExternal* record = nullptr;
+  uint32_t number = 0;
+};
+class ovExternalName : public ovNamedConstant<ovExternalRef> {
  public:
   explicit ovExternalName(const char* name);
-  const char* name() const { return name_; }
-  RTExternal* record() const { return record_; }
-  uint32_t number() const { return number_; }
-  void Resolve(RTExternal* record, uint32_t number) {
-    record_ = record;
-    number_ = number;
-  }
-
- private:
-  const char* name_;
-  RTExternal* record_ = nullptr;
-  uint32_t number_ = 0;
+  RTExternal* record() const { return value_.record; }
+  uint32_t number() const { return value_.number; }
 };
 
 // Everything declared so far, in declaration order (which is not defined

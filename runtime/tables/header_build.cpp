@@ -267,7 +267,7 @@ class Builder {
       const RTExternal* record = nullptr;
       h_.externalTable.FindByName(e->name(), &record);
       Required(record, "external type", e->name());
-      e->Resolve(const_cast<RTExternal*>(record), static_cast<uint32_t>(h_.externalTable.IndexOf(record)));
+      e->Resolve({const_cast<RTExternal*>(record), static_cast<uint32_t>(h_.externalTable.IndexOf(record))});
     }
   }
 
