@@ -6,11 +6,11 @@
 #include "runtime/values/compare_strings.h"
 #include "runtime/values/copy.h"
 #include "runtime/values/list.h"
-#include "tests/runtime/started_runtime.h"
+#include "tests/runtime/runtime_fixture.h"
 
 namespace {
 
-class CompareTest : public StartedRunTime {};
+class CompareTest : public RuntimeTest {};
 
 // A list nested depth deep around a single integer.
 ovRef nestedList(uint32_t depth, int32_t innermost) {

@@ -6,11 +6,11 @@
 #include "runtime/values/copy.h"
 #include "runtime/values/db_visit.h"
 #include "runtime/values/instance.h"
-#include "tests/runtime/started_runtime.h"
+#include "tests/runtime/runtime_fixture.h"
 
 namespace {
 
-class CopyTest : public StartedRunTime {
+class CopyTest : public RuntimeTest {
  protected:
   static ovC_object* Nth(const ovRef& list, uint32_t i) { return ovListGetSlot(list.get(), i, 0); }
 };

@@ -9,11 +9,11 @@
 #include "runtime/values/read.h"
 #include "runtime/values/text.h"
 #include "runtime/values/unparse.h"
-#include "tests/runtime/started_runtime.h"
+#include "tests/runtime/runtime_fixture.h"
 
 namespace {
 
-class ParserTest : public StartedRunTime {
+class ParserTest : public RuntimeTest {
  protected:
   // Parses source; expects success and returns the value.
   static ovRef Parsed(const std::string& source) {

@@ -10,11 +10,11 @@
 #include "runtime/values/read.h"
 #include "runtime/values/text.h"
 #include "runtime/values/unparse.h"
-#include "tests/runtime/started_runtime.h"
+#include "tests/runtime/runtime_fixture.h"
 
 namespace {
 
-class RoundTripTest : public StartedRunTime {
+class RoundTripTest : public RuntimeTest {
  protected:
   std::mt19937 random_{20261206};
 

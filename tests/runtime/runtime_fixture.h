@@ -4,12 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 #include "runtime/memory/heap.h"
 #include "runtime/memory/heap_check.h"
 #include "runtime/startup/runtime_startup.h"
 #include "runtime/tables/header.h"
+#include "runtime/values/list.h"
+#include "runtime/values/make.h"
 #include "runtime/values/value.h"
+#include "runtime/values/value_ref.h"
 
 // Starts the run-time; at the end checks that every value the test made is
 // gone and that the heap is consistent, then shuts the run-time down.
@@ -23,6 +27,19 @@ class RuntimeTest : public ::testing::Test {
     EXPECT_EQ(ovRunTimeHeap->LiveCount(), baseline_) << "values outlived the test";
     EXPECT_EQ(ovMemHeapCheck(*ovRunTimeHeap), "");
     ovRunTimeShutdown();
+  }
+
+  static ovRef Int(int32_t n) { return ovRef::adopt(ovMakeInteger(n)); }
+  static ovRef Real(double d) { return ovRef::adopt(ovMakeReal(d)); }
+  static ovRef Text(const std::string& s) {
+    return ovRef::adopt(ovMakeTextFromString(s.data(), static_cast<uint32_t>(s.size())));
+  }
+  // A list holding the given values, each use raised.
+  template <typename... Values>
+  static ovRef List(const Values&... values) {
+    ovRef list = ovRef::adopt(ovMakeList(0));
+    (ovListAppend(list.get(), values.get(), 1), ...);
+    return list;
   }
 
  private:

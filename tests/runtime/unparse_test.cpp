@@ -4,11 +4,11 @@
 
 #include "runtime/values/text.h"
 #include "runtime/values/unparse.h"
-#include "tests/runtime/started_runtime.h"
+#include "tests/runtime/runtime_fixture.h"
 
 namespace {
 
-class UnparseTest : public StartedRunTime {
+class UnparseTest : public RuntimeTest {
  protected:
   // The printed text of v, and its print flag in *flag.
   static std::string Printed(ovC_object* v, int* flag = nullptr) {
