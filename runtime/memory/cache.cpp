@@ -49,6 +49,11 @@ void ovMemCache::Add(ovMemBlock* block) {
   ++freeBlocks;
 }
 
+void ovMemCache::Release(ovMemBlock* block) {
+  Add(block);
+  ++releasesSinceMerge;
+}
+
 void ovMemCache::Remove(ovMemBlock* block) {
   bins[WhichCache(block->size)].Remove(elementOf(block));
   freeBytes -= block->size;
@@ -116,7 +121,7 @@ void* ovMemCache::Alloc(uint32_t size, int zero) {
 }
 
 void ovMemCache::Free(void* p) {
-  if (p) Add(ovMemBlock::Of(p));
+  if (p) Release(ovMemBlock::Of(p));
 }
 
 // Cuts or extends block to hold size bytes; it can (checked by the caller).
@@ -129,7 +134,7 @@ void* ovMemCache::ResizeInPlace(ovMemBlock* block, uint32_t size) {
     Remove(next);
     block->size += next->size;
   }
-  if (ovMemBlock* rest = block->Chip(need)) Add(rest);
+  if (ovMemBlock* rest = block->Chip(need)) Release(rest);
   block->MarkInUse(size);
   if (size > oldRequested) std::memset(static_cast<char*>(block->Data()) + oldRequested, 0, size - oldRequested);
   return block->Data();
@@ -156,7 +161,7 @@ void* ovMemCache::MoveVariablePart(void* object, uint32_t size) {
   } else {
     block->flags = static_cast<uint16_t>(block->flags | ovOutOfLineFlag(kind) | ovMemFlagValue);
     uint32_t objectSize = offset + sizeof(void*);
-    if (ovMemBlock* rest = block->Chip(ovMemBlockSizeFor(objectSize))) Add(rest);
+    if (ovMemBlock* rest = block->Chip(ovMemBlockSizeFor(objectSize))) Release(rest);
     block->MarkInUse(objectSize);
   }
   *field = static_cast<char*>(part);

@@ -16,6 +16,11 @@ struct ovMemCache {
   ovMemList bins[4];
   size_t freeBytes = 0;
   uint32_t freeBlocks = 0;
+  // Blocks given back since free blocks were last merged. Only these can
+  // have a free neighbour to merge with: what is left of a block cut for an
+  // allocation follows a block in use and precedes one. The heap skips the
+  // merge when there are none.
+  uint32_t releasesSinceMerge = 0;
 
   // size bytes (zero-filled when zero is set), or nullptr when no free block
   // fits. The caller's heap retries after merging or growing.
@@ -25,6 +30,8 @@ struct ovMemCache {
   void Free(void* p);
 
   void Add(ovMemBlock* block);
+  // Adds a block that was in use, or the part a shrinking block gave up.
+  void Release(ovMemBlock* block);
   void Remove(ovMemBlock* block);
   // Merges every free block that directly follows block into it.
   void Optimize(ovMemBlock* block);

@@ -116,9 +116,14 @@ void* ovMemHeap::WithRetries(uint32_t size, Attempt attempt) {
 
 template <typename Attempt>
 void* ovMemHeap::RetryAfterMerging(uint32_t size, Attempt attempt) {
-  ovRunTimeCache->Empty();
-  Optimize();
-  if (void* p = attempt()) return p;
+  // Merging walks every block of every sub-heap; when no block was given
+  // back since the last merge it cannot find anything new.
+  if (ovRunTimeCache->releasesSinceMerge != 0) {
+    ovRunTimeCache->Empty();
+    Optimize();
+    ovRunTimeCache->releasesSinceMerge = 0;
+    if (void* p = attempt()) return p;
+  }
   if (size > ovMemMaxRequest) return nullptr;
   uint32_t subHeapSize = ovMemDefaultSubHeapSize;
   if (size > kLargeRequest) subHeapSize = ((size + 15u) & ~15u) + ovMemDefaultSubHeapSize;
