@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 #include "platform/win32.h"
 
@@ -16,9 +17,19 @@ bool hiddenName(const char* path) {
   return name[0] == '.' && std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0;
 }
 
-DWORD errorOf(int error) {
+// A missing file in a missing folder is a missing path, as on Windows.
+bool parentExists(const char* path) {
+  std::string parent(path);
+  size_t slash = parent.find_last_of('/');
+  if (slash == std::string::npos) return true;
+  parent.resize(slash == 0 ? 1 : slash);
+  struct stat info {};
+  return stat(parent.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+DWORD errorOf(int error, const char* path) {
   switch (error) {
-    case ENOENT: return ERROR_FILE_NOT_FOUND;
+    case ENOENT: return parentExists(path) ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
     case ENOTDIR: return ERROR_PATH_NOT_FOUND;
     case EACCES: return ERROR_ACCESS_DENIED;
     default: return ERROR_INVALID_PARAMETER;
@@ -34,7 +45,7 @@ DWORD WINAPI GetFileAttributesA(LPCSTR lpFileName) {
     return INVALID_FILE_ATTRIBUTES;
   }
   if (stat(lpFileName, &info) != 0) {
-    SetLastError(errorOf(errno));
+    SetLastError(errorOf(errno, lpFileName));
     return INVALID_FILE_ATTRIBUTES;
   }
   DWORD attributes = 0;
