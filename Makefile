@@ -47,6 +47,7 @@ test-release: release
 
 test-asan: asan
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt \
 	  $(CTEST) --test-dir $(BUILD)/asan
 
 # Every test in the normal and the sanitizer build, then a short fuzzing pass.

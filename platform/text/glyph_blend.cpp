@@ -25,8 +25,8 @@ Span intersect(Span a, Span b) {
 uint32_t blendChannel(uint32_t source, uint32_t destination, uint32_t alpha, int shift) {
   uint32_t s = (source >> shift) & 0xFF;
   uint32_t d = (destination >> shift) & 0xFF;
-  uint32_t mixed = s * alpha + d * (255 - alpha) + 127;
-  return ((mixed + (mixed >> 8)) >> 8) << shift;  // exact division by 255 for 0..65152
+  uint32_t mixed = s * alpha + d * (255 - alpha) + 128;
+  return ((mixed + (mixed >> 8)) >> 8) << shift;  // mixed / 255, rounded, exact for every sum up to 255 * 255
 }
 
 uint32_t blendPixel(uint32_t color, uint32_t destination, uint32_t alpha) {

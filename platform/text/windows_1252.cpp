@@ -18,4 +18,12 @@ char32_t unicodeOfWindows1252(unsigned char byte) {
   return byte;
 }
 
+unsigned char windows1252OfUnicode(char32_t codePoint) {
+  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint < 0x100)) return static_cast<unsigned char>(codePoint);
+  for (int i = 0; i < 32; ++i) {
+    if (kHighControls[i] == codePoint) return static_cast<unsigned char>(0x80 + i);
+  }
+  return '?';
+}
+
 }  // namespace platform::text

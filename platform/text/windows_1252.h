@@ -8,4 +8,7 @@ namespace platform::text {
 // same number, as Windows maps them.
 char32_t unicodeOfWindows1252(unsigned char byte);
 
+// The Windows-1252 byte for a code point, or '?' when the code page has none.
+unsigned char windows1252OfUnicode(char32_t codePoint);
+
 }  // namespace platform::text

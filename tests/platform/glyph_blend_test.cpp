@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -56,6 +57,21 @@ TEST(GlyphBlend, CoverageMixesEachChannelWithRounding) {
   s.at(0, 1) = 0xFFFFFF;
   blendMask(s.target, 0, 1, {quarter, 1, 1, 1}, 0xFF0000);
   EXPECT_EQ(s.at(0, 1), 0xFFBFBFu);  // green, blue: (255 * 191 + 127) / 255
+}
+
+TEST(GlyphBlend, EveryCoverageRoundsToTheNearestValue) {
+  for (uint32_t alpha = 0; alpha < 256; ++alpha) {
+    for (uint32_t source : {0u, 1u, 127u, 128u, 200u, 255u}) {
+      for (uint32_t destination : {0u, 1u, 77u, 128u, 254u, 255u}) {
+        GuardedSurface s;
+        s.at(0, 0) = destination;
+        const uint8_t mask[] = {static_cast<uint8_t>(alpha)};
+        blendMask(s.target, 0, 0, {mask, 1, 1, 1}, source);
+        double exact = (source * alpha + destination * (255.0 - alpha)) / 255.0;
+        EXPECT_EQ(s.at(0, 0), static_cast<uint32_t>(std::lround(exact))) << alpha << " " << source << " " << destination;
+      }
+    }
+  }
 }
 
 TEST(GlyphBlend, HighByteOfTheColourIsIgnored) {

@@ -1,0 +1,115 @@
+// velmaro_rc: compiles a resource manifest into a C++ source.
+//
+//   velmaro_rc [--base DIR] MANIFEST OUTPUT
+//
+// Relative paths in the manifest are taken from DIR (default: the manifest's
+// folder). Exits non-zero with a message naming the file and line at the
+// first fault; the output is written only when everything compiled.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <sstream>
+
+#include "platform/resources/compiler/manifest.h"
+#include "platform/resources/compiler/source_writer.h"
+#include "platform/resources/compiler/string_table.h"
+
+namespace fs = std::filesystem;
+using namespace platform::resources::compiler;
+
+namespace {
+
+struct Compilation {
+  std::vector<std::vector<uint8_t>> data;
+  std::map<std::string, size_t> dataOfPath;
+  std::vector<CompiledResource> resources;
+  std::map<uint16_t, int> stringBlockLine;
+};
+
+bool readFile(const fs::path& path, std::vector<uint8_t>& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+bool isIcoFile(const std::vector<uint8_t>& bytes) {
+  return bytes.size() >= 6 && bytes[0] == 0 && bytes[1] == 0 && bytes[2] == 1 && bytes[3] == 0;
+}
+
+bool addFile(Compilation& c, const ManifestEntry& entry, const fs::path& path, std::string& error) {
+  auto [found, added] = c.dataOfPath.emplace(path.string(), c.data.size());
+  if (added) {
+    c.data.emplace_back();
+    if (!readFile(path, c.data.back())) {
+      error = "cannot read " + path.string();
+      return false;
+    }
+  }
+  if (entry.type.text.empty() && entry.type.number == kTypeGroupIcon && !isIcoFile(c.data[found->second])) {
+    error = path.string() + " is not an .ico file";
+    return false;
+  }
+  c.resources.push_back({entry.type, entry.name, found->second});
+  return true;
+}
+
+bool addStrings(Compilation& c, const ManifestEntry& entry, const fs::path& path, std::string& error) {
+  std::ifstream in(path);
+  StringTable strings;
+  if (!in) error = "cannot read " + path.string();
+  else if (!parseStringTable(in, strings, error)) error = path.string() + ": " + error;
+  if (!error.empty()) return false;
+  for (auto& [block, bytes] : stringBlocks(strings)) {
+    if (!c.stringBlockLine.emplace(block, entry.line).second) {
+      error = "strings of block " + std::to_string(block) + " come from two string tables";
+      return false;
+    }
+    c.resources.push_back({{kTypeString, ""}, {block, ""}, c.data.size()});
+    c.data.push_back(std::move(bytes));
+  }
+  return true;
+}
+
+bool compile(const fs::path& manifestPath, const fs::path& base, Compilation& c, std::string& error) {
+  std::ifstream manifest(manifestPath);
+  std::vector<ManifestEntry> entries;
+  if (!manifest) error = "cannot read the manifest";
+  else parseManifest(manifest, entries, error);
+  for (const ManifestEntry& entry : entries) {
+    if (!error.empty()) break;
+    fs::path path = fs::path(entry.path).is_absolute() ? fs::path(entry.path) : base / entry.path;
+    bool ok = entry.stringTable ? addStrings(c, entry, path, error) : addFile(c, entry, path, error);
+    if (!ok) error = "line " + std::to_string(entry.line) + ": " + error;
+  }
+  return error.empty();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  fs::path base;
+  if (args.size() == 4 && args[0] == "--base") {
+    base = args[1];
+    args.erase(args.begin(), args.begin() + 2);
+  }
+  if (args.size() != 2) {
+    std::cerr << "usage: velmaro_rc [--base DIR] MANIFEST OUTPUT\n";
+    return 2;
+  }
+  if (base.empty()) base = fs::path(args[0]).parent_path();
+  Compilation compilation;
+  std::string error;
+  if (!compile(args[0], base, compilation, error)) {
+    std::cerr << args[0] << ": " << error << "\n";
+    return 1;
+  }
+  std::ostringstream source;
+  writeSource(source, compilation.data, compilation.resources);
+  std::ofstream out(args[1], std::ios::binary);
+  out << source.str();
+  return out.good() ? 0 : 1;
+}
