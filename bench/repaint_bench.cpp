@@ -86,7 +86,7 @@ double fillSeconds(HWND main, int rounds) {
   RECT r;
   GetClientRect(main, &r);
   auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < rounds; ++i) FillRect(dc, &r, reinterpret_cast<HBRUSH>(uintptr_t{COLOR_BTNFACE + 1 + (i & 1)}));
+  for (int i = 0; i < rounds; ++i) FillRect(dc, &r, reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_BTNFACE + 1 + (i & 1))));
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   ReleaseDC(main, dc);
   return seconds / rounds;
