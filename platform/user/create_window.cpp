@@ -48,15 +48,6 @@ void applyMinMaxInfo(Window* w, Placement& p) {
   p.cy = std::min<int>(p.cy, info.ptMaxTrackSize.y);
 }
 
-void notifyAncestors(Window* w, UINT event) {
-  for (Window* child = w; child->isChild() && !(child->exStyle & WS_EX_NOPARENTNOTIFY); child = child->parent) {
-    Window* parent = child->parent;
-    if (!parent || parent == &desktop()) break;
-    auto id = static_cast<WORD>(reinterpret_cast<uintptr_t>(w->menu));
-    callWindowProc(parent, WM_PARENTNOTIFY, MAKEWPARAM(event, id), reinterpret_cast<LPARAM>(w->hwnd));
-  }
-}
-
 Window* resolveParent(DWORD style, HWND parentHandle, Window*& owner) {
   owner = nullptr;
   if (!parentHandle) {
@@ -145,7 +136,7 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   CREATESTRUCTA cs{lpParam, hInstance, hMenu, hWndParent, p.cy, p.cx, p.y, p.x, static_cast<LONG>(dwStyle),
                    lpWindowName, c->name.c_str(), dwExStyle};
   if (!runCreation(w, cs)) return nullptr;
-  notifyAncestors(w, WM_CREATE);
+  notifyParents(w, WM_CREATE);
   if ((dwStyle & WS_VISIBLE) && windowFrom(hwnd)) ShowWindow(hwnd, SW_SHOW);
   return windowFrom(hwnd) ? hwnd : nullptr;
 }

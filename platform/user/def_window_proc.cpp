@@ -4,7 +4,6 @@
 
 #include "platform/backend.h"
 #include "platform/user/activation.h"
-#include "platform/user/keyboard.h"
 #include "platform/user/menu_bar_hook.h"
 #include "platform/user/nonclient_paint.h"
 #include "platform/user/window_class.h"

@@ -15,15 +15,6 @@ using namespace platform::user;
 
 namespace {
 
-void notifyAncestors(Window* w) {
-  for (Window* child = w; child->isChild() && !(child->exStyle & WS_EX_NOPARENTNOTIFY); child = child->parent) {
-    Window* parent = child->parent;
-    if (!parent || parent == &desktop() || !windowFrom(parent->hwnd)) break;
-    auto id = static_cast<WORD>(reinterpret_cast<uintptr_t>(w->menu));
-    callWindowProc(parent, WM_PARENTNOTIFY, MAKEWPARAM(WM_DESTROY, id), reinterpret_cast<LPARAM>(w->hwnd));
-  }
-}
-
 void destroyOwnedWindows(Window* w) {
   std::vector<Window*> tops = desktop().children;
   for (Window* top : tops)
@@ -75,7 +66,7 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
   }
   if (w->destroying) return TRUE;
   auto alive = keepAlive(w);
-  notifyAncestors(w);
+  notifyParents(w, WM_DESTROY);
   if (!windowFrom(hWnd) || w->destroying) return TRUE;
   markDestroying(w);
   bool wasActive = activeWindow() == w;

@@ -35,27 +35,6 @@ struct LastClick {
 };
 LastClick lastClick;
 
-bool contains(const RECT& r, POINT p) { return PtInRect(&r, p); }
-
-RECT screenRect(const Window* w) {
-  POINT at = windowOrigin(w);
-  return {at.x, at.y, at.x + (w->rect.right - w->rect.left), at.y + (w->rect.bottom - w->rect.top)};
-}
-
-// The deepest showing window under a point; a disabled child passes the
-// mouse to its parent.
-Window* descend(Window* w, POINT p) {
-  for (Window* child : w->children)
-    if (child->isVisible() && contains(screenRect(child), p)) return child->isEnabled() ? descend(child, p) : w;
-  return w;
-}
-
-Window* windowAt(POINT p) {
-  for (Window* top : desktop().children)
-    if (top->isVisible() && contains(screenRect(top), p)) return descend(top, p);
-  return nullptr;
-}
-
 // Asks the window what part of it is under the point; a window answering
 // HTTRANSPARENT passes the question to its parent.
 int hitTest(Window*& target, POINT p) {
@@ -124,8 +103,8 @@ void mouseInput(MessageQueue& queue, const RawInput& in) {
   int hit = HTCLIENT;
   bool captured = target != nullptr;
   if (!captured) {
-    target = windowAt(in.point);
-    if (!target || !topLevelOf(target)->isEnabled()) return;
+    target = windowUnder(in.point);
+    if (target == &desktop() || !topLevelOf(target)->isEnabled()) return;
     hit = hitTest(target, in.point);
     if (hit == HTNOWHERE || hit == HTERROR) return;
   }

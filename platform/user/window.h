@@ -79,12 +79,22 @@ bool isDescendant(Window* ancestor, Window* window);
 // Visible itself and all its ancestors.
 bool isShowing(const Window* window);
 
-// Screen positions of a window's top-left corner and its client area's.
+// Screen positions of a window's top-left corner and its client area's,
+// and its rectangle on the screen.
 POINT windowOrigin(const Window* window);
 POINT clientOrigin(const Window* window);
+RECT screenRect(const Window* window);
+// The deepest showing window under a screen point (a disabled child leaves
+// the point to its parent); the desktop when no window is there.
+Window* windowUnder(POINT screen);
 // Where a window's top-left corner is in its top-level window's surface.
 POINT surfaceOffset(const Window* window);
 
 LRESULT callWindowProc(Window* window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// WM_PARENTNOTIFY about a child's creation or destruction (event is
+// WM_CREATE or WM_DESTROY), up the chain of parents for as long as the
+// windows on the way are children without WS_EX_NOPARENTNOTIFY.
+void notifyParents(Window* child, UINT event);
 
 }  // namespace platform::user

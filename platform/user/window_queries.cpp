@@ -9,19 +9,6 @@ using namespace platform::user;
 
 namespace {
 
-RECT screenRectOf(const Window* w) {
-  POINT at = windowOrigin(w);
-  return {at.x, at.y, at.x + (w->rect.right - w->rect.left), at.y + (w->rect.bottom - w->rect.top)};
-}
-
-Window* showingWindowAt(Window* w, POINT p) {
-  for (Window* child : w->children) {
-    RECT r = screenRectOf(child);
-    if (child->isVisible() && PtInRect(&r, p)) return child->isEnabled() ? showingWindowAt(child, p) : w;
-  }
-  return w;
-}
-
 HWND handleOf(const Window* w) { return w ? w->hwnd : nullptr; }
 
 Window* sibling(Window* w, int step) {
@@ -80,7 +67,7 @@ HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
   }
 }
 
-HWND WINAPI WindowFromPoint(POINT Point) { return showingWindowAt(&desktop(), Point)->hwnd; }
+HWND WINAPI WindowFromPoint(POINT Point) { return windowUnder(Point)->hwnd; }
 
 HWND WINAPI ChildWindowFromPoint(HWND hWndParent, POINT Point) {
   Window* parent = windowOrFail(hWndParent);
@@ -95,7 +82,7 @@ HWND WINAPI ChildWindowFromPoint(HWND hWndParent, POINT Point) {
 BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect) {
   Window* w = windowOrFail(hWnd);
   if (!w || !lpRect) return FALSE;
-  *lpRect = screenRectOf(w);
+  *lpRect = screenRect(w);
   return TRUE;
 }
 

@@ -90,28 +90,6 @@ bool isShowing(const Window* window) {
   return true;
 }
 
-POINT clientOrigin(const Window* window) {
-  POINT at{0, 0};
-  for (const Window* w = window; w && w->parent; w = w->parent) {
-    at.x += w->client.left;
-    at.y += w->client.top;
-  }
-  return at;
-}
-
-POINT windowOrigin(const Window* window) {
-  if (!window->parent) return {0, 0};
-  POINT parent = clientOrigin(window->parent);
-  return {parent.x + window->rect.left, parent.y + window->rect.top};
-}
-
-POINT surfaceOffset(const Window* window) {
-  Window* top = topLevelOf(const_cast<Window*>(window));
-  POINT at = windowOrigin(window);
-  POINT base = windowOrigin(top);
-  return {at.x - base.x, at.y - base.y};
-}
-
 LRESULT callWindowProc(Window* window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto alive = keepAlive(window);
   if (!alive || !window->proc) return 0;
