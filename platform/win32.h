@@ -50,6 +50,13 @@ typedef HINSTANCE HMODULE;
 typedef HANDLE HLOCAL;
 DECLARE_HANDLE(HWND);
 
+#include "platform/win32/handles.h"
+#include "platform/win32/geometry.h"
+#include "platform/win32/messages.h"
+#include "platform/win32/window_manager.h"
+#include "platform/win32/gdi.h"
+#include "platform/win32/kernel.h"
+
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 #define INFINITE 0xFFFFFFFFu
 

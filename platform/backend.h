@@ -1,0 +1,57 @@
+// What a display backend does for the platform layer. The window manager
+// calls these; a backend feeds input back through platform/input.h.
+//
+// Two backends exist: headless (surfaces in memory, injected input; the
+// default, and what tests use) and sdl (real windows). The backend is chosen
+// once, before the first window: by useBackend, or else from the environment
+// variable VELMARO_BACKEND, or else headless.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/gdi/surface.h"
+#include "platform/win32.h"
+
+namespace platform {
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  virtual SIZE screenSize() const = 0;
+
+  // Top-level windows: created hidden, then shown, placed, titled.
+  virtual void windowCreated(HWND) {}
+  virtual void windowDestroyed(HWND) {}
+  virtual void windowShown(HWND, bool /*visible*/) {}
+  virtual void windowPlaced(HWND, const RECT& /*screenRect*/) {}
+  virtual void windowTitled(HWND, const std::string& /*title*/) {}
+  // The window's surface holds new pixels (the whole window: frame, caption,
+  // menu bar and client area).
+  virtual void present(HWND, const gdi::Surface&) {}
+
+  // Moves native events into the input queue without blocking.
+  virtual void pollInput() {}
+  // Blocks until input may be there, wake() is called, or the time is up.
+  virtual void waitForInput(DWORD milliseconds) = 0;
+  // Ends a waitForInput early; callable from any thread.
+  virtual void wake() = 0;
+
+  virtual void setCursorShape(int /*systemCursorId*/) {}
+  virtual void setCursorVisible(bool /*visible*/) {}
+
+  virtual std::string clipboardText() = 0;
+  virtual void setClipboardText(const std::string& text) = 0;
+};
+
+// The backend in use, chosen on first use if none was.
+Backend& backend();
+// Chooses the backend by name ("headless", ...); false for an unknown name
+// or once windows exist.
+bool useBackend(std::string_view name);
+// Installs a backend object (for backends built outside this library).
+void installBackend(std::unique_ptr<Backend> backend);
+
+}  // namespace platform

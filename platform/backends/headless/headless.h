@@ -1,0 +1,52 @@
+// Driving the platform without a display: choosing the headless backend,
+// injecting input as a person would give it, running the message loop until
+// there is nothing left to do, and looking at or saving what was drawn.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/gdi/surface.h"
+#include "platform/input.h"
+#include "platform/win32.h"
+
+namespace platform::headless {
+
+// Makes the headless backend the one in use, with a screen of this size;
+// false once windows exist under another backend.
+bool start(int screenWidth = 1024, int screenHeight = 768);
+
+void moveMouse(int x, int y);
+void pressButton(int x, int y, input::Button button = input::Button::Left);
+void releaseButton(int x, int y, input::Button button = input::Button::Left);
+void click(int x, int y, input::Button button = input::Button::Left);
+void doubleClick(int x, int y);
+void keyDown(UINT virtualKey);
+void keyUp(UINT virtualKey);
+void pressKey(UINT virtualKey);
+void typeText(std::string_view text);
+void requestClose(HWND window);
+void switchAway();
+void switchBack(HWND window);
+
+struct RunResult {
+  bool idle = false;      // the queue ran dry (false: gave up, see maxMessages)
+  bool quit = false;      // WM_QUIT was taken
+  int exitCode = 0;
+  int dispatched = 0;
+};
+// PeekMessageA, TranslateMessage and DispatchMessageA until nothing is
+// queued and nothing needs painting, WM_QUIT arrives, or maxMessages were
+// handled (a loop that never settles).
+RunResult runUntilIdle(int maxMessages = 100000);
+
+// The surface of a top-level window (frame included), or nullptr.
+const gdi::Surface* surfaceOf(HWND window);
+// The screen: the desktop colour with the visible top-level windows on it.
+gdi::Surface screen();
+bool saveWindowPng(HWND window, const std::string& path);
+bool saveScreenPng(const std::string& path);
+// How many times surfaces were handed over for display.
+unsigned presentCount();
+
+}  // namespace platform::headless

@@ -1,0 +1,41 @@
+// The headless backend: a screen of configurable size that exists only in
+// memory, each top-level window's surface kept as it is drawn, input that
+// tests inject, a clipboard of its own.
+#pragma once
+
+#include <condition_variable>
+#include <mutex>
+
+#include "platform/backend.h"
+
+namespace platform::headless {
+
+class HeadlessBackend : public Backend {
+ public:
+  explicit HeadlessBackend(SIZE screen = {1024, 768}) : screen_(screen) {}
+
+  SIZE screenSize() const override { return screen_; }
+  void present(HWND, const gdi::Surface&) override { ++presents_; }
+  void waitForInput(DWORD milliseconds) override;
+  void wake() override;
+  void setCursorShape(int id) override { cursorShape_ = id; }
+  void setCursorVisible(bool visible) override { cursorVisible_ = visible; }
+  std::string clipboardText() override { return clipboard_; }
+  void setClipboardText(const std::string& text) override { clipboard_ = text; }
+
+  unsigned presents() const { return presents_; }
+  int cursorShape() const { return cursorShape_; }
+  bool cursorVisible() const { return cursorVisible_; }
+
+ private:
+  SIZE screen_;
+  std::mutex lock_;
+  std::condition_variable woken_;
+  bool wakePending_ = false;
+  unsigned presents_ = 0;
+  int cursorShape_ = 0;
+  bool cursorVisible_ = true;
+  std::string clipboard_;
+};
+
+}  // namespace platform::headless

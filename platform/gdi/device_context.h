@@ -1,0 +1,65 @@
+// Device contexts: where drawing goes, what clips it, and the drawing state.
+//
+// A DC draws into a surface. Its device origin is the top-left corner of the
+// area it covers (a window's client area or whole window) in surface
+// coordinates; logical coordinates are device coordinates shifted by the
+// window origin (SetWindowOrgEx). Every pixel written lies in the visible
+// region (surface coordinates, set by the window manager from the window's
+// place among its relatives) and, when one is selected, in the clip region
+// (device coordinates).
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/gdi/gdi_objects.h"
+#include "platform/gdi/region.h"
+#include "platform/gdi/surface.h"
+#include "platform/win32.h"
+
+namespace platform::gdi {
+
+template <typename T>
+struct Selected {
+  HGDIOBJ handle = nullptr;
+  std::shared_ptr<T> data;
+};
+
+struct DrawingState {
+  Selected<PenData> pen;
+  Selected<BrushData> brush;
+  Selected<FontData> font;
+  std::optional<Region> clip;
+  COLORREF textColor = RGB(0, 0, 0);
+  COLORREF bkColor = RGB(255, 255, 255);
+  int bkMode = OPAQUE;
+  int rop2 = R2_COPYPEN;
+  POINT windowOrg{0, 0};
+  POINT position{0, 0};
+};
+
+struct DeviceContext {
+  HDC handle = nullptr;
+  HWND window = nullptr;
+  std::shared_ptr<Surface> surface;
+  POINT origin{0, 0};
+  Region visible;
+  DrawingState state;
+  std::vector<DrawingState> saved;
+
+  // Where drawing may land, in surface coordinates.
+  Region drawable() const;
+  // Logical coordinates to surface coordinates and back.
+  POINT toSurface(int x, int y) const;
+  RECT toSurface(const RECT& logical) const;
+  void touch() { surface->markDirty(); }
+};
+
+// A new DC over surface with the default drawing state; its handle is set.
+DeviceContext* createDeviceContext(HWND window, std::shared_ptr<Surface> surface, POINT origin, Region visible);
+// The DC of a live handle, or nullptr (and ERROR_INVALID_HANDLE).
+DeviceContext* deviceContextFrom(HDC hdc);
+void destroyDeviceContext(DeviceContext* dc);
+
+}  // namespace platform::gdi

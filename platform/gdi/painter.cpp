@@ -1,0 +1,25 @@
+#include "platform/gdi/painter.h"
+
+namespace platform::gdi {
+
+void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) {
+  Region target = area.combined(drawable_, Region::Op::And);
+  Surface& surface = *dc_.surface;
+  target.intersect(RECT{0, 0, surface.width(), surface.height()});
+  if (target.empty()) return;
+  for (const RECT& r : target.rects())
+    for (int y = r.top; y < r.bottom; ++y) op(surface.row(y) + r.left, r.right - r.left, pixel);
+  dc_.touch();
+}
+
+void Painter::plot(int x, int y, SpanOp op, uint32_t pixel) {
+  if (!dc_.surface->contains(x, y) || !drawable_.contains(x, y)) return;
+  op(dc_.surface->row(y) + x, 1, pixel);
+  dc_.touch();
+}
+
+void Painter::span(int y, int left, int right, SpanOp op, uint32_t pixel) {
+  if (left < right) paint(RECT{left, y, right, y + 1}, op, pixel);
+}
+
+}  // namespace platform::gdi

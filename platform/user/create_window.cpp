@@ -1,0 +1,142 @@
+// CreateWindowExA: the new window hears WM_GETMINMAXINFO (top-level and
+// sizable windows), WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE and
+// WM_MOVE, in that order; its ancestors then hear WM_PARENTNOTIFY, and a
+// window created visible is shown (and, when top-level, activated).
+#include <algorithm>
+
+#include "platform/backend.h"
+#include "platform/user/message_queue.h"
+#include "platform/user/window_class.h"
+#include "platform/user/window_placement.h"
+
+using namespace platform;
+using namespace platform::user;
+
+namespace {
+
+struct Placement {
+  int x, y, cx, cy;
+};
+
+Placement defaultPlacement(Placement p, bool topLevel) {
+  if (!topLevel) {
+    if (p.x == CW_USEDEFAULT) p.x = p.y = 0;
+    if (p.cx == CW_USEDEFAULT) p.cx = p.cy = 0;
+    return p;
+  }
+  static int cascade = 0;
+  SIZE screen = backend().screenSize();
+  if (p.x == CW_USEDEFAULT) {
+    p.x = p.y = 22 * (cascade++ % 8);
+  }
+  if (p.cx == CW_USEDEFAULT) {
+    p.cx = screen.cx * 3 / 4;
+    p.cy = screen.cy * 3 / 4;
+  }
+  return p;
+}
+
+void applyMinMaxInfo(Window* w, Placement& p) {
+  SIZE screen = backend().screenSize();
+  MINMAXINFO info{};
+  info.ptMaxSize = {screen.cx + 8, screen.cy + 8};
+  info.ptMaxPosition = {-4, -4};
+  info.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+  info.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+  callWindowProc(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  p.cx = std::min<int>(p.cx, info.ptMaxTrackSize.x);
+  p.cy = std::min<int>(p.cy, info.ptMaxTrackSize.y);
+}
+
+Window* resolveParent(DWORD style, HWND parentHandle, Window*& owner) {
+  owner = nullptr;
+  if (!parentHandle) {
+    if (style & WS_CHILD) {
+      SetLastError(ERROR_TLW_WITH_WSCHILD);
+      return nullptr;
+    }
+    return &desktop();
+  }
+  Window* parent = windowOrFail(parentHandle);
+  if (!parent) return nullptr;
+  if (style & WS_CHILD) return parent;
+  owner = parent == &desktop() ? nullptr : topLevelOf(parent);
+  return &desktop();
+}
+
+void initialise(Window* w, WindowClass* c, DWORD exStyle, DWORD style, LPCSTR name, HMENU menu, HINSTANCE instance,
+                const Placement& p) {
+  w->windowClass = c;
+  w->queue = &currentQueue();
+  w->proc = c->info.lpfnWndProc;
+  w->style = style & ~WS_VISIBLE;
+  w->exStyle = exStyle;
+  w->text = name ? name : "";
+  w->menu = menu;
+  w->instance = instance;
+  w->extra.assign(c->info.cbWndExtra, 0);
+  w->rect = {p.x, p.y, p.x + p.cx, p.y + p.cy};
+  w->client = w->rect;
+  ++c->windows;
+  if (w->isTopLevel()) {
+    w->surface = std::make_shared<gdi::Surface>(p.cx, p.cy, gdi::pixelFromColorRef(GetSysColor(COLOR_WINDOW)));
+    backend().windowCreated(w->hwnd);
+    backend().windowPlaced(w->hwnd, w->rect);
+  }
+}
+
+// Runs the creation messages; false when the window refused to be created
+// (and has been destroyed).
+bool runCreation(Window* w, CREATESTRUCTA& cs) {
+  HWND hwnd = w->hwnd;
+  if (!callWindowProc(w, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
+    DestroyWindow(hwnd);
+    return false;
+  }
+  if (!windowFrom(hwnd)) return false;
+  RECT client = w->rect;
+  callWindowProc(w, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&client));
+  if (!windowFrom(hwnd)) return false;
+  w->client = client;
+  if (callWindowProc(w, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+    DestroyWindow(hwnd);
+    return false;
+  }
+  if (!windowFrom(hwnd)) return false;
+  sendSizeAndMove(w);
+  return windowFrom(hwnd) != nullptr;
+}
+
+}  // namespace
+
+HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X, int Y,
+                            int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance,
+                            LPVOID lpParam) {
+  WindowClass* c = findClass(lpClassName);
+  if (!c) {
+    SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
+    return nullptr;
+  }
+  Window* owner = nullptr;
+  Window* parent = resolveParent(dwStyle, hWndParent, owner);
+  if (!parent) return nullptr;
+  bool topLevel = parent == &desktop();
+  Placement p = defaultPlacement({X, Y, nWidth, nHeight}, topLevel);
+  Window* w = newWindow(parent);
+  if (!w) return nullptr;
+  HWND hwnd = w->hwnd;
+  auto alive = keepAlive(w);
+  w->owner = owner;
+  initialise(w, c, dwExStyle, dwStyle, lpWindowName, hMenu, hInstance, p);
+  if (topLevel || (dwStyle & WS_THICKFRAME)) {
+    applyMinMaxInfo(w, p);
+    w->rect = w->client = {p.x, p.y, p.x + p.cx, p.y + p.cy};
+    if (w->surface) w->surface->resize(p.cx, p.cy);
+  }
+  CREATESTRUCTA cs{lpParam, hInstance, hMenu, hWndParent, p.cy, p.cx, p.y, p.x, static_cast<LONG>(dwStyle),
+                   lpWindowName, c->name.c_str(), dwExStyle};
+  if (!runCreation(w, cs)) return nullptr;
+  notifyParents(w, WM_CREATE);
+  if ((dwStyle & WS_VISIBLE) && windowFrom(hwnd)) ShowWindow(hwnd, SW_SHOW);
+  return windowFrom(hwnd) ? hwnd : nullptr;
+}

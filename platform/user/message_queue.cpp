@@ -1,0 +1,87 @@
+#include "platform/user/message_queue.h"
+
+#include <atomic>
+
+#include "platform/backend.h"
+#include "platform/user/window.h"
+
+namespace platform::user {
+namespace {
+
+std::atomic<MessageQueue*> firstQueue{nullptr};
+
+}  // namespace
+
+void MessageQueue::post(const MSG& msg) {
+  {
+    std::lock_guard guard(lock_);
+    posted_.push_back(msg);
+  }
+  backend().wake();
+}
+
+void MessageQueue::postInput(RawInput input) {
+  {
+    std::lock_guard guard(lock_);
+    input_.push_back(std::move(input));
+  }
+  backend().wake();
+}
+
+void MessageQueue::postQuit(int exitCode) {
+  std::lock_guard guard(lock_);
+  quit_ = true;
+  exitCode_ = exitCode;
+}
+
+bool MessageQueue::takePosted(MSG& out, HWND filter, UINT first, UINT last, bool remove) {
+  std::lock_guard guard(lock_);
+  for (auto it = posted_.begin(); it != posted_.end(); ++it) {
+    if (!passesFilter(*it, filter, first, last)) continue;
+    out = *it;
+    if (remove) posted_.erase(it);
+    return true;
+  }
+  return false;
+}
+
+bool MessageQueue::takeRawInput(RawInput& out) {
+  std::lock_guard guard(lock_);
+  if (input_.empty()) return false;
+  out = std::move(input_.front());
+  input_.pop_front();
+  return true;
+}
+
+bool MessageQueue::hasPending() {
+  std::lock_guard guard(lock_);
+  return !posted_.empty() || !input_.empty() || quit_ || !ready.empty();
+}
+
+bool MessageQueue::takeQuit(int& exitCode, bool remove) {
+  std::lock_guard guard(lock_);
+  if (!quit_) return false;
+  exitCode = exitCode_;
+  if (remove) quit_ = false;
+  return true;
+}
+
+MessageQueue& currentQueue() {
+  thread_local MessageQueue queue;
+  MessageQueue* none = nullptr;
+  firstQueue.compare_exchange_strong(none, &queue);
+  return queue;
+}
+
+MessageQueue& inputQueue() {
+  MessageQueue* queue = firstQueue.load();
+  return queue ? *queue : currentQueue();
+}
+
+bool passesFilter(const MSG& msg, HWND filter, UINT first, UINT last) {
+  if (filter && filter != msg.hwnd) return false;
+  if (first == 0 && last == 0) return true;
+  return msg.message >= first && msg.message <= last;
+}
+
+}  // namespace platform::user

@@ -1,0 +1,237 @@
+#include "platform/user/painting.h"
+
+#include "platform/backend.h"
+
+namespace platform::user {
+namespace {
+
+RECT clientBounds(const Window* w) { return {0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top}; }
+RECT windowBounds(const Window* w) { return {0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top}; }
+
+// Passes the part of area (w's client coordinates) over each visible child
+// on to that child: its client part as invalid, its frame part as a frame
+// to draw.
+void invalidateChildrenUnder(Window* w, const gdi::Region& area, bool erase) {
+  for (Window* child : w->children) {
+    if (!child->isVisible()) continue;
+    gdi::Region inChild = area;
+    inChild.offset(-child->rect.left, -child->rect.top);
+    inChild.intersect(windowBounds(child));
+    if (inChild.empty()) continue;
+    RECT clientInWindow = child->client;
+    OffsetRect(&clientInWindow, -child->rect.left, -child->rect.top);
+    if (!inChild.combined(gdi::Region(clientInWindow), gdi::Region::Op::Diff).empty()) child->frame = true;
+    inChild.offset(-clientInWindow.left, -clientInWindow.top);
+    invalidate(child, inChild, erase);
+  }
+}
+
+Window* firstNeedingPaint(Window* w) {
+  if (!w->isVisible()) return nullptr;
+  if (needsPaint(w)) return w;
+  for (Window* child : w->children)
+    if (Window* found = firstNeedingPaint(child)) return found;
+  return nullptr;
+}
+
+gdi::Region wholeClient(const Window* w) { return gdi::Region(clientBounds(w)); }
+
+gdi::DeviceContext* screenDeviceContext() {
+  static auto screen = std::make_shared<gdi::Surface>(1, 1);
+  return gdi::createDeviceContext(nullptr, screen, {0, 0}, {});
+}
+
+}  // namespace
+
+void invalidate(Window* window, const gdi::Region& area, bool erase) {
+  gdi::Region part = area.combined(wholeClient(window), gdi::Region::Op::And);
+  if (part.empty()) return;
+  window->update.unite(part);
+  if (erase) window->erase = true;
+  if (!(window->style & WS_CLIPCHILDREN)) invalidateChildrenUnder(window, part, erase);
+}
+
+void invalidateEverything(Window* window) {
+  window->frame = true;
+  window->update = wholeClient(window);
+  window->erase = true;
+  for (Window* child : window->children) invalidateEverything(child);
+}
+
+void exposeInParent(Window* parent, const RECT& area) {
+  if (parent == &desktop()) return;
+  gdi::Region region(area);
+  invalidate(parent, region, true);
+  invalidateChildrenUnder(parent, region, true);
+}
+
+void validate(Window* window, const gdi::Region* area) {
+  if (area) window->update.subtract(*area);
+  else window->update = {};
+  if (window->update.empty()) window->erase = false;
+}
+
+bool needsPaint(const Window* window) {
+  return window != &desktop() && isShowing(window) && (!window->update.empty() || window->frame);
+}
+
+Window* windowToPaint() {
+  for (Window* top : desktop().children)
+    if (Window* found = firstNeedingPaint(top)) return found;
+  return nullptr;
+}
+
+void paintNow(Window* window) {
+  auto alive = keepAlive(window);
+  if (needsPaint(window)) callWindowProc(window, WM_PAINT, 0, 0);
+  std::vector<Window*> children = window->children;
+  for (Window* child : children)
+    if (windowFrom(child->hwnd)) paintNow(child);
+}
+
+void presentSurfaces() {
+  for (Window* top : desktop().children)
+    if (top->surface && top->surface->takeDirty() && top->isVisible()) backend().present(top->hwnd, *top->surface);
+}
+
+gdi::DeviceContext* windowDeviceContext(Window* window, bool clientOnly) {
+  if (!window || window == &desktop()) return screenDeviceContext();
+  RECT area = surfaceRect(window, clientOnly);
+  return gdi::createDeviceContext(window->hwnd, topLevelOf(window)->surface, {area.left, area.top},
+                                  visibleRegion(window, clientOnly));
+}
+
+}  // namespace platform::user
+
+using namespace platform::user;
+using platform::gdi::Region;
+
+BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) {
+  if (!hWnd) {
+    for (Window* top : desktop().children) invalidateEverything(top);
+    return TRUE;
+  }
+  Window* w = windowOrFail(hWnd);
+  if (!w) return FALSE;
+  invalidate(w, lpRect ? Region(*lpRect) : Region(RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top}),
+             bErase);
+  return TRUE;
+}
+
+BOOL WINAPI InvalidateRgn(HWND hWnd, HRGN hRgn, BOOL bErase) {
+  Window* w = windowOrFail(hWnd);
+  if (!w) return FALSE;
+  if (!hRgn) return InvalidateRect(hWnd, nullptr, bErase);
+  auto region = platform::gdi::objectFrom<Region>(hRgn);
+  if (!region) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return FALSE;
+  }
+  invalidate(w, *region, bErase);
+  return TRUE;
+}
+
+BOOL WINAPI ValidateRect(HWND hWnd, const RECT* lpRect) {
+  Window* w = windowOrFail(hWnd);
+  if (!w) return FALSE;
+  Region area = lpRect ? Region(*lpRect) : Region();
+  validate(w, lpRect ? &area : nullptr);
+  return TRUE;
+}
+
+BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase) {
+  Window* w = windowOrFail(hWnd);
+  if (!w) return FALSE;
+  if (lpRect) *lpRect = w->update.box();
+  if (bErase && w->erase && !w->update.empty()) {
+    HDC hdc = GetDC(hWnd);
+    if (callWindowProc(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0)) w->erase = false;
+    ReleaseDC(hWnd, hdc);
+  }
+  return !w->update.empty();
+}
+
+BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* lprcUpdate, HRGN hrgnUpdate, UINT flags) {
+  Window* w = hWnd ? windowOrFail(hWnd) : &desktop();
+  if (!w) return FALSE;
+  auto region = hrgnUpdate ? platform::gdi::objectFrom<Region>(hrgnUpdate) : nullptr;
+  Region area = region ? *region : lprcUpdate ? Region(*lprcUpdate) : Region(RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top});
+  if (flags & RDW_INVALIDATE) {
+    if (flags & RDW_FRAME) w->frame = true;
+    invalidate(w, area, flags & RDW_ERASE);
+    if (flags & RDW_ALLCHILDREN)
+      for (Window* child : w->children) RedrawWindow(child->hwnd, nullptr, nullptr, flags & ~RDW_UPDATENOW);
+  } else if (flags & RDW_VALIDATE) {
+    validate(w, (lprcUpdate || region) ? &area : nullptr);
+    if (flags & RDW_NOFRAME) w->frame = false;
+  }
+  if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) paintNow(w);
+  return TRUE;
+}
+
+BOOL WINAPI UpdateWindow(HWND hWnd) {
+  Window* w = windowOrFail(hWnd);
+  if (!w) return FALSE;
+  paintNow(w);
+  return TRUE;
+}
+
+HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
+  Window* w = windowOrFail(hWnd);
+  if (!w || !lpPaint) return nullptr;
+  auto alive = keepAlive(w);
+  if (w->frame) {
+    w->frame = false;
+    callWindowProc(w, WM_NCPAINT, 1, 0);
+  }
+  Region update = w->update.combined(Region(RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top}),
+                                     Region::Op::And);
+  bool erase = w->erase;
+  validate(w, nullptr);
+  platform::gdi::DeviceContext* dc = windowDeviceContext(w, true);
+  if (!dc) return nullptr;
+  Region clip = update;
+  clip.offset(dc->origin.x, dc->origin.y);
+  dc->visible.intersect(clip);
+  *lpPaint = {};
+  lpPaint->hdc = dc->handle;
+  lpPaint->rcPaint = update.box();
+  if (erase) lpPaint->fErase = callWindowProc(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc->handle), 0) == 0;
+  return dc->handle;
+}
+
+BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint) {
+  if (!lpPaint) return FALSE;
+  ReleaseDC(hWnd, lpPaint->hdc);
+  return TRUE;
+}
+
+HDC WINAPI GetDC(HWND hWnd) {
+  Window* w = hWnd ? windowOrFail(hWnd) : &desktop();
+  if (!w) return nullptr;
+  platform::gdi::DeviceContext* dc = windowDeviceContext(w, true);
+  return dc ? dc->handle : nullptr;
+}
+
+HDC WINAPI GetWindowDC(HWND hWnd) {
+  Window* w = hWnd ? windowOrFail(hWnd) : &desktop();
+  if (!w) return nullptr;
+  platform::gdi::DeviceContext* dc = windowDeviceContext(w, false);
+  return dc ? dc->handle : nullptr;
+}
+
+int WINAPI ReleaseDC(HWND hWnd, HDC hDC) {
+  platform::gdi::DeviceContext* dc = platform::gdi::deviceContextFrom(hDC);
+  if (!dc) return 0;
+  if (dc->window != hWnd && !(hWnd == nullptr && dc->window == nullptr)) {
+    SetLastError(ERROR_DC_NOT_FOUND);
+    return 0;
+  }
+  platform::gdi::destroyDeviceContext(dc);
+  return 1;
+}
+
+HWND WINAPI WindowFromDC(HDC hDC) {
+  platform::gdi::DeviceContext* dc = platform::gdi::deviceContextFrom(hDC);
+  return dc ? dc->window : nullptr;
+}

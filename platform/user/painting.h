@@ -1,0 +1,40 @@
+// Invalid regions and what paints them.
+//
+// Each window keeps the invalid part of its client area, whether it must be
+// erased, and whether its frame must be drawn. Invalidating a window that
+// does not clip its children invalidates the children under the area too,
+// since the parent's painting covers them. A window needs painting when it
+// is showing and has any of the three; the queue hands out WM_PAINT for the
+// first such window, parents before their children.
+#pragma once
+
+#include "platform/gdi/device_context.h"
+#include "platform/user/window.h"
+
+namespace platform::user {
+
+// Adds area (client coordinates) to a window's invalid region.
+void invalidate(Window* window, const gdi::Region& area, bool erase);
+// The whole window: frame, client area, and every descendant.
+void invalidateEverything(Window* window);
+// A child's old place (parent client coordinates) is uncovered: the parent
+// and the siblings there are invalidated and erased.
+void exposeInParent(Window* parent, const RECT& area);
+void validate(Window* window, const gdi::Region* area);
+
+bool needsPaint(const Window* window);
+// The first window of the calling thread needing paint, or nullptr.
+Window* windowToPaint();
+// UpdateWindow for a window and its descendants.
+void paintNow(Window* window);
+// Hands surfaces with new pixels to the backend.
+void presentSurfaces();
+
+// Where a DC of a window may draw, in surface coordinates.
+gdi::Region visibleRegion(const Window* window, bool clientOnly);
+// The client area (or whole window) in surface coordinates.
+RECT surfaceRect(const Window* window, bool clientOnly);
+// A DC over a window's client area (or whole window), or the screen.
+gdi::DeviceContext* windowDeviceContext(Window* window, bool clientOnly);
+
+}  // namespace platform::user

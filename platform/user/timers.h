@@ -1,0 +1,14 @@
+// Timers of the calling thread: WM_TIMER when due and nothing else waits.
+#pragma once
+
+#include "platform/user/message_queue.h"
+
+namespace platform::user {
+
+// A WM_TIMER for the first due timer, rescheduling it when remove.
+bool takeDueTimer(MessageQueue& queue, MSG& out, HWND filter, bool remove);
+// Milliseconds until the next timer is due (INFINITE when there is none).
+DWORD timeToNextTimer(MessageQueue& queue);
+void killTimersOf(HWND window);
+
+}  // namespace platform::user

@@ -1,0 +1,100 @@
+// Window records and the window tree.
+//
+// Every window, the desktop included, is a Window. The desktop is the root:
+// top-level windows are its children, child windows are children of their
+// parent. Children are kept front to back. A window's rectangles are in its
+// parent's client coordinates (screen coordinates for top-level windows,
+// since the desktop's client area is the screen).
+//
+// A record outlives its handle while a window procedure of it is running:
+// callers of a procedure hold a shared reference for the call, so a window
+// destroyed from inside its own procedure is freed when that call returns.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/gdi/region.h"
+#include "platform/gdi/surface.h"
+#include "platform/win32.h"
+
+namespace platform::user {
+
+struct WindowClass;
+class MessageQueue;
+
+struct Window : std::enable_shared_from_this<Window> {
+  HWND hwnd = nullptr;
+  WindowClass* windowClass = nullptr;
+  WNDPROC proc = nullptr;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  Window* parent = nullptr;
+  Window* owner = nullptr;
+  std::vector<Window*> children;
+  std::string text;
+  RECT rect{};
+  RECT client{};
+  HMENU menu = nullptr;  // the menu bar of a top-level window, the id of a child
+  HINSTANCE instance = nullptr;
+  LONG_PTR userData = 0;
+  std::vector<uint8_t> extra;  // cbWndExtra bytes
+  // Painting: the invalid part of the client area (client coordinates),
+  // whether it needs erasing first, and whether the frame needs drawing.
+  gdi::Region update;
+  bool erase = false;
+  bool frame = false;
+  bool captionActive = false;
+  bool destroying = false;
+  bool sizeSent = false;
+  // The queue of the thread that created the window.
+  MessageQueue* queue = nullptr;
+  // The pixels of a top-level window and everything in it.
+  std::shared_ptr<gdi::Surface> surface;
+
+  bool isChild() const { return (style & WS_CHILD) != 0; }
+  bool isVisible() const { return (style & WS_VISIBLE) != 0; }
+  bool isEnabled() const { return (style & WS_DISABLED) == 0; }
+  bool isTopLevel() const;
+  bool hasMenuBar() const { return !isChild() && menu != nullptr; }
+};
+
+Window& desktop();
+// The record of a live window handle (the desktop's included), or nullptr.
+Window* windowFrom(HWND hwnd);
+// The same, setting ERROR_INVALID_WINDOW_HANDLE when there is none.
+Window* windowOrFail(HWND hwnd);
+// A new record with a handle, linked in front of parent's children.
+Window* newWindow(Window* parent);
+// Unlinks a record and frees its handle; the record goes when the last
+// reference does.
+void releaseWindow(Window* window);
+std::shared_ptr<Window> keepAlive(Window* window);
+// Every live window of the process, the desktop excluded, in no order.
+std::vector<Window*> allWindows();
+
+Window* topLevelOf(Window* window);
+bool isDescendant(Window* ancestor, Window* window);
+// Visible itself and all its ancestors.
+bool isShowing(const Window* window);
+
+// Screen positions of a window's top-left corner and its client area's,
+// and its rectangle on the screen.
+POINT windowOrigin(const Window* window);
+POINT clientOrigin(const Window* window);
+RECT screenRect(const Window* window);
+// The deepest showing window under a screen point (a disabled child leaves
+// the point to its parent); the desktop when no window is there.
+Window* windowUnder(POINT screen);
+// Where a window's top-left corner is in its top-level window's surface.
+POINT surfaceOffset(const Window* window);
+
+LRESULT callWindowProc(Window* window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// WM_PARENTNOTIFY about a child's creation or destruction (event is
+// WM_CREATE or WM_DESTROY), up the chain of parents for as long as the
+// windows on the way are children without WS_EX_NOPARENTNOTIFY.
+void notifyParents(Window* child, UINT event);
+
+}  // namespace platform::user

@@ -1,0 +1,99 @@
+#include <algorithm>
+#include <unordered_map>
+
+#include "platform/handle_table.h"
+#include "platform/user/window.h"
+
+namespace platform::user {
+namespace {
+
+std::unordered_map<Window*, std::shared_ptr<Window>>& registry() {
+  static auto* windows = new std::unordered_map<Window*, std::shared_ptr<Window>>;
+  return *windows;
+}
+
+Window* makeDesktop() {
+  auto window = std::make_shared<Window>();
+  window->hwnd = handleToWin32<HWND>(handleCreate(HandleKind::Window, window.get()));
+  window->style = WS_VISIBLE | WS_CLIPCHILDREN;
+  registry().emplace(window.get(), window);
+  return window.get();
+}
+
+}  // namespace
+
+bool Window::isTopLevel() const { return parent == &desktop(); }
+
+Window& desktop() {
+  static Window* root = makeDesktop();
+  return *root;
+}
+
+Window* windowFrom(HWND hwnd) {
+  return static_cast<Window*>(handleObject(handleFromWin32(hwnd), HandleKind::Window));
+}
+
+Window* windowOrFail(HWND hwnd) {
+  Window* window = windowFrom(hwnd);
+  if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+  return window;
+}
+
+Window* newWindow(Window* parent) {
+  auto window = std::make_shared<Window>();
+  HandleValue h = handleCreate(HandleKind::Window, window.get());
+  if (h == 0) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
+  window->hwnd = handleToWin32<HWND>(h);
+  window->parent = parent;
+  parent->children.insert(parent->children.begin(), window.get());
+  registry().emplace(window.get(), window);
+  return window.get();
+}
+
+void releaseWindow(Window* window) {
+  if (window->parent) std::erase(window->parent->children, window);
+  for (Window* other : allWindows())
+    if (other->owner == window) other->owner = nullptr;
+  handleRelease(handleFromWin32(window->hwnd), HandleKind::Window);
+  registry().erase(window);
+}
+
+std::shared_ptr<Window> keepAlive(Window* window) {
+  auto found = registry().find(window);
+  return found == registry().end() ? nullptr : found->second;
+}
+
+std::vector<Window*> allWindows() {
+  std::vector<Window*> out;
+  for (auto& [window, owner] : registry())
+    if (window != &desktop()) out.push_back(window);
+  return out;
+}
+
+Window* topLevelOf(Window* window) {
+  while (window && window->parent && !window->isTopLevel()) window = window->parent;
+  return window;
+}
+
+bool isDescendant(Window* ancestor, Window* window) {
+  for (Window* w = window ? window->parent : nullptr; w; w = w->parent)
+    if (w == ancestor) return true;
+  return false;
+}
+
+bool isShowing(const Window* window) {
+  for (const Window* w = window; w; w = w->parent)
+    if (!w->isVisible()) return false;
+  return true;
+}
+
+LRESULT callWindowProc(Window* window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto alive = keepAlive(window);
+  if (!alive || !window->proc) return 0;
+  return window->proc(window->hwnd, message, wParam, lParam);
+}
+
+}  // namespace platform::user

@@ -1,0 +1,168 @@
+#include "message_log.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
+#include "platform/user/message_queue.h"
+
+namespace msglog {
+namespace {
+
+std::vector<Recorded> log;
+std::map<HWND, Role> roles;
+std::map<UINT, LRESULT> answers;
+Role pendingRole = Role::Unknown;
+const MSG* dispatching = nullptr;
+int depth = 0;
+
+// A window being created is not known before CreateWindowExA returns: the
+// first unknown window to speak takes the role announced for it.
+Role roleOf(HWND hwnd) {
+  auto found = roles.find(hwnd);
+  if (found != roles.end()) return found->second;
+  if (pendingRole == Role::Unknown) return Role::Unknown;
+  roles[hwnd] = pendingRole;
+  pendingRole = Role::Unknown;
+  return roles[hwnd];
+}
+
+bool isDispatched(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return dispatching && depth == 0 && dispatching->hwnd == hwnd && dispatching->message == message &&
+         dispatching->wParam == wParam && dispatching->lParam == lParam;
+}
+
+LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  log.push_back({roleOf(hwnd), message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
+  ++depth;
+  auto answered = answers.find(message);
+  LRESULT result = answered != answers.end() ? answered->second : DefWindowProcA(hwnd, message, wParam, lParam);
+  --depth;
+  return result;
+}
+
+const char* roleName(Role role) {
+  switch (role) {
+    case Role::Main: return "main";
+    case Role::Child: return "child";
+    case Role::Other: return "other";
+    default: return "?";
+  }
+}
+
+std::string describe(const Expected& e) {
+  std::ostringstream out;
+  out << roleName(e.role) << ' ' << messageName(e.message) << ((e.flags & Posted) ? " posted" : " sent");
+  if (e.flags & WParam) out << " w=" << std::hex << e.wParam;
+  if (e.flags & LParam) out << " l=" << std::hex << e.lParam;
+  if (e.flags & Optional) out << " (optional)";
+  return out.str();
+}
+
+std::string describe(const Recorded& r) {
+  std::ostringstream out;
+  out << roleName(r.role) << ' ' << messageName(r.message) << (r.posted ? " posted" : " sent") << " w=" << std::hex
+      << r.wParam << " l=" << std::hex << r.lParam;
+  return out.str();
+}
+
+bool same(const Expected& e, const Recorded& r) {
+  if (e.message != r.message || e.role != r.role) return false;
+  if (((e.flags & Posted) != 0) != r.posted) return false;
+  if ((e.flags & WParam) && e.wParam != r.wParam) return false;
+  if ((e.flags & LParam) && e.lParam != r.lParam) return false;
+  return true;
+}
+
+std::string sideBySide(const std::vector<Expected>& expected, size_t failedAt) {
+  std::ostringstream out;
+  out << "message sequence differs at expected entry " << failedAt << "\n";
+  size_t rows = std::max(expected.size(), log.size());
+  for (size_t i = 0; i < rows; ++i) {
+    std::string left = i < expected.size() ? describe(expected[i]) : "";
+    std::string right = i < log.size() ? describe(log[i]) : "";
+    char line[256];
+    std::snprintf(line, sizeof line, "%3zu  %-48s | %s\n", i, left.c_str(), right.c_str());
+    out << line;
+  }
+  return out.str();
+}
+
+}  // namespace
+
+const char* recorderClass(bool doubleClicks) {
+  static bool registered[2] = {false, false};
+  const char* name = doubleClicks ? "RecorderDbl" : "Recorder";
+  if (!registered[doubleClicks]) {
+    WNDCLASSA wc{};
+    wc.style = doubleClicks ? CS_DBLCLKS : 0;
+    wc.lpfnWndProc = recordingProc;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = name;
+    registered[doubleClicks] = RegisterClassA(&wc) != 0;
+  }
+  return name;
+}
+
+void setRole(HWND hwnd, Role role) { roles[hwnd] = role; }
+void announce(Role role) { pendingRole = role; }
+void clear() { log.clear(); }
+const std::vector<Recorded>& recorded() { return log; }
+void answer(UINT message, LRESULT result) { answers[message] = result; }
+void clearAnswers() { answers.clear(); }
+
+void pump() {
+  MSG msg;
+  for (int i = 0; i < 10000; ++i) {
+    // Reads without the idle wait: the pump stops at the first empty read.
+    platform::user::currentQueue().lastPeekEmpty = false;
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) break;
+    TranslateMessage(&msg);
+    dispatching = &msg;
+    DispatchMessageA(&msg);
+    dispatching = nullptr;
+  }
+}
+
+::testing::AssertionResult matches(const std::vector<Expected>& expected) {
+  size_t e = 0, r = 0;
+  while (e < expected.size() || r < log.size()) {
+    if (e < expected.size() && r < log.size() && same(expected[e], log[r])) {
+      ++e;
+      ++r;
+    } else if (e < expected.size() && (expected[e].flags & Optional)) {
+      ++e;
+    } else {
+      return ::testing::AssertionFailure() << sideBySide(expected, e);
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+std::string messageName(UINT message) {
+  static const std::map<UINT, const char*> names = {
+      {WM_CREATE, "WM_CREATE"}, {WM_DESTROY, "WM_DESTROY"}, {WM_MOVE, "WM_MOVE"}, {WM_SIZE, "WM_SIZE"},
+      {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"}, {WM_KILLFOCUS, "WM_KILLFOCUS"},
+      {WM_ENABLE, "WM_ENABLE"}, {WM_SETTEXT, "WM_SETTEXT"}, {WM_GETTEXT, "WM_GETTEXT"}, {WM_PAINT, "WM_PAINT"},
+      {WM_CLOSE, "WM_CLOSE"}, {WM_QUIT, "WM_QUIT"}, {WM_ERASEBKGND, "WM_ERASEBKGND"},
+      {WM_SHOWWINDOW, "WM_SHOWWINDOW"}, {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"}, {WM_CANCELMODE, "WM_CANCELMODE"},
+      {WM_SETCURSOR, "WM_SETCURSOR"}, {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
+      {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"}, {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
+      {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"}, {WM_NCCREATE, "WM_NCCREATE"}, {WM_NCDESTROY, "WM_NCDESTROY"},
+      {WM_NCCALCSIZE, "WM_NCCALCSIZE"}, {WM_NCHITTEST, "WM_NCHITTEST"}, {WM_NCPAINT, "WM_NCPAINT"},
+      {WM_NCACTIVATE, "WM_NCACTIVATE"}, {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"}, {WM_NCLBUTTONUP, "WM_NCLBUTTONUP"},
+      {WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"}, {WM_KEYDOWN, "WM_KEYDOWN"}, {WM_KEYUP, "WM_KEYUP"}, {WM_CHAR, "WM_CHAR"},
+      {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"}, {WM_SYSKEYUP, "WM_SYSKEYUP"}, {WM_SYSCHAR, "WM_SYSCHAR"},
+      {WM_COMMAND, "WM_COMMAND"}, {WM_SYSCOMMAND, "WM_SYSCOMMAND"}, {WM_TIMER, "WM_TIMER"},
+      {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"},
+      {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"}, {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"},
+      {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"}, {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_USER, "WM_USER"},
+      {WM_USER + 1, "WM_USER+1"}, {WM_USER + 2, "WM_USER+2"}};
+  auto found = names.find(message);
+  if (found != names.end()) return found->second;
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%04x", message);
+  return buffer;
+}
+
+}  // namespace msglog

@@ -1,0 +1,67 @@
+// Message-sequence testing: a window procedure that records every message
+// its windows receive, a pump that tells posted from sent messages, and a
+// comparison of what arrived with what Windows sends, printed side by side
+// when they differ.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+
+namespace msglog {
+
+enum Flags : unsigned {
+  Sent = 1u << 0,      // arrived through SendMessage (or from the system, synchronously)
+  Posted = 1u << 1,    // came out of the queue through DispatchMessage
+  Optional = 1u << 2,  // Windows may or may not send it
+  WParam = 1u << 3,    // compare wParam
+  LParam = 1u << 4,    // compare lParam
+};
+
+// Which of the test's windows a message is for.
+enum class Role { Main, Child, Other, Unknown };
+
+struct Expected {
+  UINT message;
+  unsigned flags;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+  Role role = Role::Main;
+};
+
+struct Recorded {
+  Role role;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  bool posted;
+};
+
+// The class every recording window belongs to ("Recorder", with CS_DBLCLKS
+// when doubleClicks), registered once.
+const char* recorderClass(bool doubleClicks = false);
+
+void setRole(HWND hwnd, Role role);
+// The role of the next window created.
+void announce(Role role);
+void clear();
+const std::vector<Recorded>& recorded();
+
+// Messages a test wants answered differently from DefWindowProcA.
+void answer(UINT message, LRESULT result);
+void clearAnswers();
+
+// Runs the loop until the queue is empty, dispatching as an application does.
+void pump();
+
+::testing::AssertionResult matches(const std::vector<Expected>& expected);
+
+std::string messageName(UINT message);
+
+}  // namespace msglog
+
+#define EXPECT_SEQUENCE(...) EXPECT_TRUE(msglog::matches(std::vector<msglog::Expected>{__VA_ARGS__}))

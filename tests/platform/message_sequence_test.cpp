@@ -1,0 +1,251 @@
+// The messages each action produces, in Windows' order and with Windows'
+// parameters.
+#include "platform_fixture.h"
+
+using namespace msglog;
+namespace headless = platform::headless;
+
+namespace {
+
+LPARAM hwndParam(HWND h) { return reinterpret_cast<LPARAM>(h); }
+WPARAM hwndWParam(HWND h) { return reinterpret_cast<WPARAM>(h); }
+
+// What a mouse event sends before its message is queued, when no window
+// has the capture.
+std::vector<Expected> hitTest(UINT message, Role role = Role::Main) {
+  return {{WM_NCHITTEST, Sent, 0, 0, role}, {WM_SETCURSOR, Sent | LParam, 0, MAKELPARAM(HTCLIENT, message), role}};
+}
+
+std::vector<Expected> operator+(std::vector<Expected> a, const std::vector<Expected>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+class MessageSequence : public PlatformTest {};
+
+TEST_F(MessageSequence, CreatingAHiddenTopLevelWindow) {
+  topLevel(10, 20, 455, 193);
+  EXPECT_SEQUENCE({WM_GETMINMAXINFO, Sent}, {WM_NCCREATE, Sent}, {WM_NCCALCSIZE, Sent | WParam, FALSE},
+                  {WM_CREATE, Sent}, {WM_SIZE, Sent | WParam | LParam, SIZE_RESTORED, MAKELPARAM(447, 166)},
+                  {WM_MOVE, Sent | LParam, 0, MAKELPARAM(14, 43)});
+}
+
+TEST_F(MessageSequence, CreatingAVisibleChildNotifiesItsParent) {
+  HWND main = topLevel(10, 20, 455, 193);
+  msglog::clear();
+  HWND c = child(main, 7, 5, 6, 50, 20);
+  auto notify = MAKEWPARAM(WM_CREATE, 7);
+  EXPECT_SEQUENCE({WM_NCCREATE, Sent, 0, 0, Role::Child}, {WM_NCCALCSIZE, Sent, 0, 0, Role::Child},
+                  {WM_CREATE, Sent, 0, 0, Role::Child},
+                  {WM_SIZE, Sent | LParam, 0, MAKELPARAM(50, 20), Role::Child},
+                  {WM_MOVE, Sent | LParam, 0, MAKELPARAM(5, 6), Role::Child},
+                  {WM_PARENTNOTIFY, Sent | WParam | LParam, notify, hwndParam(c)},
+                  {WM_SHOWWINDOW, Sent | WParam | Optional, TRUE, 0, Role::Child},
+                  {WM_WINDOWPOSCHANGING, Sent | Optional, 0, 0, Role::Child},
+                  {WM_WINDOWPOSCHANGED, Sent | Optional, 0, 0, Role::Child});
+}
+
+TEST_F(MessageSequence, ShowingActivatesAndUpdatingPaints) {
+  HWND main = topLevel(10, 20, 455, 193);
+  msglog::clear();
+  ShowWindow(main, SW_SHOW);
+  EXPECT_SEQUENCE({WM_SHOWWINDOW, Sent | WParam | LParam, TRUE, 0}, {WM_WINDOWPOSCHANGING, Sent},
+                  {WM_ACTIVATEAPP, Sent | WParam, TRUE}, {WM_NCACTIVATE, Sent | WParam, TRUE},
+                  {WM_ACTIVATE, Sent | WParam | LParam, WA_ACTIVE, 0}, {WM_SETFOCUS, Sent | WParam, 0},
+                  {WM_NCPAINT, Sent | Optional}, {WM_ERASEBKGND, Sent | Optional}, {WM_WINDOWPOSCHANGED, Sent},
+                  {WM_SIZE, Sent | Optional}, {WM_MOVE, Sent | Optional});
+  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_EQ(GetFocus(), main);
+  msglog::clear();
+  UpdateWindow(main);
+  EXPECT_SEQUENCE({WM_PAINT, Sent}, {WM_NCPAINT, Sent}, {WM_ERASEBKGND, Sent});
+  msglog::clear();
+  UpdateWindow(main);
+  EXPECT_SEQUENCE();
+}
+
+TEST_F(MessageSequence, ClickOnTheActiveWindow) {
+  shownTopLevel();
+  headless::click(100, 100);
+  msglog::pump();
+  LPARAM at = MAKELPARAM(86, 57);
+  EXPECT_TRUE(matches(hitTest(WM_MOUSEMOVE) + std::vector<Expected>{{WM_MOUSEMOVE, Posted | LParam, 0, at}} +
+                      hitTest(WM_LBUTTONDOWN) +
+                      std::vector<Expected>{{WM_LBUTTONDOWN, Posted | WParam | LParam, MK_LBUTTON, at}} +
+                      hitTest(WM_LBUTTONUP) + std::vector<Expected>{{WM_LBUTTONUP, Posted | WParam | LParam, 0, at}}));
+}
+
+TEST_F(MessageSequence, ClickActivatesAnInactiveWindow) {
+  HWND main = shownTopLevel(10, 20, 455, 193);
+  HWND other = topLevel(600, 20, 200, 200, WS_OVERLAPPEDWINDOW, nullptr, Role::Other);
+  ShowWindow(other, SW_SHOW);
+  settle();
+  ASSERT_EQ(GetActiveWindow(), other);
+  headless::pressButton(100, 100);
+  msglog::pump();
+  EXPECT_TRUE(matches(
+      hitTest(WM_MOUSEMOVE) + std::vector<Expected>{{WM_MOUSEMOVE, Posted}, {WM_NCHITTEST, Sent},
+                                                     {WM_MOUSEACTIVATE, Sent | WParam | LParam, hwndWParam(main),
+                                                      MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)},
+                                                     {WM_WINDOWPOSCHANGING, Sent | Optional},
+                                                     {WM_NCACTIVATE, Sent | WParam, FALSE, 0, Role::Other},
+                                                     {WM_ACTIVATE, Sent | WParam | LParam, WA_INACTIVE, hwndParam(main), Role::Other},
+                                                     {WM_NCACTIVATE, Sent | WParam, TRUE},
+                                                     {WM_ACTIVATE, Sent | WParam | LParam, WA_CLICKACTIVE, hwndParam(other)},
+                                                     {WM_KILLFOCUS, Sent | WParam, hwndWParam(main), 0, Role::Other},
+                                                     {WM_SETFOCUS, Sent | WParam, hwndWParam(other)},
+                                                     {WM_WINDOWPOSCHANGED, Sent | Optional},
+                                                     {WM_SETCURSOR, Sent | LParam, 0, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)},
+                                                     {WM_LBUTTONDOWN, Posted}}));
+  headless::releaseButton(100, 100);
+  msglog::pump();
+  EXPECT_EQ(GetActiveWindow(), main);
+}
+
+TEST_F(MessageSequence, DoubleClickNeedsTheClassStyle) {
+  for (bool classWantsDoubleClicks : {true, false}) {
+    SCOPED_TRACE(classWantsDoubleClicks ? "CS_DBLCLKS" : "no CS_DBLCLKS");
+    doubleClicks_ = classWantsDoubleClicks;
+    HWND w = shownTopLevel();
+    headless::doubleClick(100, 100);
+    msglog::pump();
+    UINT second = classWantsDoubleClicks ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
+    EXPECT_TRUE(matches(hitTest(WM_MOUSEMOVE) + std::vector<Expected>{{WM_MOUSEMOVE, Posted}} +
+                        hitTest(WM_LBUTTONDOWN) + std::vector<Expected>{{WM_LBUTTONDOWN, Posted}} +
+                        hitTest(WM_LBUTTONUP) + std::vector<Expected>{{WM_LBUTTONUP, Posted}} +
+                        hitTest(WM_MOUSEMOVE) + std::vector<Expected>{{WM_MOUSEMOVE, Posted}} +
+                        hitTest(WM_LBUTTONDOWN) + std::vector<Expected>{{second, Posted | WParam, MK_LBUTTON}} +
+                        hitTest(WM_LBUTTONUP) + std::vector<Expected>{{WM_LBUTTONUP, Posted}}));
+    DestroyWindow(w);
+    settle();
+  }
+}
+
+TEST_F(MessageSequence, KeysAreTranslatedToCharacters) {
+  shownTopLevel();
+  headless::pressKey('A');
+  headless::keyDown(VK_SHIFT);
+  headless::pressKey('1');
+  headless::keyUp(VK_SHIFT);
+  msglog::pump();
+  const LPARAM down = 1, up = static_cast<LPARAM>(0xC0000001u);
+  EXPECT_SEQUENCE({WM_KEYDOWN, Posted | WParam | LParam, 'A', down}, {WM_CHAR, Posted | WParam, 'a'},
+                  {WM_KEYUP, Posted | WParam | LParam, 'A', up}, {WM_KEYDOWN, Posted | WParam, VK_SHIFT},
+                  {WM_KEYDOWN, Posted | WParam, '1'}, {WM_CHAR, Posted | WParam, '!'},
+                  {WM_KEYUP, Posted | WParam, '1'}, {WM_KEYUP, Posted | WParam, VK_SHIFT});
+}
+
+TEST_F(MessageSequence, AltWithALetterAsksForTheMenu) {
+  shownTopLevel();
+  headless::keyDown(VK_MENU);
+  headless::pressKey('F');
+  headless::keyUp(VK_MENU);
+  msglog::pump();
+  const LPARAM altDown = 0x20000001, altUp = static_cast<LPARAM>(0xE0000001u);
+  EXPECT_SEQUENCE({WM_SYSKEYDOWN, Posted | WParam | LParam, VK_MENU, altDown},
+                  {WM_SYSKEYDOWN, Posted | WParam | LParam, 'F', altDown}, {WM_SYSCHAR, Posted | WParam, 'f'},
+                  {WM_SYSCOMMAND, Sent | WParam | LParam, SC_KEYMENU, 'f'},
+                  {WM_SYSKEYUP, Posted | WParam | LParam, 'F', altUp},
+                  {WM_SYSKEYUP, Posted | WParam, VK_MENU});
+}
+
+TEST_F(MessageSequence, FocusMovesBetweenChildren) {
+  HWND main = shownTopLevel();
+  HWND first = child(main, 1, 10, 10, 50, 20);
+  HWND second = child(main, 2, 10, 40, 50, 20, WS_VISIBLE, Role::Other);
+  SetFocus(first);
+  settle();
+  EXPECT_EQ(SetFocus(second), first);
+  EXPECT_SEQUENCE({WM_KILLFOCUS, Sent | WParam, hwndWParam(second), 0, Role::Child},
+                  {WM_SETFOCUS, Sent | WParam, hwndWParam(first), 0, Role::Other});
+  EXPECT_EQ(GetFocus(), second);
+}
+
+TEST_F(MessageSequence, ResizingSendsSizeAndMovingSendsMove) {
+  HWND main = shownTopLevel();
+  MoveWindow(main, 10, 20, 500, 300, TRUE);
+  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_GETMINMAXINFO, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE},
+                  {WM_NCPAINT, Sent | Optional}, {WM_ERASEBKGND, Sent | Optional}, {WM_WINDOWPOSCHANGED, Sent},
+                  {WM_SIZE, Sent | WParam | LParam, SIZE_RESTORED, MAKELPARAM(492, 273)});
+  msglog::clear();
+  MoveWindow(main, 30, 40, 500, 300, TRUE);
+  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_GETMINMAXINFO, Sent}, {WM_WINDOWPOSCHANGED, Sent},
+                  {WM_MOVE, Sent | LParam, 0, MAKELPARAM(34, 63)});
+}
+
+TEST_F(MessageSequence, CloseFromTheWindowManagerDestroysTheWindow) {
+  HWND main = shownTopLevel();
+  headless::requestClose(main);
+  msglog::pump();
+  EXPECT_SEQUENCE({WM_SYSCOMMAND, Posted | WParam, SC_CLOSE}, {WM_CLOSE, Sent}, {WM_WINDOWPOSCHANGING, Sent},
+                  {WM_WINDOWPOSCHANGED, Sent}, {WM_NCACTIVATE, Sent | WParam, FALSE},
+                  {WM_ACTIVATE, Sent | WParam | LParam, WA_INACTIVE, 0}, {WM_ACTIVATEAPP, Sent | WParam, FALSE},
+                  {WM_KILLFOCUS, Sent | WParam, 0}, {WM_DESTROY, Sent}, {WM_NCDESTROY, Sent});
+  EXPECT_FALSE(IsWindow(main));
+  EXPECT_EQ(GetActiveWindow(), nullptr);
+  EXPECT_EQ(GetFocus(), nullptr);
+}
+
+TEST_F(MessageSequence, DestroyReachesParentsFirstAndFreesChildrenFirst) {
+  HWND main = topLevel(10, 20, 300, 200);
+  child(main, 3, 0, 0, 50, 50);
+  msglog::clear();
+  DestroyWindow(main);
+  EXPECT_SEQUENCE({WM_DESTROY, Sent}, {WM_DESTROY, Sent, 0, 0, Role::Child}, {WM_NCDESTROY, Sent, 0, 0, Role::Child},
+                  {WM_NCDESTROY, Sent});
+}
+
+TEST_F(MessageSequence, DestroyingAChildTellsItsParent) {
+  HWND main = topLevel(10, 20, 300, 200);
+  HWND c = child(main, 3, 0, 0, 50, 50);
+  msglog::clear();
+  DestroyWindow(c);
+  EXPECT_SEQUENCE({WM_PARENTNOTIFY, Sent | WParam | LParam, MAKEWPARAM(WM_DESTROY, 3), hwndParam(c)},
+                  {WM_WINDOWPOSCHANGING, Sent, 0, 0, Role::Child}, {WM_WINDOWPOSCHANGED, Sent, 0, 0, Role::Child},
+                  {WM_DESTROY, Sent, 0, 0, Role::Child}, {WM_NCDESTROY, Sent, 0, 0, Role::Child});
+}
+
+TEST_F(MessageSequence, InvalidatingPaintsOnceTheQueueIsEmpty) {
+  HWND main = shownTopLevel();
+  RECT area{10, 10, 20, 20};
+  InvalidateRect(main, &area, TRUE);
+  PostMessageA(main, WM_USER, 0, 0);
+  RECT update{};
+  EXPECT_TRUE(GetUpdateRect(main, &update, FALSE));
+  EXPECT_TRUE(EqualRect(&update, &area));
+  msglog::pump();
+  EXPECT_SEQUENCE({WM_USER, Posted}, {WM_PAINT, Posted}, {WM_ERASEBKGND, Sent});
+  EXPECT_FALSE(GetUpdateRect(main, &update, FALSE));
+  msglog::clear();
+  InvalidateRect(main, &area, FALSE);
+  msglog::pump();
+  EXPECT_SEQUENCE({WM_PAINT, Posted});
+}
+
+WNDPROC recorderProc;
+
+// Each window's partner is in its user data: WM_USER sends WM_USER+1 to the
+// partner, which sends WM_USER+2 back, while the first send is still open.
+LRESULT CALLBACK forwardingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = CallWindowProcA(recorderProc, hwnd, message, wParam, lParam);
+  auto partner = reinterpret_cast<HWND>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (message == WM_USER) return SendMessageA(partner, WM_USER + 1, 0, 0) + 1;
+  if (message == WM_USER + 1) return SendMessageA(partner, WM_USER + 2, 0, 0) + 10;
+  if (message == WM_USER + 2) return 100;
+  return result;
+}
+
+TEST_F(MessageSequence, SendInsideASend) {
+  HWND main = topLevel(10, 20, 300, 200);
+  HWND other = topLevel(400, 20, 300, 200, WS_OVERLAPPEDWINDOW, nullptr, Role::Other);
+  recorderProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(main, GWLP_WNDPROC));
+  for (auto [w, partner] : {std::pair{main, other}, std::pair{other, main}}) {
+    SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(forwardingProc));
+    SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(partner));
+  }
+  msglog::clear();
+  EXPECT_EQ(SendMessageA(main, WM_USER, 0, 0), 111);
+  EXPECT_SEQUENCE({WM_USER, Sent}, {WM_USER + 1, Sent, 0, 0, Role::Other}, {WM_USER + 2, Sent});
+}
+
+}  // namespace

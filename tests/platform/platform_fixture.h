@@ -1,0 +1,71 @@
+// Shared set-up for tests of the window manager: the headless backend, a
+// watchdog against hangs, and no windows left behind.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "message_log.h"
+#include "platform/backends/headless/headless.h"
+#include "platform/win32.h"
+#include "watchdog.h"
+
+class PlatformTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(platform::headless::start());
+    msglog::clear();
+    msglog::clearAnswers();
+  }
+
+  void TearDown() override {
+    for (HWND w : created_)
+      if (IsWindow(w)) DestroyWindow(w);
+    platform::headless::runUntilIdle();
+    msglog::clearAnswers();
+  }
+
+  // A recording top-level window with a caption and sizing frame.
+  HWND topLevel(int x, int y, int width, int height, DWORD style = WS_OVERLAPPEDWINDOW, HMENU menu = nullptr,
+                msglog::Role role = msglog::Role::Main) {
+    msglog::announce(role);
+    HWND w = CreateWindowExA(0, msglog::recorderClass(doubleClicks_), "Test", style, x, y, width, height, nullptr,
+                             menu, nullptr, nullptr);
+    keep(w, role);
+    return w;
+  }
+
+  HWND child(HWND parent, int id, int x, int y, int width, int height, DWORD style = WS_VISIBLE,
+             msglog::Role role = msglog::Role::Child) {
+    msglog::announce(role);
+    HWND w = CreateWindowExA(0, msglog::recorderClass(doubleClicks_), "", WS_CHILD | style, x, y, width, height,
+                             parent, reinterpret_cast<HMENU>(static_cast<uintptr_t>(id)), nullptr, nullptr);
+    keep(w, role);
+    return w;
+  }
+
+  // A shown, active and painted top-level window, with the log cleared.
+  HWND shownTopLevel(int x = 10, int y = 20, int width = 455, int height = 193) {
+    HWND w = topLevel(x, y, width, height);
+    ShowWindow(w, SW_SHOW);
+    UpdateWindow(w);
+    settle();
+    return w;
+  }
+
+  void settle() {
+    msglog::pump();
+    msglog::clear();
+  }
+
+  void keep(HWND w, msglog::Role role) {
+    EXPECT_NE(w, nullptr);
+    msglog::setRole(w, role);
+    created_.push_back(w);
+  }
+
+  bool doubleClicks_ = false;
+  Watchdog watchdog_;
+
+ private:
+  std::vector<HWND> created_;
+};

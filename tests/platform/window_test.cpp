@@ -1,0 +1,265 @@
+// Windows: classic metrics and frames, hit-testing, painting and clipping,
+// input rules (disabled windows, capture), text, relatives, screenshots.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
+#include "canvas.h"
+#include "platform/backend.h"
+
+using namespace msglog;
+namespace headless = platform::headless;
+
+namespace {
+
+class Windows : public PlatformTest {};
+
+HMENU someMenu() { return reinterpret_cast<HMENU>(uintptr_t{0x1234}); }
+
+TEST_F(Windows, ClassicMetricsGiveTheClassicClientArea) {
+  RECT r{0, 0, 447, 147};
+  ASSERT_TRUE(AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, TRUE, 0));
+  EXPECT_EQ(r.right - r.left, 455);
+  EXPECT_EQ(r.bottom - r.top, 193);
+  HWND w = topLevel(10, 10, 455, 193, WS_OVERLAPPEDWINDOW, someMenu());
+  GetClientRect(w, &r);
+  EXPECT_EQ(r.right, 447);
+  EXPECT_EQ(r.bottom, 147);
+  POINT origin{0, 0};
+  ClientToScreen(w, &origin);
+  EXPECT_EQ(origin.x, 14);
+  EXPECT_EQ(origin.y, 10 + 4 + 19 + 19);
+}
+
+TEST_F(Windows, ChildFramesTakeTheirWidthFromTheClientArea) {
+  HWND main = topLevel(0, 0, 300, 200);
+  const struct {
+    DWORD style, exStyle;
+    int lost;
+  } cases[] = {{0, 0, 0}, {WS_BORDER, 0, 2}, {0, WS_EX_CLIENTEDGE, 4}, {WS_BORDER, WS_EX_CLIENTEDGE, 6}};
+  for (const auto& c : cases) {
+    HWND w = CreateWindowExA(c.exStyle, recorderClass(), "", WS_CHILD | c.style, 0, 0, 100, 50, main, nullptr, nullptr, nullptr);
+    RECT r;
+    GetClientRect(w, &r);
+    EXPECT_EQ(r.right, 100 - c.lost) << c.style << ' ' << c.exStyle;
+    EXPECT_EQ(r.bottom, 50 - c.lost);
+  }
+  HWND scrolled = CreateWindowExA(0, recorderClass(), "", WS_CHILD | WS_VSCROLL, 0, 0, 100, 50, main, nullptr, nullptr, nullptr);
+  RECT r;
+  GetClientRect(scrolled, &r);
+  EXPECT_EQ(r.right, 100 - GetSystemMetrics(SM_CXVSCROLL));
+}
+
+TEST_F(Windows, HitTestingNamesEachPartOfTheFrame) {
+  HWND w = topLevel(100, 100, 455, 193, WS_OVERLAPPEDWINDOW, someMenu());
+  auto hit = [w](int x, int y) { return SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(100 + x, 100 + y)); };
+  EXPECT_EQ(hit(200, 10), HTCAPTION);
+  EXPECT_EQ(hit(200, 4 + 19 + 5), HTMENU);
+  EXPECT_EQ(hit(200, 100), HTCLIENT);
+  EXPECT_EQ(hit(1, 100), HTLEFT);
+  EXPECT_EQ(hit(454, 100), HTRIGHT);
+  EXPECT_EQ(hit(200, 192), HTBOTTOM);
+  EXPECT_EQ(hit(1, 1), HTTOPLEFT);
+  EXPECT_EQ(hit(455 - 4 - 2 - 8, 4 + 2 + 7), HTCLOSE);
+  EXPECT_EQ(hit(8, 10), HTSYSMENU);
+  EXPECT_EQ(hit(500, 100), HTNOWHERE);
+}
+
+TEST_F(Windows, DisabledWindowsTakeNoInput) {
+  HWND main = shownTopLevel();
+  EnableWindow(main, FALSE);
+  settle();
+  headless::click(100, 100);
+  headless::pressKey('A');
+  pump();
+  EXPECT_TRUE(recorded().empty());
+  EnableWindow(main, TRUE);
+  settle();
+  HWND c = child(main, 5, 50, 40, 60, 30);
+  EnableWindow(c, FALSE);
+  EXPECT_EQ(SetFocus(c), nullptr);
+  settle();
+  headless::click(14 + 60, 43 + 50);
+  pump();
+  for (const Recorded& r : recorded()) EXPECT_NE(r.role, Role::Child) << messageName(r.message);
+  ASSERT_FALSE(recorded().empty());
+  EXPECT_EQ(recorded().back().message, WM_LBUTTONUP);
+  EXPECT_EQ(recorded().back().lParam, MAKELPARAM(60, 50));
+}
+
+TEST_F(Windows, DisablingTheFocusWindowTakesTheFocusAway) {
+  HWND main = shownTopLevel();
+  HWND c = child(main, 5, 50, 40, 60, 30);
+  SetFocus(c);
+  settle();
+  EXPECT_FALSE(EnableWindow(c, FALSE));
+  EXPECT_SEQUENCE({WM_CANCELMODE, Sent, 0, 0, Role::Child}, {WM_KILLFOCUS, Sent | WParam, 0, 0, Role::Child},
+                  {WM_ENABLE, Sent | WParam, FALSE, 0, Role::Child});
+  EXPECT_EQ(GetFocus(), nullptr);
+  EXPECT_TRUE(EnableWindow(c, TRUE));
+  EXPECT_TRUE(IsWindowEnabled(c));
+}
+
+TEST_F(Windows, TheCaptureWindowGetsTheMouseEverywhere) {
+  HWND main = shownTopLevel();
+  HWND c = child(main, 5, 50, 40, 60, 30);
+  EXPECT_EQ(SetCapture(c), nullptr);
+  settle();
+  headless::moveMouse(5, 5);
+  pump();
+  ASSERT_EQ(recorded().size(), 1u);
+  EXPECT_EQ(recorded()[0].role, Role::Child);
+  EXPECT_EQ(recorded()[0].message, WM_MOUSEMOVE);
+  EXPECT_EQ(GET_X_LPARAM(recorded()[0].lParam), 5 - 64);
+  EXPECT_EQ(GET_Y_LPARAM(recorded()[0].lParam), 5 - 83);
+  clear();
+  ReleaseCapture();
+  EXPECT_SEQUENCE({WM_CAPTURECHANGED, Sent | LParam, 0, 0, Role::Child});
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(Windows, ChildrenAreClippedOutOfAParentThatAsksForIt) {
+  for (bool clipChildren : {true, false}) {
+    SCOPED_TRACE(clipChildren);
+    HWND parent = topLevel(0, 0, 100, 80, WS_POPUP | WS_VISIBLE | (clipChildren ? WS_CLIPCHILDREN : 0));
+    HWND c = child(parent, 1, 10, 10, 20, 20);
+    settle();
+    HDC dc = GetDC(parent);
+    RECT all{0, 0, 100, 80};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(parent, dc);
+    const platform::gdi::Surface* s = headless::surfaceOf(parent);
+    EXPECT_EQ(s->pixel(15, 15), clipChildren ? 0xFFFFFFu : 0u);
+    EXPECT_EQ(s->pixel(5, 5), 0u);
+    dc = GetDC(c);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(dc, &all, red);
+    ReleaseDC(c, dc);
+    DeleteObject(red);
+    EXPECT_EQ(s->pixel(15, 15), 0xFF0000u);
+    EXPECT_EQ(s->pixel(30, 15), 0u);
+    EXPECT_EQ(s->pixel(9, 9), 0u);
+    DestroyWindow(parent);
+  }
+}
+
+TEST_F(Windows, OverlappingSiblingsClipEachOtherWithClipSiblings) {
+  HWND parent = topLevel(0, 0, 100, 80, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
+  HWND below = child(parent, 1, 10, 10, 40, 40, WS_VISIBLE | WS_CLIPSIBLINGS);
+  child(parent, 2, 30, 30, 40, 40, WS_VISIBLE | WS_CLIPSIBLINGS, Role::Other);
+  SetWindowPos(below, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  settle();
+  HDC dc = GetDC(below);
+  RECT all{0, 0, 40, 40};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  ReleaseDC(below, dc);
+  const platform::gdi::Surface* s = headless::surfaceOf(parent);
+  EXPECT_EQ(s->pixel(20, 20), 0u);
+  EXPECT_EQ(s->pixel(40, 40), 0xFFFFFFu);
+}
+
+TEST_F(Windows, BeginPaintClipsToTheInvalidPart) {
+  HWND w = topLevel(0, 0, 100, 80, WS_POPUP | WS_VISIBLE);
+  settle();
+  RECT area{5, 6, 15, 16};
+  InvalidateRect(w, &area, FALSE);
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(w, &ps);
+  ASSERT_NE(dc, nullptr);
+  EXPECT_TRUE(EqualRect(&ps.rcPaint, &area));
+  EXPECT_FALSE(ps.fErase);
+  RECT all{0, 0, 100, 80};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  EndPaint(w, &ps);
+  const platform::gdi::Surface* s = headless::surfaceOf(w);
+  EXPECT_EQ(s->pixel(5, 6), 0u);
+  EXPECT_EQ(s->pixel(14, 15), 0u);
+  EXPECT_EQ(s->pixel(15, 15), 0xFFFFFFu);
+  EXPECT_EQ(s->pixel(4, 6), 0xFFFFFFu);
+  RECT update;
+  EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
+}
+
+TEST_F(Windows, TheClassBrushErasesAndTheFrameIsDrawn) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = "Gray";
+  ASSERT_NE(RegisterClassA(&wc), 0);
+  HWND w = CreateWindowExA(0, "Gray", "Title", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr, someMenu(),
+                           nullptr, nullptr);
+  headless::runUntilIdle();
+  const platform::gdi::Surface* s = headless::surfaceOf(w);
+  auto sys = [](int index) { return platform::gdi::pixelFromColorRef(GetSysColor(index)); };
+  EXPECT_EQ(s->pixel(100, 80), sys(COLOR_BTNFACE));
+  EXPECT_EQ(s->pixel(100, 6), sys(COLOR_ACTIVECAPTION));
+  EXPECT_EQ(s->pixel(100, 4 + 19 + 5), sys(COLOR_MENU));
+  EXPECT_EQ(s->pixel(0, 50), sys(COLOR_3DLIGHT));
+  EXPECT_EQ(s->pixel(199, 50), sys(COLOR_3DDKSHADOW));
+  DestroyWindow(w);
+  EXPECT_TRUE(UnregisterClassA("gray", nullptr));
+}
+
+TEST_F(Windows, TextIsStoredAndTruncatedLikeWin32) {
+  HWND w = topLevel(0, 0, 100, 80);
+  EXPECT_TRUE(SetWindowTextA(w, "Hello"));
+  EXPECT_EQ(GetWindowTextLengthA(w), 5);
+  char buffer[4];
+  EXPECT_EQ(GetWindowTextA(w, buffer, sizeof buffer), 3);
+  EXPECT_STREQ(buffer, "Hel");
+  char name[32];
+  EXPECT_GT(GetClassNameA(w, name, sizeof name), 0);
+  EXPECT_STREQ(name, recorderClass());
+}
+
+TEST_F(Windows, RelativesAndPoints) {
+  HWND main = shownTopLevel();
+  HWND c = child(main, 9, 20, 30, 40, 40);
+  EXPECT_EQ(GetParent(c), main);
+  EXPECT_EQ(GetParent(main), nullptr);
+  EXPECT_TRUE(IsChild(main, c));
+  EXPECT_EQ(GetWindow(main, GW_CHILD), c);
+  EXPECT_EQ(WindowFromPoint({14 + 25, 43 + 35}), c);
+  EXPECT_EQ(WindowFromPoint({14 + 5, 43 + 5}), main);
+  EXPECT_EQ(WindowFromPoint({900, 700}), GetDesktopWindow());
+  POINT p{14 + 25, 43 + 35};
+  ScreenToClient(c, &p);
+  EXPECT_EQ(p.x, 5);
+  EXPECT_EQ(p.y, 5);
+  EXPECT_EQ(GetWindowLongPtrA(c, GWLP_ID), 9);
+  RECT r;
+  GetWindowRect(c, &r);
+  EXPECT_EQ(r.left, 34);
+  EXPECT_EQ(r.top, 73);
+  EXPECT_EQ(ChildWindowFromPoint(main, {25, 35}), c);
+}
+
+TEST_F(Windows, ScreenshotsArePngFilesOfTheWindowAndTheScreen) {
+  HWND w = shownTopLevel(40, 30, 200, 100);
+  std::string path = ::testing::TempDir() + "velmaro_window.png";
+  ASSERT_TRUE(headless::saveWindowPng(w, path));
+  std::ifstream file(path, std::ios::binary);
+  unsigned char header[24] = {};
+  file.read(reinterpret_cast<char*>(header), sizeof header);
+  const unsigned char signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  EXPECT_EQ(std::memcmp(header, signature, 8), 0);
+  EXPECT_EQ((header[16] << 24) | (header[17] << 16) | (header[18] << 8) | header[19], 200);
+  EXPECT_EQ((header[20] << 24) | (header[21] << 16) | (header[22] << 8) | header[23], 100);
+  std::remove(path.c_str());
+  platform::gdi::Surface screen = headless::screen();
+  EXPECT_EQ(screen.width(), 1024);
+  EXPECT_EQ(screen.pixel(40 + 100, 30 + 60), headless::surfaceOf(w)->pixel(100, 60));
+  EXPECT_EQ(screen.pixel(5, 5), platform::gdi::pixelFromColorRef(GetSysColor(COLOR_BACKGROUND)));
+  EXPECT_TRUE(headless::saveScreenPng(path));
+  std::remove(path.c_str());
+}
+
+TEST_F(Windows, TheBackendIsChosenBeforeWindowsExist) {
+  EXPECT_FALSE(platform::useBackend("no such backend"));
+  EXPECT_TRUE(platform::useBackend("headless"));
+  topLevel(0, 0, 10, 10);
+  EXPECT_FALSE(platform::useBackend("headless"));
+  EXPECT_FALSE(headless::start(800, 600));
+}
+
+}  // namespace
