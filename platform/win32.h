@@ -56,6 +56,7 @@ DECLARE_HANDLE(HWND);
 #include "platform/win32/window_manager.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/kernel.h"
+#include "platform/win32/records.h"
 
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 #define INFINITE 0xFFFFFFFFu
