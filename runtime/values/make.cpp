@@ -110,18 +110,11 @@ ovC_object* ovMakePtrFromSize(RTExternal* type, uint32_t size, uint16_t level) {
   if (!memory) return nullptr;
   auto* p = static_cast<ovC_pointer*>(makePointer(type, memory, level));
   p->flags |= ovPointerOwned;
+  if (level == 1) {
+    p->flags |= ovPointerSized;
+    p->knownSize = size;
+  }
   return p;
 }
 
-int ovDisposePointer(ovC_object* v) {
-  if (!v) return 0;
-  auto* p = ovAs<ovC_pointer>(v);
-  if (p->flags & ovPointerDisposed) return 0;
-  // Only memory the pointer owns is released: a wrapped address, plain or
-  // handle, belongs to whoever made it.
-  if (!(p->flags & ovPointerOwned)) return 0;
-  if (p->level == 1) LocalFree(p->address);
-  else ovHandle_Dispose(static_cast<ovHandle>(p->address));
-  p->flags |= ovPointerDisposed;
-  return 1;
-}
+int ovDisposePointer(ovC_object* v) { return ovIsKind(v, ovKindPointer) ? ovAs<ovC_pointer>(v)->DisposeContent() : 0; }

@@ -43,5 +43,6 @@ ovC_object* ovMakeHandle(RTExternal* type, void* address);
 // run-time handle for level 2 (level 0 is taken as 1). nullptr when that
 // allocation fails.
 ovC_object* ovMakePtrFromSize(RTExternal* type, uint32_t size, uint16_t level = 1);
-// Releases what a pointer owns and marks it disposed; 1 when it did.
+// Releases what a pointer owns and marks it disposed; 1 when it did. 0 for
+// anything that is not a pointer.
 int ovDisposePointer(ovC_object* p);

@@ -168,17 +168,27 @@ struct ovC_external : ovC_object {
 enum : uint16_t {
   ovPointerDisposed = 0x0001,
   ovPointerOwned = 0x0002,
+  // The address was made from a number (to-pointer, MakeIntResource): the
+  // run-time hands it to the platform but never reads or writes through it.
+  ovPointerFromNumber = 0x0004,
+  // knownSize holds the number of bytes that lie at the address.
+  ovPointerSized = 0x0008,
 };
 
 struct ovC_pointer : ovC_object {
   RTExternal* pointeeType;
-  uint16_t flags;  // ovPointerDisposed, ovPointerOwned
-  uint16_t level;  // 1 plain pointer, 2 handle
+  uint16_t flags;      // ovPointerDisposed, ovPointerOwned, ovPointerFromNumber, ovPointerSized
+  uint16_t level;      // 1 plain pointer, 2 handle
+  uint32_t knownSize;  // with ovPointerSized: bytes at a plain pointer's address
   void* address;
 
   // 0 for the same level and address, else ovCompareUnordered.
   int32_t Compare(const ovC_pointer* other) const;
   int Unparse(std::string& out) const;
+  // Frees the memory the pointer owns, once: a plain pointer's with the
+  // platform's local heap, a handle with the run-time's handle disposal.
+  // 1 when it freed something, else 0; afterwards the content is disposed.
+  int DisposeContent();
 };
 
 // The fields other code and stored formats depend on.
@@ -200,6 +210,7 @@ static_assert(offsetof(ovC_instance, inlineSlots) == ovVariablePartOffset(ovKind
 static_assert(offsetof(ovC_external, size) == 12 && offsetof(ovC_external, externalType) == 16);
 static_assert(offsetof(ovC_external, inlineData) == ovVariablePartOffset(ovKindExternal));
 static_assert(offsetof(ovC_pointer, pointeeType) == 16 && offsetof(ovC_pointer, address) == 32);
+static_assert(sizeof(ovC_pointer) == 40);
 #pragma GCC diagnostic pop
 
 // The shared constants: every none, undefined and boolean value is one of
