@@ -6,11 +6,12 @@
 // The instance handle given to the entry point.
 extern HINSTANCE ghDLLInstance;
 
-// The run-time's own window state: the instance, the handle of its text
-// output window (0 until first opened) and a spare word.
+// The run-time's own window state: the instance, the main window that owns
+// the run-time's dialogs (0 until the program names one or the run-time
+// makes its own, runtime/primitives/main_window.h) and a spare word.
 struct ovGlobalRecord {
   HINSTANCE instance;
-  HWND outputWindow;
+  HWND mainWindow;
   uint32_t spare;
 };
 extern ovGlobalRecord Global;

@@ -45,6 +45,6 @@ TEST(Startup, TheEntryPointRunsTheWholeProgramAndReturnsZero) {
   EXPECT_NE(testing::internal::GetCapturedStdout().find("not built yet"), std::string::npos);
   EXPECT_EQ(ghDLLInstance, self);
   EXPECT_EQ(Global.instance, self);
-  EXPECT_EQ(Global.outputWindow, nullptr);
+  EXPECT_EQ(Global.mainWindow, nullptr);
   EXPECT_EQ(ovRunTimeHeap, nullptr);
 }

@@ -1,0 +1,15 @@
+// What "show" displays, and displaying it.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "runtime/values/value.h"
+
+// Each value printed in turn, with no separator: a text as its characters,
+// a list in its printed form with the texts inside it quoted, anything else
+// as it prints. The quoting setting is the same afterwards.
+std::string ovShowText(std::span<ovC_object* const> values);
+
+// Shows a message to the user and returns when the user has seen it.
+void ovioShow(const std::string& message);
