@@ -1,0 +1,92 @@
+// Callbacks: function pointers the platform calls with the four window
+// procedure arguments, leading into methods; and no page of the process
+// both writable and executable.
+#include "runtime/externals/callback.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/backends/headless/headless.h"
+#include "primitives_fixture.h"
+#include "test_methods.h"
+
+namespace {
+
+class CallbackTest : public PrimitivesTest {
+ protected:
+  static WNDPROC entryOf(const char* method) {
+    auto made = call("callback", {Text(method), Text("WNDPROC")});
+    if (!made.get()) return nullptr;
+    return reinterpret_cast<WNDPROC>(ovAs<ovC_pointer>(made.get())->address);
+  }
+};
+
+HWND handle(uintptr_t n) { return reinterpret_cast<HWND>(n); }
+
+TEST_F(CallbackTest, TheEntryReachesTheMethodWithFourIntegersAndAnswersItsOutput) {
+  WNDPROC entry = entryOf("Window Probe");
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(entry(handle(0x10001), WM_COMMAND, 5, -1), LRESULT{WM_COMMAND + 5});
+  EXPECT_EQ(gProbeInputs, (std::vector<std::string>{"65537", "273", "5", "-1"}));
+  EXPECT_EQ(entry(handle(7), 0x400, 0xFFFF0000u, 0), LRESULT{0x400 - 0x10000});
+  EXPECT_EQ(gProbeInputs[2], "-65536");
+}
+
+TEST_F(CallbackTest, AMethodThatWritesNoOutputAnswersZero) {
+  WNDPROC entry = entryOf("Silent Probe");
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(entry(handle(1), WM_PAINT, 2, 3), 0);
+  EXPECT_EQ(gProbeInputs, (std::vector<std::string>{"1", "15", "2", "3"}));
+}
+
+TEST_F(CallbackTest, AnAddressTooWideForAnIntegerArrivesAsAPointer) {
+  WNDPROC entry = entryOf("Silent Probe");
+  int record = 0;
+  entry(handle(1), WM_CREATE, 0, reinterpret_cast<LPARAM>(&record));
+  EXPECT_EQ(gProbeInputs[3].rfind("ABlock@16#", 0), 0u) << gProbeInputs[3];
+}
+
+TEST_F(CallbackTest, OneEntryPerMethodAndNoneForAnUnknownName) {
+  WNDPROC probe = entryOf("Window Probe");
+  EXPECT_EQ(entryOf("Window Probe"), probe);
+  EXPECT_NE(entryOf("Silent Probe"), probe);
+  EXPECT_EQ(entryOf("No Such Method"), nullptr);
+  auto disposed = call<0>("dispose-callback", {Int(0)});
+  EXPECT_EQ(disposed.status, ovSuccess);
+}
+
+TEST_F(CallbackTest, APlatformWindowProcedureLeadsIntoTheMethod) {
+  ASSERT_TRUE(platform::headless::start());
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = entryOf("Default Window Probe");
+  windowClass.lpszClassName = "Callback Test Window";
+  ASSERT_NE(RegisterClassA(&windowClass), 0);
+  HWND w = CreateWindowExA(0, "Callback Test Window", "made through a method", WS_OVERLAPPEDWINDOW, 0, 0, 100, 80,
+                           nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(w, nullptr);
+  char title[64] = {};
+  GetWindowTextA(w, title, sizeof title);
+  EXPECT_STREQ(title, "made through a method");  // WM_NCCREATE's record reached DefWindowProcA intact
+  EXPECT_EQ(SendMessageA(w, WM_USER, 0, 0), 1234);
+  DestroyWindow(w);
+  UnregisterClassA("Callback Test Window", nullptr);
+}
+
+// Read after callbacks were made: nothing made code at run time.
+TEST_F(CallbackTest, NoPageIsWritableAndExecutableAtOnce) {
+  ASSERT_NE(entryOf("Window Probe"), nullptr);
+  std::ifstream maps("/proc/self/maps");
+  ASSERT_TRUE(maps.is_open());
+  std::string line;
+  int lines = 0;
+  while (std::getline(maps, line)) {
+    ++lines;
+    std::istringstream fields(line);
+    std::string range, permissions;
+    fields >> range >> permissions;
+    EXPECT_FALSE(permissions.find('w') != std::string::npos && permissions.find('x') != std::string::npos) << line;
+  }
+  EXPECT_GT(lines, 0);
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+// The routines around a direct call of a platform function: values into
+// argument words, temporaries and buffers, and results back into values.
+#include <cstring>
+
+#include "primitives_fixture.h"
+#include "runtime/externals/ext_pop.h"
+#include "runtime/externals/ext_push.h"
+
+namespace {
+
+using PushPopTest = PrimitivesTest;
+
+TEST_F(PushPopTest, ACStringIsCutToItsBufferWithATerminator) {
+  char buffer[256];
+  std::memset(buffer, 'x', sizeof buffer);
+  ovArgWord slot = 0;
+  UCExtPushVarCString(Text(std::string(300, 'q')).get(), buffer, &slot, sizeof buffer);
+  EXPECT_EQ(slot, reinterpret_cast<ovArgWord>(buffer));
+  EXPECT_EQ(std::string(buffer), std::string(255, 'q'));
+
+  UCExtPushVarCString(nullptr, buffer, &slot, sizeof buffer);
+  EXPECT_EQ(slot, 0u);
+  ovRef p = ovRef::adopt(ovMakePtr(nullptr, buffer + 7));
+  UCExtPushVarCString(p.get(), nullptr, &slot, 0);
+  EXPECT_EQ(slot, reinterpret_cast<ovArgWord>(buffer + 7));
+}
+
+TEST_F(PushPopTest, IntegersWidenWithTheirSignAndAddressesKeepEveryBit) {
+  ovArgWord slot = 0;
+  UCExtPushInt4(Int(-2).get(), &slot);
+  EXPECT_EQ(static_cast<intptr_t>(slot), -2);
+  UCExtPushInt4(gdDefaultTrue, &slot);
+  EXPECT_EQ(slot, 1u);
+  slot = 0xAAAAAAAAAAAAAAAAu;
+  UCExtPushInt1(Int(0x1234).get(), &slot);
+  EXPECT_EQ(slot, 0xAAAAAAAAAAAAAA34u);
+
+  ovRef far = ovRef::adopt(ovMakePtr(nullptr, reinterpret_cast<void*>(uintptr_t{0x7F0011223344})));
+  UCExtPushPointer(far.get(), &slot);
+  EXPECT_EQ(slot, 0x7F0011223344u);
+  void* temporary = nullptr;
+  UCExtPushVarPointer(far.get(), &temporary, &slot);
+  EXPECT_EQ(slot, reinterpret_cast<ovArgWord>(&temporary));
+  EXPECT_EQ(temporary, reinterpret_cast<void*>(uintptr_t{0x7F0011223344}));
+}
+
+TEST_F(PushPopTest, StructuresGoIntoTheirTemporaryZeroFilledBeyondTheValue) {
+  RECT temporary{9, 9, 9, 9};
+  ovArgWord slot = 0;
+  UCExtPushVarRect(ovRef::adopt(ovMakeRectMac(1, 2, 3, 4)).get(), &temporary, &slot);
+  EXPECT_EQ(slot, reinterpret_cast<ovArgWord>(&temporary));
+  EXPECT_EQ(temporary.left, 2);
+  EXPECT_EQ(temporary.top, 1);
+  EXPECT_EQ(temporary.right, 4);
+  EXPECT_EQ(temporary.bottom, 3);
+
+  unsigned char area[8];
+  std::memset(area, 0xEE, sizeof area);
+  UCExtPushVarStruct(Block("abc").get(), area, &slot, sizeof area);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(area), 8), std::string("abc\0\0\0\0\0", 8));
+
+  POINT byValue{};
+  UCExtPushPoint(ovRef::adopt(ovMakePointWin(5, 6)).get(), &byValue);
+  EXPECT_EQ(byValue.x, 5);
+  EXPECT_EQ(byValue.y, 6);
+}
+
+TEST_F(PushPopTest, AZeroAddressPopsAsNullAndOthersAsPointersOfTheType) {
+  ovC_object* out = gdDefaultNone;
+  ovIncUse(out);
+  void* address = nullptr;
+  UCExtPopBinPointer(gdDefaultNone, &address, &out, 0);
+  EXPECT_EQ(out, nullptr);
+
+  address = &out;
+  UCExtPopBinPointer(gdDefaultNone, &address, &out, 0);
+  ovRef popped = ovRef::adopt(out);
+  EXPECT_EQ(pointer(popped)->address, &out);
+  EXPECT_EQ(pointer(popped)->pointeeType, RTHeader::GetExternalTable()->GetNthType(0));
+}
+
+TEST_F(PushPopTest, APlainPointerSpecIsTheOutputElseANewValueIsMade) {
+  int32_t written = 42;
+  ovRef spec = ovRef::adopt(ovMakePtr(nullptr, &written));
+  ovC_object* out = nullptr;
+  UCExtPopBinInt4(spec.get(), &written, &out);
+  EXPECT_EQ(out, spec.get());
+  ovDecUse(out);
+
+  out = nullptr;
+  UCExtPopBinInt4(gdDefaultNone, &written, &out);
+  EXPECT_EQ(printed(ovRef::adopt(out)), "42");
+
+  int16_t shortNumber = -3;
+  out = nullptr;
+  UCExtPopBinInt2(gdDefaultNone, &shortNumber, &out);
+  EXPECT_EQ(printed(ovRef::adopt(out)), "-3");
+
+  RECT r{1, 2, 3, 4};
+  out = nullptr;
+  UCExtPopBinRect(gdDefaultNone, &r, &out);
+  EXPECT_EQ(printed(ovRef::adopt(out)), "{ 2 1 4 3 }");
+
+  out = nullptr;
+  UCExtPopBinStruct(gdDefaultNone, &r, &out, sizeof r, 1);
+  ovRef block = ovRef::adopt(out);
+  EXPECT_EQ(bytesOf(block), std::string(reinterpret_cast<char*>(&r), sizeof r));
+  EXPECT_EQ(block.as<ovC_external>()->externalType, RTHeader::GetExternalTable()->GetNthType(1));
+}
+
+}  // namespace
