@@ -21,8 +21,10 @@ uint32_t RTName::SizeFor(uint32_t length) {
 
 void RTName::SetName(const char* characters, uint32_t count) {
   length = std::min<uint32_t>(count, 255);
-  std::memcpy(chars, characters, length);
-  std::memset(chars + length, 0, SizeFor(length) - 4 - length);
+  // The record's storage runs past the four characters the struct declares.
+  char* storage = chars;
+  std::memcpy(storage, characters, length);
+  std::memset(storage + length, 0, SizeFor(length) - 4 - length);
 }
 
 void RTName::SetName(const ovC_object* text) {
