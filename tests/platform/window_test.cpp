@@ -29,6 +29,9 @@ TEST_F(Windows, ClassicMetricsGiveTheClassicClientArea) {
   ClientToScreen(w, &origin);
   EXPECT_EQ(origin.x, 14);
   EXPECT_EQ(origin.y, 10 + 4 + 19 + 19);
+  // Under a real window manager only the menu bar and client area are shown.
+  RECT content = platform::contentRect(w), expected{4, 23, 451, 189};
+  EXPECT_TRUE(EqualRect(&content, &expected));
 }
 
 TEST_F(Windows, ChildFramesTakeTheirWidthFromTheClientArea) {
