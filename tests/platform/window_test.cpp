@@ -237,6 +237,15 @@ TEST_F(Windows, RelativesAndPoints) {
   EXPECT_EQ(ChildWindowFromPoint(main, {25, 35}), c);
 }
 
+TEST_F(Windows, TheDesktopWindowCoversTheScreen) {
+  RECT r;
+  ASSERT_TRUE(GetWindowRect(GetDesktopWindow(), &r));
+  RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  EXPECT_TRUE(EqualRect(&r, &screen));
+  EXPECT_EQ(screen.right, 1024);
+  EXPECT_EQ(screen.bottom, 768);
+}
+
 TEST_F(Windows, ScreenshotsArePngFilesOfTheWindowAndTheScreen) {
   HWND w = shownTopLevel(40, 30, 200, 100);
   std::string path = ::testing::TempDir() + "velmaro_window.png";
