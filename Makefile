@@ -7,7 +7,7 @@ GENERATOR := -G Ninja
 CTEST     := ctest --output-on-failure -j $(JOBS) --timeout 300
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short bench clean
+.PHONY: all deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short bench valgrind clean
 
 all: release
 
@@ -61,6 +61,10 @@ fuzz: fuzz-build
 
 bench: release
 	scripts/run-benchmarks $(BUILD)/release
+
+# Every test program under valgrind's memcheck; slow, so not part of `make test`.
+valgrind: release
+	scripts/run-valgrind $(BUILD)/release
 
 clean:
 	rm -rf $(BUILD)

@@ -25,6 +25,7 @@ bool replaceable() { return !current() || user::allWindows().empty(); }
 void install(std::unique_ptr<Backend> backend) {
   delete current();
   current() = backend.release();
+  user::fitDesktopToScreen();
 }
 
 }  // namespace

@@ -46,6 +46,11 @@ class Backend {
   virtual void setClipboardText(const std::string& text) = 0;
 };
 
+// The part of a top-level window's surface that a backend drawing its own
+// frame and caption shows: the menu bar and the client area, in surface
+// coordinates (an empty rectangle for a handle that is not a window).
+RECT contentRect(HWND window);
+
 // The backend in use, chosen on first use if none was.
 Backend& backend();
 // Chooses the backend by name ("headless", ...); false for an unknown name

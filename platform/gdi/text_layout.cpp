@@ -105,6 +105,8 @@ std::vector<std::pair<size_t, size_t>> wrap(const std::string& s, int maxWidth, 
 void placeUnderline(TextLine& line, int underline, size_t start, size_t end, const Measurer& measure,
                     const std::string& s) {
   if (underline < static_cast<int>(start) || underline >= static_cast<int>(end)) return;
+  // A tab moves the pen; there is no character there to underline.
+  if (measure.isTab(s[underline])) return;
   int run = 0, index = 0;
   for (size_t i = start; i < static_cast<size_t>(underline); ++i) {
     if (measure.isTab(s[i])) {

@@ -2,6 +2,7 @@
 // buttons, menu bar (through the menu hook), client edge, scroll bar areas.
 #include "platform/user/nonclient_paint.h"
 
+#include "platform/backend.h"
 #include "platform/user/frame_layout.h"
 #include "platform/user/menu_bar_hook.h"
 
@@ -124,3 +125,12 @@ void paintNonClient(Window* w) {
 }
 
 }  // namespace platform::user
+
+RECT platform::contentRect(HWND window) {
+  user::Window* w = user::windowFrom(window);
+  if (!w || w == &user::desktop()) return {0, 0, 0, 0};
+  user::FrameLayout f = user::layoutOf(w);
+  bool menu = f.menuBar.bottom > f.menuBar.top;
+  return {f.thickness, menu ? f.menuBar.top : f.edge.top, w->rect.right - w->rect.left - f.thickness,
+          w->rect.bottom - w->rect.top - f.thickness};
+}

@@ -60,7 +60,9 @@ struct Window : std::enable_shared_from_this<Window> {
   bool hasMenuBar() const { return !isChild() && menu != nullptr; }
 };
 
+// The desktop covers the screen; a new backend's screen size applies.
 Window& desktop();
+void fitDesktopToScreen();
 // The record of a live window handle (the desktop's included), or nullptr.
 Window* windowFrom(HWND hwnd);
 // The same, setting ERROR_INVALID_WINDOW_HANDLE when there is none.

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "platform/backend.h"
 #include "platform/handle_table.h"
 #include "platform/user/window.h"
 
@@ -16,6 +17,8 @@ Window* makeDesktop() {
   auto window = std::make_shared<Window>();
   window->hwnd = handleToWin32<HWND>(handleCreate(HandleKind::Window, window.get()));
   window->style = WS_VISIBLE | WS_CLIPCHILDREN;
+  SIZE screen = backend().screenSize();
+  window->rect = window->client = {0, 0, screen.cx, screen.cy};
   registry().emplace(window.get(), window);
   return window.get();
 }
@@ -27,6 +30,11 @@ bool Window::isTopLevel() const { return parent == &desktop(); }
 Window& desktop() {
   static Window* root = makeDesktop();
   return *root;
+}
+
+void fitDesktopToScreen() {
+  SIZE screen = backend().screenSize();
+  desktop().rect = desktop().client = {0, 0, screen.cx, screen.cy};
 }
 
 Window* windowFrom(HWND hwnd) {

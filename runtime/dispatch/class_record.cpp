@@ -1,10 +1,39 @@
 // What a class record answers: ancestry, methods and attributes found
 // through the superclass chain (the class's own first), new instances.
+#include <utility>
+
 #include "runtime/tables/header.h"
 #include "runtime/values/copy.h"
 #include "runtime/values/instance.h"
 #include "runtime/values/list.h"
 #include "runtime/values/value.h"
+
+namespace {
+
+// Searches the run that run(cls) names in cls and then in each ancestor for
+// the first record of selector; the class it was found in goes to where.
+template <typename Record, typename Run>
+const Record* searchUpward(const RTClass* cls, uint32_t selector, Run run, const RTClass** where) {
+  for (; cls; cls = cls->superclass) {
+    auto [count, first] = run(cls);
+    for (uint32_t i = 0; i < count; ++i) {
+      if (first[i].selector == selector) {
+        if (where) *where = cls;
+        return &first[i];
+      }
+    }
+  }
+  return nullptr;
+}
+
+template <typename Record>
+int found(const Record* record, const Record** out) {
+  if (!record) return 0;
+  *out = record;
+  return 1;
+}
+
+}  // namespace
 
 int RTClass::IsAncestor(const RTClass* other) const {
   for (const RTClass* up = superclass; up; up = up->superclass)
@@ -19,25 +48,19 @@ const RTMethod* RTClass::FindMethodBySelector(uint32_t count, const RTMethod* fi
 }
 
 int RTClass::FindRegularMethodBySelector(uint32_t selector, const RTMethod** method, const RTClass** where) const {
-  for (const RTClass* cls = this; cls; cls = cls->superclass) {
-    if (const RTMethod* found = FindMethodBySelector(cls->methodCount, cls->methods, selector)) {
-      *method = found;
-      *where = cls;
-      return 1;
-    }
-  }
-  return 0;
+  auto run = [](const RTClass* c) { return std::pair(c->methodCount, c->methods); };
+  const RTClass* in = nullptr;
+  if (!found(searchUpward<RTMethod>(this, selector, run, &in), method)) return 0;
+  *where = in;
+  return 1;
 }
 
 int RTClass::FindGetMethodBySelector(uint32_t selector, const RTMethod** method, const RTClass** where) const {
-  for (const RTClass* cls = this; cls; cls = cls->superclass) {
-    if (const RTMethod* found = FindMethodBySelector(cls->getMethodCount, cls->getMethods, selector)) {
-      *method = found;
-      *where = cls;
-      return 1;
-    }
-  }
-  return 0;
+  auto run = [](const RTClass* c) { return std::pair(c->getMethodCount, c->getMethods); };
+  const RTClass* in = nullptr;
+  if (!found(searchUpward<RTMethod>(this, selector, run, &in), method)) return 0;
+  *where = in;
+  return 1;
 }
 
 int RTClass::FindInstanceMethod(const RTMethod** method, const RTClass** where) const {
@@ -52,27 +75,13 @@ int RTClass::FindInstanceMethod(const RTMethod** method, const RTClass** where) 
 }
 
 int RTClass::FindInstAttrBySelector(uint32_t selector, const RTInstAttr** attr) const {
-  for (const RTClass* cls = this; cls; cls = cls->superclass) {
-    for (uint32_t i = 0; i < cls->instAttrCount; ++i) {
-      if (cls->instAttrs[i].selector == selector) {
-        *attr = &cls->instAttrs[i];
-        return 1;
-      }
-    }
-  }
-  return 0;
+  auto run = [](const RTClass* c) { return std::pair(c->instAttrCount, c->instAttrs); };
+  return found(searchUpward<RTInstAttr>(this, selector, run, nullptr), attr);
 }
 
 int RTClass::FindClassAttrBySelector(uint32_t selector, const RTClassAttr** attr) const {
-  for (const RTClass* cls = this; cls; cls = cls->superclass) {
-    for (uint32_t i = 0; i < cls->classAttrCount; ++i) {
-      if (cls->classAttrs[i].selector == selector) {
-        *attr = &cls->classAttrs[i];
-        return 1;
-      }
-    }
-  }
-  return 0;
+  auto run = [](const RTClass* c) { return std::pair(c->classAttrCount, c->classAttrs); };
+  return found(searchUpward<RTClassAttr>(this, selector, run, nullptr), attr);
 }
 
 int RTClass::FindAttrBySelector(uint32_t selector, const RTInstAttr** inst, const RTClassAttr** cls) const {

@@ -2,6 +2,12 @@
 
 #include "runtime/memory/heap.h"
 
+uint32_t ovGrowableValueSize(uint16_t kind, uint64_t partBytes, uint32_t reserve) {
+  uint64_t size = ovVariablePartOffset(kind) + (partBytes > reserve ? partBytes : reserve);
+  if (size > ovMemMaxRequest) ovMemExhausted(ovMemMaxRequest);
+  return static_cast<uint32_t>(size);
+}
+
 ovC_object* ovAllocValue(uint16_t kind, uint32_t size) {
   void* p = ovRunTimeHeap->Alloc(size, 1, ovMemFlagValue);
   if (!p) ovMemExhausted(size);

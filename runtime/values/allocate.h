@@ -9,6 +9,11 @@
 
 #include "runtime/values/value.h"
 
+// Bytes the heap is asked for a growable value: the fixed part of its kind
+// and a variable part of partBytes, at least the inline reserve. A size the
+// heap could never supply is exhaustion.
+uint32_t ovGrowableValueSize(uint16_t kind, uint64_t partBytes, uint32_t reserve);
+
 // A zero-filled value object of size bytes with its kind set and one use.
 ovC_object* ovAllocValue(uint16_t kind, uint32_t size);
 

@@ -8,9 +8,7 @@
 namespace {
 
 uint32_t externalSize(uint64_t dataSize) {
-  uint64_t size = ovVariablePartOffset(ovKindExternal) + std::max<uint64_t>(dataSize, sizeof(ovC_external::inlineData));
-  if (size > ovMemMaxRequest) ovMemExhausted(ovMemMaxRequest);
-  return static_cast<uint32_t>(size);
+  return ovGrowableValueSize(ovKindExternal, dataSize, sizeof(ovC_external::inlineData));
 }
 
 }  // namespace

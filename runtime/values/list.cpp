@@ -11,9 +11,7 @@
 namespace {
 
 uint32_t listSize(uint64_t elements) {
-  uint64_t size = ovVariablePartOffset(ovKindList) + sizeof(ovC_object*) * std::max<uint64_t>(elements, 1);
-  if (size > ovMemMaxRequest) ovMemExhausted(ovMemMaxRequest);
-  return static_cast<uint32_t>(size);
+  return ovGrowableValueSize(ovKindList, elements * sizeof(ovC_object*), sizeof(ovC_object*));
 }
 
 }  // namespace

@@ -15,9 +15,7 @@ namespace {
 // Bytes the heap is asked for: header, length word, characters and NUL, at
 // least the inline reserve.
 uint32_t textSize(uint64_t length) {
-  uint64_t size = ovVariablePartOffset(ovKindText) + std::max<uint64_t>(length + 1, sizeof(ovC_text::inlineChars));
-  if (size > ovMemMaxRequest) ovMemExhausted(ovMemMaxRequest);
-  return static_cast<uint32_t>(size);
+  return ovGrowableValueSize(ovKindText, length + 1, sizeof(ovC_text::inlineChars));
 }
 
 }  // namespace

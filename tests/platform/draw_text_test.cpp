@@ -124,6 +124,12 @@ TEST_F(DrawText, AmpersandUnderlinesTheNextCharacterUnlessNoPrefix) {
   EXPECT_EQ(r.right, 30);
 }
 
+TEST_F(DrawText, AnAmpersandBeforeAnExpandedTabUnderlinesNothing) {
+  draw("&\tb", {0, 0, 60, 20}, DT_SINGLELINE | DT_EXPANDTABS);
+  EXPECT_EQ(at(48, 2), kBlack);
+  for (int x = 0; x < 64; ++x) EXPECT_EQ(at(x, 9), kWhite) << x;
+}
+
 TEST_F(DrawText, ExpandsTabsToEightAverageCharacters) {
   RECT r{0, 0, 60, 20};
   DrawTextA(dc_, "a\tb", -1, &r, DT_CALCRECT | DT_EXPANDTABS);

@@ -29,6 +29,9 @@ TEST_F(Windows, ClassicMetricsGiveTheClassicClientArea) {
   ClientToScreen(w, &origin);
   EXPECT_EQ(origin.x, 14);
   EXPECT_EQ(origin.y, 10 + 4 + 19 + 19);
+  // Under a real window manager only the menu bar and client area are shown.
+  RECT content = platform::contentRect(w), expected{4, 23, 451, 189};
+  EXPECT_TRUE(EqualRect(&content, &expected));
 }
 
 TEST_F(Windows, ChildFramesTakeTheirWidthFromTheClientArea) {
@@ -232,6 +235,15 @@ TEST_F(Windows, RelativesAndPoints) {
   EXPECT_EQ(r.left, 34);
   EXPECT_EQ(r.top, 73);
   EXPECT_EQ(ChildWindowFromPoint(main, {25, 35}), c);
+}
+
+TEST_F(Windows, TheDesktopWindowCoversTheScreen) {
+  RECT r;
+  ASSERT_TRUE(GetWindowRect(GetDesktopWindow(), &r));
+  RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  EXPECT_TRUE(EqualRect(&r, &screen));
+  EXPECT_EQ(screen.right, 1024);
+  EXPECT_EQ(screen.bottom, 768);
 }
 
 TEST_F(Windows, ScreenshotsArePngFilesOfTheWindowAndTheScreen) {
