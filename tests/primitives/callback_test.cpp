@@ -72,21 +72,27 @@ TEST_F(CallbackTest, APlatformWindowProcedureLeadsIntoTheMethod) {
   UnregisterClassA("Callback Test Window", nullptr);
 }
 
+std::vector<std::string> mapLines() {
+  std::ifstream maps("/proc/self/maps");
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(maps, line);) lines.push_back(line);
+  return lines;
+}
+
 // Read after callbacks were made: nothing made code at run time.
 TEST_F(CallbackTest, NoPageIsWritableAndExecutableAtOnce) {
   ASSERT_NE(entryOf("Window Probe"), nullptr);
-  std::ifstream maps("/proc/self/maps");
-  ASSERT_TRUE(maps.is_open());
-  std::string line;
-  int lines = 0;
-  while (std::getline(maps, line)) {
-    ++lines;
+  std::vector<std::string> lines = mapLines();
+  ASSERT_FALSE(lines.empty());
+  for (const std::string& line : lines)
+    if (line.find("/valgrind/") != std::string::npos)
+      GTEST_SKIP() << "valgrind runs translated code from pages that are writable and executable";
+  for (const std::string& line : lines) {
     std::istringstream fields(line);
     std::string range, permissions;
     fields >> range >> permissions;
     EXPECT_FALSE(permissions.find('w') != std::string::npos && permissions.find('x') != std::string::npos) << line;
   }
-  EXPECT_GT(lines, 0);
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ TEST_F(MemoryPrimitivesTest, OwnedMemoryIsBoundedAndADisposedPointerIsLeftAlone)
 
   EXPECT_EQ(call<0>("dispose-pointer", {p}).status, ovSuccess);
   EXPECT_TRUE(pointer(p)->flags & ovPointerDisposed);
+  EXPECT_EQ(pointer(p)->DisposeContent(), 0);  // once only
   EXPECT_EQ(getText(p, 0, 2), "\"\" next 2");  // the sanitizer build reports any read of the freed block
   EXPECT_EQ(putInteger(p, 0, 2, 1), "2");
   EXPECT_EQ(call<0>("dispose-pointer", {Int(3)}).status, ovSuccess);
@@ -101,6 +102,9 @@ TEST_F(MemoryPrimitivesTest, PointersToTypesTextsAndResourceNumbers) {
   ovRef address = call("string-address", {word}).take();
   EXPECT_EQ(getText(address, 1, 3), "\"ord\" next 4");
   EXPECT_EQ(getText(address, 3, 4), std::string("\"d\" next 7"));
+
+  EXPECT_EQ(pointer(address)->DisposeContent(), 0);  // the text's characters are not the pointer's
+  EXPECT_EQ(getText(address, 0, 4), "\"word\" next 4");
 
   ovRef resource = call("MakeIntResource", {Int(0x10064)}).take();
   EXPECT_EQ(pointer(resource)->address, reinterpret_cast<void*>(uintptr_t{0x64}));

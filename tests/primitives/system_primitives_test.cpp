@@ -4,6 +4,7 @@
 #include "primitives_fixture.h"
 #include "runtime/primitives/main_window.h"
 #include "runtime/primitives/show_text.h"
+#include "runtime/primitives/window_words.h"
 #include "runtime/startup/runtime_startup.h"
 #include "runtime/values/unparse.h"
 
@@ -64,6 +65,23 @@ TEST_F(SystemPrimitivesTest, BothInstanceOutputsAreTheApplicationsInstanceHandle
   auto r = call<2>("get-application-instances", {});
   EXPECT_EQ(printed(r.get(0)), "4660");
   EXPECT_EQ(printed(r.get(1)), "4660");
+}
+
+TEST_F(SystemPrimitivesTest, OfThePrimitivesOnlyPlusIsFoundBySendingItsName) {
+  const RTMethod* found = nullptr;
+  EXPECT_TRUE(RTHeader::GetPrimitiveTable()->FindByName(Text("+").get(), &found));
+  EXPECT_EQ(found->code, ovFindPrimitive("+"));
+  EXPECT_EQ(RTHeader::GetPrimitiveTable()->Count(), 1u);
+  ovRef sum = ov::call(UCLookupMethod(found->selector, Int(2).get()), {Int(2), Int(3)}).take();
+  EXPECT_EQ(printed(sum), "5");
+  EXPECT_NE(ovFindPrimitive("(join)"), nullptr);
+  EXPECT_NE(ovFindPrimitive("\"length\""), nullptr);
+}
+
+TEST_F(SystemPrimitivesTest, MessageWordsSplitUnsigned) {
+  EXPECT_EQ(HiWord(0xFFFF8001u), 0xFFFFu);
+  EXPECT_EQ(LoWord(0xFFFF8001u), 0x8001u);
+  EXPECT_EQ(LoByte(0xFFFF8081u), 0x81u);
 }
 
 TEST_F(SystemPrimitivesTest, OnlyAWindowBecomesTheMainWindow) {
