@@ -4,7 +4,6 @@
 #include "primitives_fixture.h"
 #include "runtime/primitives/main_window.h"
 #include "runtime/primitives/show_text.h"
-#include "runtime/primitives/window_words.h"
 #include "runtime/startup/runtime_startup.h"
 #include "runtime/values/unparse.h"
 
@@ -76,12 +75,6 @@ TEST_F(SystemPrimitivesTest, OfThePrimitivesOnlyPlusIsFoundBySendingItsName) {
   EXPECT_EQ(printed(sum), "5");
   EXPECT_NE(ovFindPrimitive("(join)"), nullptr);
   EXPECT_NE(ovFindPrimitive("\"length\""), nullptr);
-}
-
-TEST_F(SystemPrimitivesTest, MessageWordsSplitUnsigned) {
-  EXPECT_EQ(HiWord(0xFFFF8001u), 0xFFFFu);
-  EXPECT_EQ(LoWord(0xFFFF8001u), 0x8001u);
-  EXPECT_EQ(LoByte(0xFFFF8081u), 0x81u);
 }
 
 TEST_F(SystemPrimitivesTest, OnlyAWindowBecomesTheMainWindow) {
