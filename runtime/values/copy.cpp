@@ -4,6 +4,10 @@
 // second object: every such value is meant to be one of the constants, and a
 // second one could never be freed, since releasing a value of these kinds
 // never frees it.
+//
+// A copy of a pointer points at the same memory but does not own it: only
+// the original may release it, so that disposing both cannot free the
+// memory twice.
 #include "runtime/values/copy.h"
 
 #include "runtime/memory/words.h"
@@ -20,6 +24,7 @@ ovC_object* ovBlockCopy(ovC_object* v) {
   auto* copy = static_cast<ovC_object*>(ovMemDuplicate(v));
   copy->useCount = 1;
   copy->visitMark = 0;
+  if (copy->type == ovKindPointer) ovAs<ovC_pointer>(copy)->flags &= static_cast<uint16_t>(~ovPointerOwned);
   return copy;
 }
 

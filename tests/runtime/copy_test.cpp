@@ -4,6 +4,7 @@
 
 #include "runtime/values/compare.h"
 #include "runtime/values/copy.h"
+#include "runtime/values/read.h"
 #include "runtime/values/db_visit.h"
 #include "runtime/values/instance.h"
 #include "tests/runtime/runtime_fixture.h"
@@ -140,3 +141,12 @@ TEST_F(CopyTest, VisitTableWrappersNumberObjectsFromOne) {
 }
 
 }  // namespace
+
+TEST_F(CopyTest, ACopyOfAnOwningPointerDoesNotOwnItsMemory) {
+  ovRef owner = ovRef::adopt(ovMakePtrFromSize(nullptr, 32));
+  ovRef copy = ovRef::adopt(ovCopyObject(owner.get()));
+  ASSERT_NE(copy.get(), owner.get());
+  EXPECT_EQ(ovPtrGetValue(copy.get()), ovPtrGetValue(owner.get()));
+  EXPECT_EQ(ovDisposePointer(copy.get()), 0);  // not the copy's to release
+  EXPECT_EQ(ovDisposePointer(owner.get()), 1);
+}
