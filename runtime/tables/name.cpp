@@ -19,10 +19,14 @@ uint32_t RTName::SizeFor(uint32_t length) {
   return 4 + (length / 4 + 1) * 4;
 }
 
+// The characters run on past the declared four bytes of chars, into the
+// room the record was given (SizeFor): they are reached through a plain
+// pointer, not by indexing the array.
 void RTName::SetName(const char* characters, uint32_t count) {
   length = std::min<uint32_t>(count, 255);
-  std::memcpy(chars, characters, length);
-  std::memset(chars + length, 0, SizeFor(length) - 4 - length);
+  char* text = chars;
+  std::memcpy(text, characters, length);
+  std::memset(text + length, 0, SizeFor(length) - 4 - length);
 }
 
 void RTName::SetName(const ovC_object* text) {
