@@ -2,13 +2,11 @@
 
 #include <cstdio>
 
+#include "runtime/startup/init_data.h"
 #include "runtime/startup/runtime_startup.h"
 #include "runtime/tables/header.h"
 
 namespace {
-
-// The archive is decoded into the tables here (issue 5).
-void InitData(HINSTANCE) {}
 
 // The framework's Application universal runs here once the framework exists.
 void runApplication() {

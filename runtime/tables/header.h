@@ -5,8 +5,8 @@
 // Every table is sorted by the name order of RTName::Compare. A selector
 // number is the 1-based position of a name in its selector table; an
 // external type's number is its 0-based position in the external table; a
-// class's number is its 0-based position in the class table (the archive
-// names classes by it).
+// class's position in the class table is 0-based too, but the archive names
+// a class by its position plus one.
 #pragma once
 
 #include <cstdint>

@@ -19,6 +19,9 @@ uint32_t RTName::SizeFor(uint32_t length) {
   return 4 + (length / 4 + 1) * 4;
 }
 
+// The characters run on past the declared four bytes of chars, into the
+// room the record was given (SizeFor): they are reached through a plain
+// pointer, not by indexing the array.
 void RTName::SetName(const char* characters, uint32_t count) {
   length = std::min<uint32_t>(count, 255);
   // The record's storage runs past the four characters the struct declares.

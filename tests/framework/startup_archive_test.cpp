@@ -1,0 +1,189 @@
+// The start-up archive embedded in the program: what InitData installs from
+// it, and the named-resource table and strings that come with it. This test
+// program embeds the program's own resources.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "framework/persistents.h"
+#include "platform/win32.h"
+#include "runtime/archive/named_resources.h"
+#include "runtime/archive/to_bytes.h"
+#include "runtime/startup/init_data.h"
+#include "runtime/values/instance.h"
+#include "runtime/values/read.h"
+#include "runtime/values/text.h"
+#include "runtime_fixture.h"
+#include "tools/archive/archive_text.h"
+
+namespace {
+
+class StartUpArchiveTest : public TablesTest {
+ protected:
+  static ovC_object* Attribute(ovC_object* instance, const char* name) {
+    const RTInstAttr* attr = nullptr;
+    ovRef text = Text(name);
+    if (!ovIsKind(instance, ovKindInstance) ||
+        !ovAs<ovC_instance>(instance)->cls->FindInstAttrByName(text.get(), &attr))
+      return nullptr;
+    return ovInstanceGetSlot(instance, attr->slot, 0);
+  }
+
+  static RTClass* ClassNamed(const char* name) {
+    RTClass* cls = nullptr;
+    RTHeader::GetClassTable()->FindClassByName(Text(name).get(), &cls);
+    return cls;
+  }
+
+  static std::string TextOf(ovC_object* v) {
+    return ovIsKind(v, ovKindText) ? std::string(ovStringGetPtr(v), ovStringGetLength(v)) : "<not a text>";
+  }
+
+  static bool IsInstanceOf(ovC_object* v, const char* className) {
+    return ovIsKind(v, ovKindInstance) && ovAs<ovC_instance>(v)->cls == ClassNamed(className);
+  }
+
+  static std::string EmbeddedArchive() {
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCE(kArchiveResourceId), MAKEINTRESOURCE(kArchiveResourceType));
+    const char* bytes = found ? static_cast<const char*>(LockResource(LoadResource(module, found))) : nullptr;
+    return bytes ? std::string(bytes, SizeofResource(module, found)) : std::string();
+  }
+
+  static void InstallBlock(const std::vector<unsigned char>& block) { InitDataFromBlock(block.data(), block.size()); }
+};
+
+TEST_F(StartUpArchiveTest, InstallsThePersistents) {
+  InitData(GetModuleHandleA(nullptr));
+  ASSERT_TRUE(IsInstanceOf(gTheApplication, "Starter Application"));
+  EXPECT_EQ(TextOf(Attribute(gTheApplication, "Name")), "Velmaro");
+  EXPECT_EQ(TextOf(Attribute(gTheApplication, "Main Window")), "Main Window");
+  EXPECT_EQ(TextOf(ovListGetSlot(Attribute(gTheApplication, "Initial Menus"), 0, 0)), "Basic File Menu");
+  EXPECT_EQ(Attribute(gTheApplication, "3D Interface?"), gdDefaultTrue);
+  EXPECT_TRUE(IsInstanceOf(gEvent, "Event"));
+  ASSERT_TRUE(ovIsKind(gCurrentDevice, ovKindList));
+  EXPECT_EQ(ovGetInteger(ovListGetSlot(gCurrentDevice, 0, 0)), 16842838);
+  EXPECT_EQ(ovListGetSlot(gCurrentDevice, 1, 0), nullptr);
+  EXPECT_EQ(gReturnValue, gdDefaultZero);
+  EXPECT_EQ(gPrinterDc, nullptr);
+  EXPECT_EQ(gTheFrontApplication, nullptr);
+  ASSERT_TRUE(ovIsKind(gTheProcesses, ovKindList));
+  EXPECT_EQ(ovListGetLength(gTheProcesses), 0u);
+  EXPECT_EQ(gTheApplication->useCount, 1u) << "the persistent's slot is its only owner";
+}
+
+TEST_F(StartUpArchiveTest, InstallsADefaultInstanceOfEveryClassAndTheClassAttributes) {
+  InitData(GetModuleHandleA(nullptr));
+  for (RTClass* cls : RTHeader::GetClassTable()->classes) {
+    ovC_object* instance = cls->defaultInstance;
+    ASSERT_TRUE(ovIsKind(instance, ovKindInstance)) << std::string(cls->name->chars, cls->name->length);
+    EXPECT_EQ(ovAs<ovC_instance>(instance)->cls, cls);
+    EXPECT_EQ(instance->useCount, 1u);
+  }
+  for (const char* name : {"Control", "Push Button"}) {
+    RTClass* cls = ClassNamed(name);
+    ASSERT_EQ(cls->classAttrCount, 1u);
+    EXPECT_EQ(*cls->classAttrs[0].slot, gdDefaultZero) << name << " ProcID";
+  }
+}
+
+TEST_F(StartUpArchiveTest, NewInstancesCarryTheArchivedDefaults) {
+  InitData(GetModuleHandleA(nullptr));
+  ovRef desktop = ovRef::adopt(ClassNamed("Desktop")->MakeInstance());
+  EXPECT_EQ(ovGetInteger(Attribute(desktop.get(), "Current ID")), 3);
+  ovC_object* bounds = Attribute(desktop.get(), "Bounds");
+  EXPECT_EQ(ovGetRectTop(bounds), 20);
+  EXPECT_EQ(ovGetRectBottom(bounds), 600);
+  EXPECT_EQ(ovGetRectRight(bounds), 500);
+  ovRef handler = ovRef::adopt(ClassNamed("Event Handler")->MakeInstance());
+  EXPECT_EQ(ovGetInteger(Attribute(handler.get(), "Background Sleep")), 600);
+  ovRef menu = ovRef::adopt(ClassNamed("Basic File Menu")->MakeInstance());
+  EXPECT_EQ(TextOf(Attribute(menu.get(), "Character")), "F");
+  ovC_object* exit = ovListGetSlot(Attribute(menu.get(), "Menu Items"), 0, 0);
+  EXPECT_EQ(TextOf(Attribute(exit, "Title")), "Exit");
+  ovC_object* behavior = Attribute(exit, "Behavior");
+  EXPECT_EQ(TextOf(Attribute(behavior, "Method")), "/Quit");
+  ovC_object* specifier = ovListGetSlot(Attribute(behavior, "Specifiers"), 0, 0);
+  EXPECT_TRUE(IsInstanceOf(specifier, "Persistent Specifier"));
+  EXPECT_EQ(TextOf(Attribute(specifier, "Value")), "The Front Application");
+  ovRef task = ovRef::adopt(ClassNamed("Cut Task")->MakeInstance());
+  EXPECT_EQ(Attribute(task.get(), "Undo?"), gdDefaultTrue);
+}
+
+TEST_F(StartUpArchiveTest, AnArchiveOfAnotherShapeInstallsNothing) {
+  ovRef twoLists = List(List(), List());
+  ovRef oneNotAList = List(List(), Int(5), List());
+  for (const ovRef& root : {twoLists, oneNotAList}) {
+    std::vector<unsigned char> block;
+    ASSERT_EQ(DBToBytes(root.get(), 0, &block), DBEncoded);
+    InstallBlock(block);
+    EXPECT_EQ(gTheApplication, nullptr);
+    EXPECT_EQ(ClassNamed("Window")->defaultInstance, nullptr);
+  }
+}
+
+TEST_F(StartUpArchiveTest, TheEmbeddedArchiveIsTheSourceCompiledAndRoundTrips) {
+  std::string embedded = EmbeddedArchive();
+  ASSERT_FALSE(embedded.empty());
+  std::ifstream in(VELMARO_SOURCE_DIR "/resources/velmaro.archive");
+  std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<unsigned char> built, rebuilt;
+  std::string error, dumped;
+  ASSERT_TRUE(ovBuildArchive(source, &built, &error)) << error;
+  EXPECT_EQ(std::string(built.begin(), built.end()), embedded);
+  ASSERT_TRUE(ovDumpArchive(built.data(), built.size(), &dumped, &error)) << error;
+  ASSERT_TRUE(ovBuildArchive(dumped, &rebuilt, &error)) << error;
+  EXPECT_EQ(rebuilt, built);
+}
+
+TEST(NamedResources, TheTableFindsNamesCaseSensitively) {
+  HINSTANCE module = GetModuleHandleA(nullptr);
+  uint32_t identifier = 1, type = 1;
+  ovLocateResource(module, "Checked", &identifier, &type);
+  EXPECT_EQ(identifier, 23007u);
+  EXPECT_EQ(type, kNamedResourceString);
+  ovLocateResource(module, "OK", &identifier, &type);
+  EXPECT_EQ(identifier, 23055u);
+  ovLocateResource(module, "OVApplicationICO", &identifier, &type);
+  EXPECT_EQ(identifier, 20000u);
+  EXPECT_EQ(type, kNamedResourceIcon);
+  ovLocateResource(module, "OVPQMarkBMP", &identifier, &type);
+  EXPECT_EQ(type, kNamedResourceBitmap);
+  ovLocateResource(module, "checked", &identifier, &type);
+  EXPECT_EQ(identifier, 0u);
+  EXPECT_EQ(type, 0u);
+  EXPECT_NE(LoadIconA(module, MAKEINTRESOURCE(20000)), nullptr);
+}
+
+// Walks the embedded table itself: 145 records, every string one present in
+// the string table, the stated examples word for word.
+TEST(NamedResources, EveryStringTheTableNamesIsInTheStringTable) {
+  HINSTANCE module = GetModuleHandleA(nullptr);
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCE(kNamedResourceTableId), RT_RCDATA);
+  ASSERT_NE(found, nullptr);
+  const auto* table = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
+  auto word = [&](size_t at) {
+    return table[at] | table[at + 1] << 8 | table[at + 2] << 16 | uint32_t{table[at + 3]} << 24;
+  };
+  int records = 0, strings = 0;
+  for (size_t at = 0; word(at) != 0; at += word(at), ++records) {
+    if (word(at + 8) != kNamedResourceString) continue;
+    char text[256] = {};
+    EXPECT_GT(LoadStringA(module, word(at + 4), text, sizeof text), 0)
+        << reinterpret_cast<const char*>(table + at + 12);
+    ++strings;
+  }
+  EXPECT_EQ(records, 145);
+  EXPECT_EQ(strings, 82);
+  const std::pair<UINT, const char*> examples[] = {
+      {23135, "Untitled"}, {23134, "- untitled -"}, {23027, "^0 of '^1'"}, {23042, "^0 ^1 to ^2"}};
+  for (const auto& [id, expected] : examples) {
+    char text[256] = {};
+    LoadStringA(module, id, text, sizeof text);
+    EXPECT_STREQ(text, expected);
+  }
+}
+
+}  // namespace
