@@ -5,6 +5,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <vector>
 #include <string>
 
 #include "framework/persistents.h"
@@ -187,3 +189,26 @@ TEST(NamedResources, EveryStringTheTableNamesIsInTheStringTable) {
 }
 
 }  // namespace
+
+// Everything the archive brought to life is held by the tables, and nothing
+// else is left in the heap: the live allocations are the shared constants
+// and the objects the tables reach.
+TEST_F(StartUpArchiveTest, TheHeapHoldsExactlyWhatTheTablesReach) {
+  InitData(GetModuleHandleA(nullptr));
+  std::set<ovC_object*> reached{gdDefaultNone, gdDefaultUndefined, gdDefaultTrue, gdDefaultFalse,
+                                gdDefaultZero, gdDefaultPOne,      gdDefaultMOne};
+  std::vector<ovC_object*> pending;
+  for (RTClass* cls : RTHeader::GetClassTable()->classes) pending.push_back(cls->defaultInstance);
+  for (ovC_object* v : RTHeader::gRTHeader->classAttrValues) pending.push_back(v);
+  for (const RTPersistent& p : RTHeader::GetPersistentTable()->records) pending.push_back(*p.slot);
+  while (!pending.empty()) {
+    ovC_object* v = pending.back();
+    pending.pop_back();
+    if (!v || !reached.insert(v).second) continue;
+    if (ovIsKind(v, ovKindList))
+      for (uint32_t i = 0; i < ovListGetLength(v); ++i) pending.push_back(ovListGetSlot(v, i, 0));
+    if (ovIsKind(v, ovKindInstance))
+      for (uint32_t i = 0; i < ovInstanceGetLength(v); ++i) pending.push_back(ovInstanceGetSlot(v, i, 0));
+  }
+  EXPECT_EQ(ovRunTimeHeap->LiveCount(), reached.size());
+}
