@@ -42,6 +42,8 @@ class Backend {
   virtual void setCursorShape(int /*systemCursorId*/) {}
   virtual void setCursorVisible(bool /*visible*/) {}
 
+  // The desktop's clipboard text, UTF-8 with lines ended by "\n"; empty
+  // when it holds no text. The platform converts CF_TEXT to and from this.
   virtual std::string clipboardText() = 0;
   virtual void setClipboardText(const std::string& text) = 0;
 };
