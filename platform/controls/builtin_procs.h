@@ -9,3 +9,10 @@ LRESULT CALLBACK buttonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK staticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 }  // namespace platform::controls
+
+namespace platform::menus {
+LRESULT CALLBACK popupProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// The class of the windows that show open menus, and its atom.
+constexpr const char* kPopupClassName = "#32768";
+constexpr WORD kPopupClassAtom = 0x8000;
+}  // namespace platform::menus

@@ -1,5 +1,5 @@
 // The window classes that exist before anything registers one: the
-// built-in controls.
+// built-in controls, dialogs and the windows of open menus.
 #include "platform/controls/builtin_procs.h"
 #include "platform/controls/control_support.h"
 #include "platform/user/window_class.h"
@@ -20,6 +20,7 @@ const BuiltInClass kBuiltInClasses[] = {
     {"Button", 0, CS_DBLCLKS, controls::buttonProc, controls::kStateBytes, IDC_ARROW},
     {"Edit", 0, CS_DBLCLKS, controls::editProc, controls::kStateBytes, IDC_IBEAM},
     {"Static", 0, 0, controls::staticProc, controls::kStateBytes, IDC_ARROW},
+    {menus::kPopupClassName, menus::kPopupClassAtom, CS_SAVEBITS, menus::popupProc, controls::kStateBytes, IDC_ARROW},
 };
 
 }  // namespace
