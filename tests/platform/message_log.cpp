@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <sstream>
 
+#include "platform/backends/headless/headless.h"
 #include "platform/user/message_queue.h"
 
 namespace msglog {
@@ -12,6 +14,7 @@ namespace {
 std::vector<Recorded> log;
 std::map<HWND, Role> roles;
 std::map<UINT, LRESULT> answers;
+std::deque<std::function<void()>> idleActions;
 Role pendingRole = Role::Unknown;
 const MSG* dispatching = nullptr;
 int depth = 0;
@@ -32,8 +35,20 @@ bool isDispatched(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
          dispatching->wParam == wParam && dispatching->lParam == lParam;
 }
 
+void nextIdleAction() {
+  if (idleActions.empty()) {
+    ADD_FAILURE() << "a modal loop went idle with no input left to give it";
+    platform::headless::pressKey(VK_ESCAPE);
+    return;
+  }
+  auto action = std::move(idleActions.front());
+  idleActions.pop_front();
+  action();
+}
+
 LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   log.push_back({roleOf(hwnd), message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
+  if (message == WM_ENTERIDLE) nextIdleAction();
   ++depth;
   auto answered = answers.find(message);
   LRESULT result = answered != answers.end() ? answered->second : DefWindowProcA(hwnd, message, wParam, lParam);
@@ -109,14 +124,19 @@ void announce(Role role) { pendingRole = role; }
 void clear() { log.clear(); }
 const std::vector<Recorded>& recorded() { return log; }
 void answer(UINT message, LRESULT result) { answers[message] = result; }
-void clearAnswers() { answers.clear(); }
+void clearAnswers() {
+  answers.clear();
+  idleActions.clear();
+}
+void whenIdle(std::function<void()> action) { idleActions.push_back(std::move(action)); }
 
-void pump() {
+void pump(const std::function<bool(MSG&)>& pretranslate) {
   MSG msg;
   for (int i = 0; i < 10000; ++i) {
     // Reads without the idle wait: the pump stops at the first empty read.
     platform::user::currentQueue().lastPeekEmpty = false;
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) break;
+    if (pretranslate && pretranslate(msg)) continue;
     TranslateMessage(&msg);
     dispatching = &msg;
     DispatchMessageA(&msg);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -55,8 +56,16 @@ const std::vector<Recorded>& recorded();
 void answer(UINT message, LRESULT result);
 void clearAnswers();
 
-// Runs the loop until the queue is empty, dispatching as an application does.
-void pump();
+// What to do, in turn, each time a modal loop (a menu, a dialog) tells a
+// recording window it went idle with WM_ENTERIDLE: typically give it the
+// next input. An idle loop with nothing left to do fails the test and is
+// given Escape, so it ends instead of hanging.
+void whenIdle(std::function<void()> action);
+
+// Runs the loop until the queue is empty, dispatching as an application does;
+// a message that pretranslate takes (as an accelerator table would) is
+// neither translated nor dispatched.
+void pump(const std::function<bool(MSG&)>& pretranslate = nullptr);
 
 ::testing::AssertionResult matches(const std::vector<Expected>& expected);
 
