@@ -56,6 +56,18 @@ LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
   return result;
 }
 
+}  // namespace
+
+INT_PTR CALLBACK recordingDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  log.push_back({roleOf(hwnd), message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
+  if (message == WM_INITDIALOG) return TRUE;
+  bool ends = message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL);
+  if (ends) EndDialog(hwnd, LOWORD(wParam));
+  return ends;
+}
+
+namespace {
+
 const char* roleName(Role role) {
   switch (role) {
     case Role::Main: return "main";

@@ -42,6 +42,11 @@ struct Recorded {
   bool posted;
 };
 
+// A dialog procedure that records what the dialog hears: it answers TRUE to
+// WM_INITDIALOG and ends the dialog with the id of an IDOK or IDCANCEL
+// command.
+INT_PTR CALLBACK recordingDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // The class every recording window belongs to ("Recorder", with CS_DBLCLKS
 // when doubleClicks), registered once.
 const char* recorderClass(bool doubleClicks = false);
