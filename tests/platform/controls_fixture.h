@@ -45,6 +45,14 @@ class ControlsTest : public PlatformTest {
     return codes;
   }
 
+  // The colour at a screen point of the main window.
+  COLORREF pixelAt(POINT screen) const {
+    RECT frame;
+    GetWindowRect(main_, &frame);
+    uint32_t p = platform::headless::surfaceOf(main_)->pixel(screen.x - frame.left, screen.y - frame.top);
+    return platform::gdi::colorRefFromPixel(p);
+  }
+
   static std::string textOf(HWND w) {
     char buffer[512];
     GetWindowTextA(w, buffer, sizeof buffer);

@@ -306,6 +306,29 @@ TEST_F(Edits, MultiLineScrollsToTheCaretLine) {
   EXPECT_EQ(SendMessageA(e, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
 }
 
+TEST_F(Edits, TheCaretBlinksOnlyWhileFocused) {
+  HWND e = edit("ab");
+  SendMessageA(e, EM_SETSEL, 2, 2);
+  pump();
+  LRESULT at = SendMessageA(e, EM_POSFROMCHAR, 2, 0);
+  POINT caret{GET_X_LPARAM(at), GET_Y_LPARAM(at) + 5};
+  ClientToScreen(e, &caret);
+  const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+  EXPECT_EQ(pixelAt(caret), black);
+  for (COLORREF expected : {white, black, white}) {
+    SendMessageA(e, WM_TIMER, 1, 0);
+    pump();
+    EXPECT_EQ(pixelAt(caret), expected);
+  }
+  SendMessageA(e, WM_TIMER, 1, 0);
+  SetFocus(main_);
+  pump();
+  EXPECT_EQ(pixelAt(caret), white);
+  SendMessageA(e, WM_TIMER, 1, 0);
+  pump();
+  EXPECT_EQ(pixelAt(caret), white);
+}
+
 TEST_F(Edits, ClickFocusesAndPlacesTheCaret) {
   HWND e = control(WC_EDITA, "abcdef", ES_AUTOHSCROLL, 7, {10, 10, 130, 30}, WS_EX_CLIENTEDGE, true);
   RECT r;
