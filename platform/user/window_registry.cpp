@@ -27,14 +27,24 @@ Window* makeDesktop() {
 
 bool Window::isTopLevel() const { return parent == &desktop(); }
 
+// The desktop window, once made. Making it asks for the backend, and the
+// first request installs one, which fits the desktop to its screen: that
+// fitting must find no desktop yet rather than start making a second.
+static Window*& desktopSlot() {
+  static Window* root = nullptr;
+  return root;
+}
+
 Window& desktop() {
-  static Window* root = makeDesktop();
-  return *root;
+  if (!desktopSlot()) desktopSlot() = makeDesktop();
+  return *desktopSlot();
 }
 
 void fitDesktopToScreen() {
+  Window* root = desktopSlot();
+  if (!root) return;
   SIZE screen = backend().screenSize();
-  desktop().rect = desktop().client = {0, 0, screen.cx, screen.cy};
+  root->rect = root->client = {0, 0, screen.cx, screen.cy};
 }
 
 Window* windowFrom(HWND hwnd) {
@@ -56,7 +66,11 @@ Window* newWindow(Window* parent) {
   }
   window->hwnd = handleToWin32<HWND>(h);
   window->parent = parent;
-  parent->children.insert(parent->children.begin(), window.get());
+  // A new top-level window comes to the front; a new child goes behind its
+  // siblings, so the order of children (the tab order of a dialog) is the
+  // order they were made in.
+  if (parent == &desktop()) parent->children.insert(parent->children.begin(), window.get());
+  else parent->children.push_back(window.get());
   registry().emplace(window.get(), window);
   return window.get();
 }

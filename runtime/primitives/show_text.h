@@ -1,4 +1,4 @@
-// What "show" displays, and displaying it.
+// What "show" displays (runtime/dialogs shows it).
 #pragma once
 
 #include <span>
@@ -10,6 +10,3 @@
 // a list in its printed form with the texts inside it quoted, anything else
 // as it prints. The quoting setting is the same afterwards.
 std::string ovShowText(std::span<ovC_object* const> values);
-
-// Shows a message to the user and returns when the user has seen it.
-void ovioShow(const std::string& message);

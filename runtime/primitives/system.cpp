@@ -1,7 +1,7 @@
 // Application primitives: the instance handle, the main window, and
 // callbacks into methods.
 #include "runtime/externals/callback.h"
-#include "runtime/primitives/main_window.h"
+#include "runtime/dialogs/runtime_dialogs.h"
 #include "runtime/primitives/primitive_kit.h"
 #include "runtime/startup/runtime_startup.h"
 #include "runtime/values/read.h"

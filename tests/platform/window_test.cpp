@@ -275,3 +275,18 @@ TEST_F(Windows, TheBackendIsChosenBeforeWindowsExist) {
 }
 
 }  // namespace
+
+// A program that makes a window before it chooses a backend gets the default
+// one; choosing it must not need the desktop, which needs the backend.
+TEST(FirstWindow, NeedsNoBackendChosenBeforehand) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.lpszClassName = "first window";
+  ASSERT_NE(RegisterClassA(&wc), 0);
+  HWND w = CreateWindowExA(0, "first window", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(w, nullptr);
+  RECT screen{};
+  GetWindowRect(GetDesktopWindow(), &screen);
+  EXPECT_GT(screen.right, 0);
+  DestroyWindow(w);
+}

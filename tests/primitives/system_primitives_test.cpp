@@ -2,7 +2,7 @@
 // handle and the main window.
 #include "platform/backends/headless/headless.h"
 #include "primitives_fixture.h"
-#include "runtime/primitives/main_window.h"
+#include "runtime/dialogs/runtime_dialogs.h"
 #include "runtime/primitives/show_text.h"
 #include "runtime/startup/runtime_startup.h"
 #include "runtime/values/unparse.h"
@@ -88,26 +88,6 @@ TEST_F(SystemPrimitivesTest, OnlyAWindowBecomesTheMainWindow) {
   EXPECT_EQ(Global.mainWindow, first);
   EXPECT_EQ(ovioGetMainWindow(), first);
   DestroyWindow(first);
-}
-
-TEST_F(SystemPrimitivesTest, WithoutALiveMainWindowTheRunTimeMakesItsOwn) {
-  ASSERT_TRUE(platform::headless::start());
-  HWND gone = window("gone");
-  ovioSetMainWindow(gone);
-  DestroyWindow(gone);
-  HWND made = ovioGetMainWindow();
-  ASSERT_NE(made, nullptr);
-  EXPECT_NE(made, gone);
-  char text[64] = {};
-  GetWindowTextA(made, text, sizeof text);
-  EXPECT_STREQ(text, "Orvane Default Window");
-  GetClassNameA(made, text, sizeof text);
-  EXPECT_STREQ(text, "Orvane Application");
-  EXPECT_TRUE(IsWindowVisible(made));
-  EXPECT_EQ(CreateMainWindow(SW_SHOWNORMAL), 1);
-  EXPECT_EQ(ovioGetMainWindow(), made);
-  DestroyWindow(made);
-  EXPECT_TRUE(platform::headless::runUntilIdle().quit);  // its procedure ends the message loop
 }
 
 }  // namespace
