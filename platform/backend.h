@@ -50,6 +50,8 @@ class Backend {
   // no character arrives twice.
   virtual bool typesCharacters() const { return false; }
 
+  // The desktop's clipboard text, UTF-8 with lines ended by "\n"; empty
+  // when it holds no text. The platform converts CF_TEXT to and from this.
   virtual std::string clipboardText() = 0;
   virtual void setClipboardText(const std::string& text) = 0;
 };

@@ -29,6 +29,8 @@ typedef const void* LPCVOID;
 typedef DWORD* LPDWORD;
 typedef uintptr_t UINT_PTR;
 typedef intptr_t LONG_PTR;
+typedef intptr_t INT_PTR;
+typedef short SHORT;
 typedef uintptr_t WPARAM;
 typedef intptr_t LPARAM;
 typedef intptr_t LRESULT;
@@ -56,6 +58,9 @@ DECLARE_HANDLE(HWND);
 #include "platform/win32/window_manager.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/kernel.h"
+#include "platform/win32/menus.h"
+#include "platform/win32/controls.h"
+#include "platform/win32/clipboard.h"
 #include "platform/win32/records.h"
 
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)

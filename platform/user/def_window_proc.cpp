@@ -135,6 +135,8 @@ LRESULT setCursor(Window* w, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT nonClientButton(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCLBUTTONDOWN && wParam == HTMENU)
+    return callWindowProc(w, WM_SYSCOMMAND, SC_MOUSEMENU + HTMENU, lParam);
   if (message == WM_NCLBUTTONDOWN) closePressedIn = wParam == HTCLOSE ? w->hwnd : nullptr;
   if (message == WM_NCLBUTTONUP && wParam == HTCLOSE && closePressedIn == w->hwnd) {
     closePressedIn = nullptr;
@@ -161,6 +163,9 @@ LRESULT systemCommand(Window* w, WPARAM wParam, LPARAM lParam) {
     case SC_CLOSE: return callWindowProc(w, WM_CLOSE, 0, 0);
     case SC_KEYMENU:
       if (MenuKeyHandler handler = menuKeyHandler()) handler(w->hwnd, static_cast<int>(lParam));
+      return 0;
+    case SC_MOUSEMENU:
+      if (MenuMouseHandler handler = menuMouseHandler()) handler(w->hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
     default: return 0;
   }

@@ -2,7 +2,7 @@
 // (WM_WINDOWPOSCHANGING/CHANGED) and gives up activation, focus and capture;
 // windows it owns go first; then WM_DESTROY reaches the window before its
 // children, and WM_NCDESTROY the children before the window, after which
-// each handle is dead.
+// each handle is dead, and a top-level window's menu is destroyed with it.
 #include "platform/backend.h"
 #include "platform/user/activation.h"
 #include "platform/user/painting.h"
@@ -41,6 +41,7 @@ void sendDestroy(Window* w) {
 
 void free(Window* w) {
   killTimersOf(w->hwnd);
+  if (w->hasMenuBar()) DestroyMenu(w->menu);
   if (w->windowClass) --w->windowClass->windows;
   if (w->isTopLevel()) backend().windowDestroyed(w->hwnd);
   releaseWindow(w);

@@ -110,6 +110,8 @@ void mouseInput(MessageQueue& queue, const RawInput& in) {
   }
   HWND hwnd = target->hwnd;
   UINT message = messageOf(in, hit == HTCLIENT);
+  if (press && !captured && hit == HTCLIENT) notifyParentsOfPress(target, message, in.point);
+  if (!windowFrom(hwnd)) return;
   if (press && !captured && !activateByClick(target, hit, message)) return;
   if (!captured && windowFrom(hwnd)) callWindowProc(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(hit, message));
   if (!windowFrom(hwnd)) return;

@@ -70,17 +70,20 @@ bool keyToggled(UINT virtualKey) { return keys[virtualKey & 0xFF] & 0x01; }
 bool capsLockOn() { return keyToggled(VK_CAPITAL); }
 
 int characterOf(UINT vk) {
-  bool shift = keyIsDown(VK_SHIFT), ctrl = keyIsDown(VK_CONTROL), alt = keyIsDown(VK_MENU);
-  int control = controlCharacter(vk, ctrl);
+  return characterFor(vk, {keyIsDown(VK_SHIFT), keyIsDown(VK_CONTROL), keyIsDown(VK_MENU), capsLockOn()});
+}
+
+int characterFor(UINT vk, const Modifiers& m) {
+  int control = controlCharacter(vk, m.ctrl);
   if (control >= 0) return control;
   if (vk >= 'A' && vk <= 'Z') {
-    if (ctrl && !alt) return static_cast<int>(vk - 'A' + 1);
-    return (shift != capsLockOn()) ? static_cast<int>(vk) : static_cast<int>(vk - 'A' + 'a');
+    if (m.ctrl && !m.alt) return static_cast<int>(vk - 'A' + 1);
+    return (m.shift != m.capsLock) ? static_cast<int>(vk) : static_cast<int>(vk - 'A' + 'a');
   }
-  if (ctrl && !alt) return 0;
-  if (vk >= '0' && vk <= '9') return shift ? ")!@#$%^&*("[vk - '0'] : static_cast<int>(vk);
+  if (m.ctrl && !m.alt) return 0;
+  if (vk >= '0' && vk <= '9') return m.shift ? ")!@#$%^&*("[vk - '0'] : static_cast<int>(vk);
   if (char c = keypad(vk)) return c;
-  return punctuation(vk, shift);
+  return punctuation(vk, m.shift);
 }
 
 WPARAM mouseKeyFlags() {
@@ -104,3 +107,18 @@ short WINAPI GetKeyState(int nVirtKey) {
 }
 
 short WINAPI GetAsyncKeyState(int vKey) { return GetKeyState(vKey); }
+
+// Searches the keys of the main keyboard (the keypad's duplicates left out)
+// under no modifier, Shift, Ctrl and Ctrl+Shift, in that order.
+SHORT WINAPI VkKeyScanA(CHAR ch) {
+  using namespace platform::user;
+  auto wanted = static_cast<int>(static_cast<unsigned char>(ch));
+  for (int state : {0, 1, 2, 3}) {
+    Modifiers m{(state & 1) != 0, (state & 2) != 0, false, false};
+    for (UINT vk = 1; vk < 256; ++vk) {
+      bool keypadKey = vk >= VK_NUMPAD0 && vk <= VK_DIVIDE;
+      if (!keypadKey && characterFor(vk, m) == wanted) return static_cast<SHORT>(state << 8 | vk);
+    }
+  }
+  return -1;
+}

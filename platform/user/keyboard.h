@@ -12,8 +12,17 @@ bool keyIsDown(UINT virtualKey);
 bool keyToggled(UINT virtualKey);
 bool capsLockOn();
 
-// The character a key makes with the current modifiers, or 0 for none.
+struct Modifiers {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+  bool capsLock = false;
+};
+
+// The character a key makes with the current modifiers, or with the given
+// ones; 0 for none.
 int characterOf(UINT virtualKey);
+int characterFor(UINT virtualKey, const Modifiers& modifiers);
 
 // MK_ flags of the mouse buttons and Shift and Ctrl, for mouse messages.
 WPARAM mouseKeyFlags();

@@ -1,5 +1,5 @@
 // The hooks through which menus draw a window's menu bar and take the keys
-// that open it. A top-level window
+// and clicks that open it. A top-level window
 // with a menu gets SM_CYMENU of non-client height for the bar, and
 // WM_NCHITTEST answers HTMENU over it; what the bar shows belongs to the
 // menu code, which installs a painter. Without one the bar is left blank in
@@ -21,5 +21,12 @@ MenuBarPainter menuBarPainter();
 using MenuKeyHandler = void (*)(HWND window, int letter);
 void setMenuKeyHandler(MenuKeyHandler handler);
 MenuKeyHandler menuKeyHandler();
+
+// A press on the menu bar: DefWindowProcA turns WM_NCLBUTTONDOWN over it
+// into WM_SYSCOMMAND SC_MOUSEMENU, whose default processing calls this
+// handler with the screen point.
+using MenuMouseHandler = void (*)(HWND window, POINT screen);
+void setMenuMouseHandler(MenuMouseHandler handler);
+MenuMouseHandler menuMouseHandler();
 
 }  // namespace platform::user

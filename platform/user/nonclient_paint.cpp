@@ -11,6 +11,7 @@ namespace {
 
 MenuBarPainter installedMenuBarPainter = nullptr;
 MenuKeyHandler installedMenuKeyHandler = nullptr;
+MenuMouseHandler installedMenuMouseHandler = nullptr;
 
 void fillSys(HDC hdc, const RECT& r, int color) { FillRect(hdc, &r, GetSysColorBrush(color)); }
 
@@ -105,6 +106,8 @@ void setMenuBarPainter(MenuBarPainter painter) { installedMenuBarPainter = paint
 MenuBarPainter menuBarPainter() { return installedMenuBarPainter; }
 void setMenuKeyHandler(MenuKeyHandler handler) { installedMenuKeyHandler = handler; }
 MenuKeyHandler menuKeyHandler() { return installedMenuKeyHandler; }
+void setMenuMouseHandler(MenuMouseHandler handler) { installedMenuMouseHandler = handler; }
+MenuMouseHandler menuMouseHandler() { return installedMenuMouseHandler; }
 
 FrameLayout layoutOf(const Window* w) {
   return frameLayout(w->style, w->exStyle, w->hasMenuBar(), w->rect.right - w->rect.left, w->rect.bottom - w->rect.top);

@@ -67,7 +67,8 @@ void fitDesktopToScreen();
 Window* windowFrom(HWND hwnd);
 // The same, setting ERROR_INVALID_WINDOW_HANDLE when there is none.
 Window* windowOrFail(HWND hwnd);
-// A new record with a handle, linked in front of parent's children.
+// A new record with a handle, linked in front of the top-level windows or
+// behind parent's other children.
 Window* newWindow(Window* parent);
 // Unlinks a record and frees its handle; the record goes when the last
 // reference does.
@@ -98,5 +99,9 @@ LRESULT callWindowProc(Window* window, UINT message, WPARAM wParam, LPARAM lPara
 // WM_CREATE or WM_DESTROY), up the chain of parents for as long as the
 // windows on the way are children without WS_EX_NOPARENTNOTIFY.
 void notifyParents(Window* child, UINT event);
+// WM_PARENTNOTIFY about a mouse button (message is its WM_*BUTTONDOWN)
+// pressed over a child's client area, the point in each parent's client
+// coordinates.
+void notifyParentsOfPress(Window* child, UINT message, POINT screen);
 
 }  // namespace platform::user

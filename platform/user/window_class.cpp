@@ -2,21 +2,23 @@
 
 #include <strings.h>
 
-#include <list>
-
 namespace platform::user {
 namespace {
-
-std::list<WindowClass>& classes() {
-  static auto* all = new std::list<WindowClass>;
-  return *all;
-}
 
 bool isAtom(LPCSTR name) { return reinterpret_cast<uintptr_t>(name) <= 0xFFFF; }
 
 WORD nextAtom() {
   static WORD atom = 0xC000;
   return atom++;
+}
+
+std::list<WindowClass>& classes() {
+  static auto* all = [] {
+    auto* list = new std::list<WindowClass>;
+    addBuiltInClasses(*list, nextAtom);
+    return list;
+  }();
+  return *all;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // may also be named by the atom RegisterClassA answered.
 #pragma once
 
+#include <list>
 #include <string>
 
 #include "platform/win32.h"
@@ -17,5 +18,8 @@ struct WindowClass {
 
 // The class a name (or atom) refers to, or nullptr.
 WindowClass* findClass(LPCSTR name);
+
+// Adds the classes every process starts with (builtin_classes.cpp).
+void addBuiltInClasses(std::list<WindowClass>& classes, WORD (*nextAtom)());
 
 }  // namespace platform::user

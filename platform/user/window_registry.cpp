@@ -56,7 +56,11 @@ Window* newWindow(Window* parent) {
   }
   window->hwnd = handleToWin32<HWND>(h);
   window->parent = parent;
-  parent->children.insert(parent->children.begin(), window.get());
+  // A new top-level window comes to the front; a new child goes behind its
+  // siblings, so the order of children (the tab order of a dialog) is the
+  // order they were made in.
+  if (parent == &desktop()) parent->children.insert(parent->children.begin(), window.get());
+  else parent->children.push_back(window.get());
   registry().emplace(window.get(), window);
   return window.get();
 }

@@ -103,6 +103,10 @@
 #define WM_USER 0x0400
 #define WM_APP 0x8000
 
+// WM_ENTERIDLE: what runs the loop that went idle.
+#define MSGF_DIALOGBOX 0
+#define MSGF_MENU 2
+
 // WM_ACTIVATE states.
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1

@@ -1,14 +1,6 @@
 // Records the framework keeps as external blocks before the calls that use
-// them exist in this layer: accelerator table entries and the print dialog's
-// record.
+// them exist in this layer: the print dialog's record.
 #pragma once
-
-// An accelerator table entry.
-typedef struct tagACCEL {
-  BYTE fVirt;
-  WORD key;
-  WORD cmd;
-} ACCEL, *LPACCEL;
 
 typedef UINT_PTR(CALLBACK* LPPRINTHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef UINT_PTR(CALLBACK* LPSETUPHOOKPROC)(HWND, UINT, WPARAM, LPARAM);

@@ -3,25 +3,11 @@
 #include <cctype>
 #include <sstream>
 
+#include "platform/text/unicode.h"
 #include "platform/text/windows_1252.h"
 
 namespace platform::resources::compiler {
 namespace {
-
-// Reads a UTF-8 sequence at text[at], advancing at; false on a bad sequence.
-bool decodeUtf8(const std::string& text, size_t& at, char32_t& code) {
-  unsigned char lead = static_cast<unsigned char>(text[at++]);
-  int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
-  if (extra < 0 || at + extra > text.size()) return false;
-  code = extra == 0 ? lead : lead & (0x3F >> extra);
-  for (int i = 0; i < extra; ++i) {
-    unsigned char next = static_cast<unsigned char>(text[at++]);
-    if ((next & 0xC0) != 0x80) return false;
-    code = code << 6 | (next & 0x3F);
-  }
-  static const char32_t smallest[] = {0, 0x80, 0x800, 0x10000};
-  return code >= smallest[extra] && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-}
 
 bool hexDigits(const std::string& text, size_t& at, int count, char32_t& value) {
   if (at + count > text.size()) return false;
@@ -52,26 +38,16 @@ bool decodeEscape(const std::string& text, size_t& at, char32_t& code) {
   }
 }
 
-void appendUtf16(std::u16string& out, char32_t code) {
-  if (code < 0x10000) {
-    out += static_cast<char16_t>(code);
-    return;
-  }
-  code -= 0x10000;
-  out += static_cast<char16_t>(0xD800 + (code >> 10));
-  out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-}
-
 bool decodeText(const std::string& text, std::u16string& out, std::string& error) {
   for (size_t at = 0; at < text.size();) {
     char32_t code = 0;
     bool escape = text[at] == '\\';
-    bool ok = escape ? decodeEscape(text, ++at, code) : decodeUtf8(text, at, code);
+    bool ok = escape ? decodeEscape(text, ++at, code) : text::decodeUtf8(text, at, code);
     if (!ok) {
       error = escape ? "bad escape" : "bad UTF-8";
       return false;
     }
-    appendUtf16(out, code);
+    text::appendUtf16(out, code);
   }
   if (out.empty()) error = "empty text (an empty string cannot be told from a missing one)";
   return !out.empty();

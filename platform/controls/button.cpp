@@ -1,0 +1,364 @@
+// The "BUTTON" class: push buttons, default push buttons, check boxes,
+// three-state boxes, radio buttons and group boxes, chosen by the low four
+// bits of the style (kKinds).
+//
+// A button is pushed while the left mouse button, pressed inside it, is
+// held there (the button keeps the capture), or while the space bar is held
+// with the focus on it. Letting go inside, or of the space bar, clicks it:
+// an automatic kind changes its check first, then the parent hears
+// WM_COMMAND with BN_CLICKED. Push buttons always draw in the system
+// colours; the other kinds paint their background with the brush the
+// parent answers to WM_CTLCOLORBTN.
+//
+// Not supported: owner-drawn buttons, images, BS_PUSHLIKE and the text
+// alignment styles.
+#include "platform/controls/builtin_procs.h"
+#include "platform/controls/button_marks.h"
+#include "platform/controls/control_support.h"
+
+namespace platform::controls {
+namespace {
+
+struct ButtonState {
+  HFONT font = nullptr;
+  UINT check = BST_UNCHECKED;
+  bool pushed = false;
+  bool mouseHeld = false;
+  bool spaceHeld = false;
+  bool focused = false;
+};
+
+enum class Toggle { None, TwoState, ThreeState, Radio };
+
+struct PaintContext {
+  HWND hwnd;
+  HDC hdc;
+  RECT client;
+  const ButtonState& state;
+  bool enabled;
+  const char* text;
+};
+
+void paintPush(const PaintContext& c);
+void paintCheckBox(const PaintContext& c);
+void paintRadio(const PaintContext& c);
+void paintGroup(const PaintContext& c);
+
+struct ButtonKind {
+  void (*paint)(const PaintContext&);
+  UINT dialogCode;
+  Toggle toggle;
+  bool clickable;
+  bool checkable;
+};
+
+const ButtonKind kPush{paintPush, DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON, Toggle::None, true, false};
+
+// Indexed by the style's low four bits; the kinds this layer does not draw
+// (user, push box, owner-drawn and the unused numbers) behave as push
+// buttons.
+const ButtonKind kKinds[16] = {
+    kPush,                                                          // BS_PUSHBUTTON
+    {paintPush, DLGC_BUTTON | DLGC_DEFPUSHBUTTON, Toggle::None, true, false},  // BS_DEFPUSHBUTTON
+    {paintCheckBox, DLGC_BUTTON, Toggle::None, true, true},                    // BS_CHECKBOX
+    {paintCheckBox, DLGC_BUTTON, Toggle::TwoState, true, true},                // BS_AUTOCHECKBOX
+    {paintRadio, DLGC_RADIOBUTTON, Toggle::None, true, true},                  // BS_RADIOBUTTON
+    {paintCheckBox, DLGC_BUTTON, Toggle::None, true, true},                    // BS_3STATE
+    {paintCheckBox, DLGC_BUTTON, Toggle::ThreeState, true, true},              // BS_AUTO3STATE
+    {paintGroup, DLGC_STATIC, Toggle::None, false, false},                     // BS_GROUPBOX
+    kPush,
+    {paintRadio, DLGC_RADIOBUTTON, Toggle::Radio, true, true},  // BS_AUTORADIOBUTTON
+    kPush,
+    kPush,
+    kPush,
+    kPush,
+    kPush,
+    kPush,
+};
+
+DWORD styleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)); }
+const ButtonKind& kindOf(HWND hwnd) { return kKinds[styleOf(hwnd) & BS_TYPEMASK]; }
+bool isThreeState(HWND hwnd) {
+  DWORD type = styleOf(hwnd) & BS_TYPEMASK;
+  return type == BS_3STATE || type == BS_AUTO3STATE;
+}
+
+void redraw(HWND hwnd) { InvalidateRect(hwnd, nullptr, FALSE); }
+
+// --- Drawing ---------------------------------------------------------------
+
+void fillSys(HDC hdc, RECT r, int color) { FillRect(hdc, &r, GetSysColorBrush(color)); }
+
+// The raised push-button edge: highlight and darkest shadow outside, light
+// and shadow inside.
+void raisedEdge(HDC hdc, RECT& r) {
+  fillSys(hdc, {r.left, r.top, r.right - 1, r.top + 1}, COLOR_3DHIGHLIGHT);
+  fillSys(hdc, {r.left, r.top, r.left + 1, r.bottom - 1}, COLOR_3DHIGHLIGHT);
+  fillSys(hdc, {r.left, r.bottom - 1, r.right, r.bottom}, COLOR_3DDKSHADOW);
+  fillSys(hdc, {r.right - 1, r.top, r.right, r.bottom}, COLOR_3DDKSHADOW);
+  InflateRect(&r, -1, -1);
+  fillSys(hdc, {r.left, r.top, r.right - 1, r.top + 1}, COLOR_3DLIGHT);
+  fillSys(hdc, {r.left, r.top, r.left + 1, r.bottom - 1}, COLOR_3DLIGHT);
+  fillSys(hdc, {r.left, r.bottom - 1, r.right, r.bottom}, COLOR_3DSHADOW);
+  fillSys(hdc, {r.right - 1, r.top, r.right, r.bottom}, COLOR_3DSHADOW);
+  InflateRect(&r, -1, -1);
+}
+
+void drawLabel(const PaintContext& c, RECT box, UINT format) {
+  if (!c.enabled) {
+    drawEtchedText(c.hdc, c.text, box, format);
+    return;
+  }
+  SetBkMode(c.hdc, TRANSPARENT);
+  DrawTextA(c.hdc, c.text, -1, &box, format);
+}
+
+void paintPush(const PaintContext& c) {
+  parentColors(c.hwnd, c.hdc, WM_CTLCOLORBTN);
+  RECT r = c.client;
+  bool isDefault = (styleOf(c.hwnd) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+  if (isDefault || c.state.pushed) {
+    FrameRect(c.hdc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
+    InflateRect(&r, -1, -1);
+  }
+  if (c.state.pushed) {
+    FrameRect(c.hdc, &r, GetSysColorBrush(COLOR_3DSHADOW));
+    InflateRect(&r, -1, -1);
+  } else {
+    raisedEdge(c.hdc, r);
+  }
+  fillSys(c.hdc, r, COLOR_3DFACE);
+  RECT label = r;
+  if (c.state.pushed) OffsetRect(&label, 1, 1);
+  SetTextColor(c.hdc, GetSysColor(COLOR_BTNTEXT));
+  drawLabel(c, label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  if (!c.state.focused) return;
+  RECT focus = c.client;
+  InflateRect(&focus, -4, -4);
+  DrawFocusRect(c.hdc, &focus);
+}
+
+// Check boxes and radio buttons: the mark at the left, centred vertically,
+// the text after it, and the focus frame around the text.
+void paintMarkAndText(const PaintContext& c, bool radio) {
+  HBRUSH background = parentColors(c.hwnd, c.hdc, WM_CTLCOLORBTN);
+  FillRect(c.hdc, &c.client, background);
+  int top = (c.client.bottom - c.client.top - kMarkSize) / 2;
+  MarkLook look{c.state.check, c.state.pushed, c.enabled};
+  if (radio) drawRadioMark(c.hdc, c.client.left, top, look);
+  else drawCheckMark(c.hdc, c.client.left, top, look);
+  RECT text{c.client.left + kMarkSize + 4, c.client.top, c.client.right, c.client.bottom};
+  drawLabel(c, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  if (!c.state.focused) return;
+  RECT extent = text;
+  DrawTextA(c.hdc, c.text, -1, &extent, DT_LEFT | DT_SINGLELINE | DT_CALCRECT);
+  int height = extent.bottom - extent.top;
+  RECT focus{extent.left - 1, (text.top + text.bottom - height) / 2 - 1, extent.right + 1,
+             (text.top + text.bottom + height) / 2 + 1};
+  IntersectRect(&focus, &focus, &c.client);
+  DrawFocusRect(c.hdc, &focus);
+}
+
+void paintCheckBox(const PaintContext& c) { paintMarkAndText(c, false); }
+void paintRadio(const PaintContext& c) { paintMarkAndText(c, true); }
+
+// A group box: an etched frame from the middle of the first text line
+// down, broken at the top-left by its text.
+void paintGroup(const PaintContext& c) {
+  HBRUSH background = parentColors(c.hwnd, c.hdc, WM_CTLCOLORBTN);
+  FillRect(c.hdc, &c.client, background);
+  TEXTMETRICA tm;
+  GetTextMetricsA(c.hdc, &tm);
+  RECT frame = c.client;
+  frame.top += tm.tmHeight / 2;
+  DrawEdge(c.hdc, &frame, EDGE_ETCHED, BF_RECT);
+  if (!*c.text) return;
+  RECT text{c.client.left + 8, c.client.top, c.client.right - 8, c.client.top + tm.tmHeight};
+  DrawTextA(c.hdc, c.text, -1, &text, DT_LEFT | DT_SINGLELINE | DT_CALCRECT);
+  RECT gap{text.left - 2, text.top, text.right + 2, text.bottom};
+  FillRect(c.hdc, &gap, background);
+  drawLabel(c, text, DT_LEFT | DT_SINGLELINE);
+}
+
+LRESULT paint(HWND hwnd, ButtonState& state) {
+  PAINTSTRUCT ps;
+  HDC hdc = BeginPaint(hwnd, &ps);
+  if (!hdc) return 0;
+  HGDIOBJ oldFont = SelectObject(hdc, fontOrSystem(state.font));
+  char text[512];
+  GetWindowTextA(hwnd, text, sizeof text);
+  kindOf(hwnd).paint({hwnd, hdc, clientRect(hwnd), state, IsWindowEnabled(hwnd) != FALSE, text});
+  SelectObject(hdc, oldFont);
+  EndPaint(hwnd, &ps);
+  return 0;
+}
+
+// --- Checks and clicks -----------------------------------------------------
+
+void setCheck(HWND hwnd, ButtonState& state, WPARAM check) {
+  if (!kindOf(hwnd).checkable) return;
+  UINT value = check == BST_INDETERMINATE && isThreeState(hwnd) ? BST_INDETERMINATE : check ? BST_CHECKED : BST_UNCHECKED;
+  if (value == state.check) return;
+  state.check = value;
+  redraw(hwnd);
+}
+
+bool isAutoRadio(HWND hwnd) { return (styleOf(hwnd) & BS_TYPEMASK) == BS_AUTORADIOBUTTON; }
+
+// The first sibling of hwnd's group: the nearest one at or before it with
+// WS_GROUP, or the first child.
+HWND groupStart(HWND hwnd) {
+  HWND start = hwnd;
+  for (HWND w = hwnd; w; w = GetWindow(w, GW_HWNDPREV)) {
+    start = w;
+    if (styleOf(w) & WS_GROUP) break;
+  }
+  return start;
+}
+
+// An automatic radio button that is clicked is checked and the other
+// automatic radio buttons of its group are cleared.
+void checkWithinGroup(HWND hwnd) {
+  for (HWND w = groupStart(hwnd); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (w != groupStart(hwnd) && (styleOf(w) & WS_GROUP)) break;
+    if (isAutoRadio(w)) SendMessageA(w, BM_SETCHECK, w == hwnd ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+}
+
+void click(HWND hwnd, ButtonState& state) {
+  switch (kindOf(hwnd).toggle) {
+    case Toggle::TwoState: setCheck(hwnd, state, state.check == BST_UNCHECKED); break;
+    case Toggle::ThreeState: setCheck(hwnd, state, (state.check + 1) % 3); break;
+    case Toggle::Radio: checkWithinGroup(hwnd); break;
+    case Toggle::None: break;
+  }
+  notifyParent(hwnd, BN_CLICKED);
+}
+
+void setPushed(HWND hwnd, ButtonState& state, bool pushed) {
+  if (state.pushed == pushed) return;
+  state.pushed = pushed;
+  redraw(hwnd);
+}
+
+bool inside(HWND hwnd, LPARAM lParam) {
+  RECT client = clientRect(hwnd);
+  return PtInRect(&client, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+}
+
+// --- Mouse and keyboard ----------------------------------------------------
+
+LRESULT buttonDown(HWND hwnd, ButtonState& state) {
+  if (!kindOf(hwnd).clickable) return 0;
+  if (GetFocus() != hwnd) SetFocus(hwnd);
+  if (!IsWindow(hwnd)) return 0;
+  SetCapture(hwnd);
+  state.mouseHeld = true;
+  setPushed(hwnd, state, true);
+  return 0;
+}
+
+LRESULT mouseMove(HWND hwnd, ButtonState& state, LPARAM lParam) {
+  if (state.mouseHeld) setPushed(hwnd, state, inside(hwnd, lParam));
+  return 0;
+}
+
+LRESULT buttonUp(HWND hwnd, ButtonState& state, LPARAM lParam) {
+  if (!state.mouseHeld) return 0;
+  state.mouseHeld = false;
+  bool clicked = inside(hwnd, lParam);
+  setPushed(hwnd, state, false);
+  ReleaseCapture();
+  if (clicked) click(hwnd, state);
+  return 0;
+}
+
+LRESULT captureChanged(HWND hwnd, ButtonState& state, LPARAM lParam) {
+  if (state.mouseHeld && reinterpret_cast<HWND>(lParam) != hwnd) {
+    state.mouseHeld = false;
+    setPushed(hwnd, state, false);
+  }
+  return 0;
+}
+
+LRESULT keyDown(HWND hwnd, ButtonState& state, WPARAM key, LPARAM lParam) {
+  bool repeat = (lParam >> 30) & 1;
+  if (key != VK_SPACE || repeat || !kindOf(hwnd).clickable) return 0;
+  state.spaceHeld = true;
+  setPushed(hwnd, state, true);
+  return 0;
+}
+
+LRESULT keyUp(HWND hwnd, ButtonState& state, WPARAM key) {
+  if (key != VK_SPACE || !state.spaceHeld) return 0;
+  state.spaceHeld = false;
+  setPushed(hwnd, state, false);
+  click(hwnd, state);
+  return 0;
+}
+
+LRESULT focusChanged(HWND hwnd, ButtonState& state, bool focused) {
+  state.focused = focused;
+  if (!focused) {
+    state.spaceHeld = false;
+    if (state.mouseHeld) ReleaseCapture();
+    setPushed(hwnd, state, false);
+  }
+  redraw(hwnd);
+  if (styleOf(hwnd) & BS_NOTIFY) notifyParent(hwnd, focused ? BN_SETFOCUS : BN_KILLFOCUS);
+  return 0;
+}
+
+// --- Messages --------------------------------------------------------------
+
+UINT buttonState(const ButtonState& state) {
+  return state.check | (state.pushed ? BST_PUSHED : 0) | (state.focused ? BST_FOCUS : 0);
+}
+
+LRESULT setFont(HWND hwnd, ButtonState& state, WPARAM font, LPARAM redrawNow) {
+  state.font = reinterpret_cast<HFONT>(font);
+  if (redrawNow) redraw(hwnd);
+  return 0;
+}
+
+LRESULT setText(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
+  redraw(hwnd);
+  return result;
+}
+
+LRESULT handle(HWND hwnd, ButtonState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: return paint(hwnd, state);
+    case WM_ERASEBKGND: return 1;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: return buttonDown(hwnd, state);
+    case WM_MOUSEMOVE: return mouseMove(hwnd, state, lParam);
+    case WM_LBUTTONUP: return buttonUp(hwnd, state, lParam);
+    case WM_CAPTURECHANGED: return captureChanged(hwnd, state, lParam);
+    case WM_KEYDOWN: return keyDown(hwnd, state, wParam, lParam);
+    case WM_KEYUP: return keyUp(hwnd, state, wParam);
+    case WM_SETFOCUS: return focusChanged(hwnd, state, true);
+    case WM_KILLFOCUS: return focusChanged(hwnd, state, false);
+    case WM_ENABLE: redraw(hwnd); return 0;
+    case WM_SETTEXT: return setText(hwnd, message, wParam, lParam);
+    case WM_SETFONT: return setFont(hwnd, state, wParam, lParam);
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(state.font);
+    case WM_GETDLGCODE: return kindOf(hwnd).dialogCode;
+    case WM_NCHITTEST:
+      return kindOf(hwnd).clickable ? DefWindowProcA(hwnd, message, wParam, lParam) : HTTRANSPARENT;
+    case BM_GETCHECK: return state.check;
+    case BM_SETCHECK: setCheck(hwnd, state, wParam); return 0;
+    case BM_GETSTATE: return buttonState(state);
+    case BM_SETSTATE: setPushed(hwnd, state, wParam != 0); return 0;
+    default: return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+LRESULT CALLBACK buttonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return withState<ButtonState>(hwnd, message, wParam, lParam, handle);
+}
+
+}  // namespace platform::controls
