@@ -1,5 +1,5 @@
-// Text between the "A" functions' Windows-1252 and the UTF-8 that the
-// system's window titles and clipboard use.
+// Text between the "A" functions' Windows-1252 and the UTF-8 of the
+// system's window titles and typed text.
 #pragma once
 
 #include <string>
@@ -9,9 +9,7 @@ namespace platform::text {
 
 std::string utf8FromWindows1252(std::string_view text);
 
-// Characters the code page lacks, and bytes that are not well-formed UTF-8
-// (stray continuation bytes, overlong forms, surrogates, cut-off sequences),
-// each become one '?'.
+// Characters the code page lacks, and malformed UTF-8, become '?'.
 std::string windows1252FromUtf8(std::string_view text);
 
 }  // namespace platform::text

@@ -6,7 +6,6 @@
 
 #include <SDL2/SDL.h>
 
-#include "platform/backends/sdl/clipboard_text.h"
 #include "platform/backends/sdl/native_geometry.h"
 #include "platform/backends/sdl/x11_errors.h"
 #include "platform/user/window.h"
@@ -150,12 +149,12 @@ void SdlBackend::setMouseCapture(bool captured) { SDL_CaptureMouse(captured ? SD
 
 std::string SdlBackend::clipboardText() {
   char* text = SDL_GetClipboardText();
-  std::string result = text ? cfTextOf(text) : std::string();
+  std::string result = text ? text : "";
   SDL_free(text);
   return result;
 }
 
-void SdlBackend::setClipboardText(const std::string& text) { SDL_SetClipboardText(systemTextOf(text).c_str()); }
+void SdlBackend::setClipboardText(const std::string& text) { SDL_SetClipboardText(text.c_str()); }
 
 NativeWindow* SdlBackend::nativeWindowOf(HWND window) const {
   auto found = windows_.find(window);

@@ -2,7 +2,7 @@
 // framebuffer-acceleration hint off, so a window's surface is a plain memory
 // blit). One native window per shown top-level window, real mouse,
 // keyboard, text, focus and window-manager events as input, the system
-// clipboard for CF_TEXT, the system's pointer shapes.
+// clipboard, the system's pointer shapes.
 //
 // Waiting for input is SDL's own event wait, which sleeps on the display
 // connection; wake() pushes an event that ends it.
