@@ -12,6 +12,7 @@ namespace {
 std::vector<Recorded> log;
 std::map<HWND, Role> roles;
 std::map<UINT, LRESULT> answers;
+std::vector<UINT> kept;
 Role pendingRole = Role::Unknown;
 const MSG* dispatching = nullptr;
 int depth = 0;
@@ -33,7 +34,9 @@ bool isDispatched(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  log.push_back({roleOf(hwnd), message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
+  Role role = roleOf(hwnd);
+  bool keep = kept.empty() || std::find(kept.begin(), kept.end(), message) != kept.end();
+  if (keep) log.push_back({role, message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
   ++depth;
   auto answered = answers.find(message);
   LRESULT result = answered != answers.end() ? answered->second : DefWindowProcA(hwnd, message, wParam, lParam);
@@ -104,6 +107,8 @@ const char* recorderClass(bool doubleClicks) {
   return name;
 }
 
+void keepOnly(std::vector<UINT> messages) { kept = std::move(messages); }
+void keepAll() { kept.clear(); }
 void setRole(HWND hwnd, Role role) { roles[hwnd] = role; }
 void announce(Role role) { pendingRole = role; }
 void clear() { log.clear(); }
