@@ -68,7 +68,7 @@ void EventTranslator::windowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_CLOSE: input::closeRequest(native->window()); break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
       focusLost_ = false;
-      input::activation(native->window(), true);
+      if (!native->isPopup()) input::activation(native->window(), true);
       break;
     case SDL_WINDOWEVENT_FOCUS_LOST: focusLost_ = true; break;
     case SDL_WINDOWEVENT_MOVED:

@@ -4,6 +4,7 @@
 
 #include "platform/backend.h"
 #include "platform/backends/sdl/native_geometry.h"
+#include "platform/backends/sdl/x11_display.h"
 #include "platform/resources/icon_image.h"
 #include "platform/text/utf8.h"
 #include "platform/user/window.h"
@@ -68,6 +69,7 @@ std::unique_ptr<NativeWindow> NativeWindow::open(HWND window) {
 NativeWindow::~NativeWindow() { SDL_DestroyWindow(native_); }
 
 void NativeWindow::show(bool visible) {
+  if (isPopup() && mapDirectly(native_, visible)) return;
   if (visible) SDL_ShowWindow(native_);
   else SDL_HideWindow(native_);
 }

@@ -2,7 +2,7 @@
 // bar and client area) at the content's place on the screen, its title and
 // its class icon. Windows with a caption get the window manager's frame;
 // captionless pop-ups (drop-down menus and the like) are borderless windows
-// the manager leaves alone.
+// the manager leaves alone, which never take the keyboard focus.
 #pragma once
 
 #include <memory>
@@ -29,6 +29,9 @@ class NativeWindow {
   SDL_Window* sdlWindow() const { return native_; }
   // The native window's screen rectangle, as last placed or reported.
   const RECT& rect() const { return rect_; }
+  // Drop-down menus and other captionless pop-ups never take the keyboard
+  // focus or activation.
+  bool isPopup() const { return (SDL_GetWindowFlags(native_) & SDL_WINDOW_POPUP_MENU) != 0; }
 
   void show(bool visible);
   // Moves and sizes the native window unless it is there already.

@@ -7,7 +7,7 @@
 #include <SDL2/SDL.h>
 
 #include "platform/backends/sdl/native_geometry.h"
-#include "platform/backends/sdl/x11_errors.h"
+#include "platform/backends/sdl/x11_display.h"
 #include "platform/user/window.h"
 
 namespace platform::sdl {
@@ -145,7 +145,12 @@ void SdlBackend::wake() {
   if (SDL_PushEvent(&event) != 1) wakeQueued_ = false;
 }
 
-void SdlBackend::setMouseCapture(bool captured) { SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE); }
+// SDL captures only while one of its windows has the keyboard focus; a
+// capture asked for without it is made when the focus comes.
+void SdlBackend::setMouseCapture(bool captured) {
+  captureWanted_ = captured;
+  SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE);
+}
 
 std::string SdlBackend::clipboardText() {
   char* text = SDL_GetClipboardText();
@@ -169,6 +174,8 @@ void SdlBackend::handle(const SDL_Event& event) {
   if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
     if (NativeWindow* native = byId(event.window.windowID)) showAgain(*native);
   }
+  if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && captureWanted_)
+    SDL_CaptureMouse(SDL_TRUE);
   translator_.translate(event);
 }
 

@@ -65,6 +65,7 @@ class SdlBackend final : public Backend {
   SIZE screen_;
   Uint32 wakeEvent_;
   std::atomic<bool> wakeQueued_{false};
+  bool captureWanted_ = false;
   WakeSignal noWindowWait_;
   std::map<HWND, std::unique_ptr<NativeWindow>> windows_;
   EventTranslator translator_;

@@ -1,7 +1,9 @@
-// The one file of the platform that includes Xlib: its global names (Window,
-// Bool, Status, None ...) clash with the platform's own.
-#include "platform/backends/sdl/x11_errors.h"
+// The one file of the platform that includes Xlib (through SDL's window-system
+// header too): its global names (Window, Bool, Status, None ...) clash with
+// the platform's own.
+#include "platform/backends/sdl/x11_display.h"
 
+#include <SDL2/SDL_syswm.h>
 #include <X11/Xlib.h>
 
 #include <cerrno>
@@ -30,5 +32,15 @@ int onXError(Display* display, XErrorEvent* error) {
 }  // namespace
 
 void surviveX11Errors() { XSetErrorHandler(onXError); }
+
+bool mapDirectly(SDL_Window* window, bool visible) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+  if (visible) XMapRaised(info.info.x11.display, info.info.x11.window);
+  else XUnmapWindow(info.info.x11.display, info.info.x11.window);
+  XFlush(info.info.x11.display);
+  return true;
+}
 
 }  // namespace platform::sdl
