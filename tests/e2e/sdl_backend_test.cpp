@@ -33,7 +33,7 @@ bool operator==(const x11::Box& a, const x11::Box& b) {
 class SdlBackend : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display: run it through tests/e2e/with-xvfb";
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display: run it through scripts/with-xvfb";
     if (!sdlBackend()) {
       ASSERT_TRUE(platform::useBackend("sdl"));
     }

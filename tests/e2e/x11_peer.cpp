@@ -35,6 +35,17 @@ std::string propertyText(Display* display, Window window, Atom property) {
   return text;
 }
 
+Window findTitled(Display* display, Window top, const std::string& title) {
+  if (propertyText(display, top, atom(display, "_NET_WM_NAME")) == title) return top;
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(display, top, &root, &parent, &children, &count)) return 0;
+  Window found = 0;
+  for (unsigned i = 0; i < count && !found; ++i) found = findTitled(display, children[i], title);
+  if (children) XFree(children);
+  return found;
+}
+
 void answer(Display* display, const XSelectionRequestEvent& request, const std::string& utf8) {
   XSelectionEvent reply{};
   reply.type = SelectionNotify;
@@ -133,6 +144,13 @@ void Peer::focusOwnWindow() {
 
 std::string Peer::title(unsigned long window) {
   return propertyText(display_, window, atom(display_, "_NET_WM_NAME"));
+}
+
+unsigned long Peer::windowTitled(const std::string& wanted) { return findTitled(display_, DefaultRootWindow(display_), wanted); }
+
+Box Peer::screen() {
+  int number = DefaultScreen(display_);
+  return {0, 0, DisplayWidth(display_, number), DisplayHeight(display_, number)};
 }
 
 Box Peer::placeOf(unsigned long window) {

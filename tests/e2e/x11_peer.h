@@ -46,9 +46,13 @@ class Peer {
   void focusOwnWindow();
 
   // What the server shows: a window's title (UTF-8) and place on the
-  // screen, and the screen's pixels (0x00RRGGBB).
+  // screen, the window with a title (searched through the whole tree, so a
+  // window manager's frames do not hide it; 0 for none), the screen and its
+  // pixels (0x00RRGGBB).
   std::string title(unsigned long window);
   Box placeOf(unsigned long window);
+  unsigned long windowTitled(const std::string& title);
+  Box screen();
   std::vector<uint32_t> pixels(const Box& area);
 
   // Another program on the clipboard. readClipboard asks for the text and

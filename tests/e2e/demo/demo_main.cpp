@@ -3,9 +3,9 @@
 // pass, or an idle pass when PeekMessageA (after waiting a little) finds
 // none.
 //
-// With --snapshot PATH (for the end-to-end test) it also reports where its
-// controls are, and at the idle pass after each new value saves what its
-// window shows to PATH.
+// For the end-to-end test and the benchmark: --layout reports where its
+// controls are (one line on standard error); --snapshot PATH saves what its
+// window shows to PATH at the idle pass after each new value.
 #include <cstring>
 #include <string>
 
@@ -30,11 +30,15 @@ struct Snapshots {
 
 int main(int argc, char** argv) {
   Snapshots snapshots;
-  if (argc == 3 && std::strcmp(argv[1], "--snapshot") == 0) snapshots.path = argv[2];
+  bool layout = false;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--layout") == 0) layout = true;
+    else if (std::strcmp(argv[i], "--snapshot") == 0 && i + 1 < argc) snapshots.path = argv[++i];
+  }
   if (!platform::startBackend("sdl")) return 1;
   demo::DemoWindow demo = demo::openDemoWindow();
   if (!demo.window) return 1;
-  if (!snapshots.path.empty()) demo::reportLayout(demo);
+  if (layout) demo::reportLayout(demo);
   MSG msg;
   for (;;) {
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
