@@ -5,6 +5,9 @@
 #include <cstdlib>
 
 #include <SDL2/SDL.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include "platform/backends/sdl/native_geometry.h"
 #include "platform/backends/sdl/x11_display.h"
@@ -82,9 +85,12 @@ std::unique_ptr<Backend> SdlBackend::open(std::string& whyNot) {
 SdlBackend::Session::~Session() { SDL_Quit(); }
 
 SdlBackend::SdlBackend(SIZE screen, Uint32 wakeEvent)
-    : screen_(screen), wakeEvent_(wakeEvent), translator_([this](Uint32 id) { return byId(id); }) {}
+    : screen_(screen),
+      wakeEvent_(wakeEvent),
+      wakeDescriptor_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
+      translator_([this](Uint32 id) { return byId(id); }) {}
 
-SdlBackend::~SdlBackend() = default;
+SdlBackend::~SdlBackend() { close(wakeDescriptor_); }
 
 void SdlBackend::windowDestroyed(HWND window) { windows_.erase(window); }
 
@@ -118,31 +124,52 @@ void SdlBackend::present(HWND window, const gdi::Surface& surface) {
   native->present(surface, contentRect(window));
 }
 
+// SDL reads the display at least once after each wait (it also runs its own
+// timed work then); more often only when there is something to read.
 void SdlBackend::pollInput() {
+  clearWake();
+  if (pumpedSinceWait_ && !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) && !windows_.empty() &&
+      !x11InputWaiting(windows_.begin()->second->sdlWindow()))
+    return;
+  pumpedSinceWait_ = true;
   SDL_Event event;
   while (SDL_PollEvent(&event)) handle(event);
   translator_.endBatch(SDL_GetKeyboardFocus() != nullptr);
 }
 
-// SDL's wait sleeps on the display connection only while it has a window
-// to be woken through; before the first one, a plain wait does.
+// Events SDL already holds end the wait at once; the display's own wait
+// needs a window to find the connection by.
 void SdlBackend::waitForInput(DWORD milliseconds) {
+  int timeout = milliseconds == INFINITE ? -1 : static_cast<int>(std::min<DWORD>(milliseconds, INT_MAX));
+  pumpedSinceWait_ = false;
+  if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
   if (windows_.empty()) {
-    noWindowWait_.wait(milliseconds);
+    pollfd wake{wakeDescriptor_, POLLIN, 0};
+    poll(&wake, 1, timeout);
     return;
   }
-  int timeout = milliseconds == INFINITE ? -1 : static_cast<int>(std::min<DWORD>(milliseconds, INT_MAX));
-  SDL_Event event;
-  if (SDL_WaitEventTimeout(&event, timeout)) handle(event);
+  if (!waitOnX11(windows_.begin()->second->sdlWindow(), wakeDescriptor_, timeout)) waitInSdl(timeout);
 }
 
-// One wake event in SDL's queue at a time is enough to end a wait.
+void SdlBackend::waitInSdl(int milliseconds) {
+  SDL_Event event;
+  if (SDL_WaitEventTimeout(&event, milliseconds)) handle(event);
+}
+
+// Callable from any thread. The descriptor ends the display's wait; a pushed
+// event (one at a time is enough) ends SDL's.
 void SdlBackend::wake() {
-  noWindowWait_.wake();
+  uint64_t one = 1;
+  if (write(wakeDescriptor_, &one, sizeof one) < 0) return;
   if (wakeQueued_.exchange(true)) return;
   SDL_Event event{};
   event.type = wakeEvent_;
   if (SDL_PushEvent(&event) != 1) wakeQueued_ = false;
+}
+
+void SdlBackend::clearWake() {
+  uint64_t count = 0;
+  if (read(wakeDescriptor_, &count, sizeof count) < 0) return;
 }
 
 // SDL captures only while one of its windows has the keyboard focus; a

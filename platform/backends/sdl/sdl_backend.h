@@ -4,8 +4,9 @@
 // keyboard, text, focus and window-manager events as input, the system
 // clipboard, the system's pointer shapes.
 //
-// Waiting for input is SDL's own event wait, which sleeps on the display
-// connection; wake() pushes an event that ends it.
+// Waiting for input sleeps on the X connection and an event descriptor that
+// wake() writes (on other displays, in SDL's own wait, which a pushed event
+// ends).
 #pragma once
 
 #include <atomic>
@@ -17,7 +18,6 @@
 #include "platform/backends/sdl/cursor_shapes.h"
 #include "platform/backends/sdl/event_translation.h"
 #include "platform/backends/sdl/native_window.h"
-#include "platform/backends/wake_signal.h"
 
 namespace platform::sdl {
 
@@ -59,14 +59,17 @@ class SdlBackend final : public Backend {
   SdlBackend(SIZE screen, Uint32 wakeEvent);
   void handle(const SDL_Event& event);
   void showAgain(NativeWindow& native);
+  void waitInSdl(int milliseconds);
+  void clearWake();
   NativeWindow* byId(Uint32 windowId) const;
 
   Session session_;
   SIZE screen_;
   Uint32 wakeEvent_;
+  int wakeDescriptor_;
   std::atomic<bool> wakeQueued_{false};
   bool captureWanted_ = false;
-  WakeSignal noWindowWait_;
+  bool pumpedSinceWait_ = false;
   std::map<HWND, std::unique_ptr<NativeWindow>> windows_;
   EventTranslator translator_;
   CursorShapes cursors_;

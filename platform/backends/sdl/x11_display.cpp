@@ -6,6 +6,8 @@
 #include <SDL2/SDL_syswm.h>
 #include <X11/Xlib.h>
 
+#include <poll.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <set>
@@ -29,18 +31,41 @@ int onXError(Display* display, XErrorEvent* error) {
   return 0;
 }
 
+bool x11InfoOf(SDL_Window* window, SDL_SysWMinfo& info) {
+  SDL_VERSION(&info.version);
+  return SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11;
+}
+
 }  // namespace
 
 void surviveX11Errors() { XSetErrorHandler(onXError); }
 
 bool mapDirectly(SDL_Window* window, bool visible) {
   SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+  if (!x11InfoOf(window, info)) return false;
   if (visible) XMapRaised(info.info.x11.display, info.info.x11.window);
   else XUnmapWindow(info.info.x11.display, info.info.x11.window);
   XFlush(info.info.x11.display);
   return true;
+}
+
+bool waitOnX11(SDL_Window* window, int wakeFd, int milliseconds) {
+  SDL_SysWMinfo info;
+  if (!x11InfoOf(window, info)) return false;
+  Display* display = info.info.x11.display;
+  if (XEventsQueued(display, QueuedAlready)) return true;
+  XFlush(display);
+  pollfd watched[] = {{ConnectionNumber(display), POLLIN, 0}, {wakeFd, POLLIN, 0}};
+  poll(watched, 2, milliseconds);
+  return true;
+}
+
+bool x11InputWaiting(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  if (!x11InfoOf(window, info)) return true;
+  Display* display = info.info.x11.display;
+  pollfd connection{ConnectionNumber(display), POLLIN, 0};
+  return XEventsQueued(display, QueuedAlready) > 0 || poll(&connection, 1, 0) > 0;
 }
 
 }  // namespace platform::sdl

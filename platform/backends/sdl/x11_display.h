@@ -16,4 +16,15 @@ void surviveX11Errors();
 // the window is not on X11.
 bool mapDirectly(SDL_Window* window, bool visible);
 
+// Sleeps until the X connection under the window has something to read (or
+// Xlib holds events already read), wakeFd becomes readable, or the time is up
+// (-1: no limit). Cheaper than SDL's own wait, which pumps the connection
+// several times around each sleep. False, at once, when the window is not on
+// X11.
+bool waitOnX11(SDL_Window* window, int wakeFd, int milliseconds);
+
+// Whether the X connection under the window has anything to read, or Xlib
+// holds events already read; true when the window is not on X11.
+bool x11InputWaiting(SDL_Window* window);
+
 }  // namespace platform::sdl
