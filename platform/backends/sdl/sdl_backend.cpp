@@ -157,10 +157,12 @@ void SdlBackend::waitInSdl(int milliseconds) {
 }
 
 // Callable from any thread. The descriptor ends the display's wait; a pushed
-// event (one at a time is enough) ends SDL's.
+// event (one at a time is enough) ends SDL's. The flag is set after the
+// write, so clearWake never leaves a written descriptor unread for long.
 void SdlBackend::wake() {
   uint64_t one = 1;
   if (write(wakeDescriptor_, &one, sizeof one) < 0) return;
+  wakeWritten_ = true;
   if (wakeQueued_.exchange(true)) return;
   SDL_Event event{};
   event.type = wakeEvent_;
@@ -168,6 +170,7 @@ void SdlBackend::wake() {
 }
 
 void SdlBackend::clearWake() {
+  if (!wakeWritten_.exchange(false)) return;
   uint64_t count = 0;
   if (read(wakeDescriptor_, &count, sizeof count) < 0) return;
 }

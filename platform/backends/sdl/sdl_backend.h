@@ -67,6 +67,7 @@ class SdlBackend final : public Backend {
   SIZE screen_;
   Uint32 wakeEvent_;
   int wakeDescriptor_;
+  std::atomic<bool> wakeWritten_{false};
   std::atomic<bool> wakeQueued_{false};
   bool captureWanted_ = false;
   bool pumpedSinceWait_ = false;
