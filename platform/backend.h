@@ -22,7 +22,12 @@ class Backend {
 
   virtual SIZE screenSize() const = 0;
 
-  // Top-level windows: created hidden, then shown, placed, titled.
+  // Top-level windows: created hidden, then shown, placed, titled. They
+  // include modal dialogs (owned by the window they block) and the windows
+  // of open menus: WS_POPUP with WS_EX_TOOLWINDOW | WS_EX_TOPMOST, owned by
+  // the window whose menu is open, placed in screen coordinates and never
+  // activated; a backend with real windows shows those as override or
+  // pop-up-menu windows.
   virtual void windowCreated(HWND) {}
   virtual void windowDestroyed(HWND) {}
   virtual void windowShown(HWND, bool /*visible*/) {}

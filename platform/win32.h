@@ -60,6 +60,7 @@ DECLARE_HANDLE(HWND);
 #include "platform/win32/kernel.h"
 #include "platform/win32/menus.h"
 #include "platform/win32/controls.h"
+#include "platform/win32/dialogs.h"
 #include "platform/win32/clipboard.h"
 #include "platform/win32/records.h"
 

@@ -10,6 +10,12 @@ LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK staticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 }  // namespace platform::controls
 
+namespace platform::dialogs {
+LRESULT CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// Bytes a dialog keeps past DLGWINDOWEXTRA: the address of its state.
+constexpr int kDialogStateBytes = static_cast<int>(sizeof(void*));
+}  // namespace platform::dialogs
+
 namespace platform::menus {
 LRESULT CALLBACK popupProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // The class of the windows that show open menus, and its atom.

@@ -191,7 +191,7 @@ void MenuTracker::mouseMove(POINT p, bool held) {
   Hit hit = hitAt(p);
   if (hit.level >= 0 && hit.item >= 0) {
     auto level = static_cast<size_t>(hit.level);
-    if (popupSelection(levels_[level].window) == hit.item && levels_.size() > level + 1) return;
+    if (popupSelection(levels_[level].window) == hit.item) return;
     select(level, hit.item);
     openSubmenu(level, hit.item);
   } else if (hit.barItem >= 0 && hit.barItem != barItem_ && (held || !levels_.empty())) {

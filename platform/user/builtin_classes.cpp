@@ -20,6 +20,8 @@ const BuiltInClass kBuiltInClasses[] = {
     {"Button", 0, CS_DBLCLKS, controls::buttonProc, controls::kStateBytes, IDC_ARROW},
     {"Edit", 0, CS_DBLCLKS, controls::editProc, controls::kStateBytes, IDC_IBEAM},
     {"Static", 0, 0, controls::staticProc, controls::kStateBytes, IDC_ARROW},
+    {"#32770", static_cast<WORD>(reinterpret_cast<uintptr_t>(WC_DIALOG)), CS_DBLCLKS, dialogs::dialogProc,
+     DLGWINDOWEXTRA + dialogs::kDialogStateBytes, IDC_ARROW},
     {menus::kPopupClassName, menus::kPopupClassAtom, CS_SAVEBITS, menus::popupProc, controls::kStateBytes, IDC_ARROW},
 };
 

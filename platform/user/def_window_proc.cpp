@@ -4,6 +4,7 @@
 
 #include "platform/backend.h"
 #include "platform/user/activation.h"
+#include "platform/user/keyboard.h"
 #include "platform/user/menu_bar_hook.h"
 #include "platform/user/nonclient_paint.h"
 #include "platform/user/window_class.h"
@@ -15,9 +16,6 @@ using namespace platform::user;
 namespace {
 
 HWND closePressedIn = nullptr;
-// The last system key pressed: Alt or F10 released right after its own
-// press opens the menu bar.
-WPARAM lastSystemKey = 0;
 
 LRESULT calcSize(Window* w, WPARAM wParam, LPARAM lParam) {
   RECT* rect = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
@@ -147,14 +145,14 @@ LRESULT nonClientButton(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT systemKeyDown(Window* w, WPARAM wParam, LPARAM lParam) {
   bool alt = (lParam >> 29) & 1;
-  lastSystemKey = wParam;
   if (wParam == VK_F4 && alt) return callWindowProc(topLevelOf(w), WM_SYSCOMMAND, SC_CLOSE, 0);
   return 0;
 }
 
+// Alt or F10 released with no other key or button pressed since its own
+// press opens the menu bar.
 LRESULT systemKeyUp(Window* w, WPARAM wParam) {
-  bool alone = (wParam == VK_MENU || wParam == VK_F10) && lastSystemKey == wParam;
-  lastSystemKey = 0;
+  bool alone = (wParam == VK_MENU || wParam == VK_F10) && lastKeyPressed() == wParam;
   return alone ? callWindowProc(topLevelOf(w), WM_SYSCOMMAND, SC_KEYMENU, 0) : 0;
 }
 

@@ -7,6 +7,7 @@ namespace platform::user {
 namespace {
 
 BYTE keys[256];  // bit 0x80: down; bit 0x01: toggled by each press
+UINT lastPressed = 0;
 
 // The generic modifier keys follow their left and right keys.
 UINT genericOf(UINT vk) {
@@ -58,6 +59,7 @@ int controlCharacter(UINT vk, bool ctrl) {
 bool recordKey(UINT virtualKey, bool down) {
   UINT vk = virtualKey & 0xFF;
   bool wasDown = keys[vk] & 0x80;
+  if (down) lastPressed = genericOf(vk);
   for (UINT k : {vk, genericOf(vk)}) {
     if (down) keys[k] = static_cast<BYTE>(0x80 | ((keys[k] & 0x01) ^ (wasDown ? 0 : 1)));
     else keys[k] &= 0x01;
@@ -66,6 +68,7 @@ bool recordKey(UINT virtualKey, bool down) {
 }
 
 bool keyIsDown(UINT virtualKey) { return keys[virtualKey & 0xFF] & 0x80; }
+UINT lastKeyPressed() { return lastPressed; }
 bool keyToggled(UINT virtualKey) { return keys[virtualKey & 0xFF] & 0x01; }
 bool capsLockOn() { return keyToggled(VK_CAPITAL); }
 

@@ -9,6 +9,9 @@ namespace platform::user {
 // Records a key going down or up; answers whether it was down before.
 bool recordKey(UINT virtualKey, bool down);
 bool keyIsDown(UINT virtualKey);
+// The last key (or mouse button) that went down, the generic key for the
+// left and right Shift, Ctrl and Alt.
+UINT lastKeyPressed();
 bool keyToggled(UINT virtualKey);
 bool capsLockOn();
 

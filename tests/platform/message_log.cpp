@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <sstream>
 
+#include "platform/backends/headless/headless.h"
 #include "platform/user/message_queue.h"
 
 namespace msglog {
@@ -13,6 +15,7 @@ std::vector<Recorded> log;
 std::map<HWND, Role> roles;
 std::map<UINT, LRESULT> answers;
 std::vector<UINT> kept;
+std::deque<std::function<void()>> idleActions;
 Role pendingRole = Role::Unknown;
 const MSG* dispatching = nullptr;
 int depth = 0;
@@ -33,16 +36,40 @@ bool isDispatched(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
          dispatching->wParam == wParam && dispatching->lParam == lParam;
 }
 
+void nextIdleAction() {
+  if (idleActions.empty()) {
+    ADD_FAILURE() << "a modal loop went idle with no input left to give it";
+    platform::headless::pressKey(VK_ESCAPE);
+    return;
+  }
+  auto action = std::move(idleActions.front());
+  idleActions.pop_front();
+  action();
+}
+
 LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Role role = roleOf(hwnd);
   bool keep = kept.empty() || std::find(kept.begin(), kept.end(), message) != kept.end();
   if (keep) log.push_back({role, message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
+  if (message == WM_ENTERIDLE) nextIdleAction();
   ++depth;
   auto answered = answers.find(message);
   LRESULT result = answered != answers.end() ? answered->second : DefWindowProcA(hwnd, message, wParam, lParam);
   --depth;
   return result;
 }
+
+}  // namespace
+
+INT_PTR CALLBACK recordingDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  log.push_back({roleOf(hwnd), message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
+  if (message == WM_INITDIALOG) return TRUE;
+  bool ends = message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL);
+  if (ends) EndDialog(hwnd, LOWORD(wParam));
+  return ends;
+}
+
+namespace {
 
 const char* roleName(Role role) {
   switch (role) {
@@ -114,14 +141,19 @@ void announce(Role role) { pendingRole = role; }
 void clear() { log.clear(); }
 const std::vector<Recorded>& recorded() { return log; }
 void answer(UINT message, LRESULT result) { answers[message] = result; }
-void clearAnswers() { answers.clear(); }
+void clearAnswers() {
+  answers.clear();
+  idleActions.clear();
+}
+void whenIdle(std::function<void()> action) { idleActions.push_back(std::move(action)); }
 
-void pump() {
+void pump(const std::function<bool(MSG&)>& pretranslate) {
   MSG msg;
   for (int i = 0; i < 10000; ++i) {
     // Reads without the idle wait: the pump stops at the first empty read.
     platform::user::currentQueue().lastPeekEmpty = false;
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) break;
+    if (pretranslate && pretranslate(msg)) continue;
     TranslateMessage(&msg);
     dispatching = &msg;
     DispatchMessageA(&msg);
@@ -162,7 +194,12 @@ std::string messageName(UINT message) {
       {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"},
       {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"}, {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"},
       {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"}, {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_USER, "WM_USER"},
-      {WM_USER + 1, "WM_USER+1"}, {WM_USER + 2, "WM_USER+2"}};
+      {WM_USER + 1, "WM_USER+1"}, {WM_USER + 2, "WM_USER+2"}, {WM_SETFONT, "WM_SETFONT"},
+      {WM_GETDLGCODE, "WM_GETDLGCODE"}, {WM_INITDIALOG, "WM_INITDIALOG"}, {WM_INITMENU, "WM_INITMENU"},
+      {WM_INITMENUPOPUP, "WM_INITMENUPOPUP"}, {WM_MENUSELECT, "WM_MENUSELECT"}, {WM_ENTERIDLE, "WM_ENTERIDLE"},
+      {WM_ENTERMENULOOP, "WM_ENTERMENULOOP"}, {WM_EXITMENULOOP, "WM_EXITMENULOOP"},
+      {WM_CTLCOLOREDIT, "WM_CTLCOLOREDIT"}, {WM_CTLCOLORBTN, "WM_CTLCOLORBTN"}, {WM_CTLCOLORSTATIC, "WM_CTLCOLORSTATIC"},
+      {WM_CTLCOLORDLG, "WM_CTLCOLORDLG"}};
   auto found = names.find(message);
   if (found != names.end()) return found->second;
   char buffer[16];

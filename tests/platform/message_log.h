@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -41,6 +42,11 @@ struct Recorded {
   bool posted;
 };
 
+// A dialog procedure that records what the dialog hears: it answers TRUE to
+// WM_INITDIALOG and ends the dialog with the id of an IDOK or IDCANCEL
+// command.
+INT_PTR CALLBACK recordingDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // The class every recording window belongs to ("Recorder", with CS_DBLCLKS
 // when doubleClicks), registered once.
 const char* recorderClass(bool doubleClicks = false);
@@ -61,8 +67,16 @@ const std::vector<Recorded>& recorded();
 void answer(UINT message, LRESULT result);
 void clearAnswers();
 
-// Runs the loop until the queue is empty, dispatching as an application does.
-void pump();
+// What to do, in turn, each time a modal loop (a menu, a dialog) tells a
+// recording window it went idle with WM_ENTERIDLE: typically give it the
+// next input. An idle loop with nothing left to do fails the test and is
+// given Escape, so it ends instead of hanging.
+void whenIdle(std::function<void()> action);
+
+// Runs the loop until the queue is empty, dispatching as an application does;
+// a message that pretranslate takes (as an accelerator table would) is
+// neither translated nor dispatched.
+void pump(const std::function<bool(MSG&)>& pretranslate = nullptr);
 
 ::testing::AssertionResult matches(const std::vector<Expected>& expected);
 

@@ -3,8 +3,10 @@
 //   velmaro_rc [--base DIR] MANIFEST OUTPUT
 //
 // Relative paths in the manifest are taken from DIR (default: the manifest's
-// folder). Exits non-zero with a message naming the file and line at the
-// first fault; the output is written only when everything compiled.
+// folder). A DIALOG whose file ends in .dlg is compiled from its source
+// (dialog_source.h); other files are taken byte for byte. Exits non-zero
+// with a message naming the file and line at the first fault; the output is
+// written only when everything compiled.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -12,6 +14,7 @@
 #include <map>
 #include <sstream>
 
+#include "platform/resources/compiler/dialog_source.h"
 #include "platform/resources/compiler/manifest.h"
 #include "platform/resources/compiler/source_writer.h"
 #include "platform/resources/compiler/string_table.h"
@@ -73,6 +76,21 @@ bool addStrings(Compilation& c, const ManifestEntry& entry, const fs::path& path
   return true;
 }
 
+bool isDialogSource(const ManifestEntry& entry, const fs::path& path) {
+  return entry.type.text.empty() && entry.type.number == kTypeDialog && path.extension() == ".dlg";
+}
+
+bool addDialog(Compilation& c, const ManifestEntry& entry, const fs::path& path, std::string& error) {
+  std::ifstream in(path);
+  std::vector<uint8_t> bytes;
+  if (!in) error = "cannot read " + path.string();
+  else if (!compileDialog(in, bytes, error)) error = path.string() + ": " + error;
+  if (!error.empty()) return false;
+  c.resources.push_back({entry.type, entry.name, c.data.size()});
+  c.data.push_back(std::move(bytes));
+  return true;
+}
+
 bool compile(const fs::path& manifestPath, const fs::path& base, Compilation& c, std::string& error) {
   std::ifstream manifest(manifestPath);
   std::vector<ManifestEntry> entries;
@@ -81,7 +99,9 @@ bool compile(const fs::path& manifestPath, const fs::path& base, Compilation& c,
   for (const ManifestEntry& entry : entries) {
     if (!error.empty()) break;
     fs::path path = fs::path(entry.path).is_absolute() ? fs::path(entry.path) : base / entry.path;
-    bool ok = entry.stringTable ? addStrings(c, entry, path, error) : addFile(c, entry, path, error);
+    bool ok = entry.stringTable         ? addStrings(c, entry, path, error)
+              : isDialogSource(entry, path) ? addDialog(c, entry, path, error)
+                                            : addFile(c, entry, path, error);
     if (!ok) error = "line " + std::to_string(entry.line) + ": " + error;
   }
   return error.empty();

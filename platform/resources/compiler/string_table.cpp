@@ -39,16 +39,7 @@ bool decodeEscape(const std::string& text, size_t& at, char32_t& code) {
 }
 
 bool decodeText(const std::string& text, std::u16string& out, std::string& error) {
-  for (size_t at = 0; at < text.size();) {
-    char32_t code = 0;
-    bool escape = text[at] == '\\';
-    bool ok = escape ? decodeEscape(text, ++at, code) : text::decodeUtf8(text, at, code);
-    if (!ok) {
-      error = escape ? "bad escape" : "bad UTF-8";
-      return false;
-    }
-    text::appendUtf16(out, code);
-  }
+  if (!decodeEscapedText(text, out, error)) return false;
   if (out.empty()) error = "empty text (an empty string cannot be told from a missing one)";
   return !out.empty();
 }
@@ -81,6 +72,20 @@ void appendWord(std::vector<uint8_t>& out, uint16_t word) {
 }
 
 }  // namespace
+
+bool decodeEscapedText(const std::string& text, std::u16string& out, std::string& error) {
+  for (size_t at = 0; at < text.size();) {
+    char32_t code = 0;
+    bool escape = text[at] == '\\';
+    bool ok = escape ? decodeEscape(text, ++at, code) : text::decodeUtf8(text, at, code);
+    if (!ok) {
+      error = escape ? "bad escape" : "bad UTF-8";
+      return false;
+    }
+    text::appendUtf16(out, code);
+  }
+  return true;
+}
 
 bool parseStringTable(std::istream& in, StringTable& strings, std::string& error) {
   std::string line;

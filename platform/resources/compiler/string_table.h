@@ -26,6 +26,10 @@ using StringTable = std::map<uint16_t, std::u16string>;
 // fault (bad id, the same id twice, bad escape, bad UTF-8, empty text).
 bool parseStringTable(std::istream& in, StringTable& strings, std::string& error);
 
+// A text in UTF-8 with the escapes above, as UTF-16; false with a message
+// at a bad escape or bad UTF-8.
+bool decodeEscapedText(const std::string& text, std::u16string& out, std::string& error);
+
 // The RT_STRING resources for the table, by resource number.
 std::map<uint16_t, std::vector<uint8_t>> stringBlocks(const StringTable& strings);
 

@@ -1,0 +1,87 @@
+// Buttons by style: what a click does to the check, what a dialog is told
+// about them, radio groups, and what disabled and group-box buttons refuse.
+#include "controls_fixture.h"
+
+using msglog::pump;
+
+namespace {
+
+class Buttons : public ControlsTest {};
+
+TEST_F(Buttons, EachStyleChecksAsItsKindDoes) {
+  const struct {
+    DWORD style;
+    UINT afterFirst, afterSecond;
+    LRESULT dialogCode;
+  } cases[] = {
+      {BS_PUSHBUTTON, 0, 0, DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON},
+      {BS_DEFPUSHBUTTON, 0, 0, DLGC_BUTTON | DLGC_DEFPUSHBUTTON},
+      {BS_CHECKBOX, 0, 0, DLGC_BUTTON},
+      {BS_AUTOCHECKBOX, BST_CHECKED, BST_UNCHECKED, DLGC_BUTTON},
+      {BS_RADIOBUTTON, 0, 0, DLGC_RADIOBUTTON},
+      {BS_3STATE, 0, 0, DLGC_BUTTON},
+      {BS_AUTO3STATE, BST_CHECKED, BST_INDETERMINATE, DLGC_BUTTON},
+      {BS_AUTORADIOBUTTON, BST_CHECKED, BST_CHECKED, DLGC_RADIOBUTTON},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.style);
+    HWND button = control(WC_BUTTONA, "b", c.style, 9, {10, 10, 110, 30});
+    msglog::clear();
+    clickAt(centreOf(button));
+    pump();
+    EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), static_cast<LRESULT>(c.afterFirst));
+    clickAt(centreOf(button));
+    pump();
+    EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), static_cast<LRESULT>(c.afterSecond));
+    EXPECT_EQ(notifications(button), (std::vector<WORD>{BN_CLICKED, BN_CLICKED}));
+    EXPECT_EQ(SendMessageA(button, WM_GETDLGCODE, 0, 0), c.dialogCode);
+    DestroyWindow(button);
+  }
+}
+
+TEST_F(Buttons, SetCheckKeepsToTheKindsStates) {
+  HWND push = control(WC_BUTTONA, "p", BS_PUSHBUTTON, 1, {10, 10, 60, 30});
+  HWND box = control(WC_BUTTONA, "c", BS_CHECKBOX, 2, {10, 40, 60, 60});
+  HWND three = control(WC_BUTTONA, "t", BS_3STATE, 3, {10, 70, 60, 90});
+  for (HWND b : {push, box, three}) SendMessageA(b, BM_SETCHECK, BST_INDETERMINATE, 0);
+  EXPECT_EQ(SendMessageA(push, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(three, BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+}
+
+TEST_F(Buttons, AnAutomaticRadioButtonClearsTheOthersOfItsGroupOnly) {
+  HWND a = control(WC_BUTTONA, "a", BS_AUTORADIOBUTTON | WS_GROUP, 1, {10, 10, 60, 30});
+  HWND b = control(WC_BUTTONA, "b", BS_AUTORADIOBUTTON, 2, {10, 40, 60, 60});
+  HWND c = control(WC_BUTTONA, "c", BS_AUTORADIOBUTTON | WS_GROUP, 3, {10, 70, 60, 90});
+  SendMessageA(a, BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageA(c, BM_SETCHECK, BST_CHECKED, 0);
+  clickAt(centreOf(b));
+  pump();
+  EXPECT_EQ(SendMessageA(a, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageA(b, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(c, BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(Buttons, DisabledButtonsAndGroupBoxesAreNotClicked) {
+  HWND disabled = control(WC_BUTTONA, "d", BS_PUSHBUTTON | WS_DISABLED, 1, {10, 10, 60, 30});
+  HWND group = control(WC_BUTTONA, "g", BS_GROUPBOX, 2, {10, 40, 200, 100});
+  for (HWND b : {disabled, group}) {
+    msglog::clear();
+    clickAt(centreOf(b));
+    pump();
+    EXPECT_TRUE(notifications(b).empty());
+    EXPECT_NE(GetFocus(), b);
+  }
+}
+
+TEST_F(Buttons, StateReportsPushAndFocus) {
+  HWND button = control(WC_BUTTONA, "p", BS_AUTOCHECKBOX, 1, {10, 10, 60, 30});
+  SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageA(button, BM_SETSTATE, TRUE, 0);
+  SetFocus(button);
+  EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0), BST_CHECKED | BST_PUSHED | BST_FOCUS);
+  SetFocus(main_);
+  EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0), BST_CHECKED);
+}
+
+}  // namespace

@@ -1,0 +1,94 @@
+// What the parent of a control hears, in order, when the user works it.
+#include "controls_fixture.h"
+
+using namespace msglog;
+
+namespace {
+
+class ControlSequence : public ControlsTest {};
+
+TEST_F(ControlSequence, ClickOnAPushButton) {
+  HWND button = control(WC_BUTTONA, "Go", BS_PUSHBUTTON, 5, {10, 10, 70, 30});
+  settle();
+  clickAt(centreOf(button));
+  pump();
+  EXPECT_SEQUENCE({WM_SETCURSOR, Sent | WParam | LParam, handleWParam(button), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)},
+                  {WM_PARENTNOTIFY, Sent | WParam | LParam, MAKEWPARAM(WM_LBUTTONDOWN, 0), MAKELPARAM(40, 20)},
+                  {WM_SETCURSOR, Sent | WParam | LParam, handleWParam(button), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)},
+                  {WM_KILLFOCUS, Sent | WParam, handleWParam(button)},
+                  {WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(5, BN_CLICKED), handleParam(button)},
+                  {WM_CTLCOLORBTN, Sent | LParam, 0, handleParam(button)});
+  EXPECT_EQ(GetFocus(), button);
+}
+
+TEST_F(ControlSequence, ReleasingOutsideAButtonDoesNotClickIt) {
+  HWND button = control(WC_BUTTONA, "Go", BS_PUSHBUTTON, 5, {10, 10, 70, 30});
+  POINT p = centreOf(button);
+  platform::headless::pressButton(p.x, p.y);
+  pump();
+  EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED, BST_PUSHED);
+  platform::headless::moveMouse(p.x + 100, p.y);
+  pump();
+  EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
+  platform::headless::releaseButton(p.x + 100, p.y);
+  pump();
+  EXPECT_TRUE(notifications(button).empty());
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(ControlSequence, SpaceBarClicksTheFocusedButton) {
+  HWND button = control(WC_BUTTONA, "Go", BS_PUSHBUTTON, 5, {10, 10, 70, 30});
+  SetFocus(button);
+  settle();
+  platform::headless::keyDown(VK_SPACE);
+  pump();
+  EXPECT_TRUE(notifications(button).empty());
+  platform::headless::keyUp(VK_SPACE);
+  pump();
+  EXPECT_EQ(notifications(button), std::vector<WORD>{BN_CLICKED});
+}
+
+TEST_F(ControlSequence, ClickAndTypingInANumberEdit) {
+  HWND edit = control(WC_EDITA, "", ES_NUMBER | ES_AUTOHSCROLL, 7, {10, 10, 110, 32}, WS_EX_CLIENTEDGE);
+  settle();
+  clickAt(centreOf(edit));
+  platform::headless::typeText("4a2");
+  pump();
+  WPARAM id = 7;
+  EXPECT_SEQUENCE({WM_SETCURSOR, Sent | LParam, 0, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)},
+                  {WM_PARENTNOTIFY, Sent | WParam, MAKEWPARAM(WM_LBUTTONDOWN, 0)},
+                  {WM_SETCURSOR, Sent | LParam, 0, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)},
+                  {WM_KILLFOCUS, Sent | WParam, handleWParam(edit)},
+                  {WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(id, EN_SETFOCUS), handleParam(edit)},
+                  {WM_COMMAND, Sent | WParam, MAKEWPARAM(id, EN_UPDATE)},
+                  {WM_COMMAND, Sent | WParam, MAKEWPARAM(id, EN_CHANGE)},
+                  {WM_COMMAND, Sent | WParam, MAKEWPARAM(id, EN_UPDATE)},
+                  {WM_COMMAND, Sent | WParam, MAKEWPARAM(id, EN_CHANGE)},
+                  {WM_CTLCOLOREDIT, Sent | LParam, 0, handleParam(edit)});
+  EXPECT_EQ(textOf(edit), "42");
+}
+
+TEST_F(ControlSequence, FocusMovesBetweenTwoEdits) {
+  HWND first = control(WC_EDITA, "one", 0, 1, {10, 10, 110, 32});
+  HWND second = control(WC_EDITA, "two", 0, 2, {10, 40, 110, 62});
+  SetFocus(first);
+  settle();
+  SetFocus(second);
+  pump();
+  EXPECT_SEQUENCE({WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(1, EN_KILLFOCUS), handleParam(first)},
+                  {WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(2, EN_SETFOCUS), handleParam(second)},
+                  {WM_CTLCOLOREDIT, Sent | LParam, 0, handleParam(first)},
+                  {WM_CTLCOLOREDIT, Sent | LParam, 0, handleParam(second)});
+}
+
+TEST_F(ControlSequence, SettingTextNotifiesLikeTyping) {
+  HWND single = control(WC_EDITA, "", 0, 1, {10, 10, 110, 32});
+  HWND multi = control(WC_EDITA, "", ES_MULTILINE, 2, {10, 40, 110, 90});
+  settle();
+  SetWindowTextA(single, "62");
+  SetWindowTextA(multi, "62");
+  EXPECT_SEQUENCE({WM_COMMAND, Sent | WParam, MAKEWPARAM(1, EN_UPDATE)}, {WM_COMMAND, Sent | WParam, MAKEWPARAM(1, EN_CHANGE)},
+                  {WM_COMMAND, Sent | WParam, MAKEWPARAM(2, EN_UPDATE)});
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+// Dialogs from templates: what the dialog and its owner hear, the keys a
+// dialog keeps, how it is laid out, and how it ends.
+#include <sstream>
+
+#include "platform/resources/compiler/dialog_source.h"
+#include "platform_fixture.h"
+
+using namespace msglog;
+namespace headless = platform::headless;
+
+namespace {
+
+LPCSTR kSample = MAKEINTRESOURCE(100);
+constexpr int kName = 101;
+
+class Dialogs : public PlatformTest {
+ protected:
+  INT_PTR run(HWND owner, DLGPROC procedure = recordingDialogProc, LPARAM param = 0) {
+    announce(Role::Other);
+    return DialogBoxParamA(GetModuleHandleA(nullptr), kSample, owner, procedure, param);
+  }
+};
+
+// The open dialog: the active window while a dialog runs.
+HWND openDialog() { return GetActiveWindow(); }
+
+TEST_F(Dialogs, OpenedAndClosedWithEnter) {
+  HWND owner = shownTopLevel();
+  whenIdle([] { headless::pressKey(VK_RETURN); });
+  EXPECT_EQ(run(owner, recordingDialogProc, 42), IDOK);
+  const unsigned O = Sent;
+  EXPECT_SEQUENCE({WM_SETFONT, O, 0, 0, Role::Other}, {WM_INITDIALOG, O | LParam, 0, 42, Role::Other},
+                  {WM_CANCELMODE, O}, {WM_KILLFOCUS, O | WParam, 0}, {WM_ENABLE, O | WParam, FALSE},
+                  {WM_SHOWWINDOW, O | WParam, TRUE, 0, Role::Other}, {WM_WINDOWPOSCHANGING, O, 0, 0, Role::Other},
+                  {WM_NCACTIVATE, O | WParam, FALSE}, {WM_ACTIVATE, O | WParam, WA_INACTIVE},
+                  {WM_NCACTIVATE, O | WParam, TRUE, 0, Role::Other}, {WM_ACTIVATE, O | WParam, WA_ACTIVE, 0, Role::Other},
+                  {WM_COMMAND, O | WParam, MAKEWPARAM(kName, EN_SETFOCUS), 0, Role::Other},
+                  {WM_WINDOWPOSCHANGED, O, 0, 0, Role::Other}, {WM_PAINT, O, 0, 0, Role::Other},
+                  {WM_NCPAINT, O, 0, 0, Role::Other}, {WM_ERASEBKGND, O, 0, 0, Role::Other},
+                  {WM_CTLCOLORDLG, O, 0, 0, Role::Other}, {WM_CTLCOLORSTATIC, O, 0, 0, Role::Other},
+                  {WM_CTLCOLOREDIT, O, 0, 0, Role::Other}, {WM_CTLCOLORBTN, O, 0, 0, Role::Other},
+                  {WM_CTLCOLORBTN, O, 0, 0, Role::Other}, {WM_ENTERIDLE, O | WParam, MSGF_DIALOGBOX},
+                  {DM_GETDEFID, O, 0, 0, Role::Other},
+                  {WM_COMMAND, O | WParam, MAKEWPARAM(IDOK, BN_CLICKED), 0, Role::Other}, {WM_ENABLE, O | WParam, TRUE},
+                  {WM_SHOWWINDOW, O | WParam, FALSE, 0, Role::Other}, {WM_WINDOWPOSCHANGING, O, 0, 0, Role::Other},
+                  {WM_WINDOWPOSCHANGED, O, 0, 0, Role::Other}, {WM_NCACTIVATE, O | WParam, FALSE, 0, Role::Other},
+                  {WM_ACTIVATE, O | WParam, WA_INACTIVE, 0, Role::Other}, {WM_NCACTIVATE, O | WParam, TRUE},
+                  {WM_ACTIVATE, O | WParam, WA_ACTIVE}, {WM_COMMAND, O | WParam, MAKEWPARAM(kName, EN_KILLFOCUS), 0, Role::Other},
+                  {WM_SETFOCUS, O}, {WM_DESTROY, O, 0, 0, Role::Other}, {WM_NCDESTROY, O, 0, 0, Role::Other});
+  EXPECT_TRUE(IsWindowEnabled(owner));
+  EXPECT_EQ(GetActiveWindow(), owner);
+  EXPECT_EQ(GetFocus(), owner);
+}
+
+TEST_F(Dialogs, EscapeAndClosingAnswerCancel) {
+  HWND owner = shownTopLevel();
+  whenIdle([] { headless::pressKey(VK_ESCAPE); });
+  EXPECT_EQ(run(owner), IDCANCEL);
+  whenIdle([] { headless::requestClose(openDialog()); });
+  EXPECT_EQ(run(owner), IDCANCEL);
+}
+
+TEST_F(Dialogs, TabMovesThroughTheTabStopsInTemplateOrder) {
+  HWND owner = shownTopLevel();
+  std::vector<int> focused;
+  auto note = [&focused] { focused.push_back(GetDlgCtrlID(GetFocus())); };
+  whenIdle([&] {
+    note();
+    headless::pressKey(VK_TAB);
+  });
+  whenIdle([&] {
+    note();
+    headless::pressKey(VK_TAB);
+  });
+  whenIdle([&] {
+    note();
+    headless::keyDown(VK_SHIFT);
+    headless::pressKey(VK_TAB);
+    headless::pressKey(VK_TAB);
+    headless::keyUp(VK_SHIFT);
+  });
+  whenIdle([&] {
+    note();
+    headless::pressKey(VK_RETURN);
+  });
+  EXPECT_EQ(run(owner), IDOK);
+  EXPECT_EQ(focused, (std::vector<int>{kName, IDOK, IDCANCEL, kName}));
+}
+
+TEST_F(Dialogs, EnterClicksAFocusedPushButton) {
+  HWND owner = shownTopLevel();
+  whenIdle([] {
+    SetFocus(GetDlgItem(openDialog(), IDCANCEL));
+    headless::pressKey(VK_RETURN);
+  });
+  EXPECT_EQ(run(owner), IDCANCEL);
+}
+
+TEST_F(Dialogs, ControlsAreLaidOutInDialogUnitsOfTheFont) {
+  HWND owner = shownTopLevel();
+  whenIdle([] {
+    HWND dialog = openDialog();
+    HWND ok = GetDlgItem(dialog, IDOK);
+    RECT expected{50, 60, 100, 74};
+    MapDialogRect(dialog, &expected);
+    RECT actual;
+    GetWindowRect(ok, &actual);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
+    EXPECT_TRUE(EqualRect(&actual, &expected));
+    EXPECT_GT(expected.right - expected.left, 50);
+    RECT client;
+    GetClientRect(dialog, &client);
+    RECT size{0, 0, 160, 80};
+    MapDialogRect(dialog, &size);
+    EXPECT_TRUE(EqualRect(&client, &size));
+    EXPECT_NE(SendMessageA(ok, WM_GETFONT, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(ok, WM_GETFONT, 0, 0), SendMessageA(dialog, WM_GETFONT, 0, 0));
+    EXPECT_EQ(SendMessageA(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
+    headless::pressKey(VK_ESCAPE);
+  });
+  run(owner);
+}
+
+INT_PTR CALLBACK namingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetDlgItemTextA(dialog, kName, reinterpret_cast<LPCSTR>(lParam));
+    return TRUE;
+  }
+  if (message != WM_COMMAND || LOWORD(wParam) != IDOK) return FALSE;
+  char text[32];
+  GetDlgItemTextA(dialog, kName, text, sizeof text);
+  EndDialog(dialog, atoi(text));
+  return TRUE;
+}
+
+TEST_F(Dialogs, TheProcedureFillsAndReadsItsControls) {
+  HWND owner = shownTopLevel();
+  whenIdle([] {
+    headless::typeText("7");
+    headless::pressKey(VK_RETURN);
+  });
+  EXPECT_EQ(run(owner, namingProc, reinterpret_cast<LPARAM>("6")), 7);
+}
+
+TEST_F(Dialogs, QuitEndsTheDialogAndIsAskedForAgain) {
+  HWND owner = shownTopLevel();
+  whenIdle([] { PostQuitMessage(3); });
+  EXPECT_EQ(run(owner), 0);
+  EXPECT_TRUE(IsWindowEnabled(owner));
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 3u);
+}
+
+TEST_F(Dialogs, BadTemplatesAndOwnersFail) {
+  HWND owner = shownTopLevel();
+  EXPECT_EQ(DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(999), owner, recordingDialogProc, 0), -1);
+  EXPECT_EQ(DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(24991), owner, recordingDialogProc, 0), -1);
+  HWND gone = topLevel(0, 0, 10, 10);
+  DestroyWindow(gone);
+  EXPECT_EQ(run(gone), 0);
+  EXPECT_FALSE(EndDialog(owner, 1));
+  EXPECT_TRUE(IsWindowEnabled(owner));
+}
+
+TEST_F(Dialogs, AnIndirectTemplateFromMemory) {
+  std::istringstream source(
+      "dialog x=0 y=0 width=100 height=40\n"
+      "style WS_POPUP DS_CENTER\n"
+      "control Button id=2 x=5 y=5 width=40 height=14 text=\"Stop\" style=WS_TABSTOP\n");
+  std::vector<uint8_t> bytes;
+  std::string error;
+  ASSERT_TRUE(platform::resources::compiler::compileDialog(source, bytes, error)) << error;
+  HWND owner = shownTopLevel();
+  whenIdle([] {
+    RECT r;
+    GetWindowRect(openDialog(), &r);
+    EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    headless::pressKey(VK_RETURN);
+  });
+  announce(Role::Other);
+  INT_PTR result = DialogBoxIndirectParamA(nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), owner,
+                                           recordingDialogProc, 0);
+  EXPECT_EQ(result, IDCANCEL);
+}
+
+}  // namespace

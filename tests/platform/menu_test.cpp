@@ -1,0 +1,218 @@
+// Menus: the calls that build and change them, the bar in a window's frame,
+// and choosing items by mouse and keyboard, with what the window hears.
+#include "platform/menus/popup_window.h"
+#include "platform_fixture.h"
+
+using namespace msglog;
+namespace headless = platform::headless;
+
+namespace {
+
+constexpr UINT kOpen = 10, kSave = 11, kPrint = 12, kExit = 13, kUndo = 30;
+
+// File (Open, Save, separator, grayed Print, Exit) and Edit (Undo).
+HMENU makeMenuBar(HMENU* fileOut = nullptr) {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuA(file, MF_STRING, kOpen, "&Open...\tCtrl+O");
+  AppendMenuA(file, MF_STRING, kSave, "&Save");
+  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(file, MF_STRING | MF_GRAYED, kPrint, "&Print");
+  AppendMenuA(file, MF_STRING, kExit, "E&xit");
+  HMENU edit = CreatePopupMenu();
+  AppendMenuA(edit, MF_STRING, kUndo, "&Undo");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
+  if (fileOut) *fileOut = file;
+  return bar;
+}
+
+std::string menuString(HMENU menu, UINT item, UINT flags) {
+  char text[64] = "";
+  GetMenuStringA(menu, item, text, sizeof text, flags);
+  return text;
+}
+
+// The window of the open menu, or null.
+HWND FindPopup() {
+  for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    char name[16];
+    if (GetClassNameA(w, name, sizeof name) && std::string(name) == "#32768" && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
+class Menus : public PlatformTest {
+ protected:
+  HWND withMenu(HMENU bar) {
+    HWND w = topLevel(10, 20, 455, 193, WS_OVERLAPPEDWINDOW, bar);
+    ShowWindow(w, SW_SHOW);
+    UpdateWindow(w);
+    settle();
+    return w;
+  }
+
+};
+
+TEST_F(Menus, ItemsAreFoundByPositionAndByCommandInSubmenus) {
+  HMENU file = nullptr;
+  HMENU bar = makeMenuBar(&file);
+  EXPECT_EQ(GetMenuItemCount(bar), 2);
+  EXPECT_EQ(GetSubMenu(bar, 0), file);
+  EXPECT_EQ(GetMenuItemID(bar, 0), static_cast<UINT>(-1));
+  EXPECT_EQ(GetMenuItemID(file, 4), kExit);
+  EXPECT_EQ(menuString(bar, kExit, MF_BYCOMMAND), "E&xit");
+  EXPECT_EQ(GetMenuState(bar, kPrint, MF_BYCOMMAND), static_cast<UINT>(MF_GRAYED));
+  EXPECT_EQ(GetMenuState(file, 2, MF_BYPOSITION), static_cast<UINT>(MF_SEPARATOR));
+  EXPECT_EQ(GetMenuState(bar, 0, MF_BYPOSITION), static_cast<UINT>(MF_POPUP | (5 << 8)));
+  EXPECT_EQ(GetMenuState(bar, 99, MF_BYCOMMAND), static_cast<UINT>(-1));
+  DestroyMenu(bar);
+}
+
+TEST_F(Menus, InsertModifyEnableAndDelete) {
+  HMENU file = nullptr;
+  HMENU bar = makeMenuBar(&file);
+  EXPECT_TRUE(InsertMenuA(file, kSave, MF_BYCOMMAND | MF_STRING, 20, "&New"));
+  EXPECT_EQ(GetMenuItemID(file, 1), 20u);
+  EXPECT_TRUE(InsertMenuA(file, static_cast<UINT>(-1), MF_BYPOSITION | MF_STRING, 21, "Last"));
+  EXPECT_EQ(GetMenuItemID(file, GetMenuItemCount(file) - 1), 21u);
+  EXPECT_TRUE(ModifyMenuA(file, 0, MF_BYPOSITION | MF_GRAYED, 22, "Op&en"));
+  EXPECT_EQ(GetMenuItemID(file, 0), 22u);
+  EXPECT_EQ(GetMenuState(file, 0, MF_BYPOSITION), static_cast<UINT>(MF_GRAYED));
+  EXPECT_EQ(EnableMenuItem(bar, 22, MF_BYCOMMAND | MF_ENABLED), static_cast<UINT>(MF_GRAYED));
+  EXPECT_EQ(GetMenuState(bar, 22, MF_BYCOMMAND), 0u);
+  EXPECT_TRUE(DeleteMenu(bar, 20, MF_BYCOMMAND));
+  EXPECT_EQ(GetMenuState(bar, 20, MF_BYCOMMAND), static_cast<UINT>(-1));
+  EXPECT_FALSE(DeleteMenu(bar, 99, MF_BYCOMMAND));
+  DestroyMenu(bar);
+}
+
+TEST_F(Menus, SubmenusGoWithTheirItemUnlessRemoved) {
+  HMENU file = nullptr;
+  HMENU bar = makeMenuBar(&file);
+  HMENU edit = GetSubMenu(bar, 1);
+  EXPECT_TRUE(RemoveMenu(bar, 1, MF_BYPOSITION));
+  EXPECT_TRUE(IsMenu(edit));
+  EXPECT_TRUE(DeleteMenu(bar, 0, MF_BYPOSITION));
+  EXPECT_FALSE(IsMenu(file));
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
+  EXPECT_TRUE(DestroyMenu(bar));
+  EXPECT_FALSE(IsMenu(edit));
+  EXPECT_FALSE(DestroyMenu(bar));
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_MENU_HANDLE);
+  EXPECT_FALSE(AppendMenuA(CreateMenu(), MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "stale"));
+}
+
+TEST_F(Menus, TheBarTakesItsHeightFromTheClientAreaAndAnswersHTMENU) {
+  HWND w = topLevel(10, 20, 455, 193);
+  RECT before, after;
+  GetClientRect(w, &before);
+  HMENU bar = makeMenuBar();
+  ASSERT_TRUE(SetMenu(w, bar));
+  GetClientRect(w, &after);
+  EXPECT_EQ(before.bottom - after.bottom, GetSystemMetrics(SM_CYMENU));
+  EXPECT_EQ(GetMenu(w), bar);
+  EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(100, 20 + 4 + 19 + 5)), HTMENU);
+  DestroyWindow(w);
+  EXPECT_FALSE(IsMenu(bar));
+}
+
+// Clicks the middle of an item of the open menu.
+void clickItem(int item) {
+  RECT r = platform::menus::popupItemRect(FindPopup(), item);
+  headless::click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+constexpr POINT kFileTitle{10 + 4 + 10, 20 + 4 + 19 + 9};
+
+TEST_F(Menus, ChosenByMouse) {
+  HMENU file = nullptr;
+  HMENU bar = makeMenuBar(&file);
+  withMenu(bar);
+  whenIdle([] { clickItem(4); });
+  headless::click(kFileTitle.x, kFileTitle.y);
+  pump();
+  auto barParam = reinterpret_cast<LPARAM>(bar), fileParam = reinterpret_cast<LPARAM>(file);
+  EXPECT_SEQUENCE({WM_NCHITTEST, Sent}, {WM_SETCURSOR, Sent}, {WM_NCMOUSEMOVE, Posted},
+                  {WM_NCHITTEST, Sent}, {WM_SETCURSOR, Sent},
+                  {WM_NCLBUTTONDOWN, Posted | WParam, HTMENU},
+                  {WM_SYSCOMMAND, Sent | WParam, SC_MOUSEMENU + HTMENU},
+                  {WM_ENTERMENULOOP, Sent | WParam, FALSE}, {WM_INITMENU, Sent | WParam, reinterpret_cast<WPARAM>(bar)},
+                  {WM_MENUSELECT, Sent | WParam | LParam, MAKEWPARAM(0, MF_POPUP | MF_HILITE), barParam},
+                  {WM_INITMENUPOPUP, Sent | WParam | LParam, reinterpret_cast<WPARAM>(file), MAKELPARAM(0, FALSE)},
+                  {WM_ENTERIDLE, Sent | WParam, MSGF_MENU},
+                  {WM_MENUSELECT, Sent | WParam | LParam, MAKEWPARAM(kExit, MF_HILITE), fileParam},
+                  {WM_CAPTURECHANGED, Sent}, {WM_MENUSELECT, Sent | WParam | LParam, MAKEWPARAM(0, 0xFFFF), 0},
+                  {WM_EXITMENULOOP, Sent | WParam, FALSE},
+                  {WM_COMMAND, Posted | WParam | LParam, MAKEWPARAM(kExit, 0), 0});
+  EXPECT_EQ(FindPopup(), nullptr);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(Menus, AClickOutsideClosesTheMenu) {
+  withMenu(makeMenuBar());
+  whenIdle([] { headless::click(700, 600); });
+  headless::click(kFileTitle.x, kFileTitle.y);
+  pump();
+  EXPECT_EQ(FindPopup(), nullptr);
+  for (const Recorded& r : recorded()) EXPECT_NE(r.message, WM_COMMAND);
+}
+
+TEST_F(Menus, GrayedItemsCannotBeChosen) {
+  withMenu(makeMenuBar());
+  whenIdle([] { clickItem(3); });
+  whenIdle([] {
+    EXPECT_NE(FindPopup(), nullptr);
+    headless::pressKey(VK_ESCAPE);
+    headless::pressKey(VK_ESCAPE);
+  });
+  headless::click(kFileTitle.x, kFileTitle.y);
+  pump();
+  EXPECT_EQ(FindPopup(), nullptr);
+  for (const Recorded& r : recorded()) EXPECT_NE(r.message, WM_COMMAND);
+}
+
+TEST_F(Menus, ChosenByKeyboardWithMnemonics) {
+  HMENU file = nullptr;
+  HMENU bar = makeMenuBar(&file);
+  withMenu(bar);
+  headless::keyDown(VK_MENU);
+  headless::pressKey('F');
+  headless::keyUp(VK_MENU);
+  headless::pressKey('X');
+  pump();
+  auto popupOf = reinterpret_cast<LPARAM>(file);
+  EXPECT_SEQUENCE({WM_SYSKEYDOWN, Posted | WParam, VK_MENU}, {WM_SYSKEYDOWN, Posted | WParam, 'F'},
+                  {WM_SYSCHAR, Posted | WParam, 'f'}, {WM_SYSCOMMAND, Sent | WParam | LParam, SC_KEYMENU, 'f'},
+                  {WM_ENTERMENULOOP, Sent}, {WM_INITMENU, Sent},
+                  {WM_MENUSELECT, Sent | WParam, MAKEWPARAM(0, MF_POPUP | MF_HILITE)},
+                  {WM_INITMENUPOPUP, Sent | LParam, 0, MAKELPARAM(0, FALSE)},
+                  {WM_MENUSELECT, Sent | WParam | LParam, MAKEWPARAM(kOpen, MF_HILITE), popupOf},
+                  {WM_MENUSELECT, Sent | WParam | LParam, MAKEWPARAM(kExit, MF_HILITE), popupOf},
+                  {WM_CAPTURECHANGED, Sent}, {WM_MENUSELECT, Sent}, {WM_EXITMENULOOP, Sent},
+                  {WM_COMMAND, Posted | WParam | LParam, MAKEWPARAM(kExit, 0), 0}, {WM_KEYUP, Posted | WParam, 'X'});
+}
+
+TEST_F(Menus, AltAloneSelectsTheBarAndArrowsOpenAndMove) {
+  withMenu(makeMenuBar());
+  const std::vector<UINT> keys = {VK_MENU, VK_RIGHT, VK_DOWN, VK_LEFT, VK_DOWN, VK_RETURN};
+  for (UINT key : keys) headless::pressKey(key);
+  pump();
+  UINT chosen = 0;
+  for (const Recorded& r : recorded())
+    if (r.message == WM_COMMAND) chosen = LOWORD(r.wParam);
+  EXPECT_EQ(chosen, kSave);
+}
+
+TEST_F(Menus, F10ThenEscapeLeavesWithoutACommand) {
+  withMenu(makeMenuBar());
+  headless::pressKey(VK_F10);
+  headless::pressKey(VK_ESCAPE);
+  pump();
+  EXPECT_TRUE(matches({{WM_SYSKEYDOWN, Posted | WParam, VK_F10}, {WM_SYSKEYUP, Posted | WParam, VK_F10},
+                       {WM_SYSCOMMAND, Sent | WParam | LParam, SC_KEYMENU, 0}, {WM_ENTERMENULOOP, Sent},
+                       {WM_INITMENU, Sent}, {WM_MENUSELECT, Sent}, {WM_CAPTURECHANGED, Sent},
+                       {WM_MENUSELECT, Sent}, {WM_EXITMENULOOP, Sent}, {WM_KEYUP, Posted | WParam, VK_ESCAPE}}));
+}
+
+}  // namespace
