@@ -3,8 +3,8 @@
 //
 // Two backends exist: headless (surfaces in memory, injected input; the
 // default, and what tests use) and sdl (real windows). The backend is chosen
-// once, before the first window: by useBackend, or else from the environment
-// variable VELMARO_BACKEND, or else headless.
+// once, before the first window: by startBackend or useBackend, or else from
+// the environment variable VELMARO_BACKEND, or else headless.
 #pragma once
 
 #include <memory>
@@ -46,6 +46,14 @@ class Backend {
 
   virtual void setCursorShape(int /*systemCursorId*/) {}
   virtual void setCursorVisible(bool /*visible*/) {}
+  // SetCapture and ReleaseCapture: while captured, mouse input keeps coming
+  // when the pointer leaves the program's windows.
+  virtual void setMouseCapture(bool /*captured*/) {}
+
+  // Whether typed characters arrive through input::text. TranslateMessage
+  // then makes WM_CHAR only of keys that type control characters, so that
+  // no character arrives twice.
+  virtual bool typesCharacters() const { return false; }
 
   // The desktop's clipboard text, UTF-8 with lines ended by "\n"; empty
   // when it holds no text. The platform converts CF_TEXT to and from this.
@@ -58,10 +66,16 @@ class Backend {
 // coordinates (an empty rectangle for a handle that is not a window).
 RECT contentRect(HWND window);
 
-// The backend in use, chosen on first use if none was.
+// The backend in use, chosen on first use if none was. A backend named by
+// VELMARO_BACKEND that cannot start ends the process with the message of
+// startBackend.
 Backend& backend();
-// Chooses the backend by name ("headless", ...); false for an unknown name
-// or once windows exist.
+// A program's choice at start: the backend VELMARO_BACKEND names, or else
+// defaultName. When it cannot start (sdl without a display) prints one line
+// saying so and how to run the program instead, and answers false.
+bool startBackend(std::string_view defaultName);
+// Chooses the backend by name ("headless", "sdl"); false for an unknown name,
+// a backend that cannot start, or once windows exist.
 bool useBackend(std::string_view name);
 // Installs a backend object (for backends built outside this library).
 void installBackend(std::unique_ptr<Backend> backend);

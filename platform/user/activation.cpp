@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/backend.h"
+
 namespace platform::user {
 namespace {
 
@@ -168,6 +170,7 @@ HWND WINAPI SetCapture(HWND hWnd) {
   if (!window || window == &desktop()) return nullptr;
   Window* previous = captureWindow();
   state().capture = hWnd;
+  if (!previous) platform::backend().setMouseCapture(true);
   if (previous && previous != window)
     callWindowProc(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hWnd));
   return previous ? previous->hwnd : nullptr;
@@ -176,6 +179,8 @@ HWND WINAPI SetCapture(HWND hWnd) {
 BOOL WINAPI ReleaseCapture(void) {
   Window* previous = captureWindow();
   state().capture = nullptr;
-  if (previous) callWindowProc(previous, WM_CAPTURECHANGED, 0, 0);
+  if (!previous) return TRUE;
+  platform::backend().setMouseCapture(false);
+  callWindowProc(previous, WM_CAPTURECHANGED, 0, 0);
   return TRUE;
 }

@@ -1,4 +1,5 @@
 // Sending, posting, dispatching and translating messages.
+#include "platform/backend.h"
 #include "platform/user/cursor_state.h"
 #include "platform/user/keyboard.h"
 #include "platform/user/message_queue.h"
@@ -60,7 +61,8 @@ LRESULT WINAPI DispatchMessageA(const MSG* lpMsg) {
 }
 
 // WM_KEYDOWN and WM_SYSKEYDOWN of a key that makes a character post
-// WM_CHAR or WM_SYSCHAR with it.
+// WM_CHAR or WM_SYSCHAR with it. A backend that types characters itself
+// delivers the printable ones of WM_KEYDOWN as WM_CHAR already.
 BOOL WINAPI TranslateMessage(const MSG* lpMsg) {
   if (!lpMsg) return FALSE;
   UINT m = lpMsg->message;
@@ -68,6 +70,8 @@ BOOL WINAPI TranslateMessage(const MSG* lpMsg) {
   if (m == WM_KEYUP || m == WM_SYSKEYUP) return TRUE;
   int c = characterOf(static_cast<UINT>(lpMsg->wParam));
   if (c == 0) return TRUE;
+  bool printable = c >= 0x20 && c != 0x7F;
+  if (m == WM_KEYDOWN && printable && platform::backend().typesCharacters()) return TRUE;
   PostMessageA(lpMsg->hwnd, m == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, static_cast<WPARAM>(c), lpMsg->lParam);
   return TRUE;
 }

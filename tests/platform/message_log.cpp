@@ -14,6 +14,7 @@ namespace {
 std::vector<Recorded> log;
 std::map<HWND, Role> roles;
 std::map<UINT, LRESULT> answers;
+std::vector<UINT> kept;
 std::deque<std::function<void()>> idleActions;
 Role pendingRole = Role::Unknown;
 const MSG* dispatching = nullptr;
@@ -47,7 +48,9 @@ void nextIdleAction() {
 }
 
 LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  log.push_back({roleOf(hwnd), message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
+  Role role = roleOf(hwnd);
+  bool keep = kept.empty() || std::find(kept.begin(), kept.end(), message) != kept.end();
+  if (keep) log.push_back({role, message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
   if (message == WM_ENTERIDLE) nextIdleAction();
   ++depth;
   auto answered = answers.find(message);
@@ -131,6 +134,8 @@ const char* recorderClass(bool doubleClicks) {
   return name;
 }
 
+void keepOnly(std::vector<UINT> messages) { kept = std::move(messages); }
+void keepAll() { kept.clear(); }
 void setRole(HWND hwnd, Role role) { roles[hwnd] = role; }
 void announce(Role role) { pendingRole = role; }
 void clear() { log.clear(); }

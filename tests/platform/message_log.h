@@ -51,6 +51,12 @@ INT_PTR CALLBACK recordingDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 // when doubleClicks), registered once.
 const char* recorderClass(bool doubleClicks = false);
 
+// From now on records only these messages (every message again after
+// keepAll): for input from a real display, which brings more than a test
+// looks at.
+void keepOnly(std::vector<UINT> messages);
+void keepAll();
+
 void setRole(HWND hwnd, Role role);
 // The role of the next window created.
 void announce(Role role);

@@ -3,10 +3,8 @@
 // tests inject, a clipboard of its own.
 #pragma once
 
-#include <condition_variable>
-#include <mutex>
-
 #include "platform/backend.h"
+#include "platform/backends/wake_signal.h"
 
 namespace platform::headless {
 
@@ -16,8 +14,8 @@ class HeadlessBackend : public Backend {
 
   SIZE screenSize() const override { return screen_; }
   void present(HWND, const gdi::Surface&) override { ++presents_; }
-  void waitForInput(DWORD milliseconds) override;
-  void wake() override;
+  void waitForInput(DWORD milliseconds) override { signal_.wait(milliseconds); }
+  void wake() override { signal_.wake(); }
   void setCursorShape(int id) override { cursorShape_ = id; }
   void setCursorVisible(bool visible) override { cursorVisible_ = visible; }
   std::string clipboardText() override { return clipboard_; }
@@ -29,9 +27,7 @@ class HeadlessBackend : public Backend {
 
  private:
   SIZE screen_;
-  std::mutex lock_;
-  std::condition_variable woken_;
-  bool wakePending_ = false;
+  WakeSignal signal_;
   unsigned presents_ = 0;
   int cursorShape_ = 0;
   bool cursorVisible_ = true;

@@ -1,0 +1,225 @@
+#include "platform/backends/sdl/sdl_backend.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+#include <SDL2/SDL.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include "platform/backends/sdl/native_geometry.h"
+#include "platform/backends/sdl/x11_display.h"
+#include "platform/user/window.h"
+
+namespace platform::sdl {
+namespace {
+
+const char* environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value ? value : nullptr;
+}
+
+// The desktops the environment names: never a console's whole screen, and no
+// attempt (with its own complaints on stderr) at one that is not there.
+// SDL_VIDEODRIVER, when set, overrides this.
+std::string desktopDrivers() {
+  std::string drivers;
+  if (environment("DISPLAY")) drivers = "x11";
+  if (environment("WAYLAND_DISPLAY")) drivers += drivers.empty() ? "wayland" : ",wayland";
+  return drivers;
+}
+
+void setHints(const std::string& drivers) {
+  // The window surface as a memory blit, not through OpenGL: with a software
+  // GL stack, OpenGL takes several times the memory and start-up time.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+  // Ctrl+C and termination signals keep their usual effect.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // A desktop program, not a game: the screen saver and the compositor stay.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  // The click that activates a window reaches it, as on Windows.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+}
+
+std::string whyNoDisplay() {
+  const char* x11 = environment("DISPLAY");
+  const char* wayland = environment("WAYLAND_DISPLAY");
+  if (!x11 && !wayland) return std::string("no display could be opened (") + SDL_GetError() + ")";
+  return std::string("the display \"") + (x11 ? x11 : wayland) + "\" cannot be opened (" + SDL_GetError() + ")";
+}
+
+SIZE desktopSize() {
+  SDL_DisplayMode mode{};
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {1024, 768};
+  return {mode.w, mode.h};
+}
+
+RECT nativeRectFor(HWND window) {
+  RECT windowRect{};
+  GetWindowRect(window, &windowRect);
+  return nativeRectOf(windowRect, contentRect(window));
+}
+
+}  // namespace
+
+std::unique_ptr<Backend> SdlBackend::open(std::string& whyNot) {
+  std::string drivers = desktopDrivers();
+  if (drivers.empty() && !environment("SDL_VIDEODRIVER")) {
+    whyNot = "there is no display (DISPLAY is not set)";
+    return nullptr;
+  }
+  setHints(drivers);
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    whyNot = whyNoDisplay();
+    SDL_Quit();
+    return nullptr;
+  }
+  if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") surviveX11Errors();
+  return std::unique_ptr<Backend>(new SdlBackend(desktopSize(), SDL_RegisterEvents(1)));
+}
+
+SdlBackend::Session::~Session() { SDL_Quit(); }
+
+SdlBackend::SdlBackend(SIZE screen, Uint32 wakeEvent)
+    : screen_(screen),
+      wakeEvent_(wakeEvent),
+      wakeDescriptor_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
+      translator_([this](Uint32 id) { return byId(id); }) {}
+
+SdlBackend::~SdlBackend() { close(wakeDescriptor_); }
+
+void SdlBackend::windowDestroyed(HWND window) { windows_.erase(window); }
+
+void SdlBackend::windowShown(HWND window, bool visible) {
+  auto found = windows_.find(window);
+  if (found == windows_.end()) {
+    if (!visible) return;
+    std::unique_ptr<NativeWindow> native = NativeWindow::open(window);
+    if (!native) return;
+    found = windows_.emplace(window, std::move(native)).first;
+  }
+  // While hidden, the window's moves were not reported.
+  if (visible) found->second->place(nativeRectFor(window));
+  found->second->show(visible);
+}
+
+void SdlBackend::windowPlaced(HWND window, const RECT& screenRect) {
+  if (NativeWindow* native = nativeWindowOf(window)) native->place(nativeRectOf(screenRect, contentRect(window)));
+}
+
+void SdlBackend::windowTitled(HWND window, const std::string& title) {
+  if (NativeWindow* native = nativeWindowOf(window)) native->setTitle(title);
+}
+
+// The content can change size without the window doing so (a menu bar
+// added), so the native window follows at each present.
+void SdlBackend::present(HWND window, const gdi::Surface& surface) {
+  NativeWindow* native = nativeWindowOf(window);
+  if (!native) return;
+  native->place(nativeRectFor(window));
+  native->present(surface, contentRect(window));
+}
+
+// SDL reads the display at least once after each wait (it also runs its own
+// timed work then); more often only when there is something to read.
+void SdlBackend::pollInput() {
+  clearWake();
+  if (pumpedSinceWait_ && !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) && !windows_.empty() &&
+      !x11InputWaiting(windows_.begin()->second->sdlWindow()))
+    return;
+  pumpedSinceWait_ = true;
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) handle(event);
+  translator_.endBatch(SDL_GetKeyboardFocus() != nullptr);
+}
+
+// Events SDL already holds end the wait at once; the display's own wait
+// needs a window to find the connection by.
+void SdlBackend::waitForInput(DWORD milliseconds) {
+  int timeout = milliseconds == INFINITE ? -1 : static_cast<int>(std::min<DWORD>(milliseconds, INT_MAX));
+  pumpedSinceWait_ = false;
+  if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
+  if (windows_.empty()) {
+    pollfd wake{wakeDescriptor_, POLLIN, 0};
+    poll(&wake, 1, timeout);
+    return;
+  }
+  if (!waitOnX11(windows_.begin()->second->sdlWindow(), wakeDescriptor_, timeout)) waitInSdl(timeout);
+}
+
+void SdlBackend::waitInSdl(int milliseconds) {
+  SDL_Event event;
+  if (SDL_WaitEventTimeout(&event, milliseconds)) handle(event);
+}
+
+// Callable from any thread. The descriptor ends the display's wait; a pushed
+// event (one at a time is enough) ends SDL's. The flag is set after the
+// write, so clearWake never leaves a written descriptor unread for long.
+void SdlBackend::wake() {
+  uint64_t one = 1;
+  if (write(wakeDescriptor_, &one, sizeof one) < 0) return;
+  wakeWritten_ = true;
+  if (wakeQueued_.exchange(true)) return;
+  SDL_Event event{};
+  event.type = wakeEvent_;
+  if (SDL_PushEvent(&event) != 1) wakeQueued_ = false;
+}
+
+void SdlBackend::clearWake() {
+  if (!wakeWritten_.exchange(false)) return;
+  uint64_t count = 0;
+  if (read(wakeDescriptor_, &count, sizeof count) < 0) return;
+}
+
+// SDL captures only while one of its windows has the keyboard focus; a
+// capture asked for without it is made when the focus comes.
+void SdlBackend::setMouseCapture(bool captured) {
+  captureWanted_ = captured;
+  SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE);
+}
+
+std::string SdlBackend::clipboardText() {
+  char* text = SDL_GetClipboardText();
+  std::string result = text ? text : "";
+  SDL_free(text);
+  return result;
+}
+
+void SdlBackend::setClipboardText(const std::string& text) { SDL_SetClipboardText(text.c_str()); }
+
+NativeWindow* SdlBackend::nativeWindowOf(HWND window) const {
+  auto found = windows_.find(window);
+  return found == windows_.end() ? nullptr : found->second.get();
+}
+
+void SdlBackend::handle(const SDL_Event& event) {
+  if (event.type == wakeEvent_) {
+    wakeQueued_ = false;
+    return;
+  }
+  if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+    if (NativeWindow* native = byId(event.window.windowID)) showAgain(*native);
+  }
+  if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && captureWanted_)
+    SDL_CaptureMouse(SDL_TRUE);
+  translator_.translate(event);
+}
+
+// The system lost what the window showed: the surface goes out again at the
+// next present.
+void SdlBackend::showAgain(NativeWindow& native) {
+  user::Window* w = user::windowFrom(native.window());
+  if (w && w->surface) w->surface->markDirty();
+}
+
+NativeWindow* SdlBackend::byId(Uint32 windowId) const {
+  for (const auto& [window, native] : windows_)
+    if (native->id() == windowId) return native.get();
+  return nullptr;
+}
+
+}  // namespace platform::sdl

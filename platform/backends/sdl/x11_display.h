@@ -1,0 +1,30 @@
+// What the sdl backend does on an X11 display itself, past SDL.
+#pragma once
+
+struct SDL_Window;
+
+namespace platform::sdl {
+
+// Replaces Xlib's error handler, which ends the process on any error, by
+// one that survives them; to be called once SDL has opened an X11 display.
+void surviveX11Errors();
+
+// Maps or unmaps the X window of an SDL window directly. SDL gives every
+// window it shows the keyboard focus when no window manager runs, and the
+// focus moving away and back makes it report the keys held as released and
+// pressed again; a pop-up shown this way leaves the focus alone. False when
+// the window is not on X11.
+bool mapDirectly(SDL_Window* window, bool visible);
+
+// Sleeps until the X connection under the window has something to read (or
+// Xlib holds events already read), wakeFd becomes readable, or the time is up
+// (-1: no limit). Cheaper than SDL's own wait, which pumps the connection
+// several times around each sleep. False, at once, when the window is not on
+// X11.
+bool waitOnX11(SDL_Window* window, int wakeFd, int milliseconds);
+
+// Whether the X connection under the window has anything to read, or Xlib
+// holds events already read; true when the window is not on X11.
+bool x11InputWaiting(SDL_Window* window);
+
+}  // namespace platform::sdl
