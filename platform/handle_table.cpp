@@ -72,7 +72,7 @@ HandleValue handleCreate(HandleKind kind, void* object) {
   unsigned index = 0;
   Entry* e = newEntry(t, index);
   if (!e) return 0;
-  e->generation = static_cast<uint16_t>(e->generation == 0xFFFF ? 1 : e->generation + 1);
+  e->generation = static_cast<uint16_t>(e->generation >= detail::kLastGeneration ? 1 : e->generation + 1);
   e->object = object;
   e->tag.store(tagOf(e->generation, kind), std::memory_order_release);
   ++t.counts[static_cast<uint8_t>(kind)];

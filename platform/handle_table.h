@@ -1,11 +1,13 @@
 // The process-wide handle table behind every platform handle.
 //
-// A handle is a 32-bit number: the low 16 bits index an entry, the high 16
-// bits repeat the entry's generation. Freeing an entry bumps its generation,
-// so a stale handle no longer matches and is refused instead of followed. Each
-// entry also records the kind of object it holds, so a handle of the wrong kind
-// is refused the same way. Index 0 and generation 0 are never used, so no
-// handle is 0.
+// A handle is a 32-bit number: the low 16 bits index an entry, the next 15
+// bits repeat the entry's generation, and the top bit is always clear, so a
+// handle stays a positive 32-bit integer however often its entry is reused
+// (the run-time keeps handles as signed integers). Reusing an entry bumps its
+// generation, which wraps from 0x7FFF back to 1, so a stale handle no longer
+// matches and is refused instead of followed. Each entry also records the kind
+// of object it holds, so a handle of the wrong kind is refused the same way.
+// Index 0 and generation 0 are never used, so no handle is 0.
 #pragma once
 
 #include <atomic>
@@ -39,7 +41,7 @@ HandleValue handleCreate(HandleKind kind, void* object);
 
 namespace detail {
 
-// An entry's tag packs generation (high 16 bits) and kind (low 8 bits) into
+// An entry's tag packs generation (bits 16 to 30) and kind (low 8 bits) into
 // one atomic word, so lookups need no lock; creation and release take one.
 struct HandleEntry {
   std::atomic<uint32_t> tag{0};
@@ -47,6 +49,9 @@ struct HandleEntry {
   uint16_t generation = 0;
   uint16_t nextFree = 0;
 };
+
+// The highest generation; the one after it is 1 again.
+constexpr uint16_t kLastGeneration = 0x7FFF;
 
 constexpr unsigned kHandleChunkBits = 8;
 constexpr unsigned kHandleChunkSize = 1u << kHandleChunkBits;

@@ -1,8 +1,10 @@
 #include "platform/handle_table.h"
+#include "platform/win32.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 using platform::HandleKind;
 
@@ -57,4 +59,35 @@ TEST(HandleTable, CountsLiveHandlesPerKind) {
   platform::handleRelease(a, HandleKind::Region);
   platform::handleRelease(b, HandleKind::Region);
   EXPECT_EQ(platform::handleCount(HandleKind::Region), before);
+}
+
+// Handles travel through the run-time as signed 32-bit integers. With every
+// other entry taken, one entry is reused a million times: each of its
+// handles stays positive, finds its object while live and is refused once
+// released, and the generation wraps (a handle comes back 0x7FFF reuses on).
+TEST(HandleTable, HandlesStayPositiveThroughAMillionReusesOfAnEntry) {
+  int object = 0;
+  std::vector<platform::HandleValue> filling;
+  for (platform::HandleValue h; (h = platform::handleCreate(HandleKind::Pen, &object)) != 0;) filling.push_back(h);
+  ASSERT_FALSE(filling.empty());
+  ASSERT_TRUE(platform::handleRelease(filling.back(), HandleKind::Pen));
+  filling.pop_back();
+
+  std::vector<platform::HandleValue> reuses;
+  reuses.reserve(1'000'000);
+  bool allGood = true;
+  for (int i = 0; i < 1'000'000 && allGood; ++i) {
+    platform::HandleValue h = platform::handleCreate(HandleKind::Pen, &object);
+    auto asRunTimeInteger = static_cast<int32_t>(h);
+    auto backFromRunTime = platform::handleFromWin32(reinterpret_cast<HANDLE>(static_cast<intptr_t>(asRunTimeInteger)));
+    allGood = asRunTimeInteger > 0 && platform::handleObject(backFromRunTime, HandleKind::Pen) == &object &&
+              platform::handleRelease(h, HandleKind::Pen) && platform::handleObject(h, HandleKind::Pen) == nullptr;
+    reuses.push_back(h);
+  }
+  for (auto h : filling) platform::handleRelease(h, HandleKind::Pen);
+  EXPECT_TRUE(allGood) << "failed at reuse " << reuses.size() << ", handle " << std::hex << reuses.back();
+  ASSERT_EQ(reuses.size(), 1'000'000u);
+  EXPECT_EQ(reuses[0] & 0xFFFF, reuses[999'999] & 0xFFFF);
+  EXPECT_NE(reuses[0], reuses[1]);
+  EXPECT_EQ(reuses[0], reuses[0x7FFF]);
 }
