@@ -98,6 +98,8 @@ DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);
 BOOL WINAPI CloseHandle(HANDLE hObject);
 
 // Local memory. Fixed blocks only: the handle is the block's address.
+// LocalFree of an address LocalAlloc did not give, or gave and took back,
+// fails: it answers the address and sets ERROR_INVALID_HANDLE.
 #define LMEM_FIXED 0x0000u
 #define LMEM_ZEROINIT 0x0040u
 #define LPTR (LMEM_FIXED | LMEM_ZEROINIT)

@@ -48,6 +48,22 @@ TEST(GlobalMemory, FixedBlocksAreTheirOwnAddress) {
   EXPECT_EQ(GlobalFree(moved), nullptr);
 }
 
+TEST(LocalMemory, FreeTakesBackOnlyItsOwnBlocksOnce) {
+  HLOCAL block = LocalAlloc(LPTR, 16);
+  ASSERT_NE(block, nullptr);
+  EXPECT_EQ(static_cast<char*>(block)[15], 0);
+  EXPECT_EQ(LocalFree(block), nullptr);
+  SetLastError(0);
+  EXPECT_EQ(LocalFree(block), block);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+  char onTheStack[8] = "kept";
+  SetLastError(0);
+  EXPECT_EQ(LocalFree(onTheStack), static_cast<HLOCAL>(onTheStack));
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+  EXPECT_STREQ(onTheStack, "kept");
+  EXPECT_EQ(LocalFree(nullptr), nullptr);
+}
+
 TEST(Strings, CharUpperAHandlesStringsSingleCharactersAndWindows1252) {
   char text[] = "abc xyz \xE9\xF7\xFF\x9A";
   EXPECT_EQ(CharUpperA(text), text);
