@@ -50,6 +50,8 @@ HMENU createMenu(bool popup) {
 std::optional<MenuItem> itemOf(UINT flags, UINT_PTR id, LPCSTR text) {
   MenuItem item;
   item.flags = flags & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_BITMAP | MF_POPUP | MF_SEPARATOR);
+  // A separator can never be chosen: Windows keeps it grayed and disabled.
+  if (flags & MF_SEPARATOR) item.flags |= MF_GRAYED | MF_DISABLED;
   item.id = (flags & MF_POPUP) ? 0 : id;
   if (flags & MF_POPUP) {
     item.submenu = reinterpret_cast<HMENU>(id);
@@ -170,6 +172,15 @@ UINT WINAPI EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable) {
   UINT& flags = ref->item().flags;
   UINT previous = flags & (MF_GRAYED | MF_DISABLED);
   flags = (flags & ~(MF_GRAYED | MF_DISABLED)) | (uEnable & (MF_GRAYED | MF_DISABLED));
+  return previous;
+}
+
+DWORD WINAPI CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck) {
+  std::optional<ItemRef> ref = findItem(hMenu, uIDCheckItem, uCheck);
+  if (!ref) return static_cast<DWORD>(-1);
+  UINT& flags = ref->item().flags;
+  DWORD previous = flags & MF_CHECKED;
+  flags = (flags & ~MF_CHECKED) | (uCheck & MF_CHECKED);
   return previous;
 }
 

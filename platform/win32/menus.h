@@ -43,6 +43,9 @@ BOOL WINAPI ModifyMenuA(HMENU hMnu, UINT uPosition, UINT uFlags, UINT_PTR uIDNew
 BOOL WINAPI DeleteMenu(HMENU hMenu, UINT uPosition, UINT uFlags);
 BOOL WINAPI RemoveMenu(HMENU hMenu, UINT uPosition, UINT uFlags);
 UINT WINAPI EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
+// MF_CHECKED or MF_UNCHECKED (with MF_BYCOMMAND or MF_BYPOSITION); answers
+// the item's previous check state, or -1 when there is no such item.
+DWORD WINAPI CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck);
 int WINAPI GetMenuItemCount(HMENU hMenu);
 UINT WINAPI GetMenuItemID(HMENU hMenu, int nPos);
 UINT WINAPI GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);

@@ -63,7 +63,7 @@ TEST_F(Menus, ItemsAreFoundByPositionAndByCommandInSubmenus) {
   EXPECT_EQ(GetMenuItemID(file, 4), kExit);
   EXPECT_EQ(menuString(bar, kExit, MF_BYCOMMAND), "E&xit");
   EXPECT_EQ(GetMenuState(bar, kPrint, MF_BYCOMMAND), static_cast<UINT>(MF_GRAYED));
-  EXPECT_EQ(GetMenuState(file, 2, MF_BYPOSITION), static_cast<UINT>(MF_SEPARATOR));
+  EXPECT_EQ(GetMenuState(file, 2, MF_BYPOSITION), static_cast<UINT>(MF_SEPARATOR | MF_GRAYED | MF_DISABLED));
   EXPECT_EQ(GetMenuState(bar, 0, MF_BYPOSITION), static_cast<UINT>(MF_POPUP | (5 << 8)));
   EXPECT_EQ(GetMenuState(bar, 99, MF_BYCOMMAND), static_cast<UINT>(-1));
   DestroyMenu(bar);
@@ -84,6 +84,20 @@ TEST_F(Menus, InsertModifyEnableAndDelete) {
   EXPECT_TRUE(DeleteMenu(bar, 20, MF_BYCOMMAND));
   EXPECT_EQ(GetMenuState(bar, 20, MF_BYCOMMAND), static_cast<UINT>(-1));
   EXPECT_FALSE(DeleteMenu(bar, 99, MF_BYCOMMAND));
+  DestroyMenu(bar);
+}
+
+TEST_F(Menus, CheckMenuItemSetsTheMarkAndAnswersThePreviousOne) {
+  HMENU file = nullptr;
+  HMENU bar = makeMenuBar(&file);
+  EXPECT_EQ(CheckMenuItem(bar, kSave, MF_BYCOMMAND | MF_CHECKED), static_cast<DWORD>(MF_UNCHECKED));
+  EXPECT_EQ(GetMenuState(bar, kSave, MF_BYCOMMAND), static_cast<UINT>(MF_CHECKED));
+  EXPECT_EQ(CheckMenuItem(file, 1, MF_BYPOSITION | MF_CHECKED), static_cast<DWORD>(MF_CHECKED));
+  EXPECT_EQ(CheckMenuItem(bar, kPrint, MF_BYCOMMAND | MF_CHECKED), static_cast<DWORD>(MF_UNCHECKED));
+  EXPECT_EQ(GetMenuState(bar, kPrint, MF_BYCOMMAND), static_cast<UINT>(MF_GRAYED | MF_CHECKED));
+  EXPECT_EQ(CheckMenuItem(bar, kSave, MF_BYCOMMAND | MF_UNCHECKED), static_cast<DWORD>(MF_CHECKED));
+  EXPECT_EQ(GetMenuState(bar, kSave, MF_BYCOMMAND), 0u);
+  EXPECT_EQ(CheckMenuItem(bar, 99, MF_BYCOMMAND | MF_CHECKED), static_cast<DWORD>(-1));
   DestroyMenu(bar);
 }
 
