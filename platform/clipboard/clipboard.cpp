@@ -1,6 +1,7 @@
 // The clipboard: opened by one window at a time, holding one global memory
 // block per format, which it owns from SetClipboardData until it is
-// emptied or the format is set again.
+// emptied or the format is set again. Emptying it tells the owner so far
+// with WM_DESTROYCLIPBOARD; the window that emptied it is the owner after.
 //
 // CF_TEXT lives on the desktop, through the backend: setting it hands the
 // text over (as UTF-8), and reading it asks the backend each time, so text
@@ -108,6 +109,7 @@ BOOL WINAPI CloseClipboard(void) {
 
 BOOL WINAPI EmptyClipboard(void) {
   if (!openOrFail()) return FALSE;
+  if (HWND previousOwner = GetClipboardOwner()) SendMessageA(previousOwner, WM_DESTROYCLIPBOARD, 0, 0);
   for (auto& [format, block] : state().blocks) GlobalFree(block);
   state().blocks.clear();
   state().desktopText.clear();

@@ -45,6 +45,24 @@ TEST_F(Clipboard, OneWindowAtATimeMayOpenIt) {
   EXPECT_FALSE(EmptyClipboard());
 }
 
+TEST_F(Clipboard, EmptyingItTellsThePreviousOwner) {
+  HWND a = topLevel(0, 0, 100, 100), b = topLevel(0, 0, 100, 100, WS_OVERLAPPEDWINDOW, nullptr, msglog::Role::Other);
+  ASSERT_TRUE(OpenClipboard(a));
+  EmptyClipboard();
+  CloseClipboard();
+  HWND edit = CreateWindowExA(0, WC_EDITA, "copied", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, b, nullptr, nullptr, nullptr);
+  msglog::clear();
+  ASSERT_TRUE(OpenClipboard(b));
+  EmptyClipboard();
+  CloseClipboard();
+  EXPECT_SEQUENCE({WM_DESTROYCLIPBOARD, msglog::Sent, 0, 0, msglog::Role::Main});
+  msglog::clear();
+  SendMessageA(edit, EM_SETSEL, 0, -1);
+  SendMessageA(edit, WM_COPY, 0, 0);
+  EXPECT_SEQUENCE({WM_DESTROYCLIPBOARD, msglog::Sent, 0, 0, msglog::Role::Other});
+  EXPECT_EQ(GetClipboardOwner(), edit);
+}
+
 TEST_F(Clipboard, TextGoesToTheDesktopAsUtf8WithPlainLineEnds) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
