@@ -16,8 +16,6 @@
 
 namespace {
 
-ovRef integer(int32_t n) { return ovRef::adopt(ovMakeInteger(n)); }
-
 ovRef listOf(std::initializer_list<int32_t> numbers) {
   ovRef list = ovRef::adopt(ovMakeList(0));
   for (int32_t n : numbers) ovListAppend(list.get(), ovMakeInteger(n), 0);
@@ -57,7 +55,7 @@ ovStatus doubleAll(const ov::Args& a) {
   loop.run([&](ov::Iteration& it) -> ovStatus {
     int32_t n = ovGetInteger(it.element(0));
     if (n < 0) return ovFailure;
-    it.addTo(doubled, n > 100 ? ovRef::adopt(ovMakeNone()) : integer(2 * n));
+    it.addTo(doubled, n > 100 ? ovRef::adopt(ovMakeNone()) : RuntimeTest::Int(2 * n));
     it.setLast(last, ovRef::share(it.element(0)));
     return n == 0 ? ovFinish : ovSuccess;
   });
@@ -86,7 +84,7 @@ ovStatus addPairs(const ov::Args& a) {
   ov::ListLoop loop({a[0], a[1]});
   ov::ListOutput sums(loop);
   loop.run([&](ov::Iteration& it) -> ovStatus {
-    it.addTo(sums, integer(ovGetInteger(it.element(0)) + ovGetInteger(it.element(1))));
+    it.addTo(sums, RuntimeTest::Int(ovGetInteger(it.element(0)) + ovGetInteger(it.element(1))));
     return ovSuccess;
   });
   a.put(0, sums.take());
@@ -99,7 +97,7 @@ ovStatus halveToOdd(const ov::Args& a) {
   ov::repeat([&]() -> ovStatus {
     int32_t n = ovGetInteger(carried.get());
     if (n % 2 != 0 || n == 0) return ovTerminate;
-    carried = integer(n / 2);
+    carried = RuntimeTest::Int(n / 2);
     return ovSuccess;
   });
   a.put(0, std::move(carried));
@@ -111,7 +109,7 @@ ovStatus halveToOdd(const ov::Args& a) {
 using MethodKit = RuntimeTest;
 
 TEST_F(MethodKit, CasesRunInTurnAndTheLastHandOverFails) {
-  auto i = ov::call(ov::routine<classify>, {integer(5)});
+  auto i = ov::call(ov::routine<classify>, {RuntimeTest::Int(5)});
   EXPECT_EQ(i.status, ovSuccess);
   EXPECT_EQ(std::string(ovStringGetPtr(i.get())), "integer");
   EXPECT_EQ(i.get()->useCount, 1u);  // exactly the caller's use
@@ -164,7 +162,7 @@ TEST_F(MethodKit, TerminateInALoopStopsWithoutKeepingThePass) {
 }
 
 TEST_F(MethodKit, PartitionsSplitByTheirBoolean) {
-  auto parts = ov::call<2>(ov::routine<splitAt>, {listOf({5, 1, 9, 3, 7}), integer(5)});
+  auto parts = ov::call<2>(ov::routine<splitAt>, {listOf({5, 1, 9, 3, 7}), RuntimeTest::Int(5)});
   EXPECT_EQ(numbers(parts[0]), (std::vector<int32_t>{5, 9, 7}));
   EXPECT_EQ(numbers(parts[1]), (std::vector<int32_t>{1, 3}));
 }
@@ -175,7 +173,7 @@ TEST_F(MethodKit, TheShortestListBoundsTheLoop) {
 }
 
 TEST_F(MethodKit, RepeatRunsUntilItsBodyStops) {
-  auto odd = ov::call(ov::routine<halveToOdd>, {integer(48)});
+  auto odd = ov::call(ov::routine<halveToOdd>, {RuntimeTest::Int(48)});
   EXPECT_EQ(ovGetInteger(odd.get()), 3);
 }
 
@@ -213,7 +211,7 @@ TEST_F(MethodKit, MatchersAnswerZeroForAMatch) {
   EXPECT_EQ(UCMatchString(4, "MOVE", move.get()), ovSuccess);
   EXPECT_EQ(UCMatchString(4, "MOVE", moved.get()), ovFailure);
   EXPECT_EQ(UCMatchString(4, "MOVE", nullptr), ovFailure);
-  EXPECT_EQ(UCMatchInteger(3, integer(3).get()), ovSuccess);
+  EXPECT_EQ(UCMatchInteger(3, RuntimeTest::Int(3).get()), ovSuccess);
   EXPECT_EQ(UCMatchInteger(3, real3.get()), ovSuccess);
   EXPECT_EQ(UCMatchInteger(3, three.get()), ovFailure);
   EXPECT_EQ(UCMatchNone(gdDefaultNone), ovSuccess);

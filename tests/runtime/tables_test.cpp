@@ -22,8 +22,6 @@ int32_t compareNames(const char* a, const char* b) {
   return x.name().Compare(y.name());
 }
 
-ovRef text(const char* s) { return ovRef::adopt(ovMakeText(s)); }
-
 std::string nameOf(const RTName* n) { return n ? std::string(n->chars, n->length) : "<none>"; }
 
 }  // namespace
@@ -63,30 +61,30 @@ TEST_F(Tables, ClassesAreSortedAndNamedByPosition) {
   for (uint32_t i = 1; i < classes->Count(); ++i)
     EXPECT_LT(classes->GetNthClass(i - 1)->name->Compare(*classes->GetNthClass(i)->name), 0);
   RTClass* square = nullptr;
-  ASSERT_TRUE(classes->FindClassByName(text("Square").get(), &square));
+  ASSERT_TRUE(classes->FindClassByName(RuntimeTest::Text("Square").get(), &square));
   EXPECT_EQ(classes->GetNthClass(classes->IndexOf(square)), square);
   EXPECT_EQ(RTClass::GetNthClass(classes->Count()), nullptr);
   RTClass* none = nullptr;
-  EXPECT_FALSE(classes->FindClassByName(text("").get(), &none));
-  EXPECT_FALSE(classes->FindClassByName(text("Squar").get(), &none));
+  EXPECT_FALSE(classes->FindClassByName(RuntimeTest::Text("").get(), &none));
+  EXPECT_FALSE(classes->FindClassByName(RuntimeTest::Text("Squar").get(), &none));
   EXPECT_FALSE(classes->FindClassByName(gdDefaultZero, &none));
   EXPECT_EQ(none, nullptr);
 }
 
 TEST_F(Tables, SlotsFollowTheSuperclassesInDeclaredOrder) {
   RTClass* square = nullptr;
-  RTHeader::GetClassTable()->FindClassByName(text("Square").get(), &square);
+  RTHeader::GetClassTable()->FindClassByName(RuntimeTest::Text("Square").get(), &square);
   EXPECT_EQ(square->slotCount, 4u);  // Name, Sides, Points, Side
   const RTInstAttr* attr = nullptr;
-  ASSERT_TRUE(square->FindInstAttrByName(text("Side").get(), &attr));
+  ASSERT_TRUE(square->FindInstAttrByName(RuntimeTest::Text("Side").get(), &attr));
   EXPECT_EQ(attr->slot, 3u);
-  ASSERT_TRUE(square->FindInstAttrByName(text("Name").get(), &attr));
+  ASSERT_TRUE(square->FindInstAttrByName(RuntimeTest::Text("Name").get(), &attr));
   EXPECT_EQ(attr->slot, 0u);
-  ASSERT_TRUE(square->FindInstAttrByName(text("Points").get(), &attr));
+  ASSERT_TRUE(square->FindInstAttrByName(RuntimeTest::Text("Points").get(), &attr));
   EXPECT_EQ(attr->slot, 2u);
   const RTClassAttr* shared = nullptr;
-  EXPECT_TRUE(square->FindClassAttrByName(text("Made").get(), &shared));
-  EXPECT_FALSE(square->FindInstAttrByName(text("Made").get(), &attr));
+  EXPECT_TRUE(square->FindClassAttrByName(RuntimeTest::Text("Made").get(), &shared));
+  EXPECT_FALSE(square->FindInstAttrByName(RuntimeTest::Text("Made").get(), &attr));
 }
 
 TEST_F(Tables, SelectorsAreOneBasedPositionsOfSortedNames) {
@@ -98,23 +96,23 @@ TEST_F(Tables, SelectorsAreOneBasedPositionsOfSortedNames) {
     }
   }
   uint32_t number = 99;
-  ASSERT_TRUE(methods->FindSelectorByName(text("Describe").get(), &number));
+  ASSERT_TRUE(methods->FindSelectorByName(RuntimeTest::Text("Describe").get(), &number));
   EXPECT_EQ(nameOf(methods->NameOf(number)), "Describe");
-  EXPECT_FALSE(methods->FindSelectorByName(text("Nothing Defines This").get(), &number));
+  EXPECT_FALSE(methods->FindSelectorByName(RuntimeTest::Text("Nothing Defines This").get(), &number));
   EXPECT_EQ(number, 0u);
   // Names that only code uses get numbers too.
-  EXPECT_TRUE(methods->FindSelectorByName(text("Called But Never Defined").get(), &number));
+  EXPECT_TRUE(methods->FindSelectorByName(RuntimeTest::Text("Called But Never Defined").get(), &number));
   EXPECT_EQ(calledOnly.number(), number);
 }
 
 TEST_F(Tables, UniversalsPrimitivesAndPersistentsAreFoundByName) {
   const RTMethod* method = nullptr;
-  EXPECT_TRUE(RTHeader::GetUniversalTable()->FindByName(text("Double It").get(), &method));
-  EXPECT_TRUE(RTHeader::GetPrimitiveTable()->FindByName(text("test-add").get(), &method));
+  EXPECT_TRUE(RTHeader::GetUniversalTable()->FindByName(RuntimeTest::Text("Double It").get(), &method));
+  EXPECT_TRUE(RTHeader::GetPrimitiveTable()->FindByName(RuntimeTest::Text("test-add").get(), &method));
   EXPECT_NE(ovFindPrimitive("test-add"), nullptr);
   EXPECT_EQ(ovFindPrimitive("no-such-primitive"), nullptr);
   const RTPersistent* persistent = nullptr;
-  ASSERT_TRUE(RTHeader::GetPersistentTable()->FindByName(text("Test Counter").get(), &persistent));
+  ASSERT_TRUE(RTHeader::GetPersistentTable()->FindByName(RuntimeTest::Text("Test Counter").get(), &persistent));
   EXPECT_EQ(persistent->slot, &gTestCounter);
 }
 
@@ -125,7 +123,7 @@ TEST_F(Tables, ExternalTypesHaveTheirSizesAndPositions) {
   int32_t n = RTHeader::GetExternalTable()->IndexOf(rect);
   EXPECT_EQ(RTHeader::GetExternalTable()->GetNthType(static_cast<uint32_t>(n)), rect);
   EXPECT_EQ(RTHeader::GetExternalTable()->GetNthType(9999), nullptr);
-  EXPECT_EQ(ovGetExternalTypeFromName(text("Test RECT").get()), rect);
+  EXPECT_EQ(ovGetExternalTypeFromName(RuntimeTest::Text("Test RECT").get()), rect);
   ASSERT_NE(ovGetABlockType(), nullptr);
   ovRef pointer = ovRef::adopt(ovMakePtr(nullptr, nullptr));
   EXPECT_EQ(pointer.as<ovC_pointer>()->pointeeType, ovGetABlockType());
@@ -136,15 +134,15 @@ TEST_F(Tables, ExternalTypesHaveTheirSizesAndPositions) {
 TEST_F(Tables, MethodPathsResolveByKind) {
   const RTMethod* m = nullptr;
   uint32_t context = 7;
-  EXPECT_TRUE(RTHeader::LookupPathTop(text("Double It").get(), &m, &context));
+  EXPECT_TRUE(RTHeader::LookupPathTop(RuntimeTest::Text("Double It").get(), &m, &context));
   EXPECT_EQ(context, 0u);
-  EXPECT_TRUE(RTHeader::LookupPathTop(text("test-add").get(), &m, &context));
-  EXPECT_FALSE(RTHeader::LookupPathTop(text("Describe").get(), &m, &context));
-  ASSERT_TRUE(RTHeader::LookupPathName(text("Square").get(), text("Sides Of").get(), &m, &context));
+  EXPECT_TRUE(RTHeader::LookupPathTop(RuntimeTest::Text("test-add").get(), &m, &context));
+  EXPECT_FALSE(RTHeader::LookupPathTop(RuntimeTest::Text("Describe").get(), &m, &context));
+  ASSERT_TRUE(RTHeader::LookupPathName(RuntimeTest::Text("Square").get(), RuntimeTest::Text("Sides Of").get(), &m, &context));
   EXPECT_EQ(nameOf(m->name), "Sides Of");  // found in Shape
-  EXPECT_FALSE(RTHeader::LookupPathName(text("Nowhere").get(), text("Describe").get(), &m, &context));
+  EXPECT_FALSE(RTHeader::LookupPathName(RuntimeTest::Text("Nowhere").get(), RuntimeTest::Text("Describe").get(), &m, &context));
   m = nullptr;
-  EXPECT_FALSE(RTHeader::LookupPathName(text("Square").get(), text("Unknown").get(), &m, &context));
+  EXPECT_FALSE(RTHeader::LookupPathName(RuntimeTest::Text("Square").get(), RuntimeTest::Text("Unknown").get(), &m, &context));
   EXPECT_EQ(m, nullptr);  // untouched on failure
 }
 
