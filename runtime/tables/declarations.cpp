@@ -13,6 +13,11 @@ ovClassDeclaration::ovClassDeclaration(ovClassSpec spec) : spec_(std::move(spec)
   ovAllDeclarations().classes.push_back(this);
 }
 
+ovClassMethods::ovClassMethods(const char* className, std::vector<ovMethodDeclaration> methods)
+    : className(className), methods(std::move(methods)) {
+  ovAllDeclarations().classMethods.push_back(this);
+}
+
 ovUniversalDeclaration::ovUniversalDeclaration(const char* name, ovRoutine code) : name(name), code(code) {
   ovAllDeclarations().universals.push_back(this);
 }
@@ -39,6 +44,10 @@ ovAttributeSelector::ovAttributeSelector(const char* name) : ovNamedConstant(nam
 }
 
 ovClassName::ovClassName(const char* name) : ovNamedConstant(name) { ovAllDeclarations().classNames.push_back(this); }
+
+ovUniversalName::ovUniversalName(const char* name) : ovNamedConstant(name) {
+  ovAllDeclarations().universalNames.push_back(this);
+}
 
 ovPrimitiveName::ovPrimitiveName(const char* name) : ovNamedConstant(name) {
   ovAllDeclarations().primitiveNames.push_back(this);

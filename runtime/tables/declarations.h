@@ -43,6 +43,16 @@ class ovClassDeclaration {
   ovClassSpec spec_;
 };
 
+// More methods of a class declared elsewhere: a class too big for one file
+// declares itself once and each further file adds its methods with one of
+// these. The tables merge them into the class's one run of methods.
+class ovClassMethods {
+ public:
+  ovClassMethods(const char* className, std::vector<ovMethodDeclaration> methods);
+  const char* className;
+  std::vector<ovMethodDeclaration> methods;
+};
+
 class ovUniversalDeclaration {
  public:
   ovUniversalDeclaration(const char* name, ovRoutine code);
@@ -78,15 +88,18 @@ class ovExternalDeclaration {
 // A name that code uses, and what the tables resolve it to once they exist.
 // Objects of these kinds must live at namespace scope: they register their
 // names while the program starts, before the tables are built.
+//
+// Constants are declared const, so what the tables resolve is a mutable
+// member: writing it is then defined behaviour.
 template <typename Value>
 class ovNamedConstant {
  public:
   const char* name() const { return name_; }
-  void Resolve(Value value) { value_ = value; }
+  void Resolve(Value value) const { value_ = value; }
 
  protected:
   explicit ovNamedConstant(const char* name) : name_(name) {}
-  Value value_{};
+  mutable Value value_{};
 
  private:
   const char* name_;
@@ -113,6 +126,15 @@ class ovClassName : public ovNamedConstant<RTClass*> {
   RTClass* record() const { return value_; }
 };
 
+// A universal method that code calls directly, whatever its inputs are: its
+// routine. (A send with an instance as first input would reach the
+// instance's class instead.)
+class ovUniversalName : public ovNamedConstant<ovRoutine> {
+ public:
+  explicit ovUniversalName(const char* name);
+  ovRoutine routine() const { return value_; }
+};
+
 // A primitive that code calls by name: its routine.
 class ovPrimitiveName : public ovNamedConstant<ovRoutine> {
  public:
@@ -136,15 +158,17 @@ class ovExternalName : public ovNamedConstant<ovExternalRef> {
 // across files; the tables sort it).
 struct ovDeclarations {
   std::vector<const ovClassDeclaration*> classes;
+  std::vector<const ovClassMethods*> classMethods;
   std::vector<const ovUniversalDeclaration*> universals;
   std::vector<const ovPrimitiveDeclaration*> primitives;
   std::vector<const ovPersistentDeclaration*> persistents;
   std::vector<const ovExternalDeclaration*> externals;
-  std::vector<ovMethodSelector*> methodSelectors;
-  std::vector<ovAttributeSelector*> attributeSelectors;
-  std::vector<ovClassName*> classNames;
-  std::vector<ovPrimitiveName*> primitiveNames;
-  std::vector<ovExternalName*> externalNames;
+  std::vector<const ovMethodSelector*> methodSelectors;
+  std::vector<const ovAttributeSelector*> attributeSelectors;
+  std::vector<const ovClassName*> classNames;
+  std::vector<const ovUniversalName*> universalNames;
+  std::vector<const ovPrimitiveName*> primitiveNames;
+  std::vector<const ovExternalName*> externalNames;
 };
 
 ovDeclarations& ovAllDeclarations();

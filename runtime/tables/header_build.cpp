@@ -90,12 +90,23 @@ class Builder {
       for (const char* a : s.attributes) AddAttribute(a);
       for (const char* a : s.classAttributes) AddAttribute(a);
       for (const auto& m : s.methods) AddMethod(m.name);
+      methodsOf_[s.name] = s.methods;
       for (const auto& m : s.getMethods) {
         names_.Add(m.name);
         getMethodNames_.Add(m.name);
       }
     }
+    for (const auto* more : d_.classMethods) {
+      auto found = methodsOf_.find(more->className);
+      if (found == methodsOf_.end())
+        declarationFault(std::string("methods are added to the undeclared class \"") + more->className + "\"");
+      for (const auto& m : more->methods) {
+        AddMethod(m.name);
+        found->second.push_back(m);
+      }
+    }
     for (const auto* u : d_.universals) AddMethod(u->name);
+    for (const auto* u : d_.universalNames) AddMethod(u->name());
     for (const auto* p : d_.primitives) {
       names_.Add(p->name);
       if (p->inLookupTable) methodNames_.Add(p->name);
@@ -165,7 +176,7 @@ class Builder {
   void ReserveRuns(const std::vector<const ovClassSpec*>& specs) {
     size_t methods = 0, getMethods = 0, instAttrs = 0, classAttrs = 0;
     for (const auto* s : specs) {
-      methods += s->methods.size() + (s->initMethod ? 1 : 0);
+      methods += methodsOf_.at(s->name).size() + (s->initMethod ? 1 : 0);
       getMethods += s->getMethods.size();
       instAttrs += s->attributes.size();
       classAttrs += s->classAttributes.size();
@@ -193,7 +204,7 @@ class Builder {
       h_.classAttrs.push_back({names_.Of(a), SelectorOf(h_.attributeSelectors, a), &h_.classAttrValues[h_.classAttrs.size()]});
     cls.classAttrs = SortedRun(h_.classAttrs, start, cls.classAttrCount, spec.name);
 
-    cls.methods = MethodRun(spec.methods, h_.methods, h_.methodSelectors, cls.methodCount, spec.name);
+    cls.methods = MethodRun(methodsOf_.at(spec.name), h_.methods, h_.methodSelectors, cls.methodCount, spec.name);
     cls.getMethods = MethodRun(spec.getMethods, h_.getMethods, h_.getMethodSelectors, cls.getMethodCount, spec.name);
     if (spec.initMethod) {
       h_.methods.push_back({cls.name, 0, spec.initMethod});
@@ -262,6 +273,9 @@ class Builder {
     for (auto* s : d_.methodSelectors) s->Resolve(SelectorOf(h_.methodSelectors, s->name()));
     for (auto* s : d_.attributeSelectors) s->Resolve(SelectorOf(h_.attributeSelectors, s->name()));
     for (auto* c : d_.classNames) c->Resolve(Required(FindClass(c->name()), "class", c->name()));
+    // A universal nothing declares does nothing, as a send of it would; the
+    // framework's inventory test reports such a name.
+    for (auto* u : d_.universalNames) u->Resolve(FindUniversal(u->name()));
     for (auto* p : d_.primitiveNames) p->Resolve(Required(ovFindPrimitive(p->name()), "primitive", p->name()));
     for (auto* e : d_.externalNames) {
       const RTExternal* record = nullptr;
@@ -269,6 +283,12 @@ class Builder {
       Required(record, "external type", e->name());
       e->Resolve({const_cast<RTExternal*>(record), static_cast<uint32_t>(h_.externalTable.IndexOf(record))});
     }
+  }
+
+  ovRoutine FindUniversal(const char* name) const {
+    for (const RTMethod& m : h_.universalTable.records)
+      if (std::string_view(m.name->chars, m.name->length) == name) return m.code;
+    return UCDoNothing;
   }
 
   RTClass* FindClass(const char* name) {
@@ -286,6 +306,8 @@ class Builder {
   RTHeader& h_;
   ovDeclarations& d_;
   NameTable names_;
+  // Each class's methods: its own declaration's and those added elsewhere.
+  std::map<std::string, std::vector<ovMethodDeclaration>> methodsOf_;
   SelectorNames methodNames_;
   SelectorNames attributeNames_;
   SelectorNames getMethodNames_;
