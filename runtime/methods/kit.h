@@ -22,11 +22,14 @@
 #include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "runtime/dispatch/dispatch.h"
 #include "runtime/methods/protocol.h"
+#include "runtime/methods/send_trace.h"
 #include "runtime/methods/support.h"
 #include "runtime/tables/declarations.h"
 #include "runtime/values/value.h"
@@ -85,20 +88,24 @@ class InputList {
     Append({receiver});
     Append(more);
   }
+  // The elements of a list (borrowed), or no inputs when it is not a list.
+  static InputList Elements(ovC_object* list);
   ovC_object* const* data() const { return large_.empty() ? small_.data() : large_.data(); }
   uint32_t count() const { return count_; }
 
  private:
+  InputList() = default;
   void Append(std::initializer_list<In> inputs) {
-    for (const In& v : inputs) {
-      if (count_ < small_.size()) {
-        small_[count_] = v.get();
-      } else {
-        if (large_.empty()) large_.assign(small_.begin(), small_.end());
-        large_.push_back(v.get());
-      }
-      ++count_;
+    for (const In& v : inputs) Push(v.get());
+  }
+  void Push(ovC_object* v) {
+    if (count_ < small_.size()) {
+      small_[count_] = v;
+    } else {
+      if (large_.empty()) large_.assign(small_.begin(), small_.end());
+      large_.push_back(v);
     }
+    ++count_;
   }
 
   std::array<ovC_object*, 8> small_{};
@@ -113,16 +120,24 @@ class Results {
   ovStatus status = ovSuccess;
 
   bool failed() const { return status == ovFailure; }
+  bool succeeded() const { return status != ovFailure; }
   ovRef& operator[](size_t i) { return outputs_[i]; }
   ovC_object* get(size_t i = 0) const { return outputs_[i].get(); }
   ovRef take(size_t i = 0) { return std::move(outputs_[i]); }
 
-  // Calls routine with inputs and these results as its output slots.
-  void Run(ovRoutine routine, const InputList& inputs) {
+  // Calls routine with inputs and these results as its output slots; with
+  // the send trace on, the call is reported as what.
+  void Run(ovRoutine routine, const InputList& inputs, const trace::Call& what = {}) {
     std::array<ovC_object*, N> slots{};
     std::array<ovC_object**, N> out{};
     for (size_t i = 0; i < N; ++i) out[i] = &slots[i];
-    status = routine(inputs.count(), N, inputs.data(), out.data());
+    if (ovTraceSends) [[unlikely]] {
+      trace::Enter(what, inputs.count() ? inputs.data()[0] : nullptr);
+      status = routine(inputs.count(), N, inputs.data(), out.data());
+      trace::Leave(status);
+    } else {
+      status = routine(inputs.count(), N, inputs.data(), out.data());
+    }
     for (size_t i = 0; i < N; ++i) outputs_[i] = ovRef::adopt(slots[i]);
   }
 
@@ -142,7 +157,8 @@ Results<N> call(ovRoutine routine, std::initializer_list<In> inputs) {
 template <size_t N = 1>
 Results<N> send(const ovMethodSelector& selector, In receiver, std::initializer_list<In> more = {}) {
   Results<N> r;
-  r.Run(UCLookupMethod(selector.number(), receiver.get()), InputList(receiver, more));
+  r.Run(UCLookupMethod(selector.number(), receiver.get()), InputList(receiver, more),
+        {trace::Call::kSend, nullptr, selector.name()});
   return r;
 }
 
@@ -152,7 +168,29 @@ template <size_t N = 1>
 Results<N> sendAs(const ovClassName& cls, const ovMethodSelector& selector, In receiver,
                   std::initializer_list<In> more = {}) {
   Results<N> r;
-  r.Run(UCClassMethod(selector.number(), cls.record()), InputList(receiver, more));
+  r.Run(UCClassMethod(selector.number(), cls.record()), InputList(receiver, more),
+        {trace::Call::kSendAs, cls.name(), selector.name()});
+  return r;
+}
+
+// Calls a class method: one that needs no instance (a maker such as a
+// specifier class's "New", or "Screen/Get Screens"). It is found from cls
+// upward and called with the given inputs only, no receiver in front; a
+// class method's body reads its inputs from 0.
+template <size_t N = 1>
+Results<N> sendToClass(const ovClassName& cls, const ovMethodSelector& selector,
+                       std::initializer_list<In> inputs = {}) {
+  Results<N> r;
+  r.Run(UCClassMethod(selector.number(), cls.record()), InputList(inputs),
+        {trace::Call::kClassMethod, cls.name(), selector.name()});
+  return r;
+}
+
+// Calls a universal method directly, whatever its first input is.
+template <size_t N = 1>
+Results<N> universal(const ovUniversalName& name, std::initializer_list<In> inputs = {}) {
+  Results<N> r;
+  r.Run(name.routine(), InputList(inputs), {trace::Call::kUniversal, nullptr, name.name()});
   return r;
 }
 
@@ -163,11 +201,108 @@ Results<N> primitive(const ovPrimitiveName& name, std::initializer_list<In> inpu
   return r;
 }
 
+// Calls the method a text names (a universal or primitive; "/name" the
+// method of the first input's class; "Class/name"; "//name" relative to
+// context) with the elements of the list inputs (none when it is not a
+// list), the first element being the receiver. A name nothing defines does
+// nothing and succeeds (ovNothingRan).
+template <size_t N = 1>
+Results<N> callNamed(In name, const ovClassName& context, In inputs) {
+  InputList list = InputList::Elements(inputs.get());
+  ovC_object* receiver = list.count() ? list.data()[0] : nullptr;
+  Results<N> r;
+  r.Run(UCInjectLookupMethod(name.get(), context.record(), receiver), list,
+        {trace::Call::kNamed, context.name(), nullptr, name.get()});
+  return r;
+}
+
 // Attribute access; the object passes through and is not returned.
 ovRef get(const ovAttributeSelector& attribute, In object);
 void set(const ovAttributeSelector& attribute, In object, In value);
 // A new instance of cls, with an initial list of (name value) pairs.
 Results<1> make(const ovClassName& cls, In initial = nullptr);
+// A new instance of the class a text names; NULL for an unknown name.
+Results<1> makeNamed(In className, In initial = nullptr);
+
+// Values for bodies: new values, owned.
+ovRef integer(int32_t n);
+ovRef real(double d);
+ovRef text(std::string_view s);
+ovRef boolean(bool b);
+// Points and rectangles in the language's order: (vertical, horizontal),
+// (top, left, bottom, right).
+ovRef point(int32_t v, int32_t h);
+ovRef rect(int32_t top, int32_t left, int32_t bottom, int32_t right);
+ovRef emptyList();
+// A new list holding the values, each with a use of its own.
+ovRef listOf(std::initializer_list<In> values);
+
+// Reading values. Booleans are tested by identity with the shared
+// constants, as compiled bodies test them: TRUE is only gdDefaultTrue.
+inline bool isTrue(In v) { return v.get() == gdDefaultTrue; }
+inline bool isFalse(In v) { return v.get() == gdDefaultFalse; }
+inline bool isNone(In v) { return v.get() == gdDefaultNone; }
+inline bool isText(In v) { return ovIsKind(v.get(), ovKindText); }
+inline bool isList(In v) { return ovIsKind(v.get(), ovKindList); }
+inline bool isInstance(In v) { return ovIsKind(v.get(), ovKindInstance); }
+inline bool isInteger(In v) { return ovIsKind(v.get(), ovKindInteger); }
+// A number's integer value (a real's truncated); 0 for anything else.
+int32_t toInt(In v);
+// A text's characters; empty for anything else.
+std::string_view chars(In v);
+// A text as a C string for the platform: at most limit - 1 characters and
+// the terminating NUL (the platform's calls take texts of at most 512 bytes).
+std::string cString(In v, size_t limit = 512);
+// Text equality of the run-time (a text and a name compared character for
+// character); false when either is not a text.
+bool textEquals(In v, std::string_view s);
+// Whether v is an instance of cls or of a class descended from it.
+bool isA(In v, const ovClassName& cls);
+// The name of an instance's class, or NULL (the "type" of an instance).
+ovRef classNameOf(In v);
+
+// Lists. Lists read from attributes are shared, so bodies never change them
+// in place: they build a new list and store it.
+uint32_t length(In list);
+// Element i (0-based), borrowed; nullptr out of range or for a non-list.
+ovC_object* element(In list, uint32_t i);
+// Index of the first element identical to v, or -1.
+int32_t indexOf(In list, In v);
+// A new list: list with v appended; with v inserted before element i (at
+// the end when i is past it); without element i.
+ovRef appended(In list, In v);
+ovRef inserted(In list, uint32_t i, In v);
+ovRef without(In list, uint32_t i);
+// Calls each(element) for every element of the list as it is now, in
+// order, stopping at the first call that fails; returns that failure, or
+// success when every call succeeded (or the list is empty or no list).
+template <typename Each>
+ovStatus forEach(In list, Each&& each) {
+  ovRef held = ovRef::share(list.get());
+  uint32_t n = length(held);
+  for (uint32_t i = 0; i < n; ++i)
+    if (each(element(held, i)) == ovFailure) return ovFailure;
+  return ovSuccess;
+}
+
+// Plain methods that need no body of their own: an accessor answering
+// attribute A, a setter storing its input into A, a method that does
+// nothing and succeeds, one that fails, and one that answers the receiver.
+template <const ovAttributeSelector& A>
+ovStatus reader(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out) {
+  Args a(nin, nout, in, out);
+  a.put(0, get(A, a.receiver()));
+  return ovSuccess;
+}
+template <const ovAttributeSelector& A>
+ovStatus writer(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out) {
+  Args a(nin, nout, in, out);
+  set(A, a.receiver(), a[1]);
+  return ovSuccess;
+}
+ovStatus nothing(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
+ovStatus failing(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
+ovStatus self(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
 
 // What a case answers to hand over to the next case.
 inline constexpr ovStatus kNextCase = 0xFFFFFFFFu;

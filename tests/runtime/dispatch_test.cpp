@@ -34,8 +34,6 @@ const ovClassName kSquare("Square");
 const ovClassName kCounted("Counted");
 const ovClassName kGauge("Gauge");
 
-ovRef text(const char* s) { return ovRef::adopt(ovMakeText(s)); }
-ovRef integer(int32_t n) { return ovRef::adopt(ovMakeInteger(n)); }
 
 std::string str(const ovRef& t) {
   return ovIsKind(t.get(), ovKindText) ? std::string(ovStringGetPtr(t.get()), ovStringGetLength(t.get())) : "<not a text>";
@@ -44,20 +42,13 @@ std::string str(const ovRef& t) {
 // A (name value) pair for initial lists.
 ovRef pair(const char* name, ovRef value) {
   ovRef p = ovRef::adopt(ovMakeList(0));
-  ovListAppend(p.get(), text(name).release(), 0);
+  ovListAppend(p.get(), RuntimeTest::Text(name).release(), 0);
   ovListAppend(p.get(), value.release(), 0);
   return p;
 }
 
-class Dispatch : public TablesTest {
+class Dispatch : public InstancesTest {
  protected:
-  void SetUp() override {
-    TablesTest::SetUp();
-    // Default instances, as the archive would install them.
-    for (RTClass* cls : RTHeader::GetClassTable()->classes)
-      if (!cls->defaultInstance) cls->defaultInstance = ovMakeEmptyInstance(cls);
-  }
-
   ovRef make(const ovClassName& c, ovC_object* initial = nullptr) {
     auto made = ov::make(c, initial);
     EXPECT_EQ(made.status, ovSuccess);
@@ -69,8 +60,8 @@ class Dispatch : public TablesTest {
 
 TEST_F(Dispatch, TheMostDerivedMethodAnswersAndAncestorsFillIn) {
   ovRef square = make(kSquare);
-  ov::set(kSide, square, integer(3));
-  ov::set(kSides, square, integer(4));
+  ov::set(kSide, square, RuntimeTest::Int(3));
+  ov::set(kSides, square, RuntimeTest::Int(4));
   EXPECT_EQ(str(ov::send(kDescribe, square).take()), "polygon square");  // via Polygon's
   EXPECT_EQ(ovGetInteger(ov::send(kArea, square).get()), 9);             // Square's own
   EXPECT_EQ(ovGetInteger(ov::send(kSidesOf, square).get()), 4);          // Shape's
@@ -104,9 +95,9 @@ TEST_F(Dispatch, UnknownSelectorsDoNothingAndSucceed) {
 }
 
 TEST_F(Dispatch, ValuesThatAreNotInstancesReachPrimitivesThenUniversals) {
-  auto sum = ov::send(kTestAdd, integer(40), {integer(2)});
+  auto sum = ov::send(kTestAdd, RuntimeTest::Int(40), {RuntimeTest::Int(2)});
   EXPECT_EQ(ovGetInteger(sum.get()), 42);
-  auto doubled = ov::send(kDoubleIt, integer(21));
+  auto doubled = ov::send(kDoubleIt, RuntimeTest::Int(21));
   EXPECT_EQ(ovGetInteger(doubled.get()), 42);
   // An instance does not: its class chain has no such method.
   ovRef shape = make(kShape);
@@ -115,19 +106,19 @@ TEST_F(Dispatch, ValuesThatAreNotInstancesReachPrimitivesThenUniversals) {
 
 TEST_F(Dispatch, AttributesReadAndWriteThroughInstancesAndClassNames) {
   ovRef square = make(kSquare);
-  ov::set(kName, square, text("mine"));
+  ov::set(kName, square, RuntimeTest::Text("mine"));
   EXPECT_EQ(str(ov::get(kName, square)), "mine");
   // Through a class-name text: the default instance.
-  ov::set(kName, text("Square"), text("default name"));
-  EXPECT_EQ(str(ov::get(kName, text("Square"))), "default name");
+  ov::set(kName, RuntimeTest::Text("Square"), RuntimeTest::Text("default name"));
+  EXPECT_EQ(str(ov::get(kName, RuntimeTest::Text("Square"))), "default name");
   EXPECT_EQ(str(ov::get(kName, square)), "mine");
   ovRef later = make(kSquare);
   EXPECT_EQ(str(ov::get(kName, later)), "default name");
   // Unknown attributes, classes and kinds read NULL and write nothing.
   EXPECT_EQ(ov::get(kNotAnAttribute, square).get(), nullptr);
-  EXPECT_EQ(ov::get(kName, text("No Such Class")).get(), nullptr);
+  EXPECT_EQ(ov::get(kName, RuntimeTest::Text("No Such Class")).get(), nullptr);
   EXPECT_EQ(ov::get(kName, gdDefaultZero).get(), nullptr);
-  ov::set(kName, gdDefaultZero, text("ignored"));
+  ov::set(kName, gdDefaultZero, RuntimeTest::Text("ignored"));
 }
 
 TEST_F(Dispatch, TheObjectPassesThroughAttributeAccess) {
@@ -147,28 +138,28 @@ TEST_F(Dispatch, TheObjectPassesThroughAttributeAccess) {
 TEST_F(Dispatch, ClassAttributesAreSharedByEveryInstanceAndSubclass) {
   ovRef a = make(kSquare);
   ovRef b = make(kShape);
-  ov::set(kMade, a, integer(5));
+  ov::set(kMade, a, RuntimeTest::Int(5));
   EXPECT_EQ(ovGetInteger(ov::get(kMade, b).get()), 5);
-  EXPECT_EQ(ovGetInteger(ov::get(kMade, text("Counted")).get()), 5);
+  EXPECT_EQ(ovGetInteger(ov::get(kMade, RuntimeTest::Text("Counted")).get()), 5);
 }
 
 TEST_F(Dispatch, InitialListsSetInstanceAndClassAttributesAndSkipTheRest) {
   ovRef initial = ovRef::adopt(ovMakeList(0));
-  ovListAppend(initial.get(), pair("Name", text("initial")).release(), 0);
-  ovListAppend(initial.get(), pair("No Such Attribute", integer(1)).release(), 0);
-  ovListAppend(initial.get(), pair("Made", integer(77)).release(), 0);
-  ovListAppend(initial.get(), text("not a pair").release(), 0);
+  ovListAppend(initial.get(), pair("Name", RuntimeTest::Text("initial")).release(), 0);
+  ovListAppend(initial.get(), pair("No Such Attribute", RuntimeTest::Int(1)).release(), 0);
+  ovListAppend(initial.get(), pair("Made", RuntimeTest::Int(77)).release(), 0);
+  ovListAppend(initial.get(), RuntimeTest::Text("not a pair").release(), 0);
   ovRef square = make(kSquare, initial.get());
   EXPECT_EQ(str(ov::get(kName, square)), "initial");
   EXPECT_EQ(ovGetInteger(ov::get(kMade, square).get()), 77);
   // The default instance is untouched.
-  EXPECT_EQ(ov::get(kName, text("Square")).get(), nullptr);
+  EXPECT_EQ(ov::get(kName, RuntimeTest::Text("Square")).get(), nullptr);
 }
 
 TEST_F(Dispatch, NewInstancesAreDeepCopiesOfTheDefault) {
   ovRef points = ovRef::adopt(ovMakeList(0));
-  ovListAppend(points.get(), integer(1).release(), 0);
-  ov::set(kPoints, text("Square"), points);
+  ovListAppend(points.get(), RuntimeTest::Int(1).release(), 0);
+  ov::set(kPoints, RuntimeTest::Text("Square"), points);
   ovRef a = make(kSquare);
   ovRef b = make(kSquare);
   ovRef pa = ov::get(kPoints, a);
@@ -198,16 +189,16 @@ TEST_F(Dispatch, AClassWithoutADefaultMakesNull) {
 
 TEST_F(Dispatch, GetMethodsAnswerBeforeAttributes) {
   ovRef gauge = make(kGauge);
-  ov::set(kLevel, gauge, integer(4));
+  ov::set(kLevel, gauge, RuntimeTest::Int(4));
   ovC_object* passed = nullptr;
   ovC_object* value = nullptr;
-  EXPECT_EQ(UCInjectGetAttribute(text("/Reading").get(), gauge.get(), &passed, &value), ovSuccess);
+  EXPECT_EQ(UCInjectGetAttribute(RuntimeTest::Text("/Reading").get(), gauge.get(), &passed, &value), ovSuccess);
   EXPECT_EQ(passed, gauge.get());
   EXPECT_EQ(ovGetInteger(value), 40);
   ovDecUse(passed);
   ovDecUse(value);
   // A plain name reads the attribute itself.
-  EXPECT_EQ(UCInjectGetAttribute(text("Level").get(), gauge.get(), &passed, &value), ovSuccess);
+  EXPECT_EQ(UCInjectGetAttribute(RuntimeTest::Text("Level").get(), gauge.get(), &passed, &value), ovSuccess);
   EXPECT_EQ(ovGetInteger(value), 4);
   ovDecUse(passed);
   ovDecUse(value);
@@ -221,19 +212,19 @@ TEST_F(Dispatch, GetMethodsAnswerBeforeAttributes) {
 TEST_F(Dispatch, RunTimeNamesFindMethodsByPathKind) {
   ovRef square = make(kSquare);
   auto callNamed = [&](const char* name, const RTClass* current) {
-    return ov::call(UCInjectLookupMethod(text(name).get(), current, square.get()), {square});
+    return ov::call(UCInjectLookupMethod(RuntimeTest::Text(name).get(), current, square.get()), {square});
   };
   EXPECT_EQ(str(callNamed("/Describe", nullptr).take()), "polygon square");
   EXPECT_EQ(str(callNamed("Shape/Describe", nullptr).take()), "shape");
   EXPECT_EQ(str(callNamed("//Describe", kShape.record()).take()), "shape");
-  EXPECT_EQ(UCInjectLookupMethod(text("//Describe").get(), nullptr, square.get()), &UCDoNothing);
-  EXPECT_EQ(UCInjectLookupMethod(text("Describe").get(), nullptr, square.get()), &UCDoNothing);
-  EXPECT_NE(UCInjectLookupMethod(text("Double It").get(), nullptr, nullptr), &UCDoNothing);
-  EXPECT_NE(UCInjectLookupMethod(text("/Double It").get(), nullptr, gdDefaultPOne), &UCDoNothing);
+  EXPECT_EQ(UCInjectLookupMethod(RuntimeTest::Text("//Describe").get(), nullptr, square.get()), &UCDoNothing);
+  EXPECT_EQ(UCInjectLookupMethod(RuntimeTest::Text("Describe").get(), nullptr, square.get()), &UCDoNothing);
+  EXPECT_NE(UCInjectLookupMethod(RuntimeTest::Text("Double It").get(), nullptr, nullptr), &UCDoNothing);
+  EXPECT_NE(UCInjectLookupMethod(RuntimeTest::Text("/Double It").get(), nullptr, gdDefaultPOne), &UCDoNothing);
   ovC_object* slot = gdDefaultTrue;
-  EXPECT_EQ(UCInjectMakeInstance(text("No Such Class").get(), gdDefaultNone, &slot), ovSuccess);
+  EXPECT_EQ(UCInjectMakeInstance(RuntimeTest::Text("No Such Class").get(), gdDefaultNone, &slot), ovSuccess);
   EXPECT_EQ(slot, nullptr);
-  EXPECT_EQ(UCInjectMakeInstance(text("Shape").get(), gdDefaultNone, &slot), ovSuccess);
+  EXPECT_EQ(UCInjectMakeInstance(RuntimeTest::Text("Shape").get(), gdDefaultNone, &slot), ovSuccess);
   EXPECT_TRUE(ovIsKind(slot, ovKindInstance));
   ovDecUse(slot);
 }
@@ -241,11 +232,11 @@ TEST_F(Dispatch, RunTimeNamesFindMethodsByPathKind) {
 TEST_F(Dispatch, PersistentsAreReadByName) {
   gTestCounter = ovMakeInteger(12);
   ovC_object* slot = nullptr;
-  UCInjectGetPersistent(text("Test Counter").get(), &slot);
+  UCInjectGetPersistent(RuntimeTest::Text("Test Counter").get(), &slot);
   EXPECT_EQ(slot, gTestCounter);
   EXPECT_EQ(gTestCounter->useCount, 2u);
   ovDecUse(slot);
-  UCInjectGetPersistent(text("No Persistent").get(), &slot);
+  UCInjectGetPersistent(RuntimeTest::Text("No Persistent").get(), &slot);
   EXPECT_EQ(slot, nullptr);
 }
 

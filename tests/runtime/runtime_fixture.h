@@ -18,17 +18,8 @@
 // Starts the run-time; at the end checks that every value the test made is
 // gone and that the heap is consistent, then shuts the run-time down.
 class RuntimeTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ovRunTimeStartup();
-    baseline_ = ovRunTimeHeap->LiveCount();
-  }
-  void TearDown() override {
-    EXPECT_EQ(ovRunTimeHeap->LiveCount(), baseline_) << "values outlived the test";
-    EXPECT_EQ(ovMemHeapCheck(*ovRunTimeHeap), "");
-    ovRunTimeShutdown();
-  }
-
+ public:
+  // Value makers for tests, public so that helpers outside a test use them.
   static ovRef Int(int32_t n) { return ovRef::adopt(ovMakeInteger(n)); }
   static ovRef Real(double d) { return ovRef::adopt(ovMakeReal(d)); }
   static ovRef Text(const std::string& s) {
@@ -40,6 +31,17 @@ class RuntimeTest : public ::testing::Test {
     ovRef list = ovRef::adopt(ovMakeList(0));
     (ovListAppend(list.get(), values.get(), 1), ...);
     return list;
+  }
+
+ protected:
+  void SetUp() override {
+    ovRunTimeStartup();
+    baseline_ = ovRunTimeHeap->LiveCount();
+  }
+  void TearDown() override {
+    EXPECT_EQ(ovRunTimeHeap->LiveCount(), baseline_) << "values outlived the test";
+    EXPECT_EQ(ovMemHeapCheck(*ovRunTimeHeap), "");
+    ovRunTimeShutdown();
   }
 
  private:
@@ -70,5 +72,16 @@ class TablesTest : public RuntimeTest {
   static void Drop(ovC_object*& v) {
     ovDecUse(v);
     v = nullptr;
+  }
+};
+
+// Tables whose classes have empty default instances, as an archive of
+// defaults would install them, so that instances can be made.
+class InstancesTest : public TablesTest {
+ protected:
+  void SetUp() override {
+    TablesTest::SetUp();
+    for (RTClass* cls : RTHeader::GetClassTable()->classes)
+      if (!cls->defaultInstance) cls->defaultInstance = ovMakeEmptyInstance(cls);
   }
 };

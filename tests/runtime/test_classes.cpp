@@ -3,12 +3,17 @@
 #include <string>
 
 #include "runtime/methods/kit.h"
+#include "runtime/methods/persistent.h"
+#include "runtime/startup/entry.h"
 #include "runtime/values/list.h"
 #include "runtime/values/make.h"
 #include "runtime/values/read.h"
 #include "runtime/values/text.h"
 
 ovC_object* gTestCounter = nullptr;
+int gTestApplicationRuns = 0;
+int gTestExitStatus = 0;
+ovPersistent gTestLevel("Test Level");
 
 namespace {
 
@@ -79,6 +84,37 @@ ovStatus doubleIt(const ov::Args& a) {
   return ovSuccess;
 }
 
+// Shape's universal namesake: a shape in general has no known area.
+ovStatus areaUnknown(const ov::Args& a) {
+  a.put(0, ovRef::adopt(ovMakeInteger(-1)));
+  return ovSuccess;
+}
+
+// A class method: no receiver, the side as its one input.
+const ovClassName kSquare("Square");
+ovStatus makeSquare(const ov::Args& a) {
+  auto made = ov::make(kSquare);
+  ov::set(kSide, made.get(), a[0]);
+  a.put(0, made.take());
+  return ovSuccess;
+}
+
+ovStatus perimeterOf(const ov::Args& a) {
+  ovRef side = ov::get(kSide, a.receiver());
+  ovRef sides = ov::get(kSides, a.receiver());
+  a.put(0, ovRef::adopt(ovMakeInteger(ovGetInteger(side.get()) * ovGetInteger(sides.get()))));
+  return ovSuccess;
+}
+
+const ovAttributeSelector kName("Name");
+
+// What the entry point calls: counts its runs and asks for an exit status.
+ovStatus testApplication(const ov::Args&) {
+  ++gTestApplicationRuns;
+  ovSetExitStatus(gTestExitStatus);
+  return ovSuccess;
+}
+
 ovStatus testAdd(const ov::Args& a) {
   a.put(0, ovRef::adopt(ovMakeInteger(ovGetInteger(a[0]) + ovGetInteger(a[1]))));
   return ovSuccess;
@@ -90,8 +126,13 @@ const ovClassDeclaration kShapeClass({
     .classAttributes = {"Made"},
     .methods = {{"Describe", ov::routine<describeShape>},
                 {"Area", ov::routine<areaOfShape>},
-                {"Sides Of", ov::routine<sidesOf>}},
+                {"Sides Of", ov::routine<sidesOf>},
+                {"Get Name", ov::reader<kName>},
+                {"Set Name", ov::writer<kName>}},
 });
+
+// Methods of Shape declared apart from the class.
+const ovClassMethods kMoreShapeMethods("Shape", {{"Perimeter", ov::routine<perimeterOf>}});
 
 const ovClassDeclaration kPolygonClass({
     .name = "Polygon",
@@ -104,7 +145,9 @@ const ovClassDeclaration kSquareClass({
     .name = "Square",
     .superclass = "Polygon",
     .attributes = {"Side"},
-    .methods = {{"Describe", ov::routine<describeSquare>}, {"Area", ov::routine<areaOfSquare>}},
+    .methods = {{"Describe", ov::routine<describeSquare>},
+                {"Area", ov::routine<areaOfSquare>},
+                {"Make Square", ov::routine<makeSquare>}},
 });
 
 const ovClassDeclaration kCountedClass({
@@ -120,6 +163,8 @@ const ovClassDeclaration kGaugeClass({
 });
 
 const ovUniversalDeclaration kDoubleIt("Double It", ov::routine<doubleIt>);
+const ovUniversalDeclaration kAreaUnknown("Area", ov::routine<areaUnknown>);
+const ovUniversalDeclaration kTestApplication("Application", ov::routine<testApplication>);
 const ovPrimitiveDeclaration kTestAdd("test-add", ov::routine<testAdd>, true);
 const ovPersistentDeclaration kTestCounterPersistent("Test Counter", &gTestCounter);
 const ovExternalDeclaration kTestRect("Test RECT", 16);

@@ -1,0 +1,121 @@
+// The kit's calls beyond plain sends: universals called directly, methods
+// named at run time with a list of inputs, class methods, methods declared
+// apart from their class, accessor routines, persistents, handles as values
+// and the send trace.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win32.h"
+#include "runtime/dispatch/dispatch.h"
+#include "runtime/methods/platform_values.h"
+#include "runtime/methods/kit.h"
+#include "runtime/methods/persistent.h"
+#include "runtime/values/make.h"
+#include "runtime/values/read.h"
+#include "runtime_fixture.h"
+#include "test_classes.h"
+
+namespace {
+
+const ovMethodSelector kArea("Area");
+const ovMethodSelector kDescribe("Describe");
+const ovMethodSelector kMakeSquare("Make Square");
+const ovMethodSelector kPerimeter("Perimeter");
+const ovMethodSelector kGetName("Get Name");
+const ovMethodSelector kSetName("Set Name");
+const ovMethodSelector kNotAMethod("Not A Method");
+const ovAttributeSelector kSide("Side");
+const ovAttributeSelector kSides("Sides");
+const ovClassName kShape("Shape");
+const ovClassName kSquare("Square");
+const ovUniversalName kAreaUniversal("Area");
+
+class KitCalls : public InstancesTest {
+ protected:
+  static ovRef square(int32_t side) {
+    ovRef s = ov::make(kSquare).take();
+    ov::set(kSide, s, ov::integer(side));
+    ov::set(kSides, s, ov::integer(4));
+    return s;
+  }
+};
+
+TEST_F(KitCalls, AUniversalIsCalledDirectlyWhateverItsFirstInput) {
+  ovRef s = square(3);
+  EXPECT_EQ(ov::toInt(ov::send(kArea, s).get()), 9);  // the square's own method
+  EXPECT_EQ(ov::toInt(ov::universal(kAreaUniversal, {s}).get()), -1);
+}
+
+TEST_F(KitCalls, AMethodNamedAtRunTimeTakesItsInputsFromAList) {
+  ovRef s = square(3);
+  ovRef inputs = ov::listOf({s});
+  EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("/Area"), kShape, inputs).get()), 9);
+  EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("Area"), kShape, inputs).get()), -1);
+  EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("Double It"), kShape, ov::listOf({ov::integer(21)})).get()), 42);
+  auto unknown = ov::callNamed(ov::text("No Such Method"), kShape, inputs);
+  EXPECT_EQ(unknown.status, ovNothingRan);
+  EXPECT_EQ(unknown.get(), nullptr);
+  // Inputs that are not a list are no inputs: the universal sees none.
+  EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("Double It"), kShape, ov::integer(5)).get()), 0);
+}
+
+TEST_F(KitCalls, AClassMethodIsCalledWithoutAReceiver) {
+  ovRef made = ov::sendToClass(kSquare, kMakeSquare, {ov::integer(5)}).take();
+  ASSERT_TRUE(ov::isA(made, kSquare));
+  EXPECT_EQ(ov::toInt(ov::get(kSide, made)), 5);
+}
+
+TEST_F(KitCalls, MethodsDeclaredApartJoinTheirClassAndAreInherited) {
+  ovRef s = square(3);
+  EXPECT_EQ(ov::toInt(ov::send(kPerimeter, s).get()), 12);
+}
+
+TEST_F(KitCalls, AccessorRoutinesReadAndWriteTheirAttribute) {
+  ovRef s = square(1);
+  ov::send(kSetName, s, {ov::text("plot")});
+  EXPECT_TRUE(ov::textEquals(ov::send(kGetName, s).get(), "plot"));
+}
+
+TEST_F(KitCalls, APersistentKeepsOneUseOfWhatItHolds) {
+  ovRef first = ov::text("first");
+  gTestLevel.set(first);
+  EXPECT_EQ(first->useCount, 2u);
+  ovRef read = gTestLevel.get();
+  EXPECT_EQ(read, first);
+  EXPECT_EQ(first->useCount, 3u);
+  gTestLevel.set(ov::text("second"));
+  EXPECT_EQ(first->useCount, 2u);  // ours and read's
+  ovC_object* byName = nullptr;
+  UCInjectGetPersistent(ov::text("Test Level").get(), &byName);
+  EXPECT_TRUE(ov::textEquals(byName, "second"));
+  ovDecUse(byName);
+  gTestLevel.set(nullptr);
+}
+
+TEST_F(KitCalls, HandlesTravelAsPositiveIntegers) {
+  HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(0x7FFF1234));
+  ovRef value = ov::handleValue(window);
+  EXPECT_EQ(ov::toInt(value), 0x7FFF1234);
+  EXPECT_EQ(ov::toHandle<HWND>(value), window);
+  EXPECT_EQ(ov::toHandle<HWND>(nullptr), nullptr);
+}
+
+TEST_F(KitCalls, TheSendTraceShowsNestingAndStatus) {
+  ovRef s = square(2);
+  ov::trace::Enable(true);
+  testing::internal::CaptureStderr();
+  ov::send(kDescribe, s);
+  ov::send(kNotAMethod, s);
+  ov::universal(kAreaUniversal, {s});
+  std::string trace = testing::internal::GetCapturedStderr();
+  ov::trace::Enable(false);
+  EXPECT_EQ(trace,
+            "send  1 Square/Describe {\n"
+            "send  2   Square as Polygon/Describe -> success\n"
+            "send  1 } Square/Describe -> success\n"
+            "send  1 Square/Not A Method -> no such method\n"
+            "send  1 Area (universal) -> success\n");
+}
+
+}  // namespace
