@@ -4,6 +4,11 @@
 
 namespace {
 
+const ovClassDeclaration kMenuTaskClass({
+    .name = "Menu Task",
+    .superclass = "Deferred Task",
+});
+
 const ovClassDeclaration kMenubarClass({
     .name = "Menubar",
     .attributes = {"Owner", "Menus", "Menubar Record", "Gray Region", "Menu Bar Height", "Filters"},

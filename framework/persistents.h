@@ -1,13 +1,13 @@
-// The persistent values of the framework: global slots the archive fills at
-// start-up, each holding one use of its value.
+// The persistent values of the framework: named globals the archive fills at
+// start-up. Each is defined beside the code that owns it.
 #pragma once
 
-struct ovC_object;
+#include "runtime/methods/persistent.h"
 
-extern ovC_object* gTheApplication;       // "The Application"
-extern ovC_object* gTheFrontApplication;  // "The Front Application"
-extern ovC_object* gTheProcesses;         // "The Processes"
-extern ovC_object* gReturnValue;          // "Return Value"
-extern ovC_object* gEvent;                // "Event"
-extern ovC_object* gCurrentDevice;        // "Current Device"
-extern ovC_object* gPrinterDc;            // "Printer DC"
+extern ovPersistent gTheApplication;       // "The Application"
+extern ovPersistent gTheFrontApplication;  // "The Front Application"
+extern ovPersistent gTheProcesses;         // "The Processes"
+extern ovPersistent gReturnValue;          // "Return Value"
+extern ovPersistent gEvent;                // "Event"
+extern ovPersistent gCurrentDevice;        // "Current Device"
+extern ovPersistent gPrinterDc;            // "Printer DC"

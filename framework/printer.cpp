@@ -3,11 +3,10 @@
 #include "framework/persistents.h"
 #include "runtime/tables/declarations.h"
 
-ovC_object* gPrinterDc = nullptr;
+ovPersistent gPrinterDc("Printer DC");
 
 namespace {
 
-const ovPersistentDeclaration kPrinterDcPersistent("Printer DC", &gPrinterDc);
 
 const ovClassDeclaration kPrinterClass({
     .name = "Printer",

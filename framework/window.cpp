@@ -3,11 +3,10 @@
 #include "framework/persistents.h"
 #include "runtime/tables/declarations.h"
 
-ovC_object* gCurrentDevice = nullptr;
+ovPersistent gCurrentDevice("Current Device");
 
 namespace {
 
-const ovPersistentDeclaration kCurrentDevicePersistent("Current Device", &gCurrentDevice);
 
 const ovClassDeclaration kWindowClass({
     .name = "Window",

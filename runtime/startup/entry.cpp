@@ -1,21 +1,29 @@
 #include "runtime/startup/entry.h"
 
-#include <cstdio>
-
 #include "runtime/startup/init_data.h"
 #include "runtime/startup/runtime_startup.h"
 #include "runtime/tables/header.h"
+#include "runtime/values/make.h"
+#include "runtime/values/value_ref.h"
 
 namespace {
 
-// The framework's Application universal runs here once the framework exists.
+int gExitStatus = 0;
+
+// Everything the program does happens inside this one call.
 void runApplication() {
-  std::puts("Velmaro: the calculator is not built yet; the run-time started and stopped cleanly.");
+  const RTMethod* application = nullptr;
+  uint32_t context = 0;
+  ovRef name = ovRef::adopt(ovMakeText("Application"));
+  if (RTHeader::LookupPathTop(name.get(), &application, &context)) application->code(0, 0, nullptr, nullptr);
 }
 
 }  // namespace
 
+void ovSetExitStatus(int status) { gExitStatus = status; }
+
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
+  gExitStatus = 0;
   ghDLLInstance = hInstance;
   Global = {hInstance, nullptr, 0};
   ovRunTimeStartup();
@@ -23,5 +31,5 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
   InitData(hInstance);
   runApplication();
   ovRunTimeShutdown();
-  return 0;
+  return gExitStatus;
 }

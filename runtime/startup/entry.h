@@ -4,7 +4,12 @@
 #include "platform/win32.h"
 
 // Runs the whole program: starts the run-time, readies the tables and the
-// archived data, calls the application, and shuts everything down. The
-// previous instance, the command line and the show command are ignored.
-// Returns 0.
+// archived data, calls the universal method "Application" (which runs until
+// the application quits), and shuts everything down. The previous instance,
+// the command line and the show command are ignored. Returns the exit
+// status: 0 unless the program asked for another.
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd);
+
+// The status WinMain returns once the application has ended. A program that
+// cannot do its work (its main window cannot be opened) sets a non-zero one.
+void ovSetExitStatus(int status);

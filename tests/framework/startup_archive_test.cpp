@@ -59,21 +59,21 @@ class StartUpArchiveTest : public TablesTest {
 
 TEST_F(StartUpArchiveTest, InstallsThePersistents) {
   InitData(GetModuleHandleA(nullptr));
-  ASSERT_TRUE(IsInstanceOf(gTheApplication, "Starter Application"));
-  EXPECT_EQ(TextOf(Attribute(gTheApplication, "Name")), "Velmaro");
-  EXPECT_EQ(TextOf(Attribute(gTheApplication, "Main Window")), "Main Window");
-  EXPECT_EQ(TextOf(ovListGetSlot(Attribute(gTheApplication, "Initial Menus"), 0, 0)), "Basic File Menu");
-  EXPECT_EQ(Attribute(gTheApplication, "3D Interface?"), gdDefaultTrue);
-  EXPECT_TRUE(IsInstanceOf(gEvent, "Event"));
-  ASSERT_TRUE(ovIsKind(gCurrentDevice, ovKindList));
-  EXPECT_EQ(ovGetInteger(ovListGetSlot(gCurrentDevice, 0, 0)), 16842838);
-  EXPECT_EQ(ovListGetSlot(gCurrentDevice, 1, 0), nullptr);
-  EXPECT_EQ(gReturnValue, gdDefaultZero);
-  EXPECT_EQ(gPrinterDc, nullptr);
-  EXPECT_EQ(gTheFrontApplication, nullptr);
-  ASSERT_TRUE(ovIsKind(gTheProcesses, ovKindList));
-  EXPECT_EQ(ovListGetLength(gTheProcesses), 0u);
-  EXPECT_EQ(gTheApplication->useCount, 1u) << "the persistent's slot is its only owner";
+  ASSERT_TRUE(IsInstanceOf(gTheApplication.peek(), "Starter Application"));
+  EXPECT_EQ(TextOf(Attribute(gTheApplication.peek(), "Name")), "Velmaro");
+  EXPECT_EQ(TextOf(Attribute(gTheApplication.peek(), "Main Window")), "Main Window");
+  EXPECT_EQ(TextOf(ovListGetSlot(Attribute(gTheApplication.peek(), "Initial Menus"), 0, 0)), "Basic File Menu");
+  EXPECT_EQ(Attribute(gTheApplication.peek(), "3D Interface?"), gdDefaultTrue);
+  EXPECT_TRUE(IsInstanceOf(gEvent.peek(), "Event"));
+  ASSERT_TRUE(ovIsKind(gCurrentDevice.peek(), ovKindList));
+  EXPECT_EQ(ovGetInteger(ovListGetSlot(gCurrentDevice.peek(), 0, 0)), 16842838);
+  EXPECT_EQ(ovListGetSlot(gCurrentDevice.peek(), 1, 0), nullptr);
+  EXPECT_EQ(gReturnValue.peek(), gdDefaultZero);
+  EXPECT_EQ(gPrinterDc.peek(), nullptr);
+  EXPECT_EQ(gTheFrontApplication.peek(), nullptr);
+  ASSERT_TRUE(ovIsKind(gTheProcesses.peek(), ovKindList));
+  EXPECT_EQ(ovListGetLength(gTheProcesses.peek()), 0u);
+  EXPECT_EQ(gTheApplication.peek()->useCount, 1u) << "the persistent's slot is its only owner";
 }
 
 TEST_F(StartUpArchiveTest, InstallsADefaultInstanceOfEveryClassAndTheClassAttributes) {
@@ -121,7 +121,7 @@ TEST_F(StartUpArchiveTest, AnArchiveOfAnotherShapeInstallsNothing) {
     std::vector<unsigned char> block;
     ASSERT_EQ(DBToBytes(root.get(), 0, &block), DBEncoded);
     InstallBlock(block);
-    EXPECT_EQ(gTheApplication, nullptr);
+    EXPECT_EQ(gTheApplication.peek(), nullptr);
     EXPECT_EQ(ClassNamed("Window")->defaultInstance, nullptr);
   }
 }

@@ -5,6 +5,7 @@
 #include "runtime/startup/entry.h"
 #include "runtime/startup/runtime_startup.h"
 #include "runtime/values/visit_table.h"
+#include "test_classes.h"
 
 TEST(Startup, CreatesTheSharedObjectsInOrderWithOneUseEach) {
   ovRunTimeStartup();
@@ -38,11 +39,14 @@ TEST(Startup, ShutdownLeavesNoHeapMutexOrVisitTable) {
   }
 }
 
-TEST(Startup, TheEntryPointRunsTheWholeProgramAndReturnsZero) {
+TEST(Startup, TheEntryPointRunsTheApplicationOnceAndReturnsTheStatusItAskedFor) {
   HINSTANCE self = GetModuleHandleA(nullptr);
-  testing::internal::CaptureStdout();
+  gTestApplicationRuns = 0;
+  gTestExitStatus = 7;
+  EXPECT_EQ(WinMain(self, nullptr, nullptr, SW_SHOWDEFAULT), 7);
+  gTestExitStatus = 0;
   EXPECT_EQ(WinMain(self, nullptr, nullptr, SW_SHOWDEFAULT), 0);
-  EXPECT_NE(testing::internal::GetCapturedStdout().find("not built yet"), std::string::npos);
+  EXPECT_EQ(gTestApplicationRuns, 2);
   EXPECT_EQ(ghDLLInstance, self);
   EXPECT_EQ(Global.instance, self);
   EXPECT_EQ(Global.mainWindow, nullptr);
