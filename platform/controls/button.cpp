@@ -6,9 +6,11 @@
 // held there (the button keeps the capture), or while the space bar is held
 // with the focus on it. Letting go inside, or of the space bar, clicks it:
 // an automatic kind changes its check first, then the parent hears
-// WM_COMMAND with BN_CLICKED. Push buttons always draw in the system
-// colours; the other kinds paint their background with the brush the
-// parent answers to WM_CTLCOLORBTN.
+// WM_COMMAND with BN_CLICKED. BM_CLICK sends the button WM_LBUTTONDOWN and
+// WM_LBUTTONUP, so it takes the focus and clicks as the mouse does.
+// Push buttons ask the parent with WM_CTLCOLORBTN but always draw in the
+// system colours; check boxes, radio buttons and group boxes ask with
+// WM_CTLCOLORSTATIC and paint their background with the brush answered.
 //
 // Not supported: owner-drawn buttons, images, BS_PUSHLIKE and the text
 // alignment styles.
@@ -141,7 +143,7 @@ void paintPush(const PaintContext& c) {
 // Check boxes and radio buttons: the mark at the left, centred vertically,
 // the text after it, and the focus frame around the text.
 void paintMarkAndText(const PaintContext& c, bool radio) {
-  HBRUSH background = parentColors(c.hwnd, c.hdc, WM_CTLCOLORBTN);
+  HBRUSH background = parentColors(c.hwnd, c.hdc, WM_CTLCOLORSTATIC);
   FillRect(c.hdc, &c.client, background);
   int top = (c.client.bottom - c.client.top - kMarkSize) / 2;
   MarkLook look{c.state.check, c.state.pushed, c.enabled};
@@ -165,7 +167,7 @@ void paintRadio(const PaintContext& c) { paintMarkAndText(c, true); }
 // A group box: an etched frame from the middle of the first text line
 // down, broken at the top-left by its text.
 void paintGroup(const PaintContext& c) {
-  HBRUSH background = parentColors(c.hwnd, c.hdc, WM_CTLCOLORBTN);
+  HBRUSH background = parentColors(c.hwnd, c.hdc, WM_CTLCOLORSTATIC);
   FillRect(c.hdc, &c.client, background);
   TEXTMETRICA tm;
   GetTextMetricsA(c.hdc, &tm);
@@ -297,6 +299,12 @@ LRESULT keyUp(HWND hwnd, ButtonState& state, WPARAM key) {
   return 0;
 }
 
+LRESULT clickByMessage(HWND hwnd) {
+  SendMessageA(hwnd, WM_LBUTTONDOWN, 0, 0);
+  if (IsWindow(hwnd)) SendMessageA(hwnd, WM_LBUTTONUP, 0, 0);
+  return 0;
+}
+
 LRESULT focusChanged(HWND hwnd, ButtonState& state, bool focused) {
   state.focused = focused;
   if (!focused) {
@@ -351,6 +359,7 @@ LRESULT handle(HWND hwnd, ButtonState& state, UINT message, WPARAM wParam, LPARA
     case BM_SETCHECK: setCheck(hwnd, state, wParam); return 0;
     case BM_GETSTATE: return buttonState(state);
     case BM_SETSTATE: setPushed(hwnd, state, wParam != 0); return 0;
+    case BM_CLICK: return clickByMessage(hwnd);
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }
 }

@@ -24,6 +24,8 @@
 #define BM_SETCHECK 0x00F1
 #define BM_GETSTATE 0x00F2
 #define BM_SETSTATE 0x00F3
+// Presses the button as a click does: it hears WM_LBUTTONDOWN and WM_LBUTTONUP.
+#define BM_CLICK 0x00F5
 
 #define BST_UNCHECKED 0x0000
 #define BST_CHECKED 0x0001

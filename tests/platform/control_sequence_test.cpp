@@ -48,6 +48,47 @@ TEST_F(ControlSequence, SpaceBarClicksTheFocusedButton) {
   EXPECT_EQ(notifications(button), std::vector<WORD>{BN_CLICKED});
 }
 
+TEST_F(ControlSequence, BmClickPressesTheButtonAsTheMouseDoes) {
+  const struct {
+    DWORD style;
+    LRESULT check;
+  } cases[] = {{BS_PUSHBUTTON, BST_UNCHECKED}, {BS_AUTOCHECKBOX, BST_CHECKED}, {BS_AUTORADIOBUTTON, BST_CHECKED}};
+  HWND edit = control(WC_EDITA, "text", 0, 1, {10, 10, 110, 32});
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.style);
+    HWND button = control(WC_BUTTONA, "Go", c.style, 5, {10, 40, 110, 60});
+    SetFocus(edit);
+    settle();
+    SendMessageA(button, BM_CLICK, 0, 0);
+    EXPECT_SEQUENCE({WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(1, EN_KILLFOCUS), handleParam(edit)},
+                    {WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(5, BN_CLICKED), handleParam(button)});
+    EXPECT_EQ(GetFocus(), button);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), c.check);
+    DestroyWindow(button);
+  }
+}
+
+TEST_F(ControlSequence, OnlyPushButtonsAskForButtonColours) {
+  const struct {
+    DWORD style;
+    UINT asks;
+  } cases[] = {{BS_PUSHBUTTON, WM_CTLCOLORBTN},       {BS_DEFPUSHBUTTON, WM_CTLCOLORBTN},
+               {BS_CHECKBOX, WM_CTLCOLORSTATIC},      {BS_AUTOCHECKBOX, WM_CTLCOLORSTATIC},
+               {BS_RADIOBUTTON, WM_CTLCOLORSTATIC},   {BS_3STATE, WM_CTLCOLORSTATIC},
+               {BS_AUTO3STATE, WM_CTLCOLORSTATIC},    {BS_AUTORADIOBUTTON, WM_CTLCOLORSTATIC},
+               {BS_GROUPBOX, WM_CTLCOLORSTATIC}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.style);
+    HWND button = control(WC_BUTTONA, "b", c.style, 9, {10, 10, 110, 40});
+    msglog::clear();
+    UpdateWindow(button);
+    EXPECT_SEQUENCE({c.asks, Sent | LParam, 0, handleParam(button)});
+    DestroyWindow(button);
+    settle();
+  }
+}
+
 TEST_F(ControlSequence, ClickAndTypingInANumberEdit) {
   HWND edit = control(WC_EDITA, "", ES_NUMBER | ES_AUTOHSCROLL, 7, {10, 10, 110, 32}, WS_EX_CLIENTEDGE);
   settle();
