@@ -10,10 +10,14 @@
 // - without ES_AUTOHSCROLL (single-line) or ES_AUTOVSCROLL (multi-line),
 //   the text never grows past what the control shows: such a change is
 //   refused as a whole;
+// - text past the limit (EM_LIMITTEXT) is cut off, the part with room goes in;
 // - ES_NUMBER admits digits only, typed or pasted; a refused character or
 //   paste changes nothing and notifies nothing.
-// A user change sends EN_UPDATE and then EN_CHANGE to the parent; WM_SETTEXT
-// does too, except for multi-line controls, which send EN_UPDATE only.
+// A change sends EN_UPDATE and then EN_CHANGE to the parent; one the limit
+// cut short or the control had no room for sends EN_MAXTEXT first, as
+// Windows does. WM_SETTEXT sends EN_UPDATE and EN_CHANGE too, except for
+// multi-line controls, which send EN_UPDATE only. EM_UNDO sends EN_CHANGE
+// once more after the selection is back, as Windows does.
 //
 // Not supported: ES_PASSWORD, ES_UPPERCASE, ES_LOWERCASE, ES_CENTER,
 // ES_RIGHT, scroll bars, EM_SETMARGINS and word-break procedures.
@@ -178,7 +182,10 @@ void insertText(HWND hwnd, EditState& s, std::string_view text, EditBuffer::Kind
   bool byUser = source == Source::User;
   if (byUser && isReadOnly(hwnd)) return;
   prepareRules(hwnd, s);
-  if (s.buffer.replaceSelection(text, kind, byUser)) changed(hwnd, s);
+  EditBuffer::Outcome outcome = s.buffer.replaceSelection(text, kind, byUser);
+  if (outcome == EditBuffer::Outcome::Unchanged) return;
+  if (outcome == EditBuffer::Outcome::Full) notifyParent(hwnd, EN_MAXTEXT);
+  if (IsWindow(hwnd)) changed(hwnd, s);
 }
 
 void eraseText(HWND hwnd, EditState& s, bool backward) {
@@ -247,9 +254,12 @@ void clear(HWND hwnd, EditState& s) {
   if (s.buffer.hasSelection()) eraseText(hwnd, s, false);
 }
 
+// For a single-line control the answer is always TRUE; for a multi-line
+// one, whether there was a change to undo.
 LRESULT undo(HWND hwnd, EditState& s) {
-  if (isReadOnly(hwnd) || !s.buffer.undo()) return FALSE;
+  if (isReadOnly(hwnd) || !s.buffer.undo()) return !isMultiline(hwnd);
   changed(hwnd, s);
+  if (IsWindow(hwnd)) notifyParent(hwnd, EN_CHANGE);
   return TRUE;
 }
 

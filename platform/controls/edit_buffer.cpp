@@ -29,9 +29,13 @@ void EditBuffer::moveCaret(size_t caret, bool extend) {
   typingAt_ = std::string::npos;
 }
 
-bool EditBuffer::acceptable(std::string_view insert, bool checked) const {
-  if (checked && digitsOnly_ && !std::all_of(insert.begin(), insert.end(), isDigit)) return false;
-  return size() - (end() - start()) + insert.size() <= limit_ || insert.size() <= end() - start();
+std::string_view EditBuffer::withinLimit(std::string_view insert) const {
+  size_t kept = size() - (end() - start());
+  size_t room = limit_ > kept ? limit_ - kept : 0;
+  if (insert.size() <= room) return insert;
+  std::string_view cut = insert.substr(0, room);
+  if (!cut.empty() && cut.back() == '\r' && insert[room] == '\n') cut.remove_suffix(1);
+  return cut;
 }
 
 void EditBuffer::rememberForUndo(Kind kind) {
@@ -41,26 +45,29 @@ void EditBuffer::rememberForUndo(Kind kind) {
   hasUndo_ = true;
 }
 
-bool EditBuffer::replaceSelection(std::string_view insert, Kind kind, bool checked) {
-  if (!acceptable(insert, checked)) return false;
+EditBuffer::Outcome EditBuffer::replaceSelection(std::string_view insert, Kind kind, bool checked) {
+  if (checked && digitsOnly_ && !std::all_of(insert.begin(), insert.end(), isDigit)) return Outcome::Unchanged;
+  std::string_view taken = withinLimit(insert);
+  Outcome made = taken.size() < insert.size() ? Outcome::Full : Outcome::Made;
+  if (taken.empty() && !hasSelection()) return insert.empty() ? Outcome::Unchanged : Outcome::Full;
   size_t at = start();
   std::string candidate = text_.substr(0, at);
-  candidate.append(insert);
+  candidate.append(taken);
   candidate.append(text_, end());
-  if (fits_ && !fits_(candidate)) return false;
+  if (fits_ && !fits_(candidate)) return Outcome::Full;
   rememberForUndo(kind);
   text_ = std::move(candidate);
-  anchor_ = caret_ = at + insert.size();
+  anchor_ = caret_ = at + taken.size();
   typingAt_ = kind == Kind::Typing ? caret_ : std::string::npos;
-  return true;
+  return made;
 }
 
 bool EditBuffer::erase(bool backward) {
-  if (hasSelection()) return replaceSelection("", Kind::Other);
+  if (hasSelection()) return replaceSelection("", Kind::Other) == Outcome::Made;
   if (backward ? caret_ == 0 : caret_ == size()) return false;
   size_t savedAnchor = anchor_;
   anchor_ = backward ? caret_ - 1 : caret_ + 1;
-  if (replaceSelection("", Kind::Other)) return true;
+  if (replaceSelection("", Kind::Other) == Outcome::Made) return true;
   anchor_ = savedAnchor;
   return false;
 }

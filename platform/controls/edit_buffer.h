@@ -3,10 +3,11 @@
 //
 // Positions are character offsets from 0 to size(). The selection runs
 // between the anchor and the caret, either way round; start() and end() are
-// its ends in order. Every change replaces the selection. A change the
-// rules refuse (a character that is not a digit when digitsOnly, text past
-// the limit, text that does not fit) leaves text, selection and undo as
-// they were.
+// its ends in order. Every change replaces the selection. Text past the
+// limit is cut off: the part that has room goes in (as Windows does, which
+// then tells the parent EN_MAXTEXT). A change the other rules refuse (a
+// character that is not a digit when digitsOnly, text that does not fit)
+// leaves text, selection and undo as they were.
 //
 // Undo keeps the state before the last change; a run of typed characters,
 // each following the one before, counts as one change. Undoing swaps the
@@ -47,10 +48,15 @@ class EditBuffer {
   void moveCaret(size_t caret, bool extend);
 
   enum class Kind { Typing, Other };
-  // Puts insert in place of the selection, the caret after it; false when
-  // refused. checked: apply the digit rule (typing and pasting do; the
-  // program's EM_REPLACESEL does not).
-  bool replaceSelection(std::string_view insert, Kind kind, bool checked = true);
+  // What became of a replacement: made; nothing changed (the digit rule
+  // refused it, or there was nothing to insert and nothing selected); or
+  // stopped by the limit or the fit test (the control is full), with the
+  // part of the insert that had room under the limit put in.
+  enum class Outcome { Made, Unchanged, Full };
+  // Puts insert in place of the selection, the caret after it. checked:
+  // apply the digit rule (typing and pasting do; the program's
+  // EM_REPLACESEL does not).
+  Outcome replaceSelection(std::string_view insert, Kind kind, bool checked = true);
   // Deletes the selection, or when there is none, the character before
   // (backward) or after the caret. False when nothing was deleted.
   bool erase(bool backward);
@@ -73,7 +79,9 @@ class EditBuffer {
     size_t caret = 0;
   };
 
-  bool acceptable(std::string_view insert, bool checked) const;
+  // The longest start of insert that keeps the text within the limit,
+  // never ending between a carriage return and its line feed.
+  std::string_view withinLimit(std::string_view insert) const;
   void rememberForUndo(Kind kind);
 
   std::string text_;

@@ -69,6 +69,7 @@
 #define EN_KILLFOCUS 0x0200
 #define EN_CHANGE 0x0300
 #define EN_UPDATE 0x0400
+#define EN_MAXTEXT 0x0501
 
 // Static controls: the kind is the low five bits of the style.
 #define SS_LEFT 0x00000000L

@@ -109,6 +109,55 @@ TEST_F(ControlSequence, ClickAndTypingInANumberEdit) {
   EXPECT_EQ(textOf(edit), "42");
 }
 
+TEST_F(ControlSequence, AnEditAtItsLimitTakesWhatHasRoomAndSaysItIsFull) {
+  HWND edit = control(WC_EDITA, "", ES_AUTOHSCROLL, 3, {10, 10, 110, 32});
+  SendMessageA(edit, EM_LIMITTEXT, 3, 0);
+  SetFocus(edit);
+  settle();
+  SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("12345"));
+  EXPECT_EQ(textOf(edit), "123");
+  platform::headless::typeText("6");
+  pump();
+  EXPECT_EQ(textOf(edit), "123");
+  EXPECT_SEQUENCE({WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(3, EN_MAXTEXT), handleParam(edit)},
+                  {WM_COMMAND, Sent | WParam, MAKEWPARAM(3, EN_UPDATE)}, {WM_COMMAND, Sent | WParam, MAKEWPARAM(3, EN_CHANGE)},
+                  {WM_COMMAND, Sent | WParam, MAKEWPARAM(3, EN_MAXTEXT)}, {WM_COMMAND, Sent | WParam, MAKEWPARAM(3, EN_UPDATE)},
+                  {WM_COMMAND, Sent | WParam, MAKEWPARAM(3, EN_CHANGE)}, {WM_CTLCOLOREDIT, Sent | Optional});
+}
+
+TEST_F(ControlSequence, AMultiLineEditWithoutRoomForALineSaysItIsFull) {
+  HWND edit = control(WC_EDITA, "one", ES_MULTILINE, 4, {10, 10, 110, 32});
+  settle();
+  SendMessageA(edit, EM_SETSEL, 3, 3);
+  SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("\r\ntwo\r\nthree\r\nfour"));
+  EXPECT_EQ(textOf(edit), "one");
+  EXPECT_SEQUENCE({WM_COMMAND, Sent | WParam, MAKEWPARAM(4, EN_MAXTEXT)}, {WM_COMMAND, Sent | WParam, MAKEWPARAM(4, EN_UPDATE)},
+                  {WM_COMMAND, Sent | WParam, MAKEWPARAM(4, EN_CHANGE)});
+}
+
+TEST_F(ControlSequence, UndoReportsItsChangeAndTheSelectionAfterIt) {
+  HWND edit = control(WC_EDITA, "abc", ES_AUTOHSCROLL, 6, {10, 10, 110, 32});
+  SendMessageA(edit, EM_SETSEL, 3, 3);
+  SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("d"));
+  settle();
+  EXPECT_EQ(SendMessageA(edit, EM_UNDO, 0, 0), TRUE);
+  EXPECT_EQ(textOf(edit), "abc");
+  EXPECT_SEQUENCE({WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(6, EN_UPDATE), handleParam(edit)},
+                  {WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(6, EN_CHANGE), handleParam(edit)},
+                  {WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(6, EN_CHANGE), handleParam(edit)});
+}
+
+TEST_F(ControlSequence, UndoWithNothingToUndoAnswersAsTheKindOfEditDoes) {
+  HWND single = control(WC_EDITA, "abc", ES_AUTOHSCROLL, 1, {10, 10, 110, 32});
+  HWND multi = control(WC_EDITA, "abc", ES_MULTILINE, 2, {10, 40, 110, 90});
+  HWND readOnly = control(WC_EDITA, "abc", ES_READONLY | ES_AUTOHSCROLL, 3, {10, 100, 110, 122});
+  settle();
+  EXPECT_EQ(SendMessageA(single, EM_UNDO, 0, 0), TRUE);
+  EXPECT_EQ(SendMessageA(readOnly, WM_UNDO, 0, 0), TRUE);
+  EXPECT_EQ(SendMessageA(multi, EM_UNDO, 0, 0), FALSE);
+  EXPECT_SEQUENCE();
+}
+
 TEST_F(ControlSequence, FocusMovesBetweenTwoEdits) {
   HWND first = control(WC_EDITA, "one", 0, 1, {10, 10, 110, 32});
   HWND second = control(WC_EDITA, "two", 0, 2, {10, 40, 110, 62});
