@@ -116,6 +116,20 @@ BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFil
   return lpMsg->message != WM_QUIT;
 }
 
+// A kind counts as new when the previous call did not find it; the queue
+// does not record arrivals one by one.
+DWORD WINAPI GetQueueStatus(UINT flags) {
+  MessageQueue& queue = currentQueue();
+  backend().pollInput();
+  UINT kinds = queue.pendingKinds();
+  if (windowToPaint()) kinds |= QS_PAINT;
+  if (timeToNextTimer(queue) == 0) kinds |= QS_TIMER;
+  kinds &= flags;
+  UINT fresh = kinds & ~queue.kindsAtLastStatus;
+  queue.kindsAtLastStatus = kinds;
+  return MAKELONG(fresh, kinds);
+}
+
 LONG WINAPI GetMessageTime(void) { return static_cast<LONG>(currentQueue().lastMessageTime); }
 
 DWORD WINAPI GetMessagePos(void) {

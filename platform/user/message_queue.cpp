@@ -58,6 +58,35 @@ bool MessageQueue::hasPending() {
   return !posted_.empty() || !input_.empty() || quit_ || !ready.empty();
 }
 
+namespace {
+
+UINT kindOfInput(const RawInput& input) {
+  switch (input.kind) {
+    case RawInput::Kind::MouseMove: return QS_MOUSEMOVE;
+    case RawInput::Kind::MouseButton: return QS_MOUSEBUTTON;
+    case RawInput::Kind::Key:
+    case RawInput::Kind::Text: return QS_KEY;
+    default: return QS_POSTMESSAGE;
+  }
+}
+
+UINT kindOfMessage(const MSG& msg) {
+  if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) return QS_KEY;
+  if (msg.message == WM_MOUSEMOVE) return QS_MOUSEMOVE;
+  if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) return QS_MOUSEBUTTON;
+  return QS_POSTMESSAGE;
+}
+
+}  // namespace
+
+UINT MessageQueue::pendingKinds() {
+  std::lock_guard guard(lock_);
+  UINT kinds = (!posted_.empty() || quit_) ? QS_POSTMESSAGE | QS_ALLPOSTMESSAGE : 0;
+  for (const RawInput& input : input_) kinds |= kindOfInput(input);
+  for (const MSG& msg : ready) kinds |= kindOfMessage(msg);
+  return kinds;
+}
+
 bool MessageQueue::takeQuit(int& exitCode, bool remove) {
   std::lock_guard guard(lock_);
   if (!quit_) return false;

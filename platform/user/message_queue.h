@@ -46,6 +46,9 @@ class MessageQueue {
   bool takePosted(MSG& out, HWND filter, UINT first, UINT last, bool remove);
   bool takeRawInput(RawInput& out);
   bool hasPending();
+  // The QS_ kinds of what is queued: posted messages (the quit request
+  // among them) and input, made into messages or not yet.
+  UINT pendingKinds();
   bool takeQuit(int& exitCode, bool remove);
 
   // Input messages made from raw input, not yet handed out.
@@ -53,6 +56,8 @@ class MessageQueue {
   std::vector<Timer> timers;
   // Whether the last PeekMessageA found nothing (then the next may wait).
   bool lastPeekEmpty = false;
+  // The kinds GetQueueStatus found last time, to tell which are new.
+  UINT kindsAtLastStatus = 0;
   DWORD lastMessageTime = 0;
   POINT lastMessagePos{};
 

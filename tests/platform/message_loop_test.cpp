@@ -130,3 +130,28 @@ TEST_F(MessageLoop, CursorShapeVisibilityAndPosition) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MessageLoop, QueueStatusTellsWhatIsQueuedAndWhatIsNew) {
+  HWND w = topLevel(0, 0, 50, 50, WS_POPUP | WS_VISIBLE);
+  settle();
+  EXPECT_EQ(GetQueueStatus(QS_ALLINPUT), 0u);
+  PostMessageA(w, WM_USER, 0, 0);
+  EXPECT_EQ(GetQueueStatus(QS_ALLINPUT), static_cast<DWORD>(MAKELONG(QS_POSTMESSAGE, QS_POSTMESSAGE)));
+  EXPECT_EQ(GetQueueStatus(QS_ALLINPUT), static_cast<DWORD>(MAKELONG(0, QS_POSTMESSAGE))) << "no longer new";
+  EXPECT_EQ(GetQueueStatus(QS_PAINT), 0u) << "only the kinds asked for";
+  InvalidateRect(w, nullptr, FALSE);
+  EXPECT_EQ(HIWORD(GetQueueStatus(QS_PAINT | QS_INPUT)), QS_PAINT);
+  headless::click(10, 10);
+  EXPECT_EQ(HIWORD(GetQueueStatus(QS_INPUT)), QS_MOUSEMOVE | QS_MOUSEBUTTON);
+  MSG msg{};
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  EXPECT_EQ(HIWORD(GetQueueStatus(QS_ALLINPUT)), 0u);
+  UINT_PTR id = SetTimer(nullptr, 0, 10, nullptr);
+  Sleep(15);
+  EXPECT_EQ(HIWORD(GetQueueStatus(QS_ALLINPUT)), QS_TIMER);
+  KillTimer(nullptr, id);
+}
+
+}  // namespace
