@@ -1,0 +1,97 @@
+// The application's run loop: opening and closing, the application stack,
+// quitting, and deferred commands run on idle passes.
+#include <string>
+#include <vector>
+
+#include "framework_fixture.h"
+
+namespace {
+
+const ovMethodSelector kPost("Post");
+const ovMethodSelector kQuit("Quit");
+const ovMethodSelector kRun("Run");
+const ovAttributeSelector kActive("Active?");
+const ovAttributeSelector kCommander("Commander");
+const ovAttributeSelector kDeferredCommands("Deferred Commands");
+const ovAttributeSelector kMainWindow("Main Window");
+const ovAttributeSelector kName("Name");
+const ovAttributeSelector kWhen("When");
+const ovClassName kDeferredTask("Deferred Task");
+const ovUniversalName kGetApplication("Get Application");
+const ovUniversalName kPopApplication("Pop Application");
+
+class RunLoop : public FrameworkTest {
+ protected:
+  // An application with no main window: only the loop runs.
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    ov::set(kMainWindow, Application(), ov::text(""));
+  }
+
+  static ovRef Deferred() { return ov::get(kDeferredCommands, ov::get(kCommander, Application())); }
+
+  static void PostTask(const char* name, int32_t when) {
+    ovRef task = ov::make(kDeferredTask).take();
+    ov::set(kName, task, ov::text(name));
+    ov::set(kWhen, task, ov::integer(when));
+    ov::send<0>(kPost, task);
+  }
+
+  static std::vector<std::string> DeferredNames() {
+    std::vector<std::string> names;
+    ovRef list = Deferred();
+    for (uint32_t i = 0; i < ov::length(list); ++i) names.emplace_back(ov::chars(ov::get(kName, ov::element(list, i))));
+    return names;
+  }
+};
+
+TEST_F(RunLoop, AnOpenApplicationIsInFrontUntilItCloses) {
+  OpenApplication();
+  EXPECT_EQ(ov::universal(kGetApplication).get(), Application().get());
+  RunUntilIdle();
+  EXPECT_TRUE(ov::isTrue(ov::get(kActive, Application())));
+  CloseApplication();
+  EXPECT_EQ(gTheFrontApplication.peek(), nullptr);
+  EXPECT_EQ(ov::length(gTheProcesses.get()), 0u);
+  EXPECT_EQ(ov::get(kCommander, Application()).get(), nullptr);
+  ov::universal<0>(kPopApplication);  // on an empty stack: nothing changes
+  EXPECT_EQ(gTheFrontApplication.peek(), nullptr);
+}
+
+TEST_F(RunLoop, QuitEndsTheLoopAtTheNextPass) {
+  OpenApplication();
+  ov::send<0>(kQuit, Application());
+  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application())));
+  EXPECT_EQ(ov::send<0>(kRun, Application()).status, ovTerminate);
+}
+
+TEST_F(RunLoop, TasksDueTogetherRunBackToBackInPostingOrder) {
+  OpenApplication();
+  RunUntilIdle();
+  PostTask("later", 1 << 30);
+  PostTask("first", 1);
+  PostTask("second", 1);
+  PostTask("third", 1);
+  EXPECT_EQ(DeferredNames(), (std::vector<std::string>{"first", "second", "third", "later"}));
+  // The loop is woken for each due task, so one run of the loop until the
+  // queue is empty leaves none of them waiting.
+  RunUntilIdle();
+  EXPECT_EQ(DeferredNames(), (std::vector<std::string>{"later"}));
+}
+
+TEST_F(RunLoop, ATaskDueLaterWakesTheLoopAtItsTick) {
+  OpenApplication();
+  RunUntilIdle();
+  EXPECT_FALSE(QueueHoldsSomething()) << "nothing pending, nothing wakes";
+  PostTask("soon", static_cast<int32_t>(GetTickCount() + 40));
+  RunUntilIdle();
+  EXPECT_EQ(DeferredNames(), (std::vector<std::string>{"soon"}));
+  Sleep(50);
+  EXPECT_EQ(HIWORD(GetQueueStatus(QS_ALLINPUT)), QS_TIMER) << "a timer wakes the loop at the task's tick";
+  RunUntilIdle();
+  EXPECT_TRUE(DeferredNames().empty());
+  Sleep(50);
+  EXPECT_FALSE(QueueHoldsSomething()) << "the timer is gone with the task";
+}
+
+}  // namespace
