@@ -1,11 +1,15 @@
-// CreateWindowExA: the new window hears WM_GETMINMAXINFO (top-level and
-// sizable windows), WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE and
-// WM_MOVE, in that order; its ancestors then hear WM_PARENTNOTIFY, and a
-// window created visible is shown (and, when top-level, activated).
+// CreateWindowExA: the new window hears WM_GETMINMAXINFO (overlapped and
+// sizable windows), WM_NCCREATE, WM_NCCALCSIZE and WM_CREATE, then, unless
+// it is an overlapped window, WM_SIZE and WM_MOVE, in that order (an
+// overlapped window hears those at its first ShowWindow); its ancestors then
+// hear WM_PARENTNOTIFY, and a window created visible is shown (and, when
+// top-level, activated). The styles Windows adds (style_rules.h) are in the
+// window's styles from the start, the extended one in the CREATESTRUCT too.
 #include <algorithm>
 
 #include "platform/backend.h"
 #include "platform/user/message_queue.h"
+#include "platform/user/style_rules.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_placement.h"
 
@@ -69,8 +73,9 @@ void initialise(Window* w, WindowClass* c, DWORD exStyle, DWORD style, LPCSTR na
   w->windowClass = c;
   w->queue = &currentQueue();
   w->proc = c->info.lpfnWndProc;
-  w->style = style & ~WS_VISIBLE;
-  w->exStyle = exStyle;
+  w->style = createdStyle(style) & ~WS_VISIBLE;
+  w->exStyle = createdExStyle(exStyle, createdStyle(style));
+  w->sizePending = isOverlapped(style);
   w->text = name ? name : "";
   w->menu = menu;
   w->instance = instance;
@@ -103,7 +108,7 @@ bool runCreation(Window* w, CREATESTRUCTA& cs) {
     return false;
   }
   if (!windowFrom(hwnd)) return false;
-  sendSizeAndMove(w);
+  if (!w->sizePending) sendSizeAndMove(w);
   return windowFrom(hwnd) != nullptr;
 }
 
@@ -128,13 +133,13 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   auto alive = keepAlive(w);
   w->owner = owner;
   initialise(w, c, dwExStyle, dwStyle, lpWindowName, hMenu, hInstance, p);
-  if (topLevel || (dwStyle & WS_THICKFRAME)) {
+  if (isOverlapped(dwStyle) || (dwStyle & WS_THICKFRAME)) {
     applyMinMaxInfo(w, p);
     w->rect = w->client = {p.x, p.y, p.x + p.cx, p.y + p.cy};
     if (w->surface) w->surface->resize(p.cx, p.cy);
   }
   CREATESTRUCTA cs{lpParam, hInstance, hMenu, hWndParent, p.cy, p.cx, p.y, p.x, static_cast<LONG>(dwStyle),
-                   lpWindowName, c->name.c_str(), dwExStyle};
+                   lpWindowName, c->name.c_str(), w->exStyle};
   if (!runCreation(w, cs)) return nullptr;
   notifyParents(w, WM_CREATE);
   if ((dwStyle & WS_VISIBLE) && windowFrom(hwnd)) ShowWindow(hwnd, SW_SHOW);

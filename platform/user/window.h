@@ -47,7 +47,8 @@ struct Window : std::enable_shared_from_this<Window> {
   bool frame = false;
   bool captionActive = false;
   bool destroying = false;
-  bool sizeSent = false;
+  // An overlapped window not yet shown owes its first WM_SIZE and WM_MOVE.
+  bool sizePending = false;
   // The queue of the thread that created the window.
   MessageQueue* queue = nullptr;
   // The pixels of a top-level window and everything in it.

@@ -136,5 +136,9 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
   UINT flags = SWP_NOSIZE | SWP_NOMOVE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
   if (!activating) flags |= SWP_NOACTIVATE | SWP_NOZORDER;
   SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, flags);
+  if (show && window->sizePending && windowFrom(hWnd)) {
+    window->sizePending = false;
+    sendSizeAndMove(window);
+  }
   return wasVisible;
 }

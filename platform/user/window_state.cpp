@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "platform/user/activation.h"
+#include "platform/user/style_rules.h"
 #include "platform/user/window.h"
 
 using namespace platform::user;
@@ -76,8 +77,8 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
   if (!w) return 0;
   LONG_PTR old = GetWindowLongPtrA(hWnd, nIndex);
   switch (nIndex) {
-    case GWL_STYLE: w->style = static_cast<DWORD>(dwNewLong); break;
-    case GWL_EXSTYLE: w->exStyle = static_cast<DWORD>(dwNewLong); break;
+    case GWL_STYLE: w->style = storedStyle(static_cast<DWORD>(dwNewLong), w->isTopLevel()); break;
+    case GWL_EXSTYLE: w->exStyle = storedExStyle(static_cast<DWORD>(dwNewLong), w->style); break;
     case GWLP_WNDPROC: w->proc = reinterpret_cast<WNDPROC>(dwNewLong); break;
     case GWLP_HINSTANCE: w->instance = reinterpret_cast<HINSTANCE>(dwNewLong); break;
     case GWLP_ID: w->menu = reinterpret_cast<HMENU>(dwNewLong); break;

@@ -23,11 +23,18 @@ std::vector<Expected> operator+(std::vector<Expected> a, const std::vector<Expec
 
 class MessageSequence : public PlatformTest {};
 
+// An overlapped window hears WM_SIZE and WM_MOVE at its first showing.
 TEST_F(MessageSequence, CreatingAHiddenTopLevelWindow) {
   topLevel(10, 20, 455, 193);
   EXPECT_SEQUENCE({WM_GETMINMAXINFO, Sent}, {WM_NCCREATE, Sent}, {WM_NCCALCSIZE, Sent | WParam, FALSE},
-                  {WM_CREATE, Sent}, {WM_SIZE, Sent | WParam | LParam, SIZE_RESTORED, MAKELPARAM(447, 166)},
-                  {WM_MOVE, Sent | LParam, 0, MAKELPARAM(14, 43)});
+                  {WM_CREATE, Sent});
+}
+
+TEST_F(MessageSequence, APopupHearsSizeAndMoveAtCreation) {
+  topLevel(10, 20, 100, 50, WS_POPUP);
+  EXPECT_SEQUENCE({WM_NCCREATE, Sent}, {WM_NCCALCSIZE, Sent | WParam, FALSE}, {WM_CREATE, Sent},
+                  {WM_SIZE, Sent | WParam | LParam, SIZE_RESTORED, MAKELPARAM(100, 50)},
+                  {WM_MOVE, Sent | LParam, 0, MAKELPARAM(10, 20)});
 }
 
 TEST_F(MessageSequence, CreatingAVisibleChildNotifiesItsParent) {
@@ -53,7 +60,8 @@ TEST_F(MessageSequence, ShowingActivatesAndUpdatingPaints) {
                   {WM_ACTIVATEAPP, Sent | WParam, TRUE}, {WM_NCACTIVATE, Sent | WParam, TRUE},
                   {WM_ACTIVATE, Sent | WParam | LParam, WA_ACTIVE, 0}, {WM_SETFOCUS, Sent | WParam, 0},
                   {WM_NCPAINT, Sent | Optional}, {WM_ERASEBKGND, Sent | Optional}, {WM_WINDOWPOSCHANGED, Sent},
-                  {WM_SIZE, Sent | Optional}, {WM_MOVE, Sent | Optional});
+                  {WM_SIZE, Sent | WParam | LParam, SIZE_RESTORED, MAKELPARAM(447, 166)},
+                  {WM_MOVE, Sent | LParam, 0, MAKELPARAM(14, 43)});
   EXPECT_EQ(GetActiveWindow(), main);
   EXPECT_EQ(GetFocus(), main);
   msglog::clear();

@@ -53,6 +53,49 @@ TEST_F(Windows, ChildFramesTakeTheirWidthFromTheClientArea) {
   EXPECT_EQ(r.right, 100 - GetSystemMetrics(SM_CXVSCROLL));
 }
 
+// The extended style the CREATESTRUCT of WM_NCCREATE and WM_CREATE held.
+DWORD createdWithExStyle[2];
+
+LRESULT CALLBACK creationRecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE || message == WM_CREATE)
+    createdWithExStyle[message == WM_CREATE] = reinterpret_cast<CREATESTRUCTA*>(lParam)->dwExStyle;
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST_F(Windows, WindowsAddClipSiblingsCaptionAndWindowEdgeOfTheirOwn) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = creationRecordingProc;
+  wc.lpszClassName = "Styles";
+  ASSERT_NE(RegisterClassA(&wc), 0);
+  HWND parent = topLevel(0, 0, 200, 200);
+  const struct {
+    DWORD style, exStyle, wantStyle, wantExStyle;
+  } cases[] = {
+      {WS_OVERLAPPED, 0, WS_CLIPSIBLINGS | WS_CAPTION, WS_EX_WINDOWEDGE},
+      {WS_OVERLAPPEDWINDOW, 0, WS_CLIPSIBLINGS | WS_OVERLAPPEDWINDOW, WS_EX_WINDOWEDGE},
+      {WS_POPUP, WS_EX_WINDOWEDGE, WS_POPUP | WS_CLIPSIBLINGS, 0},
+      {WS_POPUP | WS_CAPTION, 0, WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION, WS_EX_WINDOWEDGE},
+      {WS_POPUP | WS_THICKFRAME, WS_EX_STATICEDGE, WS_POPUP | WS_CLIPSIBLINGS | WS_THICKFRAME, WS_EX_STATICEDGE},
+      {WS_CHILD, WS_EX_WINDOWEDGE, WS_CHILD, 0},
+      {WS_CHILD | WS_DLGFRAME, 0, WS_CHILD | WS_DLGFRAME, WS_EX_WINDOWEDGE},
+      {WS_CHILD, WS_EX_DLGMODALFRAME, WS_CHILD, WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.style << ' ' << c.exStyle);
+    HWND w = CreateWindowExA(c.exStyle, "Styles", "", c.style, 0, 0, 50, 50, (c.style & WS_CHILD) ? parent : nullptr,
+                             nullptr, nullptr, nullptr);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(w, GWL_STYLE)), c.wantStyle);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(w, GWL_EXSTYLE)), c.wantExStyle);
+    EXPECT_EQ(createdWithExStyle[0], c.wantExStyle);
+    EXPECT_EQ(createdWithExStyle[1], c.wantExStyle);
+    DestroyWindow(w);
+  }
+  SetWindowLongPtrA(parent, GWL_STYLE, WS_OVERLAPPEDWINDOW);
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(parent, GWL_STYLE)), WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS);
+  EXPECT_TRUE(UnregisterClassA("Styles", nullptr));
+}
+
 TEST_F(Windows, HitTestingNamesEachPartOfTheFrame) {
   HWND w = topLevel(100, 100, 455, 193, WS_OVERLAPPEDWINDOW, someMenu());
   auto hit = [w](int x, int y) { return SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(100 + x, 100 + y)); };
