@@ -1,5 +1,6 @@
 // DestroyWindow: ancestors hear WM_PARENTNOTIFY; a visible window is hidden
-// (WM_WINDOWPOSCHANGING/CHANGED) and gives up activation, focus and capture;
+// (a child with WM_SHOWWINDOW first, as ShowWindow hides it; then
+// WM_WINDOWPOSCHANGING/CHANGED) and gives up activation, focus and capture;
 // windows it owns go first; then WM_DESTROY reaches the window before its
 // children, and WM_NCDESTROY the children before the window, after which
 // each handle is dead, and a top-level window's menu is destroyed with it.
@@ -21,8 +22,14 @@ void destroyOwnedWindows(Window* w) {
     if (windowFrom(top->hwnd) && top->owner == w) DestroyWindow(top->hwnd);
 }
 
+// A child is hidden as ShowWindow hides it (WM_SHOWWINDOW first), a
+// top-level window by SetWindowPos alone.
 void hide(Window* w) {
   if (!w->isVisible()) return;
+  if (w->isChild()) {
+    ShowWindow(w->hwnd, SW_HIDE);
+    return;
+  }
   placeWindow(w, nullptr, 0, 0, 0, 0,
               SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
 }

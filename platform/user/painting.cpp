@@ -68,7 +68,39 @@ void exposeInParent(Window* parent, const RECT& area) {
 void validate(Window* window, const gdi::Region* area) {
   if (area) window->update.subtract(*area);
   else window->update = {};
-  if (window->update.empty()) window->erase = false;
+  if (!window->update.empty()) return;
+  window->erase = false;
+  window->eraseRefused = false;
+}
+
+namespace {
+
+void paintFrameNow(Window* w) {
+  if (!w->frame) return;
+  w->frame = false;
+  callWindowProc(w, WM_NCPAINT, 1, 0);
+}
+
+void eraseBackgroundNow(Window* w) {
+  if (!w->erase || w->update.empty()) return;
+  w->erase = false;
+  gdi::DeviceContext* dc = updateDeviceContext(w, w->update);
+  if (!dc) return;
+  HDC hdc = dc->handle;
+  w->eraseRefused = callWindowProc(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) == 0;
+  ReleaseDC(w->hwnd, hdc);
+}
+
+}  // namespace
+
+void eraseNow(Window* window) {
+  if (!isShowing(window) || window == &desktop()) return;
+  auto alive = keepAlive(window);
+  paintFrameNow(window);
+  if (windowFrom(window->hwnd)) eraseBackgroundNow(window);
+  std::vector<Window*> children = window->children;
+  for (Window* child : children)
+    if (windowFrom(child->hwnd)) eraseNow(child);
 }
 
 bool needsPaint(const Window* window) {
@@ -99,6 +131,15 @@ gdi::DeviceContext* windowDeviceContext(Window* window, bool clientOnly) {
   RECT area = surfaceRect(window, clientOnly);
   return gdi::createDeviceContext(window->hwnd, topLevelOf(window)->surface, {area.left, area.top},
                                   visibleRegion(window, clientOnly));
+}
+
+gdi::DeviceContext* updateDeviceContext(Window* window, const gdi::Region& update) {
+  gdi::DeviceContext* dc = windowDeviceContext(window, true);
+  if (!dc) return nullptr;
+  gdi::Region clip = update.combined(wholeClient(window), gdi::Region::Op::And);
+  clip.offset(dc->origin.x, dc->origin.y);
+  dc->visible.intersect(clip);
+  return dc;
 }
 
 }  // namespace platform::user
@@ -186,17 +227,14 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
   }
   Region update = w->update.combined(Region(RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top}),
                                      Region::Op::And);
-  bool erase = w->erase;
+  bool erase = w->erase, refused = w->eraseRefused;
   validate(w, nullptr);
-  platform::gdi::DeviceContext* dc = windowDeviceContext(w, true);
+  platform::gdi::DeviceContext* dc = updateDeviceContext(w, update);
   if (!dc) return nullptr;
-  Region clip = update;
-  clip.offset(dc->origin.x, dc->origin.y);
-  dc->visible.intersect(clip);
   *lpPaint = {};
   lpPaint->hdc = dc->handle;
   lpPaint->rcPaint = update.box();
-  if (erase) lpPaint->fErase = callWindowProc(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc->handle), 0) == 0;
+  lpPaint->fErase = erase ? callWindowProc(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc->handle), 0) == 0 : refused;
   return dc->handle;
 }
 

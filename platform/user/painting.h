@@ -21,6 +21,11 @@ void invalidateEverything(Window* window);
 // and the siblings there are invalidated and erased.
 void exposeInParent(Window* parent, const RECT& area);
 void validate(Window* window, const gdi::Region* area);
+// What a window and its showing descendants need before their WM_PAINT, sent
+// at once, as Windows does when it shows a top-level window or uncovers
+// part of a parent: WM_NCPAINT for a frame to draw, WM_ERASEBKGND for an
+// invalid part to erase. The invalid parts stay for WM_PAINT.
+void eraseNow(Window* window);
 
 bool needsPaint(const Window* window);
 // The first window of the calling thread needing paint, or nullptr.
@@ -36,5 +41,8 @@ gdi::Region visibleRegion(const Window* window, bool clientOnly);
 RECT surfaceRect(const Window* window, bool clientOnly);
 // A DC over a window's client area (or whole window), or the screen.
 gdi::DeviceContext* windowDeviceContext(Window* window, bool clientOnly);
+// A DC over the part of a window's client area in update (client
+// coordinates).
+gdi::DeviceContext* updateDeviceContext(Window* window, const gdi::Region& update);
 
 }  // namespace platform::user

@@ -41,9 +41,12 @@ struct Window : std::enable_shared_from_this<Window> {
   LONG_PTR userData = 0;
   std::vector<uint8_t> extra;  // cbWndExtra bytes
   // Painting: the invalid part of the client area (client coordinates),
-  // whether it needs erasing first, and whether the frame needs drawing.
+  // whether it needs erasing first, whether an erase the window was sent
+  // went undone (BeginPaint then reports fErase), and whether the frame
+  // needs drawing.
   gdi::Region update;
   bool erase = false;
+  bool eraseRefused = false;
   bool frame = false;
   bool captionActive = false;
   bool destroying = false;

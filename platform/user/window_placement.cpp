@@ -24,7 +24,8 @@ void reorder(Window* window, HWND insertAfter) {
   siblings.insert(at == siblings.end() ? siblings.begin() : at + 1, window);
 }
 
-void applyGeometry(Window* window, const RECT& rect, UINT& flags) {
+// True when the window moved, changed size or had its frame recomputed.
+bool applyGeometry(Window* window, const RECT& rect, UINT& flags) {
   RECT oldRect = window->rect;
   RECT oldClient = window->client;
   bool sized = widthOf(rect) != widthOf(oldRect) || heightOf(rect) != heightOf(oldRect);
@@ -36,10 +37,12 @@ void applyGeometry(Window* window, const RECT& rect, UINT& flags) {
   if (widthOf(client) == widthOf(oldClient) && heightOf(client) == heightOf(oldClient)) flags |= SWP_NOCLIENTSIZE;
   if (client.left == oldClient.left && client.top == oldClient.top) flags |= SWP_NOCLIENTMOVE;
   if (window->surface) window->surface->resize(widthOf(rect), heightOf(rect));
-  if (!(sized || moved || (flags & SWP_FRAMECHANGED)) || !isShowing(window)) return;
+  bool changed = sized || moved || (flags & SWP_FRAMECHANGED);
+  if (!changed || !isShowing(window)) return changed;
   if (!window->isTopLevel()) exposeInParent(window->parent, oldRect);
   invalidateEverything(window);
   if (window->isTopLevel()) backend().windowPlaced(window->hwnd, rect);
+  return true;
 }
 
 void changeVisibility(Window* window, bool show) {
@@ -52,6 +55,14 @@ void changeVisibility(Window* window, bool show) {
     exposeInParent(window->parent, window->rect);
   }
   if (window->isTopLevel()) backend().windowShown(window->hwnd, show);
+}
+
+// What Windows paints during the call: a top-level window being shown gets
+// its frame drawn and its background erased; a child hidden, moved or sized
+// gets the part of its parent it uncovered erased.
+void eraseAfterPlacing(Window* window, UINT flags, bool geometryChanged) {
+  if ((flags & SWP_SHOWWINDOW) && window->isTopLevel()) eraseNow(window);
+  else if (window->isChild() && ((flags & SWP_HIDEWINDOW) || geometryChanged)) eraseNow(window->parent);
 }
 
 }  // namespace
@@ -84,12 +95,13 @@ bool placeWindow(Window* window, HWND insertAfter, int x, int y, int cx, int cy,
   WINDOWPOS pos{window->hwnd, insertAfter, x, y, std::max(cx, 0), std::max(cy, 0), flags};
   if (!(flags & SWP_NOSENDCHANGING)) callWindowProc(window, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
   if (!windowFrom(window->hwnd)) return false;
-  applyGeometry(window, {pos.x, pos.y, pos.x + pos.cx, pos.y + pos.cy}, pos.flags);
+  bool geometryChanged = applyGeometry(window, {pos.x, pos.y, pos.x + pos.cx, pos.y + pos.cy}, pos.flags);
   if (!(pos.flags & SWP_NOZORDER)) reorder(window, pos.hwndInsertAfter);
   if (pos.flags & SWP_SHOWWINDOW) changeVisibility(window, true);
   if (pos.flags & SWP_HIDEWINDOW) changeVisibility(window, false);
   bool activates = window->isTopLevel() && !(pos.flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) && window->isVisible();
   if (activates) activate(window, WA_ACTIVE);
+  if (windowFrom(window->hwnd)) eraseAfterPlacing(window, pos.flags, geometryChanged);
   if (windowFrom(window->hwnd)) callWindowProc(window, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
   return true;
 }
@@ -132,10 +144,15 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
   }
   callWindowProc(window, WM_SHOWWINDOW, show, 0);
   if (!windowFrom(hWnd)) return wasVisible;
-  if (!show && !window->isTopLevel()) dropFocusWithin(window);
-  UINT flags = SWP_NOSIZE | SWP_NOMOVE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
-  if (!activating) flags |= SWP_NOACTIVATE | SWP_NOZORDER;
-  SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, flags);
+  // A child of a window not showing only changes its style.
+  if (window->isChild() && !isShowing(window->parent)) {
+    window->style = show ? window->style | WS_VISIBLE : window->style & ~WS_VISIBLE;
+  } else {
+    UINT flags = SWP_NOSIZE | SWP_NOMOVE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+    if (!activating) flags |= SWP_NOACTIVATE | SWP_NOZORDER;
+    SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, flags);
+  }
+  if (!show && !window->isTopLevel() && windowFrom(hWnd)) dropFocusWithin(window);
   if (show && window->sizePending && windowFrom(hWnd)) {
     window->sizePending = false;
     sendSizeAndMove(window);

@@ -59,14 +59,14 @@ TEST_F(MessageSequence, ShowingActivatesAndUpdatingPaints) {
   EXPECT_SEQUENCE({WM_SHOWWINDOW, Sent | WParam | LParam, TRUE, 0}, {WM_WINDOWPOSCHANGING, Sent},
                   {WM_ACTIVATEAPP, Sent | WParam, TRUE}, {WM_NCACTIVATE, Sent | WParam, TRUE},
                   {WM_ACTIVATE, Sent | WParam | LParam, WA_ACTIVE, 0}, {WM_SETFOCUS, Sent | WParam, 0},
-                  {WM_NCPAINT, Sent | Optional}, {WM_ERASEBKGND, Sent | Optional}, {WM_WINDOWPOSCHANGED, Sent},
+                  {WM_NCPAINT, Sent | WParam, 1}, {WM_ERASEBKGND, Sent}, {WM_WINDOWPOSCHANGED, Sent},
                   {WM_SIZE, Sent | WParam | LParam, SIZE_RESTORED, MAKELPARAM(447, 166)},
                   {WM_MOVE, Sent | LParam, 0, MAKELPARAM(14, 43)});
   EXPECT_EQ(GetActiveWindow(), main);
   EXPECT_EQ(GetFocus(), main);
   msglog::clear();
   UpdateWindow(main);
-  EXPECT_SEQUENCE({WM_PAINT, Sent}, {WM_NCPAINT, Sent}, {WM_ERASEBKGND, Sent});
+  EXPECT_SEQUENCE({WM_PAINT, Sent});
   msglog::clear();
   UpdateWindow(main);
   EXPECT_SEQUENCE();
@@ -203,14 +203,38 @@ TEST_F(MessageSequence, DestroyReachesParentsFirstAndFreesChildrenFirst) {
                   {WM_NCDESTROY, Sent});
 }
 
+// A child of a hidden window is hidden by its style alone.
 TEST_F(MessageSequence, DestroyingAChildTellsItsParent) {
   HWND main = topLevel(10, 20, 300, 200);
   HWND c = child(main, 3, 0, 0, 50, 50);
   msglog::clear();
   DestroyWindow(c);
   EXPECT_SEQUENCE({WM_PARENTNOTIFY, Sent | WParam | LParam, MAKEWPARAM(WM_DESTROY, 3), hwndParam(c)},
-                  {WM_WINDOWPOSCHANGING, Sent, 0, 0, Role::Child}, {WM_WINDOWPOSCHANGED, Sent, 0, 0, Role::Child},
+                  {WM_SHOWWINDOW, Sent | WParam, FALSE, 0, Role::Child}, {WM_DESTROY, Sent, 0, 0, Role::Child},
+                  {WM_NCDESTROY, Sent, 0, 0, Role::Child});
+}
+
+// The parent's uncovered part is erased during the call; the focus goes back
+// to the parent after the child is hidden.
+TEST_F(MessageSequence, HidingOrDestroyingAShownChildErasesItsParentAtOnce) {
+  HWND main = shownTopLevel();
+  HWND c = child(main, 3, 10, 10, 50, 50);
+  SetFocus(c);
+  settle();
+  ShowWindow(c, SW_HIDE);
+  EXPECT_SEQUENCE({WM_SHOWWINDOW, Sent | WParam, FALSE, 0, Role::Child}, {WM_WINDOWPOSCHANGING, Sent, 0, 0, Role::Child},
+                  {WM_ERASEBKGND, Sent}, {WM_WINDOWPOSCHANGED, Sent, 0, 0, Role::Child},
+                  {WM_KILLFOCUS, Sent | WParam, hwndWParam(main), 0, Role::Child}, {WM_SETFOCUS, Sent | WParam, hwndWParam(c)});
+  ShowWindow(c, SW_SHOW);
+  settle();
+  DestroyWindow(c);
+  EXPECT_SEQUENCE({WM_PARENTNOTIFY, Sent | WParam, MAKEWPARAM(WM_DESTROY, 3)},
+                  {WM_SHOWWINDOW, Sent | WParam, FALSE, 0, Role::Child}, {WM_WINDOWPOSCHANGING, Sent, 0, 0, Role::Child},
+                  {WM_ERASEBKGND, Sent}, {WM_WINDOWPOSCHANGED, Sent, 0, 0, Role::Child},
                   {WM_DESTROY, Sent, 0, 0, Role::Child}, {WM_NCDESTROY, Sent, 0, 0, Role::Child});
+  msglog::clear();
+  msglog::pump();
+  EXPECT_SEQUENCE({WM_PAINT, Posted});
 }
 
 TEST_F(MessageSequence, InvalidatingPaintsOnceTheQueueIsEmpty) {

@@ -226,6 +226,24 @@ TEST_F(Windows, BeginPaintClipsToTheInvalidPart) {
   EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
 }
 
+// Showing erases at once; a window that leaves the erase undone finds
+// fErase set in its WM_PAINT.
+TEST_F(Windows, BeginPaintReportsAnEraseLeftUndoneWhenShown) {
+  for (LRESULT erased : {0, 1}) {
+    SCOPED_TRACE(erased);
+    answer(WM_ERASEBKGND, erased);
+    HWND w = topLevel(0, 0, 100, 80, WS_POPUP);
+    ShowWindow(w, SW_SHOW);
+    clear();
+    PAINTSTRUCT ps;
+    ASSERT_NE(BeginPaint(w, &ps), nullptr);
+    EndPaint(w, &ps);
+    EXPECT_EQ(ps.fErase, erased ? FALSE : TRUE);
+    EXPECT_SEQUENCE();
+    DestroyWindow(w);
+  }
+}
+
 TEST_F(Windows, TheClassBrushErasesAndTheFrameIsDrawn) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = DefWindowProcA;
