@@ -1,14 +1,8 @@
-// Commands and behaviours: named methods with specifiers that resolve to
-// their inputs when the behaviour is done.
-
+// Behaviours: commands stored with a window item or menu item that name a
+// method and the specifiers of its inputs.
 #include "runtime/tables/declarations.h"
 
 namespace {
-
-const ovClassDeclaration kCommandClass({
-    .name = "Command",
-    .attributes = {"Name", "Enabled?", "Undo?", "Recordable?"},
-});
 
 const ovClassDeclaration kBehaviorClass({
     .name = "Behavior",
@@ -16,24 +10,10 @@ const ovClassDeclaration kBehaviorClass({
     .attributes = {"Method", "Specifiers", "Attachments"},
 });
 
-const ovClassDeclaration kBehaviorSpecifierClass({
-    .name = "Behavior Specifier",
-    .attributes = {"Value"},
-});
-
-const ovClassDeclaration kAttributeSpecifierClass({
-    .name = "Attribute Specifier",
-    .superclass = "Behavior Specifier",
-});
-
-const ovClassDeclaration kMethodSpecifierClass({
-    .name = "Method Specifier",
-    .superclass = "Behavior Specifier",
-});
-
-const ovClassDeclaration kPersistentSpecifierClass({
-    .name = "Persistent Specifier",
-    .superclass = "Behavior Specifier",
+const ovClassDeclaration kMenuBehaviorClass({
+    .name = "Menu Behavior",
+    .superclass = "Behavior",
+    .attributes = {"Menu", "Item", "Enabler"},
 });
 
 const ovClassDeclaration kWindowItemBehaviorClass({
@@ -42,14 +22,10 @@ const ovClassDeclaration kWindowItemBehaviorClass({
     .attributes = {"Window", "Window Item", "Event"},
 });
 
-const ovClassDeclaration kWindowItemSpecifierClass({
-    .name = "Window Item Specifier",
-    .superclass = "Behavior Specifier",
-});
-
-const ovClassDeclaration kValueSpecifierClass({
-    .name = "Value Specifier",
-    .superclass = "Window Item Specifier",
+const ovClassDeclaration kControlBehaviorClass({
+    .name = "Control Behavior",
+    .superclass = "Window Item Behavior",
+    .attributes = {"Part"},
 });
 
 }  // namespace

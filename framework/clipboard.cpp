@@ -1,5 +1,5 @@
-// The clipboard.
-
+// The application's clipboard: its private formats and the text on the
+// platform clipboard.
 #include "runtime/tables/declarations.h"
 
 namespace {

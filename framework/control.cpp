@@ -1,5 +1,4 @@
-// Controls: the platform controls of window items.
-
+// Controls: platform "BUTTON" child windows.
 #include "runtime/tables/declarations.h"
 
 namespace {
@@ -9,12 +8,6 @@ const ovClassDeclaration kControlClass({
     .superclass = "Window Item",
     .attributes = {"Title", "Font", "Color", "Control Record", "Min", "Max", "Control Value", "Type"},
     .classAttributes = {"ProcID"},
-});
-
-const ovClassDeclaration kControlBehaviorClass({
-    .name = "Control Behavior",
-    .superclass = "Window Item Behavior",
-    .attributes = {"Part"},
 });
 
 }  // namespace

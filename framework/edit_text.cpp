@@ -1,5 +1,4 @@
-// Edit text items and the special keys they filter.
-
+// Edit text items over the platform "Edit" control.
 #include "runtime/tables/declarations.h"
 
 namespace {
@@ -9,37 +8,6 @@ const ovClassDeclaration kEditTextClass({
     .superclass = "Window Item",
     .attributes = {"Text Editor", "Wrap?", "Auto Scroll?", "Font", "Enter Behavior", "Exit Behavior", "Text Filter",
                    "Text", "Style Record", "Style?", "Editable?"},
-});
-
-const ovClassDeclaration kSpecialKeysClass({
-    .name = "Special Keys",
-    .attributes = {"Keys"},
-});
-
-const ovClassDeclaration kTextTaskClass({
-    .name = "Text Task",
-    .superclass = "Task",
-    .attributes = {"Text Item", "Before", "Before Style", "Before Point", "After", "After Style", "After Point"},
-});
-
-const ovClassDeclaration kClearTaskClass({
-    .name = "Clear Task",
-    .superclass = "Text Task",
-});
-
-const ovClassDeclaration kCopyTaskClass({
-    .name = "Copy Task",
-    .superclass = "Text Task",
-});
-
-const ovClassDeclaration kCutTaskClass({
-    .name = "Cut Task",
-    .superclass = "Text Task",
-});
-
-const ovClassDeclaration kPasteTaskClass({
-    .name = "Paste Task",
-    .superclass = "Text Task",
 });
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Fonts.
-
+// Fonts: platform fonts made from a face name, size and style.
 #include "runtime/tables/declarations.h"
 
 namespace {

@@ -1,5 +1,5 @@
-// Graphics: lines and texts drawn with pens.
-
+// Graphics that draw themselves into the current device context: lines
+// and texts.
 #include "runtime/tables/declarations.h"
 
 namespace {
@@ -19,11 +19,6 @@ const ovClassDeclaration kTextClass({
     .name = "Text",
     .superclass = "Graphic",
     .attributes = {"Font", "Text"},
-});
-
-const ovClassDeclaration kPenClass({
-    .name = "Pen",
-    .attributes = {"Apply?", "Size", "Pattern", "Mode", "ForeColor", "BackColor", "Style", "Pen Handle"},
 });
 
 }  // namespace

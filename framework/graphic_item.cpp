@@ -1,5 +1,5 @@
-// Graphic items.
-
+// Graphic items: window items that show a graphic and can act as a button
+// drawn by the framework.
 #include "runtime/tables/declarations.h"
 
 namespace {

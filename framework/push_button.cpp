@@ -1,5 +1,4 @@
-// Push buttons.
-
+// Push buttons, one of which can be a window's default button.
 #include "runtime/tables/declarations.h"
 
 namespace {

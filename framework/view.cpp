@@ -1,5 +1,4 @@
-// Views: the content of a window, laid out, drawn and scrolled.
-
+// Views: window items that hold other items.
 #include "runtime/tables/declarations.h"
 
 namespace {

@@ -1,12 +1,10 @@
-// Windows and their borders.
-
+// Windows: opening, closing and bringing to front; their borders.
 #include "framework/persistents.h"
 #include "runtime/tables/declarations.h"
 
 ovPersistent gCurrentDevice("Current Device");
 
 namespace {
-
 
 const ovClassDeclaration kWindowClass({
     .name = "Window",

@@ -1,5 +1,4 @@
-// Files.
-
+// Files: the base class and its error report.
 #include "runtime/tables/declarations.h"
 
 namespace {

@@ -1,5 +1,4 @@
-// Window items, their borders and backgrounds.
-
+// Window items: everything that sits in a window's view.
 #include "runtime/tables/declarations.h"
 
 namespace {
@@ -8,16 +7,6 @@ const ovClassDeclaration kWindowItemClass({
     .name = "Window Item",
     .attributes = {"Owner", "Name", "Frame", "Active?", "Visible?", "Transparent?", "Border", "Resize",
                    "Click Behavior", "Key Behavior", "Balloon Help", "Number", "Flags"},
-});
-
-const ovClassDeclaration kRegularBorderClass({
-    .name = "Regular Border",
-    .attributes = {"Owner", "Pen"},
-});
-
-const ovClassDeclaration kBackgroundClass({
-    .name = "Background",
-    .attributes = {"Color", "Pattern", "Object"},
 });
 
 }  // namespace

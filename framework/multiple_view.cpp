@@ -1,5 +1,4 @@
-// Views holding several views.
-
+// Multiple views: one sub-view shown at a time, each with its own tab order.
 #include "runtime/tables/declarations.h"
 
 namespace {
