@@ -1,6 +1,7 @@
 #include "platform/gdi/surface.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace platform::gdi {
 
@@ -19,6 +20,23 @@ void Surface::resize(int width, int height, uint32_t fill) {
   pixels_.swap(pixels);
   width_ = width;
   height_ = height;
+  dirty_ = true;
+}
+
+void Surface::copy(const RECT& from, POINT to) {
+  int left = std::max<int>(from.left, std::max<int>(0, from.left - to.x));
+  int top = std::max<int>(from.top, std::max<int>(0, from.top - to.y));
+  int right = std::min<int>(from.right, std::min(width_, width_ + from.left - to.x));
+  int bottom = std::min<int>(from.bottom, std::min(height_, height_ + from.top - to.y));
+  if (left >= right || top >= bottom) return;
+  int dx = to.x - from.left, dy = to.y - from.top;
+  size_t bytes = static_cast<size_t>(right - left) * sizeof(uint32_t);
+  // Rows are copied away from the direction of the move, so none is
+  // overwritten before it is read.
+  for (int i = 0; i < bottom - top; ++i) {
+    int y = dy > 0 ? bottom - 1 - i : top + i;
+    std::memmove(row(y + dy) + left + dx, row(y) + left, bytes);
+  }
   dirty_ = true;
 }
 

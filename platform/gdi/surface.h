@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/win32.h"
+
 namespace platform::gdi {
 
 class Surface {
@@ -21,6 +23,9 @@ class Surface {
 
   // Changes the size, keeping the pixels both sizes share.
   void resize(int width, int height, uint32_t fill = 0);
+  // Copies the pixels of from (clipped to the surface) so that its top-left
+  // corner lands at to; the two places may overlap.
+  void copy(const RECT& from, POINT to);
 
   // Marks drawing since the last present; the backend clears it.
   void markDirty() { dirty_ = true; }

@@ -119,6 +119,17 @@ void setBarHighlight(HWND window, int item, bool open) {
 
 using namespace platform;
 
+namespace {
+
+// The frame is computed afresh (WM_NCCALCSIZE) and drawn at once
+// (WM_NCPAINT); the client area keeps what it shows.
+BOOL recomputeFrame(HWND hWnd) {
+  return SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
 BOOL WINAPI SetMenu(HWND hWnd, HMENU hMenu) {
   user::Window* w = user::windowOrFail(hWnd);
   if (!w || w->isChild() || (hMenu && !menus::menuFrom(hMenu))) {
@@ -126,13 +137,13 @@ BOOL WINAPI SetMenu(HWND hWnd, HMENU hMenu) {
     return FALSE;
   }
   w->menu = hMenu;
-  SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  recomputeFrame(hWnd);
   return TRUE;
 }
 
+// A child window has no menu bar: nothing to draw.
 BOOL WINAPI DrawMenuBar(HWND hWnd) {
   user::Window* w = user::windowOrFail(hWnd);
-  if (!w || !w->hasMenuBar()) return FALSE;
-  SendMessageA(hWnd, WM_NCPAINT, 1, 0);
-  return TRUE;
+  if (!w) return FALSE;
+  return w->isChild() || recomputeFrame(hWnd);
 }

@@ -1,6 +1,9 @@
 #include "platform/user/painting.h"
 
+#include <algorithm>
+
 #include "platform/backend.h"
+#include "platform/user/window_class.h"
 
 namespace platform::user {
 namespace {
@@ -58,11 +61,41 @@ void invalidateEverything(Window* window) {
   for (Window* child : window->children) invalidateEverything(child);
 }
 
+namespace {
+
+// Area (client coordinates) is uncovered: the window and its children there
+// are invalidated and erased.
+void expose(Window* window, const gdi::Region& area) {
+  invalidate(window, area, true);
+  invalidateChildrenUnder(window, area, true);
+}
+
+bool redrawsWhenResized(const Window* w, const RECT& oldClient) {
+  UINT style = w->windowClass ? w->windowClass->info.style : 0;
+  bool widthChanged = oldClient.right - oldClient.left != w->client.right - w->client.left;
+  bool heightChanged = oldClient.bottom - oldClient.top != w->client.bottom - w->client.top;
+  return ((style & CS_HREDRAW) && widthChanged) || ((style & CS_VREDRAW) && heightChanged);
+}
+
+}  // namespace
+
 void exposeInParent(Window* parent, const RECT& area) {
-  if (parent == &desktop()) return;
-  gdi::Region region(area);
-  invalidate(parent, region, true);
-  invalidateChildrenUnder(parent, region, true);
+  if (parent != &desktop()) expose(parent, gdi::Region(area));
+}
+
+void clientAreaMoved(Window* window, const RECT& oldClient) {
+  window->frame = true;
+  if (redrawsWhenResized(window, oldClient)) return invalidateEverything(window);
+  RECT client = clientBounds(window);
+  int width = std::min(client.right, oldClient.right - oldClient.left);
+  int height = std::min(client.bottom, oldClient.bottom - oldClient.top);
+  RECT from{oldClient.left - window->rect.left, oldClient.top - window->rect.top, 0, 0};
+  from.right = from.left + width;
+  from.bottom = from.top + height;
+  window->surface->copy(from, {window->client.left - window->rect.left, window->client.top - window->rect.top});
+  gdi::Region uncovered(client);
+  uncovered.subtract(RECT{0, 0, width, height});
+  expose(window, uncovered);
 }
 
 void validate(Window* window, const gdi::Region* area) {

@@ -20,6 +20,13 @@ void invalidateEverything(Window* window);
 // A child's old place (parent client coordinates) is uncovered: the parent
 // and the siblings there are invalidated and erased.
 void exposeInParent(Window* parent, const RECT& area);
+// The frame of a top-level window changed and its client area moved within
+// the window (from oldClient, screen coordinates) without the window moving
+// or changing size: what the client area showed is kept, aligned at its
+// top-left corner, as Windows keeps it, and only the rest is uncovered;
+// the frame needs drawing. A class with CS_HREDRAW or CS_VREDRAW has
+// everything redrawn when the client area's width or height changed.
+void clientAreaMoved(Window* window, const RECT& oldClient);
 void validate(Window* window, const gdi::Region* area);
 // What a window and its showing descendants need before their WM_PAINT, sent
 // at once, as Windows does when it shows a top-level window or uncovers

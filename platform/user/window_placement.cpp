@@ -39,6 +39,10 @@ bool applyGeometry(Window* window, const RECT& rect, UINT& flags) {
   if (window->surface) window->surface->resize(widthOf(rect), heightOf(rect));
   bool changed = sized || moved || (flags & SWP_FRAMECHANGED);
   if (!changed || !isShowing(window)) return changed;
+  if (window->isTopLevel() && !sized && !moved) {
+    clientAreaMoved(window, oldClient);
+    return true;
+  }
   if (!window->isTopLevel()) exposeInParent(window->parent, oldRect);
   invalidateEverything(window);
   if (window->isTopLevel()) backend().windowPlaced(window->hwnd, rect);
@@ -57,11 +61,12 @@ void changeVisibility(Window* window, bool show) {
   if (window->isTopLevel()) backend().windowShown(window->hwnd, show);
 }
 
-// What Windows paints during the call: a top-level window being shown gets
-// its frame drawn and its background erased; a child hidden, moved or sized
-// gets the part of its parent it uncovered erased.
+// What Windows paints during the call: a top-level window being shown, or
+// whose frame changed, gets its frame drawn and its background erased; a
+// child hidden, moved or sized gets the part of its parent it uncovered
+// erased.
 void eraseAfterPlacing(Window* window, UINT flags, bool geometryChanged) {
-  if ((flags & SWP_SHOWWINDOW) && window->isTopLevel()) eraseNow(window);
+  if ((flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED)) && window->isTopLevel()) eraseNow(window);
   else if (window->isChild() && ((flags & SWP_HIDEWINDOW) || geometryChanged)) eraseNow(window->parent);
 }
 

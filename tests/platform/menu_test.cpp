@@ -131,6 +131,47 @@ TEST_F(Menus, TheBarTakesItsHeightFromTheClientAreaAndAnswersHTMENU) {
   EXPECT_FALSE(IsMenu(bar));
 }
 
+TEST_F(Menus, DrawMenuBarRecomputesAndDrawsTheFrameAtOnce) {
+  HWND w = withMenu(makeMenuBar());
+  EXPECT_TRUE(DrawMenuBar(w));
+  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_NCPAINT, Sent | WParam, 1},
+                  {WM_WINDOWPOSCHANGED, Sent});
+  RECT update;
+  EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
+}
+
+// Taking the bar away moves the client area up: what it showed moves with
+// it, and only the strip it gains at the bottom is invalidated (and erased
+// at once). Giving the bar back uncovers nothing.
+TEST_F(Menus, SetMenuKeepsWhatTheClientAreaShowedAndUncoversOnlyTheNewStrip) {
+  HWND w = withMenu(makeMenuBar());
+  HMENU bar = GetMenu(w);
+  RECT before;
+  GetClientRect(w, &before);
+  HDC dc = GetDC(w);
+  RECT mark{5, 5, 15, 15};
+  FillRect(dc, &mark, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  ReleaseDC(w, dc);
+  ASSERT_TRUE(SetMenu(w, nullptr));
+  RECT after;
+  GetClientRect(w, &after);
+  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_NCPAINT, Sent | WParam, 1},
+                  {WM_ERASEBKGND, Sent}, {WM_WINDOWPOSCHANGED, Sent}, {WM_MOVE, Sent | LParam, 0, MAKELPARAM(14, 20 + 4 + 19)},
+                  {WM_SIZE, Sent | LParam, 0, MAKELPARAM(after.right, after.bottom)});
+  RECT update, strip{0, before.bottom, after.right, after.bottom};
+  EXPECT_TRUE(GetUpdateRect(w, &update, FALSE));
+  EXPECT_TRUE(EqualRect(&update, &strip));
+  dc = GetDC(w);
+  EXPECT_EQ(GetPixel(dc, 10, 10), RGB(0, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 10, 10 + GetSystemMetrics(SM_CYMENU)), RGB(255, 255, 255));
+  ReleaseDC(w, dc);
+  settle();
+  ASSERT_TRUE(SetMenu(w, bar));
+  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_NCPAINT, Sent | WParam, 1},
+                  {WM_WINDOWPOSCHANGED, Sent}, {WM_MOVE, Sent}, {WM_SIZE, Sent});
+  EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
+}
+
 // Clicks the middle of an item of the open menu.
 void clickItem(int item) {
   RECT r = platform::menus::popupItemRect(FindPopup(), item);
