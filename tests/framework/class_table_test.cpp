@@ -153,25 +153,3 @@ TEST_F(FrameworkClasses, AttributeSelectorsFollowTheNameOrder) {
   EXPECT_LT(mdi, mainDocuments);
   EXPECT_LT(hwnd, hasMenubar);
 }
-
-TEST_F(FrameworkClasses, ExternalTypesHaveThePlatformsSizes) {
-  struct {
-    const char* name;
-    size_t size;
-  } expected[] = {{"ABlock", 0},
-                  {"ACCEL", sizeof(ACCEL)},
-                  {"Boolean", sizeof(BOOL)},
-                  {"MSG", sizeof(MSG)},
-                  {"PAINTSTRUCT", sizeof(PAINTSTRUCT)},
-                  {"POINT", 8},
-                  {"PRINTDLG", sizeof(PRINTDLGA)},
-                  {"RECT", 16},
-                  {"WNDCLASS", sizeof(WNDCLASSA)},
-                  {"WNDPROC", sizeof(void*)}};
-  for (const auto& e : expected) {
-    const RTExternal* type = nullptr;
-    ASSERT_TRUE(RTHeader::GetExternalTable()->FindByName(e.name, &type)) << e.name;
-    EXPECT_EQ(type->size, e.size) << e.name;
-  }
-  EXPECT_EQ(sizeof(MSG), 48u);  // 28 on the 32-bit platform the layouts came from
-}

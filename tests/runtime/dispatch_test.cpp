@@ -124,7 +124,7 @@ TEST_F(Dispatch, AttributesReadAndWriteThroughInstancesAndClassNames) {
 TEST_F(Dispatch, TheObjectPassesThroughAttributeAccess) {
   ovRef square = make(kSquare);
   ovC_object* passed = nullptr;
-  ovC_object* value = gdDefaultTrue;  // overwritten without a drop, as specified
+  ovC_object* value = gdDefaultTrue;  // the read overwrites the slot without dropping what it held
   UCGetAttribute(kName.number(), square.get(), &passed, &value);
   EXPECT_EQ(passed, square.get());
   EXPECT_EQ(value, nullptr);

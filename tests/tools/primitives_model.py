@@ -823,7 +823,7 @@ def cases_for(name, g):
     raise KeyError(name)
 
 
-# Calls the spec's own examples make, checked first.
+# Known calls with their documented answers, checked first.
 EXAMPLES = [
     ("integer?", 0, [Real(2.0)], b"1"),
     ("type", 1, [Real(2.0)], b'0\t"real"'),
