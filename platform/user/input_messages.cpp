@@ -35,16 +35,6 @@ struct LastClick {
 };
 LastClick lastClick;
 
-// Asks the window what part of it is under the point; a window answering
-// HTTRANSPARENT passes the question to its parent.
-int hitTest(Window*& target, POINT p) {
-  for (;;) {
-    auto hit = static_cast<int>(callWindowProc(target, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)));
-    if (hit != HTTRANSPARENT || !target->isChild()) return hit;
-    target = target->parent;
-  }
-}
-
 UINT messageOf(const RawInput& in, bool client) {
   if (in.kind == RawInput::Kind::MouseMove) return client ? WM_MOUSEMOVE : WM_NCMOUSEMOVE;
   const ButtonInfo& info = infoOf(in.button);
@@ -103,10 +93,8 @@ void mouseInput(MessageQueue& queue, const RawInput& in) {
   int hit = HTCLIENT;
   bool captured = target != nullptr;
   if (!captured) {
-    target = windowUnder(in.point);
-    if (target == &desktop() || !topLevelOf(target)->isEnabled()) return;
-    hit = hitTest(target, in.point);
-    if (hit == HTNOWHERE || hit == HTERROR) return;
+    target = windowUnder(in.point, hit);
+    if (target == &desktop() || hit == HTNOWHERE || hit == HTERROR) return;
   }
   HWND hwnd = target->hwnd;
   UINT message = messageOf(in, hit == HTCLIENT);

@@ -91,9 +91,14 @@ bool isShowing(const Window* window);
 POINT windowOrigin(const Window* window);
 POINT clientOrigin(const Window* window);
 RECT screenRect(const Window* window);
-// The deepest showing window under a screen point (a disabled child leaves
-// the point to its parent); the desktop when no window is there.
-Window* windowUnder(POINT screen);
+// The window under a screen point, as Windows finds it: depth first, front
+// to back, a window's children (under its client area) before the window
+// itself; a hidden or disabled window, and one answering WM_NCHITTEST with
+// HTTRANSPARENT (static controls, group boxes), leaves the point to the
+// windows behind it, its parent last. A disabled top-level window stops
+// the point (hit HTERROR: it takes no input). The desktop (hit HTNOWHERE)
+// when no window takes the point; hit is the window's WM_NCHITTEST answer.
+Window* windowUnder(POINT screen, int& hit);
 // Where a window's top-left corner is in its top-level window's surface.
 POINT surfaceOffset(const Window* window);
 

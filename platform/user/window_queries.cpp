@@ -67,7 +67,13 @@ HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
   }
 }
 
-HWND WINAPI WindowFromPoint(POINT Point) { return windowUnder(Point)->hwnd; }
+// Never a disabled window: the desktop's handle over a disabled top-level
+// window.
+HWND WINAPI WindowFromPoint(POINT Point) {
+  int hit = HTNOWHERE;
+  Window* w = windowUnder(Point, hit);
+  return hit == HTERROR ? desktop().hwnd : w->hwnd;
+}
 
 HWND WINAPI ChildWindowFromPoint(HWND hWndParent, POINT Point) {
   Window* parent = windowOrFail(hWndParent);

@@ -74,6 +74,22 @@ TEST_F(Buttons, DisabledButtonsAndGroupBoxesAreNotClicked) {
   }
 }
 
+// A group box in front of its buttons, and a static control, answer
+// HTTRANSPARENT: the point goes on to the window behind them.
+TEST_F(Buttons, GroupBoxesAndStaticsLetThePointThroughToWhatIsBehind) {
+  HWND group = control(WC_BUTTONA, "Group", BS_GROUPBOX, 1, {10, 10, 210, 110});
+  HWND radio = control(WC_BUTTONA, "r", BS_AUTORADIOBUTTON, 2, {20, 40, 120, 60});
+  HWND label = control(WC_STATICA, "label", SS_LEFT, 3, {10, 120, 110, 140});
+  RECT groupRect;
+  GetWindowRect(group, &groupRect);
+  EXPECT_EQ(WindowFromPoint(centreOf(radio)), radio);
+  EXPECT_EQ(WindowFromPoint({groupRect.left + 150, groupRect.top + 80}), main_);
+  EXPECT_EQ(WindowFromPoint(centreOf(label)), main_);
+  clickAt(centreOf(radio));
+  pump();
+  EXPECT_EQ(SendMessageA(radio, BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
 TEST_F(Buttons, StateReportsPushAndFocus) {
   HWND button = control(WC_BUTTONA, "p", BS_AUTOCHECKBOX, 1, {10, 10, 60, 30});
   SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);
