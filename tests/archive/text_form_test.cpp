@@ -107,6 +107,14 @@ TEST_F(TextFormTest, ExternalsHandlesRawItemsAndTheStamp) {
   EXPECT_EQ(Nth(root, 2), nullptr) << "code 31 is no kind";
 }
 
+TEST_F(TextFormTest, TextsWithControlCharactersAreWrittenByTheirCodes) {
+  Bytes block = Build("( characters \"090D\" \"plain\" )");
+  ovC_object* root = Decode(block);
+  EXPECT_EQ(TextOf(Nth(root, 0)), "\t\r");
+  EXPECT_NE(Dump(block).find("( characters \"090D\" \"plain\" )"), std::string::npos);
+  ExpectRoundTrip(block);
+}
+
 TEST_F(TextFormTest, ErrorsSayWhereAndWhat) {
   const std::pair<const char*, const char*> cases[] = {
       {"( 1\n  <<Nobody>> )", "line 2, column 3: no class is named \"Nobody\""},

@@ -284,8 +284,9 @@ bool Builder::ReadInstance(ArchiveToken token, Parsed* parsed) {
   return true;
 }
 
-// external "TYPE" "HEX", handle "TYPE" "HEX" and raw TAG "HEX": an item given
-// as its bytes.
+// external "TYPE" "HEX", handle "TYPE" "HEX", raw TAG "HEX" and
+// characters "HEX" (a text by its character codes): an item given as its
+// bytes.
 bool Builder::ReadBlockItem(ArchiveToken token, Parsed* parsed) {
   uint32_t tag = 0;
   if (!ReadBlockTag(token.text, &tag)) return false;
@@ -301,6 +302,10 @@ bool Builder::ReadBlockItem(ArchiveToken token, Parsed* parsed) {
 }
 
 bool Builder::ReadBlockTag(std::string_view keyword, uint32_t* tag) {
+  if (keyword == "characters") {
+    *tag = DBCodeText;
+    return true;
+  }
   ArchiveToken operand = scanner_.Next();
   if (keyword == "raw") {
     int32_t number = 0;

@@ -22,9 +22,21 @@ std::string nameOf(const RTName* name) { return std::string(name->chars, name->l
 
 std::string labelOf(uint32_t item) { return "@i" + std::to_string(item); }
 
+// Whether a text item holds a character that the text form does not show
+// as itself (a control character).
+bool holdsControlCharacters(const ItemView& view) {
+  if (DBTagCode(view.record.tag) != DBCodeText) return false;
+  for (uint32_t i = 0; i < view.record.payloadLength; ++i)
+    if (view.record.payload[i] < 0x20 || view.record.payload[i] == 0x7F) return true;
+  return false;
+}
+
 // A plain item printed as the run-time prints its value; reals with the
-// digits it takes to read back the same double.
+// digits it takes to read back the same double; texts with control
+// characters by their codes.
 std::string plainText(const ItemView& view) {
+  if (holdsControlCharacters(view))
+    return "characters \"" + ovHexText(view.record.payload, view.record.payloadLength) + "\"";
   if (DBTagCode(view.record.tag) == DBCodeReal) {
     uint64_t bits = 0;
     for (int i = 0; i < 8; ++i) bits = bits << 8 | view.record.payload[i];
