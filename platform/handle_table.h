@@ -32,6 +32,7 @@ enum class HandleKind : uint8_t {
   GlobalMemory,
   LocalMemory,
   Resource,
+  Bitmap,
 };
 
 using HandleValue = uint32_t;

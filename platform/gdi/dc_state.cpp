@@ -101,6 +101,7 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
     case HandleKind::Pen: previous = swapSelected(dc->state.pen, h); break;
     case HandleKind::Brush: previous = swapSelected(dc->state.brush, h); break;
     case HandleKind::Font: previous = swapSelected(dc->state.font, h); break;
+    case HandleKind::Bitmap: return selectBitmap(*dc, h);
     case HandleKind::Region: {
       int kind = SelectClipRgn(hdc, static_cast<HRGN>(h));
       return kind == ERROR ? HGDI_ERROR : reinterpret_cast<HGDIOBJ>(static_cast<uintptr_t>(kind));

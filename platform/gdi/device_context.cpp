@@ -45,6 +45,7 @@ DeviceContext* deviceContextFrom(HDC hdc) {
 }
 
 void destroyDeviceContext(DeviceContext* dc) {
+  if (dc->bitmap.data && dc->bitmap.data->selectedInto == dc->handle) dc->bitmap.data->selectedInto = nullptr;
   handleRelease(handleFromWin32(dc->handle), HandleKind::DeviceContext);
   delete dc;
 }

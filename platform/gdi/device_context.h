@@ -42,6 +42,10 @@ struct DrawingState {
 struct DeviceContext {
   HDC handle = nullptr;
   HWND window = nullptr;
+  // A memory DC draws into the bitmap selected into it, all of which is
+  // visible.
+  bool memory = false;
+  Selected<BitmapData> bitmap;
   std::shared_ptr<Surface> surface;
   POINT origin{0, 0};
   Region visible;
@@ -60,6 +64,11 @@ struct DeviceContext {
 DeviceContext* createDeviceContext(HWND window, std::shared_ptr<Surface> surface, POINT origin, Region visible);
 // The DC of a live handle, or nullptr (and ERROR_INVALID_HANDLE).
 DeviceContext* deviceContextFrom(HDC hdc);
+// Frees the DC; a bitmap selected into it is free to be selected elsewhere.
 void destroyDeviceContext(DeviceContext* dc);
+// Selects a bitmap into a memory DC (the DC then draws into it), answering
+// the one it held; nullptr when the DC is not a memory DC or the bitmap is
+// selected into another DC.
+HGDIOBJ selectBitmap(DeviceContext& dc, HGDIOBJ bitmap);
 
 }  // namespace platform::gdi

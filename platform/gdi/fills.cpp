@@ -121,7 +121,7 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
   POINT p = dc->toSurface(x, y);
   if (!dc->surface->contains(p.x, p.y) || !dc->drawable().contains(p.x, p.y)) return CLR_INVALID;
   Painter(*dc).plot(p.x, p.y, spanOpForRop2(R2_COPYPEN), pixelFromColorRef(color));
-  return color & 0x00FFFFFFu;
+  return colorRefFromPixel(dc->surface->pixel(p.x, p.y));
 }
 
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {

@@ -1,5 +1,7 @@
 #include "platform/gdi/gdi_objects.h"
 
+#include "platform/gdi/device_context.h"
+
 #include <array>
 
 namespace platform::gdi {
@@ -7,7 +9,11 @@ namespace {
 
 bool isGdiKind(HandleKind kind) {
   return kind == HandleKind::Pen || kind == HandleKind::Brush || kind == HandleKind::Font ||
-         kind == HandleKind::Region;
+         kind == HandleKind::Region || kind == HandleKind::Bitmap;
+}
+
+bool isSelectedBitmap(HandleKind kind, ObjectSlot* slot) {
+  return kind == HandleKind::Bitmap && static_cast<TypedSlot<BitmapData>*>(slot)->data->selectedInto;
 }
 
 HGDIOBJ stockBrush(COLORREF color, bool hollow = false) {
@@ -106,6 +112,7 @@ BOOL WINAPI DeleteObject(HGDIOBJ ho) {
     return FALSE;
   }
   if (slot->stock) return TRUE;
+  if (isSelectedBitmap(kind, slot)) return FALSE;
   handleRelease(h, kind);
   delete slot;
   return TRUE;
@@ -117,7 +124,8 @@ DWORD WINAPI GetObjectType(HGDIOBJ h) {
     case HandleKind::Brush: return OBJ_BRUSH;
     case HandleKind::Font: return OBJ_FONT;
     case HandleKind::Region: return OBJ_REGION;
-    case HandleKind::DeviceContext: return OBJ_DC;
+    case HandleKind::Bitmap: return OBJ_BITMAP;
+    case HandleKind::DeviceContext: return deviceContextFrom(static_cast<HDC>(h))->memory ? OBJ_MEMDC : OBJ_DC;
     default: SetLastError(ERROR_INVALID_HANDLE); return 0;
   }
 }

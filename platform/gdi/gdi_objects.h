@@ -1,15 +1,18 @@
-// GDI objects behind HPEN, HBRUSH, HFONT and HRGN handles.
+// GDI objects behind HPEN, HBRUSH, HFONT, HRGN and HBITMAP handles.
 //
 // Each handle points at a slot holding a shared reference to the object's
 // data. DeleteObject frees the handle and the slot at once, but a device
 // context that still has the object selected keeps its own reference, so it
 // goes on drawing with it until something else is selected; nothing dangles.
-// Stock objects live for the whole process and ignore DeleteObject.
+// Stock objects live for the whole process and ignore DeleteObject. A
+// bitmap is selected into one memory DC at a time, and cannot be deleted
+// while it is.
 #pragma once
 
 #include <memory>
 
 #include "platform/gdi/region.h"
+#include "platform/gdi/surface.h"
 #include "platform/handle_table.h"
 #include "platform/text/font.h"
 #include "platform/win32.h"
@@ -32,6 +35,11 @@ struct FontData {
   text::FontRequest request;
 };
 
+struct BitmapData {
+  std::shared_ptr<Surface> pixels;
+  HDC selectedInto = nullptr;  // the memory DC holding it
+};
+
 template <typename T>
 constexpr HandleKind kindOf();
 template <>
@@ -42,6 +50,8 @@ template <>
 constexpr HandleKind kindOf<FontData>() { return HandleKind::Font; }
 template <>
 constexpr HandleKind kindOf<Region>() { return HandleKind::Region; }
+template <>
+constexpr HandleKind kindOf<BitmapData>() { return HandleKind::Bitmap; }
 
 struct ObjectSlot {
   virtual ~ObjectSlot() = default;
@@ -82,5 +92,7 @@ std::shared_ptr<BrushData> brushFrom(HBRUSH brush);
 
 // The font a device context starts with: the system font.
 HFONT systemFontHandle();
+// The bitmap a memory DC starts with: 1 x 1, monochrome, a stock object.
+HBITMAP defaultBitmapHandle();
 
 }  // namespace platform::gdi

@@ -5,6 +5,7 @@ namespace platform::gdi {
 void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) {
   Region target = area.combined(drawable_, Region::Op::And);
   Surface& surface = *dc_.surface;
+  pixel = surface.fit(pixel);
   target.intersect(RECT{0, 0, surface.width(), surface.height()});
   if (target.empty()) return;
   for (const RECT& r : target.rects())
@@ -14,7 +15,7 @@ void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) {
 
 void Painter::plot(int x, int y, SpanOp op, uint32_t pixel) {
   if (!dc_.surface->contains(x, y) || !drawable_.contains(x, y)) return;
-  op(dc_.surface->row(y) + x, 1, pixel);
+  op(dc_.surface->row(y) + x, 1, dc_.surface->fit(pixel));
   dc_.touch();
 }
 

@@ -1,5 +1,6 @@
 // Writing pixels through a device context: everything is clipped to the
-// DC's drawable region and goes through one span operation of pixel_ops.
+// DC's drawable region and goes through one span operation of pixel_ops;
+// on a monochrome surface the colour is first made black or white.
 #pragma once
 
 #include "platform/gdi/device_context.h"

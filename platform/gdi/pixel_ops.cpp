@@ -52,4 +52,21 @@ uint32_t mixPixel(int rop2, uint32_t pen, uint32_t destination) {
   return destination;
 }
 
+uint32_t rasterPixel(uint8_t table, uint32_t pattern, uint32_t source, uint32_t destination) {
+  uint32_t result = 0;
+  for (int i = 0; i < 8; ++i) {
+    if (!((table >> i) & 1)) continue;
+    uint32_t p = (i & 4) ? pattern : ~pattern;
+    uint32_t s = (i & 2) ? source : ~source;
+    uint32_t d = (i & 1) ? destination : ~destination;
+    result |= p & s & d;
+  }
+  return result & 0x00FFFFFFu;
+}
+
+// The result depends on S when the table differs between S = 0 and S = 1
+// (bits 2, 3, 6, 7 against 0, 1, 4, 5), on P likewise (4 to 7 against 0 to 3).
+bool usesSource(uint32_t rop) { return (((rop >> 2) ^ rop) & 0x00330000u) != 0; }
+bool usesPattern(uint32_t rop) { return (((rop >> 4) ^ rop) & 0x000F0000u) != 0; }
+
 }  // namespace platform::gdi

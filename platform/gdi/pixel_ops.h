@@ -16,4 +16,13 @@ SpanOp spanOpForRop2(int rop2);
 // One pixel under a mix mode, for tests and single-pixel drawing.
 uint32_t mixPixel(int rop2, uint32_t pen, uint32_t destination);
 
+// One pixel under a raster operation of BitBlt: bit ((P << 2) | (S << 1) | D)
+// of table (bits 16 to 23 of the operation) is the result for pattern bit
+// P, source bit S and destination bit D, bit by bit.
+uint32_t rasterPixel(uint8_t table, uint32_t pattern, uint32_t source, uint32_t destination);
+
+// Whether a raster operation reads the source, and the pattern.
+bool usesSource(uint32_t rop);
+bool usesPattern(uint32_t rop);
+
 }  // namespace platform::gdi

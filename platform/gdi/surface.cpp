@@ -4,10 +4,35 @@
 #include <cstring>
 
 namespace platform::gdi {
+namespace {
 
-Surface::Surface(int width, int height, uint32_t fill)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)),
-      pixels_(static_cast<size_t>(width_) * height_, fill) {}
+// Nearer by the squared distance of the channels.
+uint32_t nearerOfBlackAndWhite(uint32_t pixel) {
+  long long toBlack = 0, toWhite = 0;
+  for (int shift : {0, 8, 16}) {
+    int c = static_cast<int>((pixel >> shift) & 0xFF);
+    toBlack += c * c;
+    toWhite += (255 - c) * (255 - c);
+  }
+  return toWhite < toBlack ? 0x00FFFFFFu : 0u;
+}
+
+}  // namespace
+
+Surface::Surface(int width, int height, uint32_t fill, bool monochrome)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      pixels_(static_cast<size_t>(width_) * height_, monochrome ? nearerOfBlackAndWhite(fill) : fill),
+      monochrome_(monochrome) {}
+
+uint32_t Surface::fit(uint32_t pixel) const { return monochrome_ ? nearerOfBlackAndWhite(pixel) : pixel; }
+
+void Surface::keepMonochrome(const RECT& area) {
+  if (!monochrome_) return;
+  for (int y = std::max<int>(area.top, 0); y < std::min<int>(area.bottom, height_); ++y)
+    for (int x = std::max<int>(area.left, 0); x < std::min<int>(area.right, width_); ++x)
+      row(y)[x] = nearerOfBlackAndWhite(row(y)[x]);
+}
 
 void Surface::resize(int width, int height, uint32_t fill) {
   width = std::max(width, 0);

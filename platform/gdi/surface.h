@@ -1,5 +1,7 @@
 // A 32-bit pixel buffer: one per top-level window, holding its frame and
-// client area and those of its children. Pixels are 0x00RRGGBB, row-major.
+// client area and those of its children, and one per bitmap. Pixels are
+// 0x00RRGGBB, row-major. A monochrome surface (a monochrome bitmap) holds
+// black and white only: drawing maps every colour to the nearer of the two.
 #pragma once
 
 #include <cstddef>
@@ -12,7 +14,7 @@ namespace platform::gdi {
 
 class Surface {
  public:
-  Surface(int width, int height, uint32_t fill = 0);
+  Surface(int width, int height, uint32_t fill = 0, bool monochrome = false);
 
   int width() const { return width_; }
   int height() const { return height_; }
@@ -20,6 +22,13 @@ class Surface {
   const uint32_t* row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
   uint32_t pixel(int x, int y) const { return row(y)[x]; }
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+  bool monochrome() const { return monochrome_; }
+  // The pixel value a colour is stored as: itself, or on a monochrome
+  // surface black or white, whichever is nearer.
+  uint32_t fit(uint32_t pixel) const;
+  // Maps the pixels of area back to black and white on a monochrome surface
+  // (after drawing that blends colours, such as text).
+  void keepMonochrome(const RECT& area);
 
   // Changes the size, keeping the pixels both sizes share.
   void resize(int width, int height, uint32_t fill = 0);
@@ -35,6 +44,7 @@ class Surface {
   int width_;
   int height_;
   std::vector<uint32_t> pixels_;
+  bool monochrome_;
   bool dirty_ = false;
 };
 

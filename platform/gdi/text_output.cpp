@@ -34,6 +34,7 @@ void outputText(DeviceContext& dc, int x, int y, std::string_view run, const std
                              static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
                              static_cast<int>(r.bottom)};
     font.draw(target, at.x, at.y, run, color);
+    surface.keepMonochrome(r);
   }
   dc.touch();
 }

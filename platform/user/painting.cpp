@@ -291,9 +291,10 @@ HDC WINAPI GetWindowDC(HWND hWnd) {
   return dc ? dc->handle : nullptr;
 }
 
+// A memory DC is not released: DeleteDC frees it.
 int WINAPI ReleaseDC(HWND hWnd, HDC hDC) {
   platform::gdi::DeviceContext* dc = platform::gdi::deviceContextFrom(hDC);
-  if (!dc) return 0;
+  if (!dc || dc->memory) return 0;
   if (dc->window != hWnd && !(hWnd == nullptr && dc->window == nullptr)) {
     SetLastError(ERROR_DC_NOT_FOUND);
     return 0;

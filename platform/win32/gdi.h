@@ -63,7 +63,9 @@
 #define OBJ_BRUSH 2
 #define OBJ_DC 3
 #define OBJ_FONT 6
+#define OBJ_BITMAP 7
 #define OBJ_REGION 8
+#define OBJ_MEMDC 10
 
 // Region kinds and combination modes.
 #define ERROR 0
@@ -77,8 +79,19 @@
 #define RGN_DIFF 4
 #define RGN_COPY 5
 
-// Raster operations of PatBlt.
+// Raster operations of PatBlt and BitBlt: bits 16 to 23 are the truth
+// table of the result over pattern (the brush), source and destination.
+#define SRCCOPY 0x00CC0020u
+#define SRCPAINT 0x00EE0086u
+#define SRCAND 0x008800C6u
+#define SRCINVERT 0x00660046u
+#define SRCERASE 0x00440328u
+#define NOTSRCCOPY 0x00330008u
+#define NOTSRCERASE 0x001100A6u
+#define MERGECOPY 0x00C000CAu
+#define MERGEPAINT 0x00BB0226u
 #define PATCOPY 0x00F00021u
+#define PATPAINT 0x00FB0A09u
 #define PATINVERT 0x005A0049u
 #define DSTINVERT 0x00550009u
 #define BLACKNESS 0x00000042u
@@ -167,6 +180,17 @@ typedef struct tagTEXTMETRICA {
 
 // Device contexts and their drawing state.
 BOOL WINAPI DeleteDC(HDC hdc);
+// A memory DC draws into the bitmap selected into it; it starts with a
+// 1 x 1 monochrome bitmap. A bitmap is compatible with a DC: monochrome
+// when the DC is a memory DC holding a monochrome bitmap, in colour
+// otherwise; a width or height of 0 gives the 1 x 1 monochrome bitmap.
+HDC WINAPI CreateCompatibleDC(HDC hdc);
+HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy);
+// Copies a rectangle between DCs through a raster operation. Colour to
+// monochrome: the source's background colour becomes white, any other
+// black; monochrome to colour: black becomes the destination's text colour
+// and white its background colour.
+BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color);
 COLORREF WINAPI GetTextColor(HDC hdc);
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color);
