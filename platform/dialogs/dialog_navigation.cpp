@@ -7,7 +7,11 @@
 // (DM_GETDEFID), or else sends IDOK; Escape sends IDCANCEL. Each click is
 // WM_COMMAND with (id, BN_CLICKED) and the button. Every other message of
 // the dialog it translates and dispatches.
-#include <algorithm>
+//
+// A visible, enabled child with WS_EX_CONTROLPARENT is not a control of its
+// own: its controls take its place in the tab order, at any depth, as on
+// Windows.
+#include <optional>
 #include <vector>
 
 #include "platform/dialogs/dialog_state.h"
@@ -15,22 +19,34 @@
 namespace platform::dialogs {
 namespace {
 
-bool isTabStop(HWND w) {
-  auto style = static_cast<DWORD>(GetWindowLongPtrA(w, GWL_STYLE));
-  return (style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED);
+DWORD styleOf(HWND w) { return static_cast<DWORD>(GetWindowLongPtrA(w, GWL_STYLE)); }
+
+bool isUsable(HWND w) { return (styleOf(w) & WS_VISIBLE) && !(styleOf(w) & WS_DISABLED); }
+bool isTabStop(HWND w) { return (styleOf(w) & WS_TABSTOP) && isUsable(w); }
+bool holdsControls(HWND w) { return (GetWindowLongPtrA(w, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && isUsable(w); }
+
+// The controls of a window in tab order, a child holding controls replaced
+// by its own.
+void addControls(HWND parent, std::vector<HWND>& controls) {
+  for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (holdsControls(w)) addControls(w, controls);
+    else controls.push_back(w);
+  }
 }
 
-std::vector<HWND> tabStops(HWND dialog) {
-  std::vector<HWND> stops;
-  for (HWND w = GetWindow(dialog, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-    if (isTabStop(w)) stops.push_back(w);
-  return stops;
-}
+bool within(HWND ancestor, HWND w) { return w == ancestor || IsChild(ancestor, w); }
 
-// The child of the dialog that is control or holds it.
-HWND dialogChild(HWND dialog, HWND control) {
-  while (control && GetParent(control) != dialog) control = GetParent(control);
-  return control;
+// Where the search for the next (or previous) tab stop starts from: the
+// place of control, of the control holding it, or, for a window holding
+// controls, of its last (or first) control. None when control is not in
+// the dialog.
+std::optional<size_t> placeOf(const std::vector<HWND>& controls, HWND control, bool previous) {
+  std::optional<size_t> place;
+  for (size_t i = 0; i < controls.size(); ++i) {
+    if (within(controls[i], control)) return i;
+    if (within(control, controls[i]) && (!place || !previous)) place = i;
+  }
+  return place;
 }
 
 void sendClick(HWND dialog, WORD id, HWND button) {
@@ -86,13 +102,17 @@ BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg) {
 }
 
 HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
-  std::vector<HWND> stops = tabStops(hDlg);
-  if (stops.empty()) return nullptr;
-  HWND from = dialogChild(hDlg, hCtl);
-  auto at = std::find(stops.begin(), stops.end(), from);
-  if (at == stops.end()) return bPrevious ? stops.back() : stops.front();
-  auto index = static_cast<size_t>(at - stops.begin());
-  return stops[(index + (bPrevious ? stops.size() - 1 : 1)) % stops.size()];
+  std::vector<HWND> controls;
+  addControls(hDlg, controls);
+  size_t count = controls.size();
+  if (count == 0) return nullptr;
+  std::optional<size_t> place = hCtl ? placeOf(controls, hCtl, bPrevious) : std::nullopt;
+  size_t start = place ? *place : (bPrevious ? 0 : count - 1);
+  for (size_t step = 1; step <= count; ++step) {
+    HWND w = controls[(start + (bPrevious ? count - step : step)) % count];
+    if (isTabStop(w)) return w;
+  }
+  return nullptr;
 }
 
 HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {

@@ -184,4 +184,42 @@ TEST_F(Dialogs, AnIndirectTemplateFromMemory) {
   EXPECT_EQ(result, IDCANCEL);
 }
 
+// A window of views, each a WS_EX_CONTROLPARENT child holding controls, is
+// worked like a dialog: the views' controls are in the tab order in their
+// place; a hidden view's are not.
+TEST_F(Dialogs, TabGoesIntoChildrenThatHoldControls) {
+  HWND main = shownTopLevel();
+  SetWindowLongPtrA(main, GWL_EXSTYLE, GetWindowLongPtrA(main, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+  auto make = [](const char* className, DWORD exStyle, DWORD style, HWND parent, int y) {
+    return CreateWindowExA(exStyle, className, "", WS_CHILD | style, 10, y, 80, 20, parent, nullptr, nullptr, nullptr);
+  };
+  HWND first = make(WC_EDITA, 0, WS_VISIBLE | WS_TABSTOP, main, 10);
+  HWND view = make(recorderClass(), WS_EX_CONTROLPARENT, WS_VISIBLE, main, 40);
+  HWND inner = make(recorderClass(), WS_EX_CONTROLPARENT, WS_VISIBLE, view, 0);
+  HWND deep = make(WC_BUTTONA, 0, WS_VISIBLE | WS_TABSTOP, inner, 0);
+  HWND second = make(WC_EDITA, 0, WS_VISIBLE | WS_TABSTOP, view, 30);
+  HWND hidden = make(recorderClass(), WS_EX_CONTROLPARENT, 0, main, 80);
+  make(WC_BUTTONA, 0, WS_VISIBLE | WS_TABSTOP, hidden, 0);
+  HWND last = make(WC_BUTTONA, 0, WS_VISIBLE | WS_TABSTOP, main, 110);
+  EXPECT_EQ(GetNextDlgTabItem(main, nullptr, FALSE), first);
+  EXPECT_EQ(GetNextDlgTabItem(main, first, FALSE), deep);
+  EXPECT_EQ(GetNextDlgTabItem(main, deep, FALSE), second);
+  EXPECT_EQ(GetNextDlgTabItem(main, second, FALSE), last);
+  EXPECT_EQ(GetNextDlgTabItem(main, last, FALSE), first);
+  EXPECT_EQ(GetNextDlgTabItem(main, first, TRUE), last);
+  EXPECT_EQ(GetNextDlgTabItem(main, deep, TRUE), first);
+  EXPECT_EQ(GetNextDlgTabItem(main, view, FALSE), last);
+  EXPECT_EQ(GetNextDlgTabItem(main, view, TRUE), first);
+
+  SetFocus(first);
+  settle();
+  std::vector<HWND> focused;
+  for (int i = 0; i < 3; ++i) {
+    headless::pressKey(VK_TAB);
+    pump([main](MSG& msg) { return IsDialogMessageA(main, &msg) != FALSE; });
+    focused.push_back(GetFocus());
+  }
+  EXPECT_EQ(focused, (std::vector<HWND>{deep, second, last}));
+}
+
 }  // namespace
