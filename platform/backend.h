@@ -33,6 +33,10 @@ class Backend {
   virtual void windowShown(HWND, bool /*visible*/) {}
   virtual void windowPlaced(HWND, const RECT& /*screenRect*/) {}
   virtual void windowTitled(HWND, const std::string& /*title*/) {}
+  // The program made a shown top-level window the foreground window
+  // (SetForegroundWindow): a backend with real windows raises it and asks
+  // for the keyboard focus for it.
+  virtual void windowBroughtForward(HWND) {}
   // The window's surface holds new pixels (the whole window: frame, caption,
   // menu bar and client area).
   virtual void present(HWND, const gdi::Surface&) {}

@@ -161,7 +161,9 @@ HWND WINAPI SetActiveWindow(HWND hWnd) {
 BOOL WINAPI SetForegroundWindow(HWND hWnd) {
   Window* window = windowOrFail(hWnd);
   if (!window || window == &desktop()) return FALSE;
-  activate(topLevelOf(window), WA_ACTIVE);
+  Window* top = topLevelOf(window);
+  activate(top, WA_ACTIVE);
+  if (windowFrom(top->hwnd) && top->isVisible()) platform::backend().windowBroughtForward(top->hwnd);
   return TRUE;
 }
 

@@ -201,6 +201,16 @@ TEST_F(SdlBackend, FocusIsActivationAndMovingItAmongOurWindowsKeepsTheApplicatio
                   {WM_ACTIVATE, Sent | WParam, WA_ACTIVE, 0, Role::Main});
 }
 
+TEST_F(SdlBackend, SetForegroundWindowRaisesTheRealWindowAndGivesItTheFocus) {
+  HWND first = show(50, 50, 200, 150, "First");
+  HWND second = show(100, 80, 200, 150, "Second", Role::Other);
+  ASSERT_EQ(GetActiveWindow(), second);
+  EXPECT_TRUE(SetForegroundWindow(first));
+  EXPECT_TRUE(pumpUntil([&] { return peer_.focused() == xWindowOf(first); }));
+  EXPECT_TRUE(peer_.stackedAbove(xWindowOf(first), xWindowOf(second)));
+  EXPECT_EQ(GetActiveWindow(), first);
+}
+
 TEST_F(SdlBackend, ClipboardTextCrossesToOtherProgramsBothWays) {
   show(100, 100, 200, 150);
   platform::backend().setClipboardText("one\ntwo \xE2\x82\xAC");

@@ -142,6 +142,26 @@ void Peer::focusOwnWindow() {
   focus(ownWindow_);
 }
 
+unsigned long Peer::focused() {
+  Window window = 0;
+  int revert = 0;
+  XGetInputFocus(display_, &window, &revert);
+  return window;
+}
+
+bool Peer::stackedAbove(unsigned long upper, unsigned long lower) {
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return false;
+  int upperAt = -1, lowerAt = -1;
+  for (unsigned i = 0; i < count; ++i) {
+    if (children[i] == upper) upperAt = static_cast<int>(i);
+    if (children[i] == lower) lowerAt = static_cast<int>(i);
+  }
+  if (children) XFree(children);
+  return upperAt > lowerAt && lowerAt >= 0;
+}
+
 std::string Peer::title(unsigned long window) {
   return propertyText(display_, window, atom(display_, "_NET_WM_NAME"));
 }

@@ -50,6 +50,10 @@ class Peer {
   // window manager's frames do not hide it; 0 for none), the screen and its
   // pixels (0x00RRGGBB).
   std::string title(unsigned long window);
+  // The window with the keyboard focus, and whether one window is stacked
+  // above another (both children of the root window).
+  unsigned long focused();
+  bool stackedAbove(unsigned long upper, unsigned long lower);
   Box placeOf(unsigned long window);
   unsigned long windowTitled(const std::string& title);
   Box screen();

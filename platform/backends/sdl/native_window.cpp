@@ -90,6 +90,11 @@ void NativeWindow::resized(int width, int height) {
   rect_.bottom = rect_.top + height;
 }
 
+void NativeWindow::bringForward() {
+  SDL_RaiseWindow(native_);
+  if (!isPopup()) focusWithoutWindowManager(native_);
+}
+
 void NativeWindow::setTitle(const std::string& windowsText) {
   SDL_SetWindowTitle(native_, text::utf8FromWindows1252(windowsText).c_str());
 }

@@ -40,6 +40,9 @@ class NativeWindow {
   void moved(int x, int y);
   void resized(int width, int height);
   void setTitle(const std::string& windowsText);
+  // Raises the window and asks for the keyboard focus for it (a pop-up
+  // only rises).
+  void bringForward();
   // Copies the content part (surface coordinates) of the window's surface
   // to the screen.
   void present(const gdi::Surface& surface, const RECT& content);

@@ -115,6 +115,10 @@ void SdlBackend::windowTitled(HWND window, const std::string& title) {
   if (NativeWindow* native = nativeWindowOf(window)) native->setTitle(title);
 }
 
+void SdlBackend::windowBroughtForward(HWND window) {
+  if (NativeWindow* native = nativeWindowOf(window)) native->bringForward();
+}
+
 // The content can change size without the window doing so (a menu bar
 // added), so the native window follows at each present.
 void SdlBackend::present(HWND window, const gdi::Surface& surface) {

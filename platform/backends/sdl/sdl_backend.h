@@ -32,6 +32,7 @@ class SdlBackend final : public Backend {
   void windowShown(HWND window, bool visible) override;
   void windowPlaced(HWND window, const RECT& screenRect) override;
   void windowTitled(HWND window, const std::string& title) override;
+  void windowBroughtForward(HWND window) override;
   void present(HWND window, const gdi::Surface& surface) override;
   void pollInput() override;
   void waitForInput(DWORD milliseconds) override;

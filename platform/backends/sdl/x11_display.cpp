@@ -4,6 +4,7 @@
 #include "platform/backends/sdl/x11_display.h"
 
 #include <SDL2/SDL_syswm.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 #include <poll.h>
@@ -31,6 +32,22 @@ int onXError(Display* display, XErrorEvent* error) {
   return 0;
 }
 
+// A window manager that follows the desktop conventions names its check
+// window on the root window.
+bool windowManagerRuns(Display* display) {
+  Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+  if (check == None) return false;
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  int status = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type, &format,
+                                  &count, &after, &data);
+  bool runs = status == Success && data && count == 1;
+  if (data) XFree(data);
+  return runs;
+}
+
 bool x11InfoOf(SDL_Window* window, SDL_SysWMinfo& info) {
   SDL_VERSION(&info.version);
   return SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11;
@@ -46,6 +63,16 @@ bool mapDirectly(SDL_Window* window, bool visible) {
   if (visible) XMapRaised(info.info.x11.display, info.info.x11.window);
   else XUnmapWindow(info.info.x11.display, info.info.x11.window);
   XFlush(info.info.x11.display);
+  return true;
+}
+
+bool focusWithoutWindowManager(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  if (!x11InfoOf(window, info)) return false;
+  Display* display = info.info.x11.display;
+  if (windowManagerRuns(display)) return true;
+  XSetInputFocus(display, info.info.x11.window, RevertToParent, CurrentTime);
+  XFlush(display);
   return true;
 }
 

@@ -16,6 +16,11 @@ void surviveX11Errors();
 // the window is not on X11.
 bool mapDirectly(SDL_Window* window, bool visible);
 
+// SDL_RaiseWindow asks a window manager to give the window the keyboard
+// focus; when none runs, nobody would, so this gives it directly. False
+// when the window is not on X11.
+bool focusWithoutWindowManager(SDL_Window* window);
+
 // Sleeps until the X connection under the window has something to read (or
 // Xlib holds events already read), wakeFd becomes readable, or the time is up
 // (-1: no limit). Cheaper than SDL's own wait, which pumps the connection
