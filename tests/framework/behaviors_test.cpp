@@ -1,0 +1,154 @@
+// Behaviours: posted through the commander, their specifiers resolved
+// against the behaviour, and the named method called with the values.
+#include <string>
+#include <vector>
+
+#include "framework_fixture.h"
+
+namespace {
+
+const ovMethodSelector kGetName("Get Name");
+const ovMethodSelector kGetValue("Get Value");
+const ovMethodSelector kNew("New");
+const ovMethodSelector kPost("Post");
+const ovMethodSelector kResolve("Resolve");
+const ovAttributeSelector kActive("Active?");
+const ovAttributeSelector kMainWindow("Main Window");
+const ovAttributeSelector kWindow("Window");
+const ovClassName kAttributeSpecifier("Attribute Specifier");
+const ovClassName kBehaviorSpecifier("Behavior Specifier");
+const ovClassName kMethodSpecifier("Method Specifier");
+const ovClassName kPersistentSpecifier("Persistent Specifier");
+const ovClassName kValueSpecifier("Value Specifier");
+const ovClassName kWindowItemSpecifier("Window Item Specifier");
+
+// The inputs of every call of "Record Behavior Inputs", in order.
+std::vector<std::vector<ovRef>> gCalls;
+
+ovStatus RecordInputs(const ov::Args& a) {
+  std::vector<ovRef> inputs;
+  for (uint32_t i = 0; i < a.inputCount(); ++i) inputs.push_back(ovRef::share(a[i]));
+  gCalls.push_back(std::move(inputs));
+  return ovSuccess;
+}
+const ovUniversalDeclaration kRecordInputs("Record Behavior Inputs", ov::routine<RecordInputs>);
+
+class Behaviors : public FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    ov::set(kMainWindow, Application(), ov::text(""));
+  }
+  void TearDown() override {
+    gCalls.clear();
+    FrameworkTest::TearDown();
+  }
+
+  // Posts the behaviour an archive text describes.
+  static void Post(std::string_view text) { ov::send<0>(kPost, Value(text)); }
+};
+
+TEST_F(Behaviors, DoCallsTheNamedUniversalWithEachSpecifiersValueInOrder) {
+  OpenApplication();
+  Post(R"(<<Behavior>> [ "Enabled?": TRUE "Method": "Record Behavior Inputs" "Specifiers": (
+            <<Behavior Specifier>> [ "Value": 7 ]
+            <<Persistent Specifier>> [ "Value": "The Front Application" ]
+            <<Attribute Specifier>> [ "Value": "Method" ]
+            <<Method Specifier>> [ "Value": "Get Application" ]
+            <<Method Specifier>> [ "Value": "Get Target" ]
+            <<Persistent Specifier>> [ "Value": "No Such Persistent" ] ) ])");
+  ASSERT_EQ(gCalls.size(), 1u);
+  const std::vector<ovRef>& inputs = gCalls[0];
+  ASSERT_EQ(inputs.size(), 6u);
+  EXPECT_EQ(ov::toInt(inputs[0]), 7);
+  EXPECT_EQ(inputs[1], Application());
+  EXPECT_TRUE(ov::textEquals(inputs[2], "Record Behavior Inputs"));
+  EXPECT_EQ(inputs[3], Application());
+  EXPECT_EQ(inputs[4].get(), nullptr) << "a specifier that fails gives NULL (there is no target)";
+  EXPECT_EQ(inputs[5].get(), nullptr);
+}
+
+TEST_F(Behaviors, AnEmptySpecifierListCallsTheMethodWithNoInputs) {
+  OpenApplication();
+  Post(R"(<<Behavior>> [ "Enabled?": TRUE "Method": "Record Behavior Inputs" "Specifiers": ( ) ])");
+  ASSERT_EQ(gCalls.size(), 1u);
+  EXPECT_TRUE(gCalls[0].empty());
+}
+
+TEST_F(Behaviors, ADisabledBehaviorNeverRuns) {
+  OpenApplication();
+  Post(R"(<<Behavior>> [ "Enabled?": FALSE "Method": "Record Behavior Inputs" "Specifiers": ( ) ])");
+  EXPECT_TRUE(gCalls.empty());
+}
+
+TEST_F(Behaviors, ASlashNameCallsTheMethodOfTheFirstValuesClass) {
+  OpenApplication();
+  Post(R"(<<Menu Behavior>> [ "Enabled?": TRUE "Method": "/Quit"
+            "Specifiers": ( <<Persistent Specifier>> [ "Value": "The Front Application" ] ) ])");
+  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application()))) << "the application quit";
+}
+
+TEST_F(Behaviors, EachSpecifierClassMakesInstancesOfItselfWithNew) {
+  for (const ovClassName* cls : {&kBehaviorSpecifier, &kAttributeSpecifier, &kMethodSpecifier, &kPersistentSpecifier,
+                                 &kWindowItemSpecifier, &kValueSpecifier}) {
+    ovRef made = ov::sendToClass(*cls, kNew, {ov::text("Window")}).take();
+    EXPECT_TRUE(ov::textEquals(ov::classNameOf(made), cls->name())) << cls->name();
+    EXPECT_TRUE(ov::textEquals(ov::send(kGetValue, made).get(), "Window")) << cls->name();
+  }
+  ovRef literal = ov::sendToClass(kBehaviorSpecifier, kNew, {gdDefaultTrue}).take();
+  EXPECT_TRUE(ov::isTrue(ov::send(kResolve, literal, {nullptr}).get()));
+}
+
+// Behaviours of a window's items: the window holds two edit texts.
+class WindowItemSpecifiers : public Behaviors {
+ protected:
+  void SetUp() override {
+    Behaviors::SetUp();
+    ov::set(kMainWindow, Application(), ov::text("Main Window"));
+    SetDefault(R"(<<Main Window>> [
+      "Name": "Main Window" "Title": "Main Window" "Modal?": FALSE
+      "Maximum Size": { 500 500 } "Minimum Size": { 50 50 } "Active?": FALSE "Visible?": TRUE
+      "Location": { 20 20 } "Size": { 193 455 } "HasGrow?": TRUE "HasClose?": TRUE
+      "Tab Order": ( ) "Default Item": "" "Data Mapping": ( ) "Floating?": FALSE "Location Mode": 1
+      "Flags": 0 "Extended Style": 0 "Border": <<Window Border>> "Child?": FALSE "Accelerators": ( )
+      "Current Item ID": 0 "Initial Menus": ( ) "Has Menubar?": FALSE
+      "View": <<View>> [ "Frame": { 0 0 147 447 } "Active?": TRUE "Visible?": TRUE "Content": (
+        <<Edit Text>> [ "Name": "B2" "Frame": { 95 192 117 260 } "Number": 78 "Active?": TRUE "Visible?": TRUE
+                        "Text": "62" "Editable?": TRUE ]
+        <<Edit Text>> [ "Name": "C1" "Frame": { 25 295 47 356 } "Number": 86 "Active?": TRUE "Visible?": TRUE
+                        "Text": "100" "Editable?": TRUE ] ) ] ])");
+    OpenApplication();
+    RunUntilIdle();
+  }
+
+  // Posts a window item behaviour of the main window with one specifier.
+  static void PostWithSpecifier(const char* specifierClass, const char* value) {
+    ovRef behavior = Value(std::string(R"(<<Window Item Behavior>> [ "Enabled?": TRUE
+        "Method": "Record Behavior Inputs" "Specifiers": ( <<)") +
+                           specifierClass + R"(>> [ "Value": )" + value + " ] ) ]");
+    ov::set(kWindow, behavior, MainWindow());
+    ov::send<0>(kPost, behavior);
+  }
+};
+
+TEST_F(WindowItemSpecifiers, AValueSpecifierOverAListAnswersTheItemsValuesInOrder) {
+  PostWithSpecifier("Value Specifier", R"(( "C1" "Nowhere" "B2" ))");
+  ASSERT_EQ(gCalls.size(), 1u);
+  ASSERT_EQ(gCalls[0].size(), 1u);
+  ovC_object* values = gCalls[0][0].get();
+  ASSERT_EQ(ov::length(values), 3u);
+  EXPECT_TRUE(ov::textEquals(ov::element(values, 0), "100"));
+  EXPECT_EQ(ov::element(values, 1), nullptr) << "no item of that name";
+  EXPECT_TRUE(ov::textEquals(ov::element(values, 2), "62"));
+}
+
+TEST_F(WindowItemSpecifiers, AWindowItemSpecifierAnswersTheNamedItem) {
+  PostWithSpecifier("Window Item Specifier", R"("B2")");
+  PostWithSpecifier("Value Specifier", R"("Nowhere")");
+  ASSERT_EQ(gCalls.size(), 2u);
+  EXPECT_TRUE(ov::textEquals(ov::send(kGetName, gCalls[0][0]).get(), "B2"));
+  EXPECT_EQ(gCalls[0][0], Item("B2"));
+  EXPECT_EQ(gCalls[1][0].get(), nullptr) << "a value specifier of no item answers NULL";
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+// Commands posted to the commander: one level of undo and redo, and the
+// text of the Undo item.
+#include <string>
+
+#include "framework_fixture.h"
+
+namespace {
+
+const ovMethodSelector kPost("Post");
+const ovMethodSelector kUndo("Undo");
+const ovMethodSelector kUndoItem("Undo Item");
+const ovAttributeSelector kCommander("Commander");
+const ovAttributeSelector kMainWindow("Main Window");
+const ovAttributeSelector kRedo("Redo?");
+const ovAttributeSelector kUndoCommand("Undo Command");
+
+ovStatus Failing(const ov::Args&) { return ovFailure; }
+const ovUniversalDeclaration kFailing("Fail As Command", ov::routine<Failing>);
+
+class Commands : public FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    ov::set(kMainWindow, Application(), ov::text(""));
+    OpenApplication();
+  }
+
+  static ovRef Commander() { return ov::get(kCommander, Application()); }
+
+  // A behaviour calling a method that does nothing, or the one that fails.
+  static ovRef Command(bool undoable, const char* method = "Get Application") {
+    return Value(std::string(R"(<<Behavior>> [ "Enabled?": TRUE "Name": "" "Method": ")") + method +
+                 R"(" "Specifiers": ( ) "Undo?": )" + (undoable ? "TRUE" : "FALSE") + " ]");
+  }
+
+  static std::string UndoItem() { return std::string(ov::chars(ov::send(kUndoItem, Commander()).get())); }
+  static void Undo() { ov::send<0>(kUndo, Commander()); }
+};
+
+TEST_F(Commands, UndoThenUndoAgainRedoesTheOneUndoableCommand) {
+  EXPECT_EQ(UndoItem(), "Undo") << "nothing to undo";
+  ovRef command = Command(true);
+  ov::send<0>(kPost, command);
+  EXPECT_EQ(ov::get(kUndoCommand, Commander()), command);
+  EXPECT_EQ(UndoItem(), "Undo");
+  Undo();
+  EXPECT_TRUE(ov::isTrue(ov::get(kRedo, Commander())));
+  EXPECT_EQ(UndoItem(), "Redo");
+  Undo();
+  EXPECT_TRUE(ov::isFalse(ov::get(kRedo, Commander())));
+  EXPECT_EQ(UndoItem(), "Undo");
+  EXPECT_EQ(ov::get(kUndoCommand, Commander()), command) << "one command toggles; there is no deeper history";
+}
+
+TEST_F(Commands, UndoAfterACommandThatCannotBeUndoneUndoesTheOneBefore) {
+  ovRef undoable = Command(true);
+  ov::send<0>(kPost, undoable);
+  ov::send<0>(kPost, Command(false));
+  EXPECT_EQ(ov::get(kUndoCommand, Commander()), undoable);
+  Undo();
+  EXPECT_TRUE(ov::isTrue(ov::get(kRedo, Commander())));
+  EXPECT_EQ(UndoItem(), "Redo");
+}
+
+TEST_F(Commands, AnUndoableCommandThatFailsLeavesNothingToUndo) {
+  ov::send<0>(kPost, Command(true));
+  ov::send<0>(kPost, Command(true, "Fail As Command"));
+  EXPECT_EQ(ov::get(kUndoCommand, Commander()).get(), nullptr);
+  EXPECT_EQ(UndoItem(), "Undo");
+}
+
+}  // namespace
