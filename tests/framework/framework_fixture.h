@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/loop_driver.h"
 #include "framework/persistents.h"
 #include "platform/backends/headless/headless.h"
 #include "platform/win32.h"
@@ -68,19 +69,9 @@ class FrameworkTest : public TablesTest {
     ov::send<0>(fixtureOpen_, Application());
   }
 
-  // Passes of the loop until one finds the queue empty and leaves it so:
-  // messages, paints and due timers are handled, and deferred commands due
-  // now run (the commander wakes the loop for them). A message to the
-  // thread starts it, so that its first pass never sits in the platform's
-  // idle wait. Fails a loop that never settles.
-  void RunUntilIdle(int maxPasses = 10000) {
-    if (!QueueHoldsSomething()) PostMessageA(nullptr, WM_NULL, 0, 0);
-    for (int passes = 0;; ++passes) {
-      ASSERT_LT(passes, maxPasses) << "the loop never settles";
-      bool idlePass = !QueueHoldsSomething();
-      if (ov::send<0>(fixtureRun_, Application()).status != ovSuccess) return;  // the loop stopped
-      if (idlePass && !QueueHoldsSomething()) return;
-    }
+  // Runs the loop until the program has nothing left to do (or quits).
+  void RunUntilIdle() {
+    ASSERT_NE(vorn::RunUntilIdle(Application().get()), vorn::LoopOutcome::Unsettled) << "the loop never settles";
   }
 
   static bool QueueHoldsSomething() { return HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0; }
@@ -110,7 +101,6 @@ class FrameworkTest : public TablesTest {
 
  private:
   inline static const ovMethodSelector fixtureOpen_{"Open"};
-  inline static const ovMethodSelector fixtureRun_{"Run"};
   inline static const ovMethodSelector fixtureClose_{"Close"};
   inline static const ovMethodSelector fixtureGetMainWindow_{"Get Main Window"};
   inline static const ovMethodSelector fixtureGetWindowRecord_{"Get Window Record"};
