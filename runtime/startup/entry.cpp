@@ -11,7 +11,7 @@ namespace {
 int gExitStatus = 0;
 
 // Everything the program does happens inside this one call.
-void runApplication() {
+void runApplication(void*) {
   const RTMethod* application = nullptr;
   uint32_t context = 0;
   ovRef name = ovRef::adopt(ovMakeText("Application"));
@@ -22,14 +22,16 @@ void runApplication() {
 
 void ovSetExitStatus(int status) { gExitStatus = status; }
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
+int ovRunProgram(HINSTANCE instance, void (*body)(void* context), void* context) {
   gExitStatus = 0;
-  ghDLLInstance = hInstance;
-  Global = {hInstance, nullptr, 0};
+  ghDLLInstance = instance;
+  Global = {instance, nullptr, 0};
   ovRunTimeStartup();
   RTHeader::Initialize();
-  InitData(hInstance);
-  runApplication();
+  InitData(instance);
+  body(context);
   ovRunTimeShutdown();
   return gExitStatus;
 }
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) { return ovRunProgram(hInstance, runApplication, nullptr); }

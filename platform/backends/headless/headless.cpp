@@ -105,6 +105,20 @@ bool saveWindowPng(HWND window, const std::string& path) {
   return surface && writePng(*surface, path);
 }
 
+bool saveClientPng(HWND window, const std::string& path) {
+  const gdi::Surface* surface = surfaceOf(window);
+  RECT client{}, frame{};
+  if (!surface || !GetClientRect(window, &client) || !GetWindowRect(window, &frame)) return false;
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  int left = origin.x - frame.left, top = origin.y - frame.top;
+  gdi::Surface area(client.right, client.bottom);
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x)
+      if (surface->contains(left + x, top + y)) area.row(y)[x] = surface->pixel(left + x, top + y);
+  return writePng(area, path);
+}
+
 bool saveScreenPng(const std::string& path) { return writePng(screen(), path); }
 
 unsigned presentCount() {

@@ -45,6 +45,8 @@ const gdi::Surface* surfaceOf(HWND window);
 // The screen: the desktop colour with the visible top-level windows on it.
 gdi::Surface screen();
 bool saveWindowPng(HWND window, const std::string& path);
+// The client area of a top-level window alone, as GetClientRect gives it.
+bool saveClientPng(HWND window, const std::string& path);
 bool saveScreenPng(const std::string& path);
 // How many times surfaces were handed over for display.
 unsigned presentCount();
