@@ -1,10 +1,55 @@
+// The velmaro program: the calculator for a person, or run by a script.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+#include "app/script_driver.h"
 #include "platform/backend.h"
 #include "platform/win32.h"
 #include "runtime/startup/entry.h"
 
-// A person runs the program: real windows, unless VELMARO_BACKEND says
-// otherwise. Without a display it says so in one line and ends.
-int main() {
+namespace {
+
+const char kUsage[] =
+    "Usage: velmaro [--script FILE]\n"
+    "\n"
+    "Without options, opens the golden-section calculator in a window.\n"
+    "\n"
+    "  --script FILE  runs the calculator without a window and carries out the\n"
+    "                 commands of FILE (- for standard input), one a line:\n"
+    "                   click ITEM, set ITEM TEXT, type TEXT, key KEY,\n"
+    "                   print ITEM, screenshot FILE\n"
+    "  --help         shows this text\n";
+
+int runScript(const char* path) {
+  std::ifstream file;
+  if (std::strcmp(path, "-") != 0) {
+    file.open(path);
+    if (!file) {
+      std::fprintf(stderr, "velmaro: cannot read the script \"%s\"\n", path);
+      return 2;
+    }
+  }
+  velmaro::ScriptResult result = velmaro::RunScript(file.is_open() ? file : std::cin, std::cout);
+  if (!result.error.empty()) std::fprintf(stderr, "velmaro: %s\n", result.error.c_str());
+  return result.status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (argc == 3 && std::strcmp(argv[1], "--script") == 0) return runScript(argv[2]);
+  if (argc != 1) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  // A person runs the program: real windows, unless VELMARO_BACKEND says
+  // otherwise. Without a display it says so in one line and ends.
   if (!platform::startBackend("sdl")) return 1;
   return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWDEFAULT);
 }
