@@ -1,0 +1,139 @@
+// The keyboard target: where it is when a window opens, how Tab moves it
+// (through the view tree, or through the window's tab order), wrapping
+// around both ways, the Tab key doing it, an exit the target refuses, and a
+// closing window forcing it.
+#include "archived_windows.h"
+#include "framework_fixture.h"
+
+namespace {
+
+const ovMethodSelector kClose("Close");
+const ovMethodSelector kFindWindowItem("Find Window Item");
+const ovMethodSelector kOpen("Open");
+const ovMethodSelector kSetTarget("Set Target");
+const ovMethodSelector kTab("Tab");
+const ovAttributeSelector kControlRecord("Control Record");
+const ovAttributeSelector kName("Name");
+const ovAttributeSelector kTarget("Target");
+const ovAttributeSelector kText("Text");
+const ovAttributeSelector kWindowRecord("Window Record");
+const ovClassName kWindow("Window");
+
+// A text filter's check that accepts no text.
+const ovUniversalDeclaration kRefuseText("Refuse Text", ov::failing);
+
+std::string ThreeButtons() {
+  return ButtonText("One", "{ 10 10 30 70 }") + ButtonText("Two", "{ 40 10 60 70 }") +
+         ButtonText("Three", "{ 70 10 90 70 }");
+}
+
+// The window's Tab and Shift+Tab keys, as the framework's data gives them:
+// "Tab" on the window from the current target, forward or backward.
+std::string TabKeys() {
+  auto key = [](const char* shift, const char* backward) {
+    return std::string("( <<Accelerator Entry>> [ \"Character\": \"\t\" \"Case Sensitive?\": FALSE \"Shift?\": ") + shift +
+           " ] <<Window Item Behavior>> [ \"Enabled?\": TRUE \"Undo?\": FALSE \"Method\": \"/Tab\" \"Specifiers\": ( "
+           "<<Attribute Specifier>> [ \"Value\": \"Window\" ] <<Method Specifier>> [ \"Value\": \"Get Target\" ] "
+           "<<Behavior Specifier>> [ \"Value\": " +
+           backward + " ] ) ] )";
+  };
+  return "<<Special Keys>> [ \"Keys\": ( " + key("FALSE", "FALSE") + " " + key("TRUE", "TRUE") + " ) ]";
+}
+
+class KeyboardTarget : public FrameworkTest {
+ protected:
+  void OpenWith(const std::map<std::string, std::string>& given) {
+    SetDefault(MainWindowText(given));
+    OpenApplication();
+    RunUntilIdle();
+  }
+
+  static std::string TargetName() { return std::string(ov::chars(ov::get(kName, ov::get(kTarget, MainWindow())))); }
+
+  // Tab from the current target, as the Tab keys do.
+  static ovStatus Tab(bool backward) {
+    return ov::send<0>(kTab, MainWindow(), {ov::get(kTarget, MainWindow()), ov::boolean(backward)}).status;
+  }
+
+  // The target's name after each Tab, forward or backward.
+  static std::vector<std::string> TabBy(std::initializer_list<bool> backward) {
+    std::vector<std::string> names;
+    for (bool b : backward) {
+      Tab(b);
+      names.push_back(TargetName());
+    }
+    return names;
+  }
+};
+
+TEST_F(KeyboardTarget, AnOpeningWindowGivesTheTargetAndFocusToItsFirstItem) {
+  OpenWith({{"View", ViewText(ThreeButtons())}});
+  EXPECT_EQ(TargetName(), "One");
+  EXPECT_EQ(GetFocus(), ov::toHandle<HWND>(ov::get(kControlRecord, Item("One"))));
+}
+
+TEST_F(KeyboardTarget, WithoutATabOrderTabGoesThroughTheViewAndWrapsAroundBothWays) {
+  OpenWith({{"View", ViewText(ThreeButtons())}});
+  EXPECT_EQ(TabBy({false, false, false}), (std::vector<std::string>{"Two", "Three", "One"}));
+  EXPECT_EQ(TabBy({true, true}), (std::vector<std::string>{"Three", "Two"}));
+}
+
+// Names that find no item are passed by.
+TEST_F(KeyboardTarget, TheTabOrderDecidesAndWrapsAroundBothWays) {
+  OpenWith({{"View", ViewText(ThreeButtons())}, {"Tab Order", "( \"Three\" \"Missing\" \"One\" )"}});
+  EXPECT_EQ(TargetName(), "Three");
+  EXPECT_EQ(TabBy({false, false}), (std::vector<std::string>{"One", "Three"}));
+  EXPECT_EQ(TabBy({true, true}), (std::vector<std::string>{"One", "Three"}));
+}
+
+TEST_F(KeyboardTarget, AWindowWithNothingToTargetKeepsNoTarget) {
+  OpenWith({{"View", ViewText("")}});
+  EXPECT_EQ(ov::get(kTarget, MainWindow()).get(), nullptr);
+  EXPECT_EQ(Tab(false), ovFailure);
+  EXPECT_EQ(ov::get(kTarget, MainWindow()).get(), nullptr);
+}
+
+TEST_F(KeyboardTarget, TheTabKeysMoveTheTarget) {
+  OpenWith({{"View", ViewText(ThreeButtons())}, {"Key Behavior", TabKeys()}});
+  platform::headless::pressKey(VK_TAB);
+  RunUntilIdle();
+  EXPECT_EQ(TargetName(), "Two");
+  platform::headless::keyDown(VK_SHIFT);
+  platform::headless::pressKey(VK_TAB);
+  platform::headless::keyUp(VK_SHIFT);
+  RunUntilIdle();
+  EXPECT_EQ(TargetName(), "One");
+  EXPECT_EQ(GetFocus(), ov::toHandle<HWND>(ov::get(kControlRecord, Item("One"))));
+}
+
+// An edit item whose filter rejects its text refuses to leave when asked,
+// but not when its window closes: the window closes and the item keeps the
+// text it held.
+TEST_F(KeyboardTarget, ARefusedExitKeepsTheTargetButClosingTheWindowForcesIt) {
+  OpenWith({});
+  std::string entry =
+      "<<Edit Text>> [ \"Name\": \"Entry\" \"Frame\": { 10 10 30 110 } \"Active?\": TRUE \"Visible?\": TRUE "
+      "\"Editable?\": TRUE \"Text\": \"\" \"Text Filter\": <<Behavior>> [ \"Enabled?\": TRUE \"Undo?\": FALSE "
+      "\"Method\": \"Refuse Text\" \"Specifiers\": ( ) ] ]";
+  SetDefault(WindowText("Window", {{"Location", "{ 300 300 }"},
+                                   {"View", ViewText(entry + ButtonText("Other", "{ 40 10 60 70 }"))}}));
+  ovRef window = ov::make(kWindow).take();
+  ASSERT_TRUE(ov::send<0>(kOpen, window, {nullptr}).succeeded());
+  RunUntilIdle();
+  ovRef edit = ov::send(kFindWindowItem, window, {ov::text("Entry")}).take();
+  ovRef other = ov::send(kFindWindowItem, window, {ov::text("Other")}).take();
+  ASSERT_EQ(ov::get(kTarget, window).get(), edit.get());
+  platform::headless::typeText("kept");
+  RunUntilIdle();
+
+  EXPECT_EQ(ov::send<0>(kSetTarget, window, {other, gdDefaultFalse}).status, ovFailure);
+  EXPECT_EQ(ov::get(kTarget, window).get(), edit.get());
+
+  HWND hwnd = ov::toHandle<HWND>(ov::get(kWindowRecord, window));
+  EXPECT_TRUE(ov::send<0>(kClose, window).succeeded());
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_EQ(ov::get(kTarget, window).get(), nullptr);
+  EXPECT_TRUE(ov::textEquals(ov::get(kText, edit), "kept"));
+}
+
+}  // namespace

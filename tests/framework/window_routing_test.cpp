@@ -1,0 +1,132 @@
+// What an open window does with its events: clicks reach the control or
+// item under them, commands reach their control or menu, accelerators run
+// their keys' behaviours, and paints draw through "Current Device", which
+// holds nothing outside a paint.
+#include "archived_windows.h"
+#include "framework_fixture.h"
+
+namespace {
+
+const ovMethodSelector kGetMenubarRecord("Get Menubar Record");
+const ovAttributeSelector kActive("Active?");
+const ovAttributeSelector kMenubar("Menubar");
+const ovAttributeSelector kView("View");
+const ovAttributeSelector kWindowRecord("Window Record");
+
+std::string CaptionOf(HWND hwnd) {
+  char text[64] = {};
+  GetWindowTextA(hwnd, text, sizeof text);
+  return text;
+}
+
+// A window's keys: one accelerator entry and the behaviour it runs.
+std::string KeysText(const std::string& entry, const std::string& behavior) {
+  return "<<Special Keys>> [ \"Keys\": ( ( <<Accelerator Entry>> [ " + entry + " ] " + behavior + " ) ) ]";
+}
+
+class WindowRouting : public FrameworkTest {
+ protected:
+  void OpenWith(const std::map<std::string, std::string>& given) {
+    SetDefault(MainWindowText(given));
+    OpenApplication();
+    RunUntilIdle();
+  }
+
+  // A click at a point of the main window's client area.
+  void ClickAt(int x, int y) {
+    POINT p = OnScreen(x, y);
+    platform::headless::click(p.x, p.y);
+    RunUntilIdle();
+  }
+
+  // The colour of a client-area pixel of the main window.
+  static uint32_t ClientPixel(int x, int y) {
+    POINT origin = OnScreen(0, 0);
+    RECT frame{};
+    GetWindowRect(MainWindowHandle(), &frame);
+    return platform::headless::surfaceOf(MainWindowHandle())->pixel(origin.x - frame.left + x, origin.y - frame.top + y);
+  }
+};
+
+TEST_F(WindowRouting, AClickOnAButtonRunsItsClickBehavior) {
+  std::string button = ButtonText("Go", "{ 10 10 30 70 }",
+                                  "\"Click Behavior\": " + RetitlingBehaviorText("Control Behavior", "Clicked"));
+  OpenWith({{"View", ViewText(button)}});
+  ClickAt(40, 20);
+  EXPECT_EQ(CaptionOf(MainWindowHandle()), "Clicked");
+}
+
+// An item without a platform window of its own is found by its view.
+TEST_F(WindowRouting, AClickOnAnItemOfTheViewRunsItsClickBehavior) {
+  std::string item = "<<Window Item>> [ \"Name\": \"Spot\" \"Frame\": { 50 100 80 160 } \"Active?\": TRUE "
+                     "\"Visible?\": TRUE \"Click Behavior\": " +
+                     RetitlingBehaviorText("Window Item Behavior", "Spot") + " ]";
+  OpenWith({{"View", ViewText(item)}});
+  std::string before = CaptionOf(MainWindowHandle());
+  ClickAt(10, 10);
+  EXPECT_EQ(CaptionOf(MainWindowHandle()), before) << "a click beside the item";
+  ClickAt(130, 60);
+  EXPECT_EQ(CaptionOf(MainWindowHandle()), "Spot");
+}
+
+// The File menu's Exit quits; a notification from a control that is not
+// the window's is dropped whatever its command number.
+TEST_F(WindowRouting, AMenuCommandReachesTheMenubarAndAStrangeControlsCommandNothing) {
+  OpenWith({{"Has Menubar?", "TRUE"}});
+  HMENU bar = ov::toHandle<HMENU>(ov::send(kGetMenubarRecord, ov::get(kMenubar, MainWindow())).get());
+  ASSERT_EQ(GetMenu(MainWindowHandle()), bar);
+  UINT exit = GetMenuItemID(GetSubMenu(bar, 0), 0);
+  HWND stranger = CreateWindowExA(0, "BUTTON", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  SendMessageA(MainWindowHandle(), WM_COMMAND, MAKEWPARAM(exit, BN_CLICKED), reinterpret_cast<LPARAM>(stranger));
+  EXPECT_TRUE(ov::isTrue(ov::get(kActive, Application())));
+  SendMessageA(MainWindowHandle(), WM_COMMAND, MAKEWPARAM(exit, 0), 0);
+  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application())));
+  DestroyWindow(stranger);
+}
+
+TEST_F(WindowRouting, AnAcceleratorRunsItsKeysBehavior) {
+  OpenWith({{"Key Behavior", KeysText("\"Control?\": TRUE \"Character\": \"G\" \"Case Sensitive?\": FALSE",
+                                      RetitlingBehaviorText("Window Item Behavior", "Fired"))}});
+  std::string before = CaptionOf(MainWindowHandle());
+  platform::headless::pressKey('G');
+  RunUntilIdle();
+  EXPECT_EQ(CaptionOf(MainWindowHandle()), before) << "G alone is not the accelerator";
+  platform::headless::keyDown(VK_CONTROL);
+  platform::headless::pressKey('G');
+  platform::headless::keyUp(VK_CONTROL);
+  RunUntilIdle();
+  EXPECT_EQ(CaptionOf(MainWindowHandle()), "Fired");
+}
+
+// The Enter key as the framework's data gives it: "Default" on the window,
+// which passes it to the default button.
+TEST_F(WindowRouting, EnterRunsTheDefaultButtonsClickBehavior) {
+  std::string enter =
+      "<<Window Item Behavior>> [ \"Enabled?\": TRUE \"Undo?\": FALSE \"Method\": \"/Default\" \"Specifiers\": ( "
+      "<<Attribute Specifier>> [ \"Value\": \"Window\" ] <<Attribute Specifier>> [ \"Value\": \"Event\" ] ) ]";
+  std::string buttons =
+      ButtonText("Other", "{ 40 10 60 70 }") +
+      ButtonText("Go", "{ 10 10 30 70 }", "\"Click Behavior\": " + RetitlingBehaviorText("Control Behavior", "Entered"));
+  OpenWith({{"View", ViewText(buttons)},
+            {"Default Item", "\"Go\""},
+            {"Key Behavior", KeysText("\"Character\": \"\r\" \"Case Sensitive?\": FALSE", enter)}});
+  platform::headless::pressKey(VK_RETURN);
+  RunUntilIdle();
+  EXPECT_EQ(CaptionOf(MainWindowHandle()), "Entered");
+}
+
+// A view erases its own background; the window itself leaves its erase to
+// the view and answers 0. After the paints nothing holds a device.
+TEST_F(WindowRouting, PaintsDrawTheViewsBackgroundThroughTheCurrentDevice) {
+  OpenWith({{"View", ViewText("", "\"Background\": <<Background>> [ \"Color\": { 0 0 65535 } ]")}});
+  EXPECT_EQ(ClientPixel(100, 80), 0x0000FFu);
+  EXPECT_EQ(gCurrentDevice.peek(), nullptr);
+  HWND view = ov::toHandle<HWND>(ov::get(kWindowRecord, ov::get(kView, MainWindow())));
+  HDC dc = GetDC(view);
+  EXPECT_EQ(SendMessageA(view, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
+  EXPECT_EQ(SendMessageA(MainWindowHandle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0);
+  ReleaseDC(view, dc);
+  EXPECT_EQ(gCurrentDevice.peek(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,217 @@
+// Windows opened from archived descriptions: where they are placed, the
+// styles and caption they get, opening an open window, resizing, and
+// closing, which for the main window quits the application.
+#include "archived_windows.h"
+#include "framework_fixture.h"
+
+namespace {
+
+const ovMethodSelector kClose("Close");
+const ovMethodSelector kGetFlags("Get Flags");
+const ovMethodSelector kGetTitle("Get Title");
+const ovMethodSelector kOpen("Open");
+const ovMethodSelector kRun("Run");
+const ovMethodSelector kSetTitle("Set Title");
+const ovAttributeSelector kActive("Active?");
+const ovAttributeSelector kFloating("Floating");
+const ovAttributeSelector kFrame("Frame");
+const ovAttributeSelector kLocation("Location");
+const ovAttributeSelector kSize("Size");
+const ovAttributeSelector kView("View");
+const ovAttributeSelector kWindowRecord("Window Record");
+const ovAttributeSelector kWindowRecords("Window Records");
+const ovAttributeSelector kWindows("Windows");
+const ovClassName kWindow("Window");
+
+POINT PointOf(ov::In v) { return ov::toPOINT(v); }
+
+RECT WindowRectOf(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+int TopLevelWindowCount() {
+  int count = 0;
+  for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) ++count;
+  return count;
+}
+
+std::string CaptionOf(HWND hwnd) {
+  char text[64] = {};
+  GetWindowTextA(hwnd, text, sizeof text);
+  return text;
+}
+
+class Windows : public FrameworkTest {
+ protected:
+  // A second window, of class "Window", opened over the main window.
+  static ovRef OpenSecondWindow(const std::map<std::string, std::string>& given) {
+    SetDefault(WindowText("Window", given));
+    ovRef window = ov::make(kWindow).take();
+    EXPECT_TRUE(ov::send<0>(kOpen, window, {nullptr}).succeeded());
+    return window;
+  }
+
+  static HWND RecordOf(ov::In window) { return ov::toHandle<HWND>(ov::get(kWindowRecord, window)); }
+};
+
+// On the 1024 by 768 screen, a window 200 high and 300 wide.
+TEST_F(Windows, LocationModesCentreOrPlaceAsAnAlertOnTheScreen) {
+  SetDefault(MainWindowText());
+  OpenApplication();
+  RunUntilIdle();
+  const struct {
+    const char* mode;
+    int top, left;
+  } cases[] = {{"2", 284, 362}, {"3", 189, 362}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mode);
+    ovRef window = OpenSecondWindow({{"Location Mode", c.mode}, {"Size", "{ 200 300 }"}});
+    POINT at = PointOf(ov::get(kLocation, window).get());
+    EXPECT_EQ(at.y, c.top);
+    EXPECT_EQ(at.x, c.left);
+    RECT r = WindowRectOf(RecordOf(window));
+    EXPECT_EQ(r.top, c.top);
+    EXPECT_EQ(r.left, c.left);
+    EXPECT_EQ(r.bottom - r.top, 200);
+    EXPECT_EQ(r.right - r.left, 300);
+    ov::send<0>(kClose, window);
+  }
+}
+
+TEST_F(Windows, AStackedWindowGoesByTheFrontWindowUnlessItWouldLeaveTheScreen) {
+  SetDefault(MainWindowText({{"Location", "{ 20 20 }"}}));
+  OpenApplication();
+  RunUntilIdle();
+  ovRef fits = OpenSecondWindow({{"Location Mode", "4"}, {"Stacking Offset", "{ 30 40 }"}, {"Size", "{ 100 100 }"}});
+  RECT r = WindowRectOf(RecordOf(fits));
+  EXPECT_EQ(r.top, 50);
+  EXPECT_EQ(r.left, 60);
+  ovRef tooTall = OpenSecondWindow(
+      {{"Location Mode", "4"}, {"Stacking Offset", "{ 30 40 }"}, {"Size", "{ 720 100 }"}, {"Location", "{ 5 7 }"}});
+  r = WindowRectOf(RecordOf(tooTall));
+  EXPECT_EQ(r.top, 5);
+  EXPECT_EQ(r.left, 7);
+  POINT at = PointOf(ov::get(kLocation, tooTall).get());
+  EXPECT_EQ(at.y, 5);
+  EXPECT_EQ(at.x, 7);
+  ov::send<0>(kClose, fits);
+  ov::send<0>(kClose, tooTall);
+}
+
+TEST_F(Windows, OpeningAnOpenWindowCreatesNothing) {
+  SetDefault(MainWindowText());
+  OpenApplication();
+  RunUntilIdle();
+  HWND first = MainWindowHandle();
+  int before = TopLevelWindowCount();
+  EXPECT_TRUE(ov::send<0>(kOpen, MainWindow(), {nullptr}).succeeded());
+  RunUntilIdle();
+  EXPECT_EQ(MainWindowHandle(), first);
+  EXPECT_EQ(TopLevelWindowCount(), before);
+  EXPECT_EQ(ov::length(ov::get(kWindows, Desktop())), 1u);
+}
+
+// The computed style is the border's bits, WS_CLIPCHILDREN and the
+// window's own "Flags" (here WS_HSCROLL); the platform window has them.
+TEST_F(Windows, TheBorderGivesTheFrameStyleAndEveryWindowClipsItsChildren) {
+  SetDefault(MainWindowText());
+  OpenApplication();
+  RunUntilIdle();
+  const struct {
+    const char* border;
+    DWORD style;
+  } cases[] = {
+      {"NULL", WS_CLIPCHILDREN | WS_HSCROLL},
+      {"<<Window Border>> [ \"Border\": 0 \"Caption?\": TRUE \"Sys Menu?\": TRUE \"Minimize?\": TRUE ]",
+       WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | WS_HSCROLL},
+      {"<<Window Border>> [ \"Border\": 262144 \"Maximize?\": TRUE ]",
+       WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN | WS_HSCROLL},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.border);
+    ovRef window = OpenSecondWindow({{"Border", c.border}, {"Flags", "1048576"}});
+    EXPECT_EQ(static_cast<DWORD>(ov::toInt(ov::send(kGetFlags, window).get())), c.style);
+    auto style = static_cast<DWORD>(GetWindowLongPtrA(RecordOf(window), GWL_STYLE));
+    EXPECT_EQ(style & c.style, c.style);
+    EXPECT_EQ(style & (WS_SYSMENU | WS_THICKFRAME | WS_CHILD), c.style & (WS_SYSMENU | WS_THICKFRAME));
+    ov::send<0>(kClose, window);
+  }
+}
+
+TEST_F(Windows, AFloatingWindowIsATopmostToolWindowAmongTheDesktopsFloating) {
+  SetDefault(MainWindowText());
+  OpenApplication();
+  RunUntilIdle();
+  ovRef palette = OpenSecondWindow({{"Floating?", "TRUE"}, {"Location", "{ 300 300 }"}});
+  auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(RecordOf(palette), GWL_EXSTYLE));
+  EXPECT_EQ(exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW), static_cast<DWORD>(WS_EX_TOPMOST | WS_EX_TOOLWINDOW));
+  EXPECT_EQ(ov::indexOf(ov::get(kFloating, Desktop()), palette), 0);
+  ov::send<0>(kClose, palette);
+  EXPECT_EQ(ov::length(ov::get(kFloating, Desktop())), 0u);
+}
+
+TEST_F(Windows, TheCaptionIsWhatTheWindowsClassGivesAsTitleAndFollowsSetTitle) {
+  SetDefault(MainWindowText({{"Title", "\"Stored Title\""}}));
+  OpenApplication();
+  RunUntilIdle();
+  EXPECT_EQ(CaptionOf(MainWindowHandle()), ov::chars(ov::send(kGetTitle, MainWindow()).get()));
+  ov::send<0>(kSetTitle, MainWindow(), {ov::text("Renamed")});
+  EXPECT_EQ(CaptionOf(MainWindowHandle()), "Renamed");
+}
+
+TEST_F(Windows, AResizeReachesTheStoredSizeAndTheViewsFrame) {
+  SetDefault(MainWindowText({{"View", ViewText("")}}));
+  OpenApplication();
+  RunUntilIdle();
+  MoveWindow(MainWindowHandle(), 40, 30, 400, 250, TRUE);
+  RunUntilIdle();
+  POINT size = PointOf(ov::get(kSize, MainWindow()).get());
+  EXPECT_EQ(size.y, 250);
+  EXPECT_EQ(size.x, 400);
+  POINT at = PointOf(ov::get(kLocation, MainWindow()).get());
+  EXPECT_EQ(at.y, 30);
+  EXPECT_EQ(at.x, 40);
+  RECT client{};
+  GetClientRect(MainWindowHandle(), &client);
+  RECT frame = ov::toRECT(ov::get(kFrame, ov::get(kView, MainWindow())).get());
+  EXPECT_TRUE(EqualRect(&frame, &client));
+}
+
+TEST_F(Windows, ClosingTheMainWindowQuitsAndTheApplicationTakesItDown) {
+  SetDefault(MainWindowText());
+  OpenApplication();
+  RunUntilIdle();
+  HWND main = MainWindowHandle();
+  ovRef window = MainWindow();
+  ovRef desktop = Desktop();
+  platform::headless::requestClose(main);
+  RunUntilIdle();
+  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application())));
+  EXPECT_EQ(ov::send<0>(kRun, Application()).status, ovTerminate);
+  EXPECT_TRUE(IsWindow(main)) << "quitting leaves the closing to the application";
+  CloseApplication();
+  EXPECT_FALSE(IsWindow(main));
+  EXPECT_EQ(ov::get(kWindowRecord, window).get(), nullptr);
+  EXPECT_EQ(ov::length(ov::get(kWindows, desktop)), 0u);
+  EXPECT_EQ(ov::length(ov::get(kWindowRecords, desktop)), 0u);
+}
+
+TEST_F(Windows, ClosingAnotherWindowTakesItOutOfTheDesktop) {
+  SetDefault(MainWindowText());
+  OpenApplication();
+  RunUntilIdle();
+  ovRef other = OpenSecondWindow({{"Location", "{ 300 300 }"}});
+  HWND hwnd = RecordOf(other);
+  EXPECT_EQ(ov::length(ov::get(kWindows, Desktop())), 2u);
+  EXPECT_TRUE(ov::send<0>(kClose, other).succeeded());
+  RunUntilIdle();
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_TRUE(ov::isFalse(ov::get(kActive, other)));
+  EXPECT_EQ(ov::length(ov::get(kWindows, Desktop())), 1u);
+  EXPECT_EQ(ov::length(ov::get(kWindowRecords, Desktop())), 1u);
+  EXPECT_TRUE(ov::isTrue(ov::get(kActive, Application()))) << "only the main window's class quits";
+}
+
+}  // namespace
