@@ -1,0 +1,251 @@
+// Graphic items in a real window on the headless backend: texts, lines and
+// borders as they show in the pixels, a new value shown at once, and the
+// framework-drawn button's pressed look and click under press, drag and
+// release.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "framework_fixture.h"
+#include "archived_windows.h"
+
+namespace {
+
+const ovMethodSelector kGetValue("Get Value");
+const ovMethodSelector kSetValue("Set Value");
+
+// The click behaviour of the button below calls this universal.
+int gClicks = 0;
+ovStatus CountClick(const ov::Args&) {
+  ++gClicks;
+  return ovSuccess;
+}
+const ovUniversalDeclaration kGraphicButtonClicked("Graphic Button Clicked", ov::routine<CountClick>);
+
+// Centred on one line, as the program's numbers are shown.
+constexpr UINT kJustification = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+constexpr uint32_t kBlack = 0x000000;
+
+std::string FontText() {
+  return R"(<<Font>> [ "Font Name": "MS Sans Serif" "Size": 8 "Style": ( 400 FALSE FALSE FALSE )
+                   "Color": { 0 0 0 } "Justification": )" +
+         std::to_string(kJustification) + " ]";
+}
+
+std::string TextItem(const char* name, const char* frame, const char* text, const char* more = "") {
+  return std::string("<<Graphic Item>> [ \"Name\": \"") + name + "\" \"Frame\": " + frame +
+         R"( "Active?": TRUE "Visible?": TRUE "Capture?": FALSE "Inverted?": FALSE )" + more +
+         " \"Graphic\": <<Text>> [ \"Text\": \"" + text + "\" \"Font\": " + FontText() + " ] ]";
+}
+
+// Frames are (top left bottom right) in the root view, which fills the
+// window's client area from its corner.
+const RECT kShown{30, 20, 90, 40};
+const RECT kBoxed{120, 20, 180, 40};
+const RECT kButton{30, 90, 110, 110};
+const RECT kFading{200, 100, 260, 120};
+const RECT kSteady{300, 100, 360, 120};
+
+std::string Content() {
+  return TextItem("Shown", "{ 20 30 40 90 }", "38", R"("Transparent?": FALSE "Button?": FALSE)") +
+         TextItem("Boxed", "{ 20 120 40 180 }", "62",
+                  R"("Transparent?": FALSE "Button?": FALSE "Border": <<Regular Border>> [ "Pen": <<Pen>> [
+                       "Size": { 1 1 } "Mode": 13 "ForeColor": { 0 0 0 } "BackColor": { 65535 65535 65535 }
+                       "Style": 0 ] ])") +
+         R"(<<Graphic Item>> [ "Name": "Rule" "Frame": { 60 20 61 200 } "Active?": TRUE "Visible?": TRUE
+              "Transparent?": FALSE "Button?": FALSE "Capture?": FALSE "Inverted?": FALSE
+              "Graphic": <<Line>> [ "End Points": ( { 60 20 } { 60 200 } ) ] ])" +
+         TextItem("Fading", "{ 100 200 120 260 }", "100", R"("Transparent?": TRUE "Button?": FALSE)") +
+         TextItem("Steady", "{ 100 300 120 360 }", "1", R"("Transparent?": TRUE "Button?": FALSE)") +
+         TextItem("Press", "{ 90 30 110 110 }", "Go",
+                  R"("Transparent?": FALSE "Button?": TRUE "Click Behavior": <<Window Item Behavior>> [
+                       "Enabled?": TRUE "Undo?": FALSE "Method": "Graphic Button Clicked" "Specifiers": ( ) ])");
+}
+
+class GraphicItems : public FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    gClicks = 0;
+    SetDefault(MainWindowText({{"Size", "{ 193 455 }"}, {"View", ViewText(Content())}}));
+  }
+
+  void Open() {
+    OpenApplication();
+    RunUntilIdle();
+    ASSERT_NE(MainWindowHandle(), nullptr);
+  }
+
+  // The pixels (0x00RRGGBB, row by row) of a rectangle of the main window's
+  // client area.
+  static std::vector<uint32_t> ClientPixels(RECT r) {
+    RECT frame;
+    GetWindowRect(MainWindowHandle(), &frame);
+    POINT origin = OnScreen(0, 0);
+    const platform::gdi::Surface* surface = platform::headless::surfaceOf(MainWindowHandle());
+    std::vector<uint32_t> pixels;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x)
+        pixels.push_back(surface->pixel(origin.x - frame.left + x, origin.y - frame.top + y));
+    return pixels;
+  }
+
+  static uint32_t ClientPixel(int x, int y) { return ClientPixels({x, y, x + 1, y + 1})[0]; }
+
+  // What the platform draws for the text in the items' font, black on
+  // white, in a rectangle of the size given: drawn in a window of its own
+  // before the application opens.
+  static std::vector<uint32_t> Reference(const char* text, RECT size) {
+    WNDCLASSA plain{};
+    plain.lpfnWndProc = DefWindowProcA;
+    plain.hInstance = GetModuleHandleA(nullptr);
+    plain.lpszClassName = "Reference Drawing";
+    RegisterClassA(&plain);
+    int width = size.right - size.left, height = size.bottom - size.top;
+    HWND window = CreateWindowExA(0, plain.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
+                                  nullptr, plain.hInstance, nullptr);
+    platform::headless::runUntilIdle();
+    HDC dc = GetDC(window);
+    RECT all{0, 0, width, height};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    HFONT font = CreateFontA(8, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+    HGDIOBJ previous = SelectObject(dc, font);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    DrawTextA(dc, text, -1, &all, kJustification);
+    std::vector<uint32_t> pixels;
+    const platform::gdi::Surface* surface = platform::headless::surfaceOf(window);
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x) pixels.push_back(surface->pixel(x, y));
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    ReleaseDC(window, dc);
+    DestroyWindow(window);
+    UnregisterClassA(plain.lpszClassName, plain.hInstance);
+    return pixels;
+  }
+
+  static std::vector<uint32_t> Inverted(std::vector<uint32_t> pixels) {
+    for (uint32_t& p : pixels) p ^= 0xFFFFFF;
+    return pixels;
+  }
+
+  static POINT Middle(RECT r) { return OnScreen((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+};
+
+TEST_F(GraphicItems, ATextItemShowsItsTextInItsFontOnItsOwnGround) {
+  std::vector<uint32_t> expected = Reference("38", kShown);
+  Open();
+  EXPECT_EQ(ClientPixels(kShown), expected);
+}
+
+TEST_F(GraphicItems, ANewValueIsShownAtOnce) {
+  std::vector<uint32_t> expected = Reference("7", kShown);
+  Open();
+  ov::send<0>(kSetValue, Item("Shown"), {ov::integer(7)});
+  EXPECT_TRUE(ov::textEquals(ov::send(kGetValue, Item("Shown")).get(), "7"));
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixels(kShown), expected);
+}
+
+TEST_F(GraphicItems, ATransparentTextGivenAShorterValueLeavesNoTraceOfTheOldOne) {
+  Open();
+  ov::send<0>(kSetValue, Item("Fading"), {ov::text("1")});
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixels(kFading), ClientPixels(kSteady)) << "the same as an item that showed 1 from the start";
+}
+
+TEST_F(GraphicItems, ALineRunsFromItsFirstEndPointUpToItsLast) {
+  Open();
+  std::vector<uint32_t> rule = ClientPixels({20, 60, 200, 61});
+  EXPECT_EQ(rule, std::vector<uint32_t>(rule.size(), kBlack));
+  EXPECT_NE(ClientPixel(19, 60), kBlack);
+  EXPECT_NE(ClientPixel(200, 60), kBlack) << "the last point is not drawn";
+  for (int y : {59, 61}) {
+    std::vector<uint32_t> beside = ClientPixels({20, y, 200, y + 1});
+    EXPECT_EQ(std::count(beside.begin(), beside.end(), kBlack), 0) << "row " << y;
+  }
+}
+
+TEST_F(GraphicItems, ABorderFramesTheItemJustOutsideItsFrame) {
+  Open();
+  RECT ring{kBoxed.left - 1, kBoxed.top - 1, kBoxed.right + 1, kBoxed.bottom + 1};
+  std::vector<uint32_t> top = ClientPixels({ring.left, ring.top, ring.right, ring.top + 1});
+  std::vector<uint32_t> bottom = ClientPixels({ring.left, ring.bottom - 1, ring.right, ring.bottom});
+  std::vector<uint32_t> left = ClientPixels({ring.left, ring.top, ring.left + 1, ring.bottom});
+  std::vector<uint32_t> right = ClientPixels({ring.right - 1, ring.top, ring.right, ring.bottom});
+  EXPECT_EQ(top, std::vector<uint32_t>(top.size(), kBlack));
+  EXPECT_EQ(bottom, std::vector<uint32_t>(bottom.size(), kBlack));
+  EXPECT_EQ(left, std::vector<uint32_t>(left.size(), kBlack));
+  EXPECT_EQ(right, std::vector<uint32_t>(right.size(), kBlack));
+  EXPECT_EQ(ClientPixel(kBoxed.left, kBoxed.top), 0xFFFFFFu) << "inside, the text's own white";
+}
+
+using GraphicButton = GraphicItems;
+
+TEST_F(GraphicButton, APressShowsThePressedLookAndAReleaseOnTheButtonClicks) {
+  Open();
+  std::vector<uint32_t> normal = ClientPixels(kButton);
+  POINT on = Middle(kButton);
+  platform::headless::pressButton(on.x, on.y);
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixels(kButton), Inverted(normal));
+  EXPECT_EQ(gClicks, 0) << "no click before the release";
+  platform::headless::releaseButton(on.x, on.y);
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixels(kButton), normal);
+  EXPECT_EQ(gClicks, 1);
+}
+
+TEST_F(GraphicButton, ThePressedLookFollowsThePointerOutAndBackIn) {
+  Open();
+  std::vector<uint32_t> normal = ClientPixels(kButton);
+  POINT on = Middle(kButton);
+  POINT off = OnScreen(kButton.right + 40, kButton.bottom + 20);
+  platform::headless::pressButton(on.x, on.y);
+  platform::headless::moveMouse(off.x, off.y);
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixels(kButton), normal) << "not pressed while the pointer is away";
+  platform::headless::moveMouse(on.x, on.y);
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixels(kButton), Inverted(normal)) << "pressed again once back";
+  platform::headless::releaseButton(on.x, on.y);
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixels(kButton), normal);
+  EXPECT_EQ(gClicks, 1);
+}
+
+TEST_F(GraphicButton, AReleaseAwayFromTheButtonClicksNothing) {
+  Open();
+  std::vector<uint32_t> normal = ClientPixels(kButton);
+  POINT on = Middle(kButton);
+  POINT off = OnScreen(kButton.right + 40, kButton.bottom + 20);
+  platform::headless::pressButton(on.x, on.y);
+  platform::headless::moveMouse(off.x, off.y);
+  platform::headless::releaseButton(off.x, off.y);
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixels(kButton), normal);
+  EXPECT_EQ(gClicks, 0);
+  platform::headless::click(on.x, on.y);
+  RunUntilIdle();
+  EXPECT_EQ(gClicks, 1) << "the press is over: the next click counts";
+}
+
+TEST_F(GraphicButton, ThePointerPassingOverItOrAPressBegunElsewhereNeitherPressesNorClicks) {
+  Open();
+  std::vector<uint32_t> normal = ClientPixels(kButton);
+  POINT on = Middle(kButton);
+  POINT elsewhere = OnScreen(kButton.right + 40, kButton.bottom + 20);
+  platform::headless::moveMouse(on.x, on.y);
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixels(kButton), normal) << "hovering";
+  platform::headless::pressButton(elsewhere.x, elsewhere.y);
+  platform::headless::moveMouse(on.x, on.y);
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixels(kButton), normal) << "dragged onto it";
+  platform::headless::releaseButton(on.x, on.y);
+  RunUntilIdle();
+  EXPECT_EQ(gClicks, 0);
+}
+
+}  // namespace
