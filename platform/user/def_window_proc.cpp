@@ -7,6 +7,7 @@
 #include "platform/user/keyboard.h"
 #include "platform/user/menu_bar_hook.h"
 #include "platform/user/nonclient_paint.h"
+#include "platform/user/style_rules.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_placement.h"
 
@@ -67,11 +68,11 @@ LRESULT ncActivate(Window* w, WPARAM wParam) {
   return TRUE;
 }
 
-// Size changes of top-level and sizable windows keep within the tracking
+// Size changes of overlapped and sizable windows keep within the tracking
 // sizes WM_GETMINMAXINFO gives.
 LRESULT positionChanging(Window* w, LPARAM lParam) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
-  bool limited = w->isTopLevel() || (w->style & WS_THICKFRAME);
+  bool limited = isOverlapped(w->style) || (w->style & WS_THICKFRAME);
   if (!pos || (pos->flags & SWP_NOSIZE) || !limited) return 0;
   MINMAXINFO info{};
   info.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};

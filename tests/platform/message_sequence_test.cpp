@@ -37,6 +37,15 @@ TEST_F(MessageSequence, APopupHearsSizeAndMoveAtCreation) {
                   {WM_MOVE, Sent | LParam, 0, MAKELPARAM(10, 20)});
 }
 
+// Only overlapped and sizable windows are held to WM_GETMINMAXINFO's sizes.
+TEST_F(MessageSequence, ResizingAPopupAsksForNoTrackingSizes) {
+  HWND popup = topLevel(10, 20, 100, 50, WS_POPUP | WS_VISIBLE);
+  settle();
+  MoveWindow(popup, 10, 20, 120, 60, TRUE);
+  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_WINDOWPOSCHANGED, Sent},
+                  {WM_SIZE, Sent | LParam, 0, MAKELPARAM(120, 60)});
+}
+
 TEST_F(MessageSequence, CreatingAVisibleChildNotifiesItsParent) {
   HWND main = topLevel(10, 20, 455, 193);
   msglog::clear();
