@@ -1,0 +1,106 @@
+// Controls in an open window: where their platform buttons are made and
+// with which style and id, and what a click on one runs.
+#include <string>
+#include <vector>
+
+#include "framework_fixture.h"
+#include "view_window.h"
+
+namespace {
+
+const ovMethodSelector kGetWindowRecord("Get Window Record");
+const ovAttributeSelector kControlValue("Control Value");
+const ovAttributeSelector kName("Name");
+const ovAttributeSelector kNumber("Number");
+
+// What the click behaviour's method saw of the item it was given.
+struct Click {
+  std::string item;
+  int32_t checkState;
+};
+std::vector<Click> gClicks;
+
+ovStatus RecordClick(const ov::Args& a) {
+  gClicks.push_back({std::string(ov::chars(ov::get(kName, a[0]))), ov::toInt(ov::get(kControlValue, a[0]))});
+  return ovSuccess;
+}
+const ovUniversalDeclaration kRecordClick("Record Click", ov::routine<RecordClick>);
+
+// A control of a class, named, at a frame, with more attributes, whose
+// click runs "Record Click" with the control.
+std::string ControlText(const char* cls, const char* name, const char* frame, const char* more = "") {
+  return std::string("<<") + cls + ">> [ \"Name\": \"" + name + "\" \"Title\": \"" + name + "\" \"Frame\": " + frame +
+         R"( "Active?": TRUE "Visible?": TRUE "Transparent?": FALSE "Control Value": 0 )" + more +
+         R"( "Click Behavior": <<Control Behavior>> [
+               "Enabled?": TRUE "Undo?": FALSE "Method": "Record Click"
+               "Specifiers": ( <<Attribute Specifier>> [ "Value": "Window Item" ] ) ] ])";
+}
+
+class Controls : public FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    gClicks.clear();
+  }
+
+  void Open(const std::string& content, const char* defaultItem = "") {
+    SetDefault(MainWindowWithView(content, defaultItem));
+    OpenApplication();
+    RunUntilIdle();
+  }
+
+  static HWND Handle(const char* name) { return ov::toHandle<HWND>(ov::send(kGetWindowRecord, Item(name)).get()); }
+
+  void ClickOn(const char* name) {
+    RECT r{};
+    GetWindowRect(Handle(name), &r);
+    platform::headless::click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    RunUntilIdle();
+  }
+};
+
+TEST_F(Controls, AControlIsPlacedAtItsFrameInItsView) {
+  Open(ControlText("Push Button", "Placed", "{ 10 20 30 120 }"));
+  HWND button = Handle("Placed");
+  ASSERT_NE(button, nullptr);
+  RECT r{};
+  GetWindowRect(button, &r);
+  MapWindowPoints(nullptr, GetParent(button), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 20);
+  EXPECT_EQ(r.top, 10);
+  EXPECT_EQ(r.right - r.left, 100);
+  EXPECT_EQ(r.bottom - r.top, 20);
+}
+
+TEST_F(Controls, TheDefaultPushButtonIsMadeWithTheDefaultStyleAndIdOne) {
+  Open(ControlText("Push Button", "OK", "{ 10 10 30 70 }") + ControlText("Push Button", "Cancel", "{ 10 80 30 140 }"),
+       "OK");
+  HWND ok = Handle("OK");
+  HWND cancel = Handle("Cancel");
+  EXPECT_EQ(GetWindowLongPtrA(ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(GetDlgCtrlID(ok), IDOK);
+  EXPECT_EQ(ov::toInt(ov::get(kNumber, Item("OK"))), IDOK);
+  EXPECT_EQ(GetWindowLongPtrA(cancel, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+  EXPECT_EQ(GetDlgCtrlID(cancel), ov::toInt(ov::get(kNumber, Item("Cancel"))));
+  EXPECT_NE(GetDlgCtrlID(cancel), IDOK);
+}
+
+TEST_F(Controls, AClickOnAPushButtonRunsItsClickBehavior) {
+  Open(ControlText("Push Button", "Go", "{ 10 10 30 70 }") + ControlText("Push Button", "Other", "{ 40 10 60 70 }"));
+  ClickOn("Go");
+  ASSERT_EQ(gClicks.size(), 1u);
+  EXPECT_EQ(gClicks[0].item, "Go");
+}
+
+// The platform toggles the box; its new state is read back before the
+// behaviour runs.
+TEST_F(Controls, ACheckBoxClickShowsItsNewStateToTheBehavior) {
+  Open(ControlText("Control", "Box", "{ 10 10 30 120 }", R"("Type": 3)"));
+  ClickOn("Box");
+  ClickOn("Box");
+  ASSERT_EQ(gClicks.size(), 2u);
+  EXPECT_EQ(gClicks[0].checkState, BST_CHECKED);
+  EXPECT_EQ(gClicks[1].checkState, BST_UNCHECKED);
+}
+
+}  // namespace

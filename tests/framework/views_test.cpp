@@ -1,0 +1,167 @@
+// Views: finding their items by name and by point, their values, their
+// scroll range, what they paint, and tabbing through nested views.
+#include <string>
+
+#include "framework_fixture.h"
+#include "view_window.h"
+
+namespace {
+
+const ovMethodSelector kFindItem("Find Item");
+const ovMethodSelector kFindWindowItem("Find Window Item");
+const ovMethodSelector kGetValue("Get Value");
+const ovMethodSelector kSetFrame("Set Frame");
+const ovMethodSelector kSetValue("Set Value");
+const ovMethodSelector kTab("Tab");
+const ovMethodSelector kGetWindowRecord("Get Window Record");
+const ovAttributeSelector kContent("Content");
+const ovAttributeSelector kControlValue("Control Value");
+const ovAttributeSelector kMax("Max");
+const ovAttributeSelector kMin("Min");
+const ovAttributeSelector kName("Name");
+const ovAttributeSelector kTarget("Target");
+const ovAttributeSelector kVScroll("VScroll");
+
+// A visible, active item of a class with a name and a frame.
+std::string ItemText(const char* cls, const char* name, const char* frame, const std::string& more = "") {
+  return std::string("<<") + cls + ">> [ \"Name\": \"" + name + "\" \"Frame\": " + frame +
+         R"( "Active?": TRUE "Visible?": TRUE "Transparent?": FALSE )" + more + " ]";
+}
+
+// A view of these items, not opened.
+std::string ViewText(const char* name, const char* frame, const std::string& content, const std::string& more = "") {
+  return ItemText("View", name, frame, R"("Origin": { 0 0 } "Content": ( )" + content + " ) " + more);
+}
+
+// A border drawn with a pen of one colour (16-bit components).
+std::string BorderText(const char* color) {
+  return std::string(R"("Border": <<Regular Border>> [ "Pen": <<Pen>> [
+      "Size": { 1 1 } "Mode": 13 "Style": 0 "ForeColor": )") +
+         color + " ] ]";
+}
+
+class Views : public FrameworkTest {
+ protected:
+  void Open(const std::string& content) {
+    SetDefault(MainWindowWithView(content));
+    OpenApplication();
+    RunUntilIdle();
+  }
+
+  // A pixel of the main window's client area.
+  static uint32_t ClientPixel(int x, int y) {
+    RECT window{};
+    GetWindowRect(MainWindowHandle(), &window);
+    POINT p = OnScreen(x, y);
+    return platform::headless::surfaceOf(MainWindowHandle())->pixel(p.x - window.left, p.y - window.top);
+  }
+
+  static uint32_t Face() { return platform::gdi::pixelFromColorRef(GetSysColor(COLOR_BTNFACE)); }
+
+  static std::string NameOf(ovC_object* item) { return std::string(ov::chars(ov::get(kName, item))); }
+};
+
+TEST_F(Views, FindWindowItemAnswersTheFirstNamesakeDepthFirst) {
+  ovRef view = Value(ViewText("Outer", "{ 0 0 100 100 }",
+                              ViewText("Inner", "{ 0 0 50 50 }", ItemText("Window Item", "Twin", "{ 1 1 2 2 }")) +
+                                  ItemText("Window Item", "Twin", "{ 3 3 4 4 }")));
+  ovRef twin = ov::send(kFindWindowItem, view, {ov::text("Twin")}).take();
+  ovRef inner = ov::send(kFindWindowItem, view, {ov::text("Inner")}).take();
+  ASSERT_TRUE(twin);
+  EXPECT_EQ(twin.get(), ov::element(ov::get(kContent, inner), 0));
+  EXPECT_EQ(ov::send(kFindWindowItem, view, {ov::text("Outer")}).get(), view.get());
+  EXPECT_EQ(ov::send(kFindWindowItem, view, {ov::text("Nobody")}).get(), nullptr);
+}
+
+TEST_F(Views, FindItemAnswersTheFrontMostVisibleItemUnderThePoint) {
+  ovRef view = Value(ViewText(
+      "View", "{ 0 0 100 100 }",
+      R"(<<Window Item>> [ "Name": "Hidden" "Frame": { 0 0 90 90 } "Active?": TRUE "Visible?": FALSE ])" +
+          ItemText("Window Item", "Front", "{ 10 10 50 50 }") + ItemText("Window Item", "Back", "{ 20 20 60 60 }")));
+  EXPECT_EQ(NameOf(ov::send(kFindItem, view, {ov::point(30, 30)}).get()), "Front");
+  EXPECT_EQ(NameOf(ov::send(kFindItem, view, {ov::point(55, 55)}).get()), "Back");
+  EXPECT_EQ(ov::send(kFindItem, view, {ov::point(80, 80)}).get(), nullptr);
+}
+
+TEST_F(Views, SetValueWithAShortListLeavesTheOtherItemsAlone) {
+  ovRef view = Value(ViewText("View", "{ 0 0 100 100 }",
+                              ItemText("Control", "First", "{ 0 0 10 10 }", R"("Control Value": 0)") +
+                                  ItemText("Control", "Second", "{ 20 0 30 10 }", R"("Control Value": 1)")));
+  ov::send<0>(kSetValue, view, {ov::listOf({gdDefaultTrue})});
+  ovRef values = ov::send(kGetValue, view).take();
+  ASSERT_EQ(ov::length(values), 2u);
+  EXPECT_TRUE(ov::isTrue(ov::element(values, 0)));
+  EXPECT_TRUE(ov::isTrue(ov::element(values, 1)));
+}
+
+TEST_F(Views, SetValueWithNullClearsEveryItem) {
+  ovRef view = Value(ViewText("View", "{ 0 0 100 100 }",
+                              ItemText("Control", "First", "{ 0 0 10 10 }", R"("Control Value": 1)") +
+                                  ItemText("Control", "Second", "{ 20 0 30 10 }", R"("Control Value": 1)")));
+  ov::send<0>(kSetValue, view, {nullptr});
+  ovRef values = ov::send(kGetValue, view).take();
+  ASSERT_EQ(ov::length(values), 2u);
+  EXPECT_TRUE(ov::isFalse(ov::element(values, 0)));
+  EXPECT_TRUE(ov::isFalse(ov::element(values, 1)));
+}
+
+// The scroll range of a view 100 high with a vertical scroll bar.
+class ViewScrollRange : public Views {
+ protected:
+  ovRef ScrolledView(const char* limits, int32_t value) {
+    return Value(ViewText("View", "{ 0 0 100 200 }", "",
+                          std::string(R"("VScroll": <<Control>> [ "Control Value": )") + std::to_string(value) +
+                              R"( ] "Limits": )" + limits));
+  }
+  static void Resize(ovC_object* view) { ov::send<0>(kSetFrame, view, {ov::rect(0, 0, 100, 200)}); }
+  static int32_t ShownHeight() { return 100 - (GetSystemMetrics(SM_CXVSCROLL) + 2); }
+};
+
+TEST_F(ViewScrollRange, LimitsShorterThanTheViewKeepTheMaximumAtTheirTop) {
+  ovRef view = ScrolledView("{ 10 0 50 200 }", 30);
+  Resize(view.get());
+  ovRef bar = ov::get(kVScroll, view);
+  EXPECT_EQ(ov::toInt(ov::get(kMin, bar)), 10);
+  EXPECT_EQ(ov::toInt(ov::get(kMax, bar)), 10);
+  EXPECT_EQ(ov::toInt(ov::get(kControlValue, bar)), 10);
+}
+
+TEST_F(ViewScrollRange, TallerLimitsEndWhereTheLastScreenfulStarts) {
+  ovRef view = ScrolledView("{ 10 0 300 200 }", 500);
+  Resize(view.get());
+  ovRef bar = ov::get(kVScroll, view);
+  EXPECT_EQ(ov::toInt(ov::get(kMin, bar)), 10);
+  EXPECT_EQ(ov::toInt(ov::get(kMax, bar)), 300 - ShownHeight());
+  EXPECT_EQ(ov::toInt(ov::get(kControlValue, bar)), 300 - ShownHeight());
+}
+
+// Two bordered items overlap; their borders cross at (50, 19) and (19, 50).
+TEST_F(Views, OverlappingItemsPaintTheFirstItemOnTop) {
+  Open(ItemText("Window Item", "Red", "{ 10 10 50 50 }", BorderText("{ 65535 0 0 }")) +
+       ItemText("Window Item", "Blue", "{ 20 20 60 60 }", BorderText("{ 0 0 65535 }")));
+  EXPECT_EQ(ClientPixel(9, 30), 0xFF0000u);
+  EXPECT_EQ(ClientPixel(60, 40), 0x0000FFu);
+  EXPECT_EQ(ClientPixel(50, 19), 0xFF0000u);
+  EXPECT_EQ(ClientPixel(19, 50), 0xFF0000u);
+}
+
+// A border one pixel wide just outside the frame (30, 40, 60, 100).
+TEST_F(Views, ABorderedItemShowsItsFrame) {
+  Open(ItemText("Window Item", "Boxed", "{ 30 40 60 100 }", R"("Border": <<Regular Border>>)"));
+  for (POINT on : {POINT{39, 45}, POINT{100, 45}, POINT{70, 29}, POINT{70, 60}, POINT{39, 29}, POINT{100, 60}})
+    EXPECT_EQ(ClientPixel(on.x, on.y), 0x000000u) << on.x << "," << on.y;
+  for (POINT off : {POINT{70, 45}, POINT{38, 45}, POINT{101, 45}, POINT{70, 28}, POINT{70, 61}})
+    EXPECT_EQ(ClientPixel(off.x, off.y), Face()) << off.x << "," << off.y;
+}
+
+TEST_F(Views, TabbingForwardFromTheLastItemOfANestedViewReachesTheNextItemOfItsOwner) {
+  Open(ViewText("Inner", "{ 0 0 60 200 }", ItemText("Control", "Inside", "{ 10 10 30 100 }")) +
+       ItemText("Control", "After", "{ 80 10 100 100 }"));
+  ovRef inside = Item("Inside");
+  ovRef after = Item("After");
+  ov::send<0>(kTab, MainWindow(), {inside, gdDefaultFalse});
+  EXPECT_EQ(ov::get(kTarget, MainWindow()).get(), after.get());
+  EXPECT_EQ(GetFocus(), ov::toHandle<HWND>(ov::send(kGetWindowRecord, after).get()));
+}
+
+}  // namespace

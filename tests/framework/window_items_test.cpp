@@ -1,0 +1,62 @@
+// Window items: the style of their platform windows, the handles and keys
+// they answer to, and the point universals.
+#include <string>
+
+#include "framework_fixture.h"
+#include "view_window.h"
+
+namespace {
+
+const ovMethodSelector kContainsHandle("Contains Handle");
+const ovMethodSelector kFindItemByKey("Find Item By Key");
+const ovMethodSelector kGetWindowRecord("Get Window Record");
+const ovAttributeSelector kContent("Content");
+const ovUniversalName kAddPt("AddPt");
+const ovUniversalName kSubPt("SubPt");
+
+using WindowItems = FrameworkTest;
+
+TEST_F(WindowItems, AnInactiveVisibleTargetableItemIsADisabledVisibleTabStopChild) {
+  SetDefault(MainWindowWithView(
+      R"(<<Control>> [ "Name": "Off" "Title": "Off" "Frame": { 10 10 30 90 } "Active?": FALSE "Visible?": TRUE ])"));
+  OpenApplication();
+  RunUntilIdle();
+  HWND off = ov::toHandle<HWND>(ov::send(kGetWindowRecord, Item("Off")).get());
+  ASSERT_NE(off, nullptr);
+  auto style = static_cast<DWORD>(GetWindowLongPtrA(off, GWL_STYLE));
+  EXPECT_EQ(style & (WS_CHILD | WS_DISABLED | WS_VISIBLE | WS_TABSTOP),
+            static_cast<DWORD>(WS_CHILD | WS_DISABLED | WS_VISIBLE | WS_TABSTOP));
+  EXPECT_FALSE(IsWindowEnabled(off));
+}
+
+// An item without a platform window of its own never claims a handle, not
+// even the null one.
+TEST_F(WindowItems, AnItemWithoutAPlatformWindowHoldsNoHandle) {
+  ovRef view = Value(R"(<<View>> [ "Content": ( <<Window Item>> [ "Name": "Plain" ] ) ])");
+  auto found = ov::send<2>(kContainsHandle, view, {ov::integer(0)});
+  EXPECT_TRUE(ov::isFalse(found.get(0)));
+  EXPECT_EQ(found.get(1), nullptr);
+}
+
+// The item whose key behaviour holds the accelerator's command id is found,
+// not the key itself.
+TEST_F(WindowItems, FindItemByKeyAnswersTheItemHoldingTheKey) {
+  ovRef view = Value(R"(<<View>> [ "Content": (
+      <<Window Item>> [ "Name": "Keyless" ]
+      <<Window Item>> [ "Name": "Keyed" "Key Behavior": <<Special Keys>> [
+          "Keys": ( ( <<Accelerator Entry>> [ "Character": "K" "ID": 7 ] <<Behavior>> ) ) ] ] ) ])");
+  ovRef keyed = ovRef::share(ov::element(ov::get(kContent, view), 1));
+  EXPECT_EQ(ov::send(kFindItemByKey, view, {ov::integer(7)}).get(), keyed.get());
+  EXPECT_EQ(ov::send(kFindItemByKey, view, {ov::integer(8)}).get(), nullptr);
+}
+
+TEST_F(WindowItems, ThePointUniversalsAddAndSubtractComponentwise) {
+  ovRef sum = ov::universal(kAddPt, {ov::point(1, 2), ov::point(10, 20)}).take();
+  ovRef difference = ov::universal(kSubPt, {ov::point(1, 2), ov::point(10, 20)}).take();
+  EXPECT_EQ(ov::toPOINT(sum).y, 11);
+  EXPECT_EQ(ov::toPOINT(sum).x, 22);
+  EXPECT_EQ(ov::toPOINT(difference).y, 9);
+  EXPECT_EQ(ov::toPOINT(difference).x, 18);
+}
+
+}  // namespace
