@@ -1,0 +1,207 @@
+// Edit texts in an open window: what the program and the user put in them,
+// the styles their controls get, tabbing past read-only items, the text
+// filter, and the Edit menu items they enable.
+#include <string>
+
+#include "edit_window.h"
+
+namespace {
+
+const ovMethodSelector kGetFlags("Get Flags");
+const ovMethodSelector kSetValue("Set Value");
+const ovAttributeSelector kActive("Active?");
+const ovAttributeSelector kAutoScroll("Auto Scroll?");
+const ovAttributeSelector kBorder("Border");
+const ovAttributeSelector kCommander("Commander");
+const ovAttributeSelector kDeferredCommands("Deferred Commands");
+const ovAttributeSelector kEditable("Editable?");
+const ovAttributeSelector kName("Name");
+const ovAttributeSelector kText("Text");
+const ovAttributeSelector kWrap("Wrap?");
+const ovClassName kEditTextClass("Edit Text");
+const ovClassName kRegularBorder("Regular Border");
+
+// The tests' text filter: a text used as a filter rejects the texts that
+// hold any of its characters. For anything else it is as if no "Do" were
+// defined.
+ovStatus RejectCharacters(const ov::Args& a) {
+  if (!ov::isText(a[0])) return ovNothingRan;
+  return ov::chars(a[1]).find_first_of(ov::chars(a[0])) == std::string_view::npos ? ovSuccess : ovFailure;
+}
+const ovUniversalDeclaration kFilterDo("Do", ov::routine<RejectCharacters>);
+
+// An exit behaviour that stays in the commander's deferred list once
+// posted, where it can be counted.
+const char* const kExitBehavior =
+    R"("Exit Behavior": <<Deferred Task>> [ "Name": "exit" "Enabled?": TRUE "Undo?": FALSE "When": 1073741824 ])";
+
+int Posted(ovC_object* commander, const char* name) {
+  ovRef list = ov::get(kDeferredCommands, commander);
+  int count = 0;
+  for (uint32_t i = 0; i < ov::length(list); ++i) count += ov::textEquals(ov::get(kName, ov::element(list, i)), name);
+  return count;
+}
+
+class EditTexts : public EditWindowTest {
+ protected:
+  // How many dark pixels the control shows inside its border.
+  static int DarkPixels(HWND control) {
+    RECT frame, at;
+    GetWindowRect(MainWindowHandle(), &frame);
+    GetWindowRect(control, &at);
+    const auto* surface = platform::headless::surfaceOf(MainWindowHandle());
+    int dark = 0;
+    for (int y = at.top - frame.top + 3; y < at.bottom - frame.top - 3; ++y)
+      for (int x = at.left - frame.left + 3; x < at.right - frame.left - 3; ++x) {
+        uint32_t p = surface->pixel(x, y);
+        dark += ((p >> 16) & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && (p & 0xFF) < 0x80;
+      }
+    return dark;
+  }
+};
+
+TEST_F(EditTexts, AValueSetByTheProgramIsInTheControlAtOnce) {
+  InstallMainWindow(EditText("A", "10 10 32 110", R"("Text": "100")"));
+  OpenApplication();
+  RunUntilIdle();
+  HWND control = EditorOf("A");
+  ASSERT_NE(control, nullptr);
+  EXPECT_EQ(ControlText(control), "100");
+
+  ov::send<0>(kSetValue, Item("A"), {ov::text("62")});
+  EXPECT_EQ(ControlText(control), "62");
+  EXPECT_EQ(ValueOf("A"), "62");
+  RunUntilIdle();
+  int shown = DarkPixels(control);
+
+  ov::send<0>(kSetValue, Item("A"), {nullptr});
+  EXPECT_EQ(ControlText(control), "");
+  EXPECT_EQ(ValueOf("A"), "");
+  RunUntilIdle();
+  EXPECT_LT(DarkPixels(control), shown) << "only the caret is left";
+}
+
+TEST_F(EditTexts, WhatTheUserTypesIsTheValue) {
+  InstallMainWindow(EditText("A", "10 10 32 110"));
+  OpenApplication();
+  RunUntilIdle();
+  ClickItem("A");
+  Type("250");
+  EXPECT_EQ(ValueOf("A"), "250");
+  EXPECT_TRUE(ov::textEquals(ov::get(kText, Item("A")), "250"));
+}
+
+TEST_F(EditTexts, StyleBitsFollowTheItem) {
+  constexpr uint32_t kOwnBits = ES_READONLY | WS_BORDER | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_MULTILINE | WS_TABSTOP;
+  const struct {
+    bool editable, border, wrap, autoScroll;
+    uint32_t bits;
+  } cases[] = {
+      {true, false, false, false, WS_TABSTOP},
+      {false, false, false, false, ES_READONLY | WS_TABSTOP},
+      {true, true, false, false, WS_BORDER | WS_TABSTOP},
+      {true, false, false, true, ES_AUTOHSCROLL | ES_AUTOVSCROLL | WS_TABSTOP},
+      {true, false, true, true, ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP},
+      {true, false, true, false, ES_MULTILINE | WS_TABSTOP},
+  };
+  for (const auto& c : cases) {
+    ovRef item = ov::make(kEditTextClass).take();
+    ov::set(kEditable, item, ov::boolean(c.editable));
+    if (c.border) ov::set(kBorder, item, ov::make(kRegularBorder).get());
+    ov::set(kWrap, item, ov::boolean(c.wrap));
+    ov::set(kAutoScroll, item, ov::boolean(c.autoScroll));
+    auto style = static_cast<uint32_t>(ov::toInt(ov::send(kGetFlags, item).get()));
+    EXPECT_EQ(style & kOwnBits, c.bits) << c.editable << c.border << c.wrap << c.autoScroll;
+  }
+}
+
+TEST_F(EditTexts, AReadOnlyItemIsMadeReadOnlyAndTabbingPassesItBy) {
+  InstallMainWindow(EditText("A", "10 10 32 110") + EditText("R", "40 10 62 110", "", false) +
+                    EditText("C", "70 10 92 110"));
+  OpenApplication();
+  RunUntilIdle();
+  auto styleOf = [](const char* name) { return GetWindowLongPtrA(EditorOf(name), GWL_STYLE); };
+  EXPECT_TRUE(styleOf("R") & ES_READONLY);
+  EXPECT_FALSE(styleOf("A") & ES_READONLY);
+  EXPECT_TRUE(GetWindowLongPtrA(EditorOf("R"), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) << "the application is 3D";
+
+  ClickItem("A");
+  EXPECT_EQ(Target().get(), Item("A").get());
+  PressKey(VK_TAB);
+  EXPECT_EQ(Target().get(), Item("C").get());
+  EXPECT_EQ(GetFocus(), EditorOf("C"));
+}
+
+TEST_F(EditTexts, AnAcceptedTextLeavesOnTabAndPostsTheExitBehavior) {
+  InstallMainWindow(EditText("A", "10 10 32 110", std::string(R"("Text Filter": "x" )") + kExitBehavior) +
+                    EditText("B", "40 10 62 110"));
+  OpenApplication();
+  RunUntilIdle();
+  ClickItem("A");
+  Type("ok");
+  PressKey(VK_TAB);
+  EXPECT_EQ(Target().get(), Item("B").get());
+  EXPECT_TRUE(ov::textEquals(ov::get(kText, Item("A")), "ok"));
+  EXPECT_EQ(Posted(ov::get(kCommander, Application()).get(), "exit"), 1);
+}
+
+TEST_F(EditTexts, ARejectedTextKeepsTheTargetOnTabAndClickButNotOnClose) {
+  InstallMainWindow(EditText("A", "10 10 32 110", std::string(R"("Text Filter": "x" )") + kExitBehavior) +
+                    EditText("B", "40 10 62 110"));
+  OpenApplication();
+  RunUntilIdle();
+  ovRef a = Item("A");
+  ovRef commander = ov::get(kCommander, Application());
+  ClickItem("A");
+  Type("x");
+
+  PressKey(VK_TAB);
+  EXPECT_EQ(Target().get(), a.get());
+  EXPECT_EQ(GetFocus(), EditorOf("A"));
+  ClickItem("B");
+  EXPECT_EQ(Target().get(), a.get());
+  EXPECT_EQ(GetFocus(), EditorOf("A")) << "the focus goes back to the item that keeps the target";
+
+  platform::headless::requestClose(MainWindowHandle());
+  RunUntilIdle();
+  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application()))) << "closing the main window quits";
+  CloseApplication();
+  EXPECT_TRUE(ov::textEquals(ov::get(kText, a), "x")) << "a forced exit stores the rejected text";
+  EXPECT_EQ(Posted(commander.get(), "exit"), 0);
+}
+
+TEST_F(EditTexts, TheEditMenuFollowsTheSelectionTheClipboardAndTheText) {
+  InstallEditMenu();
+  InstallMainWindow(EditText("A", "10 10 32 110", R"("Text": "hello")") +
+                    EditText("R", "40 10 62 110", R"("Text": "fixed")", false));
+  OpenApplication();
+  RunUntilIdle();
+  const char* const items[] = {"Cut", "Copy", "Paste", "Clear", "Select All"};
+  auto enabled = [&] {
+    std::string states;
+    for (const char* item : items) states += IsEnabled(item) ? '1' : '0';
+    return states;
+  };
+
+  ClickItem("A");
+  PressKey(VK_END);
+  SetClipboardText("");
+  PointAtMenuBar();
+  EXPECT_EQ(enabled(), "00001") << "no selection, nothing to paste";
+
+  SelectAllByKeys();
+  SetClipboardText("clip");
+  PointAtMenuBar();
+  EXPECT_EQ(enabled(), "11111");
+
+  ov::send<0>(kSetValue, Item("A"), {ov::text("")});
+  PointAtMenuBar();
+  EXPECT_EQ(enabled(), "00100") << "an empty item: only Paste";
+
+  ClickItem("R");
+  SelectAllByKeys();
+  PointAtMenuBar();
+  EXPECT_EQ(enabled(), "01001") << "a read-only item: only Copy and Select All";
+}
+
+}  // namespace

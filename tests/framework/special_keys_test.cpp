@@ -1,0 +1,72 @@
+// Special keys: an item's accelerator keys join its window's accelerators
+// with command numbers of their own, and a key posts its behaviour.
+#include <string>
+
+#include "edit_window.h"
+
+namespace {
+
+const ovMethodSelector kFindKeyById("Find Key by ID");
+const ovAttributeSelector kCommander("Commander");
+const ovAttributeSelector kDeferredCommands("Deferred Commands");
+const ovAttributeSelector kId("ID");
+const ovAttributeSelector kKeyBehavior("Key Behavior");
+const ovAttributeSelector kKeys("Keys");
+const ovAttributeSelector kName("Name");
+
+// A Ctrl key of an item whose behaviour waits in the commander's deferred
+// list once posted, named after the key.
+std::string ControlKey(char key) {
+  std::string name(1, key);
+  return R"(( <<Accelerator Entry>> [ "Control?": TRUE "Alt?": FALSE "Shift?": FALSE "Invert Menu?": FALSE
+      "Case Sensitive?": FALSE "Character": ")" +
+         name + R"(" ] <<Deferred Task>> [ "Name": ")" + name +
+         R"(" "Enabled?": TRUE "Undo?": FALSE "When": 1073741824 ] ))";
+}
+
+class SpecialKeys : public EditWindowTest {
+ protected:
+  static std::string PostedNames() {
+    ovRef list = ov::get(kDeferredCommands, ov::get(kCommander, Application()));
+    std::string names;
+    for (uint32_t i = 0; i < ov::length(list); ++i) names += ov::chars(ov::get(kName, ov::element(list, i)));
+    return names;
+  }
+};
+
+TEST_F(SpecialKeys, AnItemsKeyPostsItsBehavior) {
+  InstallMainWindow(EditText("A", "10 10 32 110",
+                             R"("Key Behavior": <<Special Keys>> [ "Keys": ( )" + ControlKey('K') + ControlKey('J') +
+                                 " ) ]"));
+  OpenApplication();
+  RunUntilIdle();
+  ClickItem("A");
+  platform::headless::keyDown(VK_CONTROL);
+  platform::headless::pressKey('J');
+  platform::headless::pressKey('K');
+  platform::headless::keyUp(VK_CONTROL);
+  RunUntilIdle();
+  EXPECT_EQ(PostedNames(), "JK");
+  EXPECT_EQ(ValueOf("A"), "") << "the keys did not reach the control";
+}
+
+TEST_F(SpecialKeys, EachKeyHasItsOwnCommandNumberToBeFoundBy) {
+  InstallMainWindow(EditText("A", "10 10 32 110",
+                             R"("Key Behavior": <<Special Keys>> [ "Keys": ( )" + ControlKey('K') + ControlKey('J') +
+                                 " ) ]"));
+  OpenApplication();
+  RunUntilIdle();
+  ovRef keys = ov::get(kKeyBehavior, Item("A"));
+  ovRef pairs = ov::get(kKeys, keys);
+  ovC_object* k = ov::element(pairs, 0);
+  ovC_object* j = ov::element(pairs, 1);
+  int32_t kNumber = ov::toInt(ov::get(kId, ov::element(k, 0)));
+  int32_t jNumber = ov::toInt(ov::get(kId, ov::element(j, 0)));
+  EXPECT_NE(kNumber, 0);
+  EXPECT_NE(kNumber, jNumber);
+  EXPECT_EQ(ov::send(kFindKeyById, keys, {ov::integer(jNumber)}).get(), j);
+  EXPECT_EQ(ov::send(kFindKeyById, keys, {ov::integer(kNumber)}).get(), k);
+  EXPECT_EQ(ov::send(kFindKeyById, keys, {ov::integer(kNumber + jNumber)}).get(), nullptr);
+}
+
+}  // namespace
