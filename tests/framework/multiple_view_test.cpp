@@ -1,0 +1,112 @@
+// A multiple view in an open window: one sub-view shown at a time, at the
+// multiple view's origin, and the Tab key going round the shown sub-view's
+// own tab order.
+#include <string>
+
+#include "edit_window.h"
+
+namespace {
+
+const ovMethodSelector kGetCurrentView("Get Current View");
+const ovMethodSelector kGetFrame("Get Frame");
+const ovMethodSelector kGetTabOrder("Get Tab Order");
+const ovMethodSelector kSwitchView("Switch View");
+const ovMethodSelector kTab("Tab");
+const ovClassName kMultipleView("Multiple View");
+
+class MultipleViews : public EditWindowTest {
+ protected:
+  // "Before", the multiple view "Cards" with the sub-views "First" (F1, F2;
+  // tab order F2, F1) and "Second" (S1, S2; tab order S1, S2), then "After".
+  void OpenCards() {
+    std::string first = SubView("First", "5 5 95 285", EditText("F1", "10 10 32 110") + EditText("F2", "40 10 62 110"));
+    std::string second =
+        SubView("Second", "50 20 100 290", EditText("S1", "5 10 27 110") + EditText("S2", "30 10 52 110"));
+    std::string cards = R"(<<Multiple View>> [ "Name": "Cards" "Frame": { 40 10 150 310 } "Active?": TRUE
+        "Visible?": TRUE "Transparent?": FALSE "Origin": { 0 0 } "Initial View": "First"
+        "Tab Orders": ( ( "F2" "F1" ) ( "S1" "S2" ) ) "Content": ( )" +
+                        first + second + " ) ]";
+    InstallMainWindow(EditText("Before", "10 10 32 110") + cards + EditText("After", "160 10 182 110"),
+                      R"("Before" "Cards" "After")");
+    OpenApplication();
+    RunUntilIdle();
+  }
+
+  static std::string SubView(const std::string& name, const std::string& frame, const std::string& items) {
+    return R"(<<View>> [ "Name": ")" + name + R"(" "Frame": { )" + frame +
+           R"( } "Active?": TRUE "Visible?": TRUE "Transparent?": FALSE "Origin": { 0 0 } "Content": ( )" + items +
+           " ) ]";
+  }
+
+  static RECT FrameOf(const char* name) { return ov::toRECT(ov::send(kGetFrame, Item(name)).get()); }
+
+  static bool Shown(const char* name) { return IsWindowVisible(EditorOf(name)); }
+
+  static void SwitchTo(const char* name) { ov::send<0>(kSwitchView, Item("Cards"), {ov::text(name)}); }
+};
+
+TEST_F(MultipleViews, OneSubViewIsShownAtTheOriginAndTheOtherGoesBackToItsFrame) {
+  OpenCards();
+  EXPECT_TRUE(ov::textEquals(ov::send(kGetCurrentView, Item("Cards")).get(), "First"));
+  EXPECT_TRUE(Shown("F1"));
+  EXPECT_FALSE(Shown("S1"));
+  RECT first = FrameOf("First");
+  EXPECT_EQ(first.left, 0);
+  EXPECT_EQ(first.top, 0);
+  EXPECT_EQ(first.right, 280);
+  EXPECT_EQ(first.bottom, 90);
+
+  SwitchTo("Second");
+  EXPECT_FALSE(Shown("F1"));
+  EXPECT_TRUE(Shown("S1"));
+  RECT second = FrameOf("Second");
+  EXPECT_EQ(second.left, 0);
+  EXPECT_EQ(second.top, 0);
+  EXPECT_EQ(second.right, 270);
+  EXPECT_EQ(second.bottom, 50);
+  first = FrameOf("First");
+  EXPECT_EQ(first.left, 5);
+  EXPECT_EQ(first.top, 5);
+
+  SwitchTo("Second");
+  EXPECT_TRUE(Shown("S1")) << "switching to the shown sub-view shows it again";
+  EXPECT_EQ(FrameOf("Second").top, 0);
+  SwitchTo("First");
+  second = FrameOf("Second");
+  EXPECT_EQ(second.left, 20);
+  EXPECT_EQ(second.top, 50);
+  EXPECT_EQ(second.right, 290);
+  EXPECT_EQ(second.bottom, 100);
+}
+
+TEST_F(MultipleViews, TabGoesRoundTheShownSubViewsOwnOrder) {
+  OpenCards();
+  ClickItem("Before");
+  PressKey(VK_TAB);
+  EXPECT_EQ(Target().get(), Item("F2").get()) << "the tab order of First starts with F2";
+  PressKey(VK_TAB);
+  EXPECT_EQ(Target().get(), Item("F1").get());
+  PressKey(VK_TAB);
+  EXPECT_EQ(Target().get(), Item("F2").get());
+
+  SwitchTo("Second");
+  EXPECT_NE(Target().get(), Item("F2").get()) << "a hidden sub-view keeps no target";
+  PressKey(VK_TAB);
+  EXPECT_EQ(Target().get(), Item("Before").get()) << "from the window the tab order starts again";
+  PressKey(VK_TAB);
+  EXPECT_EQ(Target().get(), Item("S1").get());
+  PressKey(VK_TAB);
+  EXPECT_EQ(Target().get(), Item("S2").get());
+  PressKey(VK_TAB);
+  EXPECT_EQ(Target().get(), Item("S1").get());
+  EXPECT_EQ(GetFocus(), EditorOf("S1"));
+}
+
+TEST_F(MultipleViews, WithoutAShownSubViewThereIsNoTabOrderAndNothingToTabTo) {
+  ovRef cards = ov::make(kMultipleView).take();
+  EXPECT_EQ(ov::length(ov::send(kGetTabOrder, cards).get()), 0u);
+  EXPECT_TRUE(ov::isList(ov::send(kGetTabOrder, cards).get()));
+  EXPECT_EQ(ov::send<0>(kTab, cards, {nullptr, gdDefaultFalse}).status, ovFailure);
+}
+
+}  // namespace
