@@ -173,7 +173,7 @@ HINSTANCE applicationInstance() {
   return ov::toHandle<HINSTANCE>(ov::primitive(prim::GetApplicationInstances, {}).get());
 }
 
-// The screen's size as a point (height, width).
+// The bottom-right corner of the screen.
 POINT screenCorner() {
   RECT screen{};
   GetWindowRect(GetDesktopWindow(), &screen);

@@ -16,6 +16,7 @@ const ovAttributeSelector kActive("Active?");
 const ovAttributeSelector kFloating("Floating");
 const ovAttributeSelector kFrame("Frame");
 const ovAttributeSelector kLocation("Location");
+const ovAttributeSelector kModal("Modal?");
 const ovAttributeSelector kSize("Size");
 const ovAttributeSelector kView("View");
 const ovAttributeSelector kWindowRecord("Window Record");
@@ -150,6 +151,21 @@ TEST_F(Windows, AFloatingWindowIsATopmostToolWindowAmongTheDesktopsFloating) {
   EXPECT_EQ(ov::indexOf(ov::get(kFloating, Desktop()), palette), 0);
   ov::send<0>(kClose, palette);
   EXPECT_EQ(ov::length(ov::get(kFloating, Desktop())), 0u);
+}
+
+TEST_F(Windows, AModalWindowDisablesTheOthersUntilItCloses) {
+  SetDefault(MainWindowText());
+  OpenApplication();
+  RunUntilIdle();
+  ovRef dialog = OpenSecondWindow({{"Modal?", "TRUE"}, {"Location", "{ 300 300 }"}});
+  RunUntilIdle();
+  EXPECT_FALSE(IsWindowEnabled(MainWindowHandle()));
+  EXPECT_TRUE(IsWindowEnabled(RecordOf(dialog)));
+  EXPECT_TRUE(ov::isTrue(ov::get(kModal, Desktop())));
+  ov::send<0>(kClose, dialog);
+  RunUntilIdle();
+  EXPECT_TRUE(IsWindowEnabled(MainWindowHandle()));
+  EXPECT_TRUE(ov::isFalse(ov::get(kModal, Desktop()))) << "the main window, active again, is not modal";
 }
 
 TEST_F(Windows, TheCaptionIsWhatTheWindowsClassGivesAsTitleAndFollowsSetTitle) {
