@@ -266,12 +266,13 @@ ovStatus SetActive(const ov::Args& a) {
 }
 
 // The focus came to the control: it becomes the target. When the current
-// target refuses to let go, the focus goes back to it.
+// target (an item) refuses to let go, the focus goes back to it.
 void takeTarget(ovC_object* item) {
   if (isCurrentTarget(item)) return;
   if (ov::send<0>(sel::Target, item, {gdDefaultFalse}).succeeded()) return;
   auto target = ov::universal(uni::GetTarget);
-  if (target.succeeded() && target.get()) ov::send<0>(sel::Activate, target.get(), {gdDefaultTrue});
+  if (target.succeeded() && ov::isA(target.get(), cls::WindowItem))
+    ov::send<0>(sel::Activate, target.get(), {gdDefaultTrue});
 }
 
 void markDocumentDirty() {
