@@ -77,6 +77,14 @@ TEST_F(MultipleViews, OneSubViewIsShownAtTheOriginAndTheOtherGoesBackToItsFrame)
   EXPECT_EQ(second.top, 50);
   EXPECT_EQ(second.right, 290);
   EXPECT_EQ(second.bottom, 100);
+
+  ovRef cards = Item("Cards");
+  ovRef firstView = Item("First");
+  CloseApplication();
+  EXPECT_EQ(ov::send(kGetCurrentView, cards).get(), nullptr) << "closing hides the shown sub-view";
+  first = ov::toRECT(ov::send(kGetFrame, firstView).get());
+  EXPECT_EQ(first.left, 5);
+  EXPECT_EQ(first.top, 5);
 }
 
 TEST_F(MultipleViews, TabGoesRoundTheShownSubViewsOwnOrder) {
