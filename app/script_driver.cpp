@@ -5,7 +5,6 @@
 #include <sstream>
 #include <vector>
 
-#include "framework/loop_driver.h"
 #include "framework/persistents.h"
 #include "platform/backend.h"
 #include "platform/backends/headless/headless.h"
@@ -26,9 +25,7 @@ const ovMethodSelector GetOwner("Get Owner");
 const ovMethodSelector GetTitle("Get Title");
 const ovMethodSelector GetValue("Get Value");
 const ovMethodSelector GetWindowRecord("Get Window Record");
-const ovMethodSelector Open("Open");
 const ovMethodSelector Quit("Quit");
-const ovMethodSelector Close("Close");
 }  // namespace sel
 
 namespace attr {
@@ -86,18 +83,51 @@ Chord chordOf(std::string text) {
   return chord;
 }
 
+// Carries out the script while the program runs: each time the program is
+// idle (it waits for input with nothing queued, in its own loop or in a
+// modal one such as an open menu's), the next lines are carried out until
+// one gives input. When the lines run out, the program is asked to end as
+// File, Exit would.
 class Driver {
  public:
-  explicit Driver(std::ostream& out) : out_(out) {}
-
-  void Open() {
-    app_ = gTheApplication.get();
-    ov::send<0>(sel::Open, app_);
-    Settle();
+  Driver(std::istream& in, std::ostream& out) : out_(out) {
+    std::string line;
+    while (std::getline(in, line)) lines_.push_back(line);
   }
 
-  // Carries out one line.
-  void Do(const std::string& line) {
+  void OnIdle() {
+    if (ending_) return EndProgram();
+    while (next_ < lines_.size()) {
+      size_t number = ++next_;
+      std::string line = lines_[number - 1];
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (ignored(line)) continue;
+      try {
+        if (Do(line)) return;
+      } catch (const ScriptError& e) {
+        result_ = {2, "script line " + std::to_string(number) + ": " + e.what};
+        break;
+      }
+    }
+    ending_ = true;
+    EndProgram();
+  }
+
+  // What came of the script once the program has ended.
+  ScriptResult Result() const {
+    for (size_t i = next_; i < lines_.size() && result_.status == 0; ++i)
+      if (!ignored(lines_[i])) return {2, "script line " + std::to_string(i + 1) + ": the program ended before it"};
+    return result_;
+  }
+
+ private:
+  static bool ignored(const std::string& line) {
+    size_t first = line.find_first_not_of(" \t\r");
+    return first == std::string::npos || line[first] == '#';
+  }
+
+  // Carries out one line; true when it gave the program input.
+  bool Do(const std::string& line) {
     std::istringstream words(line);
     std::string command;
     words >> command;
@@ -111,33 +141,29 @@ class Driver {
     throw ScriptError{"unknown command \"" + command + "\""};
   }
 
-  bool Ended() const { return ended_; }
-
-  // The end of the script: the program ends as File, Exit would.
-  void Finish() {
-    if (!ended_) {
-      ov::send<0>(sel::Quit, app_);
-      Settle();
+  // Asks the application to quit; when it is held in a modal loop (an open
+  // menu), Escape leaves that loop first.
+  void EndProgram() {
+    if (quitAsked_) {
+      platform::headless::pressKey(VK_ESCAPE);
+      return;
     }
-    ov::send<0>(sel::Close, app_);
+    quitAsked_ = true;
+    ov::send<0>(sel::Quit, gTheFrontApplication.get());
+    PostMessageA(nullptr, WM_NULL, 0, 0);
   }
 
- private:
   static std::string Rest(std::istringstream& words) {
     std::string rest;
     std::getline(words >> std::ws, rest);
     return rest;
   }
 
-  void Settle() {
-    if (vorn::RunUntilIdle(app_.get()) == vorn::LoopOutcome::Stopped) ended_ = true;
+  static ovRef MainWindow() {
+    return ov::send(sel::GetMainWindow, ov::get(attr::Desktop, gTheFrontApplication.get())).take();
   }
 
-  ovRef MainWindow() {
-    return ov::send(sel::GetMainWindow, ov::get(attr::Desktop, app_)).take();
-  }
-
-  ovRef Item(const std::string& name) {
+  static ovRef Item(const std::string& name) {
     if (name.empty()) throw ScriptError{"an item name is missing"};
     ovRef item = ov::send(sel::FindWindowItem, MainWindow(), {ov::text(name)}).take();
     if (!item) throw ScriptError{"no item is named \"" + name + "\""};
@@ -146,7 +172,7 @@ class Driver {
 
   // The centre of an item in screen coordinates: of its own platform window
   // when it has one, else of its frame in its view's window.
-  POINT ItemCentre(const ovRef& item) {
+  static POINT ItemCentre(const ovRef& item) {
     HWND own = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, item).get());
     RECT r{};
     if (own) {
@@ -161,12 +187,14 @@ class Driver {
     return centre;
   }
 
-  void Click(POINT screen) {
+  static bool Click(POINT screen) {
     platform::headless::click(screen.x, screen.y);
-    Settle();
+    return true;
   }
 
-  void Set(const std::string& rest) {
+  // A click into the edit text, then its text selected and deleted, then
+  // the new text typed.
+  static bool Set(const std::string& rest) {
     std::string name = rest.substr(0, rest.find(' '));
     std::string text = name.size() < rest.size() ? rest.substr(name.size() + 1) : std::string();
     Click(ItemCentre(Item(name)));
@@ -174,30 +202,29 @@ class Driver {
     Press({{VK_SHIFT}, VK_END});
     Press({{}, VK_DELETE});
     Type(text);
+    return true;
   }
 
-  void Type(const std::string& text) {
-    for (char c : text) {
-      platform::headless::typeText(std::string(1, c));
-      Settle();
-    }
+  static bool Type(const std::string& text) {
+    for (char c : text) platform::headless::typeText(std::string(1, c));
+    return true;
   }
 
-  void Press(const Chord& chord) {
+  static void Press(const Chord& chord) {
     for (UINT vk : chord.modifiers) platform::headless::keyDown(vk);
     platform::headless::pressKey(chord.key);
     for (auto vk = chord.modifiers.rbegin(); vk != chord.modifiers.rend(); ++vk) platform::headless::keyUp(*vk);
-    Settle();
   }
 
-  void Key(const std::string& rest) {
+  static bool Key(const std::string& rest) {
     if (rest.empty() || rest.find(' ') != std::string::npos) throw ScriptError{"key takes one key or chord"};
     Press(chordOf(rest));
+    return true;
   }
 
   // What an item shows: its text value, or else its title, or else its
   // value in the run-time's printed form.
-  std::string Shown(const ovRef& item) {
+  static std::string Shown(const ovRef& item) {
     ovRef value = ov::send(sel::GetValue, item).take();
     if (!ov::isText(value)) {
       ovRef title = ov::send(sel::GetTitle, item).take();
@@ -206,57 +233,38 @@ class Driver {
     return std::string(ov::chars(value));
   }
 
-  void Print(const std::string& name) { out_ << name << '\t' << Shown(Item(name)) << '\n'; }
+  bool Print(const std::string& name) {
+    std::string shown = Shown(Item(name));
+    out_ << name << '\t' << shown << '\n';
+    return false;
+  }
 
-  void Screenshot(const std::string& path) {
+  static bool Screenshot(const std::string& path) {
     if (path.empty()) throw ScriptError{"screenshot takes a file name"};
     HWND main = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, MainWindow()).get());
     if (!platform::headless::saveClientPng(main, path)) throw ScriptError{"cannot write \"" + path + "\""};
+    return false;
   }
 
   std::ostream& out_;
-  ovRef app_;
-  bool ended_ = false;
+  std::vector<std::string> lines_;
+  size_t next_ = 0;
+  bool ending_ = false;
+  bool quitAsked_ = false;
+  ScriptResult result_;
 };
-
-bool ignored(const std::string& line) {
-  size_t first = line.find_first_not_of(" \t\r");
-  return first == std::string::npos || line[first] == '#';
-}
-
-struct Run {
-  std::istream& in;
-  std::ostream& out;
-  ScriptResult result;
-};
-
-void runScript(void* context) {
-  Run& run = *static_cast<Run*>(context);
-  Driver driver(run.out);
-  driver.Open();
-  std::string line;
-  for (int number = 1; std::getline(run.in, line); ++number) {
-    if (ignored(line)) continue;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    try {
-      if (driver.Ended()) throw ScriptError{"the program has already ended"};
-      driver.Do(line);
-    } catch (const ScriptError& e) {
-      run.result = {2, "script line " + std::to_string(number) + ": " + e.what};
-      break;
-    }
-  }
-  driver.Finish();
-}
 
 }  // namespace
 
 ScriptResult RunScript(std::istream& in, std::ostream& out) {
   platform::useBackend("headless");
-  Run run{in, out, {}};
-  int status = ovRunProgram(GetModuleHandleA(nullptr), runScript, &run);
-  if (run.result.status == 0) run.result.status = status;
-  return run.result;
+  Driver driver(in, out);
+  platform::headless::onIdle([&driver] { driver.OnIdle(); });
+  int status = WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWDEFAULT);
+  platform::headless::onIdle(nullptr);
+  ScriptResult result = driver.Result();
+  if (result.status == 0) result.status = status;
+  return result;
 }
 
 }  // namespace velmaro

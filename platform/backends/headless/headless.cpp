@@ -25,12 +25,28 @@ void drawWindow(gdi::Surface& target, const user::Window* w) {
 
 }  // namespace
 
+// The hook runs before the wait; input it gives wakes the wait at once. A
+// hook that waits itself (through a call that reads the queue) does not
+// run the hook again.
+void HeadlessBackend::waitForInput(DWORD milliseconds) {
+  if (idleHook_ && !inIdleHook_) {
+    inIdleHook_ = true;
+    idleHook_();
+    inIdleHook_ = false;
+  }
+  signal_.wait(milliseconds);
+}
+
 bool start(int screenWidth, int screenHeight) {
   HeadlessBackend* current = headlessBackend();
   if (current && current->screenSize().cx == screenWidth && current->screenSize().cy == screenHeight) return true;
   installBackend(std::make_unique<HeadlessBackend>(SIZE{screenWidth, screenHeight}));
   return headlessBackend() != nullptr && backend().screenSize().cx == screenWidth &&
          backend().screenSize().cy == screenHeight;
+}
+
+void onIdle(std::function<void()> hook) {
+  if (HeadlessBackend* b = headlessBackend()) b->setIdleHook(std::move(hook));
 }
 
 void moveMouse(int x, int y) { input::mouseMove({x, y}); }

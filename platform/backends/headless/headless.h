@@ -3,6 +3,7 @@
 // there is nothing left to do, and looking at or saving what was drawn.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,12 @@ namespace platform::headless {
 // Makes the headless backend the one in use, with a screen of this size;
 // false once windows exist under another backend.
 bool start(int screenWidth = 1024, int screenHeight = 768);
+
+// Calls hook each time the program waits for input with nothing queued (its
+// message loop is idle, or a modal loop such as an open menu's waits): a
+// driver of the program gives its next input there. Input the hook queues
+// ends the wait at once. nullptr removes the hook.
+void onIdle(std::function<void()> hook);
 
 void moveMouse(int x, int y);
 void pressButton(int x, int y, input::Button button = input::Button::Left);

@@ -3,6 +3,8 @@
 // tests inject, a clipboard of its own.
 #pragma once
 
+#include <functional>
+
 #include "platform/backend.h"
 #include "platform/backends/wake_signal.h"
 
@@ -14,12 +16,14 @@ class HeadlessBackend : public Backend {
 
   SIZE screenSize() const override { return screen_; }
   void present(HWND, const gdi::Surface&) override { ++presents_; }
-  void waitForInput(DWORD milliseconds) override { signal_.wait(milliseconds); }
+  void waitForInput(DWORD milliseconds) override;
   void wake() override { signal_.wake(); }
   void setCursorShape(int id) override { cursorShape_ = id; }
   void setCursorVisible(bool visible) override { cursorVisible_ = visible; }
   std::string clipboardText() override { return clipboard_; }
   void setClipboardText(const std::string& text) override { clipboard_ = text; }
+
+  void setIdleHook(std::function<void()> hook) { idleHook_ = std::move(hook); }
 
   unsigned presents() const { return presents_; }
   int cursorShape() const { return cursorShape_; }
@@ -32,6 +36,8 @@ class HeadlessBackend : public Backend {
   int cursorShape_ = 0;
   bool cursorVisible_ = true;
   std::string clipboard_;
+  std::function<void()> idleHook_;
+  bool inIdleHook_ = false;
 };
 
 }  // namespace platform::headless
