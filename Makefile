@@ -7,7 +7,7 @@ GENERATOR := -G Ninja
 CTEST     := ctest --output-on-failure -j $(JOBS) --timeout 300
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short bench valgrind clean
+.PHONY: all deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short bench valgrind screenshots clean
 
 all: release
 
@@ -65,6 +65,11 @@ bench: release
 # Every test program under valgrind's memcheck; slow, so not part of `make test`.
 valgrind: release
 	scripts/run-valgrind $(BUILD)/release
+
+# The calculator's pictures made anew by its scripted driver: the README's
+# and the end-to-end test's references.
+screenshots: release
+	scripts/make-screenshots $(BUILD)/release/app/velmaro
 
 clean:
 	rm -rf $(BUILD)
