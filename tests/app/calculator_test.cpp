@@ -1,0 +1,145 @@
+// The calculator as its scripted driver runs it: the values the two rows
+// show after "Go", checked against the golden-section formula worked out
+// here, on their own, for a few hundred inputs and the edge cases.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "program_runner.h"
+
+namespace {
+
+// Rounding to the nearest whole number, a half going to the even neighbour,
+// on the extended precision the run-time's rounding works in.
+long double roundHalfEven(long double x) {
+  long double whole = std::floor(x);
+  long double fraction = x - whole;
+  if (fraction > 0.5L || (fraction == 0.5L && std::fmod(whole, 2.0L) != 0)) return whole + 1;
+  return whole;
+}
+
+// How the calculator shows a whole number: as an integer within 32 bits,
+// else as the run-time prints a whole real ("%.12g" and ".0").
+std::string shown(long double value) {
+  if (value >= INT32_MIN && value <= INT32_MAX) return std::to_string(static_cast<long long>(value));
+  char text[64];
+  std::snprintf(text, sizeof text, "%.12g.0", static_cast<double>(value));
+  return text;
+}
+
+struct Row1 {
+  std::string larger, smaller;
+};
+Row1 expectedRow1(double whole) {
+  double y = whole * 0.6180499;
+  double z = y * 0.6180499;
+  return {shown(roundHalfEven(y)), shown(roundHalfEven(z))};
+}
+
+struct Row2 {
+  std::string smaller, whole;
+};
+Row2 expectedRow2(double larger) {
+  return {shown(roundHalfEven(larger * 0.6180499)), shown(roundHalfEven(larger * 1.6180499))};
+}
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+
+TEST(Calculator, OpensWithTheArchivedValuesAndTheirResults) {
+  ProgramRun run = RunVelmaroScript("print C1\nprint B1\nprint A1\nprint B2\nprint A2\nprint C2\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "C1\t100\nB1\t62\nA1\t38\nB2\t62\nA2\t38\nC2\t100\n");
+}
+
+TEST(Calculator, BothRowsAgreeWithTheFormulaOverManyValues) {
+  std::mt19937 random(20261206);
+  std::vector<long long> values = {0, 1, 2, 3, 61, 62, 100, 101, 999, 1000, 4096, 65535, 1000000, 2147483647};
+  std::uniform_int_distribution<long long> anyValue(0, 99999999);
+  while (values.size() < 300) values.push_back(anyValue(random));
+  std::string script;
+  for (long long v : values)
+    script += "set C1 " + std::to_string(v) + "\nclick Go1\nprint B1\nprint A1\nset B2 " + std::to_string(v) +
+              "\nclick Go2\nprint A2\nprint C2\n";
+  ProgramRun run = RunVelmaroScript(script);
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::vector<std::string> got = lines(run.out);
+  ASSERT_EQ(got.size(), 4 * values.size());
+  for (size_t i = 0; i < values.size(); ++i) {
+    SCOPED_TRACE("value " + std::to_string(values[i]));
+    Row1 r1 = expectedRow1(static_cast<double>(values[i]));
+    Row2 r2 = expectedRow2(static_cast<double>(values[i]));
+    EXPECT_EQ(got[4 * i], "B1\t" + r1.larger);
+    EXPECT_EQ(got[4 * i + 1], "A1\t" + r1.smaller);
+    EXPECT_EQ(got[4 * i + 2], "A2\t" + r2.smaller);
+    EXPECT_EQ(got[4 * i + 3], "C2\t" + r2.whole);
+  }
+}
+
+TEST(Calculator, NumbersBeyondThirtyTwoBitsNeverWrap) {
+  ProgramRun run = RunVelmaroScript("set C1 9999999999\nclick Go1\nprint B1\nprint A1\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "B1\t6180498999.0\nA1\t3819856789.0\n");
+}
+
+TEST(Calculator, AnEmptyOrZeroEntryShowsZeroAndLeavesNothingStale) {
+  ProgramRun run = RunVelmaroScript(
+      "set C1 1\nclick Go1\nprint B1\nprint A1\n"
+      "set C1\nclick Go1\nprint B1\nprint A1\n"
+      "set C1 000\nclick Go1\nprint B1\nprint A1\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "B1\t1\nA1\t0\nB1\t0\nA1\t0\nB1\t0\nA1\t0\n");
+}
+
+TEST(Calculator, TheEditTextsTakeDigitsOnly) {
+  ProgramRun run = RunVelmaroScript("set C1 -1.5x2\nprint C1\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "C1\t152\n");
+}
+
+TEST(Calculator, TheKeyboardAloneWorksTheRowsAndTheMenu) {
+  ProgramRun run = RunVelmaroScript(
+      "key Home\nkey Shift+End\ntype 200\nkey Enter\nprint B1\nprint A1\n"
+      "key Tab\nkey Tab\ntype 50\nkey Enter\nprint A2\nprint C2\n"
+      "key Shift+Tab\nkey Space\nprint B1\n"
+      "key Alt+F\nkey x\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "B1\t124\nA1\t76\nA2\t31\nC2\t81\nB1\t124\n");
+}
+
+TEST(Calculator, ABadScriptIsRefusedWithItsLineAndStatusTwo) {
+  struct Case {
+    const char* script;
+    const char* message;
+  } cases[] = {
+      {"print C1\n\n# a comment\nfly away\n", "velmaro: script line 4: unknown command \"fly\"\n"},
+      {"click Go3\n", "velmaro: script line 1: no item is named \"Go3\"\n"},
+      {"key Ctrl+Banana\n", "velmaro: script line 1: unknown key \"Banana\"\n"},
+      {"key Alt+F\nkey x\nprint C1\n", "velmaro: script line 3: the program ended before it\n"},
+  };
+  for (const Case& c : cases) {
+    ProgramRun run = RunVelmaroScript(c.script);
+    EXPECT_EQ(run.status, 2) << c.script;
+    EXPECT_EQ(run.err, c.message) << c.script;
+  }
+}
+
+TEST(Calculator, HelpListsTheOptionsAndUnknownOnesAreRefused) {
+  ProgramRun help = RunVelmaro("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--script FILE"), std::string::npos);
+  ProgramRun unknown = RunVelmaro("--frobnicate");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_NE(unknown.err.find("Usage: velmaro"), std::string::npos);
+}
+
+}  // namespace
