@@ -2,12 +2,13 @@
 # `make run` and `make test` install what is missing, configure and build.
 
 JOBS      ?= 2
+PREFIX    ?= /usr/local
 BUILD     ?= build
 GENERATOR := -G Ninja
 CTEST     := ctest --output-on-failure -j $(JOBS) --timeout 300
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short bench valgrind screenshots clean
+.PHONY: all deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short bench valgrind screenshots install clean
 
 all: release
 
@@ -65,6 +66,11 @@ bench: release
 # Every test program under valgrind's memcheck; slow, so not part of `make test`.
 valgrind: release
 	scripts/run-valgrind $(BUILD)/release
+
+# The program, its desktop entry and its icons under PREFIX (and DESTDIR,
+# for packaging).
+install: release
+	cmake --install $(BUILD)/release --prefix $(PREFIX)
 
 # The calculator's pictures made anew by its scripted driver: the README's
 # and the end-to-end test's references.

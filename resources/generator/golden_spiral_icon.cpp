@@ -1,13 +1,20 @@
 // Draws Velmaro's application icon: a golden rectangle on a dark rounded
 // square, divided into its shrinking squares with the golden spiral running
-// through them, and writes it as an .ico file of 32-bit images.
+// through them, and writes it as an .ico file of 32-bit images, or as a PNG
+// of one size (what desktops take for their icon themes).
 //
 //   golden_spiral_icon OUTPUT.ico
+//   golden_spiral_icon --png SIZE OUTPUT.png
 //
 // The drawing is pure arithmetic, so the same program writes the same bytes;
 // a test checks that resources/velmaro.ico is what this program writes.
+#include <png.h>
+
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <fstream>
 #include <iostream>
 #include <vector>
@@ -139,11 +146,50 @@ std::vector<uint8_t> icoFile() {
   return out;
 }
 
+// An 8-bit RGBA PNG of the icon at one size.
+bool writePng(int size, const char* path) {
+  std::vector<uint32_t> pixels = drawIcon(size);
+  std::FILE* file = std::fopen(path, "wb");
+  if (!file) return false;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  bool written = false;
+  if (info && !setjmp(png_jmpbuf(png))) {
+    png_init_io(png, file);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(size), static_cast<png_uint_32>(size), 8, PNG_COLOR_TYPE_RGBA,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<png_byte> row(static_cast<size_t>(size) * 4);
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        uint32_t p = pixels[static_cast<size_t>(y) * size + x];
+        row[4 * x] = static_cast<png_byte>(p >> 16);
+        row[4 * x + 1] = static_cast<png_byte>(p >> 8);
+        row[4 * x + 2] = static_cast<png_byte>(p);
+        row[4 * x + 3] = static_cast<png_byte>(p >> 24);
+      }
+      png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    written = true;
+  }
+  png_destroy_write_struct(&png, &info);
+  return std::fclose(file) == 0 && written;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--png") {
+    int size = std::atoi(argv[2]);
+    if (size < 1 || size > 1024) {
+      std::cerr << "golden_spiral_icon: a size from 1 to 1024 is needed\n";
+      return 2;
+    }
+    return writePng(size, argv[3]) ? 0 : 1;
+  }
   if (argc != 2) {
-    std::cerr << "usage: golden_spiral_icon OUTPUT.ico\n";
+    std::cerr << "usage: golden_spiral_icon OUTPUT.ico\n       golden_spiral_icon --png SIZE OUTPUT.png\n";
     return 2;
   }
   std::vector<uint8_t> bytes = icoFile();
