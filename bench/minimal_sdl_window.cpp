@@ -1,6 +1,6 @@
 // The baseline of bench_sdl_display: a minimal SDL2 program that opens one
 // window and draws one text (with the platform's text stack, fontconfig and
-// FreeType, as the demo does), the framebuffer-acceleration hint off. Each
+// FreeType, as the calculator does), the framebuffer-acceleration hint off. Each
 // click counts: it prints the count on standard output and draws it.
 #include <SDL2/SDL.h>
 

@@ -1,16 +1,16 @@
-// What real windows cost a program on an X server: the demo of tests/e2e
-// (the platform layer on the sdl backend) against a minimal SDL2 program that
-// opens one window and draws one text (minimal_sdl_window), both measured in
-// the same run with a probe (present_probe) that reports each present on the
-// program's standard output. Needs a display: make bench runs it under
-// scripts/with-xvfb.
+// What real windows cost the calculator on an X server: velmaro on the sdl
+// backend against a minimal SDL2 program that opens one window and draws one
+// text (minimal_sdl_window), both measured in the same run with a probe
+// (present_probe) that reports each present on the program's standard
+// output. Needs a display: make bench runs it under scripts/with-xvfb.
 //
 // - start_ms: from just before exec to the first presented frame;
 // - peak_MiB: peak resident memory over a run (start, one click, the frame
 //   it causes);
-// - click_ms: from a click injected at the X server (XTEST) to the present
-//   that shows the value the click caused (the programs print the value
-//   before presenting it);
+// - click_ms: from a click injected at the X server (XTEST) on "Go" (the
+//   minimal program's window) to the present that shows what the click
+//   caused: the last of the presents that follow it before the program falls
+//   quiet;
 // - idle_cpu_percent: CPU time of the whole process over
 //   VELMARO_IDLE_SECONDS (10 by default) with nothing happening, as a share
 //   of one core; idle_wakeups_per_s: how often it woke meanwhile. The
@@ -31,6 +31,7 @@
 #include <thread>
 
 #include "launched_program.h"
+#include "platform/win32.h"
 #include "x11_peer.h"
 
 namespace {
@@ -38,9 +39,7 @@ namespace {
 struct Subject {
   std::vector<std::string> command;
   std::string title;
-  // Where to click, relative to the window, from the last line the program
-  // wrote before its first frame.
-  std::function<bool(const std::string&, int&, int&)> clickTarget;
+  POINT click;  // where to click, relative to the window
 };
 
 struct Run {
@@ -82,33 +81,31 @@ void drain(LaunchedProgram& program, int milliseconds) {
   while (monotonicNanoseconds() < end) program.nextLine(line, 10);
 }
 
-// From the press of a click to the present after the value it printed.
+// The last present before the program has been quiet for 300 ms; -1 when
+// none comes.
+int64_t lastPresentOfBurst(LaunchedProgram& program) {
+  int64_t last = nextPresent(program);
+  std::string line;
+  while (last >= 0 && program.nextLine(line, 300))
+    if (isPresent(line)) last = presentTime(line);
+  return last;
+}
+
+// From the press of a click to the frame that shows what it caused.
 int64_t clickToFrame(LaunchedProgram& program, x11::Peer& peer, int x, int y) {
   peer.moveTo(x, y);
   drain(program, 200);
   int64_t clicked = monotonicNanoseconds();
   peer.button(1, true);
   peer.button(1, false);
-  std::string line;
-  if (!readUntil(program, [](const std::string& l) { return !isPresent(l); }, line)) return -1;
-  int64_t shown = nextPresent(program);
+  int64_t shown = lastPresentOfBurst(program);
   return shown < 0 ? -1 : shown - clicked;
 }
 
-// The demo reports its Go button's centre before its first frame.
-Subject demo() {
-  return {{VELMARO_DEMO, "--layout"}, "Velmaro demo", [](const std::string& layout, int& x, int& y) {
-            return std::sscanf(layout.c_str(), "layout field=%*d,%*d go=%d,%d", &x, &y) == 2;
-          }};
-}
+// The first row's "Go": its centre in the client area, below the menu bar.
+Subject calculator() { return {{VELMARO_PROGRAM}, "Velmaro", {399, 37 + 19}}; }
 
-Subject minimal() {
-  return {{MINIMAL_SDL_WINDOW}, "Minimal SDL window", [](const std::string&, int& x, int& y) {
-            x = 147;
-            y = 57;
-            return true;
-          }};
-}
+Subject minimal() { return {{MINIMAL_SDL_WINDOW}, "Minimal SDL window", {147, 57}}; }
 
 LaunchedProgram launch(const Subject& subject) {
   return LaunchedProgram(subject.command, {"LD_PRELOAD=" PRESENT_PROBE});
@@ -116,17 +113,11 @@ LaunchedProgram launch(const Subject& subject) {
 
 bool measure(const Subject& subject, x11::Peer& peer, Run& run) {
   LaunchedProgram program = launch(subject);
-  std::string layout, line;
-  int64_t firstPresent = -1;
-  while (firstPresent < 0 && readUntil(program, [](const std::string&) { return true; }, line)) {
-    if (isPresent(line)) firstPresent = presentTime(line);
-    else layout = line;
-  }
-  int x = 0, y = 0;
-  if (firstPresent < 0 || !subject.clickTarget(layout, x, y)) return false;
+  int64_t firstPresent = nextPresent(program);
+  if (firstPresent < 0) return false;
   run.startMs = milliseconds(firstPresent - program.startedAt());
   x11::Box place = peer.placeOf(peer.windowTitled(subject.title));
-  int64_t latency = clickToFrame(program, peer, place.x + x, place.y + y);
+  int64_t latency = clickToFrame(program, peer, place.x + subject.click.x, place.y + subject.click.y);
   run.clickMs = milliseconds(latency);
   run.peakMiB = static_cast<double>(program.stop()) / 1024.0;
   return latency >= 0;
@@ -142,9 +133,9 @@ void LaunchAndClick(benchmark::State& state) {
   if (!peer.connected()) return state.SkipWithError("no X display (run under scripts/with-xvfb)");
   int runs = environmentNumber("VELMARO_SDL_RUNS", 5);
   for (auto _ : state) {
-    std::vector<Run> demoRuns(runs), minimalRuns(runs);
+    std::vector<Run> velmaroRuns(runs), minimalRuns(runs);
     for (int i = 0; i < runs; ++i) {
-      if (!measure(minimal(), peer, minimalRuns[i]) || !measure(demo(), peer, demoRuns[i]))
+      if (!measure(minimal(), peer, minimalRuns[i]) || !measure(calculator(), peer, velmaroRuns[i]))
         return state.SkipWithError("a program did not start, present or answer its click");
     }
     auto figure = [](const std::vector<Run>& r, double Run::*field) {
@@ -154,8 +145,8 @@ void LaunchAndClick(benchmark::State& state) {
     };
     for (auto [name, field] : {std::pair{"start_ms", &Run::startMs}, std::pair{"peak_MiB", &Run::peakMiB},
                                std::pair{"click_ms", &Run::clickMs}}) {
-      double ours = figure(demoRuns, field), baseline = figure(minimalRuns, field);
-      state.counters[std::string("demo_") + name] = ours;
+      double ours = figure(velmaroRuns, field), baseline = figure(minimalRuns, field);
+      state.counters[std::string("velmaro_") + name] = ours;
       state.counters[std::string("minimal_") + name] = baseline;
       state.counters[std::string(name) + "_ratio"] = ours / baseline;
     }
@@ -194,16 +185,16 @@ void Idle(benchmark::State& state) {
   if (!peer.connected()) return state.SkipWithError("no X display (run under scripts/with-xvfb)");
   int seconds = environmentNumber("VELMARO_IDLE_SECONDS", 10);
   for (auto _ : state) {
-    double demoCpu = 0, demoWakeups = 0, minimalCpu = 0, minimalWakeups = 0;
-    idleFigures(demo(), seconds, demoCpu, demoWakeups);
+    double ourCpu = 0, ourWakeups = 0, minimalCpu = 0, minimalWakeups = 0;
+    idleFigures(calculator(), seconds, ourCpu, ourWakeups);
     idleFigures(minimal(), seconds, minimalCpu, minimalWakeups);
-    state.counters["demo_idle_cpu_percent"] = demoCpu;
+    state.counters["velmaro_idle_cpu_percent"] = ourCpu;
     state.counters["minimal_idle_cpu_percent"] = minimalCpu;
-    state.counters["demo_idle_wakeups_per_s"] = demoWakeups;
+    state.counters["velmaro_idle_wakeups_per_s"] = ourWakeups;
     state.counters["minimal_idle_wakeups_per_s"] = minimalWakeups;
     double waker = bareWakeupsPercent(seconds);
     state.counters["wake20hz_cpu_percent"] = waker;
-    state.counters["demo_idle_ratio_to_wake20hz"] = demoCpu / waker;
+    state.counters["velmaro_idle_ratio_to_wake20hz"] = ourCpu / waker;
   }
 }
 
