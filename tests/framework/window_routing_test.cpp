@@ -7,11 +7,15 @@
 
 namespace {
 
+const ovMethodSelector kClose("Close");
 const ovMethodSelector kGetMenubarRecord("Get Menubar Record");
+const ovMethodSelector kOpen("Open");
+const ovAttributeSelector kAccelerators("Accelerators");
 const ovAttributeSelector kActive("Active?");
 const ovAttributeSelector kMenubar("Menubar");
 const ovAttributeSelector kView("View");
 const ovAttributeSelector kWindowRecord("Window Record");
+const ovClassName kWindow("Window");
 
 std::string CaptionOf(HWND hwnd) {
   char text[64] = {};
@@ -96,6 +100,27 @@ TEST_F(WindowRouting, AnAcceleratorRunsItsKeysBehavior) {
   platform::headless::keyUp(VK_CONTROL);
   RunUntilIdle();
   EXPECT_EQ(CaptionOf(MainWindowHandle()), "Fired");
+}
+
+// Opening registers the keys' entries again; each stays in the window's
+// accelerators once.
+TEST_F(WindowRouting, AWindowOpenedAgainHoldsEachAcceleratorOnceAndItStillRuns) {
+  OpenWith({});
+  SetDefault(WindowText("Window", {{"Location", "{ 300 300 }"},
+                                   {"Key Behavior", KeysText("\"Control?\": TRUE \"Character\": \"G\"",
+                                                             RetitlingBehaviorText("Window Item Behavior", "Fired"))}}));
+  ovRef window = ov::make(kWindow).take();
+  ov::send<0>(kOpen, window, {nullptr});
+  ov::send<0>(kClose, window);
+  ov::send<0>(kOpen, window, {nullptr});
+  RunUntilIdle();
+  EXPECT_EQ(ov::length(ov::get(kAccelerators, window)), 1u);
+  platform::headless::keyDown(VK_CONTROL);
+  platform::headless::pressKey('G');
+  platform::headless::keyUp(VK_CONTROL);
+  RunUntilIdle();
+  EXPECT_EQ(CaptionOf(ov::toHandle<HWND>(ov::get(kWindowRecord, window))), "Fired");
+  ov::send<0>(kClose, window);
 }
 
 // The Enter key as the framework's data gives it: "Default" on the window,
