@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework_fixture.h"
+#include "runtime/startup/entry.h"
 
 namespace {
 
@@ -92,6 +93,30 @@ TEST_F(RunLoop, ATaskDueLaterWakesTheLoopAtItsTick) {
   EXPECT_TRUE(DeferredNames().empty());
   Sleep(50);
   EXPECT_FALSE(QueueHoldsSomething()) << "the timer is gone with the task";
+}
+
+}  // namespace
+
+namespace {
+
+const ovAttributeSelector kFlags("Flags");
+const ovUniversalName kApplication("Application");
+
+// A main window the platform refuses (a child window without a parent):
+// the program says so and ends with a failing status instead of running
+// on with no window.
+void runWithAnImpossibleMainWindow(void*) {
+  ov::set(kFlags, ov::text("Main Window"), ov::integer(static_cast<int32_t>(WS_CHILD)));
+  ov::universal<0>(kApplication);
+}
+
+TEST(MainWindow, ThatCannotBeOpenedEndsTheProgramWithAMessage) {
+  Watchdog watchdog;
+  ASSERT_TRUE(platform::headless::start());
+  testing::internal::CaptureStderr();
+  int status = ovRunProgram(GetModuleHandleA(nullptr), runWithAnImpossibleMainWindow, nullptr);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Velmaro: its main window could not be opened.\n");
+  EXPECT_EQ(status, 1);
 }
 
 }  // namespace
