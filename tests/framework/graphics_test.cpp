@@ -6,10 +6,14 @@
 
 namespace {
 
+const ovMethodSelector kClose("Close");
 const ovMethodSelector kGetText("Get Text");
+const ovMethodSelector kOpen("Open");
 const ovMethodSelector kSetFrame("Set Frame");
 const ovMethodSelector kSetValue("Set Value");
 const ovAttributeSelector kEndPoints("End Points");
+const ovAttributeSelector kFontHandle("Font");
+const ovAttributeSelector kPenHandle("Pen Handle");
 const ovClassName kLine("Line");
 const ovClassName kText("Text");
 const ovUniversalName kCenterRect("Center Rect");
@@ -82,6 +86,34 @@ TEST_F(LineFrame, ADiagonalKeepsItsSlantAcrossTheFrame) {
   RECT frame{10, 20, 60, 40};
   EXPECT_EQ(Refitted({0, 0}, {5, 9}, frame), (std::vector<int32_t>{20, 10, 40, 60})) << "falling: top-left first";
   EXPECT_EQ(Refitted({0, 9}, {5, 0}, frame), (std::vector<int32_t>{40, 10, 20, 60})) << "rising: bottom-left first";
+}
+
+class PlatformObjects : public FrameworkTest {
+ protected:
+  // Opens the object twice and closes it: the kinds of the platform object
+  // of each opening (0 once deleted) after each step, and what the handle
+  // attribute holds at the end.
+  static std::vector<DWORD> Lifecycle(const char* text, const ovAttributeSelector& handle) {
+    ovRef object = Value(text);
+    ov::send<0>(kOpen, object);
+    HGDIOBJ first = ov::toHandle<HGDIOBJ>(ov::get(handle, object));
+    ov::send<0>(kOpen, object);
+    HGDIOBJ second = ov::toHandle<HGDIOBJ>(ov::get(handle, object));
+    std::vector<DWORD> kinds{GetObjectType(first), GetObjectType(second)};
+    ov::send<0>(kClose, object);
+    kinds.push_back(GetObjectType(second));
+    kinds.push_back(ov::get(handle, object) ? 1 : 0);
+    return kinds;
+  }
+};
+
+TEST_F(PlatformObjects, AFontOrPenOwnsOnePlatformObjectFromOpenUntilClose) {
+  EXPECT_EQ(Lifecycle(R"(<<Font>> [ "Font Name": "MS Sans Serif" "Size": 8 "Style": ( 700 TRUE FALSE FALSE ) ])",
+                      kFontHandle),
+            (std::vector<DWORD>{0, OBJ_FONT, 0, 0}));
+  EXPECT_EQ(Lifecycle(R"(<<Pen>> [ "Size": { 2 2 } "Mode": 13 "ForeColor": { 0 0 65535 } "Style": 0 "Pattern": NONE ])",
+                      kPenHandle),
+            (std::vector<DWORD>{0, OBJ_PEN, 0, 0}));
 }
 
 using TextValue = FrameworkTest;
