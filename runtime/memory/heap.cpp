@@ -141,6 +141,7 @@ void* ovMemHeap::Alloc(uint32_t size, int zero, uint16_t ownerFlags) {
   if (!p) p = AllocAfterMerging(size, zero);
   if (!p) return nullptr;
   ++liveCount;
+  ++allocationCount;
   ovMemBlock* block = ovMemBlock::Of(p);
   block->flags = static_cast<uint16_t>(block->flags | (ownerFlags & 0xFF00));
   return p;
@@ -149,7 +150,10 @@ void* ovMemHeap::Alloc(uint32_t size, int zero, uint16_t ownerFlags) {
 void* ovMemHeap::ReAlloc(void* p, uint32_t size) {
   HeapLock hold(*this);
   void* result = WithRetries(size, [&] { return ovRunTimeCache->ReAlloc(p, size); });
-  if (result && !p) ++liveCount;
+  if (result && !p) {
+    ++liveCount;
+    ++allocationCount;
+  }
   return result;
 }
 

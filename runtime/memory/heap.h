@@ -59,6 +59,8 @@ class ovMemHeap {
 
   // Allocations not yet freed.
   uint32_t LiveCount() const { return liveCount; }
+  // Allocations made since the heap was made, freed or not.
+  uint64_t AllocationCount() const { return allocationCount; }
 
   // Calls visit(ovMemSubHeap*) for every sub-heap, newest first.
   template <typename Visit>
@@ -77,6 +79,7 @@ class ovMemHeap {
 
   ovMemList subHeaps;
   uint32_t liveCount = 0;
+  uint64_t allocationCount = 0;
   HANDLE mutex = nullptr;
 };
 

@@ -51,6 +51,7 @@ TEST_F(SmallHeap, RequestsRoundToSixteenByteBlocksWithAnEightByteHeader) {
   heap_->Free(eight);
   heap_->Free(nine);
   EXPECT_EQ(heap_->LiveCount(), 0u);
+  EXPECT_EQ(heap_->AllocationCount(), 3u) << "freed allocations still count";
 }
 
 TEST_F(SmallHeap, FreedSmallBlockIsReusedFromItsBin) {
