@@ -8,7 +8,7 @@ GENERATOR := -G Ninja
 CTEST     := ctest --output-on-failure -j $(JOBS) --timeout 300
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short bench valgrind screenshots install clean
+.PHONY: all deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short bench valgrind soak screenshots install clean
 
 all: release
 
@@ -46,10 +46,11 @@ run: release
 test-release: release
 	$(CTEST) --test-dir $(BUILD)/release
 
+SANITIZER_OPTIONS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt
+
 test-asan: asan
-	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt \
-	  $(CTEST) --test-dir $(BUILD)/asan
+	$(SANITIZER_OPTIONS) $(CTEST) --test-dir $(BUILD)/asan
 
 # Every test in the normal and the sanitizer build, then a short fuzzing pass.
 test: test-release test-asan fuzz-short
@@ -62,6 +63,15 @@ fuzz: fuzz-build
 
 bench: release
 	scripts/run-benchmarks $(BUILD)/release
+
+# The long runs of the real program: a storm of 100,000 random inputs in the
+# sanitizer build (STORM_SEED to repeat one; the seed is printed), then each
+# "Go" pressed a million times, typing and the menu as often, in the release
+# build, with the heap checked for growth.
+STORM_SEED ?=
+soak: asan release
+	$(SANITIZER_OPTIONS) $(BUILD)/asan/tests/app/velmaro_storm storm 100000 $(STORM_SEED)
+	$(BUILD)/release/tests/app/velmaro_storm soak 1000000
 
 # Every test program under valgrind's memcheck; slow, so not part of `make test`.
 valgrind: release

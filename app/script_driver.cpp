@@ -90,13 +90,15 @@ Chord chordOf(std::string text) {
 // File, Exit would.
 class Driver {
  public:
-  Driver(std::istream& in, std::ostream& out) : out_(out) {
+  Driver(std::istream& in, std::ostream& out, std::function<bool()> prelude) : out_(out), prelude_(std::move(prelude)) {
     std::string line;
     while (std::getline(in, line)) lines_.push_back(line);
   }
 
   void OnIdle() {
     if (ending_) return EndProgram();
+    if (prelude_ && prelude_()) return;
+    prelude_ = nullptr;
     while (next_ < lines_.size()) {
       size_t number = ++next_;
       std::string line = lines_[number - 1];
@@ -247,6 +249,7 @@ class Driver {
   }
 
   std::ostream& out_;
+  std::function<bool()> prelude_;
   std::vector<std::string> lines_;
   size_t next_ = 0;
   bool ending_ = false;
@@ -256,9 +259,9 @@ class Driver {
 
 }  // namespace
 
-ScriptResult RunScript(std::istream& in, std::ostream& out) {
+ScriptResult RunScript(std::istream& in, std::ostream& out, std::function<bool()> prelude) {
   platform::useBackend("headless");
-  Driver driver(in, out);
+  Driver driver(in, out, std::move(prelude));
   platform::headless::onIdle([&driver] { driver.OnIdle(); });
   int status = WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWDEFAULT);
   platform::headless::onIdle(nullptr);

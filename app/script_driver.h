@@ -17,6 +17,7 @@
 // the program ends as File, Exit would.
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -29,7 +30,9 @@ struct ScriptResult {
 };
 
 // Runs the program under the script read from in; what "print" prints goes
-// to out.
-ScriptResult RunScript(std::istream& in, std::ostream& out);
+// to out. With a prelude, each moment the program is idle first goes to the
+// prelude, which gives the program input of its own and answers true, until
+// it answers false; the script's lines follow.
+ScriptResult RunScript(std::istream& in, std::ostream& out, std::function<bool()> prelude = {});
 
 }  // namespace velmaro

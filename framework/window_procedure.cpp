@@ -147,6 +147,25 @@ ovRef handle(ovC_object* event, ovC_object* platformEvent, const char* name) {
   return result;
 }
 
+// The window whose menu bar the pointer was last found over, or nullptr.
+HWND gPointerOverMenuBarOf = nullptr;
+
+// Menus are brought up to date when the pointer arrives over a menu bar, so
+// that they are right before the user can open one. Hit tests repeat while
+// the pointer rests there (the idle pass asks for the window under it), and
+// an update redraws the bar, so only the arrival asks for one: asking on
+// every hit test would keep an idle program busy for as long as the pointer
+// rests on the bar.
+void noteHitTest(HWND hwnd, LRESULT result) {
+  if (result != HTMENU) {
+    if (gPointerOverMenuBarOf == hwnd) gPointerOverMenuBarOf = nullptr;
+    return;
+  }
+  if (gPointerOverMenuBarOf == hwnd) return;
+  gPointerOverMenuBarOf = hwnd;
+  ov::universal<0>(uni::PostMenuUpdate);
+}
+
 bool hasHandler() {
   ovRef commander = ov::universal(uni::GetCommander).take();
   return ov::get(attr::EventHandler, commander).get() != nullptr;
@@ -171,10 +190,9 @@ ovStatus VornWndProc(const ov::Args& a) {
     a.put(0, handle(event.get(), ov::get(attr::PlatformEvent, event).get(), name));
     return ovSuccess;
   }
-  LRESULT result = defaultProcessing(ov::toHandle<HWND>(a[0]), message, ov::messageWord(a[2]), ov::messageWord(a[3]));
-  // The pointer over the menu bar: menus are brought up to date before the
-  // user can open one.
-  if (message == WM_NCHITTEST && result == HTMENU) ov::universal<0>(uni::PostMenuUpdate);
+  HWND hwnd = ov::toHandle<HWND>(a[0]);
+  LRESULT result = defaultProcessing(hwnd, message, ov::messageWord(a[2]), ov::messageWord(a[3]));
+  if (message == WM_NCHITTEST) noteHitTest(hwnd, result);
   a.put(0, ov::integer(static_cast<int32_t>(result)));
   return ovSuccess;
 }

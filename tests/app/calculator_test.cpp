@@ -3,50 +3,15 @@
 // here, on their own, for a few hundred inputs and the edge cases.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdio>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "golden_formula.h"
 #include "program_runner.h"
 
 namespace {
-
-// Rounding to the nearest whole number, a half going to the even neighbour,
-// on the extended precision the run-time's rounding works in.
-long double roundHalfEven(long double x) {
-  long double whole = std::floor(x);
-  long double fraction = x - whole;
-  if (fraction > 0.5L || (fraction == 0.5L && std::fmod(whole, 2.0L) != 0)) return whole + 1;
-  return whole;
-}
-
-// How the calculator shows a whole number: as an integer within 32 bits,
-// else as the run-time prints a whole real ("%.12g" and ".0").
-std::string shown(long double value) {
-  if (value >= INT32_MIN && value <= INT32_MAX) return std::to_string(static_cast<long long>(value));
-  char text[64];
-  std::snprintf(text, sizeof text, "%.12g.0", static_cast<double>(value));
-  return text;
-}
-
-struct Row1 {
-  std::string larger, smaller;
-};
-Row1 expectedRow1(double whole) {
-  double y = whole * 0.6180499;
-  double z = y * 0.6180499;
-  return {shown(roundHalfEven(y)), shown(roundHalfEven(z))};
-}
-
-struct Row2 {
-  std::string smaller, whole;
-};
-Row2 expectedRow2(double larger) {
-  return {shown(roundHalfEven(larger * 0.6180499)), shown(roundHalfEven(larger * 1.6180499))};
-}
 
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> out;
@@ -76,8 +41,8 @@ TEST(Calculator, BothRowsAgreeWithTheFormulaOverManyValues) {
   ASSERT_EQ(got.size(), 4 * values.size());
   for (size_t i = 0; i < values.size(); ++i) {
     SCOPED_TRACE("value " + std::to_string(values[i]));
-    Row1 r1 = expectedRow1(static_cast<double>(values[i]));
-    Row2 r2 = expectedRow2(static_cast<double>(values[i]));
+    golden::Row1 r1 = golden::row1(static_cast<double>(values[i]));
+    golden::Row2 r2 = golden::row2(static_cast<double>(values[i]));
     EXPECT_EQ(got[4 * i], "B1\t" + r1.larger);
     EXPECT_EQ(got[4 * i + 1], "A1\t" + r1.smaller);
     EXPECT_EQ(got[4 * i + 2], "A2\t" + r2.smaller);

@@ -1,0 +1,341 @@
+// The real program under a storm of random input, and over long use, on the
+// headless backend.
+//
+//   velmaro_storm storm EVENTS [SEED]
+//     EVENTS random inputs from the seed (clicks and drags anywhere in the
+//     client area and the menu bar, keys and chords, typed text, the File
+//     menu opened and left without choosing Exit), then a scripted "Go" in
+//     each row whose values must follow the formula; the program must end
+//     with status 0. Prints the seed, the events per second and the heap's
+//     live objects before and after.
+//   velmaro_storm soak PRESSES
+//     Each "Go" pressed PRESSES times, then as many characters typed and
+//     erased, then the File menu opened and closed as many times; the heap's
+//     live objects and committed bytes after each stage must equal those
+//     after the first round. Prints the figures and the time per press.
+//
+// A watchdog ends a run that hangs. Exit status 0 when everything held.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/script_driver.h"
+#include "golden_formula.h"
+#include "platform/backends/headless/headless.h"
+#include "platform/win32.h"
+#include "runtime/memory/heap.h"
+
+namespace headless = platform::headless;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Ends the process when a run takes longer than it ever should.
+void startWatchdog(std::chrono::seconds limit) {
+  std::thread([limit] {
+    std::this_thread::sleep_for(limit);
+    std::fprintf(stderr, "velmaro_storm: still running after %lld s: the program hangs\n",
+                 static_cast<long long>(limit.count()));
+    std::_Exit(3);
+  }).detach();
+}
+
+// The main window's client area and menu bar in screen coordinates.
+struct Place {
+  RECT client;
+  int menuTop;
+};
+
+Place placeOfMainWindow() {
+  HWND main = GetActiveWindow();
+  RECT client{};
+  GetClientRect(main, &client);
+  POINT origin{0, 0};
+  ClientToScreen(main, &origin);
+  OffsetRect(&client, origin.x, origin.y);
+  return {client, client.top - GetSystemMetrics(SM_CYMENU)};
+}
+
+void press(UINT key, std::initializer_list<UINT> modifiers = {}) {
+  for (UINT m : modifiers) headless::keyDown(m);
+  headless::pressKey(key);
+  for (UINT m : modifiers) headless::keyUp(m);
+}
+
+// Random input a person might give, never choosing File, Exit: whenever an
+// input may have opened a menu, the next one is Escape, and the letter x is
+// never typed.
+class Storm {
+ public:
+  explicit Storm(uint32_t seed) : random_(seed) {}
+
+  void Next() {
+    if (LeaveMenu()) return;
+    switch (Pick(10)) {
+      case 0: case 1: case 2: return Click();
+      case 3: return Drag();
+      case 4: case 5: return Key();
+      case 6: return Type();
+      case 7: return OpenMenu();
+      case 8: return DoubleClick();
+      default: return headless::moveMouse(Anywhere().x, Anywhere().y);
+    }
+  }
+
+  // Escape, when the last input may have opened a menu; true when pressed.
+  bool LeaveMenu() {
+    if (!menuMayBeOpen_) return false;
+    press(VK_ESCAPE);
+    menuMayBeOpen_ = false;
+    return true;
+  }
+
+ private:
+  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+  POINT In(const RECT& r) {
+    return {r.left + Pick(r.right - r.left), r.top + Pick(r.bottom - r.top)};
+  }
+
+  // Anywhere in the client area or the menu bar.
+  POINT Anywhere() {
+    Place place = placeOfMainWindow();
+    return In({place.client.left, place.menuTop, place.client.right, place.client.bottom});
+  }
+
+  POINT InClient() { return In(placeOfMainWindow().client); }
+
+  void Click() {
+    POINT p = Anywhere();
+    headless::click(p.x, p.y);
+    menuMayBeOpen_ = p.y < placeOfMainWindow().client.top;
+  }
+
+  void DoubleClick() {
+    POINT p = InClient();
+    headless::doubleClick(p.x, p.y);
+  }
+
+  void Drag() {
+    POINT from = InClient(), to = InClient();
+    headless::pressButton(from.x, from.y);
+    headless::moveMouse((from.x + to.x) / 2, (from.y + to.y) / 2);
+    headless::releaseButton(to.x, to.y);
+  }
+
+  void Key() {
+    static const UINT keys[] = {VK_TAB, VK_RETURN, VK_ESCAPE, VK_BACK, VK_DELETE, VK_HOME, VK_END, VK_LEFT, VK_RIGHT, VK_SPACE};
+    switch (Pick(6)) {
+      case 0: return press(VK_TAB, {VK_SHIFT});
+      case 1: return press("CVXZ"[Pick(4)], {VK_CONTROL});
+      case 2: return press('0' + Pick(10));
+      case 3:
+        press(VK_MENU);
+        menuMayBeOpen_ = true;
+        return;
+      default: return press(keys[Pick(std::size(keys))]);
+    }
+  }
+
+  // Digits and letters, never an x.
+  void Type() {
+    static const char characters[] = "0123456789abcdefghijklmnopqrstuvwyz";
+    std::string text;
+    for (int n = 1 + Pick(5); n > 0; --n) text += characters[Pick(sizeof characters - 1)];
+    headless::typeText(text);
+  }
+
+  void OpenMenu() {
+    press('F', {VK_MENU});
+    menuMayBeOpen_ = true;
+  }
+
+  std::mt19937 random_;
+  bool menuMayBeOpen_ = false;
+};
+
+// The script that checks both rows after the storm, and what it must print.
+struct Check {
+  std::string script, expected;
+};
+
+Check checkOfBothRows(uint32_t seed) {
+  std::mt19937 random(seed ^ 0x9E3779B9u);
+  long long whole = std::uniform_int_distribution<long long>(0, 999999)(random);
+  long long larger = std::uniform_int_distribution<long long>(0, 999999)(random);
+  golden::Row1 r1 = golden::row1(static_cast<double>(whole));
+  golden::Row2 r2 = golden::row2(static_cast<double>(larger));
+  return {"set C1 " + std::to_string(whole) + "\nclick Go1\nprint B1\nprint A1\nset B2 " + std::to_string(larger) +
+              "\nclick Go2\nprint A2\nprint C2\n",
+          "B1\t" + r1.larger + "\nA1\t" + r1.smaller + "\nA2\t" + r2.smaller + "\nC2\t" + r2.whole + "\n"};
+}
+
+int storm(long events, uint32_t seed) {
+  std::printf("storm: %ld events from seed %u\n", events, seed);
+  startWatchdog(std::chrono::seconds(60 + events / 20));
+  Storm storm(seed);
+  long given = 0;
+  uint32_t liveBefore = 0, liveAfter = 0;
+  Clock::time_point start;
+  auto prelude = [&]() {
+    if (given == 0) {
+      liveBefore = ovRunTimeHeap->LiveCount();
+      start = Clock::now();
+    }
+    if (given == events) {
+      if (storm.LeaveMenu()) return true;
+      liveAfter = ovRunTimeHeap->LiveCount();
+      return false;
+    }
+    storm.Next();
+    ++given;
+    return true;
+  };
+  Check check = checkOfBothRows(seed);
+  std::istringstream script(check.script);
+  std::ostringstream printed;
+  velmaro::ScriptResult result = velmaro::RunScript(script, printed, prelude);
+  double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  std::printf("storm: %.0f events/s; live objects %u before, %u after\n", static_cast<double>(events) / seconds, liveBefore,
+              liveAfter);
+  if (result.status != 0) {
+    std::fprintf(stderr, "velmaro_storm: the program ended with status %d %s\n", result.status, result.error.c_str());
+    return 1;
+  }
+  if (printed.str() != check.expected) {
+    std::fprintf(stderr, "velmaro_storm: after the storm the rows show\n%swhere the formula gives\n%s",
+                 printed.str().c_str(), check.expected.c_str());
+    return 1;
+  }
+  std::printf("storm: both rows right afterwards, status 0\n");
+  return 0;
+}
+
+size_t committedBytes() {
+  size_t bytes = 0;
+  ovRunTimeHeap->ForEachSubHeap([&bytes](const ovMemSubHeap* sub) { bytes += sub->size; });
+  return bytes;
+}
+
+// What the heap holds at one moment of the soak.
+struct Measure {
+  uint32_t live = 0;
+  size_t committed = 0;
+};
+
+Measure measureNow() { return {ovRunTimeHeap->LiveCount(), committedBytes()}; }
+
+int soak(long presses) {
+  startWatchdog(std::chrono::seconds(120 + presses / 50));
+  POINT go1{}, go2{}, c1{};
+  std::vector<std::function<void()>> steps;
+  auto itemCentre = [](int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(GetActiveWindow(), &p);
+    return p;
+  };
+  // The rounds: one press of each Go, then the long runs; the heap is
+  // measured when the program has settled after each.
+  enum Stage { First, Presses, Typing, Menu, Done };
+  Stage stage = First;
+  long done = 0;
+  Measure first, afterPresses, afterTyping, afterMenu;
+  Clock::time_point pressesStart;
+  double pressSeconds = 0;
+  auto pressBoth = [&] {
+    headless::click(go1.x, go1.y);
+    headless::click(go2.x, go2.y);
+  };
+  auto prelude = [&]() -> bool {
+    switch (stage) {
+      case First:
+        if (done == 0) {
+          go1 = itemCentre(399, 37);
+          go2 = itemCentre(399, 109);
+          c1 = itemCentre(325, 36);
+          pressBoth();
+          ++done;
+          return true;
+        }
+        first = measureNow();
+        stage = Presses;
+        done = 0;
+        pressesStart = Clock::now();
+        [[fallthrough]];
+      case Presses:
+        if (done < presses) {
+          pressBoth();
+          ++done;
+          return true;
+        }
+        pressSeconds = std::chrono::duration<double>(Clock::now() - pressesStart).count();
+        afterPresses = measureNow();
+        headless::click(c1.x, c1.y);
+        stage = Typing;
+        done = 0;
+        return true;
+      case Typing:
+        if (done < presses) {
+          headless::typeText("7");
+          press(VK_BACK);
+          ++done;
+          return true;
+        }
+        afterTyping = measureNow();
+        stage = Menu;
+        done = 0;
+        [[fallthrough]];
+      case Menu:
+        if (done < presses) {
+          press('F', {VK_MENU});
+          press(VK_ESCAPE);
+          press(VK_ESCAPE);
+          ++done;
+          return true;
+        }
+        afterMenu = measureNow();
+        stage = Done;
+        return false;
+      case Done:
+        return false;
+    }
+    return false;
+  };
+  std::istringstream noScript;
+  std::ostringstream printed;
+  velmaro::ScriptResult result = velmaro::RunScript(noScript, printed, prelude);
+  std::printf("soak: %ld presses of each Go: %.1f us per press\n", presses, 1e6 * pressSeconds / (2.0 * presses));
+  std::printf("soak: live objects / committed heap bytes: first round %u / %zu; after the presses %u / %zu; "
+              "after typing %u / %zu; after the menu %u / %zu\n",
+              first.live, first.committed, afterPresses.live, afterPresses.committed, afterTyping.live,
+              afterTyping.committed, afterMenu.live, afterMenu.committed);
+  bool steady = afterPresses.live == first.live && afterTyping.live == first.live && afterMenu.live == first.live &&
+                afterPresses.committed == first.committed && afterTyping.committed == first.committed &&
+                afterMenu.committed == first.committed;
+  if (result.status != 0 || !steady) {
+    std::fprintf(stderr, "velmaro_storm: %s\n", result.status != 0 ? "the program failed" : "the heap grew with use");
+    return 1;
+  }
+  std::printf("soak: nothing grew, status 0\n");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string mode = argc >= 3 ? argv[1] : "";
+  if (mode == "storm" && argc <= 4) {
+    uint32_t seed = argc == 4 ? static_cast<uint32_t>(std::strtoul(argv[3], nullptr, 10)) : std::random_device()();
+    return storm(std::atol(argv[2]), seed);
+  }
+  if (mode == "soak" && argc == 3) return soak(std::atol(argv[2]));
+  std::fprintf(stderr, "usage: velmaro_storm storm EVENTS [SEED] | velmaro_storm soak PRESSES\n");
+  return 2;
+}
