@@ -291,12 +291,10 @@ void colorText(ovC_object* item) {
 
 // The control's notifications.
 ovStatus OnCommand(const ov::Args& a) {
-  switch (ov::toInt(ov::send(sel::GetNotifyCode, a[1]).get())) {
-    case EN_SETFOCUS: takeTarget(a.receiver()); break;
-    case EN_CHANGE: markDocumentDirty(); break;
-    case EN_UPDATE: colorText(a.receiver()); break;
-    default: break;
-  }
+  int32_t code = ov::toInt(ov::send(sel::GetNotifyCode, a[1]).get());
+  if (code == EN_SETFOCUS) takeTarget(a.receiver());
+  if (code == EN_CHANGE) markDocumentDirty();
+  if (code == EN_UPDATE) colorText(a.receiver());
   return ovSuccess;
 }
 

@@ -87,7 +87,8 @@ void hideCurrent(ovC_object* view) {
   if (holdsTarget(shown.get()))
     ov::send<0>(sel::SetTarget, ov::send(sel::GetWindow, view).get(), {nullptr, gdDefaultTrue});
   ov::send<0>(sel::SetVisible, shown, {gdDefaultFalse});
-  if (ovRef saved = ov::get(attr::SavedFrame, view)) ov::send<0>(sel::SetFrame, shown, {frameAt(saved.get(), shown.get())});
+  if (ovRef saved = ov::get(attr::SavedFrame, view))
+    ov::send<0>(sel::SetFrame, shown, {frameAt(saved.get(), shown.get())});
   ov::set(attr::SavedFrame, view, nullptr);
   ov::set(attr::CurrentView, view, nullptr);
 }

@@ -8,6 +8,7 @@
 namespace {
 
 const ovMethodSelector kGetFlags("Get Flags");
+const ovMethodSelector kGetFont("Get Font");
 const ovMethodSelector kSetValue("Set Value");
 const ovAttributeSelector kActive("Active?");
 const ovAttributeSelector kAutoScroll("Auto Scroll?");
@@ -15,6 +16,7 @@ const ovAttributeSelector kBorder("Border");
 const ovAttributeSelector kCommander("Commander");
 const ovAttributeSelector kDeferredCommands("Deferred Commands");
 const ovAttributeSelector kEditable("Editable?");
+const ovAttributeSelector kFont("Font");
 const ovAttributeSelector kName("Name");
 const ovAttributeSelector kText("Text");
 const ovAttributeSelector kWrap("Wrap?");
@@ -113,6 +115,22 @@ TEST_F(EditTexts, StyleBitsFollowTheItem) {
     auto style = static_cast<uint32_t>(ov::toInt(ov::send(kGetFlags, item).get()));
     EXPECT_EQ(style & kOwnBits, c.bits) << c.editable << c.border << c.wrap << c.autoScroll;
   }
+}
+
+TEST_F(EditTexts, TheItemsFontIsTheControls) {
+  InstallMainWindow(
+      EditText("A", "10 10 32 110",
+               R"("Font": <<Font>> [ "Font Name": "MS Sans Serif" "Size": 20 "Style": ( 700 FALSE FALSE FALSE ) ])") +
+      EditText("B", "40 10 62 110"));
+  OpenApplication();
+  RunUntilIdle();
+  auto fontOf = [](const char* name) {
+    return reinterpret_cast<HFONT>(SendMessageA(EditorOf(name), WM_GETFONT, 0, 0));
+  };
+  ovRef font = ov::get(kFont, Item("A"));
+  ASSERT_NE(ov::toHandle<HFONT>(ov::send(kGetFont, font).get()), nullptr);
+  EXPECT_EQ(fontOf("A"), ov::toHandle<HFONT>(ov::send(kGetFont, font).get()));
+  EXPECT_EQ(fontOf("B"), nullptr) << "without a font the control keeps the system font";
 }
 
 TEST_F(EditTexts, AReadOnlyItemIsMadeReadOnlyAndTabbingPassesItBy) {

@@ -33,7 +33,8 @@ class EditWindowTest : public FrameworkTest {
       "Floating?": FALSE "Location Mode": 1 "Flags": 0 "Extended Style": 0
       "Border": <<Window Border>> [ "Caption?": TRUE "Sys Menu?": TRUE ]
       "Child?": FALSE "Accelerators": ( ) "Current Item ID": 0 "Initial Menus": ( ) "Has Menubar?": TRUE
-      "Tab Order": ( )" + tabOrder + R"( )
+      "Tab Order": ( )" +
+               tabOrder + R"( )
       "Key Behavior": <<Special Keys>> [ "Keys": ( )" +
                TabKey(false) + TabKey(true) + R"( ) ]
       "View": <<View>> [ "Name": "Root" "Frame": { 0 0 190 447 } "Active?": TRUE "Visible?": TRUE

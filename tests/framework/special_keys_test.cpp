@@ -24,6 +24,11 @@ std::string ControlKey(char key) {
          R"(" "Enabled?": TRUE "Undo?": FALSE "When": 1073741824 ] ))";
 }
 
+// Ctrl+K and Ctrl+J as an item's key behaviour.
+std::string KeysJAndK() {
+  return R"("Key Behavior": <<Special Keys>> [ "Keys": ( )" + ControlKey('K') + ControlKey('J') + " ) ]";
+}
+
 class SpecialKeys : public EditWindowTest {
  protected:
   static std::string PostedNames() {
@@ -35,9 +40,7 @@ class SpecialKeys : public EditWindowTest {
 };
 
 TEST_F(SpecialKeys, AnItemsKeyPostsItsBehavior) {
-  InstallMainWindow(EditText("A", "10 10 32 110",
-                             R"("Key Behavior": <<Special Keys>> [ "Keys": ( )" + ControlKey('K') + ControlKey('J') +
-                                 " ) ]"));
+  InstallMainWindow(EditText("A", "10 10 32 110", KeysJAndK()));
   OpenApplication();
   RunUntilIdle();
   ClickItem("A");
@@ -51,9 +54,7 @@ TEST_F(SpecialKeys, AnItemsKeyPostsItsBehavior) {
 }
 
 TEST_F(SpecialKeys, EachKeyHasItsOwnCommandNumberToBeFoundBy) {
-  InstallMainWindow(EditText("A", "10 10 32 110",
-                             R"("Key Behavior": <<Special Keys>> [ "Keys": ( )" + ControlKey('K') + ControlKey('J') +
-                                 " ) ]"));
+  InstallMainWindow(EditText("A", "10 10 32 110", KeysJAndK()));
   OpenApplication();
   RunUntilIdle();
   ovRef keys = ov::get(kKeyBehavior, Item("A"));
