@@ -262,8 +262,16 @@ ovStatus CanRedraw(const ov::Args& a) {
   return ov::isTrue(ov::get(attr::Active, window.get())) ? ovSuccess : ovFailure;
 }
 
+// The area the item paints: its border's frame, or its own.
+RECT paintedArea(ovC_object* item) {
+  ovRef border = ov::get(attr::Border, item);
+  if (border) return ov::toRECT(ov::send(sel::BorderFrame, border).get());
+  return frameOf(item);
+}
+
 // An opaque item with a platform window of its own repaints all of it; any
-// other item its frame in the owner's platform window.
+// other item the area it paints (its border included) in the owner's
+// platform window.
 ovStatus Redraw(const ov::Args& a) {
   ovC_object* item = a.receiver();
   if (ov::send<0>(sel::CanRedraw, item).failed()) return ovSuccess;
@@ -273,16 +281,9 @@ ovStatus Redraw(const ov::Args& a) {
     InvalidateRect(record, nullptr, erase);
     return ovSuccess;
   }
-  RECT area = inOwnerWindow(item, frameOf(item));
+  RECT area = inOwnerWindow(item, paintedArea(item));
   InvalidateRect(ownerRecord(item), &area, erase);
   return ovSuccess;
-}
-
-// The area the item paints: its border's frame, or its own.
-RECT paintedArea(ovC_object* item) {
-  ovRef border = ov::get(attr::Border, item);
-  if (border) return ov::toRECT(ov::send(sel::BorderFrame, border).get());
-  return frameOf(item);
 }
 
 ovStatus DoDraw(const ov::Args& a) {

@@ -3,12 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "framework_fixture.h"
 #include "view_window.h"
 
 namespace {
 
-const ovMethodSelector kGetWindowRecord("Get Window Record");
 const ovAttributeSelector kControlValue("Control Value");
 const ovAttributeSelector kName("Name");
 const ovAttributeSelector kNumber("Number");
@@ -26,30 +24,21 @@ ovStatus RecordClick(const ov::Args& a) {
 }
 const ovUniversalDeclaration kRecordClick("Record Click", ov::routine<RecordClick>);
 
-// A control of a class, named, at a frame, with more attributes, whose
-// click runs "Record Click" with the control.
-std::string ControlText(const char* cls, const char* name, const char* frame, const char* more = "") {
-  return std::string("<<") + cls + ">> [ \"Name\": \"" + name + "\" \"Title\": \"" + name + "\" \"Frame\": " + frame +
-         R"( "Active?": TRUE "Visible?": TRUE "Transparent?": FALSE "Control Value": 0 )" + more +
-         R"( "Click Behavior": <<Control Behavior>> [
-               "Enabled?": TRUE "Undo?": FALSE "Method": "Record Click"
-               "Specifiers": ( <<Attribute Specifier>> [ "Value": "Window Item" ] ) ] ])";
+// A control of a class, named and titled name, at a frame, with more
+// attributes, whose click runs "Record Click" with the control.
+std::string ControlText(const char* cls, const char* name, const char* frame, const std::string& more = "") {
+  return ItemText(cls, name, frame, std::string("\"Title\": \"") + name + R"(" "Control Value": 0 )" + more + R"(
+      "Click Behavior": <<Control Behavior>> [
+        "Enabled?": TRUE "Undo?": FALSE "Method": "Record Click"
+        "Specifiers": ( <<Attribute Specifier>> [ "Value": "Window Item" ] ) ])");
 }
 
-class Controls : public FrameworkTest {
+class Controls : public ViewWindowTest {
  protected:
   void SetUp() override {
-    FrameworkTest::SetUp();
+    ViewWindowTest::SetUp();
     gClicks.clear();
   }
-
-  void Open(const std::string& content, const char* defaultItem = "") {
-    SetDefault(MainWindowWithView(content, defaultItem));
-    OpenApplication();
-    RunUntilIdle();
-  }
-
-  static HWND Handle(const char* name) { return ov::toHandle<HWND>(ov::send(kGetWindowRecord, Item(name)).get()); }
 
   void ClickOn(const char* name) {
     RECT r{};
@@ -60,7 +49,7 @@ class Controls : public FrameworkTest {
 };
 
 TEST_F(Controls, AControlIsPlacedAtItsFrameInItsView) {
-  Open(ControlText("Push Button", "Placed", "{ 10 20 30 120 }"));
+  OpenWith(ControlText("Push Button", "Placed", "{ 10 20 30 120 }"));
   HWND button = Handle("Placed");
   ASSERT_NE(button, nullptr);
   RECT r{};
@@ -73,8 +62,9 @@ TEST_F(Controls, AControlIsPlacedAtItsFrameInItsView) {
 }
 
 TEST_F(Controls, TheDefaultPushButtonIsMadeWithTheDefaultStyleAndIdOne) {
-  Open(ControlText("Push Button", "OK", "{ 10 10 30 70 }") + ControlText("Push Button", "Cancel", "{ 10 80 30 140 }"),
-       "OK");
+  OpenWith(
+      ControlText("Push Button", "OK", "{ 10 10 30 70 }") + ControlText("Push Button", "Cancel", "{ 10 80 30 140 }"),
+      "OK");
   HWND ok = Handle("OK");
   HWND cancel = Handle("Cancel");
   EXPECT_EQ(GetWindowLongPtrA(ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
@@ -86,7 +76,8 @@ TEST_F(Controls, TheDefaultPushButtonIsMadeWithTheDefaultStyleAndIdOne) {
 }
 
 TEST_F(Controls, AClickOnAPushButtonRunsItsClickBehavior) {
-  Open(ControlText("Push Button", "Go", "{ 10 10 30 70 }") + ControlText("Push Button", "Other", "{ 40 10 60 70 }"));
+  OpenWith(ControlText("Push Button", "Go", "{ 10 10 30 70 }") +
+           ControlText("Push Button", "Other", "{ 40 10 60 70 }"));
   ClickOn("Go");
   ASSERT_EQ(gClicks.size(), 1u);
   EXPECT_EQ(gClicks[0].item, "Go");
@@ -95,7 +86,7 @@ TEST_F(Controls, AClickOnAPushButtonRunsItsClickBehavior) {
 // The platform toggles the box; its new state is read back before the
 // behaviour runs.
 TEST_F(Controls, ACheckBoxClickShowsItsNewStateToTheBehavior) {
-  Open(ControlText("Control", "Box", "{ 10 10 30 120 }", R"("Type": 3)"));
+  OpenWith(ControlText("Control", "Box", "{ 10 10 30 120 }", R"("Type": 3)"));
   ClickOn("Box");
   ClickOn("Box");
   ASSERT_EQ(gClicks.size(), 2u);

@@ -2,7 +2,6 @@
 // scroll range, what they paint, and tabbing through nested views.
 #include <string>
 
-#include "framework_fixture.h"
 #include "view_window.h"
 
 namespace {
@@ -13,7 +12,6 @@ const ovMethodSelector kGetValue("Get Value");
 const ovMethodSelector kSetFrame("Set Frame");
 const ovMethodSelector kSetValue("Set Value");
 const ovMethodSelector kTab("Tab");
-const ovMethodSelector kGetWindowRecord("Get Window Record");
 const ovAttributeSelector kContent("Content");
 const ovAttributeSelector kControlValue("Control Value");
 const ovAttributeSelector kMax("Max");
@@ -21,12 +19,6 @@ const ovAttributeSelector kMin("Min");
 const ovAttributeSelector kName("Name");
 const ovAttributeSelector kTarget("Target");
 const ovAttributeSelector kVScroll("VScroll");
-
-// A visible, active item of a class with a name and a frame.
-std::string ItemText(const char* cls, const char* name, const char* frame, const std::string& more = "") {
-  return std::string("<<") + cls + ">> [ \"Name\": \"" + name + "\" \"Frame\": " + frame +
-         R"( "Active?": TRUE "Visible?": TRUE "Transparent?": FALSE )" + more + " ]";
-}
 
 // A view of these items, not opened.
 std::string ViewText(const char* name, const char* frame, const std::string& content, const std::string& more = "") {
@@ -40,24 +32,8 @@ std::string BorderText(const char* color) {
          color + " ] ]";
 }
 
-class Views : public FrameworkTest {
+class Views : public ViewWindowTest {
  protected:
-  void Open(const std::string& content) {
-    SetDefault(MainWindowWithView(content));
-    OpenApplication();
-    RunUntilIdle();
-  }
-
-  // A pixel of the main window's client area.
-  static uint32_t ClientPixel(int x, int y) {
-    RECT window{};
-    GetWindowRect(MainWindowHandle(), &window);
-    POINT p = OnScreen(x, y);
-    return platform::headless::surfaceOf(MainWindowHandle())->pixel(p.x - window.left, p.y - window.top);
-  }
-
-  static uint32_t Face() { return platform::gdi::pixelFromColorRef(GetSysColor(COLOR_BTNFACE)); }
-
   static std::string NameOf(ovC_object* item) { return std::string(ov::chars(ov::get(kName, item))); }
 };
 
@@ -137,8 +113,8 @@ TEST_F(ViewScrollRange, TallerLimitsEndWhereTheLastScreenfulStarts) {
 
 // Two bordered items overlap; their borders cross at (50, 19) and (19, 50).
 TEST_F(Views, OverlappingItemsPaintTheFirstItemOnTop) {
-  Open(ItemText("Window Item", "Red", "{ 10 10 50 50 }", BorderText("{ 65535 0 0 }")) +
-       ItemText("Window Item", "Blue", "{ 20 20 60 60 }", BorderText("{ 0 0 65535 }")));
+  OpenWith(ItemText("Window Item", "Red", "{ 10 10 50 50 }", BorderText("{ 65535 0 0 }")) +
+           ItemText("Window Item", "Blue", "{ 20 20 60 60 }", BorderText("{ 0 0 65535 }")));
   EXPECT_EQ(ClientPixel(9, 30), 0xFF0000u);
   EXPECT_EQ(ClientPixel(60, 40), 0x0000FFu);
   EXPECT_EQ(ClientPixel(50, 19), 0xFF0000u);
@@ -147,7 +123,7 @@ TEST_F(Views, OverlappingItemsPaintTheFirstItemOnTop) {
 
 // A border one pixel wide just outside the frame (30, 40, 60, 100).
 TEST_F(Views, ABorderedItemShowsItsFrame) {
-  Open(ItemText("Window Item", "Boxed", "{ 30 40 60 100 }", R"("Border": <<Regular Border>>)"));
+  OpenWith(ItemText("Window Item", "Boxed", "{ 30 40 60 100 }", R"("Border": <<Regular Border>>)"));
   for (POINT on : {POINT{39, 45}, POINT{100, 45}, POINT{70, 29}, POINT{70, 60}, POINT{39, 29}, POINT{100, 60}})
     EXPECT_EQ(ClientPixel(on.x, on.y), 0x000000u) << on.x << "," << on.y;
   for (POINT off : {POINT{70, 45}, POINT{38, 45}, POINT{101, 45}, POINT{70, 28}, POINT{70, 61}})
@@ -155,13 +131,13 @@ TEST_F(Views, ABorderedItemShowsItsFrame) {
 }
 
 TEST_F(Views, TabbingForwardFromTheLastItemOfANestedViewReachesTheNextItemOfItsOwner) {
-  Open(ViewText("Inner", "{ 0 0 60 200 }", ItemText("Control", "Inside", "{ 10 10 30 100 }")) +
-       ItemText("Control", "After", "{ 80 10 100 100 }"));
+  OpenWith(ViewText("Inner", "{ 0 0 60 200 }", ItemText("Control", "Inside", "{ 10 10 30 100 }")) +
+           ItemText("Control", "After", "{ 80 10 100 100 }"));
   ovRef inside = Item("Inside");
   ovRef after = Item("After");
   ov::send<0>(kTab, MainWindow(), {inside, gdDefaultFalse});
   EXPECT_EQ(ov::get(kTarget, MainWindow()).get(), after.get());
-  EXPECT_EQ(GetFocus(), ov::toHandle<HWND>(ov::send(kGetWindowRecord, after).get()));
+  EXPECT_EQ(GetFocus(), Handle("After"));
 }
 
 }  // namespace

@@ -2,31 +2,42 @@
 // they answer to, and the point universals.
 #include <string>
 
-#include "framework_fixture.h"
 #include "view_window.h"
 
 namespace {
 
 const ovMethodSelector kContainsHandle("Contains Handle");
 const ovMethodSelector kFindItemByKey("Find Item By Key");
-const ovMethodSelector kGetWindowRecord("Get Window Record");
+const ovMethodSelector kSetLocation("Set Location");
 const ovAttributeSelector kContent("Content");
 const ovUniversalName kAddPt("AddPt");
 const ovUniversalName kSubPt("SubPt");
 
-using WindowItems = FrameworkTest;
+using WindowItems = ViewWindowTest;
 
 TEST_F(WindowItems, AnInactiveVisibleTargetableItemIsADisabledVisibleTabStopChild) {
-  SetDefault(MainWindowWithView(
-      R"(<<Control>> [ "Name": "Off" "Title": "Off" "Frame": { 10 10 30 90 } "Active?": FALSE "Visible?": TRUE ])"));
-  OpenApplication();
-  RunUntilIdle();
-  HWND off = ov::toHandle<HWND>(ov::send(kGetWindowRecord, Item("Off")).get());
+  OpenWith(
+      R"(<<Control>> [ "Name": "Off" "Title": "Off" "Frame": { 10 10 30 90 } "Active?": FALSE "Visible?": TRUE ])");
+  HWND off = Handle("Off");
   ASSERT_NE(off, nullptr);
   auto style = static_cast<DWORD>(GetWindowLongPtrA(off, GWL_STYLE));
   EXPECT_EQ(style & (WS_CHILD | WS_DISABLED | WS_VISIBLE | WS_TABSTOP),
             static_cast<DWORD>(WS_CHILD | WS_DISABLED | WS_VISIBLE | WS_TABSTOP));
   EXPECT_FALSE(IsWindowEnabled(off));
+}
+
+// A bordered item without a platform window moves from (30, 40, 60, 100)
+// to (70, 200): its border goes from where it was and shows where it is.
+TEST_F(WindowItems, AnItemDrawnByItsViewIsRepaintedWhereItWasAndWhereItIs) {
+  OpenWith(ItemText("Window Item", "Moved", "{ 30 40 60 100 }", R"("Border": <<Regular Border>>)"));
+  ASSERT_EQ(ClientPixel(39, 45), 0x000000u);
+  ov::send<0>(kSetLocation, Item("Moved"), {ov::point(70, 200)});
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixel(39, 45), Face());
+  EXPECT_EQ(ClientPixel(70, 29), Face());
+  EXPECT_EQ(ClientPixel(199, 80), 0x000000u);
+  EXPECT_EQ(ClientPixel(230, 100), 0x000000u);
+  EXPECT_EQ(ClientPixel(230, 80), Face());
 }
 
 // An item without a platform window of its own never claims a handle, not
