@@ -137,10 +137,15 @@ ovStatus SetValue(const ov::Args& a) {
 }
 
 // A click: the check state the platform has just changed is read back
-// before the click behaviour runs, so the behaviour sees it.
+// before the click behaviour runs, so the behaviour sees it. A control that
+// took the focus (it reports so with BS_NOTIFY) becomes the window's target,
+// as an edit text that takes the focus does, so that keys acting on the
+// target (Tab, Enter) start from it.
 ovStatus OnCommand(const ov::Args& a) {
   ovC_object* control = a.receiver();
-  if (ov::toInt(ov::send(sel::GetNotifyCode, a[1]).get()) != BN_CLICKED) return ovSuccess;
+  int32_t code = ov::toInt(ov::send(sel::GetNotifyCode, a[1]).get());
+  if (code == BN_SETFOCUS) return ov::send<0>(sel::Target, control, {gdDefaultFalse}).status;
+  if (code != BN_CLICKED) return ovSuccess;
   ov::send<0>(sel::SetControlValue, control, {ov::send(sel::GetControlValue, control).get()});
   return ov::send<0>(sel::PostClickBehavior, control, {a[1]}).status;
 }

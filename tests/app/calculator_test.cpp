@@ -81,6 +81,13 @@ TEST(Calculator, TheKeyboardAloneWorksTheRowsAndTheMenu) {
   EXPECT_EQ(run.out, "B1\t124\nA1\t76\nA2\t31\nC2\t81\nB1\t124\n");
 }
 
+// A clicked "Go" takes the focus, and the keys start from it.
+TEST(Calculator, TabAfterAClickMovesOnFromTheClickedButton) {
+  ProgramRun run = RunVelmaroScript("click Go1\nkey Tab\ntype 50\nkey Enter\nprint A2\nprint C2\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "A2\t31\nC2\t81\n");
+}
+
 TEST(Calculator, ABadScriptIsRefusedWithItsLineAndStatusTwo) {
   struct Case {
     const char* script;
