@@ -7,6 +7,7 @@
 // together; element i of "Window Records" is the handle of element i of
 // "Windows".
 #include "framework/persistents.h"
+#include "framework/pointer_probe.h"
 #include "runtime/methods/platform_values.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/records.h"
@@ -265,7 +266,7 @@ ovStatus ToWindow(const ov::Args& a) {
 ovStatus ChangeCursor(const ov::Args& a) {
   ovC_object* event = a[1];
   POINT p = ov::toPOINT(ov::send(sel::GetWhere, event).get());
-  HWND under = WindowFromPoint(p);
+  HWND under = vorn::WindowUnderPointer(p);
   ov::setField(ov::send(sel::GetEventRecord, event).get(), ovFields::kMsgHwnd, under);
   ovRef window = ov::send(sel::GetWindow, a.receiver(), {ov::handleValue(under)}).take();
   if (!window) return ovSuccess;

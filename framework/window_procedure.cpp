@@ -8,6 +8,7 @@
 // handler. A named message returns what the handlers left in the persistent
 // "Return Value"; an unnamed one gets the platform's default processing.
 #include "framework/persistents.h"
+#include "framework/pointer_probe.h"
 #include "platform/win32.h"
 #include "runtime/methods/platform_values.h"
 #include "runtime/methods/kit.h"
@@ -147,25 +148,6 @@ ovRef handle(ovC_object* event, ovC_object* platformEvent, const char* name) {
   return result;
 }
 
-// The window whose menu bar the pointer was last found over, or nullptr.
-HWND gPointerOverMenuBarOf = nullptr;
-
-// Menus are brought up to date when the pointer arrives over a menu bar, so
-// that they are right before the user can open one. Hit tests repeat while
-// the pointer rests there (the idle pass asks for the window under it), and
-// an update redraws the bar, so only the arrival asks for one: asking on
-// every hit test would keep an idle program busy for as long as the pointer
-// rests on the bar.
-void noteHitTest(HWND hwnd, LRESULT result) {
-  if (result != HTMENU) {
-    if (gPointerOverMenuBarOf == hwnd) gPointerOverMenuBarOf = nullptr;
-    return;
-  }
-  if (gPointerOverMenuBarOf == hwnd) return;
-  gPointerOverMenuBarOf = hwnd;
-  ov::universal<0>(uni::PostMenuUpdate);
-}
-
 bool hasHandler() {
   ovRef commander = ov::universal(uni::GetCommander).take();
   return ov::get(attr::EventHandler, commander).get() != nullptr;
@@ -190,9 +172,10 @@ ovStatus VornWndProc(const ov::Args& a) {
     a.put(0, handle(event.get(), ov::get(attr::PlatformEvent, event).get(), name));
     return ovSuccess;
   }
-  HWND hwnd = ov::toHandle<HWND>(a[0]);
-  LRESULT result = defaultProcessing(hwnd, message, ov::messageWord(a[2]), ov::messageWord(a[3]));
-  if (message == WM_NCHITTEST) noteHitTest(hwnd, result);
+  LRESULT result = defaultProcessing(ov::toHandle<HWND>(a[0]), message, ov::messageWord(a[2]), ov::messageWord(a[3]));
+  // The pointer over a menu bar: menus are brought up to date before the
+  // user can open one (not for the framework's own probes: pointer_probe.h).
+  if (message == WM_NCHITTEST && result == HTMENU && !vorn::ProbingPointer()) ov::universal<0>(uni::PostMenuUpdate);
   a.put(0, ov::integer(static_cast<int32_t>(result)));
   return ovSuccess;
 }

@@ -89,9 +89,11 @@ class Storm {
     }
   }
 
-  // Escape, when the last input may have opened a menu; true when pressed.
+  // Escape twice, when the last input may have opened a menu (the first
+  // closes an open menu, the second leaves the menu bar); true when pressed.
   bool LeaveMenu() {
     if (!menuMayBeOpen_) return false;
+    press(VK_ESCAPE);
     press(VK_ESCAPE);
     menuMayBeOpen_ = false;
     return true;
