@@ -1,6 +1,7 @@
 // The framework's and the application's classes as the tables hold them:
 // the archive names classes by their position in this table, so their
-// names, superclasses and slot counts must be exactly these.
+// names, superclasses and slot counts must be exactly these; and each
+// class's own methods, so that a method lost from a declaration shows.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -20,63 +21,64 @@ struct ExpectedClass {
   const char* name;
   const char* superclass;
   uint32_t slots;
+  uint32_t methods;  // the class's own
 };
 
 const ExpectedClass kExpected[] = {
-    {"Accelerator Entry", "", 7},
-    {"Application", "", 22},
-    {"Attribute Specifier", "Behavior Specifier", 1},
-    {"Background", "", 3},
-    {"Basic File Menu", "Menu", 13},
-    {"Behavior", "Command", 7},
-    {"Behavior Specifier", "", 1},
-    {"Clear Task", "Text Task", 12},
-    {"Clipboard", "", 2},
-    {"Command", "", 4},
-    {"Commander", "", 6},
-    {"Control", "Window Item", 21},
-    {"Control Behavior", "Window Item Behavior", 11},
-    {"Copy Task", "Text Task", 12},
-    {"Cursors", "", 5},
-    {"Cut Task", "Text Task", 12},
-    {"Deferred Task", "Task", 6},
-    {"Desktop", "", 10},
-    {"Edit Text", "Window Item", 24},
-    {"Event", "", 5},
-    {"Event Handler", "", 7},
-    {"File", "", 7},
-    {"Font", "", 7},
-    {"Graphic", "", 1},
-    {"Graphic Item", "Window Item", 17},
-    {"Line", "Graphic", 3},
-    {"Main Window", "Window", 35},
-    {"Menu", "", 13},
-    {"Menu Behavior", "Behavior", 10},
-    {"Menu Item", "", 11},
-    {"Menu Task", "Deferred Task", 6},
-    {"Menubar", "", 6},
-    {"Method Specifier", "Behavior Specifier", 1},
-    {"Multiple View", "View", 27},
-    {"Paste Task", "Text Task", 12},
-    {"Pen", "", 8},
-    {"Persistent Specifier", "Behavior Specifier", 1},
-    {"Platform Event", "", 5},
-    {"Printer", "", 2},
-    {"Push Button", "Control", 21},
-    {"Regular Border", "", 2},
-    {"Screen", "", 1},
-    {"Special Keys", "", 1},
-    {"Starter Application", "Application", 22},
-    {"Task", "Command", 5},
-    {"Text", "Graphic", 3},
-    {"Text Task", "Task", 12},
-    {"Value Specifier", "Window Item Specifier", 1},
-    {"View", "Window Item", 23},
-    {"Window", "", 35},
-    {"Window Border", "", 5},
-    {"Window Item", "", 13},
-    {"Window Item Behavior", "Behavior", 10},
-    {"Window Item Specifier", "Behavior Specifier", 1},
+    {"Accelerator Entry", "", 7, 2},
+    {"Application", "", 22, 27},
+    {"Attribute Specifier", "Behavior Specifier", 1, 2},
+    {"Background", "", 3, 4},
+    {"Basic File Menu", "Menu", 13, 0},
+    {"Behavior", "Command", 7, 3},
+    {"Behavior Specifier", "", 1, 4},
+    {"Clear Task", "Text Task", 12, 1},
+    {"Clipboard", "", 2, 4},
+    {"Command", "", 4, 8},
+    {"Commander", "", 6, 11},
+    {"Control", "Window Item", 21, 27},
+    {"Control Behavior", "Window Item Behavior", 11, 0},
+    {"Copy Task", "Text Task", 12, 1},
+    {"Cursors", "", 5, 1},
+    {"Cut Task", "Text Task", 12, 1},
+    {"Deferred Task", "Task", 6, 1},
+    {"Desktop", "", 10, 36},
+    {"Edit Text", "Window Item", 24, 36},
+    {"Event", "", 5, 19},
+    {"Event Handler", "", 7, 20},
+    {"File", "", 7, 9},
+    {"Font", "", 7, 11},
+    {"Graphic", "", 1, 11},
+    {"Graphic Item", "Window Item", 17, 21},
+    {"Line", "Graphic", 3, 9},
+    {"Main Window", "Window", 35, 1},
+    {"Menu", "", 13, 26},
+    {"Menu Behavior", "Behavior", 10, 6},
+    {"Menu Item", "", 11, 15},
+    {"Menu Task", "Deferred Task", 6, 1},
+    {"Menubar", "", 6, 22},
+    {"Method Specifier", "Behavior Specifier", 1, 2},
+    {"Multiple View", "View", 27, 7},
+    {"Paste Task", "Text Task", 12, 1},
+    {"Pen", "", 8, 8},
+    {"Persistent Specifier", "Behavior Specifier", 1, 2},
+    {"Platform Event", "", 5, 11},
+    {"Printer", "", 2, 5},
+    {"Push Button", "Control", 21, 5},
+    {"Regular Border", "", 2, 7},
+    {"Screen", "", 1, 1},
+    {"Special Keys", "", 1, 4},
+    {"Starter Application", "Application", 22, 0},
+    {"Task", "Command", 5, 3},
+    {"Text", "Graphic", 3, 11},
+    {"Text Task", "Task", 12, 4},
+    {"Value Specifier", "Window Item Specifier", 1, 2},
+    {"View", "Window Item", 23, 55},
+    {"Window", "", 35, 87},
+    {"Window Border", "", 5, 1},
+    {"Window Item", "", 13, 69},
+    {"Window Item Behavior", "Behavior", 10, 4},
+    {"Window Item Specifier", "Behavior Specifier", 1, 2},
 };
 
 std::string nameOf(const RTName* n) { return n ? std::string(n->chars, n->length) : ""; }
@@ -87,7 +89,7 @@ ovRef text(const char* s) { return ovRef::adopt(ovMakeText(s)); }
 
 using FrameworkClasses = TablesTest;
 
-TEST_F(FrameworkClasses, EveryClassHasItsSuperclassAndSlotCountInNameOrder) {
+TEST_F(FrameworkClasses, EveryClassHasItsSuperclassSlotsAndMethodsInNameOrder) {
   RTClassTable* table = RTHeader::GetClassTable();
   ASSERT_EQ(table->Count(), std::size(kExpected));
   for (uint32_t i = 0; i < table->Count(); ++i) {
@@ -96,6 +98,7 @@ TEST_F(FrameworkClasses, EveryClassHasItsSuperclassAndSlotCountInNameOrder) {
     EXPECT_EQ(nameOf(cls->name), kExpected[i].name);
     EXPECT_EQ(nameOf(cls->superclass ? cls->superclass->name : nullptr), kExpected[i].superclass);
     EXPECT_EQ(cls->slotCount, kExpected[i].slots);
+    EXPECT_EQ(cls->methodCount, kExpected[i].methods);
   }
 }
 
