@@ -39,7 +39,6 @@ const ovMethodSelector NullAttributes("NULL Attributes");
 const ovMethodSelector Open("Open");
 const ovMethodSelector OpenClipboard("Open Clipboard");
 const ovMethodSelector OpenDesktop("Open Desktop");
-const ovMethodSelector OpenMainWindow("Open Main Window");
 const ovMethodSelector OpenPrinter("Open Printer");
 const ovMethodSelector Post("Post");
 const ovMethodSelector PostInitial("Post Initial");
@@ -84,8 +83,6 @@ const ovClassName Printer("Printer");
 }  // namespace cls
 
 namespace uni {
-const ovUniversalName GetApplication("Get Application");
-const ovUniversalName GetDesktop("Get Desktop");
 const ovUniversalName GetFrontWindow("Get Front Window");
 const ovUniversalName IsMdi("Is MDI?");
 const ovUniversalName PopApplication("Pop Application");

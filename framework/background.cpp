@@ -2,6 +2,7 @@
 // background colour that goes with it.
 //
 // "Object" holds the platform brush from "Open" to "Close".
+#include "framework/platform_context.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -13,16 +14,8 @@ const ovAttributeSelector Color("Color");
 const ovAttributeSelector Object("Object");
 }  // namespace attr
 
-namespace uni {
-const ovUniversalName GetCurrentDevice("Get Current Device");
-const ovUniversalName RgbToColorRef("RGB To ColorRef");
-}  // namespace uni
 
-COLORREF colorRefOf(ovC_object* background) {
-  return static_cast<COLORREF>(ov::toInt(ov::universal(uni::RgbToColorRef, {ov::get(attr::Color, background)}).get()));
-}
-
-HDC currentDevice() { return ov::toHandle<HDC>(ov::universal(uni::GetCurrentDevice).get()); }
+COLORREF colorRefOf(ovC_object* background) { return vorn::ColorRefOf(ov::get(attr::Color, background).get()); }
 
 namespace background {
 
@@ -39,13 +32,13 @@ ovStatus Close(const ov::Args& a) {
 }
 
 ovStatus Use(const ov::Args& a) {
-  if (HDC dc = currentDevice()) SetBkColor(dc, colorRefOf(a.receiver()));
+  if (HDC dc = vorn::CurrentDevice()) SetBkColor(dc, colorRefOf(a.receiver()));
   return ovSuccess;
 }
 
 // A class method: the text background back to its plain colour.
 ovStatus UseNormal(const ov::Args&) {
-  if (HDC dc = currentDevice()) SetBkColor(dc, 0);
+  if (HDC dc = vorn::CurrentDevice()) SetBkColor(dc, 0);
   return ovSuccess;
 }
 

@@ -7,6 +7,7 @@
 // closed the stored value stands.
 #include <string>
 
+#include "framework/platform_context.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -16,12 +17,10 @@ namespace {
 namespace sel {
 const ovMethodSelector Close("Close");
 const ovMethodSelector GetControlValue("Get Control Value");
-const ovMethodSelector GetCoordinates("Get Coordinates");
 const ovMethodSelector GetFlags("Get Flags");
 const ovMethodSelector GetNotifyCode("Get Notify Code");
 const ovMethodSelector GetProcId("Get ProcID");
 const ovMethodSelector GetType("Get Type");
-const ovMethodSelector GetWindowRecord("Get Window Record");
 const ovMethodSelector MakeTitle("Make Title");
 const ovMethodSelector Open("Open");
 const ovMethodSelector PostClickBehavior("Post Click Behavior");
@@ -38,7 +37,6 @@ const ovAttributeSelector ControlValue("Control Value");
 const ovAttributeSelector Font("Font");
 const ovAttributeSelector Max("Max");
 const ovAttributeSelector Min("Min");
-const ovAttributeSelector Number("Number");
 const ovAttributeSelector Owner("Owner");
 const ovAttributeSelector ProcId("ProcID");
 const ovAttributeSelector Title("Title");
@@ -49,9 +47,6 @@ namespace cls {
 const ovClassName WindowItem("Window Item");
 }  // namespace cls
 
-namespace prim {
-const ovPrimitiveName GetApplicationInstances("get-application-instances");
-}  // namespace prim
 
 HWND recordOf(ovC_object* control) { return ov::toHandle<HWND>(ov::get(attr::ControlRecord, control)); }
 
@@ -63,13 +58,8 @@ namespace control {
 
 HWND createButton(ovC_object* control) {
   auto style = static_cast<DWORD>(flagsOf(control, sel::GetFlags));
-  auto id = reinterpret_cast<HMENU>(static_cast<intptr_t>(ov::toInt(ov::get(attr::Number, control))));
   std::string title = ov::cString(ov::send(sel::MakeTitle, control).get());
-  auto at = ov::send<4>(sel::GetCoordinates, control);
-  auto instance = ov::toHandle<HINSTANCE>(ov::primitive(prim::GetApplicationInstances, {}).get());
-  HWND parent = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, ov::get(attr::Owner, control)).get());
-  return CreateWindowExA(0, "BUTTON", title.c_str(), style, ov::toInt(at.get(0)), ov::toInt(at.get(1)),
-                         ov::toInt(at.get(2)), ov::toInt(at.get(3)), parent, id, instance, nullptr);
+  return vorn::CreateItemWindow(control, ov::get(attr::Owner, control).get(), 0, "BUTTON", title, style);
 }
 
 // The style is read before the number: a default push button renumbers

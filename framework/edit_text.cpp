@@ -7,6 +7,7 @@
 // FALSE.
 #include <string>
 
+#include "framework/platform_context.h"
 #include "framework/persistents.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
@@ -19,7 +20,6 @@ const ovMethodSelector Activate("Activate");
 const ovMethodSelector Close("Close");
 const ovMethodSelector Do("Do");
 const ovMethodSelector FilterText("Filter Text");
-const ovMethodSelector GetCoordinates("Get Coordinates");
 const ovMethodSelector GetEditable("Get Editable?");
 const ovMethodSelector GetExtendedStyles("Get Extended Styles");
 const ovMethodSelector GetFlags("Get Flags");
@@ -28,7 +28,6 @@ const ovMethodSelector GetNotifyCode("Get Notify Code");
 const ovMethodSelector GetSelection("Get Selection");
 const ovMethodSelector GetText("Get Text");
 const ovMethodSelector GetWindow("Get Window");
-const ovMethodSelector GetWindowRecord("Get Window Record");
 const ovMethodSelector Hilite("Hilite");
 const ovMethodSelector IsCommand("Is Command?");
 const ovMethodSelector MakeDirty("Make Dirty");
@@ -57,7 +56,6 @@ const ovAttributeSelector Editable("Editable?");
 const ovAttributeSelector EnterBehavior("Enter Behavior");
 const ovAttributeSelector ExitBehavior("Exit Behavior");
 const ovAttributeSelector Font("Font");
-const ovAttributeSelector Number("Number");
 const ovAttributeSelector Text("Text");
 const ovAttributeSelector TextEditor("Text Editor");
 const ovAttributeSelector TextFilter("Text Filter");
@@ -80,9 +78,6 @@ const ovUniversalName Is3D("Is 3D?");
 const ovUniversalName RgbToColorRef("RGB To ColorRef");
 }  // namespace uni
 
-namespace prim {
-const ovPrimitiveName GetApplicationInstances("get-application-instances");
-}  // namespace prim
 
 // The accelerator notification code of WM_COMMAND.
 constexpr int32_t kFromAccelerator = 1;
@@ -120,14 +115,8 @@ namespace edit_text {
 HWND createEditor(ovC_object* item, ovC_object* owner) {
   auto exStyle = static_cast<DWORD>(ov::toInt(ov::send(sel::GetExtendedStyles, item).get()));
   std::string text(ov::chars(ov::get(attr::Text, item)));
-  int32_t id = ov::toInt(ov::get(attr::Number, item));
   auto style = static_cast<DWORD>(ov::toInt(ov::send(sel::GetFlags, item).get()));
-  auto at = ov::send<4>(sel::GetCoordinates, item);
-  auto instance = ov::toHandle<HINSTANCE>(ov::primitive(prim::GetApplicationInstances, {}).get());
-  HWND parent = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, owner).get());
-  return CreateWindowExA(exStyle, "Edit", text.c_str(), style, ov::toInt(at.get(0)), ov::toInt(at.get(1)),
-                         ov::toInt(at.get(2)), ov::toInt(at.get(3)), parent,
-                         reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), instance, nullptr);
+  return vorn::CreateItemWindow(item, owner, exStyle, "Edit", text, style);
 }
 
 ovStatus Open(const ov::Args& a) {

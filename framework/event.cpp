@@ -24,7 +24,6 @@ const ovMethodSelector CheckKey("Check Key");
 const ovMethodSelector DefaultWindowProc("Default Window Proc");
 const ovMethodSelector DoDeferredCommand("Do Deferred Command");
 const ovMethodSelector DownTime("Down Time");
-const ovMethodSelector GetEventRecord("Get Event Record");
 const ovMethodSelector GetHWnd("Get HWnd");
 const ovMethodSelector GetIsForeground("Get Is Foreground?");
 const ovMethodSelector GetLParam("Get LParam");

@@ -3,6 +3,7 @@
 // A font owns at most one platform font, in "Font": "Open" deletes any
 // earlier one and makes a new one, "Close" deletes it. "Use" selects it
 // into the current device context with the font's colour for text.
+#include "framework/platform_context.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -26,16 +27,6 @@ const ovAttributeSelector Size("Size");
 const ovAttributeSelector Style("Style");
 }  // namespace attr
 
-namespace uni {
-const ovUniversalName GetCurrentDevice("Get Current Device");
-const ovUniversalName RgbToColorRef("RGB To ColorRef");
-}  // namespace uni
-
-HDC currentDevice() { return ov::toHandle<HDC>(ov::universal(uni::GetCurrentDevice).get()); }
-
-COLORREF colorRefOf(ovC_object* rgb) {
-  return static_cast<COLORREF>(ov::toInt(ov::universal(uni::RgbToColorRef, {rgb}).get()));
-}
 
 namespace font {
 
@@ -82,9 +73,9 @@ ovStatus Open(const ov::Args& a) {
 ovStatus Close(const ov::Args& a) { return ov::send<0>(sel::DeleteFont, a.receiver()).status; }
 
 ovStatus Use(const ov::Args& a) {
-  HDC hdc = currentDevice();
+  HDC hdc = vorn::CurrentDevice();
   SelectObject(hdc, ov::toHandle<HFONT>(ov::get(attr::Font, a.receiver())));
-  SetTextColor(hdc, colorRefOf(ov::get(attr::Color, a.receiver()).get()));
+  SetTextColor(hdc, vorn::ColorRefOf(ov::get(attr::Color, a.receiver()).get()));
   return ovSuccess;
 }
 

@@ -4,6 +4,7 @@
 // A graphic is drawn in a rectangle, its frame, in the coordinates of the
 // device context in use. A graphic opens and closes its pen (and a text its
 // font) with itself; without a pen it draws with the stock black pen.
+#include "framework/platform_context.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -39,19 +40,11 @@ const ovClassName Pen("Pen");
 
 namespace uni {
 const ovUniversalName CenterRect("Center Rect");
-const ovUniversalName GetCurrentDevice("Get Current Device");
-const ovUniversalName RgbToColorRef("RGB To ColorRef");
 }  // namespace uni
 
 namespace prim {
 const ovPrimitiveName ToString("to-string");
 }  // namespace prim
-
-HDC currentDevice() { return ov::toHandle<HDC>(ov::universal(uni::GetCurrentDevice).get()); }
-
-COLORREF colorRefOf(ovC_object* rgb) {
-  return static_cast<COLORREF>(ov::toInt(ov::universal(uni::RgbToColorRef, {rgb}).get()));
-}
 
 namespace graphic {
 
@@ -73,7 +66,7 @@ ovStatus UsePen(const ov::Args& a) {
 // Inverts the rectangle in the current device context.
 ovStatus Invert(const ov::Args& a) {
   RECT r = ov::toRECT(a[1]);
-  InvertRect(currentDevice(), &r);
+  InvertRect(vorn::CurrentDevice(), &r);
   return ovSuccess;
 }
 
@@ -86,7 +79,7 @@ ovStatus Draw(const ov::Args& a) {
   ovRef ends = ov::get(attr::EndPoints, a.receiver());
   POINT from = ov::toPOINT(ov::element(ends, 0));
   POINT to = ov::toPOINT(ov::element(ends, 1));
-  HDC hdc = currentDevice();
+  HDC hdc = vorn::CurrentDevice();
   MoveToEx(hdc, from.x, from.y, nullptr);
   LineTo(hdc, to.x, to.y);
   return ovSuccess;
@@ -138,7 +131,7 @@ ovStatus Close(const ov::Args& a) {
 // Fills the rectangle with the pen's colour (white without a pen), which
 // also becomes the colour behind the characters.
 void fillBehind(ovC_object* text, const RECT& r) {
-  HDC hdc = currentDevice();
+  HDC hdc = vorn::CurrentDevice();
   ovRef pen = ov::get(attr::Pen, text);
   if (!pen) {
     FillRect(hdc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -148,7 +141,7 @@ void fillBehind(ovC_object* text, const RECT& r) {
   HBRUSH brush = ov::toHandle<HBRUSH>(ov::send(sel::GetBrush, pen).get());
   FillRect(hdc, &r, brush);
   DeleteObject(brush);
-  SetBkColor(hdc, colorRefOf(ov::get(attr::ForeColor, pen).get()));
+  SetBkColor(hdc, vorn::ColorRefOf(ov::get(attr::ForeColor, pen).get()));
 }
 
 // Draws the text in the rectangle with the font's justification; a
@@ -159,11 +152,11 @@ ovStatus Draw(const ov::Args& a) {
   ov::send<0>(sel::UsePen, text);
   bool transparent = ov::isTrue(a[3]);
   if (!transparent) fillBehind(text, r);
-  SetBkMode(currentDevice(), transparent ? TRANSPARENT : OPAQUE);
+  SetBkMode(vorn::CurrentDevice(), transparent ? TRANSPARENT : OPAQUE);
   ov::send<0>(sel::UseFont, text);
   std::string chars = ov::cString(ov::get(attr::Text, text));
   UINT format = static_cast<UINT>(ov::toInt(ov::send(sel::GetJustification, text).get()));
-  DrawTextA(currentDevice(), chars.c_str(), static_cast<int>(chars.size()), &r, format);
+  DrawTextA(vorn::CurrentDevice(), chars.c_str(), static_cast<int>(chars.size()), &r, format);
   return ovSuccess;
 }
 

@@ -5,6 +5,7 @@
 // pattern object (a brush of its own); "Pattern" is then neither NULL nor
 // NONE, and the pattern opens, closes, is used and gives its brush with
 // the pen.
+#include "framework/platform_context.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -29,20 +30,10 @@ const ovAttributeSelector Size("Size");
 const ovAttributeSelector Style("Style");
 }  // namespace attr
 
-namespace uni {
-const ovUniversalName GetCurrentDevice("Get Current Device");
-const ovUniversalName RgbToColorRef("RGB To ColorRef");
-}  // namespace uni
 
 namespace prim {
 const ovPrimitiveName PointToInts("point-to-ints");
 }  // namespace prim
-
-HDC currentDevice() { return ov::toHandle<HDC>(ov::universal(uni::GetCurrentDevice).get()); }
-
-COLORREF colorRefOf(ovC_object* rgb) {
-  return static_cast<COLORREF>(ov::toInt(ov::universal(uni::RgbToColorRef, {rgb}).get()));
-}
 
 namespace pen {
 
@@ -62,7 +53,7 @@ ovStatus Open(const ov::Args& a) {
   if (ovRef pattern = patternOf(pen)) ov::send<0>(sel::Open, pattern);
   ov::send<0>(sel::DeletePen, pen);
   HPEN made =
-      CreatePen(ov::toInt(ov::get(attr::Style, pen)), widthOf(pen), colorRefOf(ov::get(attr::ForeColor, pen).get()));
+      CreatePen(ov::toInt(ov::get(attr::Style, pen)), widthOf(pen), vorn::ColorRefOf(ov::get(attr::ForeColor, pen).get()));
   ov::set(attr::PenHandle, pen, ov::handleValue(made));
   return ovSuccess;
 }
@@ -80,7 +71,7 @@ ovStatus DeletePen(const ov::Args& a) {
 }
 
 ovStatus Use(const ov::Args& a) {
-  HDC hdc = currentDevice();
+  HDC hdc = vorn::CurrentDevice();
   SelectObject(hdc, ov::toHandle<HPEN>(ov::get(attr::PenHandle, a.receiver())));
   SetROP2(hdc, ov::toInt(ov::get(attr::Mode, a.receiver())));
   if (ovRef pattern = patternOf(a.receiver())) ov::send<0>(sel::Use, pattern);
@@ -89,7 +80,7 @@ ovStatus Use(const ov::Args& a) {
 
 // A class method: the stock black pen, drawn in black.
 ovStatus UseNormal(const ov::Args&) {
-  HDC hdc = currentDevice();
+  HDC hdc = vorn::CurrentDevice();
   SelectObject(hdc, GetStockObject(BLACK_PEN));
   SetROP2(hdc, R2_BLACK);
   return ovSuccess;
@@ -103,7 +94,7 @@ ovStatus GetBrush(const ov::Args& a) {
     return brush.status;
   }
   ovRef color = ov::send(sel::GetForeColor, a.receiver()).take();
-  a.put(0, ov::handleValue(CreateSolidBrush(colorRefOf(color.get()))));
+  a.put(0, ov::handleValue(CreateSolidBrush(vorn::ColorRefOf(color.get()))));
   return ovSuccess;
 }
 

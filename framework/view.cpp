@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/platform_context.h"
 #include "framework/persistents.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
@@ -48,7 +49,6 @@ const ovMethodSelector GetCapture("Get Capture?");
 const ovMethodSelector GetControlValue("Get Control Value");
 const ovMethodSelector GetDeviceContext("Get Device Context");
 const ovMethodSelector GetFlags("Get Flags");
-const ovMethodSelector GetCoordinates("Get Coordinates");
 const ovMethodSelector GetHWnd("Get HWnd");
 const ovMethodSelector GetLocalWhere("Get Local Where");
 const ovMethodSelector GetLocation("Get Location");
@@ -62,7 +62,6 @@ const ovMethodSelector GetVisible("Get Visible?");
 const ovMethodSelector GetWhere("Get Where");
 const ovMethodSelector GetWindow("Get Window");
 const ovMethodSelector GetWindowOrigin("Get Window Origin");
-const ovMethodSelector GetWindowRecord("Get Window Record");
 const ovMethodSelector Hilite("Hilite");
 const ovMethodSelector HiliteContent("Hilite Content");
 const ovMethodSelector HiliteScrollBars("Hilite Scroll Bars");
@@ -114,7 +113,6 @@ const ovAttributeSelector Frame("Frame");
 const ovAttributeSelector HScroll("HScroll");
 const ovAttributeSelector Limits("Limits");
 const ovAttributeSelector Name("Name");
-const ovAttributeSelector Number("Number");
 const ovAttributeSelector Object("Object");
 const ovAttributeSelector Origin("Origin");
 const ovAttributeSelector Owner("Owner");
@@ -140,9 +138,6 @@ const ovUniversalName RgbToColorRef("RGB To ColorRef");
 const ovUniversalName SubPt("SubPt");
 }  // namespace uni
 
-namespace prim {
-const ovPrimitiveName GetApplicationInstances("get-application-instances");
-}  // namespace prim
 
 // The style bits a view gives its scroll bars before opening them.
 constexpr int32_t kVerticalScrollFlags = 3;
@@ -191,13 +186,7 @@ HWND createPlatformWindow(ovC_object* view, ovC_object* owner) {
   std::string className = ov::cString(ov::universal(uni::GetClassName).get());
   std::string name = ov::cString(ov::get(attr::Name, view));
   auto style = static_cast<DWORD>(ov::toInt(ov::send(sel::GetFlags, view).get()));
-  auto at = ov::send<4>(sel::GetCoordinates, view);
-  HWND parent = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, owner).get());
-  auto id = reinterpret_cast<HMENU>(static_cast<intptr_t>(ov::toInt(ov::get(attr::Number, view))));
-  auto instance = ov::toHandle<HINSTANCE>(ov::primitive(prim::GetApplicationInstances, {}).get());
-  return CreateWindowExA(WS_EX_CONTROLPARENT, className.c_str(), name.c_str(), style, ov::toInt(at.get(0)),
-                         ov::toInt(at.get(1)), ov::toInt(at.get(2)), ov::toInt(at.get(3)), parent, id, instance,
-                         nullptr);
+  return vorn::CreateItemWindow(view, owner, WS_EX_CONTROLPARENT, className.c_str(), name, style);
 }
 
 void openScrollBar(ovC_object* view, const ovAttributeSelector& bar, int32_t flags) {

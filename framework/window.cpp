@@ -14,6 +14,7 @@
 // target and accelerators are in window_keyboard.cpp.
 #include <string>
 
+#include "framework/platform_context.h"
 #include "framework/persistents.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
@@ -123,9 +124,6 @@ const ovUniversalName IsMdi("Is MDI?");
 const ovUniversalName SetTarget("Set Target");
 }  // namespace uni
 
-namespace prim {
-const ovPrimitiveName GetApplicationInstances("get-application-instances");
-}  // namespace prim
 
 ovRef application() { return ov::universal(uni::GetApplication).take(); }
 
@@ -167,10 +165,6 @@ void enableAll(bool enable) {
 bool isOfMainWindowClass(ovC_object* window) {
   ovRef mainClass = ov::send(sel::GetMainWindow, application()).take();
   return ov::textEquals(ov::classNameOf(window), ov::chars(mainClass));
-}
-
-HINSTANCE applicationInstance() {
-  return ov::toHandle<HINSTANCE>(ov::primitive(prim::GetApplicationInstances, {}).get());
 }
 
 // The bottom-right corner of the screen.
@@ -219,7 +213,7 @@ ovStatus CreateWindow(const ov::Args& a) {
   std::string title = ov::cString(ov::send(sel::GetTitle, w).get());
   HWND hwnd = CreateWindowExA(static_cast<DWORD>(ov::toInt(ov::send(sel::GetExtendedStyle, w).get())), className.c_str(),
                               title.c_str(), static_cast<DWORD>(ov::toInt(ov::send(sel::GetFlags, w).get())), at.x, at.y,
-                              size.x, size.y, parentFor(w), menu, applicationInstance(), nullptr);
+                              size.x, size.y, parentFor(w), menu, vorn::ApplicationInstance(), nullptr);
   if (!hwnd) {
     abandonMenubar(w);
     return ovFailure;

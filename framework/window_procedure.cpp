@@ -7,6 +7,7 @@
 // event as a "Platform Event", and hands the event to the commander's event
 // handler. A named message returns what the handlers left in the persistent
 // "Return Value"; an unnamed one gets the platform's default processing.
+#include "framework/platform_context.h"
 #include "framework/persistents.h"
 #include "framework/pointer_probe.h"
 #include "platform/win32.h"
@@ -19,7 +20,6 @@ namespace {
 namespace sel {
 const ovMethodSelector Contains("Contains Handle");
 const ovMethodSelector DoEvent("Do Event");
-const ovMethodSelector GetCommander("Get Commander");
 const ovMethodSelector GetHWnd("Get HWnd");
 const ovMethodSelector GetMainWindow("Get Main Window");
 const ovMethodSelector GetName("Get Name");
@@ -56,13 +56,8 @@ const ovUniversalName PostMenuUpdate("Post Menu Update");
 
 namespace prim {
 const ovPrimitiveName Callback("callback");
-const ovPrimitiveName GetApplicationInstances("get-application-instances");
 const ovPrimitiveName GetResourceInfo("get-resource-info");
 }  // namespace prim
-
-HINSTANCE applicationInstance() {
-  return ov::toHandle<HINSTANCE>(ov::primitive(prim::GetApplicationInstances, {}).get());
-}
 
 // The event names of the messages the framework handles; any other
 // message has none and gets default processing. WM_KEYDOWN has no name:
@@ -192,7 +187,7 @@ ovStatus GetClassName(const ov::Args& a) {
 // the universal a second name gives.
 ovStatus RegisterClass(const ov::Args& a) {
   ovRef procedure = ov::primitive(prim::Callback, {a[1], ov::text("WNDPROC")}).take();
-  HINSTANCE instance = applicationInstance();
+  HINSTANCE instance = vorn::ApplicationInstance();
   ovRef iconId = ov::primitive(prim::GetResourceInfo, {ov::text("OVApplicationICO"), ov::handleValue(instance)}).take();
   std::string className = ov::cString(a[0]);
   WNDCLASSA wc{};
