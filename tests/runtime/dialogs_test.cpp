@@ -102,7 +102,9 @@ TEST_F(RuntimeDialogs, WithoutAMainWindowTheRunTimeMakesItsOwn) {
   EXPECT_STREQ(text, "Orvane Default Window");
   GetClassNameA(made, text, sizeof text);
   EXPECT_STREQ(text, "Orvane Application");
-  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(made, GWL_STYLE)) & ~WS_VISIBLE, 0xCF0000u);
+  // WS_OVERLAPPEDWINDOW, and WS_CLIPSIBLINGS, which every top-level window gets.
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(made, GWL_STYLE)) & ~WS_VISIBLE,
+            static_cast<DWORD>(WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS));
   EXPECT_TRUE(IsWindowVisible(made));
   EXPECT_EQ(CreateMainWindow(SW_SHOWNORMAL), 1);
   EXPECT_EQ(ovioGetMainWindow(), made);
