@@ -153,7 +153,9 @@ bool writePng(int size, const char* path) {
   if (!file) return false;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
-  bool written = false;
+  // Changed after setjmp, read after a longjmp: volatile, so it is not kept
+  // in a register the jump restores.
+  volatile bool written = false;
   if (info && !setjmp(png_jmpbuf(png))) {
     png_init_io(png, file);
     png_set_IHDR(png, info, static_cast<png_uint_32>(size), static_cast<png_uint_32>(size), 8, PNG_COLOR_TYPE_RGBA,

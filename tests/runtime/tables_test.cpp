@@ -51,7 +51,7 @@ TEST(Names, RecordsArePaddedToFourBytesWithAtLeastOneZero) {
   std::string longName(300, 'x');
   b.name().SetName(longName.c_str(), 300);
   EXPECT_EQ(b.name().length, 255u);
-  EXPECT_EQ(b.name().chars[255], '\0');
+  EXPECT_EQ(b.bytes[sizeof(uint32_t) + 255], '\0');  // the zero after the 255 characters
 }
 
 using Tables = TablesTest;
