@@ -16,29 +16,6 @@ namespace {
 constexpr uint32_t kLargeRequest = 0x3FFE0;
 constexpr size_t kEndMarkerSize = 8;
 
-// RAII hold of a heap's mutex for one operation. While the process has a
-// single thread nothing can contend for the heap, and that thread cannot
-// start another in the middle of a heap operation, so the mutex is taken
-// only once a second thread exists -- as the C library's allocator does.
-// Measured on the allocation benchmark, taking it anyway makes a small
-// allocation and release about 1.7 times as slow as malloc and free, instead
-// of on a par with them.
-class HeapLock {
- public:
-  explicit HeapLock(ovMemHeap& heap) : heap_(heap), locked_(__libc_single_threaded == 0) {
-    if (locked_) heap_.LockMutex();
-  }
-  ~HeapLock() {
-    if (locked_) heap_.UnlockMutex();
-  }
-  HeapLock(const HeapLock&) = delete;
-  HeapLock& operator=(const HeapLock&) = delete;
-
- private:
-  ovMemHeap& heap_;
-  bool locked_;
-};
-
 size_t subHeapBytes(uint32_t size) { return sizeof(ovMemSubHeap) + size + kEndMarkerSize; }
 
 ovMemSubHeap* subHeapAt(ovMemLink link) {
@@ -46,6 +23,25 @@ ovMemSubHeap* subHeapAt(ovMemLink link) {
 }
 
 }  // namespace
+
+// RAII hold of the heap's lock for one operation. While the process has a
+// single thread nothing can contend for the heap, and that thread cannot
+// start another in the middle of a heap operation, so the lock is taken only
+// once a second thread exists -- as the C library's allocator does.
+class ovMemHeap::Hold {
+ public:
+  explicit Hold(ovMemHeap& heap) : lock_(__libc_single_threaded ? nullptr : &heap.lock) {
+    if (lock_) lock_->Lock();
+  }
+  ~Hold() {
+    if (lock_) lock_->Unlock();
+  }
+  Hold(const Hold&) = delete;
+  Hold& operator=(const Hold&) = delete;
+
+ private:
+  ovMemHeapLock* lock_;
+};
 
 ovMemSubHeap* ovMemSubHeap::Alloc(uint32_t size) {
   auto* subHeap = static_cast<ovMemSubHeap*>(ovMemArenaCommit(subHeapBytes(size)));
@@ -90,9 +86,15 @@ ovMemHeap::~ovMemHeap() {
   }
 }
 
-void ovMemHeap::LockMutex() { WaitForSingleObject(mutex, INFINITE); }
+void ovMemHeap::LockMutex() {
+  WaitForSingleObject(mutex, INFINITE);
+  lock.Lock();
+}
 
-void ovMemHeap::UnlockMutex() { ReleaseMutex(mutex); }
+void ovMemHeap::UnlockMutex() {
+  lock.Unlock();
+  ReleaseMutex(mutex);
+}
 
 bool ovMemHeap::AllocateSubHeap(uint32_t size) {
   ovMemSubHeap* subHeap = ovMemSubHeap::Alloc(size);
@@ -136,7 +138,7 @@ void* ovMemHeap::AllocAfterMerging(uint32_t size, int zero) {
 }
 
 void* ovMemHeap::Alloc(uint32_t size, int zero, uint16_t ownerFlags) {
-  HeapLock hold(*this);
+  Hold hold(*this);
   void* p = ovRunTimeCache->Alloc(size, zero);
   if (!p) p = AllocAfterMerging(size, zero);
   if (!p) return nullptr;
@@ -148,7 +150,7 @@ void* ovMemHeap::Alloc(uint32_t size, int zero, uint16_t ownerFlags) {
 }
 
 void* ovMemHeap::ReAlloc(void* p, uint32_t size) {
-  HeapLock hold(*this);
+  Hold hold(*this);
   void* result = WithRetries(size, [&] { return ovRunTimeCache->ReAlloc(p, size); });
   if (result && !p) {
     ++liveCount;
@@ -159,7 +161,7 @@ void* ovMemHeap::ReAlloc(void* p, uint32_t size) {
 
 void ovMemHeap::Free(void* p) {
   if (!p) return;
-  HeapLock hold(*this);
+  Hold hold(*this);
   ovMemBlock* block = ovMemBlock::Of(p);
   if (!block->InUse()) ovMemCorrupted("a block was freed twice", p);
   if ((block->flags & ovMemFlagValue) && (block->flags & ovOutOfLineFlag(ovKindAt(p))))

@@ -4,8 +4,12 @@
 // when one cannot grow in place, only its variable part moves to a block of
 // its own.
 //
-// Alloc, ReAlloc and Free hold the heap's mutex for their whole duration; the
-// cache is only touched under it.
+// Alloc, ReAlloc and Free hold the heap's lock (heap_lock.h) for their whole
+// duration once the process has threads; the cache is only touched under
+// it. The heap also owns a named platform mutex, "ovMemHeap::hSerializeMutex":
+// LockMutex takes it and then the heap's lock, so a caller that holds the
+// heap keeps out every other holder and every other thread's heap call, and
+// may still call the heap itself.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +17,7 @@
 #include "platform/win32.h"
 #include "runtime/memory/block.h"
 #include "runtime/memory/cache.h"
+#include "runtime/memory/heap_lock.h"
 
 // A sub-heap: its link in the heap's list, its size, then its blocks and an
 // 8-byte zero end marker.
@@ -36,7 +41,8 @@ constexpr uint32_t ovMemDefaultSubHeapSize = 0x40000;
 
 class ovMemHeap {
  public:
-  // A heap with one sub-heap of firstSubHeap bytes and its serialising mutex.
+  // A heap with one sub-heap of firstSubHeap bytes, its lock (biased to the
+  // calling thread) and its named mutex.
   explicit ovMemHeap(uint32_t firstSubHeap = ovMemDefaultSubHeapSize);
   ~ovMemHeap();
   ovMemHeap(const ovMemHeap&) = delete;
@@ -70,6 +76,8 @@ class ovMemHeap {
   }
 
  private:
+  class Hold;
+
   template <typename Attempt>
   void* WithRetries(uint32_t size, Attempt attempt);
   template <typename Attempt>
@@ -81,6 +89,7 @@ class ovMemHeap {
   uint32_t liveCount = 0;
   uint64_t allocationCount = 0;
   HANDLE mutex = nullptr;
+  ovMemHeapLock lock;
 };
 
 extern ovMemCache* ovRunTimeCache;

@@ -233,9 +233,10 @@ TEST_F(HeapStress, MillionRandomOperationsMatchTheModel) {
   EXPECT_GT(model.Live(), 100u);
 }
 
-// Once a second thread exists the heap serialises through its mutex: threads
-// allocating, filling, checking and freeing blocks at the same time never
-// see each other's bytes or break the heap.
+// Once a second thread exists the heap serialises through its lock: threads
+// allocating, filling, checking and freeing blocks at the same time, the one
+// that made the heap among them, never see each other's bytes or break the
+// heap.
 TEST_F(HeapStress, ThreadsShareTheHeapThroughItsMutex) {
   constexpr int kThreads = 4;
   std::atomic<int> failures{0};
@@ -269,6 +270,7 @@ TEST_F(HeapStress, ThreadsShareTheHeapThroughItsMutex) {
   };
   std::vector<std::thread> threads;
   for (int id = 1; id <= kThreads; ++id) threads.emplace_back(worker, id);
+  worker(kThreads + 1);
   for (auto& t : threads) t.join();
   EXPECT_EQ(failures.load(), 0);
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "runtime/memory/arena.h"
 #include "runtime/memory/heap.h"
@@ -202,6 +205,27 @@ TEST_F(RuntimeTest, DuplicateOfAnOutOfLineTextIsOneBlockWithEqualCharacters) {
   ovRunTimeHeap->Free(copy);
   ovDecUse(text);
   ovDecUse(wall);
+}
+
+// First while the heap is biased to the thread that made it, then once
+// another thread has used it.
+TEST_F(RuntimeTest, HoldingTheHeapKeepsOtherThreadsOutButNotTheHolder) {
+  for (int round = 0; round < 2; ++round) {
+    ovRunTimeHeap->LockMutex();
+    void* mine = ovRunTimeHeap->Alloc(24, 1, 0);
+    ASSERT_NE(mine, nullptr);
+    std::atomic<bool> otherDone{false};
+    std::thread other([&] {
+      ovRunTimeHeap->Free(ovRunTimeHeap->Alloc(24, 1, 0));
+      otherDone = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(otherDone) << "round " << round;
+    ovRunTimeHeap->Free(mine);
+    ovRunTimeHeap->UnlockMutex();
+    other.join();
+    EXPECT_TRUE(otherDone);
+  }
 }
 
 TEST(MemoryWords, CopyMoveAndSetWorkOnWholeWords) {
