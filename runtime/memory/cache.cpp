@@ -31,6 +31,14 @@ void zeroData(void* data, uint32_t size) {
   std::memset(data, 0, size);
 }
 
+// Fills a block of size bytes that takes over from another: the first bytes
+// copied from the old one, the rest zero. Each byte is written once.
+void fillMoved(void* moved, const void* old, uint32_t oldSize, uint32_t size) {
+  uint32_t kept = std::min(oldSize, size);
+  std::memcpy(moved, old, kept);
+  std::memset(static_cast<char*>(moved) + kept, 0, size - kept);
+}
+
 // Bytes the block could reach by absorbing the free blocks after it, looking
 // no further than need.
 uint32_t reachableSize(ovMemBlock* block, uint32_t need) {
@@ -153,9 +161,9 @@ void* ovMemCache::MoveVariablePart(void* object, uint32_t size) {
   char* oldPart = outOfLine ? *field : reinterpret_cast<char*>(field);
   uint32_t oldPartSize = outOfLine ? ovMemBlock::Of(oldPart)->Requested() : block->Requested() - offset;
 
-  void* part = Alloc(partSize, 1);
+  void* part = Alloc(partSize, 0);
   if (!part) return nullptr;
-  std::memcpy(part, oldPart, std::min(oldPartSize, partSize));
+  fillMoved(part, oldPart, oldPartSize, partSize);
   if (outOfLine) {
     Free(oldPart);
   } else {
@@ -171,9 +179,9 @@ void* ovMemCache::MoveVariablePart(void* object, uint32_t size) {
 // Moves an ordinary block: a new block, the old bytes copied, the old freed.
 void* ovMemCache::MoveBlock(void* p, uint32_t size) {
   ovMemBlock* block = ovMemBlock::Of(p);
-  void* moved = Alloc(size, 1);
+  void* moved = Alloc(size, 0);
   if (!moved) return nullptr;
-  std::memcpy(moved, p, std::min(block->Requested(), size));
+  fillMoved(moved, p, block->Requested(), size);
   ovMemBlock::Of(moved)->flags = static_cast<uint16_t>(ovMemBlock::Of(moved)->flags | (block->flags & 0xFF00));
   Free(p);
   return moved;
