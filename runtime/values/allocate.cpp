@@ -22,4 +22,13 @@ void ovResizeValue(ovC_object* v, uint32_t size) {
   if (!ovRunTimeHeap->ReAlloc(v, size)) ovMemExhausted(size);
 }
 
+void ovGrowValue(ovC_object* v, uint64_t partBytes) {
+  uint64_t room = ovVariablePartRoom(v);
+  if (partBytes <= room) return;
+  uint32_t exact = ovGrowableValueSize(v->type, partBytes, 0);
+  uint64_t doubled = ovVariablePartOffset(v->type) + 2 * room;
+  // Near the heap's limit the part grows to exactly what it needs.
+  ovResizeValue(v, doubled > exact && doubled <= ovMemMaxRequest ? static_cast<uint32_t>(doubled) : exact);
+}
+
 void ovFreeValue(ovC_object* v) { ovRunTimeHeap->Free(v); }

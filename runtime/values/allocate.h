@@ -20,5 +20,11 @@ ovC_object* ovAllocValue(uint16_t kind, uint32_t size);
 // Resizes a value object to size bytes; its header stays in place.
 void ovResizeValue(ovC_object* v, uint32_t size);
 
+// Makes the variable part of a text or list hold at least partBytes. When it
+// must grow, its room is doubled unless partBytes is more, so that growing
+// one element or character at a time costs amortised constant time, and a
+// value allocated right behind it does not force a move on every step.
+void ovGrowValue(ovC_object* v, uint64_t partBytes);
+
 // Returns a value object's memory to the heap (no use-count logic).
 void ovFreeValue(ovC_object* v);

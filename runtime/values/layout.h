@@ -67,3 +67,12 @@ inline char* ovVariablePart(void* object) {
   if (ovMemBlock::Of(object)->flags & ovOutOfLineFlag(kind)) return *reinterpret_cast<char**>(field);
   return field;
 }
+
+// Bytes the variable part of a growable value object has room for, wherever
+// it lives.
+inline uint32_t ovVariablePartRoom(void* object) {
+  uint16_t kind = ovKindAt(object);
+  ovMemBlock* block = ovMemBlock::Of(object);
+  if (block->flags & ovOutOfLineFlag(kind)) return ovMemBlock::Of(ovVariablePart(object))->Requested();
+  return block->Requested() - ovVariablePartOffset(kind);
+}

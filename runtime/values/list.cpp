@@ -1,6 +1,13 @@
 // Lists: a length and that many value references, each of which may be null.
-// A list owns one use of each non-null element. Every change resizes the
-// list to exactly its new length (never below one element).
+// A list owns one use of each non-null element.
+//
+// The storage may have room beyond the length, which is never read. A list
+// that grows is given room to spare (ovGrowValue), so appending one element
+// at a time costs amortised constant time; Reserve makes exactly the room
+// asked for. Removing elements gives the room back once the length falls
+// below a quarter of it, so that appends and removals at the same length do
+// not resize every time; ShrinkToLength gives it back at once. Storage never
+// holds less than one element.
 #include <algorithm>
 #include <cstring>
 
@@ -24,10 +31,12 @@ ovC_list* ovC_list::Create(uint32_t n) {
 
 void ovC_list::ResizeTo(uint32_t elements) { ovResizeValue(this, listSize(elements)); }
 
+void ovC_list::GrowTo(uint64_t elements) { ovGrowValue(this, elements * sizeof(ovC_object*)); }
+
 void ovC_list::Insert(ovC_object* v, uint32_t i, int use) {
   i = std::min(i, length);
   if (use) ovIncUse(v);
-  ResizeTo(length + 1);
+  GrowTo(uint64_t{length} + 1);
   ovC_object** elements = Elements();
   std::memmove(elements + i + 1, elements + i, (length - i) * sizeof(ovC_object*));
   elements[i] = v;
@@ -41,7 +50,7 @@ void ovC_list::Remove(uint32_t i, int use) {
   std::memmove(elements + i, elements + i + 1, (length - i - 1) * sizeof(ovC_object*));
   --length;
   elements[length] = nullptr;
-  ResizeTo(length);
+  if (length < Capacity() / 4) ResizeTo(length);
   // Dropped last: the element may be the only thing keeping this list alive.
   if (use) ovDecUse(removed);
 }
@@ -65,7 +74,7 @@ void ovC_list::Join(ovC_list* other, int use) {
   if (!other) return;
   uint32_t added = other->length;
   uint32_t old = length;
-  ResizeTo(old + added);
+  GrowTo(uint64_t{old} + added);
   ovC_object** elements = Elements();
   // When other is this list its elements are the first `added` of ours.
   ovC_object** source = other->Elements();
@@ -87,11 +96,7 @@ ovC_list* ovC_list::Extract(uint32_t from, uint32_t to, int use) {
 
 void ovC_list::ShrinkToLength() { ResizeTo(length); }
 
-uint32_t ovC_list::Capacity() {
-  ovMemBlock* block = ovMemBlock::Of(this);
-  if (block->flags & ovMemFlagListOutOfLine) return ovMemGetBlockSize(Elements()) / sizeof(ovC_object*);
-  return (block->Requested() - ovVariablePartOffset(ovKindList)) / sizeof(ovC_object*);
-}
+uint32_t ovC_list::Capacity() { return ovVariablePartRoom(this) / sizeof(ovC_object*); }
 
 void ovC_list::Reserve(uint32_t n) {
   if (n > Capacity()) ResizeTo(n);

@@ -1,5 +1,7 @@
 // Texts: length-prefixed single-byte characters, always followed by a NUL.
-// A text grows to exactly its new size and never shrinks.
+// A text is made at exactly its size; one that grows is given room to spare
+// (ovGrowValue), so appending a little at a time costs amortised constant
+// time. A text never shrinks.
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -41,8 +43,10 @@ ovC_text* ovC_text::CreatePString(const unsigned char* p) {
 }
 
 void ovC_text::GrowTo(uint32_t newLength) {
-  ovResizeValue(this, textSize(newLength));
-  length = newLength;  // the heap zero-fills the new characters and the NUL
+  uint32_t old = length;
+  ovGrowValue(this, uint64_t{newLength} + 1);
+  std::memset(Chars() + old, 0, newLength - old + 1);
+  length = newLength;
 }
 
 void ovC_text::Join(ovC_text* other) {

@@ -130,7 +130,10 @@ struct ovC_list : ovC_object {
   int Unparse(std::string& out);
 
  private:
+  // Storage for exactly elements (at least one).
   void ResizeTo(uint32_t elements);
+  // Storage for at least elements, with room to spare when it must grow.
+  void GrowTo(uint64_t elements);
 };
 
 struct ovC_instance : ovC_object {

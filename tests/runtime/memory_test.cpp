@@ -167,20 +167,25 @@ TEST_F(RuntimeTest, ListGrowsInPlaceWhileTheNextBlockIsFreeElseMovesOnlyItsEleme
   // in place.
   for (int i = 0; i < 10; ++i) ovListAppend(list, elements[i], 0);
   EXPECT_EQ(block->flags & ovMemFlagListOutOfLine, 0);
-  EXPECT_EQ(block->size, ovMemBlockSizeFor(16 + 13 * 8));
+  EXPECT_GE(list->Capacity(), 13u);
+  EXPECT_EQ(block->size, ovMemBlockSizeFor(16 + list->Capacity() * 8));
 
-  // A value right after the list stops in-place growth: the elements move,
-  // the header stays, and the list says so in its flags.
+  // A value right after the list stops in-place growth: once the room is
+  // used up the elements move, the header stays, and the list says so in
+  // its flags.
   ovC_object* wall = ovMakeReal(1.5);
   ASSERT_EQ(ovMemBlock::Of(wall), block->Following());
-  ovListAppend(list, elements[10], 0);
+  int appended = 10;
+  while (list->length < list->Capacity()) ovListAppend(list, elements[appended++], 0);
+  EXPECT_EQ(block->flags & ovMemFlagListOutOfLine, 0);
+  ovListAppend(list, elements[appended++], 0);
   EXPECT_NE(block->flags & ovMemFlagListOutOfLine, 0);
   EXPECT_EQ(block->size, 32u);
-  ASSERT_EQ(list->length, 14u);
+  ASSERT_EQ(list->length, 3u + appended);
   EXPECT_EQ(list->GetNth(3, 0), elements[0]);
-  EXPECT_EQ(list->GetNth(13, 0), elements[10]);
+  EXPECT_EQ(list->GetNth(list->length - 1, 0), elements[appended - 1]);
   // The out-of-line part grows or moves again as needed.
-  for (int i = 11; i < 120; ++i) ovListAppend(list, elements[i], 0);
+  for (int i = appended; i < 120; ++i) ovListAppend(list, elements[i], 0);
   for (int i = 0; i < 120; ++i) ASSERT_EQ(list->GetNth(3 + i, 0), elements[i]) << i;
 
   // A duplicate brings the elements back inline.

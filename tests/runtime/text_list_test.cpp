@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "runtime/values/byte_search.h"
 #include "runtime/values/instance.h"
@@ -61,6 +62,26 @@ TEST_F(Texts, GrowingKeepsTheObjectAndItsTerminatingNul) {
   EXPECT_EQ(ovStringGetLength(t), 43u);
   ovDecUse(t);
   ovDecUse(wall);
+}
+
+TEST_F(Texts, AppendingACharacterAtATimeRarelyMovesTheCharacters) {
+  ovC_object* t = ovMakeText("");
+  std::vector<ovC_object*> walls;
+  std::string expected;
+  int moves = 0;
+  for (int i = 0; i < 1000; ++i) {
+    char* before = ovStringGetPtr(t);
+    char added[2] = {static_cast<char>('a' + i % 26), '\0'};
+    ovAs<ovC_text>(t)->Stretch(added);
+    expected += added;
+    if (ovStringGetPtr(t) != before) ++moves;
+    walls.push_back(ovMakeInteger(i + 2));  // allocated right behind the characters
+  }
+  EXPECT_LT(moves, 30);
+  EXPECT_EQ(str(t), expected);
+  EXPECT_EQ(ovStringGetPtr(t)[ovStringGetLength(t)], '\0');
+  ovDecUse(t);
+  for (ovC_object* wall : walls) ovDecUse(wall);
 }
 
 TEST_F(Texts, CharacterAccessOutOfRangeReadsZeroAndWritesNothing) {
@@ -265,6 +286,37 @@ TEST_F(Lists, ShrinkAfterRemovalsKeepsTheElementsAndTheHeader) {
   for (int i = 0; i < 5; ++i) EXPECT_EQ(ovGetInteger(list->GetNth(i, 0)), 1035 + i);
   ovDecUse(list);
   ovDecUse(wall);
+}
+
+TEST_F(Lists, AppendingAnElementAtATimeRarelyMovesTheElements) {
+  auto* list = ovAs<ovC_list>(ovMakeList(0));
+  int moves = 0;
+  for (int i = 0; i < 1000; ++i) {
+    ovC_object** before = list->Elements();
+    ovListAppend(list, ovMakeInteger(1000 + i), 0);  // each allocated right behind the elements
+    if (list->Elements() != before) ++moves;
+  }
+  EXPECT_LT(moves, 30);
+  ASSERT_EQ(list->length, 1000u);
+  EXPECT_GE(list->Capacity(), 1000u);
+  for (uint32_t i = 0; i < 1000; ++i) ASSERT_EQ(ovGetInteger(list->GetNth(i, 0)), 1000 + static_cast<int32_t>(i));
+  ovDecUse(list);
+}
+
+TEST_F(Lists, RemovalsAndShrinkToLengthGiveTheRoomBack) {
+  auto* list = ovAs<ovC_list>(ovMakeList(0));
+  for (int i = 0; i < 100; ++i) ovListAppend(list, ovMakeInteger(1000 + i), 0);
+  ASSERT_GT(list->Capacity(), 100u) << "growth one at a time leaves room";
+  while (list->length > 10) {
+    ovListDeleteItem(list, 0, 1);
+    ASSERT_LT(list->Capacity(), 4 * (list->length + 1)) << "at length " << list->length;
+  }
+  list->Reserve(50);
+  EXPECT_EQ(list->Capacity(), 50u);
+  list->ShrinkToLength();
+  EXPECT_EQ(list->Capacity(), 10u);
+  for (uint32_t i = 0; i < 10; ++i) EXPECT_EQ(ovGetInteger(list->GetNth(i, 0)), 1090 + static_cast<int32_t>(i));
+  ovDecUse(list);
 }
 
 TEST_F(Lists, DeeplyNestedListsAreDestroyedWithoutRecursion) {
