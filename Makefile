@@ -47,7 +47,7 @@ test-release: release
 	$(CTEST) --test-dir $(BUILD)/release
 
 SANITIZER_OPTIONS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0
 
 test-asan: asan
 	$(SANITIZER_OPTIONS) $(CTEST) --test-dir $(BUILD)/asan
