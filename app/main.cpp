@@ -3,9 +3,11 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "app/script_driver.h"
 #include "platform/backend.h"
+#include "platform/termination.h"
 #include "platform/win32.h"
 #include "runtime/startup/entry.h"
 
@@ -22,6 +24,10 @@ const char kUsage[] =
     "                   print ITEM, screenshot FILE\n"
     "  --help         shows this text\n";
 
+// The script is read whole before the handlers of termination signals are
+// installed, so that Ctrl+C still ends a program that waits for its script
+// on a terminal. A run that a signal ended stops where it was: the lines it
+// did not reach are no fault of the script.
 int runScript(const char* path) {
   std::ifstream file;
   if (std::strcmp(path, "-") != 0) {
@@ -31,7 +37,11 @@ int runScript(const char* path) {
       return 2;
     }
   }
-  velmaro::ScriptResult result = velmaro::RunScript(file.is_open() ? file : std::cin, std::cout);
+  std::stringstream script;
+  script << (file.is_open() ? file : std::cin).rdbuf();
+  platform::closeOnTerminationSignals();
+  velmaro::ScriptResult result = velmaro::RunScript(script, std::cout);
+  if (platform::terminationSignal() != 0) return 0;
   if (!result.error.empty()) std::fprintf(stderr, "velmaro: %s\n", result.error.c_str());
   return result.status;
 }
@@ -49,7 +59,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   // A person runs the program: real windows, unless VELMARO_BACKEND says
-  // otherwise. Without a display it says so in one line and ends.
+  // otherwise. Without a display it says so in one line and ends. SIGTERM
+  // and SIGINT close its window, and it ends as File, Exit ends it.
+  platform::closeOnTerminationSignals();
   if (!platform::startBackend("sdl")) return 1;
   return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWDEFAULT);
 }

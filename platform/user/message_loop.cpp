@@ -4,26 +4,23 @@
 // messages, then the quit request, then WM_PAINT for a window needing paint,
 // then due timers.
 //
-// Idle wait: PeekMessageA never blocks its caller for long, but when the
-// previous call also found nothing, it waits for input before answering
-// empty again, up to kIdleWaitMilliseconds or the next timer, whichever is
-// first. Input, a posted message or a due timer ends the wait at once. A
-// polling loop therefore sleeps between idle passes instead of spinning.
+// Idle wait: PeekMessageA never blocks its caller while something is there,
+// but when the previous call also found nothing and nothing was drawn since
+// (the caller was not busy meanwhile), it waits before answering again:
+// until input, a posted message or the next timer (with no timer, until
+// input or a post). A polling loop therefore sleeps between idle passes
+// instead of spinning, and an idle program does not wake at all: work that
+// a loop defers to later passes must be announced with a posted message or
+// a timer, as the framework does for its deferred commands.
 #include "platform/backend.h"
 #include "platform/user/cursor_state.h"
 #include "platform/user/input_messages.h"
 #include "platform/user/painting.h"
+#include "platform/user/termination_request.h"
 #include "platform/user/timers.h"
 
 namespace platform::user {
 namespace {
-
-// Long enough that an idle loop wakes rarely; short enough that work the
-// loop defers to a later idle pass, such as a task due at a given tick, is
-// not held up noticeably. Measured with the demo on a real display
-// (bench_sdl_display): 50 ms cost 0.19-0.27% of a core while idle, 100 ms
-// 0.13%, against a budget of 0.2%.
-constexpr DWORD kIdleWaitMilliseconds = 100;
 
 bool takeReady(MessageQueue& queue, MSG& out, HWND filter, UINT first, UINT last, bool remove) {
   for (auto it = queue.ready.begin(); it != queue.ready.end(); ++it) {
@@ -63,6 +60,7 @@ bool takeQuit(MessageQueue& queue, MSG& out, bool remove) {
 
 bool takeMessage(MessageQueue& queue, MSG& out, HWND filter, UINT first, UINT last, bool remove) {
   backend().pollInput();
+  deliverTerminationRequest();
   return queue.takePosted(out, filter, first, last, remove) || takeInput(queue, out, filter, first, last, remove) ||
          takeQuit(queue, out, remove) || takePaint(out, filter, first, last) ||
          takeDueTimer(queue, out, filter, remove);
@@ -89,9 +87,9 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
   bool remove = wRemoveMsg & PM_REMOVE;
   bool found = takeMessage(queue, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove);
   if (!found) {
-    presentSurfaces();
-    DWORD wait = std::min(kIdleWaitMilliseconds, timeToNextTimer(queue));
-    if (queue.lastPeekEmpty && wait > 0) {
+    bool drewSinceLastRead = presentSurfaces();
+    DWORD wait = timeToNextTimer(queue);
+    if (queue.lastPeekEmpty && !drewSinceLastRead && wait > 0) {
       backend().waitForInput(wait);
       found = takeMessage(queue, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove);
     }

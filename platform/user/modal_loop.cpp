@@ -6,8 +6,8 @@ bool runModalLoop(ModalLoop& loop) {
   bool idleTold = false;
   MSG msg;
   while (!loop.done()) {
-    // An empty read waits for input (up to PeekMessageA's idle wait), so
-    // the loop does not spin while nothing happens.
+    // An empty read waits for input or the next timer (PeekMessageA's idle
+    // wait), so the loop does not spin while nothing happens.
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (!idleTold) loop.idle();
       idleTold = true;

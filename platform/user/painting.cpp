@@ -154,9 +154,14 @@ void paintNow(Window* window) {
     if (windowFrom(child->hwnd)) paintNow(child);
 }
 
-void presentSurfaces() {
-  for (Window* top : desktop().children)
-    if (top->surface && top->surface->takeDirty() && top->isVisible()) backend().present(top->hwnd, *top->surface);
+bool presentSurfaces() {
+  bool presented = false;
+  for (Window* top : desktop().children) {
+    if (!top->surface || !top->surface->takeDirty() || !top->isVisible()) continue;
+    backend().present(top->hwnd, *top->surface);
+    presented = true;
+  }
+  return presented;
 }
 
 gdi::DeviceContext* windowDeviceContext(Window* window, bool clientOnly) {

@@ -39,8 +39,8 @@ bool needsPaint(const Window* window);
 Window* windowToPaint();
 // UpdateWindow for a window and its descendants.
 void paintNow(Window* window);
-// Hands surfaces with new pixels to the backend.
-void presentSurfaces();
+// Hands surfaces with new pixels to the backend; whether there were any.
+bool presentSurfaces();
 
 // Where a DC of a window may draw, in surface coordinates.
 gdi::Region visibleRegion(const Window* window, bool clientOnly);

@@ -268,4 +268,42 @@ TEST_F(SdlBackend, TheIdleWaitEndsOnInputAndOnWake) {
   EXPECT_LT(Clock::now() - start, 10s);
 }
 
+// Run with VELMARO_SCALE=2 (its own test entry): the platform sees half the
+// screen, the server shows each of the window's pixels as a 2 x 2 block where
+// the window is, twice as far from the corner, and a pointer on any of the
+// four lands on that pixel.
+class SdlBackendScaled : public SdlBackend {};
+
+TEST_F(SdlBackendScaled, WindowsPixelsAndThePointerAreScaledTogether) {
+  ASSERT_EQ(sdlBackend()->scaleFactor(), 2);
+  x11::Box screen = peer_.screen();
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), screen.width / 2);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), screen.height / 2);
+
+  HWND w = show(40, 30, 200, 150);
+  HDC dc = GetDC(w);
+  RECT patch{10, 10, 13, 12};
+  HBRUSH red = CreateSolidBrush(RGB(200, 30, 40));
+  FillRect(dc, &patch, red);
+  DeleteObject(red);
+  ReleaseDC(w, dc);
+  RECT shown = shownRect(w);
+  x11::Box place{shown.left * 2, shown.top * 2, (shown.right - shown.left) * 2, (shown.bottom - shown.top) * 2};
+  EXPECT_TRUE(peer_.placeOf(xWindowOf(w)) == place);
+
+  const platform::gdi::Surface* surface = platform::headless::surfaceOf(w);
+  RECT content = platform::contentRect(w);
+  std::vector<uint32_t> expected;
+  for (int y = 0; y < place.height; ++y)
+    for (int x = 0; x < place.width; ++x) expected.push_back(surface->pixel(content.left + x / 2, content.top + y / 2));
+  EXPECT_TRUE(pumpUntil([&] { return peer_.pixels(place) == expected; }));
+
+  keepOnly({WM_LBUTTONDOWN, WM_LBUTTONUP});
+  POINT p = onScreen(w, 30, 40);
+  peer_.click(p.x * 2 + 1, p.y * 2 + 1);
+  EXPECT_TRUE(pumpUntil([] { return recorded().size() == 2; }));
+  const LPARAM at = MAKELPARAM(30, 40);
+  EXPECT_SEQUENCE({WM_LBUTTONDOWN, Posted | LParam, 0, at}, {WM_LBUTTONUP, Posted | LParam, 0, at});
+}
+
 }  // namespace

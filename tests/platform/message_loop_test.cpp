@@ -2,6 +2,7 @@
 // order of what a read finds, cursors.
 #include <thread>
 
+#include "platform/backend.h"
 #include "platform/user/message_queue.h"
 #include "platform_fixture.h"
 
@@ -105,8 +106,35 @@ TEST_F(MessageLoop, SurfacesArePresentedWhenTheQueueRunsDry) {
   MSG msg;
   EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(headless::presentCount(), before + 1);
-  EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  // The second empty read waits; the timer ends the wait.
+  UINT_PTR id = SetTimer(nullptr, 0, 20, nullptr);
+  EXPECT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(headless::presentCount(), before + 1);
+  KillTimer(nullptr, id);
+}
+
+// The second empty read sleeps until something is there: the next timer,
+// however far off, or a post from another thread when no timer is set.
+TEST_F(MessageLoop, ASecondEmptyPeekWaitsForTheNextTimerOrAPost) {
+  HWND w = topLevel(0, 0, 50, 50);
+  MSG msg{};
+  headless::runUntilIdle();
+  platform::backend().waitForInput(0);  // takes wakes left by the set-up
+  UINT_PTR id = SetTimer(nullptr, 0, 250, nullptr);
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
+  EXPECT_EQ(msg.wParam, id);
+  KillTimer(nullptr, id);
+
+  headless::runUntilIdle();
+  platform::backend().waitForInput(0);
+  std::thread poster([w] {
+    Sleep(250);
+    PostMessageA(w, WM_USER + 9, 0, 0);
+  });
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  poster.join();
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 9));
 }
 
 TEST_F(MessageLoop, CursorShapeVisibilityAndPosition) {

@@ -9,8 +9,6 @@
 namespace platform::sdl {
 namespace {
 
-POINT screenPoint(const NativeWindow& native, int x, int y) { return {native.rect().left + x, native.rect().top + y}; }
-
 bool buttonOf(Uint8 sdlButton, input::Button& button) {
   switch (sdlButton) {
     case SDL_BUTTON_LEFT: button = input::Button::Left; return true;
@@ -41,14 +39,14 @@ void EventTranslator::endBatch(bool programHasFocus) {
 }
 
 void EventTranslator::mouseMotion(const SDL_MouseMotionEvent& motion) {
-  if (NativeWindow* native = lookup_(motion.windowID)) input::mouseMove(screenPoint(*native, motion.x, motion.y));
+  if (NativeWindow* native = lookup_(motion.windowID)) input::mouseMove(native->screenPoint(motion.x, motion.y));
 }
 
 void EventTranslator::mouseButton(const SDL_MouseButtonEvent& event) {
   NativeWindow* native = lookup_(event.windowID);
   input::Button button;
   if (native && buttonOf(event.button, button))
-    input::mouseButton(button, event.state == SDL_PRESSED, screenPoint(*native, event.x, event.y));
+    input::mouseButton(button, event.state == SDL_PRESSED, native->screenPoint(event.x, event.y));
 }
 
 void EventTranslator::key(const SDL_KeyboardEvent& event) {

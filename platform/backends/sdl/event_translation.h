@@ -1,7 +1,8 @@
 // SDL's events as the platform's input (platform/input.h).
 //
-// - Mouse positions become screen positions through the native window the
-//   event happened in.
+// - Mouse positions become positions on the platform's screen (in its
+//   pixels, display_scale.h) through the native window the event happened
+//   in.
 // - Keys become virtual keys. Typed text becomes Windows-1252 characters,
 //   except while Ctrl or Alt is held without the other: SDL types the letter
 //   of Alt+F too, but such keys make WM_SYSCHAR or control characters

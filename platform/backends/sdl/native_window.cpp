@@ -1,6 +1,7 @@
 #include "platform/backends/sdl/native_window.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/backends/sdl/native_geometry.h"
@@ -57,13 +58,14 @@ int heightOf(const RECT& r) { return r.bottom - r.top; }
 
 }  // namespace
 
-std::unique_ptr<NativeWindow> NativeWindow::open(HWND window) {
+std::unique_ptr<NativeWindow> NativeWindow::open(HWND window, DisplayScale scale) {
   RECT rect = screenRectOf(window);
-  SDL_Window* native = SDL_CreateWindow(titleOf(window).c_str(), rect.left, rect.top, std::max(widthOf(rect), 1),
-                                        std::max(heightOf(rect), 1), flagsFor(window));
+  RECT shown = scale.toScreen(rect);
+  SDL_Window* native = SDL_CreateWindow(titleOf(window).c_str(), shown.left, shown.top, std::max(widthOf(shown), 1),
+                                        std::max(heightOf(shown), 1), flagsFor(window));
   if (!native) return nullptr;
   setIcon(native, window);
-  return std::unique_ptr<NativeWindow>(new NativeWindow(window, native, rect));
+  return std::unique_ptr<NativeWindow>(new NativeWindow(window, native, rect, scale));
 }
 
 NativeWindow::~NativeWindow() { SDL_DestroyWindow(native_); }
@@ -76,18 +78,21 @@ void NativeWindow::show(bool visible) {
 
 void NativeWindow::place(const RECT& screenRect) {
   if (EqualRect(&screenRect, &rect_)) return;
+  RECT shown = scale_.toScreen(screenRect);
   if (screenRect.left != rect_.left || screenRect.top != rect_.top)
-    SDL_SetWindowPosition(native_, screenRect.left, screenRect.top);
+    SDL_SetWindowPosition(native_, shown.left, shown.top);
   if (widthOf(screenRect) != widthOf(rect_) || heightOf(screenRect) != heightOf(rect_))
-    SDL_SetWindowSize(native_, std::max(widthOf(screenRect), 1), std::max(heightOf(screenRect), 1));
+    SDL_SetWindowSize(native_, std::max(widthOf(shown), 1), std::max(heightOf(shown), 1));
   rect_ = screenRect;
 }
 
-void NativeWindow::moved(int x, int y) { OffsetRect(&rect_, x - rect_.left, y - rect_.top); }
+void NativeWindow::moved(int x, int y) {
+  OffsetRect(&rect_, scale_.toPlatform(x) - rect_.left, scale_.toPlatform(y) - rect_.top);
+}
 
 void NativeWindow::resized(int width, int height) {
-  rect_.right = rect_.left + width;
-  rect_.bottom = rect_.top + height;
+  rect_.right = rect_.left + scale_.toPlatform(width);
+  rect_.bottom = rect_.top + scale_.toPlatform(height);
 }
 
 void NativeWindow::bringForward() {
@@ -104,12 +109,30 @@ void NativeWindow::present(const gdi::Surface& surface, const RECT& content) {
   if (!target) return;
   RECT source{std::max<LONG>(content.left, 0), std::max<LONG>(content.top, 0),
               std::min<LONG>(content.right, surface.width()), std::min<LONG>(content.bottom, surface.height())};
-  int width = std::min(widthOf(source), target->w);
-  int height = std::min(heightOf(source), target->h);
+  int width = std::min(widthOf(source), scale_.toPlatform(target->w));
+  int height = std::min(heightOf(source), scale_.toPlatform(target->h));
   if (width <= 0 || height <= 0) return;
-  SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, surface.row(source.top) + source.left,
-                    surface.width() * 4, target->format->format, target->pixels, target->pitch);
+  const uint32_t* pixels = surface.row(source.top) + source.left;
+  if (scale_.factor() == 1)
+    SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, pixels, surface.width() * 4, target->format->format,
+                      target->pixels, target->pitch);
+  else
+    magnify(pixels, surface.width(), width, height, *target);
   SDL_UpdateWindowSurface(native_);
+}
+
+// Each row is widened once, each pixel repeated factor times, then converted
+// into the factor rows of the target it covers.
+void NativeWindow::magnify(const uint32_t* pixels, int stride, int width, int height, SDL_Surface& target) const {
+  int factor = scale_.factor();
+  std::vector<uint32_t> wide(static_cast<size_t>(width) * factor);
+  auto* out = static_cast<uint8_t*>(target.pixels);
+  for (int y = 0; y < height; ++y, pixels += stride) {
+    for (int x = 0; x < width; ++x) std::fill_n(wide.begin() + x * factor, factor, pixels[x]);
+    for (int repeat = 0; repeat < factor; ++repeat, out += target.pitch)
+      SDL_ConvertPixels(width * factor, 1, SDL_PIXELFORMAT_RGB888, wide.data(), width * factor * 4,
+                        target.format->format, out, target.pitch);
+  }
 }
 
 }  // namespace platform::sdl

@@ -1,6 +1,7 @@
 // The SDL window that shows one top-level platform window: its content (menu
 // bar and client area) at the content's place on the screen, its title and
-// its class icon. Windows with a caption get the window manager's frame;
+// its class icon. Its place is kept in the platform's pixels; SDL gets and
+// reports the screen's (display_scale.h). Windows with a caption get the window manager's frame;
 // captionless pop-ups (drop-down menus and the like) are borderless windows
 // the manager leaves alone, which never take the keyboard focus.
 #pragma once
@@ -8,8 +9,10 @@
 #include <memory>
 #include <string>
 
+#include <SDL2/SDL_surface.h>
 #include <SDL2/SDL_video.h>
 
+#include "platform/backends/sdl/display_scale.h"
 #include "platform/gdi/surface.h"
 #include "platform/win32.h"
 
@@ -19,7 +22,7 @@ class NativeWindow {
  public:
   // A hidden native window for a top-level window, or nullptr when SDL
   // cannot make one.
-  static std::unique_ptr<NativeWindow> open(HWND window);
+  static std::unique_ptr<NativeWindow> open(HWND window, DisplayScale scale);
   ~NativeWindow();
   NativeWindow(const NativeWindow&) = delete;
   NativeWindow& operator=(const NativeWindow&) = delete;
@@ -27,8 +30,12 @@ class NativeWindow {
   HWND window() const { return window_; }
   Uint32 id() const { return SDL_GetWindowID(native_); }
   SDL_Window* sdlWindow() const { return native_; }
-  // The native window's screen rectangle, as last placed or reported.
+  // The native window's screen rectangle in the platform's pixels, as last
+  // placed or reported.
   const RECT& rect() const { return rect_; }
+  // A point in the native window, in the screen's pixels, on the platform's
+  // screen.
+  POINT screenPoint(int x, int y) const { return {rect_.left + scale_.toPlatform(x), rect_.top + scale_.toPlatform(y)}; }
   // Drop-down menus and other captionless pop-ups never take the keyboard
   // focus or activation.
   bool isPopup() const { return (SDL_GetWindowFlags(native_) & SDL_WINDOW_POPUP_MENU) != 0; }
@@ -36,7 +43,7 @@ class NativeWindow {
   void show(bool visible);
   // Moves and sizes the native window unless it is there already.
   void place(const RECT& screenRect);
-  // The window manager moved or sized the window.
+  // The window manager moved or sized the window (in the screen's pixels).
   void moved(int x, int y);
   void resized(int width, int height);
   void setTitle(const std::string& windowsText);
@@ -44,15 +51,19 @@ class NativeWindow {
   // only rises).
   void bringForward();
   // Copies the content part (surface coordinates) of the window's surface
-  // to the screen.
+  // to the screen, each pixel magnified to the scale.
   void present(const gdi::Surface& surface, const RECT& content);
 
  private:
-  NativeWindow(HWND window, SDL_Window* native, const RECT& rect) : window_(window), native_(native), rect_(rect) {}
+  NativeWindow(HWND window, SDL_Window* native, const RECT& rect, DisplayScale scale)
+      : window_(window), native_(native), rect_(rect), scale_(scale) {}
+
+  void magnify(const uint32_t* pixels, int stride, int width, int height, SDL_Surface& target) const;
 
   HWND window_;
   SDL_Window* native_;
   RECT rect_;
+  DisplayScale scale_;
 };
 
 }  // namespace platform::sdl

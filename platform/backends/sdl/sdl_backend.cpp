@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 #include <SDL2/SDL.h>
@@ -11,6 +13,7 @@
 
 #include "platform/backends/sdl/native_geometry.h"
 #include "platform/backends/sdl/x11_display.h"
+#include "platform/termination.h"
 #include "platform/user/window.h"
 
 namespace platform::sdl {
@@ -58,6 +61,15 @@ SIZE desktopSize() {
   return {mode.w, mode.h};
 }
 
+DisplayScale displayScale(SIZE screen, bool onX11) {
+  ScaleSettings settings{environment("VELMARO_SCALE"), environment("GDK_SCALE"),
+                         [onX11] { return onX11 ? x11ResourceDpi() : 0; }, screen};
+  std::string complaint;
+  DisplayScale scale(chooseScale(settings, complaint));
+  if (!complaint.empty()) std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, complaint.c_str());
+  return scale;
+}
+
 RECT nativeRectFor(HWND window) {
   RECT windowRect{};
   GetWindowRect(window, &windowRect);
@@ -78,14 +90,17 @@ std::unique_ptr<Backend> SdlBackend::open(std::string& whyNot) {
     SDL_Quit();
     return nullptr;
   }
-  if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") surviveX11Errors();
-  return std::unique_ptr<Backend>(new SdlBackend(desktopSize(), SDL_RegisterEvents(1)));
+  bool onX11 = std::string_view(SDL_GetCurrentVideoDriver()) == "x11";
+  if (onX11) handleX11Errors();
+  SIZE screen = desktopSize();
+  return std::unique_ptr<Backend>(new SdlBackend(screen, displayScale(screen, onX11), SDL_RegisterEvents(1)));
 }
 
 SdlBackend::Session::~Session() { SDL_Quit(); }
 
-SdlBackend::SdlBackend(SIZE screen, Uint32 wakeEvent)
-    : screen_(screen),
+SdlBackend::SdlBackend(SIZE screen, DisplayScale scale, Uint32 wakeEvent)
+    : scale_(scale),
+      screen_(scale.toPlatform(screen)),
       wakeEvent_(wakeEvent),
       wakeDescriptor_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
       translator_([this](Uint32 id) { return byId(id); }) {}
@@ -98,7 +113,7 @@ void SdlBackend::windowShown(HWND window, bool visible) {
   auto found = windows_.find(window);
   if (found == windows_.end()) {
     if (!visible) return;
-    std::unique_ptr<NativeWindow> native = NativeWindow::open(window);
+    std::unique_ptr<NativeWindow> native = NativeWindow::open(window, scale_);
     if (!native) return;
     found = windows_.emplace(window, std::move(native)).first;
   }
@@ -142,20 +157,27 @@ void SdlBackend::pollInput() {
 }
 
 // Events SDL already holds end the wait at once; the display's own wait
-// needs a window to find the connection by.
+// needs a window to find the connection by. A termination signal ends any
+// wait.
 void SdlBackend::waitForInput(DWORD milliseconds) {
   int timeout = milliseconds == INFINITE ? -1 : static_cast<int>(std::min<DWORD>(milliseconds, INT_MAX));
   pumpedSinceWait_ = false;
   if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
+  const int wakeFds[] = {wakeDescriptor_, termination::wakeDescriptor()};
   if (windows_.empty()) {
-    pollfd wake{wakeDescriptor_, POLLIN, 0};
-    poll(&wake, 1, timeout);
-    return;
+    pollfd watched[] = {{wakeFds[0], POLLIN, 0}, {wakeFds[1], POLLIN, 0}};
+    poll(watched, 2, timeout);
+  } else if (!waitOnX11(windows_.begin()->second->sdlWindow(), wakeFds, timeout)) {
+    waitInSdl(timeout);
   }
-  if (!waitOnX11(windows_.begin()->second->sdlWindow(), wakeDescriptor_, timeout)) waitInSdl(timeout);
+  termination::drainWake();
 }
 
+// SDL's own wait cannot watch the signal descriptor: it returns at least
+// once a second so that a termination signal is seen.
 void SdlBackend::waitInSdl(int milliseconds) {
+  constexpr int kLongestSdlWait = 1000;
+  if (milliseconds < 0 || milliseconds > kLongestSdlWait) milliseconds = kLongestSdlWait;
   SDL_Event event;
   if (SDL_WaitEventTimeout(&event, milliseconds)) handle(event);
 }

@@ -4,6 +4,9 @@
 // keyboard, text, focus and window-manager events as input, the system
 // clipboard, the system's pointer shapes.
 //
+// On a high-density display everything is shown magnified by a whole
+// factor (display_scale.h); the platform sees a screen that much smaller.
+//
 // Waiting for input sleeps on the X connection and an event descriptor that
 // wake() writes (on other displays, in SDL's own wait, which a pushed event
 // ends).
@@ -16,6 +19,7 @@
 
 #include "platform/backend.h"
 #include "platform/backends/sdl/cursor_shapes.h"
+#include "platform/backends/sdl/display_scale.h"
 #include "platform/backends/sdl/event_translation.h"
 #include "platform/backends/sdl/native_window.h"
 
@@ -28,6 +32,7 @@ class SdlBackend final : public Backend {
   ~SdlBackend() override;
 
   SIZE screenSize() const override { return screen_; }
+  int scaleFactor() const { return scale_.factor(); }
   void windowDestroyed(HWND window) override;
   void windowShown(HWND window, bool visible) override;
   void windowPlaced(HWND window, const RECT& screenRect) override;
@@ -57,7 +62,7 @@ class SdlBackend final : public Backend {
     ~Session();
   };
 
-  SdlBackend(SIZE screen, Uint32 wakeEvent);
+  SdlBackend(SIZE screen, DisplayScale scale, Uint32 wakeEvent);
   void handle(const SDL_Event& event);
   void showAgain(NativeWindow& native);
   void waitInSdl(int milliseconds);
@@ -65,7 +70,8 @@ class SdlBackend final : public Backend {
   NativeWindow* byId(Uint32 windowId) const;
 
   Session session_;
-  SIZE screen_;
+  DisplayScale scale_;
+  SIZE screen_;  // in the platform's pixels
   Uint32 wakeEvent_;
   int wakeDescriptor_;
   std::atomic<bool> wakeWritten_{false};

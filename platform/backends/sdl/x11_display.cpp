@@ -8,14 +8,24 @@
 #include <X11/Xlib.h>
 
 #include <poll.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
+#include <cmath>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <set>
+#include <string>
+#include <string_view>
 #include <utility>
 
 namespace platform::sdl {
 namespace {
+
+constexpr size_t kMostWakeFds = 4;
 
 // An error is the server refusing one request; the program can go on. The
 // usual one is BadWindow from answering a clipboard request: the client
@@ -53,9 +63,47 @@ bool x11InfoOf(SDL_Window* window, SDL_SysWMinfo& info) {
   return SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11;
 }
 
+// Nothing can be shown or read any more. Xlib ends the process when this
+// returns; it never does.
+int onXConnectionLost(Display* display) {
+  std::fprintf(stderr, "%s: the connection to the X server \"%s\" was lost (the server ended or closed it); ending\n",
+               program_invocation_short_name, DisplayString(display));
+  _exit(1);
+}
+
+// The value of "Xft.dpi:" in the resource manager's text: one resource a
+// line, the name, a colon and the value after blanks.
+int dpiIn(const char* resources) {
+  constexpr std::string_view kName = "Xft.dpi:";
+  std::string_view rest = resources ? resources : "";
+  while (!rest.empty()) {
+    std::string_view line = rest.substr(0, rest.find('\n'));
+    rest.remove_prefix(std::min(rest.size(), line.size() + 1));
+    if (!line.starts_with(kName)) continue;
+    double dpi = std::strtod(std::string(line.substr(kName.size())).c_str(), nullptr);
+    return dpi > 0 && dpi < 10000 ? static_cast<int>(std::lround(dpi)) : 0;
+  }
+  return 0;
+}
+
 }  // namespace
 
-void surviveX11Errors() { XSetErrorHandler(onXError); }
+int x11ResourceDpi() {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return 0;
+  int dpi = dpiIn(XResourceManagerString(display));
+  XCloseDisplay(display);
+  return dpi;
+}
+
+// A write to a connection the server closed raises SIGPIPE, which would end
+// the process without a word: ignored, the write fails and Xlib calls the
+// handler of a lost connection.
+void handleX11Errors() {
+  XSetErrorHandler(onXError);
+  XSetIOErrorHandler(onXConnectionLost);
+  std::signal(SIGPIPE, SIG_IGN);
+}
 
 bool mapDirectly(SDL_Window* window, bool visible) {
   SDL_SysWMinfo info;
@@ -76,14 +124,16 @@ bool focusWithoutWindowManager(SDL_Window* window) {
   return true;
 }
 
-bool waitOnX11(SDL_Window* window, int wakeFd, int milliseconds) {
+bool waitOnX11(SDL_Window* window, std::span<const int> wakeFds, int milliseconds) {
   SDL_SysWMinfo info;
   if (!x11InfoOf(window, info)) return false;
   Display* display = info.info.x11.display;
   if (XEventsQueued(display, QueuedAlready)) return true;
   XFlush(display);
-  pollfd watched[] = {{ConnectionNumber(display), POLLIN, 0}, {wakeFd, POLLIN, 0}};
-  poll(watched, 2, milliseconds);
+  pollfd watched[kMostWakeFds + 1] = {{ConnectionNumber(display), POLLIN, 0}};
+  size_t count = 1;
+  for (int fd : wakeFds.first(std::min(wakeFds.size(), kMostWakeFds))) watched[count++] = {fd, POLLIN, 0};
+  poll(watched, count, milliseconds);
   return true;
 }
 
