@@ -13,10 +13,12 @@
 //   quiet;
 // - idle_cpu_percent: CPU time of the whole process over
 //   VELMARO_IDLE_SECONDS (10 by default) with nothing happening, as a share
-//   of one core; idle_wakeups_per_s: how often it woke meanwhile. The
-//   minimal program never wakes, so the idle figure's baseline is a thread
-//   that does nothing but wake every 50 ms, as the platform's idle wait does
-//   (what one wake-up costs varies with the machine's load).
+//   of one core; idle_wakeups_per_s: how often it woke meanwhile. Neither
+//   program should wake at all; as a scale for the CPU figure, a thread
+//   that does nothing but wake every 50 ms is measured too (what one
+//   wake-up costs varies with the machine's load).
+// - Scale: velmaro's start_ms and idle figures at VELMARO_SCALE=2 against
+//   VELMARO_SCALE=1 in the same run.
 //
 // Medians over VELMARO_SDL_RUNS runs of each program (5 by default).
 #include <benchmark/benchmark.h>
@@ -40,6 +42,7 @@ struct Subject {
   std::vector<std::string> command;
   std::string title;
   POINT click;  // where to click, relative to the window
+  std::vector<std::string> environment = {};
 };
 
 struct Run {
@@ -103,12 +106,16 @@ int64_t clickToFrame(LaunchedProgram& program, x11::Peer& peer, int x, int y) {
 }
 
 // The first row's "Go": its centre in the client area, below the menu bar.
-Subject calculator() { return {{VELMARO_PROGRAM}, "Velmaro", {399, 37 + 19}}; }
+Subject calculator(int scale = 1) {
+  return {{VELMARO_PROGRAM}, "Velmaro", {399 * scale, (37 + 19) * scale}, {"VELMARO_SCALE=" + std::to_string(scale)}};
+}
 
 Subject minimal() { return {{MINIMAL_SDL_WINDOW}, "Minimal SDL window", {147, 57}}; }
 
 LaunchedProgram launch(const Subject& subject) {
-  return LaunchedProgram(subject.command, {"LD_PRELOAD=" PRESENT_PROBE});
+  std::vector<std::string> environment = subject.environment;
+  environment.push_back("LD_PRELOAD=" PRESENT_PROBE);
+  return LaunchedProgram(subject.command, environment);
 }
 
 bool measure(const Subject& subject, x11::Peer& peer, Run& run) {
@@ -198,8 +205,33 @@ void Idle(benchmark::State& state) {
   }
 }
 
+void Scale(benchmark::State& state) {
+  x11::Peer peer;
+  if (!peer.connected()) return state.SkipWithError("no X display (run under scripts/with-xvfb)");
+  int runs = environmentNumber("VELMARO_SDL_RUNS", 5);
+  int seconds = environmentNumber("VELMARO_IDLE_SECONDS", 10);
+  for (auto _ : state) {
+    for (int scale : {1, 2}) {
+      std::vector<Run> scaled(runs);
+      std::vector<double> starts;
+      for (Run& run : scaled) {
+        if (!measure(calculator(scale), peer, run)) return state.SkipWithError("velmaro did not start or answer");
+        starts.push_back(run.startMs);
+      }
+      double cpu = 0, wakeups = 0;
+      idleFigures(calculator(scale), seconds, cpu, wakeups);
+      std::string prefix = "scale" + std::to_string(scale) + "_";
+      state.counters[prefix + "start_ms"] = median(starts);
+      state.counters[prefix + "idle_cpu_percent"] = cpu;
+      state.counters[prefix + "idle_wakeups_per_s"] = wakeups;
+    }
+    state.counters["start_ratio_2_to_1"] = state.counters["scale2_start_ms"] / state.counters["scale1_start_ms"];
+  }
+}
+
 }  // namespace
 
 BENCHMARK(LaunchAndClick)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 BENCHMARK(Idle)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(Scale)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 BENCHMARK_MAIN();
