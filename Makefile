@@ -62,6 +62,7 @@ fuzz: fuzz-build
 	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers $(BUILD)/fuzz
 
 bench: release
+	cmake --build $(BUILD)/release -j $(JOBS) --target velmaro_benchmarks
 	scripts/run-benchmarks $(BUILD)/release
 
 # The long runs of the real program: a storm of 100,000 random inputs in the

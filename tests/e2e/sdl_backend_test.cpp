@@ -80,6 +80,14 @@ class SdlBackend : public ::testing::Test {
     return {r.left + content.left, r.top + content.top, r.left + content.right, r.top + content.bottom};
   }
 
+  static void paintRed(HWND w, const RECT& patch) {
+    HDC dc = GetDC(w);
+    HBRUSH red = CreateSolidBrush(RGB(200, 30, 40));
+    FillRect(dc, &patch, red);
+    DeleteObject(red);
+    ReleaseDC(w, dc);
+  }
+
   static POINT onScreen(HWND w, int x, int y) {
     POINT p{x, y};
     ClientToScreen(w, &p);
@@ -105,12 +113,7 @@ class SdlBackend : public ::testing::Test {
 
 TEST_F(SdlBackend, TheServerShowsTheContentWhereTheWindowIsWithItsTitle) {
   HWND w = show(120, 90, 320, 200, "Caf\xE9 window");
-  HDC dc = GetDC(w);
-  RECT patch{10, 10, 60, 40};
-  HBRUSH red = CreateSolidBrush(RGB(200, 30, 40));
-  FillRect(dc, &patch, red);
-  DeleteObject(red);
-  ReleaseDC(w, dc);
+  paintRed(w, RECT{10, 10, 60, 40});
 
   x11::Box place = boxOf(shownRect(w));
   EXPECT_TRUE(peer_.placeOf(xWindowOf(w)) == place);
@@ -281,12 +284,7 @@ TEST_F(SdlBackendScaled, WindowsPixelsAndThePointerAreScaledTogether) {
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), screen.height / 2);
 
   HWND w = show(40, 30, 200, 150);
-  HDC dc = GetDC(w);
-  RECT patch{10, 10, 13, 12};
-  HBRUSH red = CreateSolidBrush(RGB(200, 30, 40));
-  FillRect(dc, &patch, red);
-  DeleteObject(red);
-  ReleaseDC(w, dc);
+  paintRed(w, RECT{10, 10, 13, 12});
   RECT shown = shownRect(w);
   x11::Box place{shown.left * 2, shown.top * 2, (shown.right - shown.left) * 2, (shown.bottom - shown.top) * 2};
   EXPECT_TRUE(peer_.placeOf(xWindowOf(w)) == place);
