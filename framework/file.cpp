@@ -12,7 +12,7 @@ namespace {
 namespace sel {
 const ovMethodSelector CloseFile("Close File");
 const ovMethodSelector Error("Error");
-const ovMethodSelector ExtractSpecification("Extract Specification");
+const ovMethodSelector ExtractPathParts("Extract Specification");
 const ovMethodSelector GetLocked("Get Locked?");
 const ovMethodSelector GetPermission("Get Permission");
 const ovMethodSelector OpenFile("Open File");
@@ -20,7 +20,7 @@ const ovMethodSelector OpenFile("Open File");
 
 namespace attr {
 const ovAttributeSelector FileReference("File Reference");
-const ovAttributeSelector FileSpecification("File Specification");
+const ovAttributeSelector FilePath("File Specification");
 const ovAttributeSelector LastError("Last Error");
 const ovAttributeSelector ReadOnly("Read Only?");
 }  // namespace attr
@@ -71,14 +71,14 @@ ovStatus Error(const ov::Args& a) {
 }
 
 ovStatus GetName(const ov::Args& a) {
-  ovRef specification = ov::get(attr::FileSpecification, a.receiver());
-  a.put(0, specification ? std::move(specification) : ov::universal(uni::GetString, {ov::integer(1)}).take());
+  ovRef path = ov::get(attr::FilePath, a.receiver());
+  a.put(0, path ? std::move(path) : ov::universal(uni::GetString, {ov::integer(1)}).take());
   return ovSuccess;
 }
 
 // Whether the file system marks the file read-only; a missing file is not.
 ovStatus GetLocked(const ov::Args& a) {
-  auto parts = ov::send<3>(sel::ExtractSpecification, a.receiver());
+  auto parts = ov::send<3>(sel::ExtractPathParts, a.receiver());
   DWORD attributes = parts.failed() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(ov::cString(parts.get(2)).c_str());
   bool locked = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
   a.put(0, ov::boolean(locked));
@@ -91,17 +91,17 @@ ovStatus GetPermission(const ov::Args& a) {
   return ovSuccess;
 }
 
-// The specification split into (folder, file name, whole path); fails
-// without a specification.
-ovStatus ExtractSpecification(const ov::Args& a) {
-  ovRef specification = ov::get(attr::FileSpecification, a.receiver());
-  std::string path(ov::chars(specification));
-  if (path.empty()) return ovFailure;
-  size_t slash = path.find_last_of("/\\");
+// The file's path split into (folder, file name, whole path); fails
+// without a path.
+ovStatus ExtractPathParts(const ov::Args& a) {
+  ovRef path = ov::get(attr::FilePath, a.receiver());
+  std::string whole(ov::chars(path));
+  if (whole.empty()) return ovFailure;
+  size_t slash = whole.find_last_of("/\\");
   size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  a.put(0, ov::text(std::string_view(path).substr(0, nameStart)));
-  a.put(1, ov::text(std::string_view(path).substr(nameStart)));
-  a.put(2, std::move(specification));
+  a.put(0, ov::text(std::string_view(whole).substr(0, nameStart)));
+  a.put(1, ov::text(std::string_view(whole).substr(nameStart)));
+  a.put(2, std::move(path));
   return ovSuccess;
 }
 
@@ -117,7 +117,7 @@ const ovClassDeclaration kFileClass({
                 {"Get Name", ov::routine<file::GetName>},
                 {"Get Locked?", ov::routine<file::GetLocked>},
                 {"Get Permission", ov::routine<file::GetPermission>},
-                {"Extract Specification", ov::routine<file::ExtractSpecification>},
+                {"Extract Specification", ov::routine<file::ExtractPathParts>},
                 {"Open File", ov::failing},
                 {"Close File", ov::failing}},
 });

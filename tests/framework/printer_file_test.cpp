@@ -21,7 +21,7 @@ const ovMethodSelector kGetPermission("Get Permission");
 const ovMethodSelector kOpen("Open");
 const ovMethodSelector kSetPrinterDc("Set Printer DC");
 const ovAttributeSelector kFileReference("File Reference");
-const ovAttributeSelector kFileSpecification("File Specification");
+const ovAttributeSelector kFilePath("File Specification");
 const ovAttributeSelector kLastError("Last Error");
 const ovAttributeSelector kMainWindow("Main Window");
 const ovAttributeSelector kPrintRecord("Print Record");
@@ -151,7 +151,7 @@ class Files : public FrameworkTest {
 
   static ovRef FileAt(const std::string& path) {
     ovRef file = ov::make(kFile).take();
-    if (!path.empty()) ov::set(kFileSpecification, file, ov::text(path));
+    if (!path.empty()) ov::set(kFilePath, file, ov::text(path));
     return file;
   }
 
@@ -159,7 +159,7 @@ class Files : public FrameworkTest {
   std::vector<std::string> made_;
 };
 
-TEST_F(Files, AFileWithoutASpecificationIsUntitled) {
+TEST_F(Files, AFileWithoutAPathIsUntitled) {
   EXPECT_TRUE(ov::textEquals(ov::send(kGetName, FileAt("")).get(), "Untitled"));
   EXPECT_TRUE(ov::textEquals(ov::send(kGetName, FileAt("/tmp/notes.txt")).get(), "/tmp/notes.txt"));
 }
