@@ -74,10 +74,7 @@ const ovUniversalName Is3D("Is 3D?");
 namespace graphic_item {
 
 // The item's graphic, or NULL when it has none (NULL or NONE).
-ovRef graphicOf(ovC_object* item) {
-  ovRef graphic = ov::get(attr::Graphic, item);
-  return ov::isInstance(graphic) ? std::move(graphic) : nullptr;
-}
+ovRef graphicOf(ovC_object* item) { return ov::getInstance(attr::Graphic, item); }
 
 HWND ownerWindow(ovC_object* item) {
   ovRef owner = ov::get(attr::Owner, item);

@@ -38,10 +38,7 @@ const ovPrimitiveName PointToInts("point-to-ints");
 namespace pen {
 
 // The pen's pattern, or NULL when it has none.
-ovRef patternOf(ovC_object* pen) {
-  ovRef pattern = ov::get(attr::Pattern, pen);
-  return ov::isInstance(pattern) ? std::move(pattern) : nullptr;
-}
+ovRef patternOf(ovC_object* pen) { return ov::getInstance(attr::Pattern, pen); }
 
 // The pen's width: the first component of its size.
 int widthOf(ovC_object* pen) {

@@ -117,6 +117,11 @@ ovRef get(const ovAttributeSelector& attribute, In object) {
   return ovRef::adopt(value);
 }
 
+ovRef getInstance(const ovAttributeSelector& attribute, In object) {
+  ovRef value = get(attribute, object);
+  return isInstance(value) ? std::move(value) : nullptr;
+}
+
 void set(const ovAttributeSelector& attribute, In object, In value) {
   ovC_object* passed = nullptr;
   UCSetAttribute(attribute.number(), object.get(), value.get(), &passed);

@@ -218,6 +218,9 @@ Results<N> callNamed(In name, const ovClassName& context, In inputs) {
 
 // Attribute access; the object passes through and is not returned.
 ovRef get(const ovAttributeSelector& attribute, In object);
+// An attribute that holds an object or stands empty: its value when that is
+// an instance, nullptr when it is anything else (NULL or NONE).
+ovRef getInstance(const ovAttributeSelector& attribute, In object);
 void set(const ovAttributeSelector& attribute, In object, In value);
 // A new instance of cls, with an initial list of (name value) pairs.
 Results<1> make(const ovClassName& cls, In initial = nullptr);
