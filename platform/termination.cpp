@@ -3,10 +3,8 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
-#include <cstdint>
 
-#include <sys/eventfd.h>
-#include <unistd.h>
+#include "platform/event_descriptor.h"
 
 namespace platform {
 namespace {
@@ -22,8 +20,7 @@ extern "C" void onTerminationSignal(int number) {
   int savedErrno = errno;
   gSignal.store(number);
   gPending.store(1);
-  uint64_t one = 1;
-  [[maybe_unused]] ssize_t written = write(gDescriptor.load(), &one, sizeof one);
+  signalEventDescriptor(gDescriptor.load());
   errno = savedErrno;
 }
 
@@ -47,7 +44,7 @@ void handle(int number) {
 
 void closeOnTerminationSignals() {
   if (gDescriptor.load() >= 0) return;
-  int descriptor = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+  int descriptor = makeEventDescriptor();
   if (descriptor < 0) return;
   gDescriptor.store(descriptor);
   handle(SIGTERM);
@@ -62,11 +59,7 @@ namespace platform::termination {
 
 int wakeDescriptor() { return gDescriptor.load(); }
 
-void drainWake() {
-  int descriptor = gDescriptor.load();
-  uint64_t count = 0;
-  if (descriptor >= 0 && read(descriptor, &count, sizeof count) < 0) return;
-}
+void drainWake() { drainEventDescriptor(gDescriptor.load()); }
 
 bool takeRequest() { return gPending.load(std::memory_order_relaxed) != 0 && gPending.exchange(0) != 0; }
 

@@ -8,11 +8,11 @@
 
 #include <SDL2/SDL.h>
 #include <poll.h>
-#include <sys/eventfd.h>
 #include <unistd.h>
 
 #include "platform/backends/sdl/native_geometry.h"
 #include "platform/backends/sdl/x11_display.h"
+#include "platform/event_descriptor.h"
 #include "platform/termination.h"
 #include "platform/user/window.h"
 
@@ -102,7 +102,7 @@ SdlBackend::SdlBackend(SIZE screen, DisplayScale scale, Uint32 wakeEvent)
     : scale_(scale),
       screen_(scale.toPlatform(screen)),
       wakeEvent_(wakeEvent),
-      wakeDescriptor_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
+      wakeDescriptor_(makeEventDescriptor()),
       translator_([this](Uint32 id) { return byId(id); }) {}
 
 SdlBackend::~SdlBackend() { close(wakeDescriptor_); }
@@ -186,8 +186,7 @@ void SdlBackend::waitInSdl(int milliseconds) {
 // event (one at a time is enough) ends SDL's. The flag is set after the
 // write, so clearWake never leaves a written descriptor unread for long.
 void SdlBackend::wake() {
-  uint64_t one = 1;
-  if (write(wakeDescriptor_, &one, sizeof one) < 0) return;
+  signalEventDescriptor(wakeDescriptor_);
   wakeWritten_ = true;
   if (wakeQueued_.exchange(true)) return;
   SDL_Event event{};
@@ -196,9 +195,7 @@ void SdlBackend::wake() {
 }
 
 void SdlBackend::clearWake() {
-  if (!wakeWritten_.exchange(false)) return;
-  uint64_t count = 0;
-  if (read(wakeDescriptor_, &count, sizeof count) < 0) return;
+  if (wakeWritten_.exchange(false)) drainEventDescriptor(wakeDescriptor_);
 }
 
 // SDL captures only while one of its windows has the keyboard focus; a
