@@ -1,10 +1,10 @@
 #include "runtime/memory/arena.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <mutex>
 #include <vector>
+
+#include "runtime/memory/address_space.h"
 
 namespace {
 
@@ -36,8 +36,7 @@ size_t roundToPage(size_t bytes) { return (bytes + kPage - 1) & ~(kPage - 1); }
 // the system refuses it (for example under a virtual-memory limit).
 bool reserve() {
   for (size_t bytes = kLargestReservation; bytes >= kSmallestReservation; bytes /= 2) {
-    void* p = mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    if (p != MAP_FAILED) {
+    if (void* p = ovReserveAddressSpace(bytes)) {
       ovMemArenaBase = static_cast<char*>(p);
       arena.reserved = bytes;
       return true;
@@ -78,7 +77,7 @@ void* ovMemArenaCommit(size_t bytes) {
     arena.top += bytes;
   }
   char* region = ovMemArenaBase + offset;
-  if (mprotect(region, bytes, PROT_READ | PROT_WRITE) != 0) return nullptr;
+  if (!ovCommitPages(region, bytes)) return nullptr;
   arena.committed += bytes;
   return region;
 }
@@ -88,9 +87,7 @@ void ovMemArenaRelease(void* region, size_t bytes) {
   std::lock_guard guard(arena.lock);
   bytes = roundToPage(bytes);
   char* start = static_cast<char*>(region);
-  // Dropping the pages gives them back and makes them read as zero next time.
-  madvise(start, bytes, MADV_DONTNEED);
-  mprotect(start, bytes, PROT_NONE);
+  ovDecommitPages(start, bytes);
   arena.committed -= bytes;
   arena.released.push_back({static_cast<size_t>(start - ovMemArenaBase), bytes});
   if (arena.committed == 0) {

@@ -1,11 +1,10 @@
 #include "runtime/memory/heap.h"
 
-#include <sys/single_threaded.h>
-
 #include <cstdio>
 #include <cstdlib>
 
 #include "runtime/memory/sanitizer.h"
+#include "runtime/memory/thread_sync.h"
 #include "runtime/values/layout.h"
 
 ovMemCache* ovRunTimeCache = nullptr;
@@ -30,7 +29,7 @@ ovMemSubHeap* subHeapAt(ovMemLink link) {
 // once a second thread exists -- as the C library's allocator does.
 class ovMemHeap::Hold {
  public:
-  explicit Hold(ovMemHeap& heap) : lock_(__libc_single_threaded ? nullptr : &heap.lock) {
+  explicit Hold(ovMemHeap& heap) : lock_(ovProcessIsSingleThreaded() ? nullptr : &heap.lock) {
     if (lock_) lock_->Lock();
   }
   ~Hold() {

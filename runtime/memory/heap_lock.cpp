@@ -1,30 +1,10 @@
 #include "runtime/memory/heap_lock.h"
 
-#include <linux/futex.h>
-#include <linux/membarrier.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include <thread>
 
-namespace {
+#include "runtime/memory/thread_sync.h"
 
-long futex(std::atomic<int>* word, int op, int value) {
-  return syscall(SYS_futex, reinterpret_cast<int*>(word), op, value, nullptr, nullptr, 0);
-}
-
-// Registers the process for expedited barriers, once; false when the system
-// does not offer them (an old kernel, or a tool that does not pass them on).
-bool expeditedBarriersAvailable() {
-  static const bool available = syscall(SYS_membarrier, MEMBARRIER_CMD_REGISTER_PRIVATE_EXPEDITED, 0, 0) == 0;
-  return available;
-}
-
-void barrierOnEveryThread() { syscall(SYS_membarrier, MEMBARRIER_CMD_PRIVATE_EXPEDITED, 0, 0); }
-
-}  // namespace
-
-ovMemHeapLock::ovMemHeapLock() : biasedThread_(ThisThread()), revoked_(!expeditedBarriersAvailable()) {}
+ovMemHeapLock::ovMemHeapLock() : biasedThread_(ThisThread()), revoked_(!ovBarrierOnEveryThreadAvailable()) {}
 
 void ovMemHeapLock::LockShared() {
   ThreadId self = ThisThread();
@@ -43,11 +23,11 @@ void ovMemHeapLock::UnlockShared() {
   if (owner_.load(std::memory_order_relaxed) != ThisThread()) return;
   if (--depth_ != 0) return;
   owner_.store(nullptr, std::memory_order_relaxed);
-  if (state_.exchange(0, std::memory_order_release) == 2) futex(&state_, FUTEX_WAKE_PRIVATE, 1);
+  if (state_.exchange(0, std::memory_order_release) == 2) ovWakeOneOnWord(&state_);
 }
 
 void ovMemHeapLock::WaitForShared() {
-  while (state_.exchange(2, std::memory_order_acquire) != 0) futex(&state_, FUTEX_WAIT_PRIVATE, 2);
+  while (state_.exchange(2, std::memory_order_acquire) != 0) ovWaitOnWord(&state_, 2);
 }
 
 // Runs under the shared lock, so only the first thread to take it gets
@@ -55,6 +35,6 @@ void ovMemHeapLock::WaitForShared() {
 // after seeing revoked.
 void ovMemHeapLock::RevokeBias() {
   revoked_.store(true, std::memory_order_seq_cst);
-  barrierOnEveryThread();
+  ovBarrierOnEveryThread();
   while (busy_.load(std::memory_order_acquire)) std::this_thread::yield();
 }

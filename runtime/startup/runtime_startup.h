@@ -1,6 +1,8 @@
 // Bringing the run-time's process-wide objects to life and releasing them.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/win32.h"
 
 // The instance handle given to the entry point.

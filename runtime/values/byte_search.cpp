@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 int32_t ovSearchChar(const char* chars, uint32_t length, char ch, uint32_t start) {
   for (uint64_t i = start; i < length; ++i) {
@@ -14,8 +15,8 @@ int32_t ovSearchChar(const char* chars, uint32_t length, char ch, uint32_t start
 int32_t ovSearchString(const char* chars, uint32_t length, const char* pat, uint32_t patLength, uint32_t start) {
   if (uint64_t{length} < uint64_t{patLength} + start) return -1;
   if (patLength == 0) return start < length ? static_cast<int32_t>(start) : -1;
-  const void* found = memmem(chars + start, length - start, pat, patLength);
-  return found ? static_cast<int32_t>(static_cast<const char*>(found) - chars) : -1;
+  size_t found = std::string_view(chars, length).find(std::string_view(pat, patLength), start);
+  return found == std::string_view::npos ? -1 : static_cast<int32_t>(found);
 }
 
 void ovNumToString(uint32_t value, uint32_t base, char* out, uint32_t width) {
