@@ -1,9 +1,11 @@
-// velmaro_rc: compiles a resource manifest into a C++ source.
+// velmaro_rc: compiles a resource manifest into a C++ source, or with --rc
+// into a resource script for Windows' resource compilers.
 //
-//   velmaro_rc [--base DIR] MANIFEST OUTPUT
+//   velmaro_rc [--base DIR] [--rc] MANIFEST OUTPUT
 //
 // Relative paths in the manifest are taken from DIR (default: the manifest's
-// folder). A DIALOG whose file ends in .dlg is compiled from its source
+// folder). A resource script names its data files, written beside it as
+// OUTPUT-N.bin (N counting from 0). A DIALOG whose file ends in .dlg is compiled from its source
 // (dialog_source.h); other files are taken byte for byte. Exits non-zero
 // with a message naming the file and line at the first fault; the output is
 // written only when everything compiled.
@@ -16,6 +18,7 @@
 
 #include "platform/resources/compiler/dialog_source.h"
 #include "platform/resources/compiler/manifest.h"
+#include "platform/resources/compiler/rc_writer.h"
 #include "platform/resources/compiler/source_writer.h"
 #include "platform/resources/compiler/string_table.h"
 
@@ -107,17 +110,43 @@ bool compile(const fs::path& manifestPath, const fs::path& base, Compilation& c,
   return error.empty();
 }
 
+bool writeFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  return out.good();
+}
+
+bool writeCppSource(const Compilation& c, const fs::path& output) {
+  std::ostringstream source;
+  writeSource(source, c.data, c.resources);
+  return writeFile(output, source.str());
+}
+
+bool writeScriptAndData(const Compilation& c, const fs::path& output) {
+  std::vector<std::string> dataFiles;
+  for (size_t i = 0; i < c.data.size(); ++i) {
+    fs::path file = fs::absolute(output).concat("-" + std::to_string(i) + ".bin");
+    if (!writeFile(file, std::string(c.data[i].begin(), c.data[i].end()))) return false;
+    dataFiles.push_back(file.generic_string());
+  }
+  std::ostringstream script;
+  writeResourceScript(script, dataFiles, c.resources);
+  return writeFile(output, script.str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   fs::path base;
-  if (args.size() == 4 && args[0] == "--base") {
+  if (args.size() >= 4 && args[0] == "--base") {
     base = args[1];
     args.erase(args.begin(), args.begin() + 2);
   }
+  bool script = !args.empty() && args[0] == "--rc";
+  if (script) args.erase(args.begin());
   if (args.size() != 2) {
-    std::cerr << "usage: velmaro_rc [--base DIR] MANIFEST OUTPUT\n";
+    std::cerr << "usage: velmaro_rc [--base DIR] [--rc] MANIFEST OUTPUT\n";
     return 2;
   }
   if (base.empty()) base = fs::path(args[0]).parent_path();
@@ -127,9 +156,6 @@ int main(int argc, char** argv) {
     std::cerr << args[0] << ": " << error << "\n";
     return 1;
   }
-  std::ostringstream source;
-  writeSource(source, compilation.data, compilation.resources);
-  std::ofstream out(args[1], std::ios::binary);
-  out << source.str();
-  return out.good() ? 0 : 1;
+  bool written = script ? writeScriptAndData(compilation, args[1]) : writeCppSource(compilation, args[1]);
+  return written ? 0 : 1;
 }
