@@ -5,9 +5,8 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/program_surroundings.h"
 #include "app/script_driver.h"
-#include "platform/backend.h"
-#include "platform/termination.h"
 #include "platform/win32.h"
 #include "runtime/startup/entry.h"
 
@@ -24,9 +23,9 @@ const char kUsage[] =
     "                   print ITEM, screenshot FILE\n"
     "  --help         shows this text\n";
 
-// The script is read whole before the handlers of termination signals are
-// installed, so that Ctrl+C still ends a program that waits for its script
-// on a terminal. A run that a signal ended stops where it was: the lines it
+// The script is read whole before requests to end the program from outside
+// are taken over, so that Ctrl+C still ends a program that waits for its
+// script on a terminal. A run that a signal ended stops where it was: the lines it
 // did not reach are no fault of the script.
 int runScript(const char* path) {
   std::ifstream file;
@@ -39,9 +38,9 @@ int runScript(const char* path) {
   }
   std::stringstream script;
   script << (file.is_open() ? file : std::cin).rdbuf();
-  platform::closeOnTerminationSignals();
+  velmaro::CloseOnTerminationRequests();
   velmaro::ScriptResult result = velmaro::RunScript(script, std::cout);
-  if (platform::terminationSignal() != 0) return 0;
+  if (velmaro::TerminationRequested()) return 0;
   if (!result.error.empty()) std::fprintf(stderr, "velmaro: %s\n", result.error.c_str());
   return result.status;
 }
@@ -58,10 +57,10 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stderr);
     return 2;
   }
-  // A person runs the program: real windows, unless VELMARO_BACKEND says
-  // otherwise. Without a display it says so in one line and ends. SIGTERM
-  // and SIGINT close its window, and it ends as File, Exit ends it.
-  platform::closeOnTerminationSignals();
-  if (!platform::startBackend("sdl")) return 1;
+  // A person runs the program. Without a display it says so in one line
+  // and ends. A request from outside closes its window, and it ends as
+  // File, Exit ends it.
+  velmaro::CloseOnTerminationRequests();
+  if (!velmaro::OpenDisplay()) return 1;
   return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWDEFAULT);
 }

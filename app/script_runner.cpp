@@ -1,4 +1,4 @@
-#include "app/script_driver.h"
+#include "app/script_runner.h"
 
 #include <cctype>
 #include <map>
@@ -6,12 +6,8 @@
 #include <vector>
 
 #include "framework/persistents.h"
-#include "platform/backend.h"
-#include "platform/backends/headless/headless.h"
-#include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
-#include "runtime/startup/entry.h"
 
 namespace velmaro {
 namespace {
@@ -83,191 +79,177 @@ Chord chordOf(std::string text) {
   return chord;
 }
 
-// Carries out the script while the program runs: each time the program is
-// idle (it waits for input with nothing queued, in its own loop or in a
-// modal one such as an open menu's), the next lines are carried out until
-// one gives input. When the lines run out, the program is asked to end as
-// File, Exit would.
-class Driver {
- public:
-  Driver(std::istream& in, std::ostream& out, std::function<bool()> prelude) : out_(out), prelude_(std::move(prelude)) {
-    std::string line;
-    while (std::getline(in, line)) lines_.push_back(line);
-  }
+bool ignored(const std::string& line) {
+  size_t first = line.find_first_not_of(" \t\r");
+  return first == std::string::npos || line[first] == '#';
+}
 
-  void OnIdle() {
-    if (ending_) return EndProgram();
-    if (prelude_ && prelude_()) return;
-    prelude_ = nullptr;
-    while (next_ < lines_.size()) {
-      size_t number = ++next_;
-      std::string line = lines_[number - 1];
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (ignored(line)) continue;
-      try {
-        if (Do(line)) return;
-      } catch (const ScriptError& e) {
-        result_ = {2, "script line " + std::to_string(number) + ": " + e.what};
-        break;
-      }
-    }
-    ending_ = true;
-    EndProgram();
-  }
+std::string rest(std::istringstream& words) {
+  std::string text;
+  std::getline(words >> std::ws, text);
+  return text;
+}
 
-  // What came of the script once the program has ended.
-  ScriptResult Result() const {
-    for (size_t i = next_; i < lines_.size() && result_.status == 0; ++i)
-      if (!ignored(lines_[i])) return {2, "script line " + std::to_string(i + 1) + ": the program ended before it"};
-    return result_;
-  }
+ovRef mainWindow() {
+  return ov::send(sel::GetMainWindow, ov::get(attr::Desktop, gTheFrontApplication.get())).take();
+}
 
- private:
-  static bool ignored(const std::string& line) {
-    size_t first = line.find_first_not_of(" \t\r");
-    return first == std::string::npos || line[first] == '#';
-  }
+ovRef item(const std::string& name) {
+  if (name.empty()) throw ScriptError{"an item name is missing"};
+  ovRef found = ov::send(sel::FindWindowItem, mainWindow(), {ov::text(name)}).take();
+  if (!found) throw ScriptError{"no item is named \"" + name + "\""};
+  return found;
+}
 
-  // Carries out one line; true when it gave the program input.
-  bool Do(const std::string& line) {
-    std::istringstream words(line);
-    std::string command;
-    words >> command;
-    std::string rest = Rest(words);
-    if (command == "click") return Click(ItemCentre(Item(rest)));
-    if (command == "set") return Set(rest);
-    if (command == "type") return Type(rest);
-    if (command == "key") return Key(rest);
-    if (command == "print") return Print(rest);
-    if (command == "screenshot") return Screenshot(rest);
-    throw ScriptError{"unknown command \"" + command + "\""};
+// The centre of an item in screen coordinates: of its own platform window
+// when it has one, else of its frame in its view's window.
+POINT itemCentre(const ovRef& item) {
+  HWND own = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, item).get());
+  RECT r{};
+  if (own) {
+    GetWindowRect(own, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   }
+  ovRef owner = ov::send(sel::GetOwner, item).take();
+  r = ov::toRECT(ov::send(sel::GetFrame, item).get());
+  POINT origin = ov::toPOINT(ov::send(sel::GetOrigin, owner).get());
+  POINT centre{(r.left + r.right) / 2 - origin.x, (r.top + r.bottom) / 2 - origin.y};
+  ClientToScreen(ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, owner).get()), &centre);
+  return centre;
+}
 
-  // Asks the application to quit; when it is held in a modal loop (an open
-  // menu), Escape leaves that loop first.
-  void EndProgram() {
-    if (quitAsked_) {
-      platform::headless::pressKey(VK_ESCAPE);
-      return;
-    }
-    quitAsked_ = true;
-    ov::send<0>(sel::Quit, gTheFrontApplication.get());
-    PostMessageA(nullptr, WM_NULL, 0, 0);
+// What an item shows: its text value, or else its title, or else its
+// value in the run-time's printed form.
+std::string shown(const ovRef& item) {
+  ovRef value = ov::send(sel::GetValue, item).take();
+  if (!ov::isText(value)) {
+    ovRef title = ov::send(sel::GetTitle, item).take();
+    value = ov::isText(title) ? title : ov::primitive(prim::ToString, {value}).take();
   }
-
-  static std::string Rest(std::istringstream& words) {
-    std::string rest;
-    std::getline(words >> std::ws, rest);
-    return rest;
-  }
-
-  static ovRef MainWindow() {
-    return ov::send(sel::GetMainWindow, ov::get(attr::Desktop, gTheFrontApplication.get())).take();
-  }
-
-  static ovRef Item(const std::string& name) {
-    if (name.empty()) throw ScriptError{"an item name is missing"};
-    ovRef item = ov::send(sel::FindWindowItem, MainWindow(), {ov::text(name)}).take();
-    if (!item) throw ScriptError{"no item is named \"" + name + "\""};
-    return item;
-  }
-
-  // The centre of an item in screen coordinates: of its own platform window
-  // when it has one, else of its frame in its view's window.
-  static POINT ItemCentre(const ovRef& item) {
-    HWND own = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, item).get());
-    RECT r{};
-    if (own) {
-      GetWindowRect(own, &r);
-      return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }
-    ovRef owner = ov::send(sel::GetOwner, item).take();
-    r = ov::toRECT(ov::send(sel::GetFrame, item).get());
-    POINT origin = ov::toPOINT(ov::send(sel::GetOrigin, owner).get());
-    POINT centre{(r.left + r.right) / 2 - origin.x, (r.top + r.bottom) / 2 - origin.y};
-    ClientToScreen(ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, owner).get()), &centre);
-    return centre;
-  }
-
-  static bool Click(POINT screen) {
-    platform::headless::click(screen.x, screen.y);
-    return true;
-  }
-
-  // A click into the edit text, then its text selected and deleted, then
-  // the new text typed.
-  static bool Set(const std::string& rest) {
-    std::string name = rest.substr(0, rest.find(' '));
-    std::string text = name.size() < rest.size() ? rest.substr(name.size() + 1) : std::string();
-    Click(ItemCentre(Item(name)));
-    Press({{}, VK_HOME});
-    Press({{VK_SHIFT}, VK_END});
-    Press({{}, VK_DELETE});
-    Type(text);
-    return true;
-  }
-
-  static bool Type(const std::string& text) {
-    for (char c : text) platform::headless::typeText(std::string(1, c));
-    return true;
-  }
-
-  static void Press(const Chord& chord) {
-    for (UINT vk : chord.modifiers) platform::headless::keyDown(vk);
-    platform::headless::pressKey(chord.key);
-    for (auto vk = chord.modifiers.rbegin(); vk != chord.modifiers.rend(); ++vk) platform::headless::keyUp(*vk);
-  }
-
-  static bool Key(const std::string& rest) {
-    if (rest.empty() || rest.find(' ') != std::string::npos) throw ScriptError{"key takes one key or chord"};
-    Press(chordOf(rest));
-    return true;
-  }
-
-  // What an item shows: its text value, or else its title, or else its
-  // value in the run-time's printed form.
-  static std::string Shown(const ovRef& item) {
-    ovRef value = ov::send(sel::GetValue, item).take();
-    if (!ov::isText(value)) {
-      ovRef title = ov::send(sel::GetTitle, item).take();
-      value = ov::isText(title) ? title : ov::primitive(prim::ToString, {value}).take();
-    }
-    return std::string(ov::chars(value));
-  }
-
-  bool Print(const std::string& name) {
-    std::string shown = Shown(Item(name));
-    out_ << name << '\t' << shown << '\n';
-    return false;
-  }
-
-  static bool Screenshot(const std::string& path) {
-    if (path.empty()) throw ScriptError{"screenshot takes a file name"};
-    HWND main = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, MainWindow()).get());
-    if (!platform::headless::saveClientPng(main, path)) throw ScriptError{"cannot write \"" + path + "\""};
-    return false;
-  }
-
-  std::ostream& out_;
-  std::function<bool()> prelude_;
-  std::vector<std::string> lines_;
-  size_t next_ = 0;
-  bool ending_ = false;
-  bool quitAsked_ = false;
-  ScriptResult result_;
-};
+  return std::string(ov::chars(value));
+}
 
 }  // namespace
 
-ScriptResult RunScript(std::istream& in, std::ostream& out, std::function<bool()> prelude) {
-  platform::useBackend("headless");
-  Driver driver(in, out, std::move(prelude));
-  platform::headless::onIdle([&driver] { driver.OnIdle(); });
-  int status = WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWDEFAULT);
-  platform::headless::onIdle(nullptr);
-  ScriptResult result = driver.Result();
-  if (result.status == 0) result.status = status;
-  return result;
+HWND ShownMainWindow() {
+  if (!gTheFrontApplication.peek()) return nullptr;
+  ovRef window = mainWindow();
+  HWND handle = window ? ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, window).get()) : nullptr;
+  return handle && IsWindowVisible(handle) ? handle : nullptr;
+}
+
+ScriptRunner::ScriptRunner(std::istream& in, std::ostream& out, ScriptInput& input, std::function<bool()> prelude)
+    : out_(out), input_(input), prelude_(std::move(prelude)) {
+  std::string line;
+  while (std::getline(in, line)) lines_.push_back(line);
+}
+
+void ScriptRunner::OnIdle() {
+  if (ending_) return EndProgram();
+  if (prelude_ && prelude_()) return;
+  prelude_ = nullptr;
+  while (next_ < lines_.size()) {
+    size_t number = ++next_;
+    std::string line = lines_[number - 1];
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (ignored(line)) continue;
+    try {
+      if (Do(line)) return input_.Deliver();
+    } catch (const ScriptError& e) {
+      result_ = {2, "script line " + std::to_string(number) + ": " + e.what};
+      break;
+    }
+  }
+  ending_ = true;
+  EndProgram();
+}
+
+void ScriptRunner::Abandon(const std::string& why) {
+  result_ = {2, "script line " + std::to_string(next_) + ": " + why};
+  next_ = lines_.size();
+  ending_ = true;
+  EndProgram();
+}
+
+ScriptResult ScriptRunner::Result() const {
+  for (size_t i = next_; i < lines_.size() && result_.status == 0; ++i)
+    if (!ignored(lines_[i])) return {2, "script line " + std::to_string(i + 1) + ": the program ended before it"};
+  return result_;
+}
+
+// Carries out one line; true when it gave the program input.
+bool ScriptRunner::Do(const std::string& line) {
+  std::istringstream words(line);
+  std::string command;
+  words >> command;
+  std::string arguments = rest(words);
+  if (command == "click") {
+    input_.Click(itemCentre(item(arguments)));
+    return true;
+  }
+  if (command == "set") return Set(arguments);
+  if (command == "type") return Type(arguments);
+  if (command == "key") return Key(arguments);
+  if (command == "print") return Print(arguments);
+  if (command == "screenshot") return Screenshot(arguments);
+  throw ScriptError{"unknown command \"" + command + "\""};
+}
+
+// Asks the application to quit; when it is held in a modal loop (an open
+// menu), Escape leaves that loop first.
+void ScriptRunner::EndProgram() {
+  if (quitAsked_) {
+    Press(VK_ESCAPE);
+    return input_.Deliver();
+  }
+  quitAsked_ = true;
+  ov::send<0>(sel::Quit, gTheFrontApplication.get());
+  PostMessageA(nullptr, WM_NULL, 0, 0);
+}
+
+// A click into the edit text, then its text selected and deleted, then
+// the new text typed.
+bool ScriptRunner::Set(const std::string& arguments) {
+  std::string name = arguments.substr(0, arguments.find(' '));
+  std::string text = name.size() < arguments.size() ? arguments.substr(name.size() + 1) : std::string();
+  input_.Click(itemCentre(item(name)));
+  Press(VK_HOME);
+  Press(VK_END, {VK_SHIFT});
+  Press(VK_DELETE);
+  return Type(text);
+}
+
+bool ScriptRunner::Type(const std::string& text) {
+  for (char c : text) input_.Type(c);
+  return true;
+}
+
+void ScriptRunner::Press(UINT key, const std::vector<UINT>& modifiers) {
+  for (UINT vk : modifiers) input_.KeyDown(vk);
+  input_.KeyDown(key);
+  input_.KeyUp(key);
+  for (auto vk = modifiers.rbegin(); vk != modifiers.rend(); ++vk) input_.KeyUp(*vk);
+}
+
+bool ScriptRunner::Key(const std::string& arguments) {
+  if (arguments.empty() || arguments.find(' ') != std::string::npos) throw ScriptError{"key takes one key or chord"};
+  Chord chord = chordOf(arguments);
+  Press(chord.key, chord.modifiers);
+  return true;
+}
+
+bool ScriptRunner::Print(const std::string& name) {
+  std::string text = shown(item(name));
+  out_ << name << '\t' << text << '\n';
+  return false;
+}
+
+bool ScriptRunner::Screenshot(const std::string& path) {
+  if (path.empty()) throw ScriptError{"screenshot takes a file name"};
+  HWND main = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, mainWindow()).get());
+  std::string error = input_.Screenshot(main, path);
+  if (!error.empty()) throw ScriptError{error};
+  return false;
 }
 
 }  // namespace velmaro
