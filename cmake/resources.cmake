@@ -2,7 +2,9 @@
 #
 # Compiles a resource manifest (format: platform/resources/compiler/manifest.h
 # and resources/README.md) into a C++ source that becomes part of <target>
-# and registers its resources with the platform at static initialisation.
+# and registers its resources with the platform at static initialisation;
+# for Windows, into a resource script that the resource compiler puts in the
+# executable's resource section, where Windows finds them.
 #
 # The manifest is configured first, so a path may name a file that another
 # command generates at build time, e.g. @CMAKE_CURRENT_BINARY_DIR@/x.bin; every
@@ -17,18 +19,26 @@ function(velmaro_add_resources target manifest)
   get_filename_component(stem "${manifest}" NAME_WE)
   set(work "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources")
   set(configured "${work}/${stem}.resources")
-  set(output "${work}/${stem}_resources.cpp")
   configure_file("${manifest}" "${configured}" @ONLY)
+  if(WIN32)
+    set(output "${work}/${stem}.rc")
+    set(form --rc)
+  else()
+    set(output "${work}/${stem}_resources.cpp")
+    set(form "")
+  endif()
 
   _velmaro_resource_sources("${configured}" "${base}" sources)
   add_custom_command(
     OUTPUT "${output}"
-    COMMAND velmaro_rc --base "${base}" "${configured}" "${output}"
+    COMMAND velmaro_rc --base "${base}" ${form} "${configured}" "${output}"
     DEPENDS velmaro_rc "${configured}" ${sources} ${arg_DEPENDS}
     COMMENT "Compiling resources ${stem} into ${target}"
     VERBATIM)
   target_sources(${target} PRIVATE "${output}")
-  target_link_libraries(${target} PRIVATE velmaro_platform)
+  if(NOT WIN32)
+    target_link_libraries(${target} PRIVATE velmaro_platform)
+  endif()
 endfunction()
 
 # The files a configured manifest names, as absolute paths.

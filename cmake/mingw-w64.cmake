@@ -1,0 +1,15 @@
+# Cross build for 64-bit Windows with Debian's mingw-w64 (the posix variant,
+# which has C++ threads): make windows.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(VELMARO_MINGW x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${VELMARO_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VELMARO_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${VELMARO_MINGW}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${VELMARO_MINGW})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
