@@ -66,7 +66,7 @@ ovStatus GetScrap(const ov::Args& a) {
     CloseClipboard();
     return ovFailure;
   }
-  a.put(0, ov::handleValue(data));
+  a.put(0, ov::addressHandleValue(data));
   a.put(1, ov::integer(static_cast<int32_t>(GlobalSize(data))));
   return ovSuccess;
 }

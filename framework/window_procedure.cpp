@@ -188,7 +188,7 @@ ovStatus GetClassName(const ov::Args& a) {
 ovStatus RegisterClass(const ov::Args& a) {
   ovRef procedure = ov::primitive(prim::Callback, {a[1], ov::text("WNDPROC")}).take();
   HINSTANCE instance = vorn::ApplicationInstance();
-  ovRef iconId = ov::primitive(prim::GetResourceInfo, {ov::text("OVApplicationICO"), ov::handleValue(instance)}).take();
+  ovRef iconId = ov::primitive(prim::GetResourceInfo, {ov::text("OVApplicationICO"), ov::addressHandleValue(instance)}).take();
   std::string className = ov::cString(a[0]);
   WNDCLASSA wc{};
   wc.style = CS_DBLCLKS;

@@ -3,22 +3,10 @@
 #include <array>
 
 #include "runtime/externals/conversions.h"
+#include "runtime/externals/pointee.h"
 #include "runtime/tables/header.h"
 #include "runtime/values/make.h"
 #include "runtime/values/value_ref.h"
-
-namespace {
-
-// A pointer to an entry is code, not data: the run-time may hand it to the
-// platform but reads and writes no byte through it.
-ovC_object* makeEntryPointer(WNDPROC entry) {
-  auto* p = ovAs<ovC_pointer>(ovMakePtr(nullptr, reinterpret_cast<void*>(entry)));
-  p->flags |= ovPointerSized;
-  p->knownSize = 0;
-  return p;
-}
-
-}  // namespace
 
 ovStatus CallBack(const ovC_object* name, ovC_object** out) {
   ovRef().releaseInto(out);
@@ -26,7 +14,7 @@ ovStatus CallBack(const ovC_object* name, ovC_object** out) {
   uint32_t context = 0;
   if (!RTHeader::LookupPathTop(name, &method, &context)) return ovSuccess;
   WNDPROC entry = ovCallbackEntryFor(method->code);
-  if (entry) ovRef::adopt(makeEntryPointer(entry)).releaseInto(out);
+  if (entry) ovRef::adopt(ovMakeOpaquePointer(reinterpret_cast<void*>(entry))).releaseInto(out);
   return ovSuccess;
 }
 

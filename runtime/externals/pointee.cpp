@@ -1,6 +1,7 @@
 #include "runtime/externals/pointee.h"
 
 #include "runtime/memory/low_memory.h"
+#include "runtime/values/make.h"
 
 namespace {
 
@@ -25,4 +26,11 @@ ovPointee ovPointeeAt(const ovC_object* v, uint32_t offset) {
   if (!whole.data || offset > whole.size) return {};
   size_t rest = whole.size == ovPointeeUnbounded ? ovPointeeUnbounded : whole.size - offset;
   return {whole.data + offset, rest};
+}
+
+ovC_object* ovMakeOpaquePointer(void* address) {
+  auto* p = ovAs<ovC_pointer>(ovMakePtr(nullptr, address));
+  p->flags |= ovPointerSized;
+  p->knownSize = 0;
+  return p;
 }

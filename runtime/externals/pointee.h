@@ -23,6 +23,10 @@ inline constexpr size_t ovPointeeUnbounded = SIZE_MAX;
 // What a pointer value gives access to; nothing for any other value.
 ovPointee ovPointeeOf(const ovC_object* v);
 
+// A plain pointer holding an address the run-time hands to the platform but
+// reads and writes no byte through: code, or a handle that is an address.
+ovC_object* ovMakeOpaquePointer(void* address);
+
 // The same after offset: the bytes from offset on, nothing when offset lies
 // beyond them.
 ovPointee ovPointeeAt(const ovC_object* v, uint32_t offset);

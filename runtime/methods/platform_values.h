@@ -2,8 +2,11 @@
 // points and rectangles. These conversions are the only place the two forms
 // meet.
 //
-// Handles are 32-bit numbers the platform keeps positive, carried in
-// pointer-typed handle types; in the run-time they are integers. Points and
+// Window, menu, GDI, cursor and icon handles have 32 significant bits (on
+// 64-bit Windows too, which widens them with their sign); in the run-time
+// they are integers. Instance and memory handles are addresses, above 4 GiB
+// on 64-bit Windows: in the run-time they are integers only while they fit,
+// else pointer values holding them whole. Points and
 // rectangles are (vertical, horizontal) and (top, left, bottom, right) in
 // the run-time, POINT and RECT on the platform.
 #pragma once
@@ -12,20 +15,31 @@
 
 #include "platform/win32.h"
 #include "runtime/externals/conversions.h"
+#include "runtime/externals/pointee.h"
 #include "runtime/methods/kit.h"
 
 namespace ov {
 
-// The handle a value holds (0 for NULL or anything that is not a number).
+// The handle a value holds: a number widened with its sign, a pointer's
+// whole address; 0 for NULL or anything else.
 template <typename Handle>
 Handle toHandle(In v) {
-  return reinterpret_cast<Handle>(static_cast<uintptr_t>(static_cast<uint32_t>(ovToInt32(v.get()))));
+  return reinterpret_cast<Handle>(ovToAddress(v.get()));
 }
 
-// A handle as an integer value.
+// A window, menu, GDI, cursor or icon handle as an integer value.
 template <typename Handle>
 ovRef handleValue(Handle h) {
-  return integer(static_cast<int32_t>(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(h))));
+  return integer(static_cast<int32_t>(reinterpret_cast<uintptr_t>(h)));
+}
+
+// An instance or memory handle as a value: an integer when toHandle gives
+// it back whole, else a pointer the run-time does not read through.
+template <typename Handle>
+ovRef addressHandleValue(Handle h) {
+  auto word = reinterpret_cast<intptr_t>(h);
+  if (word == static_cast<int32_t>(word)) return integer(static_cast<int32_t>(word));
+  return ovRef::adopt(ovMakeOpaquePointer(reinterpret_cast<void*>(h)));
 }
 
 // A value as a message parameter (WPARAM or LPARAM): a pointer's address,

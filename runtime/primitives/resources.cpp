@@ -4,6 +4,7 @@
 
 #include "platform/win32.h"
 #include "runtime/archive/named_resources.h"
+#include "runtime/methods/platform_values.h"
 #include "runtime/primitives/primitive_kit.h"
 #include "runtime/values/read.h"
 
@@ -16,9 +17,7 @@ struct NamedResource {
   uint32_t type = 0;
 };
 
-HINSTANCE moduleOf(ovC_object* v) {
-  return reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(static_cast<uint32_t>(ovGetInteger(v))));
-}
+HINSTANCE moduleOf(ovC_object* v) { return ov::toHandle<HINSTANCE>(v); }
 
 // The record of a name (a text) in the module's named-resource table; zeros
 // when the name, the table or the module is unknown.

@@ -2,17 +2,18 @@
 // callbacks into methods.
 #include "runtime/externals/callback.h"
 #include "runtime/dialogs/runtime_dialogs.h"
+#include "runtime/methods/platform_values.h"
 #include "runtime/primitives/primitive_kit.h"
 #include "runtime/startup/runtime_startup.h"
 #include "runtime/values/read.h"
 
 namespace {
 
-// Both outputs are the application's instance handle as an integer.
+// Both outputs are the application's instance handle: an integer, or a
+// pointer where the handle does not fit in one (platform_values.h).
 ovStatus GetApplicationInstances(const ov::Args& a) {
-  auto instance = static_cast<int32_t>(reinterpret_cast<uintptr_t>(Global.instance));
-  a.put(0, ovPrim::integer(instance));
-  a.put(1, ovPrim::integer(instance));
+  a.put(0, ov::addressHandleValue(Global.instance));
+  a.put(1, ov::addressHandleValue(Global.instance));
   return ovSuccess;
 }
 

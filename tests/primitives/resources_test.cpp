@@ -1,13 +1,14 @@
 // The resource primitives over the resources compiled into this test
 // program (resources/test.resources).
 #include "primitives_fixture.h"
+#include "runtime/methods/platform_values.h"
 #include "runtime/values/text.h"
 
 namespace {
 
 class ResourcesTest : public PrimitivesTest {
  protected:
-  static ovRef module() { return Int(static_cast<int32_t>(reinterpret_cast<uintptr_t>(GetModuleHandleA(nullptr)))); }
+  static ovRef module() { return ov::addressHandleValue(GetModuleHandleA(nullptr)); }
 
   static std::string info(const ovRef& name, const ovRef& inModule = module()) {
     auto r = call<2>("get-resource-info", {name, inModule});

@@ -101,6 +101,17 @@ TEST_F(KitCalls, HandlesTravelAsPositiveIntegers) {
   EXPECT_EQ(ov::toHandle<HWND>(nullptr), nullptr);
 }
 
+// Instance and memory handles are addresses; a 64-bit program's image base
+// lies above 4 GiB (0x140000000 by default on Windows).
+TEST_F(KitCalls, AddressHandlesTravelWhole) {
+  for (uintptr_t address : {uintptr_t{0x400000}, uintptr_t{0x80001000}, uintptr_t{0x140000000}}) {
+    auto instance = reinterpret_cast<HINSTANCE>(address);
+    ovRef value = ov::addressHandleValue(instance);
+    EXPECT_EQ(ov::toHandle<HINSTANCE>(value), instance) << std::hex << address;
+    EXPECT_EQ(ov::isInteger(value), address < 0x80000000) << std::hex << address;
+  }
+}
+
 TEST_F(KitCalls, TheSendTraceShowsNestingAndStatus) {
   ovRef s = square(2);
   ov::trace::Enable(true);
