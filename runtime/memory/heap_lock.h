@@ -15,7 +15,8 @@
 // pass a full memory barrier (membarrier), then loads busy. So either the
 // biased thread sees revoked and takes the shared lock, or the other thread
 // sees busy and waits until the biased thread has left. Where the system
-// offers no such barrier the lock is never biased.
+// offers no such barrier the lock is never biased (thread_sync.h has the
+// system's side: the futex word's waits and the barrier).
 //
 // Both ways are recursive: a thread that holds the lock may take it again.
 // A thread that ends leaves nothing behind, since it holds no lock outside
