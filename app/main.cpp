@@ -17,16 +17,17 @@ const char kUsage[] =
     "\n"
     "Without options, opens the golden-section calculator in a window.\n"
     "\n"
-    "  --script FILE  runs the calculator without a window and carries out the\n"
-    "                 commands of FILE (- for standard input), one a line:\n"
+    "  --script FILE  runs the calculator by a script (on Linux without a\n"
+    "                 window) and carries out the commands of FILE (- for\n"
+    "                 standard input), one a line:\n"
     "                   click ITEM, set ITEM TEXT, type TEXT, key KEY,\n"
     "                   print ITEM, screenshot FILE\n"
     "  --help         shows this text\n";
 
 // The script is read whole before requests to end the program from outside
 // are taken over, so that Ctrl+C still ends a program that waits for its
-// script on a terminal. A run that a signal ended stops where it was: the lines it
-// did not reach are no fault of the script.
+// script on a terminal. A run that such a request ended stops where it was:
+// the lines it did not reach are no fault of the script.
 int runScript(const char* path) {
   std::ifstream file;
   if (std::strcmp(path, "-") != 0) {
@@ -48,6 +49,7 @@ int runScript(const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  velmaro::EndLinesWithLinefeeds();
   if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
     std::fputs(kUsage, stdout);
     return 0;

@@ -4,6 +4,8 @@
 
 namespace velmaro {
 
+void EndLinesWithLinefeeds() {}
+
 // Real windows, unless VELMARO_BACKEND says otherwise.
 bool OpenDisplay() { return platform::startBackend("sdl"); }
 

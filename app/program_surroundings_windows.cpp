@@ -1,6 +1,19 @@
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <initializer_list>
+
 #include "app/program_surroundings.h"
 
 namespace velmaro {
+
+// A program with windows started without redirection has no standard
+// streams at all: there is nothing to change then.
+void EndLinesWithLinefeeds() {
+  for (FILE* stream : {stdout, stderr})
+    if (_fileno(stream) >= 0) _setmode(_fileno(stream), _O_BINARY);
+}
 
 // Windows is the display.
 bool OpenDisplay() { return true; }

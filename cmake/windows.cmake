@@ -23,3 +23,7 @@ target_compile_definitions(velmaro_options INTERFACE _WIN32_WINNT=0x0A00 WINVER=
 target_link_options(velmaro_options INTERFACE -static -static-libgcc -static-libstdc++)
 
 enable_language(RC)
+
+# Tests run under Wine, in a prefix of the build's own.
+set(VELMARO_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/run-under-wine ${VELMARO_WINE_PREFIX})

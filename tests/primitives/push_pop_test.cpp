@@ -35,11 +35,11 @@ TEST_F(PushPopTest, IntegersWidenWithTheirSignAndAddressesKeepEveryBit) {
   UCExtPushInt1(Int(0x1234).get(), &slot);
   EXPECT_EQ(slot, 0xAAAAAAAAAAAAAA34u);
 
-  ovRef far = ovRef::adopt(ovMakePtr(nullptr, reinterpret_cast<void*>(uintptr_t{0x7F0011223344})));
-  UCExtPushPointer(far.get(), &slot);
+  ovRef distant = ovRef::adopt(ovMakePtr(nullptr, reinterpret_cast<void*>(uintptr_t{0x7F0011223344})));
+  UCExtPushPointer(distant.get(), &slot);
   EXPECT_EQ(slot, 0x7F0011223344u);
   void* temporary = nullptr;
-  UCExtPushVarPointer(far.get(), &temporary, &slot);
+  UCExtPushVarPointer(distant.get(), &temporary, &slot);
   EXPECT_EQ(slot, reinterpret_cast<ovArgWord>(&temporary));
   EXPECT_EQ(temporary, reinterpret_cast<void*>(uintptr_t{0x7F0011223344}));
 }
