@@ -3,12 +3,9 @@
 // both writable and executable.
 #include "runtime/externals/callback.h"
 
-#include <fstream>
-#include <sstream>
-
-#include "platform/backends/headless/headless.h"
 #include "primitives_fixture.h"
 #include "test_methods.h"
+#include "test_system.h"
 
 namespace {
 
@@ -56,7 +53,7 @@ TEST_F(CallbackTest, OneEntryPerMethodAndNoneForAnUnknownName) {
 }
 
 TEST_F(CallbackTest, APlatformWindowProcedureLeadsIntoTheMethod) {
-  ASSERT_TRUE(platform::headless::start());
+  ASSERT_TRUE(StartTestDisplay());
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = entryOf("Default Window Probe");
   windowClass.lpszClassName = "Callback Test Window";
@@ -72,27 +69,11 @@ TEST_F(CallbackTest, APlatformWindowProcedureLeadsIntoTheMethod) {
   UnregisterClassA("Callback Test Window", nullptr);
 }
 
-std::vector<std::string> mapLines() {
-  std::ifstream maps("/proc/self/maps");
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(maps, line);) lines.push_back(line);
-  return lines;
-}
-
 // Read after callbacks were made: nothing made code at run time.
 TEST_F(CallbackTest, NoPageIsWritableAndExecutableAtOnce) {
   ASSERT_NE(entryOf("Window Probe"), nullptr);
-  std::vector<std::string> lines = mapLines();
-  ASSERT_FALSE(lines.empty());
-  for (const std::string& line : lines)
-    if (line.find("/valgrind/") != std::string::npos)
-      GTEST_SKIP() << "valgrind runs translated code from pages that are writable and executable";
-  for (const std::string& line : lines) {
-    std::istringstream fields(line);
-    std::string range, permissions;
-    fields >> range >> permissions;
-    EXPECT_FALSE(permissions.find('w') != std::string::npos && permissions.find('x') != std::string::npos) << line;
-  }
+  if (UnderValgrind()) GTEST_SKIP() << "valgrind runs translated code from pages that are writable and executable";
+  EXPECT_EQ(WritableExecutableRegions(), std::vector<std::string>{});
 }
 
 }  // namespace
