@@ -29,8 +29,10 @@ constexpr WORD kMarkerKey = 0x97;     // a virtual key Windows leaves unassigned
 constexpr DWORD kInputPatience = 10000;  // ms for input to come through
 
 constexpr UINT kIdleQuestion = WM_APP;
-// The answers: 0 (what a destroyed window answers) ends the asking.
-enum Answer : LRESULT { kStop = 0, kCarriedOut, kBusy, kInputOnItsWay };
+// The answers: 0 (what a destroyed window answers) ends the asking; while
+// input is on its way or the window is not up yet, the program may well sit
+// idle, and the asking pauses.
+enum Answer : LRESULT { kStop = 0, kCarriedOut, kBusy, kNotYet };
 
 INPUT keyInput(WORD virtualKey, DWORD flags) {
   INPUT input{};
@@ -166,8 +168,8 @@ LRESULT answerIdleQuestion() {
     gDriving.runner->Abandon("its input did not reach the program (is its window in the foreground?)");
     return kCarriedOut;
   }
-  if (gDriving.input->InputOnItsWay()) return kInputOnItsWay;
-  if (queueHoldsWork() || !ShownMainWindow()) return kBusy;
+  if (gDriving.input->InputOnItsWay() || !ShownMainWindow()) return kNotYet;
+  if (queueHoldsWork()) return kBusy;
   gDriving.runner->OnIdle();
   return kCarriedOut;
 }
@@ -177,13 +179,13 @@ LRESULT CALLBACK driverWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// The second thread: asks until told to stop. Input on its way through the
-// system needs no asking for a moment.
+// The second thread: asks until told to stop. A busy program answers when
+// it next reads its queue, which paces the asking.
 DWORD WINAPI askWhetherIdle(void* window) {
   for (;;) {
     LRESULT answer = SendMessageA(static_cast<HWND>(window), kIdleQuestion, 0, 0);
     if (answer == kStop) return 0;
-    if (answer == kInputOnItsWay) Sleep(1);
+    if (answer == kNotYet) Sleep(1);
   }
 }
 
