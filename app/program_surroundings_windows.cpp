@@ -15,7 +15,9 @@ void EndLinesWithLinefeeds() {
     if (_fileno(stream) >= 0) _setmode(_fileno(stream), _O_BINARY);
 }
 
-// Windows is the display.
+// Windows is the display. The program declares no awareness of display
+// density, so on a high-density display Windows magnifies its windows, as
+// the sdl backend does on Linux.
 bool OpenDisplay() { return true; }
 
 // Windows asks a program to end through its windows (WM_CLOSE,
