@@ -125,13 +125,15 @@ HWND WINAPI GetCapture(void) {
   return w ? w->hwnd : nullptr;
 }
 
+// A window that is disabled or minimised, or inside one, cannot take the
+// focus.
 HWND WINAPI SetFocus(HWND hWnd) {
   Window* window = nullptr;
   if (hWnd) {
     window = windowOrFail(hWnd);
     if (!window || window == &desktop()) return nullptr;
     for (Window* w = window; w != &desktop(); w = w->parent)
-      if (!w->isEnabled()) return nullptr;
+      if (!w->isEnabled() || w->isMinimized()) return nullptr;
     Window* top = topLevelOf(window);
     if (top != activeWindow()) activate(top, WA_ACTIVE);
     if (!windowFrom(hWnd)) return nullptr;

@@ -1,9 +1,10 @@
 // CreateWindowExA: the new window hears WM_GETMINMAXINFO (overlapped and
-// sizable windows), WM_NCCREATE, WM_NCCALCSIZE and WM_CREATE, then, unless
-// it is an overlapped window, WM_SIZE and WM_MOVE, in that order (an
-// overlapped window hears those at its first ShowWindow); its ancestors then
-// hear WM_PARENTNOTIFY, and a window created visible is shown (and, when
-// top-level, activated). The styles Windows adds (style_rules.h) are in the
+// sizable windows, whose size keeps within the tracking sizes), WM_NCCREATE,
+// WM_NCCALCSIZE and WM_CREATE, then, unless it is an overlapped window,
+// WM_SIZE and WM_MOVE, in that order (an overlapped window hears those at
+// its first ShowWindow); a window created with WS_MAXIMIZE or WS_MINIMIZE
+// is then maximised or minimised; its ancestors then hear WM_PARENTNOTIFY,
+// and a window created visible is shown (and, when top-level, activated). The styles Windows adds (style_rules.h) are in the
 // window's styles from the start, the extended one in the CREATESTRUCT too.
 #include <algorithm>
 
@@ -11,6 +12,7 @@
 #include "platform/user/message_queue.h"
 #include "platform/user/style_rules.h"
 #include "platform/user/window_class.h"
+#include "platform/user/window_min_max.h"
 #include "platform/user/window_placement.h"
 
 using namespace platform;
@@ -41,15 +43,9 @@ Placement defaultPlacement(Placement p, bool topLevel) {
 }
 
 void applyMinMaxInfo(Window* w, Placement& p) {
-  SIZE screen = backend().screenSize();
-  MINMAXINFO info{};
-  info.ptMaxSize = {screen.cx + 8, screen.cy + 8};
-  info.ptMaxPosition = {-4, -4};
-  info.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-  info.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-  callWindowProc(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-  p.cx = std::min<int>(p.cx, info.ptMaxTrackSize.x);
-  p.cy = std::min<int>(p.cy, info.ptMaxTrackSize.y);
+  MINMAXINFO info = minMaxInfo(w);
+  p.cx = std::clamp<int>(p.cx, info.ptMinTrackSize.x, info.ptMaxTrackSize.x);
+  p.cy = std::clamp<int>(p.cy, info.ptMinTrackSize.y, info.ptMaxTrackSize.y);
 }
 
 Window* resolveParent(DWORD style, HWND parentHandle, Window*& owner) {
@@ -82,6 +78,7 @@ void initialise(Window* w, WindowClass* c, DWORD exStyle, DWORD style, LPCSTR na
   w->extra.assign(c->info.cbWndExtra, 0);
   w->rect = {p.x, p.y, p.x + p.cx, p.y + p.cy};
   w->client = w->rect;
+  w->normalRect = w->rect;
   ++c->windows;
   if (w->isTopLevel()) {
     w->surface = std::make_shared<gdi::Surface>(p.cx, p.cy, gdi::pixelFromColorRef(GetSysColor(COLOR_WINDOW)));
@@ -108,9 +105,22 @@ bool runCreation(Window* w, CREATESTRUCTA& cs) {
     return false;
   }
   if (!windowFrom(hwnd)) return false;
+  w->style &= ~(WS_MAXIMIZE | WS_MINIMIZE);
   if (!w->sizePending) sendSizeAndMove(w);
   return windowFrom(hwnd) != nullptr;
 }
+
+// A window created maximised or minimised (its state styles held until
+// WM_CREATE returned) takes that state now, without being activated.
+void applyInitialState(Window* w, DWORD state) {
+  if (!state) return;
+  RECT place = w->rect;
+  UINT flags = changeShowState(w, (state & WS_MINIMIZE) ? SW_MINIMIZE : SW_MAXIMIZE, place);
+  placeWindow(w, HWND_TOP, place.left, place.top, place.right - place.left, place.bottom - place.top,
+              flags | SWP_FRAMECHANGED | SWP_NOACTIVATE);
+}
+
+int initialShowCommand(DWORD style) { return (style & WS_MINIMIZE) && !(style & WS_MAXIMIZE) ? SW_SHOWMINIMIZED : SW_SHOW; }
 
 }  // namespace
 
@@ -135,13 +145,15 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   initialise(w, c, dwExStyle, dwStyle, lpWindowName, hMenu, hInstance, p);
   if (isOverlapped(dwStyle) || (dwStyle & WS_THICKFRAME)) {
     applyMinMaxInfo(w, p);
-    w->rect = w->client = {p.x, p.y, p.x + p.cx, p.y + p.cy};
+    w->rect = w->client = w->normalRect = {p.x, p.y, p.x + p.cx, p.y + p.cy};
     if (w->surface) w->surface->resize(p.cx, p.cy);
   }
   CREATESTRUCTA cs{lpParam, hInstance, hMenu, hWndParent, p.cy, p.cx, p.y, p.x, static_cast<LONG>(dwStyle),
                    lpWindowName, c->name.c_str(), w->exStyle};
   if (!runCreation(w, cs)) return nullptr;
+  applyInitialState(w, dwStyle & (WS_MAXIMIZE | WS_MINIMIZE));
+  if (!windowFrom(hwnd)) return nullptr;
   notifyParents(w, WM_CREATE);
-  if ((dwStyle & WS_VISIBLE) && windowFrom(hwnd)) ShowWindow(hwnd, SW_SHOW);
+  if ((dwStyle & WS_VISIBLE) && windowFrom(hwnd)) ShowWindow(hwnd, initialShowCommand(dwStyle));
   return windowFrom(hwnd) ? hwnd : nullptr;
 }

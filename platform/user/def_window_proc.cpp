@@ -9,6 +9,7 @@
 #include "platform/user/nonclient_paint.h"
 #include "platform/user/style_rules.h"
 #include "platform/user/window_class.h"
+#include "platform/user/window_min_max.h"
 #include "platform/user/window_placement.h"
 
 using namespace platform;
@@ -18,18 +19,21 @@ namespace {
 
 HWND closePressedIn = nullptr;
 
+// A minimised window is all client area.
 LRESULT calcSize(Window* w, WPARAM wParam, LPARAM lParam) {
   RECT* rect = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
-  if (!rect) return 0;
+  if (!rect || w->isMinimized()) return 0;
   FrameLayout f = frameLayout(w->style, w->exStyle, w->hasMenuBar(), rect->right - rect->left, rect->bottom - rect->top);
   *rect = {rect->left + f.client.left, rect->top + f.client.top, rect->left + f.client.right, rect->top + f.client.bottom};
   return 0;
 }
 
+// A minimised window answers as its caption.
 LRESULT hitTest(Window* w, LPARAM lParam) {
   POINT origin = windowOrigin(w);
   POINT p{GET_X_LPARAM(lParam) - origin.x, GET_Y_LPARAM(lParam) - origin.y};
-  return hitTestFrame(layoutOf(w), w->rect.right - w->rect.left, w->rect.bottom - w->rect.top, p);
+  int hit = hitTestFrame(layoutOf(w), w->rect.right - w->rect.left, w->rect.bottom - w->rect.top, p);
+  return hit != HTNOWHERE && w->isMinimized() ? HTCAPTION : hit;
 }
 
 LRESULT eraseBackground(Window* w, WPARAM wParam) {
@@ -69,32 +73,27 @@ LRESULT ncActivate(Window* w, WPARAM wParam) {
 }
 
 // Size changes of overlapped and sizable windows keep within the tracking
-// sizes WM_GETMINMAXINFO gives.
+// sizes WM_GETMINMAXINFO gives (a minimised window only below the largest).
 LRESULT positionChanging(Window* w, LPARAM lParam) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
   bool limited = isOverlapped(w->style) || (w->style & WS_THICKFRAME);
   if (!pos || (pos->flags & SWP_NOSIZE) || !limited) return 0;
-  MINMAXINFO info{};
-  info.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-  info.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-  callWindowProc(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-  if (w->style & WS_THICKFRAME) {
-    pos->cx = std::max<int>(pos->cx, info.ptMinTrackSize.x);
-    pos->cy = std::max<int>(pos->cy, info.ptMinTrackSize.y);
-  }
+  MINMAXINFO info = minMaxInfo(w);
   pos->cx = std::min<int>(pos->cx, info.ptMaxTrackSize.x);
   pos->cy = std::min<int>(pos->cy, info.ptMaxTrackSize.y);
+  if (w->isMinimized()) return 0;
+  pos->cx = std::max<int>(pos->cx, info.ptMinTrackSize.x);
+  pos->cy = std::max<int>(pos->cy, info.ptMinTrackSize.y);
   return 0;
 }
 
+// WM_SIZE also follows a change of state that kept the client area's size.
 LRESULT positionChanged(Window* w, LPARAM lParam) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
   if (!pos) return 0;
   HWND hwnd = w->hwnd;
-  if (!(pos->flags & SWP_NOCLIENTMOVE))
-    callWindowProc(w, WM_MOVE, 0, MAKELPARAM(w->client.left, w->client.top));
-  if (!(pos->flags & SWP_NOCLIENTSIZE) && windowFrom(hwnd))
-    callWindowProc(w, WM_SIZE, SIZE_RESTORED, MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
+  if (!(pos->flags & SWP_NOCLIENTMOVE)) sendMove(w);
+  if ((!(pos->flags & SWP_NOCLIENTSIZE) || (pos->flags & SWP_STATECHANGED)) && windowFrom(hwnd)) sendSize(w);
   return 0;
 }
 
@@ -157,9 +156,14 @@ LRESULT systemKeyUp(Window* w, WPARAM wParam) {
   return alone ? callWindowProc(topLevelOf(w), WM_SYSCOMMAND, SC_KEYMENU, 0) : 0;
 }
 
+// A disabled window carries out no system command.
 LRESULT systemCommand(Window* w, WPARAM wParam, LPARAM lParam) {
+  if (!w->isEnabled()) return 0;
   switch (wParam & 0xFFF0) {
     case SC_CLOSE: return callWindowProc(w, WM_CLOSE, 0, 0);
+    case SC_MINIMIZE: ShowWindow(w->hwnd, SW_MINIMIZE); return 0;
+    case SC_MAXIMIZE: ShowWindow(w->hwnd, SW_MAXIMIZE); return 0;
+    case SC_RESTORE: ShowWindow(w->hwnd, SW_RESTORE); return 0;
     case SC_KEYMENU:
       if (MenuKeyHandler handler = menuKeyHandler()) handler(w->hwnd, static_cast<int>(lParam));
       return 0;
@@ -192,6 +196,7 @@ LRESULT handle(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXT: return getText(w, wParam, lParam);
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
     case WM_CLOSE: DestroyWindow(w->hwnd); return 0;
+    case WM_QUERYOPEN: return TRUE;
     case WM_SYSCOMMAND: return systemCommand(w, wParam, lParam);
     case WM_WINDOWPOSCHANGING: return positionChanging(w, lParam);
     case WM_WINDOWPOSCHANGED: return positionChanged(w, lParam);

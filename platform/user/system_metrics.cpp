@@ -35,6 +35,8 @@ int WINAPI GetSystemMetrics(int nIndex) {
     case SM_CYSMCAPTION: return 15;
     case SM_CXMIN: case SM_CXMINTRACK: return 112;
     case SM_CYMIN: case SM_CYMINTRACK: return 27;
+    case SM_CXMINIMIZED: return 160;
+    case SM_CYMINIMIZED: return 24;
     case SM_MOUSEPRESENT: return 1;
     case SM_CMOUSEBUTTONS: return 3;
     default: return screenMetric(nIndex);

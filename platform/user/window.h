@@ -52,6 +52,11 @@ struct Window : std::enable_shared_from_this<Window> {
   bool destroying = false;
   // An overlapped window not yet shown owes its first WM_SIZE and WM_MOVE.
   bool sizePending = false;
+  // Where the window goes when restored (parent client coordinates), and
+  // whether a minimised window was maximised before, so that restoring
+  // maximises it again.
+  RECT normalRect{};
+  bool restoresMaximized = false;
   // The queue of the thread that created the window.
   MessageQueue* queue = nullptr;
   // The pixels of a top-level window and everything in it.
@@ -60,6 +65,8 @@ struct Window : std::enable_shared_from_this<Window> {
   bool isChild() const { return (style & WS_CHILD) != 0; }
   bool isVisible() const { return (style & WS_VISIBLE) != 0; }
   bool isEnabled() const { return (style & WS_DISABLED) == 0; }
+  bool isMinimized() const { return (style & WS_MINIMIZE) != 0; }
+  bool isMaximized() const { return (style & WS_MAXIMIZE) != 0; }
   bool isTopLevel() const;
   bool hasMenuBar() const { return !isChild() && menu != nullptr; }
 };

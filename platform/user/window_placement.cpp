@@ -9,6 +9,11 @@
 namespace platform::user {
 namespace {
 
+// A call whose flags say all of these, and none of the other state flags,
+// changed nothing.
+constexpr UINT kNothingMoved = SWP_NOSIZE | SWP_NOMOVE | SWP_NOCLIENTSIZE | SWP_NOCLIENTMOVE | SWP_NOZORDER;
+constexpr UINT kStateFlags = kNothingMoved | SWP_FRAMECHANGED | SWP_HIDEWINDOW | SWP_SHOWWINDOW;
+
 int widthOf(const RECT& r) { return r.right - r.left; }
 int heightOf(const RECT& r) { return r.bottom - r.top; }
 
@@ -24,41 +29,93 @@ void reorder(Window* window, HWND insertAfter) {
   siblings.insert(at == siblings.end() ? siblings.begin() : at + 1, window);
 }
 
+bool alreadyInPlace(const Window* window, HWND insertAfter) {
+  const auto& siblings = window->parent->children;
+  if (insertAfter == HWND_BOTTOM) return siblings.back() == window;
+  const Window* after = windowFrom(insertAfter);
+  auto at = std::find(siblings.begin(), siblings.end(), after);
+  if (at == siblings.end()) return siblings.front() == window;
+  return after == window || (at + 1 != siblings.end() && at[1] == window);
+}
+
+// Where the WINDOWPOS puts the window; a minimised window keeps the
+// minimised size.
+RECT targetRect(const Window* window, const WINDOWPOS& pos) {
+  RECT rect = window->rect;
+  if (!(pos.flags & SWP_NOSIZE)) {
+    bool minimized = window->isMinimized();
+    rect.right = rect.left + (minimized ? GetSystemMetrics(SM_CXMINIMIZED) : std::max(pos.cx, 0));
+    rect.bottom = rect.top + (minimized ? GetSystemMetrics(SM_CYMINIMIZED) : std::max(pos.cy, 0));
+  }
+  if (!(pos.flags & SWP_NOMOVE)) OffsetRect(&rect, pos.x - rect.left, pos.y - rect.top);
+  return rect;
+}
+
+// A top-level window being activated comes to the top.
+void dropRedundantFlags(const Window* window, WINDOWPOS& pos, const RECT& target) {
+  if (window->isVisible()) pos.flags &= ~SWP_SHOWWINDOW;
+  else pos.flags = (pos.flags & ~SWP_HIDEWINDOW) | ((pos.flags & SWP_SHOWWINDOW) ? 0 : SWP_NOREDRAW);
+  if (widthOf(target) == widthOf(window->rect) && heightOf(target) == heightOf(window->rect)) pos.flags |= SWP_NOSIZE;
+  if (target.left == window->rect.left && target.top == window->rect.top) pos.flags |= SWP_NOMOVE;
+  bool activating = !window->isChild() && !(pos.flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW));
+  if (activating && pos.hwndInsertAfter != HWND_TOPMOST && pos.hwndInsertAfter != HWND_NOTOPMOST) {
+    pos.flags &= ~SWP_NOZORDER;
+    pos.hwndInsertAfter = HWND_TOP;
+  }
+  if (!(pos.flags & SWP_NOZORDER) && alreadyInPlace(window, pos.hwndInsertAfter)) pos.flags |= SWP_NOZORDER;
+}
+
+// A minimised top-level window lies off the screen, where nothing is
+// painted.
+bool offScreen(const Window* window) { return window->isTopLevel() && window->isMinimized(); }
+
+// What moved needs painting: a top-level window whose frame alone changed
+// keeps what its client area showed; otherwise the window is drawn anew
+// and a child's old place uncovered.
+void redrawAfterPlacing(Window* window, const RECT& oldRect, const RECT& oldClient, bool moved) {
+  if (offScreen(window)) return;
+  if (window->isTopLevel() && !moved) return clientAreaMoved(window, oldClient);
+  if (!window->isTopLevel()) exposeInParent(window->parent, oldRect);
+  invalidateEverything(window);
+}
+
 // True when the window moved, changed size or had its frame recomputed.
 bool applyGeometry(Window* window, const RECT& rect, UINT& flags) {
   RECT oldRect = window->rect;
   RECT oldClient = window->client;
-  bool sized = widthOf(rect) != widthOf(oldRect) || heightOf(rect) != heightOf(oldRect);
-  bool moved = rect.left != oldRect.left || rect.top != oldRect.top;
+  bool sized = !(flags & SWP_NOSIZE);
+  bool moved = !(flags & SWP_NOMOVE);
   RECT client = (sized || (flags & SWP_FRAMECHANGED)) ? calculateClient(window, rect) : oldClient;
   if (!sized && !(flags & SWP_FRAMECHANGED)) OffsetRect(&client, rect.left - oldRect.left, rect.top - oldRect.top);
   window->rect = rect;
   window->client = client;
+  if (!window->isMinimized() && !window->isMaximized()) window->normalRect = rect;
   if (widthOf(client) == widthOf(oldClient) && heightOf(client) == heightOf(oldClient)) flags |= SWP_NOCLIENTSIZE;
   if (client.left == oldClient.left && client.top == oldClient.top) flags |= SWP_NOCLIENTMOVE;
   if (window->surface) window->surface->resize(widthOf(rect), heightOf(rect));
   bool changed = sized || moved || (flags & SWP_FRAMECHANGED);
   if (!changed || !isShowing(window)) return changed;
-  if (window->isTopLevel() && !sized && !moved) {
-    clientAreaMoved(window, oldClient);
-    return true;
-  }
-  if (!window->isTopLevel()) exposeInParent(window->parent, oldRect);
-  invalidateEverything(window);
-  if (window->isTopLevel()) backend().windowPlaced(window->hwnd, rect);
+  if (window->isTopLevel() && (sized || moved)) backend().windowPlaced(window->hwnd, rect);
+  if (!(flags & SWP_NOREDRAW)) redrawAfterPlacing(window, oldRect, oldClient, sized || moved);
   return true;
 }
 
-void changeVisibility(Window* window, bool show) {
-  if (show == window->isVisible()) return;
+void changeVisibility(Window* window, bool show, bool redraw) {
   if (show) {
     window->style |= WS_VISIBLE;
-    invalidateEverything(window);
+    if (redraw && !offScreen(window)) invalidateEverything(window);
   } else {
     window->style &= ~WS_VISIBLE;
-    exposeInParent(window->parent, window->rect);
+    if (redraw) exposeInParent(window->parent, window->rect);
   }
   if (window->isTopLevel()) backend().windowShown(window->hwnd, show);
+}
+
+// A child hears WM_CHILDACTIVATE; a visible top-level window is activated.
+void activateAsPlaced(Window* window, UINT flags) {
+  if (flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) return;
+  if (window->isChild()) callWindowProc(window, WM_CHILDACTIVATE, 0, 0);
+  else if (window->isTopLevel() && window->isVisible()) activate(window, WA_ACTIVE);
 }
 
 // What Windows paints during the call: a top-level window being shown, or
@@ -66,6 +123,7 @@ void changeVisibility(Window* window, bool show) {
 // child hidden, moved or sized gets the part of its parent it uncovered
 // erased.
 void eraseAfterPlacing(Window* window, UINT flags, bool geometryChanged) {
+  if (flags & SWP_NOREDRAW) return;
   if ((flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED)) && window->isTopLevel()) eraseNow(window);
   else if (window->isChild() && ((flags & SWP_HIDEWINDOW) || geometryChanged)) eraseNow(window->parent);
 }
@@ -81,34 +139,47 @@ RECT calculateClient(Window* window, const RECT& windowRect) {
   return params.rgrc[0];
 }
 
+void sendSize(Window* window) {
+  bool minimized = window->isMinimized();
+  int kind = window->isMaximized() ? SIZE_MAXIMIZED : minimized ? SIZE_MINIMIZED : SIZE_RESTORED;
+  LPARAM size = minimized ? 0 : MAKELPARAM(widthOf(window->client), heightOf(window->client));
+  callWindowProc(window, WM_SIZE, kind, size);
+}
+
+void sendMove(Window* window) {
+  callWindowProc(window, WM_MOVE, 0, MAKELPARAM(window->client.left, window->client.top));
+}
+
 void sendSizeAndMove(Window* window) {
-  int kind = (window->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : (window->style & WS_MINIMIZE) ? SIZE_MINIMIZED : SIZE_RESTORED;
-  callWindowProc(window, WM_SIZE, kind, MAKELPARAM(widthOf(window->client), heightOf(window->client)));
-  if (windowFrom(window->hwnd)) callWindowProc(window, WM_MOVE, 0, MAKELPARAM(window->client.left, window->client.top));
+  sendSize(window);
+  if (windowFrom(window->hwnd)) sendMove(window);
 }
 
 bool placeWindow(Window* window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
   auto alive = keepAlive(window);
-  if (flags & SWP_NOMOVE) {
-    x = window->rect.left;
-    y = window->rect.top;
-  }
-  if (flags & SWP_NOSIZE) {
-    cx = widthOf(window->rect);
-    cy = heightOf(window->rect);
-  }
   WINDOWPOS pos{window->hwnd, insertAfter, x, y, std::max(cx, 0), std::max(cy, 0), flags};
   if (!(flags & SWP_NOSENDCHANGING)) callWindowProc(window, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
   if (!windowFrom(window->hwnd)) return false;
-  bool geometryChanged = applyGeometry(window, {pos.x, pos.y, pos.x + pos.cx, pos.y + pos.cy}, pos.flags);
+  RECT target = targetRect(window, pos);
+  dropRedundantFlags(window, pos, target);
+  bool geometryChanged = applyGeometry(window, target, pos.flags);
   if (!(pos.flags & SWP_NOZORDER)) reorder(window, pos.hwndInsertAfter);
-  if (pos.flags & SWP_SHOWWINDOW) changeVisibility(window, true);
-  if (pos.flags & SWP_HIDEWINDOW) changeVisibility(window, false);
-  bool activates = window->isTopLevel() && !(pos.flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) && window->isVisible();
-  if (activates) activate(window, WA_ACTIVE);
+  if (pos.flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW))
+    changeVisibility(window, pos.flags & SWP_SHOWWINDOW, !(pos.flags & SWP_NOREDRAW));
+  activateAsPlaced(window, pos.flags);
   if (windowFrom(window->hwnd)) eraseAfterPlacing(window, pos.flags, geometryChanged);
-  if (windowFrom(window->hwnd)) callWindowProc(window, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+  if (!windowFrom(window->hwnd) || (pos.flags & kStateFlags) == kNothingMoved) return true;
+  pos = {window->hwnd, pos.hwndInsertAfter, window->rect.left, window->rect.top, widthOf(window->rect),
+         heightOf(window->rect), pos.flags};
+  callWindowProc(window, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
   return true;
+}
+
+bool placeAndHandOver(Window* window, HWND insertAfter, const RECT& rect, UINT flags) {
+  bool handsOver = (flags & SWP_HIDEWINDOW) && activeWindow() == window;
+  bool placed = placeWindow(window, insertAfter, rect.left, rect.top, widthOf(rect), heightOf(rect), flags);
+  if (handsOver && windowFrom(window->hwnd)) activateOtherThan(window);
+  return placed;
 }
 
 }  // namespace platform::user
@@ -120,13 +191,7 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
   if (!window || window == &desktop()) return FALSE;
   UINT allowed = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_FRAMECHANGED |
                  SWP_SHOWWINDOW | SWP_HIDEWINDOW | SWP_NOCOPYBITS | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;
-  if (uFlags & SWP_HIDEWINDOW) {
-    bool wasActive = activeWindow() == window;
-    placeWindow(window, hWndInsertAfter, X, Y, cx, cy, uFlags & allowed);
-    if (wasActive && windowFrom(hWnd)) activateOtherThan(window);
-    return TRUE;
-  }
-  return placeWindow(window, hWndInsertAfter, X, Y, cx, cy, uFlags & allowed);
+  return placeAndHandOver(window, hWndInsertAfter, {X, Y, X + cx, Y + cy}, uFlags & allowed);
 }
 
 BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint) {
@@ -134,33 +199,3 @@ BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bR
 }
 
 BOOL WINAPI BringWindowToTop(HWND hWnd) { return SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
-
-BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
-  Window* window = windowOrFail(hWnd);
-  if (!window || window == &desktop()) return FALSE;
-  auto alive = keepAlive(window);
-  bool wasVisible = window->isVisible();
-  bool show = nCmdShow != SW_HIDE;
-  bool activating = show && window->isTopLevel() && nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE &&
-                    nCmdShow != SW_SHOWMINNOACTIVE;
-  if (show == wasVisible) {
-    if (activating) activate(window, WA_ACTIVE);
-    return wasVisible;
-  }
-  callWindowProc(window, WM_SHOWWINDOW, show, 0);
-  if (!windowFrom(hWnd)) return wasVisible;
-  // A child of a window not showing only changes its style.
-  if (window->isChild() && !isShowing(window->parent)) {
-    window->style = show ? window->style | WS_VISIBLE : window->style & ~WS_VISIBLE;
-  } else {
-    UINT flags = SWP_NOSIZE | SWP_NOMOVE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
-    if (!activating) flags |= SWP_NOACTIVATE | SWP_NOZORDER;
-    SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, flags);
-  }
-  if (!show && !window->isTopLevel() && windowFrom(hWnd)) dropFocusWithin(window);
-  if (show && window->sizePending && windowFrom(hWnd)) {
-    window->sizePending = false;
-    sendSizeAndMove(window);
-  }
-  return wasVisible;
-}

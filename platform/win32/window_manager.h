@@ -68,6 +68,7 @@
 #define SW_SHOWMINNOACTIVE 7
 #define SW_SHOWNA 8
 #define SW_RESTORE 9
+#define SW_FORCEMINIMIZE 11
 
 // SetWindowPos flags and insertion places.
 #define SWP_NOSIZE 0x0001
@@ -205,6 +206,8 @@ BOOL WINAPI IsWindow(HWND hWnd);
 BOOL WINAPI IsWindowVisible(HWND hWnd);
 BOOL WINAPI IsWindowEnabled(HWND hWnd);
 BOOL WINAPI IsChild(HWND hWndParent, HWND hWnd);
+BOOL WINAPI IsZoomed(HWND hWnd);
+BOOL WINAPI IsIconic(HWND hWnd);
 BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow);
 BOOL WINAPI UpdateWindow(HWND hWnd);
 BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
@@ -326,6 +329,8 @@ BOOL WINAPI SetCursorPos(int X, int Y);
 #define SM_CYSMCAPTION 51
 #define SM_CXMENUSIZE 54
 #define SM_CYMENUSIZE 55
+#define SM_CXMINIMIZED 57
+#define SM_CYMINIMIZED 58
 #define SM_CXMAXTRACK 59
 #define SM_CYMAXTRACK 60
 #define SM_CXMAXIMIZED 61
