@@ -188,7 +188,7 @@ LRESULT handle(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCCREATE: return TRUE;
     case WM_NCCALCSIZE: return calcSize(w, wParam, lParam);
     case WM_NCHITTEST: return hitTest(w, lParam);
-    case WM_NCPAINT: paintNonClient(w); return 0;
+    case WM_NCPAINT: paintNonClient(w, reinterpret_cast<HRGN>(wParam)); return 0;
     case WM_NCACTIVATE: return ncActivate(w, wParam);
     case WM_ERASEBKGND: return eraseBackground(w, wParam);
     case WM_PAINT: return paint(w);

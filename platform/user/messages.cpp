@@ -14,10 +14,7 @@ namespace {
 // handed WM_PAINT again forever; what it left unpainted counts as painted.
 void settlePaint(Window* w) {
   if (!windowFrom(w->hwnd) || !needsPaint(w)) return;
-  if (w->frame) {
-    w->frame = false;
-    callWindowProc(w, WM_NCPAINT, 1, 0);
-  }
+  paintFrameNow(w);
   validate(w, nullptr);
 }
 

@@ -100,6 +100,14 @@ void drawScrollAreas(HDC hdc, const FrameLayout& f) {
             COLOR_3DFACE);
 }
 
+// The caller's region stays its own: the DC is given a copy.
+HDC frameDeviceContext(const Window* w, HRGN region) {
+  if (reinterpret_cast<uintptr_t>(region) <= 1) return GetWindowDC(w->hwnd);
+  HRGN copy = CreateRectRgn(0, 0, 0, 0);
+  CombineRgn(copy, region, nullptr, RGN_COPY);
+  return GetDCEx(w->hwnd, copy, DCX_WINDOW | DCX_INTERSECTRGN);
+}
+
 }  // namespace
 
 void setMenuBarPainter(MenuBarPainter painter) { installedMenuBarPainter = painter; }
@@ -113,9 +121,10 @@ FrameLayout layoutOf(const Window* w) {
   return frameLayout(w->style, w->exStyle, w->hasMenuBar(), w->rect.right - w->rect.left, w->rect.bottom - w->rect.top);
 }
 
-void paintNonClient(Window* w) {
+void paintNonClient(Window* w, HRGN region) {
+  if (w->isMinimized()) return;
   FrameLayout f = layoutOf(w);
-  HDC hdc = GetWindowDC(w->hwnd);
+  HDC hdc = frameDeviceContext(w, region);
   if (!hdc) return;
   RECT client = f.client;
   ExcludeClipRect(hdc, client.left, client.top, client.right, client.bottom);

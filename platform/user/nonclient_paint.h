@@ -7,6 +7,8 @@
 namespace platform::user {
 
 FrameLayout layoutOf(const Window* window);
-void paintNonClient(Window* window);
+// Draws the part of the non-client area in region (screen coordinates, as
+// WM_NCPAINT gives it; 1 for all of it). A minimised window has none.
+void paintNonClient(Window* window, HRGN region = reinterpret_cast<HRGN>(1));
 
 }  // namespace platform::user

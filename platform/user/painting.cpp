@@ -39,11 +39,6 @@ Window* firstNeedingPaint(Window* w) {
 
 gdi::Region wholeClient(const Window* w) { return gdi::Region(clientBounds(w)); }
 
-gdi::DeviceContext* screenDeviceContext() {
-  static auto screen = std::make_shared<gdi::Surface>(1, 1);
-  return gdi::createDeviceContext(nullptr, screen, {0, 0}, {});
-}
-
 }  // namespace
 
 void invalidate(Window* window, const gdi::Region& area, bool erase) {
@@ -108,11 +103,37 @@ void validate(Window* window, const gdi::Region* area) {
 
 namespace {
 
-void paintFrameNow(Window* w) {
-  if (!w->frame) return;
-  w->frame = false;
-  callWindowProc(w, WM_NCPAINT, 1, 0);
+// The window's update region in screen coordinates: its whole frame and
+// the invalid part of its client area.
+gdi::Region screenUpdateRegion(const Window* w) {
+  gdi::Region whole(windowBounds(w));
+  RECT client = w->client;
+  OffsetRect(&client, -w->rect.left, -w->rect.top);
+  gdi::Region region = whole.combined(gdi::Region(client), gdi::Region::Op::Diff);
+  gdi::Region invalid = w->update;
+  invalid.offset(client.left, client.top);
+  region.unite(invalid);
+  POINT origin = windowOrigin(w);
+  region.offset(origin.x, origin.y);
+  return region;
 }
+
+}  // namespace
+
+void paintFrameNow(Window* window) {
+  if (!window->frame) return;
+  window->frame = false;
+  gdi::Region region = screenUpdateRegion(window);
+  if (region == gdi::Region(screenRect(window))) {
+    callWindowProc(window, WM_NCPAINT, 1, 0);
+    return;
+  }
+  HGDIOBJ handle = gdi::createObject(std::make_shared<gdi::Region>(region));
+  callWindowProc(window, WM_NCPAINT, reinterpret_cast<WPARAM>(handle), 0);
+  DeleteObject(handle);
+}
+
+namespace {
 
 void eraseBackgroundNow(Window* w) {
   if (!w->erase || w->update.empty()) return;
@@ -162,22 +183,6 @@ bool presentSurfaces() {
     presented = true;
   }
   return presented;
-}
-
-gdi::DeviceContext* windowDeviceContext(Window* window, bool clientOnly) {
-  if (!window || window == &desktop()) return screenDeviceContext();
-  RECT area = surfaceRect(window, clientOnly);
-  return gdi::createDeviceContext(window->hwnd, topLevelOf(window)->surface, {area.left, area.top},
-                                  visibleRegion(window, clientOnly));
-}
-
-gdi::DeviceContext* updateDeviceContext(Window* window, const gdi::Region& update) {
-  gdi::DeviceContext* dc = windowDeviceContext(window, true);
-  if (!dc) return nullptr;
-  gdi::Region clip = update.combined(wholeClient(window), gdi::Region::Op::And);
-  clip.offset(dc->origin.x, dc->origin.y);
-  dc->visible.intersect(clip);
-  return dc;
 }
 
 }  // namespace platform::user
@@ -259,10 +264,7 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
   Window* w = windowOrFail(hWnd);
   if (!w || !lpPaint) return nullptr;
   auto alive = keepAlive(w);
-  if (w->frame) {
-    w->frame = false;
-    callWindowProc(w, WM_NCPAINT, 1, 0);
-  }
+  paintFrameNow(w);
   Region update = w->update.combined(Region(RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top}),
                                      Region::Op::And);
   bool erase = w->erase, refused = w->eraseRefused;
@@ -280,35 +282,4 @@ BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint) {
   if (!lpPaint) return FALSE;
   ReleaseDC(hWnd, lpPaint->hdc);
   return TRUE;
-}
-
-HDC WINAPI GetDC(HWND hWnd) {
-  Window* w = hWnd ? windowOrFail(hWnd) : &desktop();
-  if (!w) return nullptr;
-  platform::gdi::DeviceContext* dc = windowDeviceContext(w, true);
-  return dc ? dc->handle : nullptr;
-}
-
-HDC WINAPI GetWindowDC(HWND hWnd) {
-  Window* w = hWnd ? windowOrFail(hWnd) : &desktop();
-  if (!w) return nullptr;
-  platform::gdi::DeviceContext* dc = windowDeviceContext(w, false);
-  return dc ? dc->handle : nullptr;
-}
-
-// A memory DC is not released: DeleteDC frees it.
-int WINAPI ReleaseDC(HWND hWnd, HDC hDC) {
-  platform::gdi::DeviceContext* dc = platform::gdi::deviceContextFrom(hDC);
-  if (!dc || dc->memory) return 0;
-  if (dc->window != hWnd && !(hWnd == nullptr && dc->window == nullptr)) {
-    SetLastError(ERROR_DC_NOT_FOUND);
-    return 0;
-  }
-  platform::gdi::destroyDeviceContext(dc);
-  return 1;
-}
-
-HWND WINAPI WindowFromDC(HDC hDC) {
-  platform::gdi::DeviceContext* dc = platform::gdi::deviceContextFrom(hDC);
-  return dc ? dc->window : nullptr;
 }

@@ -28,6 +28,11 @@ void exposeInParent(Window* parent, const RECT& area);
 // everything redrawn when the client area's width or height changed.
 void clientAreaMoved(Window* window, const RECT& oldClient);
 void validate(Window* window, const gdi::Region* area);
+// WM_NCPAINT for a frame that needs drawing. Its wParam is the window's
+// update region (its whole frame and the invalid part of its client area)
+// as a region in screen coordinates, deleted after the call, or 1 when
+// that is the whole window.
+void paintFrameNow(Window* window);
 // What a window and its showing descendants need before their WM_PAINT, sent
 // at once, as Windows does when it shows a top-level window or uncovers
 // part of a parent: WM_NCPAINT for a frame to draw, WM_ERASEBKGND for an

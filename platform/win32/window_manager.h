@@ -253,6 +253,18 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
 BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
 HDC WINAPI GetDC(HWND hWnd);
 HDC WINAPI GetWindowDC(HWND hWnd);
+// GetDCEx: the DC covers the whole window with DCX_WINDOW; the region (screen
+// coordinates) is intersected with or excluded from what the DC may draw
+// on, and the system deletes it when the DC is released.
+#define DCX_WINDOW 0x00000001L
+#define DCX_CACHE 0x00000002L
+#define DCX_CLIPCHILDREN 0x00000008L
+#define DCX_CLIPSIBLINGS 0x00000010L
+#define DCX_PARENTCLIP 0x00000020L
+#define DCX_EXCLUDERGN 0x00000040L
+#define DCX_INTERSECTRGN 0x00000080L
+#define DCX_USESTYLE 0x00010000L
+HDC WINAPI GetDCEx(HWND hWnd, HRGN hrgnClip, DWORD flags);
 int WINAPI ReleaseDC(HWND hWnd, HDC hDC);
 HWND WINAPI WindowFromDC(HDC hDC);
 BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);

@@ -131,18 +131,23 @@ TEST_F(Menus, TheBarTakesItsHeightFromTheClientAreaAndAnswersHTMENU) {
   EXPECT_FALSE(IsMenu(bar));
 }
 
+// WM_NCPAINT is given the region to draw: the frame alone.
 TEST_F(Menus, DrawMenuBarRecomputesAndDrawsTheFrameAtOnce) {
   HWND w = withMenu(makeMenuBar());
   EXPECT_TRUE(DrawMenuBar(w));
-  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_NCPAINT, Sent | WParam, 1},
+  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_NCPAINT, Sent},
                   {WM_WINDOWPOSCHANGED, Sent});
+  HRGN frame = frameRegion(w);
+  EXPECT_TRUE(EqualRgn(lastNcPaintRegion(), frame));
+  DeleteObject(frame);
   RECT update;
   EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
 }
 
 // Taking the bar away moves the client area up: what it showed moves with
 // it, and only the strip it gains at the bottom is invalidated (and erased
-// at once). Giving the bar back uncovers nothing.
+// at once); WM_NCPAINT's region is the frame and that strip. Giving the bar
+// back uncovers nothing.
 TEST_F(Menus, SetMenuKeepsWhatTheClientAreaShowedAndUncoversOnlyTheNewStrip) {
   HWND w = withMenu(makeMenuBar());
   HMENU bar = GetMenu(w);
@@ -155,10 +160,13 @@ TEST_F(Menus, SetMenuKeepsWhatTheClientAreaShowedAndUncoversOnlyTheNewStrip) {
   ASSERT_TRUE(SetMenu(w, nullptr));
   RECT after;
   GetClientRect(w, &after);
-  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_NCPAINT, Sent | WParam, 1},
+  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_NCPAINT, Sent},
                   {WM_ERASEBKGND, Sent}, {WM_WINDOWPOSCHANGED, Sent}, {WM_MOVE, Sent | LParam, 0, MAKELPARAM(14, 20 + 4 + 19)},
                   {WM_SIZE, Sent | LParam, 0, MAKELPARAM(after.right, after.bottom)});
   RECT update, strip{0, before.bottom, after.right, after.bottom};
+  HRGN frameAndStrip = frameRegion(w, strip);
+  EXPECT_TRUE(EqualRgn(lastNcPaintRegion(), frameAndStrip));
+  DeleteObject(frameAndStrip);
   EXPECT_TRUE(GetUpdateRect(w, &update, FALSE));
   EXPECT_TRUE(EqualRect(&update, &strip));
   dc = GetDC(w);
@@ -167,8 +175,11 @@ TEST_F(Menus, SetMenuKeepsWhatTheClientAreaShowedAndUncoversOnlyTheNewStrip) {
   ReleaseDC(w, dc);
   settle();
   ASSERT_TRUE(SetMenu(w, bar));
-  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_NCPAINT, Sent | WParam, 1},
+  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_NCPAINT, Sent},
                   {WM_WINDOWPOSCHANGED, Sent}, {WM_MOVE, Sent}, {WM_SIZE, Sent});
+  HRGN frame = frameRegion(w);
+  EXPECT_TRUE(EqualRgn(lastNcPaintRegion(), frame));
+  DeleteObject(frame);
   EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
 }
 

@@ -17,6 +17,7 @@ std::map<UINT, LRESULT> answers;
 std::vector<UINT> kept;
 std::deque<std::function<void()>> idleActions;
 Role pendingRole = Role::Unknown;
+HRGN ncPaintRegion = nullptr;
 const MSG* dispatching = nullptr;
 int depth = 0;
 
@@ -36,6 +37,15 @@ bool isDispatched(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
          dispatching->wParam == wParam && dispatching->lParam == lParam;
 }
 
+// The region is the system's and goes when the message returns.
+void keepNcPaintRegion(WPARAM wParam) {
+  if (ncPaintRegion) DeleteObject(ncPaintRegion);
+  ncPaintRegion = nullptr;
+  if (wParam <= 1) return;
+  ncPaintRegion = CreateRectRgn(0, 0, 0, 0);
+  CombineRgn(ncPaintRegion, reinterpret_cast<HRGN>(wParam), nullptr, RGN_COPY);
+}
+
 void nextIdleAction() {
   if (idleActions.empty()) {
     ADD_FAILURE() << "a modal loop went idle with no input left to give it";
@@ -52,6 +62,7 @@ LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
   bool keep = kept.empty() || std::find(kept.begin(), kept.end(), message) != kept.end();
   if (keep) log.push_back({role, message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
   if (message == WM_ENTERIDLE) nextIdleAction();
+  if (message == WM_NCPAINT) keepNcPaintRegion(wParam);
   ++depth;
   auto answered = answers.find(message);
   LRESULT result = answered != answers.end() ? answered->second : DefWindowProcA(hwnd, message, wParam, lParam);
@@ -138,7 +149,11 @@ void keepOnly(std::vector<UINT> messages) { kept = std::move(messages); }
 void keepAll() { kept.clear(); }
 void setRole(HWND hwnd, Role role) { roles[hwnd] = role; }
 void announce(Role role) { pendingRole = role; }
-void clear() { log.clear(); }
+void clear() {
+  log.clear();
+  keepNcPaintRegion(0);
+}
+HRGN lastNcPaintRegion() { return ncPaintRegion; }
 const std::vector<Recorded>& recorded() { return log; }
 void answer(UINT message, LRESULT result) { answers[message] = result; }
 void clearAnswers() {

@@ -57,6 +57,10 @@ const char* recorderClass(bool doubleClicks = false);
 void keepOnly(std::vector<UINT> messages);
 void keepAll();
 
+// A copy of the region the last WM_NCPAINT was given, or nullptr when it
+// was given 1 (the whole window); kept until clear().
+HRGN lastNcPaintRegion();
+
 void setRole(HWND hwnd, Role role);
 // The role of the next window created.
 void announce(Role role);

@@ -57,6 +57,24 @@ class PlatformTest : public ::testing::Test {
     msglog::clear();
   }
 
+  // The region WM_NCPAINT gives a window whose whole frame needs drawing:
+  // the window less its client area, with the invalid part of the client
+  // area (client coordinates) added, in screen coordinates.
+  static HRGN frameRegion(HWND w, RECT invalidClient = {}) {
+    RECT window, client;
+    GetWindowRect(w, &window);
+    GetClientRect(w, &client);
+    MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&invalidClient), 2);
+    HRGN region = CreateRectRgnIndirect(&window);
+    HRGN part = CreateRectRgnIndirect(&client);
+    CombineRgn(region, region, part, RGN_DIFF);
+    SetRectRgn(part, invalidClient.left, invalidClient.top, invalidClient.right, invalidClient.bottom);
+    CombineRgn(region, region, part, RGN_OR);
+    DeleteObject(part);
+    return region;
+  }
+
   void keep(HWND w, msglog::Role role) {
     EXPECT_NE(w, nullptr);
     msglog::setRole(w, role);
