@@ -169,14 +169,15 @@ BOOL WINAPI SetForegroundWindow(HWND hWnd) {
   return TRUE;
 }
 
+// The window that had the capture hears that it lost it to hWnd, even when
+// that is itself.
 HWND WINAPI SetCapture(HWND hWnd) {
   Window* window = windowOrFail(hWnd);
   if (!window || window == &desktop()) return nullptr;
   Window* previous = captureWindow();
   state().capture = hWnd;
   if (!previous) platform::backend().setMouseCapture(true);
-  if (previous && previous != window)
-    callWindowProc(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hWnd));
+  if (previous) callWindowProc(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hWnd));
   return previous ? previous->hwnd : nullptr;
 }
 

@@ -178,6 +178,22 @@ TEST_F(MessageSequence, FocusMovesBetweenChildren) {
   EXPECT_EQ(GetFocus(), second);
 }
 
+// The window losing the capture hears which window took it: another one,
+// itself again, or none.
+TEST_F(MessageSequence, CaptureChangedNamesTheWindowTakingTheCapture) {
+  HWND main = shownTopLevel();
+  HWND first = child(main, 1, 10, 10, 50, 20);
+  HWND second = child(main, 2, 10, 40, 50, 20, WS_VISIBLE, Role::Other);
+  SetCapture(first);
+  settle();
+  EXPECT_EQ(SetCapture(second), first);
+  EXPECT_EQ(SetCapture(second), second);
+  EXPECT_TRUE(ReleaseCapture());
+  EXPECT_SEQUENCE({WM_CAPTURECHANGED, Sent | LParam, 0, hwndParam(second), Role::Child},
+                  {WM_CAPTURECHANGED, Sent | LParam, 0, hwndParam(second), Role::Other},
+                  {WM_CAPTURECHANGED, Sent | LParam, 0, 0, Role::Other});
+}
+
 TEST_F(MessageSequence, ResizingSendsSizeAndMovingSendsMove) {
   HWND main = shownTopLevel();
   MoveWindow(main, 10, 20, 500, 300, TRUE);
