@@ -45,10 +45,13 @@ void text(std::string_view characters) {
   deliver(std::move(e));
 }
 
-void closeRequest(HWND window) {
+void closeRequest(HWND window) { systemCommand(window, SC_CLOSE); }
+
+void systemCommand(HWND window, UINT command) {
   RawInput e;
-  e.kind = RawInput::Kind::Close;
+  e.kind = RawInput::Kind::SystemCommand;
   e.window = window;
+  e.command = command;
   deliver(std::move(e));
 }
 

@@ -19,6 +19,11 @@ void key(UINT virtualKey, bool down);
 void text(std::string_view characters);
 // The window manager asks a top-level window to close.
 void closeRequest(HWND window);
+// The window manager minimised, maximised or restored a top-level window,
+// or asks it to close: command is SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE or
+// SC_CLOSE, which the window hears as WM_SYSCOMMAND, as from its own
+// caption's buttons.
+void systemCommand(HWND window, UINT command);
 // The application gained (window: the one activated) or lost activation.
 void activation(HWND window, bool active);
 // The window manager moved or resized a top-level window (screen rectangle

@@ -131,9 +131,9 @@ void textInput(MessageQueue& queue, const RawInput& in) {
     queue.ready.push_back({target->hwnd, WM_CHAR, static_cast<unsigned char>(c), 1, in.time, cursorPosition()});
 }
 
-void closeInput(MessageQueue& queue, const RawInput& in) {
+void systemCommandInput(MessageQueue& queue, const RawInput& in) {
   Window* w = windowFrom(in.window);
-  if (w && w->isTopLevel()) queue.ready.push_back({w->hwnd, WM_SYSCOMMAND, SC_CLOSE, 0, in.time, cursorPosition()});
+  if (w && w->isTopLevel()) queue.ready.push_back({w->hwnd, WM_SYSCOMMAND, in.command, 0, in.time, cursorPosition()});
 }
 
 void activationInput(const RawInput& in) {
@@ -142,9 +142,11 @@ void activationInput(const RawInput& in) {
   else if (w && w->isTopLevel() && w->isVisible() && w->isEnabled()) activate(w, WA_ACTIVE);
 }
 
+// A minimised window keeps its place off the screen whatever the window
+// manager reports of its icon.
 void placementInput(const RawInput& in) {
   Window* w = windowFrom(in.window);
-  if (!w || !w->isTopLevel()) return;
+  if (!w || !w->isTopLevel() || w->isMinimized()) return;
   const RECT& r = in.rect;
   SetWindowPos(w->hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -157,7 +159,7 @@ void translateInput(MessageQueue& queue, const RawInput& input) {
     case RawInput::Kind::MouseButton: mouseInput(queue, input); break;
     case RawInput::Kind::Key: keyInput(queue, input); break;
     case RawInput::Kind::Text: textInput(queue, input); break;
-    case RawInput::Kind::Close: closeInput(queue, input); break;
+    case RawInput::Kind::SystemCommand: systemCommandInput(queue, input); break;
     case RawInput::Kind::Activation: activationInput(input); break;
     case RawInput::Kind::Placement: placementInput(input); break;
   }

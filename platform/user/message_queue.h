@@ -16,13 +16,14 @@
 namespace platform::user {
 
 struct RawInput {
-  enum class Kind { MouseMove, MouseButton, Key, Text, Close, Activation, Placement };
+  enum class Kind { MouseMove, MouseButton, Key, Text, SystemCommand, Activation, Placement };
   Kind kind = Kind::MouseMove;
   DWORD time = 0;
   POINT point{};
   input::Button button = input::Button::Left;
   bool down = false;
   UINT virtualKey = 0;
+  UINT command = 0;  // SC_* of a system command
   std::string text;
   HWND window = nullptr;
   RECT rect{};

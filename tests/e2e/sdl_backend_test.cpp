@@ -181,6 +181,36 @@ TEST_F(SdlBackend, TheWindowManagerClosesMovesAndResizes) {
   EXPECT_EQ(client.bottom, 260);
 }
 
+// The window hears them as the system commands of its own caption's
+// buttons, and comes back to where it was.
+TEST_F(SdlBackend, TheWindowManagerMaximisesMinimisesAndRestores) {
+  HWND w = show(100, 100, 300, 200);
+  RECT before{}, after{};
+  GetWindowRect(w, &before);
+  keepOnly({WM_SYSCOMMAND});
+  const struct {
+    std::vector<const char*> states;
+    UINT command;
+    bool maximized, minimized;
+  } steps[] = {
+      {{"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ"}, SC_MAXIMIZE, true, false},
+      {{}, SC_RESTORE, false, false},
+      {{"_NET_WM_STATE_HIDDEN"}, SC_MINIMIZE, false, true},
+      {{}, SC_RESTORE, false, false},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.command);
+    clear();
+    peer_.setStates(xWindowOf(w), step.states);
+    EXPECT_TRUE(pumpUntil([&] { return !recorded().empty(); }));
+    EXPECT_SEQUENCE({WM_SYSCOMMAND, Posted | WParam, step.command});
+    EXPECT_EQ(IsZoomed(w) != FALSE, step.maximized);
+    EXPECT_EQ(IsIconic(w) != FALSE, step.minimized);
+  }
+  GetWindowRect(w, &after);
+  EXPECT_TRUE(EqualRect(&before, &after));
+}
+
 TEST_F(SdlBackend, FocusIsActivationAndMovingItAmongOurWindowsKeepsTheApplicationActive) {
   HWND first = show(50, 50, 200, 150, "First");
   HWND second = show(400, 50, 200, 150, "Second", Role::Other);

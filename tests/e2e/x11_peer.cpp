@@ -128,6 +128,14 @@ void Peer::moveResize(unsigned long window, const Box& box) {
   XSync(display_, False);
 }
 
+void Peer::setStates(unsigned long window, const std::vector<const char*>& states) {
+  std::vector<Atom> atoms;
+  for (const char* state : states) atoms.push_back(atom(display_, state));
+  XChangeProperty(display_, window, atom(display_, "_NET_WM_STATE"), XA_ATOM, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(atoms.data()), static_cast<int>(atoms.size()));
+  XSync(display_, False);
+}
+
 void Peer::focus(unsigned long window) {
   XSetInputFocus(display_, window, RevertToParent, CurrentTime);
   XSync(display_, False);

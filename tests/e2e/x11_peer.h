@@ -42,6 +42,10 @@ class Peer {
   void askToClose(unsigned long window);
   void moveResize(unsigned long window, const Box& box);
   void focus(unsigned long window);
+  // Tells the window which states it is shown in, as a window manager that
+  // maximised it ("_NET_WM_STATE_MAXIMIZED_VERT" and "..._HORZ"),
+  // minimised it ("_NET_WM_STATE_HIDDEN") or restored it (none) does.
+  void setStates(unsigned long window, const std::vector<const char*>& states);
   // A window of the peer's own, mapped and given the focus.
   void focusOwnWindow();
 

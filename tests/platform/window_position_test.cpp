@@ -160,6 +160,16 @@ TEST_F(WindowPositions, MinimisingAndRestoringTheActiveWindow) {
   EXPECT_EQ(GetFocus(), w);
 }
 
+// Where the window manager says a minimised window's icon went does not
+// move the window.
+TEST_F(WindowPositions, AMinimisedWindowKeepsItsPlaceOffTheScreen) {
+  HWND w = shownTopLevel();
+  ShowWindow(w, SW_MINIMIZE);
+  platform::input::placement(w, {100, 100, 260, 124});
+  pump();
+  EXPECT_TRUE(placedAt(w, {-32000, -32000, -31840, -31976}));
+}
+
 // A maximised window minimised comes back maximised; restored, it returns
 // to where it was before it was maximised.
 TEST_F(WindowPositions, RestoringReturnsToTheRememberedPlace) {

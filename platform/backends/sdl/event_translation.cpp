@@ -77,8 +77,21 @@ void EventTranslator::windowEvent(const SDL_WindowEvent& event) {
       native->resized(event.data1, event.data2);
       placement(*native);
       break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_RESTORED: stateChange(*native); break;
     default: break;
   }
+}
+
+// The state the native window is in now, after every event read so far,
+// is the one to follow: native windows also report the states the platform
+// asked for, and those change nothing.
+void EventTranslator::stateChange(NativeWindow& native) {
+  HWND window = native.window();
+  UINT now = native.minimized() ? SC_MINIMIZE : native.maximized() ? SC_MAXIMIZE : SC_RESTORE;
+  UINT platform = IsIconic(window) ? SC_MINIMIZE : IsZoomed(window) ? SC_MAXIMIZE : SC_RESTORE;
+  if (now != platform) input::systemCommand(window, now);
 }
 
 // Native windows also report the moves the platform asked for; those change

@@ -8,7 +8,9 @@
 //   of Alt+F too, but such keys make WM_SYSCHAR or control characters
 //   through TranslateMessage instead.
 // - The window manager's close button, moves and resizes become close
-//   requests and placements; keyboard focus becomes activation. Focus moving
+//   requests and placements, its minimising, maximising and restoring the
+//   system commands that ask for the same; keyboard focus becomes
+//   activation. Focus moving
 //   from one of the program's windows to another is no loss of activation:
 //   a loss counts only when, at the end of a batch of events, none of the
 //   program's windows has the focus.
@@ -39,6 +41,7 @@ class EventTranslator {
   void text(const SDL_TextInputEvent& text);
   void windowEvent(const SDL_WindowEvent& event);
   void placement(NativeWindow& native);
+  void stateChange(NativeWindow& native);
 
   WindowLookup lookup_;
   Uint16 modifiers_ = KMOD_NONE;

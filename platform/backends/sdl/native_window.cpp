@@ -76,6 +76,19 @@ void NativeWindow::show(bool visible) {
   else SDL_HideWindow(native_);
 }
 
+void NativeWindow::follow(const RECT& screenRect) {
+  if (IsIconic(window_)) {
+    if (!minimized()) SDL_MinimizeWindow(native_);
+    return;
+  }
+  if (IsZoomed(window_)) {
+    if (!maximized()) SDL_MaximizeWindow(native_);
+    return;
+  }
+  if (minimized() || maximized()) SDL_RestoreWindow(native_);
+  place(screenRect);
+}
+
 void NativeWindow::place(const RECT& screenRect) {
   if (EqualRect(&screenRect, &rect_)) return;
   RECT shown = scale_.toScreen(screenRect);

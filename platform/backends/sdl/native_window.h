@@ -40,7 +40,15 @@ class NativeWindow {
   // focus or activation.
   bool isPopup() const { return (SDL_GetWindowFlags(native_) & SDL_WINDOW_POPUP_MENU) != 0; }
 
+  // Whether the window manager shows the window minimised or maximised.
+  bool minimized() const { return (SDL_GetWindowFlags(native_) & SDL_WINDOW_MINIMIZED) != 0; }
+  bool maximized() const { return (SDL_GetWindowFlags(native_) & SDL_WINDOW_MAXIMIZED) != 0; }
+
   void show(bool visible);
+  // Follows the platform window: a minimised or maximised one is asked of
+  // the window manager in that state, which then places it and reports
+  // where; any other is restored if need be and placed at screenRect.
+  void follow(const RECT& screenRect);
   // Moves and sizes the native window unless it is there already.
   void place(const RECT& screenRect);
   // The window manager moved or sized the window (in the screen's pixels).

@@ -118,12 +118,12 @@ void SdlBackend::windowShown(HWND window, bool visible) {
     found = windows_.emplace(window, std::move(native)).first;
   }
   // While hidden, the window's moves were not reported.
-  if (visible) found->second->place(nativeRectFor(window));
+  if (visible) found->second->follow(nativeRectFor(window));
   found->second->show(visible);
 }
 
 void SdlBackend::windowPlaced(HWND window, const RECT& screenRect) {
-  if (NativeWindow* native = nativeWindowOf(window)) native->place(nativeRectOf(screenRect, contentRect(window)));
+  if (NativeWindow* native = nativeWindowOf(window)) native->follow(nativeRectOf(screenRect, contentRect(window)));
 }
 
 void SdlBackend::windowTitled(HWND window, const std::string& title) {
@@ -135,12 +135,13 @@ void SdlBackend::windowBroughtForward(HWND window) {
 }
 
 // The content can change size without the window doing so (a menu bar
-// added), so the native window follows at each present.
+// added), so the native window follows at each present. A minimised
+// window shows nothing.
 void SdlBackend::present(HWND window, const gdi::Surface& surface) {
   NativeWindow* native = nativeWindowOf(window);
   if (!native) return;
-  native->place(nativeRectFor(window));
-  native->present(surface, contentRect(window));
+  native->follow(nativeRectFor(window));
+  if (!IsIconic(window)) native->present(surface, contentRect(window));
 }
 
 // SDL reads the display at least once after each wait (it also runs its own
