@@ -182,15 +182,19 @@ void paintGroup(const PaintContext& c) {
   drawLabel(c, text, DT_LEFT | DT_SINGLELINE);
 }
 
-LRESULT paint(HWND hwnd, ButtonState& state) {
-  PAINTSTRUCT ps;
-  HDC hdc = BeginPaint(hwnd, &ps);
-  if (!hdc) return 0;
+void draw(HWND hwnd, const ButtonState& state, HDC hdc) {
   HGDIOBJ oldFont = SelectObject(hdc, fontOrSystem(state.font));
   char text[512];
   GetWindowTextA(hwnd, text, sizeof text);
   kindOf(hwnd).paint({hwnd, hdc, clientRect(hwnd), state, IsWindowEnabled(hwnd) != FALSE, text});
   SelectObject(hdc, oldFont);
+}
+
+LRESULT paint(HWND hwnd, ButtonState& state) {
+  PAINTSTRUCT ps;
+  HDC hdc = BeginPaint(hwnd, &ps);
+  if (!hdc) return 0;
+  draw(hwnd, state, hdc);
   EndPaint(hwnd, &ps);
   return 0;
 }
@@ -305,6 +309,8 @@ LRESULT clickByMessage(HWND hwnd) {
   return 0;
 }
 
+// Gaining the focus draws the focus rectangle at once; a button losing it
+// is drawn again at the next WM_PAINT, as Windows' buttons are.
 LRESULT focusChanged(HWND hwnd, ButtonState& state, bool focused) {
   state.focused = focused;
   if (!focused) {
@@ -312,7 +318,8 @@ LRESULT focusChanged(HWND hwnd, ButtonState& state, bool focused) {
     if (state.mouseHeld) ReleaseCapture();
     setPushed(hwnd, state, false);
   }
-  redraw(hwnd);
+  if (focused) drawNow(hwnd, [&](HDC hdc) { draw(hwnd, state, hdc); });
+  else redraw(hwnd);
   if (styleOf(hwnd) & BS_NOTIFY) notifyParent(hwnd, focused ? BN_SETFOCUS : BN_KILLFOCUS);
   return 0;
 }

@@ -62,6 +62,16 @@ HFONT fontOrSystem(HFONT font);
 // The client rectangle.
 RECT clientRect(HWND hwnd);
 
+// Draws a visible control at once through a DC of its client area, as
+// Windows' controls show a change of focus, leaving nothing for WM_PAINT.
+template <typename Draw>
+void drawNow(HWND hwnd, Draw draw) {
+  if (!IsWindowVisible(hwnd)) return;
+  HDC hdc = GetDC(hwnd);
+  draw(hdc);
+  ReleaseDC(hwnd, hdc);
+}
+
 // Text of a disabled control, etched into the face: a highlight copy one
 // pixel down and right under a shadow copy.
 void drawEtchedText(HDC hdc, const char* text, RECT box, UINT format);

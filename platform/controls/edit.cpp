@@ -385,13 +385,22 @@ LRESULT onDoubleClick(HWND hwnd, EditState& s, LPARAM lParam) {
 
 // --- Focus and the caret ---------------------------------------------------
 
+void draw(HWND hwnd, const EditState& s, HDC hdc);
+void invertCaret(HWND hwnd, const EditState& s, HDC hdc);
+
+// As Windows' edit: gaining the focus draws the edit at once, caret
+// included; losing it takes the caret away by inverting it again, as a
+// system caret goes. A selection that shows only with the focus is drawn
+// anew at the next WM_PAINT.
 LRESULT onFocus(HWND hwnd, EditState& s, bool focused) {
+  if (!focused && s.caretShown) drawNow(hwnd, [&](HDC hdc) { invertCaret(hwnd, s, hdc); });
   s.focused = focused;
   s.caretShown = focused;
   if (focused) SetTimer(hwnd, kCaretTimer, kCaretBlinkMilliseconds, nullptr);
   else KillTimer(hwnd, kCaretTimer);
   if (!focused && s.selecting) onButtonUp(s);
-  redraw(hwnd);
+  if (s.buffer.start() != s.buffer.end() && !(styleOf(hwnd) & ES_NOHIDESEL)) redraw(hwnd);
+  if (focused) drawNow(hwnd, [&](HDC hdc) { draw(hwnd, s, hdc); });
   notifyParent(hwnd, focused ? EN_SETFOCUS : EN_KILLFOCUS);
   return 0;
 }
@@ -453,10 +462,7 @@ void drawText(const Painter& p, COLORREF textColor) {
   }
 }
 
-LRESULT onPaint(HWND hwnd, EditState& s) {
-  PAINTSTRUCT ps;
-  HDC hdc = BeginPaint(hwnd, &ps);
-  if (!hdc) return 0;
+void draw(HWND hwnd, const EditState& s, HDC hdc) {
   bool enabled = IsWindowEnabled(hwnd);
   bool plain = enabled && !isReadOnly(hwnd);
   HBRUSH brush = parentColors(hwnd, hdc, plain ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC);
@@ -469,8 +475,22 @@ LRESULT onPaint(HWND hwnd, EditState& s) {
   SetBkMode(hdc, TRANSPARENT);
   drawText(painter, textColor);
   SelectObject(hdc, oldFont);
+  if (s.focused && s.caretShown) invertCaret(hwnd, s, hdc);
+}
+
+// The caret is drawn by inverting it, within the text area.
+void invertCaret(HWND hwnd, const EditState& s, HDC hdc) {
+  RECT area = textArea(hwnd, s), client = clientRect(hwnd);
+  IntersectClipRect(hdc, area.left, client.top, area.right, client.bottom);
   RECT caret = caretRect(hwnd, s);
-  if (s.focused && s.caretShown) InvertRect(hdc, &caret);
+  InvertRect(hdc, &caret);
+}
+
+LRESULT onPaint(HWND hwnd, EditState& s) {
+  PAINTSTRUCT ps;
+  HDC hdc = BeginPaint(hwnd, &ps);
+  if (!hdc) return 0;
+  draw(hwnd, s, hdc);
   EndPaint(hwnd, &ps);
   return 0;
 }

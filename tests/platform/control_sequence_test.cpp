@@ -7,6 +7,8 @@ namespace {
 
 class ControlSequence : public ControlsTest {};
 
+// A control taking the focus draws itself at once, asking its parent for
+// colours before it tells of the focus or the click.
 TEST_F(ControlSequence, ClickOnAPushButton) {
   HWND button = control(WC_BUTTONA, "Go", BS_PUSHBUTTON, 5, {10, 10, 70, 30});
   settle();
@@ -16,6 +18,7 @@ TEST_F(ControlSequence, ClickOnAPushButton) {
                   {WM_PARENTNOTIFY, Sent | WParam | LParam, MAKEWPARAM(WM_LBUTTONDOWN, 0), MAKELPARAM(40, 20)},
                   {WM_SETCURSOR, Sent | WParam | LParam, handleWParam(button), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)},
                   {WM_KILLFOCUS, Sent | WParam, handleWParam(button)},
+                  {WM_CTLCOLORBTN, Sent | LParam, 0, handleParam(button)},
                   {WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(5, BN_CLICKED), handleParam(button)},
                   {WM_CTLCOLORBTN, Sent | LParam, 0, handleParam(button)});
   EXPECT_EQ(GetFocus(), button);
@@ -52,7 +55,10 @@ TEST_F(ControlSequence, BmClickPressesTheButtonAsTheMouseDoes) {
   const struct {
     DWORD style;
     LRESULT check;
-  } cases[] = {{BS_PUSHBUTTON, BST_UNCHECKED}, {BS_AUTOCHECKBOX, BST_CHECKED}, {BS_AUTORADIOBUTTON, BST_CHECKED}};
+    UINT colours;
+  } cases[] = {{BS_PUSHBUTTON, BST_UNCHECKED, WM_CTLCOLORBTN},
+               {BS_AUTOCHECKBOX, BST_CHECKED, WM_CTLCOLORSTATIC},
+               {BS_AUTORADIOBUTTON, BST_CHECKED, WM_CTLCOLORSTATIC}};
   HWND edit = control(WC_EDITA, "text", 0, 1, {10, 10, 110, 32});
   for (const auto& c : cases) {
     SCOPED_TRACE(c.style);
@@ -61,6 +67,7 @@ TEST_F(ControlSequence, BmClickPressesTheButtonAsTheMouseDoes) {
     settle();
     SendMessageA(button, BM_CLICK, 0, 0);
     EXPECT_SEQUENCE({WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(1, EN_KILLFOCUS), handleParam(edit)},
+                    {c.colours, Sent | LParam, 0, handleParam(button)},
                     {WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(5, BN_CLICKED), handleParam(button)});
     EXPECT_EQ(GetFocus(), button);
     EXPECT_EQ(GetCapture(), nullptr);
@@ -100,6 +107,7 @@ TEST_F(ControlSequence, ClickAndTypingInANumberEdit) {
                   {WM_PARENTNOTIFY, Sent | WParam, MAKEWPARAM(WM_LBUTTONDOWN, 0)},
                   {WM_SETCURSOR, Sent | LParam, 0, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)},
                   {WM_KILLFOCUS, Sent | WParam, handleWParam(edit)},
+                  {WM_CTLCOLOREDIT, Sent | LParam, 0, handleParam(edit)},
                   {WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(id, EN_SETFOCUS), handleParam(edit)},
                   {WM_COMMAND, Sent | WParam, MAKEWPARAM(id, EN_UPDATE)},
                   {WM_COMMAND, Sent | WParam, MAKEWPARAM(id, EN_CHANGE)},
@@ -158,6 +166,8 @@ TEST_F(ControlSequence, UndoWithNothingToUndoAnswersAsTheKindOfEditDoes) {
   EXPECT_SEQUENCE();
 }
 
+// The edit losing the focus takes its caret away without drawing anew;
+// the one taking it draws itself at once. Nothing is left to paint.
 TEST_F(ControlSequence, FocusMovesBetweenTwoEdits) {
   HWND first = control(WC_EDITA, "one", 0, 1, {10, 10, 110, 32});
   HWND second = control(WC_EDITA, "two", 0, 2, {10, 40, 110, 62});
@@ -166,9 +176,8 @@ TEST_F(ControlSequence, FocusMovesBetweenTwoEdits) {
   SetFocus(second);
   pump();
   EXPECT_SEQUENCE({WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(1, EN_KILLFOCUS), handleParam(first)},
-                  {WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(2, EN_SETFOCUS), handleParam(second)},
-                  {WM_CTLCOLOREDIT, Sent | LParam, 0, handleParam(first)},
-                  {WM_CTLCOLOREDIT, Sent | LParam, 0, handleParam(second)});
+                  {WM_CTLCOLOREDIT, Sent | LParam, 0, handleParam(second)},
+                  {WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(2, EN_SETFOCUS), handleParam(second)});
 }
 
 TEST_F(ControlSequence, SettingTextNotifiesLikeTyping) {

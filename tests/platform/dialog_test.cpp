@@ -34,6 +34,7 @@ TEST_F(Dialogs, OpenedAndClosedWithEnter) {
                   {WM_SHOWWINDOW, O | WParam, TRUE, 0, Role::Other}, {WM_WINDOWPOSCHANGING, O, 0, 0, Role::Other},
                   {WM_NCACTIVATE, O | WParam, FALSE}, {WM_ACTIVATE, O | WParam, WA_INACTIVE},
                   {WM_NCACTIVATE, O | WParam, TRUE, 0, Role::Other}, {WM_ACTIVATE, O | WParam, WA_ACTIVE, 0, Role::Other},
+                  {WM_CTLCOLOREDIT, O, 0, 0, Role::Other},
                   {WM_COMMAND, O | WParam, MAKEWPARAM(kName, EN_SETFOCUS), 0, Role::Other},
                   {WM_NCPAINT, O | WParam, 1, 0, Role::Other}, {WM_ERASEBKGND, O, 0, 0, Role::Other},
                   {WM_CTLCOLORDLG, O, 0, 0, Role::Other}, {WM_WINDOWPOSCHANGED, O, 0, 0, Role::Other},

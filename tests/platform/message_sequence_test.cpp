@@ -194,6 +194,48 @@ TEST_F(MessageSequence, CaptureChangedNamesTheWindowTakingTheCapture) {
                   {WM_CAPTURECHANGED, Sent | LParam, 0, 0, Role::Other});
 }
 
+std::vector<COLORREF> pixelsOf(HWND control) {
+  RECT client;
+  GetClientRect(control, &client);
+  HDC dc = GetDC(control);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(dc, x, y));
+  ReleaseDC(control, dc);
+  return pixels;
+}
+
+// Edits, and a push button gaining the focus, draw the change at once, just
+// as WM_PAINT would draw them; only a push button losing the focus is left
+// to WM_PAINT, as Windows' are.
+TEST_F(MessageSequence, AFocusChangeLeavesOnlyAButtonThatLostTheFocusToPaint) {
+  HWND main = shownTopLevel();
+  HWND first = CreateWindowExA(0, "EDIT", "abc", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 100, 20, main, nullptr,
+                               nullptr, nullptr);
+  HWND second = CreateWindowExA(0, "EDIT", "def", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 40, 100, 20, main, nullptr,
+                                nullptr, nullptr);
+  HWND button = CreateWindowExA(0, "BUTTON", "Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 70, 100, 20, main,
+                                nullptr, nullptr, nullptr);
+  SetFocus(first);
+  settle();
+  const struct {
+    HWND to, leftToPaint;
+  } steps[] = {{second, nullptr}, {button, nullptr}, {first, button}};
+  for (const auto& step : steps) {
+    SetFocus(step.to);
+    for (HWND control : {first, second, button}) {
+      RECT update;
+      EXPECT_EQ(GetUpdateRect(control, &update, FALSE) != FALSE, control == step.leftToPaint);
+      if (control == step.leftToPaint) continue;
+      std::vector<COLORREF> shown = pixelsOf(control);
+      InvalidateRect(control, nullptr, TRUE);
+      UpdateWindow(control);
+      EXPECT_EQ(pixelsOf(control), shown);
+    }
+    settle();
+  }
+}
+
 TEST_F(MessageSequence, ResizingSendsSizeAndMovingSendsMove) {
   HWND main = shownTopLevel();
   MoveWindow(main, 10, 20, 500, 300, TRUE);
