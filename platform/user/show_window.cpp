@@ -2,9 +2,10 @@
 // when the visibility changes (not when the window is maximised, minimised
 // or restored, which the WM_WINDOWPOSCHANGED and WM_SIZE that follow
 // tell). A command that finds the window as it asks does nothing.
-// SW_MINIMIZE hands activation to the next window; a window restored from
-// the minimised state takes the focus, and a top-level one hears
-// WM_ACTIVATE again.
+// SW_MINIMIZE hands activation to the next window, as Windows does during
+// the call (Wine leaves that to the X server's change of focus); a window
+// restored from the minimised state takes the focus, and a top-level one
+// hears WM_ACTIVATE again.
 #include <optional>
 
 #include "platform/user/activation.h"

@@ -51,7 +51,9 @@ RECT targetRect(const Window* window, const WINDOWPOS& pos) {
   return rect;
 }
 
-// A top-level window being activated comes to the top.
+// Flags that ask for what already is go, flags that tell what stays come
+// (see window_placement.h); a top-level window being activated comes to
+// the top.
 void dropRedundantFlags(const Window* window, WINDOWPOS& pos, const RECT& target) {
   if (window->isVisible()) pos.flags &= ~SWP_SHOWWINDOW;
   else pos.flags = (pos.flags & ~SWP_HIDEWINDOW) | ((pos.flags & SWP_SHOWWINDOW) ? 0 : SWP_NOREDRAW);
