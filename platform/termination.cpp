@@ -61,6 +61,8 @@ int wakeDescriptor() { return gDescriptor.load(); }
 
 void drainWake() { drainEventDescriptor(gDescriptor.load()); }
 
-bool takeRequest() { return gPending.load(std::memory_order_relaxed) != 0 && gPending.exchange(0) != 0; }
+bool takeRequest() { return requestPending() && gPending.exchange(0) != 0; }
+
+bool requestPending() { return gPending.load(std::memory_order_relaxed) != 0; }
 
 }  // namespace platform::termination

@@ -34,5 +34,7 @@ int wakeDescriptor();
 void drainWake();
 // Whether a request came since the last call.
 bool takeRequest();
+// Whether a request came that takeRequest has not taken yet.
+bool requestPending();
 
 }  // namespace platform::termination

@@ -8,6 +8,10 @@
 // the C library keeps that flag, and clears it for good when the first thread
 // is created, after which every operation is atomic. The heap takes this lock
 // around every allocation, so the fast path matters.
+//
+// A release by one thread wakes a message wait of another that watches the
+// mutex (mutex_release_watch.h); with a single thread there is no such
+// wait, so the fast path does not look.
 #include <linux/futex.h>
 #include <sys/single_threaded.h>
 #include <sys/syscall.h>
@@ -21,26 +25,36 @@
 #include <mutex>
 #include <string>
 
+#include "platform/backend.h"
 #include "platform/handle_table.h"
+#include "platform/kernel/mutex_release_watch.h"
 #include "platform/win32.h"
 
-namespace {
-
-using platform::HandleKind;
+namespace platform::kernel {
 
 // A thread is identified by the address of a thread-local byte: constant
 // initialised, so asking costs one instruction.
 using ThreadId = const void*;
-thread_local const char threadMarker = 0;
-ThreadId currentThread() { return &threadMarker; }
 
 struct Mutex {
   std::atomic<int> state{0};
   ThreadId owner = nullptr;
   unsigned recursion = 0;
-  unsigned handles = 1;  // open handles; the mutex dies with the last
+  unsigned handles = 1;  // open handles and watches; the mutex dies with the last
+  std::atomic<unsigned> watchers{0};
   std::string name;
 };
+
+}  // namespace platform::kernel
+
+namespace {
+
+using platform::HandleKind;
+using platform::kernel::Mutex;
+using platform::kernel::ThreadId;
+
+thread_local const char threadMarker = 0;
+ThreadId currentThread() { return &threadMarker; }
 
 std::mutex registryLock;
 std::map<std::string, Mutex*>& namedMutexes() {
@@ -119,8 +133,12 @@ inline DWORD lock(Mutex& m, DWORD milliseconds) {
   return FALSE;
 }
 
+// The exchange and the look at the watchers are sequentially consistent, as
+// are a watch's start and its waiter's attempt: the waiter either finds the
+// mutex free or is woken.
 [[gnu::noinline]] void unlockShared(Mutex& m) {
-  if (m.state.exchange(0, std::memory_order_release) == 2) futex(&m.state, FUTEX_WAKE_PRIVATE, 1, nullptr);
+  if (m.state.exchange(0) == 2) futex(&m.state, FUTEX_WAKE_PRIVATE, 1, nullptr);
+  if (m.watchers.load() != 0) platform::backend().wake();
 }
 
 inline BOOL unlock(Mutex& m) {
@@ -163,7 +181,38 @@ void closeMutex(Mutex* m) {
   delete m;
 }
 
+// A watch holds the mutex as an open handle does.
+Mutex* keepAlive(Mutex* m) {
+  std::lock_guard guard(registryLock);
+  ++m->handles;
+  return m;
+}
+
 }  // namespace
+
+namespace platform::kernel {
+
+MutexReleaseWatch::MutexReleaseWatch(std::span<const HANDLE> handles) {
+  for (HANDLE h : handles) {
+    Mutex* m = mutexOf(h);
+    if (!m) {
+      coversAll_ = false;
+      continue;
+    }
+    watched_.push_back(keepAlive(m));
+    m->watchers.fetch_add(1);
+  }
+  std::atomic_thread_fence(std::memory_order_seq_cst);
+}
+
+MutexReleaseWatch::~MutexReleaseWatch() {
+  for (Mutex* m : watched_) {
+    m->watchers.fetch_sub(1);
+    closeMutex(m);
+  }
+}
+
+}  // namespace platform::kernel
 
 HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL bInitialOwner, LPCSTR lpName) {
   bool existed = false;

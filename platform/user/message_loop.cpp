@@ -1,26 +1,25 @@
-// Reading the queue: PeekMessageA and GetMessageA.
+// Reading the queue: PeekMessageA, GetMessageA and GetQueueStatus.
 //
 // Order of what a read finds, as in Windows: posted messages, then input
 // messages, then the quit request, then WM_PAINT for a window needing paint,
 // then due timers.
 //
-// Idle wait: PeekMessageA never blocks its caller while something is there,
-// but when the previous call also found nothing and nothing was drawn since
-// (the caller was not busy meanwhile), it waits before answering again:
-// until input, a posted message or the next timer (with no timer, until
-// input or a post). A polling loop therefore sleeps between idle passes
-// instead of spinning, and an idle program does not wake at all: work that
-// a loop defers to later passes must be announced with a posted message or
-// a timer, as the framework does for its deferred commands.
+// PeekMessageA never waits, as in Windows: a read that finds nothing
+// presents what was drawn since and answers at once. Waiting belongs to the
+// caller that knows it is idle (WaitMessage, MsgWaitForMultipleObjectsEx,
+// message_wait.cpp), and to GetMessageA.
 #include "platform/backend.h"
 #include "platform/user/cursor_state.h"
 #include "platform/user/input_messages.h"
 #include "platform/user/painting.h"
+#include "platform/user/queue_status.h"
 #include "platform/user/termination_request.h"
 #include "platform/user/timers.h"
 
 namespace platform::user {
 namespace {
+
+constexpr UINT kEveryKind = QS_ALLINPUT | QS_ALLPOSTMESSAGE;
 
 bool takeReady(MessageQueue& queue, MSG& out, HWND filter, UINT first, UINT last, bool remove) {
   for (auto it = queue.ready.begin(); it != queue.ready.end(); ++it) {
@@ -42,12 +41,15 @@ bool takeInput(MessageQueue& queue, MSG& out, HWND filter, UINT first, UINT last
   return false;
 }
 
-bool takePaint(MSG& out, HWND filter, UINT first, UINT last) {
+// Paint needed once the WM_PAINT handed out is handled was asked for anew
+// (or not yet painted): it counts as new.
+bool takePaint(MessageQueue& queue, MSG& out, HWND filter, UINT first, UINT last) {
   Window* w = windowToPaint();
   if (!w) return false;
   MSG msg{w->hwnd, WM_PAINT, 0, 0, GetTickCount(), cursorPosition()};
   if (!passesFilter(msg, filter, first, last)) return false;
   out = msg;
+  queue.paintSeen = false;
   return true;
 }
 
@@ -58,11 +60,14 @@ bool takeQuit(MessageQueue& queue, MSG& out, bool remove) {
   return true;
 }
 
+// A read looks at the whole queue, whatever its filter: nothing in it is new
+// afterwards.
 bool takeMessage(MessageQueue& queue, MSG& out, HWND filter, UINT first, UINT last, bool remove) {
   backend().pollInput();
   deliverTerminationRequest();
+  lookAt(queue, kEveryKind);
   return queue.takePosted(out, filter, first, last, remove) || takeInput(queue, out, filter, first, last, remove) ||
-         takeQuit(queue, out, remove) || takePaint(out, filter, first, last) ||
+         takeQuit(queue, out, remove) || takePaint(queue, out, filter, first, last) ||
          takeDueTimer(queue, out, filter, remove);
 }
 
@@ -84,18 +89,9 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
     return FALSE;
   }
   MessageQueue& queue = currentQueue();
-  bool remove = wRemoveMsg & PM_REMOVE;
-  bool found = takeMessage(queue, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove);
-  if (!found) {
-    bool drewSinceLastRead = presentSurfaces();
-    DWORD wait = timeToNextTimer(queue);
-    if (queue.lastPeekEmpty && !drewSinceLastRead && wait > 0) {
-      backend().waitForInput(wait);
-      found = takeMessage(queue, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove);
-    }
-  }
-  queue.lastPeekEmpty = !found;
+  bool found = takeMessage(queue, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, wRemoveMsg & PM_REMOVE);
   if (found) remember(queue, *lpMsg);
+  else presentSurfaces();
   return found;
 }
 
@@ -105,27 +101,20 @@ BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFil
     return -1;
   }
   MessageQueue& queue = currentQueue();
-  while (!takeMessage(queue, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, true)) {
-    presentSurfaces();
-    backend().waitForInput(timeToNextTimer(queue));
-  }
-  queue.lastPeekEmpty = false;
+  while (!takeMessage(queue, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, true)) WaitMessage();
   remember(queue, *lpMsg);
   return lpMsg->message != WM_QUIT;
 }
 
-// A kind counts as new when the previous call did not find it; the queue
-// does not record arrivals one by one.
 DWORD WINAPI GetQueueStatus(UINT flags) {
+  if (flags & ~kEveryKind) {
+    SetLastError(ERROR_INVALID_FLAGS);
+    return 0;
+  }
   MessageQueue& queue = currentQueue();
   backend().pollInput();
-  UINT kinds = queue.pendingKinds();
-  if (windowToPaint()) kinds |= QS_PAINT;
-  if (timeToNextTimer(queue) == 0) kinds |= QS_TIMER;
-  kinds &= flags;
-  UINT fresh = kinds & ~queue.kindsAtLastStatus;
-  queue.kindsAtLastStatus = kinds;
-  return MAKELONG(fresh, kinds);
+  UINT queued = queuedKinds(queue) & flags;
+  return MAKELONG(lookAt(queue, flags), queued);
 }
 
 LONG WINAPI GetMessageTime(void) { return static_cast<LONG>(currentQueue().lastMessageTime); }

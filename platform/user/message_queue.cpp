@@ -8,7 +8,26 @@
 namespace platform::user {
 namespace {
 
+constexpr UINT kPostedKinds = QS_POSTMESSAGE | QS_ALLPOSTMESSAGE;
+
 std::atomic<MessageQueue*> firstQueue{nullptr};
+
+UINT kindOfInput(const RawInput& input) {
+  switch (input.kind) {
+    case RawInput::Kind::MouseMove: return QS_MOUSEMOVE;
+    case RawInput::Kind::MouseButton: return QS_MOUSEBUTTON;
+    case RawInput::Kind::Key:
+    case RawInput::Kind::Text: return QS_KEY;
+    default: return QS_POSTMESSAGE;
+  }
+}
+
+UINT kindOfMessage(const MSG& msg) {
+  if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) return QS_KEY;
+  if (msg.message == WM_MOUSEMOVE) return QS_MOUSEMOVE;
+  if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) return QS_MOUSEBUTTON;
+  return QS_POSTMESSAGE;
+}
 
 }  // namespace
 
@@ -16,6 +35,7 @@ void MessageQueue::post(const MSG& msg) {
   {
     std::lock_guard guard(lock_);
     posted_.push_back(msg);
+    arrived_ |= kPostedKinds;
   }
   backend().wake();
 }
@@ -23,6 +43,7 @@ void MessageQueue::post(const MSG& msg) {
 void MessageQueue::postInput(RawInput input) {
   {
     std::lock_guard guard(lock_);
+    arrived_ |= kindOfInput(input);
     input_.push_back(std::move(input));
   }
   backend().wake();
@@ -32,6 +53,7 @@ void MessageQueue::postQuit(int exitCode) {
   std::lock_guard guard(lock_);
   quit_ = true;
   exitCode_ = exitCode;
+  arrived_ |= kPostedKinds;
 }
 
 bool MessageQueue::takePosted(MSG& out, HWND filter, UINT first, UINT last, bool remove) {
@@ -53,35 +75,9 @@ bool MessageQueue::takeRawInput(RawInput& out) {
   return true;
 }
 
-bool MessageQueue::hasPending() {
-  std::lock_guard guard(lock_);
-  return !posted_.empty() || !input_.empty() || quit_ || !ready.empty();
-}
-
-namespace {
-
-UINT kindOfInput(const RawInput& input) {
-  switch (input.kind) {
-    case RawInput::Kind::MouseMove: return QS_MOUSEMOVE;
-    case RawInput::Kind::MouseButton: return QS_MOUSEBUTTON;
-    case RawInput::Kind::Key:
-    case RawInput::Kind::Text: return QS_KEY;
-    default: return QS_POSTMESSAGE;
-  }
-}
-
-UINT kindOfMessage(const MSG& msg) {
-  if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) return QS_KEY;
-  if (msg.message == WM_MOUSEMOVE) return QS_MOUSEMOVE;
-  if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) return QS_MOUSEBUTTON;
-  return QS_POSTMESSAGE;
-}
-
-}  // namespace
-
 UINT MessageQueue::pendingKinds() {
   std::lock_guard guard(lock_);
-  UINT kinds = (!posted_.empty() || quit_) ? QS_POSTMESSAGE | QS_ALLPOSTMESSAGE : 0;
+  UINT kinds = (!posted_.empty() || quit_) ? kPostedKinds : 0;
   for (const RawInput& input : input_) kinds |= kindOfInput(input);
   for (const MSG& msg : ready) kinds |= kindOfMessage(msg);
   return kinds;
@@ -93,6 +89,18 @@ bool MessageQueue::takeQuit(int& exitCode, bool remove) {
   exitCode = exitCode_;
   if (remove) quit_ = false;
   return true;
+}
+
+UINT MessageQueue::takeArrivals(UINT kinds) {
+  std::lock_guard guard(lock_);
+  UINT taken = arrived_ & kinds;
+  arrived_ &= ~kinds;
+  return taken;
+}
+
+UINT MessageQueue::arrivals() {
+  std::lock_guard guard(lock_);
+  return arrived_;
 }
 
 MessageQueue& currentQueue() {

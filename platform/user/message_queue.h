@@ -1,8 +1,9 @@
 // A thread's message queue: posted messages, raw input waiting to become
-// messages, input messages already made, the quit request, and timers.
+// messages, input messages already made, the quit request, and timers; and
+// what the thread has seen of it (queue_status.h).
 //
-// Posting (from any thread) takes the queue's lock and wakes the backend's
-// wait; everything else runs on the queue's own thread.
+// Posting (from any thread) takes the queue's lock, records the arrival and
+// wakes the backend's wait; everything else runs on the queue's own thread.
 #pragma once
 
 #include <deque>
@@ -46,19 +47,23 @@ class MessageQueue {
   // The first posted message that passes the filter, removed when remove.
   bool takePosted(MSG& out, HWND filter, UINT first, UINT last, bool remove);
   bool takeRawInput(RawInput& out);
-  bool hasPending();
   // The QS_ kinds of what is queued: posted messages (the quit request
   // among them) and input, made into messages or not yet.
   UINT pendingKinds();
   bool takeQuit(int& exitCode, bool remove);
+  // The QS_ kinds among kinds of what was posted or put in since they were
+  // last taken; from now on they are no longer new.
+  UINT takeArrivals(UINT kinds);
+  // The same, leaving them new.
+  UINT arrivals();
 
   // Input messages made from raw input, not yet handed out.
   std::deque<MSG> ready;
   std::vector<Timer> timers;
-  // Whether the last PeekMessageA found nothing (then the next may wait).
-  bool lastPeekEmpty = false;
-  // The kinds GetQueueStatus found last time, to tell which are new.
-  UINT kindsAtLastStatus = 0;
+  // When the thread last looked for timers, and whether a window needed
+  // painting then (queue_status.h tells what that makes new).
+  DWORD timersSeenAt = GetTickCount();
+  bool paintSeen = false;
   DWORD lastMessageTime = 0;
   POINT lastMessagePos{};
 
@@ -68,6 +73,7 @@ class MessageQueue {
   std::deque<RawInput> input_;
   bool quit_ = false;
   int exitCode_ = 0;
+  UINT arrived_ = 0;
 };
 
 // The calling thread's queue.

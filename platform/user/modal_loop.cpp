@@ -6,11 +6,12 @@ bool runModalLoop(ModalLoop& loop) {
   bool idleTold = false;
   MSG msg;
   while (!loop.done()) {
-    // An empty read waits for input or the next timer (PeekMessageA's idle
-    // wait), so the loop does not spin while nothing happens.
+    // After an empty read the loop waits for what comes next instead of
+    // spinning while nothing happens.
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (!idleTold) loop.idle();
       idleTold = true;
+      WaitMessage();
       continue;
     }
     idleTold = false;

@@ -34,10 +34,23 @@ bool takeDueTimer(MessageQueue& queue, MSG& out, HWND filter, bool remove) {
   return false;
 }
 
+bool timerDue(MessageQueue& queue) {
+  DWORD now = GetTickCount();
+  return std::ranges::any_of(queue.timers, [now](const Timer& t) { return due(t, now); });
+}
+
+bool timerDueSince(MessageQueue& queue, DWORD since) {
+  DWORD now = GetTickCount();
+  return std::ranges::any_of(queue.timers, [now, since](const Timer& t) { return due(t, now) && !due(t, since); });
+}
+
+// A due timer stays due until its WM_TIMER is taken, so it is no reason to
+// wake.
 DWORD timeToNextTimer(MessageQueue& queue) {
   DWORD now = GetTickCount();
   DWORD wait = INFINITE;
-  for (const Timer& t : queue.timers) wait = std::min<DWORD>(wait, due(t, now) ? 0 : t.due - now);
+  for (const Timer& t : queue.timers)
+    if (!due(t, now)) wait = std::min<DWORD>(wait, t.due - now);
   return wait;
 }
 

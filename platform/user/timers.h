@@ -7,7 +7,12 @@ namespace platform::user {
 
 // A WM_TIMER for the first due timer, rescheduling it when remove.
 bool takeDueTimer(MessageQueue& queue, MSG& out, HWND filter, bool remove);
-// Milliseconds until the next timer is due (INFINITE when there is none).
+// Whether a timer is due.
+bool timerDue(MessageQueue& queue);
+// Whether a timer fell due after tick since (and is due now).
+bool timerDueSince(MessageQueue& queue, DWORD since);
+// Milliseconds until the next timer not yet due falls due (INFINITE when
+// there is none).
 DWORD timeToNextTimer(MessageQueue& queue);
 void killTimersOf(HWND window);
 

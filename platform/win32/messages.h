@@ -177,10 +177,16 @@
 #define QS_SENDMESSAGE 0x0040
 #define QS_HOTKEY 0x0080
 #define QS_ALLPOSTMESSAGE 0x0100
+#define QS_RAWINPUT 0x0400
 #define QS_MOUSE (QS_MOUSEMOVE | QS_MOUSEBUTTON)
-#define QS_INPUT (QS_MOUSE | QS_KEY)
+#define QS_INPUT (QS_MOUSE | QS_KEY | QS_RAWINPUT)
 #define QS_ALLEVENTS (QS_INPUT | QS_POSTMESSAGE | QS_TIMER | QS_PAINT | QS_HOTKEY)
 #define QS_ALLINPUT (QS_INPUT | QS_POSTMESSAGE | QS_TIMER | QS_PAINT | QS_HOTKEY | QS_SENDMESSAGE)
+
+// MsgWaitForMultipleObjectsEx flags.
+#define MWMO_WAITALL 0x0001
+#define MWMO_ALERTABLE 0x0002
+#define MWMO_INPUTAVAILABLE 0x0004
 
 // PeekMessageA options.
 #define PM_NOREMOVE 0x0000
@@ -271,9 +277,20 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
 BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
 BOOL WINAPI TranslateMessage(const MSG* lpMsg);
 // The kinds of messages in the queue (high word) and those new since the
-// previous call (low word), among flags; never waits, removes nothing and
-// leaves the idle wait of PeekMessageA alone.
+// thread last looked at its queue (low word), among flags; never waits and
+// removes nothing. Flags beyond the QS_ kinds fail with ERROR_INVALID_FLAGS.
 DWORD WINAPI GetQueueStatus(UINT flags);
+// Waits until a message new since the thread last looked at its queue
+// arrives.
+BOOL WINAPI WaitMessage(void);
+// Waits until one (or, with MWMO_WAITALL, all) of the objects can be taken,
+// a message of the kinds in dwWakeMask arrives (or, with
+// MWMO_INPUTAVAILABLE, is there), or the time is up: WAIT_OBJECT_0 + the
+// object's index, WAIT_OBJECT_0 + nCount, WAIT_TIMEOUT, or WAIT_FAILED.
+DWORD WINAPI MsgWaitForMultipleObjectsEx(DWORD nCount, const HANDLE* pHandles, DWORD dwMilliseconds, DWORD dwWakeMask,
+                                         DWORD dwFlags);
+DWORD WINAPI MsgWaitForMultipleObjects(DWORD nCount, const HANDLE* pHandles, BOOL fWaitAll, DWORD dwMilliseconds,
+                                       DWORD dwWakeMask);
 LRESULT WINAPI DispatchMessageA(const MSG* lpMsg);
 LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);

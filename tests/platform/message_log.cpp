@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "platform/backends/headless/headless.h"
-#include "platform/user/message_queue.h"
 
 namespace msglog {
 namespace {
@@ -165,8 +164,6 @@ void whenIdle(std::function<void()> action) { idleActions.push_back(std::move(ac
 void pump(const std::function<bool(MSG&)>& pretranslate) {
   MSG msg;
   for (int i = 0; i < 10000; ++i) {
-    // Reads without the idle wait: the pump stops at the first empty read.
-    platform::user::currentQueue().lastPeekEmpty = false;
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) break;
     if (pretranslate && pretranslate(msg)) continue;
     TranslateMessage(&msg);

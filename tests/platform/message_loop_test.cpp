@@ -1,9 +1,11 @@
-// The queue: waking on posts from other threads, timers, quitting, the
-// order of what a read finds, cursors.
+// The queue: reads that never wait, waits for messages and mutexes, waking
+// on posts from other threads, timers, quitting, the order of what a read
+// finds, cursors.
+#include <algorithm>
+#include <functional>
+#include <future>
 #include <thread>
 
-#include "platform/backend.h"
-#include "platform/user/message_queue.h"
 #include "platform_fixture.h"
 
 namespace headless = platform::headless;
@@ -96,46 +98,208 @@ TEST_F(MessageLoop, RunUntilIdleReportsQuit) {
   EXPECT_EQ(result.exitCode, 9);
 }
 
-TEST_F(MessageLoop, SurfacesArePresentedWhenTheQueueRunsDry) {
+// What was drawn is shown when a read finds the queue empty, and before a
+// wait sleeps.
+TEST_F(MessageLoop, SurfacesArePresentedWhenTheQueueRunsDryAndBeforeAWait) {
+  const std::function<void()> reads[] = {
+      [] {
+        MSG msg;
+        EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+      },
+      [] { EXPECT_EQ(MsgWaitForMultipleObjectsEx(0, nullptr, 10, QS_ALLINPUT, 0), WAIT_TIMEOUT); },
+  };
   HWND w = topLevel(0, 0, 50, 50, WS_POPUP | WS_VISIBLE);
-  settle();
-  unsigned before = headless::presentCount();
-  HDC dc = GetDC(w);
-  SetPixel(dc, 1, 1, 0);
-  ReleaseDC(w, dc);
-  MSG msg;
-  EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
-  EXPECT_EQ(headless::presentCount(), before + 1);
-  // The second empty read waits; the timer ends the wait.
-  platform::backend().waitForInput(0);  // takes wakes left by the set-up
-  UINT_PTR id = SetTimer(nullptr, 0, 20, nullptr);
-  EXPECT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
-  EXPECT_EQ(headless::presentCount(), before + 1);
-  KillTimer(nullptr, id);
+  for (const auto& read : reads) {
+    settle();
+    unsigned before = headless::presentCount();
+    HDC dc = GetDC(w);
+    SetPixel(dc, 1, 1, 0);
+    ReleaseDC(w, dc);
+    read();
+    EXPECT_EQ(headless::presentCount(), before + 1);
+  }
 }
 
-// The second empty read sleeps until something is there: the next timer,
-// however far off, or a post from another thread when no timer is set.
-TEST_F(MessageLoop, ASecondEmptyPeekWaitsForTheNextTimerOrAPost) {
+// PeekMessageA never waits, however often it finds nothing.
+TEST_F(MessageLoop, EmptyReadsAnswerAtOnceWithOrWithoutATimer) {
+  for (UINT timerIn : {0u, 60000u}) {
+    headless::runUntilIdle();
+    UINT_PTR id = timerIn ? SetTimer(nullptr, 0, timerIn, nullptr) : 0;
+    MSG msg;
+    for (int i = 0; i < 1000; ++i) ASSERT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) << "read " << i;
+    if (id) KillTimer(nullptr, id);
+  }
+}
+
+// A program that polls, doing work that draws nothing whenever the queue is
+// empty, keeps going, and still gets its messages.
+TEST_F(MessageLoop, APollingLoopKeepsRunning) {
+  HWND w = topLevel(0, 0, 50, 50, WS_POPUP | WS_VISIBLE);
+  int workDone = 0;
+  auto work = [&] {
+    if (++workDone == 500) PostMessageA(w, WM_USER + 3, 0, 0);
+  };
+  MSG msg;
+  while (workDone < 1000) {
+    if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+      DispatchMessageA(&msg);
+    else
+      work();
+  }
+  auto got = [](UINT message) {
+    return std::ranges::any_of(msglog::recorded(), [message](const msglog::Recorded& r) { return r.message == message; });
+  };
+  EXPECT_TRUE(got(WM_PAINT));
+  EXPECT_TRUE(got(WM_USER + 3));
+}
+
+TEST_F(MessageLoop, WaitMessageReturnsForAPostFromAnotherThread) {
   HWND w = topLevel(0, 0, 50, 50);
+  settle();
+  std::thread poster([w] {
+    Sleep(20);
+    PostMessageA(w, WM_USER + 5, 0, 0);
+  });
+  EXPECT_TRUE(WaitMessage());
+  poster.join();
   MSG msg{};
-  headless::runUntilIdle();
-  platform::backend().waitForInput(0);  // takes wakes left by the set-up
-  UINT_PTR id = SetTimer(nullptr, 0, 250, nullptr);
+  EXPECT_TRUE(PeekMessageA(&msg, w, WM_USER + 5, WM_USER + 5, PM_REMOVE));
+}
+
+// The headless backend's idle hook runs when a wait goes to sleep: input it
+// gives arrives while WaitMessage waits.
+TEST_F(MessageLoop, WaitMessageReturnsForInput) {
+  topLevel(0, 0, 50, 50, WS_POPUP | WS_VISIBLE);
+  settle();
+  headless::onIdle([] { headless::pressKey('A'); });
+  EXPECT_TRUE(WaitMessage());
+  headless::onIdle(nullptr);
+  EXPECT_EQ(HIWORD(GetQueueStatus(QS_ALLINPUT)), QS_KEY);
+}
+
+TEST_F(MessageLoop, WaitMessageReturnsForADueTimer) {
+  settle();
+  UINT_PTR id = SetTimer(nullptr, 0, 20, nullptr);
+  EXPECT_TRUE(WaitMessage());
+  MSG msg{};
   ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
   EXPECT_EQ(msg.wParam, id);
   KillTimer(nullptr, id);
+}
 
-  headless::runUntilIdle();
-  platform::backend().waitForInput(0);
-  std::thread poster([w] {
-    Sleep(250);
-    PostMessageA(w, WM_USER + 9, 0, 0);
+TEST_F(MessageLoop, AWaitWithNothingComingTimesOut) {
+  settle();
+  for (DWORD milliseconds : {0u, 20u})
+    for (DWORD flags : {0u, static_cast<DWORD>(MWMO_INPUTAVAILABLE)})
+      EXPECT_EQ(MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, flags), WAIT_TIMEOUT)
+          << milliseconds << " ms, flags " << flags;
+}
+
+// A message is new until the thread looks at its queue; a wait without
+// MWMO_INPUTAVAILABLE answers only for new messages of its mask.
+TEST_F(MessageLoop, AWaitAnswersForNewMessagesOfItsMask) {
+  struct Case {
+    const char* look;
+    std::function<void()> lookAtQueue;
+    DWORD mask, flags, answer;
+  };
+  auto peek = [] {
+    MSG msg;
+    PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+  };
+  auto wait = [] { MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0); };
+  const Case cases[] = {
+      {"nothing", [] {}, QS_ALLINPUT, 0, WAIT_OBJECT_0},
+      {"nothing", [] {}, QS_KEY | QS_MOUSE, 0, WAIT_TIMEOUT},
+      {"PeekMessageA", peek, QS_ALLINPUT, 0, WAIT_TIMEOUT},
+      {"PeekMessageA", peek, QS_ALLINPUT, MWMO_INPUTAVAILABLE, WAIT_OBJECT_0},
+      {"GetQueueStatus of posts", [] { GetQueueStatus(QS_POSTMESSAGE); }, QS_ALLINPUT, 0, WAIT_TIMEOUT},
+      {"GetQueueStatus of keys", [] { GetQueueStatus(QS_KEY); }, QS_ALLINPUT, 0, WAIT_OBJECT_0},
+      {"an earlier wait", wait, QS_ALLINPUT, 0, WAIT_TIMEOUT},
+  };
+  HWND w = topLevel(0, 0, 50, 50);
+  for (const Case& c : cases) {
+    settle();
+    PostMessageA(w, WM_USER, 0, 0);
+    c.lookAtQueue();
+    EXPECT_EQ(MsgWaitForMultipleObjectsEx(0, nullptr, 0, c.mask, c.flags), c.answer)
+        << "after " << c.look << ", mask " << c.mask << ", flags " << c.flags;
+  }
+}
+
+// The objects come first, in order: the answer names the first one taken,
+// or the queue (WAIT_OBJECT_0 + nCount) when none could be.
+TEST_F(MessageLoop, AWaitTakesAMutexReleasedByAnotherThread) {
+  HWND w = topLevel(0, 0, 50, 50);
+  settle();
+  HANDLE objects[] = {CreateMutexA(nullptr, FALSE, nullptr), CreateMutexA(nullptr, FALSE, nullptr)};
+  std::promise<void> owning, finished;
+  std::thread owner([&] {
+    for (HANDLE m : objects) WaitForSingleObject(m, INFINITE);
+    owning.set_value();
+    Sleep(20);
+    ReleaseMutex(objects[1]);
+    finished.get_future().wait();
+    ReleaseMutex(objects[0]);
   });
-  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
-  poster.join();
-  EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 9));
+  owning.get_future().wait();
+  PostMessageA(w, WM_USER, 0, 0);
+  EXPECT_EQ(MsgWaitForMultipleObjectsEx(2, objects, INFINITE, QS_KEY, 0), WAIT_OBJECT_0 + 1);
+  EXPECT_TRUE(ReleaseMutex(objects[1])) << "the wait took the mutex";
+  EXPECT_EQ(MsgWaitForMultipleObjectsEx(1, objects, INFINITE, QS_POSTMESSAGE, MWMO_INPUTAVAILABLE), WAIT_OBJECT_0 + 1);
+  finished.set_value();
+  owner.join();
+  for (HANDLE m : objects) CloseHandle(m);
+}
+
+// With MWMO_WAITALL every object and a message are needed at once; short of
+// that, nothing is taken.
+TEST_F(MessageLoop, AWaitForAllTakesEveryObjectOrNone) {
+  HWND w = topLevel(0, 0, 50, 50);
+  settle();
+  HANDLE objects[] = {CreateMutexA(nullptr, FALSE, nullptr), CreateMutexA(nullptr, FALSE, nullptr)};
+  std::promise<void> owning, finished;
+  std::thread owner([&] {
+    WaitForSingleObject(objects[1], INFINITE);
+    owning.set_value();
+    finished.get_future().wait();
+    ReleaseMutex(objects[1]);
+  });
+  owning.get_future().wait();
+  PostMessageA(w, WM_USER, 0, 0);
+  EXPECT_EQ(MsgWaitForMultipleObjects(2, objects, TRUE, 0, QS_ALLINPUT), WAIT_TIMEOUT);
+  EXPECT_FALSE(ReleaseMutex(objects[0])) << "the free mutex was given back";
+  finished.set_value();
+  owner.join();
+  EXPECT_EQ(MsgWaitForMultipleObjects(2, objects, TRUE, 0, QS_ALLINPUT), WAIT_OBJECT_0);
+  for (HANDLE m : objects) {
+    EXPECT_TRUE(ReleaseMutex(m));
+    CloseHandle(m);
+  }
+}
+
+TEST_F(MessageLoop, AWaitRefusesBadArguments) {
+  HANDLE mutex = CreateMutexA(nullptr, FALSE, nullptr);
+  HANDLE tooMany[MAXIMUM_WAIT_OBJECTS] = {};
+  std::fill(std::begin(tooMany), std::end(tooMany), mutex);
+  HANDLE notAnObject = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(0x1234));
+  struct Case {
+    DWORD count;
+    const HANDLE* handles;
+    DWORD flags, error;
+  };
+  const Case cases[] = {
+      {0, nullptr, 0x8, ERROR_INVALID_PARAMETER},
+      {MAXIMUM_WAIT_OBJECTS, tooMany, 0, ERROR_INVALID_PARAMETER},
+      {1, &notAnObject, 0, ERROR_INVALID_HANDLE},
+  };
+  for (const Case& c : cases) {
+    SetLastError(0);
+    EXPECT_EQ(MsgWaitForMultipleObjectsEx(c.count, c.handles, 0, QS_ALLINPUT, c.flags), WAIT_FAILED);
+    EXPECT_EQ(GetLastError(), c.error) << c.count << " objects, flags " << c.flags;
+  }
+  CloseHandle(mutex);
 }
 
 TEST_F(MessageLoop, CursorShapeVisibilityAndPosition) {
@@ -181,6 +345,9 @@ TEST_F(MessageLoop, QueueStatusTellsWhatIsQueuedAndWhatIsNew) {
   Sleep(15);
   EXPECT_EQ(HIWORD(GetQueueStatus(QS_ALLINPUT)), QS_TIMER);
   KillTimer(nullptr, id);
+  SetLastError(0);
+  EXPECT_EQ(GetQueueStatus(0xFFFFFFFF), 0u);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_FLAGS);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <csignal>
 #include <thread>
 
-#include "platform/backend.h"
 #include "platform/termination.h"
 #include "platform_fixture.h"
 
@@ -50,20 +49,20 @@ TEST_F(Termination, ASignalAsksEveryShownCaptionedWindowToCloseFrontToBack) {
   EXPECT_EQ(platform::terminationSignal(), SIGTERM);
 }
 
-// A read waiting with nothing due (no timer) wakes for a signal sent from
+// A wait with nothing due (no timer) wakes for a signal sent from
 // elsewhere, and one that comes while the first is being handled asks again.
-TEST_F(Termination, AWaitingReadWakesForASignalAndASecondAsksAgain) {
+TEST_F(Termination, AWaitWakesForASignalAndASecondAsksAgain) {
   shown(topLevel(0, 0, 200, 150));
   settle();
   clear();
-  platform::backend().waitForInput(0);  // takes wakes left by the set-up
   std::thread sender([] {
     Sleep(200);
     kill(getpid(), SIGINT);
   });
+  EXPECT_TRUE(WaitMessage());
+  sender.join();
   MSG msg{};
   ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
-  sender.join();
   EXPECT_EQ(msg.message, static_cast<UINT>(WM_SYSCOMMAND));
   raise(SIGTERM);
   pump();

@@ -85,8 +85,6 @@ RunResult runUntilIdle(int maxMessages) {
   RunResult result;
   MSG msg;
   for (;;) {
-    // The loop reads without the idle wait: it stops at the first empty read.
-    user::currentQueue().lastPeekEmpty = false;
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       result.idle = true;
       return result;
