@@ -2,9 +2,9 @@
 //
 // The application owns the process-wide pieces (desktop, commander,
 // clipboard, printer, cursors, target) and drives the loop: each "Run" takes
-// at most one message, or does idle work when the queue is empty. The loop
-// never blocks; the platform's bounded idle wait keeps an idle program
-// asleep between passes.
+// at most one message, or does idle work when the queue is empty. A pass
+// after an idle one with nothing to do first waits for input, a post, a
+// timer or the first deferred command's tick (idle_wait.h).
 //
 // The universals here address the front application ("The Front
 // Application"), which "Push Application" sets; "The Processes" is the

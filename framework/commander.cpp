@@ -2,7 +2,7 @@
 // keeps the last undoable one for a single level of undo and redo, holds the
 // deferred commands that idle passes run (ordered by "When"), and owns the
 // event handlers.
-#include "framework/deferred_wake.h"
+#include "framework/deferred_due.h"
 #include "runtime/methods/kit.h"
 
 namespace {
@@ -61,7 +61,6 @@ ovStatus Open(const ov::Args& a) {
 }
 
 ovStatus Close(const ov::Args& a) {
-  vorn::StopDeferredWake();
   for (const ovAttributeSelector* handler : {&attr::ModelessHandler, &attr::ModalHandler})
     if (ovRef h = ov::get(*handler, a.receiver())) ov::send<0>(sel::Close, h);
   return ovSuccess;
@@ -144,14 +143,10 @@ ovStatus DoDeferredCommand(const ov::Args& a) {
   ovRef list = ov::get(attr::DeferredCommands, a.receiver());
   ovC_object* first = ov::element(list, 0);
   int32_t now = ov::toInt(ov::send(sel::GetWhen, a[1]).get());
-  if (!first || !vorn::TickReached(ov::toInt(ov::get(attr::When, first)), now)) {
-    vorn::WakeAfterIdlePass(list.get());
-    return ovFailure;
-  }
+  if (!first || !vorn::TickReached(ov::toInt(ov::get(attr::When, first)), now)) return ovFailure;
   ovRef command = ovRef::share(first);
   ov::set(attr::DeferredCommands, a.receiver(), ov::without(list, 0));
   ov::send<0>(sel::Do, command, {a.receiver()});
-  vorn::WakeAfterIdlePass(ov::get(attr::DeferredCommands, a.receiver()).get());
   return ovSuccess;
 }
 

@@ -1,11 +1,17 @@
 // Events: one Windows message (or one idle tick) on its way through the
 // framework, and the event handler that pumps messages and routes events.
 //
+// The pump takes one message per pass with PeekMessageA, which never waits;
+// after an idle pass with nothing to do, the next pass first waits
+// (idle_wait.h).
+//
 // The loop makes an "Event" per pass and keeps it in the persistent
 // "Event"; the window procedure attaches the raw message as a "Platform
 // Event" and names it; the handler routes the event by that name to the
 // desktop, the window or the keyboard target. Handlers read message
 // parameters through the accessors here, never from the platform directly.
+#include "framework/deferred_due.h"
+#include "framework/idle_wait.h"
 #include "framework/persistents.h"
 #include "runtime/methods/platform_values.h"
 #include "runtime/methods/kit.h"
@@ -176,11 +182,15 @@ void idle(ovC_object* handler, ovC_object* event, ovC_object* commander, ovC_obj
   msg->wParam = 0;
   msg->pt = where;
   msg->time = now;
+  bool commandDue = vorn::FirstDue(commander, static_cast<int32_t>(now));
   ov::send<0>(sel::NullEvent, handler, {event, commander});
+  vorn::NoteIdlePass(commandDue);
 }
 
-// The message pump: one message, or one idle pass. It never waits.
+// The message pump: one message, or one idle pass; after an idle pass with
+// nothing to do, a wait first.
 ovStatus DoNextEvent(const ov::Args& a) {
+  vorn::WaitIfIdle(a[1]);
   ovRef event = ov::make(cls::Event).take();
   ovRef block = ov::newRecord(ext::Msg);
   BOOL got = PeekMessageA(ov::recordMemory<MSG>(block), nullptr, 0, 0, PM_REMOVE);

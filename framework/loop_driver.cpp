@@ -1,5 +1,6 @@
 #include "framework/loop_driver.h"
 
+#include "framework/idle_wait.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 
@@ -7,17 +8,17 @@ namespace vorn {
 namespace {
 
 const ovMethodSelector kRun("Run");
+const ovAttributeSelector kCommander("Commander");
 
-bool queueHoldsSomething() { return HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0; }
+bool loopWouldWait(ovC_object* application) { return LoopWouldWait(ov::get(kCommander, application).get()); }
 
 }  // namespace
 
 LoopOutcome RunUntilIdle(ovC_object* application, int maxPasses) {
-  if (!queueHoldsSomething()) PostMessageA(nullptr, WM_NULL, 0, 0);
+  if (loopWouldWait(application)) PostMessageA(nullptr, WM_NULL, 0, 0);
   for (int passes = 0; passes < maxPasses; ++passes) {
-    bool idlePass = !queueHoldsSomething();
     if (ov::send<0>(kRun, application).status != ovSuccess) return LoopOutcome::Stopped;
-    if (idlePass && !queueHoldsSomething()) return LoopOutcome::Idle;
+    if (loopWouldWait(application)) return LoopOutcome::Idle;
   }
   return LoopOutcome::Unsettled;
 }

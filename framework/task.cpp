@@ -1,7 +1,7 @@
 // Tasks: commands the framework makes for itself. A plain task does nothing
 // when done, undone or redone; a deferred task waits in the commander's list
 // until its "When" tick and is then done on an idle pass.
-#include "framework/deferred_wake.h"
+#include "framework/deferred_due.h"
 #include "runtime/methods/kit.h"
 
 namespace {
@@ -31,9 +31,7 @@ ovStatus Post(const ov::Args& a) {
   ovRef commander = ov::universal(uni::GetCommander).take();
   ovRef list = ov::get(attr::DeferredCommands, commander);
   uint32_t at = placeFor(list.get(), ov::toInt(ov::get(attr::When, a.receiver())));
-  ovRef placed = ov::inserted(list, at, a.receiver());
-  ov::set(attr::DeferredCommands, commander, placed);
-  vorn::WakeForDeferredCommands(placed.get());
+  ov::set(attr::DeferredCommands, commander, ov::inserted(list, at, a.receiver()));
   return ovSuccess;
 }
 
