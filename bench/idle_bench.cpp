@@ -1,12 +1,14 @@
 // What an idle window costs: a loop of the framework's run-loop shape (take
-// one message with PeekMessageA, or do an idle pass when there is none)
-// runs for a while with nothing happening, and the CPU time it used is
-// compared with the wall time. The baseline, measured in the same run, is
-// the same loop waking every 10 ms on its own.
+// one message with PeekMessageA, or do an idle pass when there is none, and
+// after an idle pass wait with MsgWaitForMultipleObjectsEx for what comes
+// next) runs for a while with nothing happening, and the CPU time it used
+// is compared with the wall time. The baseline, measured in the same run,
+// is the same idle pass waking every 10 ms on its own.
 //
 // VELMARO_IDLE_SECONDS sets how long each loop runs (10 by default).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -38,29 +40,35 @@ void idlePass() {
   benchmark::DoNotOptimize(record.get());
 }
 
-// One pass of the run loop: a message, or an idle pass.
-void runPass() {
+using Clock = std::chrono::steady_clock;
+
+// One pass of the run loop: a message, or an idle pass and then a wait, for
+// no longer than until the end of the measurement.
+void runPass(Clock::time_point end) {
   MSG msg;
   if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
-  } else {
-    idlePass();
+    return;
   }
+  idlePass();
+  auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now()).count();
+  MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(std::max<long>(left, 0)), QS_ALLINPUT,
+                              MWMO_INPUTAVAILABLE);
 }
 
-// CPU time used as a share of wall time while pass() runs for the period.
+// CPU time used as a share of wall time while pass(end) runs for the period.
 template <typename Pass>
 double cpuShare(double seconds, Pass pass, long& passes) {
-  auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  auto end = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
   double cpuStart = threadCpuSeconds();
-  auto wallStart = std::chrono::steady_clock::now();
+  auto wallStart = Clock::now();
   passes = 0;
-  while (std::chrono::steady_clock::now() < end) {
-    pass();
+  while (Clock::now() < end) {
+    pass(end);
     ++passes;
   }
-  double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+  double wall = std::chrono::duration<double>(Clock::now() - wallStart).count();
   return (threadCpuSeconds() - cpuStart) / wall;
 }
 
@@ -77,7 +85,13 @@ void IdleWindow(benchmark::State& state) {
   double seconds = secondsToRun();
   for (auto _ : state) {
     long sleeperPasses = 0, loopPasses = 0;
-    double sleeper = cpuShare(seconds, [] { Sleep(10); idlePass(); }, sleeperPasses);
+    double sleeper = cpuShare(
+        seconds,
+        [](Clock::time_point) {
+          Sleep(10);
+          idlePass();
+        },
+        sleeperPasses);
     double loop = cpuShare(seconds, runPass, loopPasses);
     state.counters["idle_cpu_percent"] = loop * 100;
     state.counters["wake10ms_cpu_percent"] = sleeper * 100;

@@ -14,9 +14,12 @@
 // - idle_cpu_percent: CPU time of the whole process over
 //   VELMARO_IDLE_SECONDS (10 by default) with nothing happening, as a share
 //   of one core; idle_wakeups_per_s: how often it woke meanwhile. Neither
-//   program should wake at all; as a scale for the CPU figure, a thread
-//   that does nothing but wake every 50 ms is measured too (what one
-//   wake-up costs varies with the machine's load).
+//   program should wake at all, but the calculator starts with the focus in
+//   an edit field, whose caret blinks on a timer; velmaro_idle_no_caret_*
+//   measures it again after a click on "Go" has taken the focus there. As a
+//   scale for the CPU figure, a thread that does nothing but wake every
+//   50 ms is measured too (what one wake-up costs varies with the machine's
+//   load).
 // - Scale: velmaro's start_ms and idle figures at VELMARO_SCALE=2 against
 //   VELMARO_SCALE=1 in the same run.
 //
@@ -160,9 +163,15 @@ void LaunchAndClick(benchmark::State& state) {
   }
 }
 
-void idleFigures(const Subject& subject, int seconds, double& cpuPercent, double& wakeupsPerSecond) {
+// With a peer, a click on the subject's click point comes first.
+void idleFigures(const Subject& subject, x11::Peer* clicker, int seconds, double& cpuPercent,
+                 double& wakeupsPerSecond) {
   LaunchedProgram program = launch(subject);
   nextPresent(program);
+  if (clicker) {
+    x11::Box place = clicker->placeOf(clicker->windowTitled(subject.title));
+    clicker->click(place.x + subject.click.x, place.y + subject.click.y);
+  }
   drain(program, 1000);
   int64_t cpu = program.cpuNanoseconds();
   long switches = program.voluntarySwitches();
@@ -192,12 +201,15 @@ void Idle(benchmark::State& state) {
   if (!peer.connected()) return state.SkipWithError("no X display (run under scripts/with-xvfb)");
   int seconds = environmentNumber("VELMARO_IDLE_SECONDS", 10);
   for (auto _ : state) {
-    double ourCpu = 0, ourWakeups = 0, minimalCpu = 0, minimalWakeups = 0;
-    idleFigures(calculator(), seconds, ourCpu, ourWakeups);
-    idleFigures(minimal(), seconds, minimalCpu, minimalWakeups);
+    double ourCpu = 0, ourWakeups = 0, noCaretCpu = 0, noCaretWakeups = 0, minimalCpu = 0, minimalWakeups = 0;
+    idleFigures(calculator(), nullptr, seconds, ourCpu, ourWakeups);
+    idleFigures(calculator(), &peer, seconds, noCaretCpu, noCaretWakeups);
+    idleFigures(minimal(), nullptr, seconds, minimalCpu, minimalWakeups);
     state.counters["velmaro_idle_cpu_percent"] = ourCpu;
+    state.counters["velmaro_idle_no_caret_cpu_percent"] = noCaretCpu;
     state.counters["minimal_idle_cpu_percent"] = minimalCpu;
     state.counters["velmaro_idle_wakeups_per_s"] = ourWakeups;
+    state.counters["velmaro_idle_no_caret_wakeups_per_s"] = noCaretWakeups;
     state.counters["minimal_idle_wakeups_per_s"] = minimalWakeups;
     double waker = bareWakeupsPercent(seconds);
     state.counters["wake20hz_cpu_percent"] = waker;
@@ -219,7 +231,7 @@ void Scale(benchmark::State& state) {
         starts.push_back(run.startMs);
       }
       double cpu = 0, wakeups = 0;
-      idleFigures(calculator(scale), seconds, cpu, wakeups);
+      idleFigures(calculator(scale), nullptr, seconds, cpu, wakeups);
       std::string prefix = "scale" + std::to_string(scale) + "_";
       state.counters[prefix + "start_ms"] = median(starts);
       state.counters[prefix + "idle_cpu_percent"] = cpu;
