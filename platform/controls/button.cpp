@@ -5,9 +5,12 @@
 // A button is pushed while the left mouse button, pressed inside it, is
 // held there (the button keeps the capture), or while the space bar is held
 // with the focus on it. Letting go inside, or of the space bar, clicks it:
-// an automatic kind changes its check first, then the parent hears
+// an automatic kind changes its check first (an automatic radio button
+// clears the other radio buttons of its group), then the parent hears
 // WM_COMMAND with BN_CLICKED. BM_CLICK sends the button WM_LBUTTONDOWN and
 // WM_LBUTTONUP, so it takes the focus and clicks as the mouse does.
+// BM_SETSTYLE changes the kind, as the dialog manager does to move the
+// default push button.
 // Push buttons ask the parent with WM_CTLCOLORBTN but always draw in the
 // system colours; check boxes, radio buttons and group boxes ask with
 // WM_CTLCOLORSTATIC and paint their background with the brush answered.
@@ -64,12 +67,12 @@ const ButtonKind kKinds[16] = {
     {paintPush, DLGC_BUTTON | DLGC_DEFPUSHBUTTON, Toggle::None, true, false},  // BS_DEFPUSHBUTTON
     {paintCheckBox, DLGC_BUTTON, Toggle::None, true, true},                    // BS_CHECKBOX
     {paintCheckBox, DLGC_BUTTON, Toggle::TwoState, true, true},                // BS_AUTOCHECKBOX
-    {paintRadio, DLGC_RADIOBUTTON, Toggle::None, true, true},                  // BS_RADIOBUTTON
+    {paintRadio, DLGC_BUTTON | DLGC_RADIOBUTTON, Toggle::None, true, true},    // BS_RADIOBUTTON
     {paintCheckBox, DLGC_BUTTON, Toggle::None, true, true},                    // BS_3STATE
     {paintCheckBox, DLGC_BUTTON, Toggle::ThreeState, true, true},              // BS_AUTO3STATE
     {paintGroup, DLGC_STATIC, Toggle::None, false, false},                     // BS_GROUPBOX
     kPush,
-    {paintRadio, DLGC_RADIOBUTTON, Toggle::Radio, true, true},  // BS_AUTORADIOBUTTON
+    {paintRadio, DLGC_BUTTON | DLGC_RADIOBUTTON, Toggle::Radio, true, true},  // BS_AUTORADIOBUTTON
     kPush,
     kPush,
     kPush,
@@ -201,44 +204,43 @@ LRESULT paint(HWND hwnd, ButtonState& state) {
 
 // --- Checks and clicks -----------------------------------------------------
 
+bool isRadio(HWND hwnd) { return kindOf(hwnd).dialogCode & DLGC_RADIOBUTTON; }
+
+void setStyleBits(HWND hwnd, DWORD mask, DWORD bits) {
+  SetWindowLongPtrA(hwnd, GWL_STYLE, static_cast<LONG_PTR>((styleOf(hwnd) & ~mask) | bits));
+}
+
+// A radio button is a tab stop while it is checked, so Tab into its group
+// lands on the checked one.
 void setCheck(HWND hwnd, ButtonState& state, WPARAM check) {
   if (!kindOf(hwnd).checkable) return;
+  if (isRadio(hwnd)) setStyleBits(hwnd, WS_TABSTOP, check ? WS_TABSTOP : 0);
   UINT value = check == BST_INDETERMINATE && isThreeState(hwnd) ? BST_INDETERMINATE : check ? BST_CHECKED : BST_UNCHECKED;
   if (value == state.check) return;
   state.check = value;
   redraw(hwnd);
 }
 
-bool isAutoRadio(HWND hwnd) { return (styleOf(hwnd) & BS_TYPEMASK) == BS_AUTORADIOBUTTON; }
-
-// The first sibling of hwnd's group: the nearest one at or before it with
-// WS_GROUP, or the first child.
-HWND groupStart(HWND hwnd) {
-  HWND start = hwnd;
-  for (HWND w = hwnd; w; w = GetWindow(w, GW_HWNDPREV)) {
-    start = w;
-    if (styleOf(w) & WS_GROUP) break;
-  }
-  return start;
-}
-
-// An automatic radio button that is clicked is checked and the other
-// automatic radio buttons of its group are cleared.
+// An automatic radio button that is clicked is checked and every other
+// radio button of its group cleared.
 void checkWithinGroup(HWND hwnd) {
-  for (HWND w = groupStart(hwnd); w; w = GetWindow(w, GW_HWNDNEXT)) {
-    if (w != groupStart(hwnd) && (styleOf(w) & WS_GROUP)) break;
-    if (isAutoRadio(w)) SendMessageA(w, BM_SETCHECK, w == hwnd ? BST_CHECKED : BST_UNCHECKED, 0);
-  }
+  HWND parent = GetParent(hwnd);
+  HWND w = hwnd;
+  do {
+    if (SendMessageA(w, WM_GETDLGCODE, 0, 0) == (DLGC_BUTTON | DLGC_RADIOBUTTON))
+      SendMessageA(w, BM_SETCHECK, w == hwnd ? BST_CHECKED : BST_UNCHECKED, 0);
+    w = GetNextDlgGroupItem(parent, w, FALSE);
+  } while (w && w != hwnd);
 }
 
-void click(HWND hwnd, ButtonState& state) {
+// An automatic kind changes its check as it is clicked.
+void toggle(HWND hwnd, ButtonState& state) {
   switch (kindOf(hwnd).toggle) {
     case Toggle::TwoState: setCheck(hwnd, state, state.check == BST_UNCHECKED); break;
     case Toggle::ThreeState: setCheck(hwnd, state, (state.check + 1) % 3); break;
     case Toggle::Radio: checkWithinGroup(hwnd); break;
     case Toggle::None: break;
   }
-  notifyParent(hwnd, BN_CLICKED);
 }
 
 void setPushed(HWND hwnd, ButtonState& state, bool pushed) {
@@ -256,10 +258,10 @@ bool inside(HWND hwnd, LPARAM lParam) {
 
 LRESULT buttonDown(HWND hwnd, ButtonState& state) {
   if (!kindOf(hwnd).clickable) return 0;
+  state.mouseHeld = true;
   if (GetFocus() != hwnd) SetFocus(hwnd);
   if (!IsWindow(hwnd)) return 0;
   SetCapture(hwnd);
-  state.mouseHeld = true;
   setPushed(hwnd, state, true);
   return 0;
 }
@@ -274,8 +276,9 @@ LRESULT buttonUp(HWND hwnd, ButtonState& state, LPARAM lParam) {
   state.mouseHeld = false;
   bool clicked = inside(hwnd, lParam);
   setPushed(hwnd, state, false);
+  if (clicked) toggle(hwnd, state);
   ReleaseCapture();
-  if (clicked) click(hwnd, state);
+  if (clicked) notifyParent(hwnd, BN_CLICKED);
   return 0;
 }
 
@@ -299,7 +302,8 @@ LRESULT keyUp(HWND hwnd, ButtonState& state, WPARAM key) {
   if (key != VK_SPACE || !state.spaceHeld) return 0;
   state.spaceHeld = false;
   setPushed(hwnd, state, false);
-  click(hwnd, state);
+  toggle(hwnd, state);
+  notifyParent(hwnd, BN_CLICKED);
   return 0;
 }
 
@@ -310,7 +314,9 @@ LRESULT clickByMessage(HWND hwnd) {
 }
 
 // Gaining the focus draws the focus rectangle at once; a button losing it
-// is drawn again at the next WM_PAINT, as Windows' buttons are.
+// is drawn again at the next WM_PAINT, as Windows' buttons are. An
+// unchecked radio button given the focus otherwise than by the mouse (the
+// arrow keys, Tab) tells its parent it was clicked.
 LRESULT focusChanged(HWND hwnd, ButtonState& state, bool focused) {
   state.focused = focused;
   if (!focused) {
@@ -321,6 +327,7 @@ LRESULT focusChanged(HWND hwnd, ButtonState& state, bool focused) {
   if (focused) drawNow(hwnd, [&](HDC hdc) { draw(hwnd, state, hdc); });
   else redraw(hwnd);
   if (styleOf(hwnd) & BS_NOTIFY) notifyParent(hwnd, focused ? BN_SETFOCUS : BN_KILLFOCUS);
+  if (focused && isRadio(hwnd) && state.check == BST_UNCHECKED && !state.mouseHeld) notifyParent(hwnd, BN_CLICKED);
   return 0;
 }
 
@@ -332,6 +339,12 @@ UINT buttonState(const ButtonState& state) {
 
 LRESULT setFont(HWND hwnd, ButtonState& state, WPARAM font, LPARAM redrawNow) {
   state.font = reinterpret_cast<HFONT>(font);
+  if (redrawNow) redraw(hwnd);
+  return 0;
+}
+
+LRESULT setKind(HWND hwnd, WPARAM kind, LPARAM redrawNow) {
+  setStyleBits(hwnd, BS_TYPEMASK, kind & BS_TYPEMASK);
   if (redrawNow) redraw(hwnd);
   return 0;
 }
@@ -366,6 +379,7 @@ LRESULT handle(HWND hwnd, ButtonState& state, UINT message, WPARAM wParam, LPARA
     case BM_SETCHECK: setCheck(hwnd, state, wParam); return 0;
     case BM_GETSTATE: return buttonState(state);
     case BM_SETSTATE: setPushed(hwnd, state, wParam != 0); return 0;
+    case BM_SETSTYLE: return setKind(hwnd, wParam, lParam);
     case BM_CLICK: return clickByMessage(hwnd);
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }

@@ -2,8 +2,8 @@
 // first to the dialog procedure in DWLP_DLGPROC; what that leaves (answers
 // FALSE to) gets the dialog's default handling: the background in the
 // WM_CTLCOLORDLG brush, the focus kept on a control across deactivation,
-// WM_CLOSE as a click on the Cancel button, the dialog's font, and its
-// default button.
+// WM_NEXTDLGCTL, WM_CLOSE as a click on the Cancel button, the dialog's
+// font (its own: WM_SETFONT does not replace it), and its default button.
 #include "platform/controls/builtin_procs.h"
 #include "platform/dialogs/dialog_state.h"
 
@@ -45,42 +45,26 @@ LRESULT close(HWND dialog) {
   return 0;
 }
 
-HWND defaultButton(HWND dialog) {
-  for (HWND w = GetWindow(dialog, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-    if (SendMessageA(w, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) return w;
-  return nullptr;
-}
-
-LRESULT defaultId(HWND dialog, const DialogState& state) {
-  if (state.defaultId) return MAKELONG(state.defaultId, DC_HASDEFID);
-  HWND button = defaultButton(dialog);
-  return button ? MAKELONG(GetDlgCtrlID(button), DC_HASDEFID) : 0;
-}
-
-void keepFocus(HWND dialog, DialogState& state) {
-  HWND focus = GetFocus();
-  if (focus && IsChild(dialog, focus)) state.focus = focus;
-}
-
-void restoreFocus(HWND dialog, DialogState& state) {
-  HWND target = IsWindow(state.focus) && IsChild(dialog, state.focus) ? state.focus : GetNextDlgTabItem(dialog, nullptr, FALSE);
-  if (target) SetFocus(target);
-}
-
 LRESULT activate(HWND dialog, DialogState& state, WPARAM how) {
-  if (LOWORD(how) == WA_INACTIVE) keepFocus(dialog, state);
-  else restoreFocus(dialog, state);
+  if (LOWORD(how) == WA_INACTIVE) saveFocus(dialog, state);
+  else restoreFocus(dialog, state, true);
   return 0;
+}
+
+LRESULT showWindow(HWND dialog, DialogState& state, WPARAM shown, LPARAM lParam) {
+  if (!shown) saveFocus(dialog, state);
+  return DefWindowProcA(dialog, WM_SHOWWINDOW, shown, lParam);
 }
 
 LRESULT withState(HWND dialog, DialogState& state, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ACTIVATE: return activate(dialog, state, wParam);
-    case WM_SETFOCUS: restoreFocus(dialog, state); return 0;
-    case WM_SETFONT: state.font = reinterpret_cast<HFONT>(wParam); return 0;
+    case WM_SHOWWINDOW: return showWindow(dialog, state, wParam, lParam);
+    case WM_SETFOCUS: restoreFocus(dialog, state, false); return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(state.font);
-    case DM_GETDEFID: return defaultId(dialog, state);
-    case DM_SETDEFID: state.defaultId = static_cast<WORD>(wParam); return TRUE;
+    case WM_NEXTDLGCTL: return nextControl(dialog, state, wParam, lParam);
+    case DM_GETDEFID: return defaultIdOf(dialog, state);
+    case DM_SETDEFID: return setDefaultId(dialog, state, wParam);
     default: return DefWindowProcA(dialog, message, wParam, lParam);
   }
 }

@@ -1,7 +1,8 @@
 // What a dialog window keeps besides the words of DWLP_MSGRESULT,
 // DWLP_DLGPROC and DWLP_USER: its font and dialog units, the control that
-// holds (or last held) its focus, its default button, and how a modal run
-// of it ends.
+// held its focus when it was last deactivated, the id of its default
+// button, and how a modal run of it ends; and what the dialog code shares
+// about focus and the default button.
 #pragma once
 
 #include "platform/win32.h"
@@ -12,8 +13,11 @@ struct DialogState {
   HFONT font = nullptr;
   bool ownsFont = false;
   SIZE baseUnits{};
-  HWND focus = nullptr;
-  WORD defaultId = 0;  // from DM_SETDEFID; 0: the BS_DEFPUSHBUTTON decides
+  HWND savedFocus = nullptr;
+  // The template's last BS_DEFPUSHBUTTON, or DM_SETDEFID's; a dialog
+  // without either answers IDOK, as Windows' do. 0: the button showing
+  // BS_DEFPUSHBUTTON decides.
+  WORD defaultId = IDOK;
   bool ended = false;
   INT_PTR result = 0;
   HWND disabledOwner = nullptr;  // disabled for a modal run, enabled when it ends
@@ -29,9 +33,30 @@ SIZE baseUnitsOf(HFONT font);
 // Dialog units to pixels with those base units.
 RECT pixelsOf(const RECT& units, SIZE baseUnits);
 
-// Moves the focus to a control of the dialog, or, while the dialog is
-// hidden, keeps it for when the dialog is activated; an edit control gets
-// all its text selected.
-void focusControl(HWND dialog, HWND control);
+// A visible, enabled child with WS_EX_CONTROLPARENT, whose controls count
+// as the dialog's own.
+bool holdsControls(HWND w);
+
+// The control that takes a dialog's focus when nothing chose one: the first
+// tab stop, else the first visible and enabled control; null when none.
+HWND firstFocusOf(HWND dialog);
+// Gives a control the focus, with all its text selected when it is an edit.
+void focusAndSelect(HWND control);
+// The dialog manager's move: the focus to control (none: stays), and the
+// default push button follows.
+void moveFocus(HWND dialog, DialogState& state, HWND control);
+// WM_NEXTDLGCTL.
+LRESULT nextControl(HWND dialog, DialogState& state, WPARAM wParam, LPARAM lParam);
+// The focused control kept when the dialog is deactivated or hidden, and
+// given the focus back when it is activated (activated) or focused itself.
+void saveFocus(HWND dialog, DialogState& state);
+void restoreFocus(HWND dialog, DialogState& state, bool activated);
+
+// BS_DEFPUSHBUTTON moved to the push button that has the focus, or back to
+// the default button.
+void showDefaultFor(HWND dialog, const DialogState& state, HWND focus);
+// DM_GETDEFID and DM_SETDEFID.
+LRESULT defaultIdOf(HWND dialog, const DialogState& state);
+LRESULT setDefaultId(HWND dialog, DialogState& state, WPARAM id);
 
 }  // namespace platform::dialogs

@@ -124,6 +124,28 @@ void readHeader(Reader& in, DialogTemplate& t, WORD& count) {
 
 }  // namespace
 
+namespace {
+
+// The most dialogTemplateAt reads.
+constexpr size_t kLargestTemplate = 0x10000;
+
+std::optional<DialogTemplate> readOrFail(const void* bytes, size_t size) {
+  std::optional<DialogTemplate> t = readDialogTemplate(bytes, size);
+  if (!t) SetLastError(ERROR_INVALID_DATA);
+  return t;
+}
+
+}  // namespace
+
+std::optional<DialogTemplate> dialogTemplateResource(HINSTANCE instance, LPCSTR name) {
+  HRSRC found = FindResourceA(instance, name, RT_DIALOG);
+  const void* bytes = found ? LockResource(LoadResource(instance, found)) : nullptr;
+  if (!bytes) return std::nullopt;
+  return readOrFail(bytes, SizeofResource(instance, found));
+}
+
+std::optional<DialogTemplate> dialogTemplateAt(const void* bytes) { return readOrFail(bytes, kLargestTemplate); }
+
 std::optional<DialogTemplate> readDialogTemplate(const void* bytes, size_t size) {
   if (!bytes) return std::nullopt;
   Reader in(static_cast<const uint8_t*>(bytes), size);

@@ -42,4 +42,10 @@ struct DialogTemplate {
 // standard template.
 std::optional<DialogTemplate> readDialogTemplate(const void* bytes, size_t size);
 
+// The template of an RT_DIALOG resource, or of one in memory whose size is
+// not given (as the indirect functions take it); none, with the last error
+// set, when it is missing or cannot be read.
+std::optional<DialogTemplate> dialogTemplateResource(HINSTANCE instance, LPCSTR name);
+std::optional<DialogTemplate> dialogTemplateAt(const void* bytes);
+
 }  // namespace platform::dialogs

@@ -24,6 +24,8 @@
 #define BM_SETCHECK 0x00F1
 #define BM_GETSTATE 0x00F2
 #define BM_SETSTATE 0x00F3
+// Changes the kind (the low four bits of the style); lParam TRUE redraws.
+#define BM_SETSTYLE 0x00F4
 // Presses the button as a click does: it hears WM_LBUTTONDOWN and WM_LBUTTONUP.
 #define BM_CLICK 0x00F5
 

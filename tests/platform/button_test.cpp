@@ -18,10 +18,10 @@ TEST_F(Buttons, EachStyleChecksAsItsKindDoes) {
       {BS_DEFPUSHBUTTON, 0, 0, DLGC_BUTTON | DLGC_DEFPUSHBUTTON},
       {BS_CHECKBOX, 0, 0, DLGC_BUTTON},
       {BS_AUTOCHECKBOX, BST_CHECKED, BST_UNCHECKED, DLGC_BUTTON},
-      {BS_RADIOBUTTON, 0, 0, DLGC_RADIOBUTTON},
+      {BS_RADIOBUTTON, 0, 0, DLGC_BUTTON | DLGC_RADIOBUTTON},
       {BS_3STATE, 0, 0, DLGC_BUTTON},
       {BS_AUTO3STATE, BST_CHECKED, BST_INDETERMINATE, DLGC_BUTTON},
-      {BS_AUTORADIOBUTTON, BST_CHECKED, BST_CHECKED, DLGC_RADIOBUTTON},
+      {BS_AUTORADIOBUTTON, BST_CHECKED, BST_CHECKED, DLGC_BUTTON | DLGC_RADIOBUTTON},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.style);
@@ -49,17 +49,21 @@ TEST_F(Buttons, SetCheckKeepsToTheKindsStates) {
   EXPECT_EQ(SendMessageA(three, BM_GETCHECK, 0, 0), BST_INDETERMINATE);
 }
 
+// Every radio button of the group is cleared, automatic or not; a radio
+// button is a tab stop while it is checked.
 TEST_F(Buttons, AnAutomaticRadioButtonClearsTheOthersOfItsGroupOnly) {
   HWND a = control(WC_BUTTONA, "a", BS_AUTORADIOBUTTON | WS_GROUP, 1, {10, 10, 60, 30});
   HWND b = control(WC_BUTTONA, "b", BS_AUTORADIOBUTTON, 2, {10, 40, 60, 60});
-  HWND c = control(WC_BUTTONA, "c", BS_AUTORADIOBUTTON | WS_GROUP, 3, {10, 70, 60, 90});
-  SendMessageA(a, BM_SETCHECK, BST_CHECKED, 0);
-  SendMessageA(c, BM_SETCHECK, BST_CHECKED, 0);
+  HWND manual = control(WC_BUTTONA, "m", BS_RADIOBUTTON, 3, {10, 70, 60, 90});
+  HWND c = control(WC_BUTTONA, "c", BS_AUTORADIOBUTTON | WS_GROUP, 4, {10, 100, 60, 120});
+  for (HWND checked : {a, manual, c}) SendMessageA(checked, BM_SETCHECK, BST_CHECKED, 0);
   clickAt(centreOf(b));
   pump();
-  EXPECT_EQ(SendMessageA(a, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(SendMessageA(b, BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageA(c, BM_GETCHECK, 0, 0), BST_CHECKED);
+  for (HWND radio : {a, b, manual, c}) {
+    LRESULT check = SendMessageA(radio, BM_GETCHECK, 0, 0);
+    EXPECT_EQ(check, radio == b || radio == c ? BST_CHECKED : BST_UNCHECKED);
+    EXPECT_EQ((GetWindowLongPtrA(radio, GWL_STYLE) & WS_TABSTOP) != 0, check == BST_CHECKED);
+  }
 }
 
 TEST_F(Buttons, DisabledButtonsAndGroupBoxesAreNotClicked) {

@@ -1,9 +1,6 @@
-// Dialogs from templates: what the dialog and its owner hear, the keys a
-// dialog keeps, how it is laid out, and how it ends.
-#include <sstream>
-
-#include "platform/resources/compiler/dialog_source.h"
-#include "platform_fixture.h"
+// Modal dialogs from templates: what the dialog and its owner hear, where
+// the focus goes, how the dialog is laid out, and how it ends.
+#include "dialog_fixture.h"
 
 using namespace msglog;
 namespace headless = platform::headless;
@@ -13,7 +10,7 @@ namespace {
 LPCSTR kSample = MAKEINTRESOURCE(100);
 constexpr int kName = 101;
 
-class Dialogs : public PlatformTest {
+class Dialogs : public DialogTest {
  protected:
   INT_PTR run(HWND owner, DLGPROC procedure = recordingDialogProc, LPARAM param = 0) {
     announce(Role::Other);
@@ -24,33 +21,127 @@ class Dialogs : public PlatformTest {
 // The open dialog: the active window while a dialog runs.
 HWND openDialog() { return GetActiveWindow(); }
 
+// The owner is disabled before the dialog is made; WM_INITDIALOG's TRUE
+// gives the first tab stop the focus, which activates the dialog before it
+// is shown; the dialog shows when its queue first runs dry. Ending, it
+// enables the owner, takes the focus to itself, hides, and the owner,
+// activated again, takes the focus from the dialog.
 TEST_F(Dialogs, OpenedAndClosedWithEnter) {
   HWND owner = shownTopLevel();
-  whenIdle([] { headless::pressKey(VK_RETURN); });
+  HWND dialog = nullptr;
+  whenIdle([&dialog] {
+    dialog = openDialog();
+    headless::pressKey(VK_RETURN);
+  });
   EXPECT_EQ(run(owner, recordingDialogProc, 42), IDOK);
   const unsigned O = Sent;
-  EXPECT_SEQUENCE({WM_SETFONT, O, 0, 0, Role::Other}, {WM_INITDIALOG, O | LParam, 0, 42, Role::Other},
-                  {WM_CANCELMODE, O}, {WM_KILLFOCUS, O | WParam, 0}, {WM_ENABLE, O | WParam, FALSE},
-                  {WM_SHOWWINDOW, O | WParam, TRUE, 0, Role::Other}, {WM_WINDOWPOSCHANGING, O, 0, 0, Role::Other},
+  const auto lost = reinterpret_cast<WPARAM>(dialog);
+  EXPECT_SEQUENCE({WM_CANCELMODE, O}, {WM_KILLFOCUS, O | WParam, 0}, {WM_ENABLE, O | WParam, FALSE},
+                  {WM_SETFONT, O, 0, 0, Role::Other}, {WM_INITDIALOG, O | LParam, 0, 42, Role::Other},
                   {WM_NCACTIVATE, O | WParam, FALSE}, {WM_ACTIVATE, O | WParam, WA_INACTIVE},
                   {WM_NCACTIVATE, O | WParam, TRUE, 0, Role::Other}, {WM_ACTIVATE, O | WParam, WA_ACTIVE, 0, Role::Other},
-                  {WM_CTLCOLOREDIT, O, 0, 0, Role::Other},
                   {WM_COMMAND, O | WParam, MAKEWPARAM(kName, EN_SETFOCUS), 0, Role::Other},
+                  {WM_SHOWWINDOW, O | WParam, TRUE, 0, Role::Other}, {WM_WINDOWPOSCHANGING, O, 0, 0, Role::Other},
                   {WM_NCPAINT, O | WParam, 1, 0, Role::Other}, {WM_ERASEBKGND, O, 0, 0, Role::Other},
                   {WM_CTLCOLORDLG, O, 0, 0, Role::Other}, {WM_WINDOWPOSCHANGED, O, 0, 0, Role::Other},
-                  {WM_PAINT, O, 0, 0, Role::Other}, {WM_CTLCOLORSTATIC, O, 0, 0, Role::Other},
-                  {WM_CTLCOLOREDIT, O, 0, 0, Role::Other}, {WM_CTLCOLORBTN, O, 0, 0, Role::Other},
-                  {WM_CTLCOLORBTN, O, 0, 0, Role::Other}, {WM_ENTERIDLE, O | WParam, MSGF_DIALOGBOX},
-                  {DM_GETDEFID, O, 0, 0, Role::Other},
+                  {WM_ENTERIDLE, O | WParam, MSGF_DIALOGBOX}, {DM_GETDEFID, O, 0, 0, Role::Other},
                   {WM_COMMAND, O | WParam, MAKEWPARAM(IDOK, BN_CLICKED), 0, Role::Other}, {WM_ENABLE, O | WParam, TRUE},
-                  {WM_SHOWWINDOW, O | WParam, FALSE, 0, Role::Other}, {WM_WINDOWPOSCHANGING, O, 0, 0, Role::Other},
+                  {WM_COMMAND, O | WParam, MAKEWPARAM(kName, EN_KILLFOCUS), 0, Role::Other},
+                  {WM_SETFOCUS, O, 0, 0, Role::Other}, {WM_WINDOWPOSCHANGING, O, 0, 0, Role::Other},
                   {WM_WINDOWPOSCHANGED, O, 0, 0, Role::Other}, {WM_NCACTIVATE, O | WParam, FALSE, 0, Role::Other},
                   {WM_ACTIVATE, O | WParam, WA_INACTIVE, 0, Role::Other}, {WM_NCACTIVATE, O | WParam, TRUE},
-                  {WM_ACTIVATE, O | WParam, WA_ACTIVE}, {WM_COMMAND, O | WParam, MAKEWPARAM(kName, EN_KILLFOCUS), 0, Role::Other},
-                  {WM_SETFOCUS, O}, {WM_DESTROY, O, 0, 0, Role::Other}, {WM_NCDESTROY, O, 0, 0, Role::Other});
+                  {WM_ACTIVATE, O | WParam, WA_ACTIVE}, {WM_KILLFOCUS, O, 0, 0, Role::Other},
+                  {WM_SETFOCUS, O | WParam, lost}, {WM_DESTROY, O, 0, 0, Role::Other},
+                  {WM_NCDESTROY, O, 0, 0, Role::Other});
   EXPECT_TRUE(IsWindowEnabled(owner));
   EXPECT_EQ(GetActiveWindow(), owner);
   EXPECT_EQ(GetFocus(), owner);
+}
+
+// Nothing shows, nothing is activated: the owner is enabled again and the
+// dialog destroyed.
+TEST_F(Dialogs, EndDialogInsideInitDialogEndsItBeforeItIsShown) {
+  HWND owner = shownTopLevel();
+  auto endAtOnce = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+    INT_PTR answer = recordingDialogProc(dialog, message, wParam, lParam);
+    if (message == WM_INITDIALOG) EndDialog(dialog, 7);
+    return answer;
+  };
+  EXPECT_EQ(run(owner, endAtOnce), 7);
+  const unsigned O = Sent;
+  EXPECT_SEQUENCE({WM_CANCELMODE, O}, {WM_KILLFOCUS, O}, {WM_ENABLE, O | WParam, FALSE},
+                  {WM_SETFONT, O, 0, 0, Role::Other}, {WM_INITDIALOG, O, 0, 0, Role::Other},
+                  {WM_ENABLE, O | WParam, TRUE}, {WM_WINDOWPOSCHANGING, O, 0, 0, Role::Other},
+                  {WM_WINDOWPOSCHANGED, O, 0, 0, Role::Other}, {WM_DESTROY, O, 0, 0, Role::Other},
+                  {WM_NCDESTROY, O, 0, 0, Role::Other});
+}
+
+struct InitialFocus {
+  BOOL answer;
+  int focusedByProcedure;  // 0: none
+};
+InitialFocus initialFocus;
+
+INT_PTR CALLBACK focusingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_INITDIALOG) return recordingDialogProc(dialog, message, wParam, lParam);
+  SetDlgItemTextA(dialog, kName, "abc");
+  if (initialFocus.focusedByProcedure) SetFocus(GetDlgItem(dialog, initialFocus.focusedByProcedure));
+  return initialFocus.answer;
+}
+
+// TRUE: the first tab stop, an edit's text all selected; FALSE: where the
+// procedure put it, or nowhere.
+TEST_F(Dialogs, WmInitDialogsAnswerDecidesTheFocus) {
+  HWND owner = shownTopLevel();
+  const struct {
+    InitialFocus init;
+    int focused;
+  } cases[] = {{{TRUE, 0}, kName}, {{FALSE, IDCANCEL}, IDCANCEL}, {{FALSE, 0}, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.focused);
+    initialFocus = c.init;
+    whenIdle([&c] {
+      HWND focus = GetFocus();
+      EXPECT_EQ(focus ? GetDlgCtrlID(focus) : 0, c.focused);
+      if (c.focused == kName) {
+        EXPECT_EQ(SendMessageA(focus, EM_GETSEL, 0, 0), MAKELONG(0, 3));
+      }
+      EndDialog(openDialog(), IDCANCEL);
+    });
+    EXPECT_EQ(run(owner, focusingProc), IDCANCEL);
+  }
+}
+
+// An owner that gives its control the focus when it is activated, as the
+// framework's windows do: a recording window subclassed.
+WNDPROC recorderProc;
+
+LRESULT CALLBACK focusKeepingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_ACTIVATE || LOWORD(wParam) == WA_INACTIVE)
+    return CallWindowProcA(recorderProc, hwnd, message, wParam, lParam);
+  SetFocus(GetWindow(hwnd, GW_CHILD));
+  return 0;
+}
+
+TEST_F(Dialogs, TheOwnersControlGetsTheFocusBackFromTheDialog) {
+  HWND owner = shownTopLevel();
+  HWND control = child(owner, 1, 10, 10, 50, 20);
+  recorderProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(focusKeepingProc)));
+  SetFocus(control);
+  HWND dialog = nullptr;
+  whenIdle([&dialog] {
+    dialog = openDialog();
+    headless::pressKey(VK_ESCAPE);
+  });
+  keepOnly({WM_SETFOCUS, WM_KILLFOCUS});
+  clear();
+  EXPECT_EQ(run(owner), IDCANCEL);
+  EXPECT_SEQUENCE({WM_KILLFOCUS, Sent | WParam, 0, 0, Role::Child}, {WM_SETFOCUS, Sent, 0, 0, Role::Other},
+                  {WM_KILLFOCUS, Sent | WParam, reinterpret_cast<WPARAM>(control), 0, Role::Other},
+                  {WM_SETFOCUS, Sent | WParam, reinterpret_cast<WPARAM>(dialog), 0, Role::Child});
+  EXPECT_EQ(GetActiveWindow(), owner);
+  EXPECT_EQ(GetFocus(), control);
 }
 
 TEST_F(Dialogs, EscapeAndClosingAnswerCancel) {
@@ -86,15 +177,6 @@ TEST_F(Dialogs, TabMovesThroughTheTabStopsInTemplateOrder) {
   });
   EXPECT_EQ(run(owner), IDOK);
   EXPECT_EQ(focused, (std::vector<int>{kName, IDOK, IDCANCEL, kName}));
-}
-
-TEST_F(Dialogs, EnterClicksAFocusedPushButton) {
-  HWND owner = shownTopLevel();
-  whenIdle([] {
-    SetFocus(GetDlgItem(openDialog(), IDCANCEL));
-    headless::pressKey(VK_RETURN);
-  });
-  EXPECT_EQ(run(owner), IDCANCEL);
 }
 
 TEST_F(Dialogs, ControlsAreLaidOutInDialogUnitsOfTheFont) {
@@ -162,27 +244,50 @@ TEST_F(Dialogs, BadTemplatesAndOwnersFail) {
   EXPECT_EQ(run(gone), 0);
   EXPECT_FALSE(EndDialog(owner, 1));
   EXPECT_TRUE(IsWindowEnabled(owner));
+  // A dialog its procedure destroys fails too, and leaves its owner enabled.
+  auto destroyAtOnce = [](HWND dialog, UINT message, WPARAM, LPARAM) -> INT_PTR {
+    return message == WM_INITDIALOG && DestroyWindow(dialog);
+  };
+  EXPECT_EQ(run(owner, destroyAtOnce), -1);
+  EXPECT_TRUE(IsWindowEnabled(owner));
+}
+
+std::vector<bool> shownAtMessage;
+
+// The timer is due before the dialog's loop first reads the queue.
+INT_PTR CALLBACK timerProc(HWND dialog, UINT message, WPARAM, LPARAM) {
+  if (message == WM_INITDIALOG) {
+    SetTimer(dialog, 1, 10, nullptr);
+    Sleep(20);
+  }
+  if (message != WM_TIMER && message != WM_USER + 2) return message == WM_INITDIALOG;
+  shownAtMessage.push_back(IsWindowVisible(dialog));
+  if (message == WM_USER + 2) return EndDialog(dialog, IDOK);
+  KillTimer(dialog, 1);
+  return PostMessageA(dialog, WM_USER + 2, 0, 0);
+}
+
+// A queue that never runs dry shows the dialog after its first WM_TIMER.
+TEST_F(Dialogs, ADialogBusyWithATimerShowsAfterTheFirstTick) {
+  shownAtMessage.clear();
+  EXPECT_EQ(run(shownTopLevel(), timerProc), IDOK);
+  EXPECT_EQ(shownAtMessage, (std::vector<bool>{false, true}));
 }
 
 TEST_F(Dialogs, AnIndirectTemplateFromMemory) {
-  std::istringstream source(
+  LPCDLGTEMPLATEA centred = compiled(
       "dialog x=0 y=0 width=100 height=40\n"
       "style WS_POPUP DS_CENTER\n"
       "control Button id=2 x=5 y=5 width=40 height=14 text=\"Stop\" style=WS_TABSTOP\n");
-  std::vector<uint8_t> bytes;
-  std::string error;
-  ASSERT_TRUE(platform::resources::compiler::compileDialog(source, bytes, error)) << error;
   HWND owner = shownTopLevel();
   whenIdle([] {
     RECT r;
     GetWindowRect(openDialog(), &r);
     EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-    headless::pressKey(VK_RETURN);
+    headless::pressKey(VK_ESCAPE);
   });
   announce(Role::Other);
-  INT_PTR result = DialogBoxIndirectParamA(nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), owner,
-                                           recordingDialogProc, 0);
-  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_EQ(DialogBoxIndirectParamA(nullptr, centred, owner, recordingDialogProc, 0), IDCANCEL);
 }
 
 // A window of views, each a WS_EX_CONTROLPARENT child holding controls, is

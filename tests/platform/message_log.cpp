@@ -56,10 +56,11 @@ void nextIdleAction() {
   action();
 }
 
+bool isKept(UINT message) { return kept.empty() || std::find(kept.begin(), kept.end(), message) != kept.end(); }
+
 LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Role role = roleOf(hwnd);
-  bool keep = kept.empty() || std::find(kept.begin(), kept.end(), message) != kept.end();
-  if (keep) log.push_back({role, message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
+  if (isKept(message)) log.push_back({role, message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
   if (message == WM_ENTERIDLE) nextIdleAction();
   if (message == WM_NCPAINT) keepNcPaintRegion(wParam);
   ++depth;
@@ -72,7 +73,8 @@ LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 INT_PTR CALLBACK recordingDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  log.push_back({roleOf(hwnd), message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
+  Role role = roleOf(hwnd);
+  if (isKept(message)) log.push_back({role, message, wParam, lParam, isDispatched(hwnd, message, wParam, lParam)});
   if (message == WM_INITDIALOG) return TRUE;
   bool ends = message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL);
   if (ends) EndDialog(hwnd, LOWORD(wParam));
@@ -211,7 +213,9 @@ std::string messageName(UINT message) {
       {WM_INITMENUPOPUP, "WM_INITMENUPOPUP"}, {WM_MENUSELECT, "WM_MENUSELECT"}, {WM_ENTERIDLE, "WM_ENTERIDLE"},
       {WM_ENTERMENULOOP, "WM_ENTERMENULOOP"}, {WM_EXITMENULOOP, "WM_EXITMENULOOP"},
       {WM_CTLCOLOREDIT, "WM_CTLCOLOREDIT"}, {WM_CTLCOLORBTN, "WM_CTLCOLORBTN"}, {WM_CTLCOLORSTATIC, "WM_CTLCOLORSTATIC"},
-      {WM_CTLCOLORDLG, "WM_CTLCOLORDLG"}, {WM_DESTROYCLIPBOARD, "WM_DESTROYCLIPBOARD"}};
+      {WM_CTLCOLORDLG, "WM_CTLCOLORDLG"}, {WM_DESTROYCLIPBOARD, "WM_DESTROYCLIPBOARD"},
+      {WM_NEXTDLGCTL, "WM_NEXTDLGCTL"}, {EM_SETSEL, "EM_SETSEL"}, {BM_SETCHECK, "BM_SETCHECK"},
+      {BM_SETSTYLE, "BM_SETSTYLE"}, {BM_CLICK, "BM_CLICK"}};
   auto found = names.find(message);
   if (found != names.end()) return found->second;
   char buffer[16];

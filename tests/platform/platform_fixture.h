@@ -15,6 +15,7 @@ class PlatformTest : public ::testing::Test {
     ASSERT_TRUE(platform::headless::start());
     msglog::clear();
     msglog::clearAnswers();
+    msglog::keepAll();
   }
 
   void TearDown() override {
