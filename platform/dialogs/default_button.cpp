@@ -3,6 +3,8 @@
 // which button shows BS_DEFPUSHBUTTON follows the focus as the dialog
 // manager moves it: a push button that gets the focus shows it, and when
 // the focus goes to any other control, the default button shows it again.
+// In a window that is not a dialog, Tab to a push button makes it the only
+// one showing the style, so Enter presses it there too.
 #include "platform/dialogs/dialog_state.h"
 
 namespace platform::dialogs {
@@ -28,6 +30,13 @@ HWND shownDefault(HWND dialog, const DialogState& state) {
   return button && (codeOf(button) & DLGC_DEFPUSHBUTTON) ? button : findShownDefault(dialog);
 }
 
+void clearShownDefaults(HWND parent, HWND keep) {
+  for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (w != keep && (codeOf(w) & DLGC_DEFPUSHBUTTON)) SendMessageA(w, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    clearShownDefaults(w, keep);
+  }
+}
+
 void moveDefaultStyle(HWND shown, HWND target) {
   if (shown && shown != target) SendMessageA(shown, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
   if (codeOf(target) & DLGC_UNDEFPUSHBUTTON) SendMessageA(target, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
@@ -38,6 +47,11 @@ void moveDefaultStyle(HWND shown, HWND target) {
 void showDefaultFor(HWND dialog, const DialogState& state, HWND focus) {
   HWND target = isPushButton(focus) ? focus : GetDlgItem(dialog, state.defaultId);
   moveDefaultStyle(shownDefault(dialog, state), target);
+}
+
+void showDefaultOutsideDialog(HWND window, HWND focus) {
+  clearShownDefaults(window, focus);
+  if (codeOf(focus) & DLGC_UNDEFPUSHBUTTON) SendMessageA(focus, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
 }
 
 LRESULT defaultIdOf(HWND dialog, const DialogState& state) {

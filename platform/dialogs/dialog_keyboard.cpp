@@ -2,7 +2,8 @@
 // the key is for asks for them with WM_GETDLGCODE.
 //
 // - Tab and Shift+Tab: in a dialog, WM_NEXTDLGCTL; in any other window,
-//   the next (previous) tab stop gets the focus, an edit's text selected.
+//   the next (previous) tab stop gets the focus, an edit's text selected,
+//   and a push button BS_DEFPUSHBUTTON.
 // - The arrow keys: the next (Right, Down) or previous (Left, Up) control
 //   of the group. A radio button gets the focus as from the dialog manager
 //   and, when it is an unchecked automatic one, is clicked (BM_CLICK), which
@@ -45,6 +46,7 @@ bool tabOutsideDialog(HWND window, const MSG& msg, bool previous) {
   if (!next) return false;
   if (codeOf(next, &msg) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
   SetFocus(next);
+  showDefaultOutsideDialog(window, next);
   return true;
 }
 

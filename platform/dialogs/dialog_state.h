@@ -55,6 +55,9 @@ void restoreFocus(HWND dialog, DialogState& state, bool activated);
 // BS_DEFPUSHBUTTON moved to the push button that has the focus, or back to
 // the default button.
 void showDefaultFor(HWND dialog, const DialogState& state, HWND focus);
+// The same for a window that is not a dialog: only a push button with the
+// focus shows BS_DEFPUSHBUTTON.
+void showDefaultOutsideDialog(HWND window, HWND focus);
 // DM_GETDEFID and DM_SETDEFID.
 LRESULT defaultIdOf(HWND dialog, const DialogState& state);
 LRESULT setDefaultId(HWND dialog, DialogState& state, WPARAM id);

@@ -145,6 +145,25 @@ TEST_F(DialogKeys, EnterPressesTheFocusedPushButtonElseTheDefaultOne) {
   }
 }
 
+// IsDialogMessageA works a window that is not a dialog too: Tab twice
+// reaches Cancel, which Enter then presses.
+TEST_F(DialogKeys, OutsideDialogsEnterPressesThePushButtonTabReached) {
+  HWND window = shownTopLevel();
+  auto button = [window](int id, DWORD style) {
+    return CreateWindowExA(0, WC_BUTTONA, "", WS_CHILD | WS_VISIBLE | style, 0, id, 40, 20, window,
+                           reinterpret_cast<HMENU>(static_cast<uintptr_t>(id)), nullptr, nullptr);
+  };
+  button(100, BS_DEFPUSHBUTTON | WS_TABSTOP);
+  button(200, BS_PUSHBUTTON);
+  HWND cancel = button(IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP);
+  pressIn(window, VK_TAB);
+  pressIn(window, VK_TAB);
+  EXPECT_EQ(GetFocus(), cancel);
+  clear();
+  pressIn(window, VK_RETURN);
+  EXPECT_EQ(clicks(), std::vector<int>{IDCANCEL});
+}
+
 // Controls that answer DLGC_HASSETSEL as edits do get EM_SETSEL before the
 // focus, whichever way WM_NEXTDLGCTL names them, and from Tab.
 TEST_F(DialogKeys, WmNextDlgCtlMovesTheFocusAsTabDoes) {
