@@ -222,14 +222,18 @@ void setCheck(HWND hwnd, ButtonState& state, WPARAM check) {
 }
 
 // An automatic radio button that is clicked is checked and every other
-// radio button of its group cleared.
+// radio button of its group cleared. The walk round the group stops where
+// it began, or, for a hidden or disabled button (which the walk passes
+// by), where it first came back to.
 void checkWithinGroup(HWND hwnd) {
   HWND parent = GetParent(hwnd);
-  HWND w = hwnd;
+  HWND w = hwnd, first = nullptr;
   do {
     if (SendMessageA(w, WM_GETDLGCODE, 0, 0) == (DLGC_BUTTON | DLGC_RADIOBUTTON))
       SendMessageA(w, BM_SETCHECK, w == hwnd ? BST_CHECKED : BST_UNCHECKED, 0);
     w = GetNextDlgGroupItem(parent, w, FALSE);
+    if (w == first) break;
+    if (!first) first = w;
   } while (w && w != hwnd);
 }
 

@@ -66,6 +66,17 @@ TEST_F(Buttons, AnAutomaticRadioButtonClearsTheOthersOfItsGroupOnly) {
   }
 }
 
+// The walk round its group that the walk itself passes by comes to an end.
+TEST_F(Buttons, AHiddenAutomaticRadioButtonClickedClearsItsGroup) {
+  HWND shown = control(WC_BUTTONA, "s", BS_AUTORADIOBUTTON | WS_GROUP, 1, {10, 10, 60, 30});
+  HWND hidden = control(WC_BUTTONA, "h", BS_AUTORADIOBUTTON, 2, {10, 40, 60, 60});
+  ShowWindow(hidden, SW_HIDE);
+  SendMessageA(shown, BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageA(hidden, BM_CLICK, 0, 0);
+  EXPECT_EQ(SendMessageA(hidden, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(shown, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
 TEST_F(Buttons, DisabledButtonsAndGroupBoxesAreNotClicked) {
   HWND disabled = control(WC_BUTTONA, "d", BS_PUSHBUTTON | WS_DISABLED, 1, {10, 10, 60, 30});
   HWND group = control(WC_BUTTONA, "g", BS_GROUPBOX, 2, {10, 40, 200, 100});
