@@ -55,6 +55,18 @@ TEST_F(ModelessDialogs, DestroyWindowReturnsActivationAndFocusToTheOwner) {
   EXPECT_EQ(GetFocus(), owner);
 }
 
+// WM_SETFONT does not replace the dialog's font: the one it made stays, and
+// the program's is not freed with the dialog.
+TEST_F(ModelessDialogs, WmSetFontLeavesTheDialogItsOwnFont) {
+  HWND dialog = modeless(kVisibleFields);
+  LRESULT own = SendMessageA(dialog, WM_GETFONT, 0, 0);
+  HFONT font = CreateFontA(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Sans");
+  SendMessageA(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  EXPECT_EQ(SendMessageA(dialog, WM_GETFONT, 0, 0), own);
+  DestroyWindow(dialog);
+  EXPECT_TRUE(DeleteObject(font));
+}
+
 // The sample template has no WS_VISIBLE: its dialog is made hidden. A
 // missing template or a destroyed owner makes none.
 TEST_F(ModelessDialogs, CreateDialogParamAMakesTheResourcesDialog) {
