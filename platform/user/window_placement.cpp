@@ -72,11 +72,14 @@ void dropRedundantFlags(const Window* window, WINDOWPOS& pos, const RECT& target
 bool offScreen(const Window* window) { return window->isTopLevel() && window->isMinimized(); }
 
 // What moved needs painting: a top-level window whose frame alone changed
-// keeps what its client area showed; otherwise the window is drawn anew
-// and a child's old place uncovered.
-void redrawAfterPlacing(Window* window, const RECT& oldRect, const RECT& oldClient, bool moved) {
+// keeps what its client area showed, and one that only moved keeps all of
+// it (its pixels move with it) unless the caller discards them; otherwise
+// the window is drawn anew and a child's old place uncovered.
+void redrawAfterPlacing(Window* window, const RECT& oldRect, const RECT& oldClient, UINT flags) {
   if (offScreen(window)) return;
-  if (window->isTopLevel() && !moved) return clientAreaMoved(window, oldClient);
+  bool sized = !(flags & SWP_NOSIZE), moved = !(flags & SWP_NOMOVE);
+  if (window->isTopLevel() && !sized && !moved) return clientAreaMoved(window, oldClient);
+  if (window->isTopLevel() && !sized && !(flags & (SWP_FRAMECHANGED | SWP_NOCOPYBITS))) return;
   if (!window->isTopLevel()) exposeInParent(window->parent, oldRect);
   invalidateEverything(window);
 }
@@ -98,7 +101,7 @@ bool applyGeometry(Window* window, const RECT& rect, UINT& flags) {
   bool changed = sized || moved || (flags & SWP_FRAMECHANGED);
   if (!changed || !isShowing(window)) return changed;
   if (window->isTopLevel() && (sized || moved)) backend().windowPlaced(window->hwnd, rect);
-  if (!(flags & SWP_NOREDRAW)) redrawAfterPlacing(window, oldRect, oldClient, sized || moved);
+  if (!(flags & SWP_NOREDRAW)) redrawAfterPlacing(window, oldRect, oldClient, flags);
   return true;
 }
 

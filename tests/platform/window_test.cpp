@@ -226,6 +226,27 @@ TEST_F(Windows, BeginPaintClipsToTheInvalidPart) {
   EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
 }
 
+// A top-level window moved (by a window manager placing it, say) keeps what
+// it shows, children included; discarding its bits or a new size repaints.
+TEST_F(Windows, MovingATopLevelWindowKeepsItsContentsUnlessTheyAreDiscarded) {
+  const struct {
+    UINT flags;
+    int width;
+    BOOL repaints;
+  } cases[] = {{0, 455, FALSE}, {SWP_NOCOPYBITS, 455, TRUE}, {0, 470, TRUE}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.flags << ' ' << c.width);
+    HWND main = shownTopLevel();
+    HWND inner = child(main, 1, 10, 10, 50, 20);
+    settle();
+    SetWindowPos(main, nullptr, 40, 50, c.width, 193, SWP_NOZORDER | SWP_NOACTIVATE | c.flags);
+    RECT update;
+    EXPECT_EQ(GetUpdateRect(main, &update, FALSE), c.repaints);
+    EXPECT_EQ(GetUpdateRect(inner, &update, FALSE), c.repaints);
+    DestroyWindow(main);
+  }
+}
+
 // Showing erases at once; a window that leaves the erase undone finds
 // fErase set in its WM_PAINT.
 TEST_F(Windows, BeginPaintReportsAnEraseLeftUndoneWhenShown) {
