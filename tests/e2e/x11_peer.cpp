@@ -9,6 +9,7 @@
 #include <SDL2/SDL_syswm.h>
 #include <poll.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace x11 {
@@ -66,6 +67,25 @@ void answer(Display* display, const XSelectionRequestEvent& request, const std::
   }
   XSendEvent(display, request.requestor, False, 0, reinterpret_cast<XEvent*>(&reply));
   XFlush(display);
+}
+
+// Reads a drawable's pixels; nullptr when the server refuses (BadMatch for
+// a root window without a picture of its own), which Xlib's default
+// handler would make fatal.
+XImage* readRefusable(Display* display, Drawable drawable, const Box& box) {
+  static bool refused;
+  refused = false;
+  XSync(display, False);
+  auto previous = XSetErrorHandler([](Display*, XErrorEvent*) {
+    refused = true;
+    return 0;
+  });
+  XImage* image = XGetImage(display, drawable, box.x, box.y, static_cast<unsigned>(box.width),
+                            static_cast<unsigned>(box.height), AllPlanes, ZPixmap);
+  XSync(display, False);
+  XSetErrorHandler(previous);
+  if (refused && image) XDestroyImage(image);
+  return refused ? nullptr : image;
 }
 
 }  // namespace
@@ -191,15 +211,45 @@ Box Peer::placeOf(unsigned long window) {
 }
 
 std::vector<uint32_t> Peer::pixels(const Box& area) {
-  XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x, area.y,
-                            static_cast<unsigned>(area.width), static_cast<unsigned>(area.height), AllPlanes, ZPixmap);
-  std::vector<uint32_t> out;
-  if (!image) return out;
-  out.reserve(static_cast<size_t>(area.width) * area.height);
-  for (int y = 0; y < area.height; ++y)
-    for (int x = 0; x < area.width; ++x) out.push_back(static_cast<uint32_t>(XGetPixel(image, x, y)) & 0xFFFFFF);
-  XDestroyImage(image);
+  std::vector<uint32_t> out(static_cast<size_t>(area.width) * area.height, 0);
+  if (copyInto(out, area, DefaultRootWindow(display_), screen())) return out;
+  return composedScreen(area);
+}
+
+// A rootless server (Xwayland on a Wayland desktop) has no picture of its
+// screen: its root window cannot be read, and each top-level window keeps
+// its own contents. The screen is then those windows, bottom to top.
+std::vector<uint32_t> Peer::composedScreen(const Box& area) {
+  std::vector<uint32_t> out(static_cast<size_t>(area.width) * area.height, 0);
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return {};
+  for (unsigned i = 0; i < count; ++i) {
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(display_, children[i], &attributes) || attributes.map_state != IsViewable) continue;
+    Box place{attributes.x + attributes.border_width, attributes.y + attributes.border_width, attributes.width,
+              attributes.height};
+    copyInto(out, area, children[i], place);
+  }
+  if (children) XFree(children);
   return out;
+}
+
+// Copies what a drawable shows at place (in the screen's coordinates) into
+// the part of area it covers. False when the server refuses to read it.
+bool Peer::copyInto(std::vector<uint32_t>& out, const Box& area, unsigned long drawable, const Box& place) {
+  int left = std::max(area.x, place.x), top = std::max(area.y, place.y);
+  int right = std::min(area.x + area.width, place.x + place.width);
+  int bottom = std::min(area.y + area.height, place.y + place.height);
+  if (left >= right || top >= bottom) return true;
+  XImage* image = readRefusable(display_, drawable, {left - place.x, top - place.y, right - left, bottom - top});
+  if (!image) return false;
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x)
+      out[static_cast<size_t>(y - area.y) * area.width + (x - area.x)] =
+          static_cast<uint32_t>(XGetPixel(image, x - left, y - top)) & 0xFFFFFF;
+  XDestroyImage(image);
+  return true;
 }
 
 std::string Peer::readClipboard(int timeoutMilliseconds) {

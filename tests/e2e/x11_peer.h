@@ -52,7 +52,8 @@ class Peer {
   // What the server shows: a window's title (UTF-8) and place on the
   // screen, the window with a title (searched through the whole tree, so a
   // window manager's frames do not hide it; 0 for none), the screen and its
-  // pixels (0x00RRGGBB).
+  // pixels (0x00RRGGBB; on a rootless server, such as Xwayland on a Wayland
+  // desktop, the screen is what its top-level windows show).
   std::string title(unsigned long window);
   // The window with the keyboard focus, and whether one window is stacked
   // above another (both children of the root window).
@@ -72,6 +73,9 @@ class Peer {
   void offerClipboard(const std::string& utf8, const std::atomic<bool>& stop);
 
  private:
+  std::vector<uint32_t> composedScreen(const Box& area);
+  bool copyInto(std::vector<uint32_t>& out, const Box& area, unsigned long drawable, const Box& place);
+
   _XDisplay* display_;
   unsigned long ownWindow_ = 0;
 };
