@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include <SDL2/SDL.h>
 #include <poll.h>
@@ -24,21 +25,48 @@ const char* environment(const char* name) {
   return value && *value ? value : nullptr;
 }
 
-// The desktops the environment names: never a console's whole screen, and no
-// attempt (with its own complaints on stderr) at one that is not there.
-// SDL_VIDEODRIVER, when set, overrides this.
-std::string desktopDrivers() {
-  std::string drivers;
-  if (environment("DISPLAY")) drivers = "x11";
-  if (environment("WAYLAND_DISPLAY")) drivers += drivers.empty() ? "wayland" : ",wayland";
-  return drivers;
+// The list without the named driver; SDL matches names regardless of case.
+std::string withoutDriver(std::string_view drivers, std::string_view name) {
+  std::string kept;
+  while (!drivers.empty()) {
+    std::string_view driver = drivers.substr(0, drivers.find(','));
+    drivers.remove_prefix(std::min(drivers.size(), driver.size() + 1));
+    if (driver.size() == name.size() && SDL_strncasecmp(driver.data(), name.data(), name.size()) == 0) continue;
+    kept += kept.empty() ? "" : ",";
+    kept += driver;
+  }
+  return kept;
+}
+
+// The drivers SDL is to try, in order: those SDL_VIDEODRIVER names, else
+// the X display the environment names (never a console's whole screen, and
+// no attempt, with its own complaints on stderr, at one that is not there).
+//
+// Never SDL 2's Wayland driver: it opens a pop-up window (a menu) where the
+// pointer is, beside whichever window the pointer is over, and crashes when
+// that is none (a menu opened from the keyboard); it keeps no window surface
+// in memory, only an OpenGL ES texture; and 2.26 crashes inside SDL_Init on
+// a compositor without a seat. On Wayland the windows go through Xwayland.
+std::string driversToTry() {
+  if (const char* named = environment("SDL_VIDEODRIVER")) return withoutDriver(named, "wayland");
+  return environment("DISPLAY") ? "x11" : "";
+}
+
+std::string whyNoDriver() {
+  if (environment("SDL_VIDEODRIVER"))
+    return "SDL_VIDEODRIVER names only SDL's Wayland driver, which cannot place its menus; on Wayland it runs "
+           "through Xwayland (unset SDL_VIDEODRIVER, or set it to x11)";
+  if (environment("WAYLAND_DISPLAY"))
+    return "on Wayland it runs through Xwayland, and there is none (DISPLAY is not set)";
+  return "there is no display (DISPLAY is not set)";
 }
 
 void setHints(const std::string& drivers) {
   // The window surface as a memory blit, not through OpenGL: with a software
   // GL stack, OpenGL takes several times the memory and start-up time.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+  // Over SDL_VIDEODRIVER too: the list started from it.
+  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
   // Ctrl+C and termination signals keep their usual effect.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // A desktop program, not a game: the screen saver and the compositor stay.
@@ -50,9 +78,8 @@ void setHints(const std::string& drivers) {
 
 std::string whyNoDisplay() {
   const char* x11 = environment("DISPLAY");
-  const char* wayland = environment("WAYLAND_DISPLAY");
-  if (!x11 && !wayland) return std::string("no display could be opened (") + SDL_GetError() + ")";
-  return std::string("the display \"") + (x11 ? x11 : wayland) + "\" cannot be opened (" + SDL_GetError() + ")";
+  if (!x11) return std::string("no display could be opened (") + SDL_GetError() + ")";
+  return std::string("the display \"") + x11 + "\" cannot be opened (" + SDL_GetError() + ")";
 }
 
 SIZE desktopSize() {
@@ -79,9 +106,9 @@ RECT nativeRectFor(HWND window) {
 }  // namespace
 
 std::unique_ptr<Backend> SdlBackend::open(std::string& whyNot) {
-  std::string drivers = desktopDrivers();
-  if (drivers.empty() && !environment("SDL_VIDEODRIVER")) {
-    whyNot = "there is no display (DISPLAY is not set)";
+  std::string drivers = driversToTry();
+  if (drivers.empty()) {
+    whyNot = whyNoDriver();
     return nullptr;
   }
   setHints(drivers);

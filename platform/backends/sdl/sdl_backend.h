@@ -1,8 +1,10 @@
 // The sdl backend: real windows through SDL2, without OpenGL (its
 // framebuffer-acceleration hint off, so a window's surface is a plain memory
-// blit). One native window per shown top-level window, real mouse,
-// keyboard, text, focus and window-manager events as input, the system
-// clipboard, the system's pointer shapes.
+// blit), on X11; on a Wayland desktop through its Xwayland, never through
+// SDL's Wayland driver (sdl_backend.cpp says why). One native window per
+// shown top-level window, real mouse, keyboard, text, focus and
+// window-manager events as input, the system clipboard, the system's
+// pointer shapes.
 //
 // On a high-density display everything is shown magnified by a whole
 // factor (display_scale.h); the platform sees a screen that much smaller.
