@@ -1,8 +1,8 @@
 // The velmaro program: the calculator for a person, or run by a script.
 #include <cstdio>
 #include <cstring>
+#include <ext/stdio_sync_filebuf.h>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 
 #include "app/program_surroundings.h"
@@ -27,7 +27,9 @@ const char kUsage[] =
 // The script is read whole before requests to end the program from outside
 // are taken over, so that Ctrl+C still ends a program that waits for its
 // script on a terminal. A run that such a request ended stops where it was:
-// the lines it did not reach are no fault of the script.
+// the lines it did not reach are no fault of the script. It reads and writes
+// through C's standard files: <iostream> would make its streams and their
+// locale at every start, the window's too (0.4 MiB more resident memory).
 int runScript(const char* path) {
   std::ifstream file;
   if (std::strcmp(path, "-") != 0) {
@@ -37,10 +39,12 @@ int runScript(const char* path) {
       return 2;
     }
   }
+  __gnu_cxx::stdio_sync_filebuf<char> standardInput(stdin), standardOutput(stdout);
   std::stringstream script;
-  script << (file.is_open() ? file : std::cin).rdbuf();
+  script << (file.is_open() ? static_cast<std::streambuf*>(file.rdbuf()) : &standardInput);
   velmaro::CloseOnTerminationRequests();
-  velmaro::ScriptResult result = velmaro::RunScript(script, std::cout);
+  std::ostream output(&standardOutput);
+  velmaro::ScriptResult result = velmaro::RunScript(script, output);
   if (velmaro::TerminationRequested()) return 0;
   if (!result.error.empty()) std::fprintf(stderr, "velmaro: %s\n", result.error.c_str());
   return result.status;
