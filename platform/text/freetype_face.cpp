@@ -3,7 +3,9 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
-#include <mutex>
+#include <map>
+#include <string>
+#include <utility>
 
 namespace platform::text {
 namespace {
@@ -27,16 +29,33 @@ const TT_OS2* windowsTable(FT_Face face) {
 
 }  // namespace
 
-std::unique_ptr<FreeTypeFace> FreeTypeFace::open(const FaceFile& file) {
+std::shared_ptr<FreeTypeFace> FreeTypeFace::open(const FaceFile& file) {
+  static std::mutex cacheLock;
+  static std::map<std::pair<std::string, int>, std::weak_ptr<FreeTypeFace>> cache;
+  std::lock_guard guard(cacheLock);
+  std::erase_if(cache, [](const auto& entry) { return entry.second.expired(); });
+  std::weak_ptr<FreeTypeFace>& cached = cache[{file.path, file.index}];
+  if (auto shared = cached.lock()) return shared;
+  std::shared_ptr<FreeTypeFace> face = openUnshared(file);
+  cached = face;
+  return face;
+}
+
+std::unique_ptr<FreeTypeFace> FreeTypeFace::openUnshared(const FaceFile& file) {
+  std::unique_ptr<FontFileStream> stream = FontFileStream::open(file.path);
+  if (!stream) return nullptr;
+  FT_Open_Args arguments{};
+  arguments.flags = FT_OPEN_STREAM;
+  arguments.stream = stream->stream();
   std::lock_guard guard(libraryLock);
   FT_Face face = nullptr;
-  if (!library() || FT_New_Face(library(), file.path.c_str(), file.index, &face) != 0) return nullptr;
+  if (!library() || FT_Open_Face(library(), &arguments, file.index, &face) != 0) return nullptr;
   if (!FT_IS_SCALABLE(face) || face->units_per_EM == 0) {
     FT_Done_Face(face);
     return nullptr;
   }
   FT_Select_Charmap(face, FT_ENCODING_UNICODE);
-  return std::unique_ptr<FreeTypeFace>(new FreeTypeFace(face));
+  return std::unique_ptr<FreeTypeFace>(new FreeTypeFace(std::move(stream), face));
 }
 
 FreeTypeFace::~FreeTypeFace() {

@@ -1,5 +1,6 @@
 #include "platform/text/rendered_font.h"
 
+#include FT_SIZES_H
 #include FT_SYNTHESIS_H
 
 #include <algorithm>
@@ -34,19 +35,36 @@ void copyBitmap(const FT_Bitmap& bitmap, Glyph& glyph) {
 std::unique_ptr<RenderedFont> RenderedFont::create(const FontRequest& request) {
   FaceFile file = matchFace(request.face, request.weight >= 600, request.italic);
   if (file.path.empty()) return nullptr;
-  std::unique_ptr<FreeTypeFace> face = FreeTypeFace::open(file);
+  std::shared_ptr<FreeTypeFace> face = FreeTypeFace::open(file);
   if (!face) return nullptr;
-  return std::unique_ptr<RenderedFont>(new RenderedFont(std::move(face), file, request));
+  std::unique_ptr<RenderedFont> font(new RenderedFont(std::move(face), file, request));
+  return font->size_ ? std::move(font) : nullptr;
 }
 
-RenderedFont::RenderedFont(std::unique_ptr<FreeTypeFace> face, const FaceFile& file, const FontRequest& request)
+RenderedFont::RenderedFont(std::shared_ptr<FreeTypeFace> face, const FaceFile& file, const FontRequest& request)
     : face_(std::move(face)), emboldened_(file.emboldened), slanted_(file.slanted), faceName_(file.family) {
   FontSize size = fontSize(face_->units(), request.height, request.width);
-  FT_Set_Pixel_Sizes(face_->face(), size.emWidth, size.emHeight);
+  makeSize(size);
   setMetrics(size);
   setStrokes(size);
   if (!request.underline) underline_.thickness = 0;
   if (!request.strikeOut) strikeout_.thickness = 0;
+}
+
+RenderedFont::~RenderedFont() {
+  std::lock_guard guard(face_->lock());
+  FT_Done_Size(size_);
+}
+
+// size_ stays null when FreeType has no memory for another size.
+void RenderedFont::makeSize(const FontSize& size) {
+  std::lock_guard guard(face_->lock());
+  if (FT_New_Size(face_->face(), &size_) != 0) {
+    size_ = nullptr;
+    return;
+  }
+  FT_Activate_Size(size_);
+  FT_Set_Pixel_Sizes(face_->face(), size.emWidth, size.emHeight);
 }
 
 void RenderedFont::setMetrics(const FontSize& size) {
@@ -72,6 +90,8 @@ void RenderedFont::setStrokes(const FontSize& size) {
 }
 
 void RenderedFont::render(unsigned char c, Glyph& glyph) const {
+  std::lock_guard guard(face_->lock());
+  FT_Activate_Size(size_);
   FT_Face face = face_->face();
   FT_UInt index = FT_Get_Char_Index(face, unicodeOfWindows1252(c));
   if (FT_Load_Glyph(face, index, kLoadFlags) != 0) return;

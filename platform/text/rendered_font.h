@@ -1,8 +1,9 @@
 // A Font drawn from one FreeType face at one size.
 //
-// The face is sized once when the font is made. Glyphs are rendered the first
-// time a character is measured or drawn and kept for the font's life, one
-// slot per byte value, so drawing a run after the first costs only blending.
+// The font has a size of its own on its face, which fonts of other sizes may
+// share (freetype_face.h). Glyphs are rendered the first time a character is
+// measured or drawn and kept for the font's life, one slot per byte value, so
+// drawing a run after the first costs only blending.
 #pragma once
 
 #include <array>
@@ -28,6 +29,9 @@ class RenderedFont final : public Font {
  public:
   // The font for a request, or nullptr when no face can be opened.
   static std::unique_ptr<RenderedFont> create(const FontRequest& request);
+  ~RenderedFont() override;
+  RenderedFont(const RenderedFont&) = delete;
+  RenderedFont& operator=(const RenderedFont&) = delete;
 
   const FontMetrics& metrics() const override { return metrics_; }
   const std::string& faceName() const override { return faceName_; }
@@ -41,13 +45,15 @@ class RenderedFont final : public Font {
     int thickness = 0;
   };
 
-  RenderedFont(std::unique_ptr<FreeTypeFace> face, const FaceFile& file, const FontRequest& request);
+  RenderedFont(std::shared_ptr<FreeTypeFace> face, const FaceFile& file, const FontRequest& request);
+  void makeSize(const FontSize& size);
   void setMetrics(const FontSize& size);
   void setStrokes(const FontSize& size);
   const Glyph& glyph(unsigned char c) const;  // lock_ held
   void render(unsigned char c, Glyph& glyph) const;
 
-  std::unique_ptr<FreeTypeFace> face_;
+  std::shared_ptr<FreeTypeFace> face_;
+  FT_Size size_ = nullptr;
   bool emboldened_;
   bool slanted_;
   std::string faceName_;

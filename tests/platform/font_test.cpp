@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "platform/text/face_match.h"
 #include "platform/text/font_size.h"
 #include "platform/text/missing_face_font.h"
 #include "platform/text/windows_1252.h"
@@ -54,6 +57,24 @@ std::string everyPrintableByte() {
   std::string text;
   for (int c = 0x20; c < 0x100; ++c) text += static_cast<char>(c);
   return text;
+}
+
+// How many of the process's descriptors have the file open.
+int descriptorsOf(const std::string& path) {
+  int count = 0;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+    if (std::filesystem::read_symlink(entry.path(), error) == path) ++count;
+  }
+  return count;
+}
+
+bool isMapped(const std::string& path) {
+  std::ifstream maps("/proc/self/maps");
+  std::string line;
+  while (std::getline(maps, line))
+    if (line.ends_with(path)) return true;
+  return false;
 }
 
 }  // namespace
@@ -113,6 +134,15 @@ TEST(Font, EqualRequestsShareOneFont) {
   EXPECT_NE(a.get(), open("MS Sans Serif", 9).get());
   EXPECT_NE(a.get(), open("MS Sans Serif", 8, 700).get());
   EXPECT_EQ(Font::system().get(), Font::system().get());
+}
+
+TEST(Font, FontsOfOneFaceShareItsFileEachAtItsOwnSize) {
+  std::string path = platform::text::matchFace("MS Sans Serif", false, false).path;
+  auto small = open("MS Sans Serif", -11);
+  auto large = open("MS Sans Serif", -23);
+  EXPECT_LT(small->textWidth("Golden"), large->textWidth("Golden"));
+  EXPECT_EQ(descriptorsOf(path), 1);
+  EXPECT_FALSE(isMapped(path));
 }
 
 TEST(Font, SystemFontIsBoldAtSixteenPixels) {
