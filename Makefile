@@ -38,9 +38,12 @@ asan: deps $(BUILD)/asan/build.ninja
 	cmake --build $(BUILD)/asan -j $(JOBS)
 
 fuzz-build: deps $(BUILD)/fuzz/build.ninja
-	cmake --build $(BUILD)/fuzz -j $(JOBS)
+	cmake --build $(BUILD)/fuzz -j $(JOBS) --target velmaro_fuzzers
 
-run: release
+# Only what the program needs: the program, and the tools that compile its
+# resources. `make release` and `make test` build the rest.
+run: deps $(BUILD)/release/build.ninja
+	cmake --build $(BUILD)/release -j $(JOBS) --target velmaro
 	$(BUILD)/release/app/velmaro
 
 test-release: release
