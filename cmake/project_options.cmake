@@ -45,11 +45,11 @@ if(VELMARO_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
   add_compile_definitions(VELMARO_SANITIZE=1)
   # The sanitizer build is there to run the tests. Optimised for debugging
-  # (-Og) they run twice as fast as at -O0 (run-time 27 s instead of 56 s of
-  # CPU), with line tables only (-g1) for the reports' stack traces. Its
-  # programs are not position-independent: in each, the sanitizers' static
-  # data made 550,000 relocations at every start (a third of the start-up of
-  # each of the thousand processes a test run makes).
+  # (-Og) they run twice as fast as at -O0 (the run-time's tests: 14 s of CPU
+  # instead of 27 to 32 s), with line tables only (-g1) for the reports' stack
+  # traces. Its programs are not position-independent: in each, the
+  # sanitizers' static data made 550,000 relocations at every start (a third
+  # of the start-up of each of the thousand processes a test run makes).
   add_compile_options(-Og -g1)
   add_link_options($<$<STREQUAL:$<TARGET_PROPERTY:TYPE>,EXECUTABLE>:-no-pie>)
 endif()
