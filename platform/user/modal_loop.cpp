@@ -8,10 +8,12 @@ bool runModalLoop(ModalLoop& loop) {
   while (!loop.done()) {
     // After an empty read the loop waits for what comes next instead of
     // spinning while nothing happens.
+    // The idle step may end the loop or post to it, so the loop looks again
+    // before it waits.
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (!idleTold) loop.idle();
+      else WaitMessage();
       idleTold = true;
-      WaitMessage();
       continue;
     }
     idleTold = false;
