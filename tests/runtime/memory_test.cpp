@@ -318,7 +318,7 @@ TEST(HeapMisuse, SanitizerCatchesAReadOfAFreedValue) {
         auto* list = ovAs<ovC_list>(ovMakeList(4));
         ovC_object** elements = list->Elements();
         ovDecUse(list);
-        volatile ovC_object* stale = elements[2];
+        ovC_object* volatile stale = elements[2];
         (void)stale;
       },
       "use-after-poison");
