@@ -8,7 +8,7 @@ GENERATOR := -G Ninja
 CTEST     := ctest --output-on-failure -j $(JOBS) --timeout 300
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short bench valgrind soak screenshots install windows windows-deps test-windows clean
+.PHONY: all deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short coverage bench valgrind soak screenshots install windows windows-deps test-windows clean
 
 all: release
 
@@ -23,6 +23,10 @@ $(BUILD)/debug/build.ninja:
 
 $(BUILD)/asan/build.ninja:
 	cmake -S . -B $(BUILD)/asan $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVELMARO_SANITIZE=ON
+
+$(BUILD)/coverage/build.ninja:
+	cmake -S . -B $(BUILD)/coverage $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVELMARO_COVERAGE=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
 $(BUILD)/fuzz/build.ninja:
 	cmake -S . -B $(BUILD)/fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVELMARO_FUZZ=ON \
@@ -63,6 +67,15 @@ fuzz-short: fuzz-build
 
 fuzz: fuzz-build
 	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers $(BUILD)/fuzz
+
+# What the whole test suite runs of framework/, app/, runtime/ and platform/,
+# measured with clang's source-based coverage: lines, functions and branches
+# per folder, the framework functions no test runs, and an HTML report in
+# $(BUILD)/coverage/coverage-html. The programs the build itself runs (the
+# resource compilers) write their profiles aside, so only the tests count.
+coverage: deps $(BUILD)/coverage/build.ninja
+	LLVM_PROFILE_FILE=$(CURDIR)/$(BUILD)/coverage/build-profiles/%p.profraw cmake --build $(BUILD)/coverage -j $(JOBS)
+	JOBS=$(JOBS) scripts/coverage-report $(BUILD)/coverage
 
 bench: release
 	cmake --build $(BUILD)/release -j $(JOBS) --target velmaro_benchmarks

@@ -60,6 +60,15 @@ if(VELMARO_FUZZ)
   add_compile_definitions(VELMARO_SANITIZE=1)
 endif()
 
+# Every object counts its regions and branches; each program run writes a
+# profile where LLVM_PROFILE_FILE says (scripts/coverage-report merges them).
+# Counts do not depend on optimisation, and -O1 keeps the storm and the heap's
+# stress tests as quick as in the sanitizer build.
+if(VELMARO_COVERAGE)
+  add_compile_options(-fprofile-instr-generate -fcoverage-mapping -O1)
+  add_link_options(-fprofile-instr-generate)
+endif()
+
 # Links a project library or executable with the shared settings.
 function(velmaro_target target)
   target_link_libraries(${target} PUBLIC velmaro_options)
