@@ -44,13 +44,16 @@ bool timerDueSince(MessageQueue& queue, DWORD since) {
   return std::ranges::any_of(queue.timers, [now, since](const Timer& t) { return due(t, now) && !due(t, since); });
 }
 
-// A due timer stays due until its WM_TIMER is taken, so it is no reason to
-// wake.
+// A timer already due when the thread last looked stays due until its
+// WM_TIMER is taken, so it is no reason to wake; one that fell due since
+// (between the caller's look and this call) is a reason to wake at once.
 DWORD timeToNextTimer(MessageQueue& queue) {
   DWORD now = GetTickCount();
   DWORD wait = INFINITE;
-  for (const Timer& t : queue.timers)
-    if (!due(t, now)) wait = std::min<DWORD>(wait, t.due - now);
+  for (const Timer& t : queue.timers) {
+    if (due(t, queue.timersSeenAt)) continue;
+    wait = std::min<DWORD>(wait, due(t, now) ? 0 : t.due - now);
+  }
   return wait;
 }
 

@@ -11,8 +11,8 @@ bool takeDueTimer(MessageQueue& queue, MSG& out, HWND filter, bool remove);
 bool timerDue(MessageQueue& queue);
 // Whether a timer fell due after tick since (and is due now).
 bool timerDueSince(MessageQueue& queue, DWORD since);
-// Milliseconds until the next timer not yet due falls due (INFINITE when
-// there is none).
+// Milliseconds until the next timer the thread has not seen due falls due:
+// 0 when one fell due since it last looked, INFINITE when there is none.
 DWORD timeToNextTimer(MessageQueue& queue);
 void killTimersOf(HWND window);
 
