@@ -2,25 +2,26 @@
 // text of the Undo item.
 #include <string>
 
-#include "framework_fixture.h"
+#include "edit_window.h"
 
 namespace {
 
 const ovMethodSelector kPost("Post");
+const ovMethodSelector kSetEditText("Set Edit Text");
 const ovMethodSelector kUndo("Undo");
 const ovMethodSelector kUndoItem("Undo Item");
 const ovAttributeSelector kCommander("Commander");
 const ovAttributeSelector kMainWindow("Main Window");
 const ovAttributeSelector kRedo("Redo?");
 const ovAttributeSelector kUndoCommand("Undo Command");
+const ovClassName kClearTask("Clear Task");
 
 ovStatus Failing(const ov::Args&) { return ovFailure; }
 const ovUniversalDeclaration kFailing("Fail As Command", ov::routine<Failing>);
 
-class Commands : public FrameworkTest {
+class Commands : public EditWindowTest {
  protected:
-  void SetUp() override {
-    FrameworkTest::SetUp();
+  void OpenWithoutWindow() {
     ov::set(kMainWindow, Application(), ov::text(""));
     OpenApplication();
   }
@@ -37,22 +38,34 @@ class Commands : public FrameworkTest {
   static void Undo() { ov::send<0>(kUndo, Commander()); }
 };
 
-TEST_F(Commands, UndoThenUndoAgainRedoesTheOneUndoableCommand) {
+// The command clears an edit text's selected text; the text task's Undo
+// and Redo go to the edit control.
+TEST_F(Commands, UndoRestoresWhatTheCommandChangedAndUndoAgainRedoesIt) {
+  InstallMainWindow(EditText("A", "10 10 32 200", R"("Text": "hello")"));
+  OpenApplication();
+  RunUntilIdle();
+  ClickItem("A");
+  SelectAllByKeys();
   EXPECT_EQ(UndoItem(), "Undo") << "nothing to undo";
-  ovRef command = Command(true);
+  ovRef command = ov::make(kClearTask).take();
+  ov::send<0>(kSetEditText, command, {Item("A")});
   ov::send<0>(kPost, command);
+  EXPECT_EQ(ValueOf("A"), "");
   EXPECT_EQ(ov::get(kUndoCommand, Commander()), command);
   EXPECT_EQ(UndoItem(), "Undo");
   Undo();
+  EXPECT_EQ(ValueOf("A"), "hello");
   EXPECT_TRUE(ov::isTrue(ov::get(kRedo, Commander())));
   EXPECT_EQ(UndoItem(), "Redo");
   Undo();
+  EXPECT_EQ(ValueOf("A"), "");
   EXPECT_TRUE(ov::isFalse(ov::get(kRedo, Commander())));
   EXPECT_EQ(UndoItem(), "Undo");
   EXPECT_EQ(ov::get(kUndoCommand, Commander()), command) << "one command toggles; there is no deeper history";
 }
 
 TEST_F(Commands, UndoAfterACommandThatCannotBeUndoneUndoesTheOneBefore) {
+  OpenWithoutWindow();
   ovRef undoable = Command(true);
   ov::send<0>(kPost, undoable);
   ov::send<0>(kPost, Command(false));
@@ -63,6 +76,7 @@ TEST_F(Commands, UndoAfterACommandThatCannotBeUndoneUndoesTheOneBefore) {
 }
 
 TEST_F(Commands, AnUndoableCommandThatFailsLeavesNothingToUndo) {
+  OpenWithoutWindow();
   ov::send<0>(kPost, Command(true));
   ov::send<0>(kPost, Command(true, "Fail As Command"));
   EXPECT_EQ(ov::get(kUndoCommand, Commander()).get(), nullptr);

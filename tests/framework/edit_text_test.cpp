@@ -8,7 +8,6 @@
 namespace {
 
 const ovMethodSelector kGetFlags("Get Flags");
-const ovMethodSelector kGetFont("Get Font");
 const ovMethodSelector kSetValue("Set Value");
 const ovAttributeSelector kActive("Active?");
 const ovAttributeSelector kAutoScroll("Auto Scroll?");
@@ -16,7 +15,6 @@ const ovAttributeSelector kBorder("Border");
 const ovAttributeSelector kCommander("Commander");
 const ovAttributeSelector kDeferredCommands("Deferred Commands");
 const ovAttributeSelector kEditable("Editable?");
-const ovAttributeSelector kFont("Font");
 const ovAttributeSelector kName("Name");
 const ovAttributeSelector kText("Text");
 const ovAttributeSelector kWrap("Wrap?");
@@ -117,20 +115,38 @@ TEST_F(EditTexts, StyleBitsFollowTheItem) {
   }
 }
 
+// A draws with its font's size and weight, B with the system font's (bold,
+// and not 20 high).
 TEST_F(EditTexts, TheItemsFontIsTheControls) {
   InstallMainWindow(
       EditText("A", "10 10 32 110",
-               R"("Font": <<Font>> [ "Font Name": "MS Sans Serif" "Size": 20 "Style": ( 700 FALSE FALSE FALSE ) ])") +
+               R"("Font": <<Font>> [ "Font Name": "MS Sans Serif" "Size": 20 "Style": ( 400 FALSE FALSE FALSE ) ])") +
       EditText("B", "40 10 62 110"));
   OpenApplication();
   RunUntilIdle();
-  auto fontOf = [](const char* name) {
-    return reinterpret_cast<HFONT>(SendMessageA(EditorOf(name), WM_GETFONT, 0, 0));
+  // The metrics of a font (the one a DC starts with for none) in a
+  // control's DC.
+  auto metricsOf = [](HWND control, HGDIOBJ font) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    TEXTMETRICA tm{};
+    EXPECT_TRUE(GetTextMetricsA(dc, &tm));
+    if (old) SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return tm;
   };
-  ovRef font = ov::get(kFont, Item("A"));
-  ASSERT_NE(ov::toHandle<HFONT>(ov::send(kGetFont, font).get()), nullptr);
-  EXPECT_EQ(fontOf("A"), ov::toHandle<HFONT>(ov::send(kGetFont, font).get()));
-  EXPECT_EQ(fontOf("B"), nullptr) << "without a font the control keeps the system font";
+  auto drawnWith = [&](const char* name) {
+    HWND control = EditorOf(name);
+    return metricsOf(control, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  };
+  TEXTMETRICA a = drawnWith("A"), b = drawnWith("B");
+  TEXTMETRICA system = metricsOf(EditorOf("B"), GetStockObject(SYSTEM_FONT));
+  EXPECT_EQ(a.tmHeight, 20);
+  EXPECT_EQ(a.tmWeight, FW_NORMAL);
+  EXPECT_EQ(b.tmHeight, system.tmHeight) << "without a font the control keeps the system font";
+  EXPECT_EQ(b.tmWeight, system.tmWeight);
+  EXPECT_EQ(system.tmWeight, FW_BOLD);
+  EXPECT_NE(system.tmHeight, 20);
 }
 
 TEST_F(EditTexts, AReadOnlyItemIsMadeReadOnlyAndTabbingPassesItBy) {

@@ -80,10 +80,10 @@ TEST_F(KeyboardTarget, WithoutATabOrderTabGoesThroughTheViewAndWrapsAroundBothWa
 
 // Names that find no item are passed by.
 TEST_F(KeyboardTarget, TheTabOrderDecidesAndWrapsAroundBothWays) {
-  OpenWith({{"View", ViewText(ThreeButtons())}, {"Tab Order", "( \"Three\" \"Missing\" \"One\" )"}});
+  OpenWith({{"View", ViewText(ThreeButtons())}, {"Tab Order", "( \"Three\" \"Missing\" \"One\" \"Two\" )"}});
   EXPECT_EQ(TargetName(), "Three");
-  EXPECT_EQ(TabBy({false, false}), (std::vector<std::string>{"One", "Three"}));
-  EXPECT_EQ(TabBy({true, true}), (std::vector<std::string>{"One", "Three"}));
+  EXPECT_EQ(TabBy({false, false, false}), (std::vector<std::string>{"One", "Two", "Three"}));
+  EXPECT_EQ(TabBy({true, true, true}), (std::vector<std::string>{"Two", "One", "Three"}));
 }
 
 TEST_F(KeyboardTarget, AWindowWithNothingToTargetKeepsNoTarget) {
