@@ -50,14 +50,19 @@ run: deps $(BUILD)/release/build.ninja
 	cmake --build $(BUILD)/release -j $(JOBS) --target velmaro
 	$(BUILD)/release/app/velmaro
 
+# The storm among the tests (tests/app) gives the same input in every run:
+# STORM_SEED=n tries another, and a failed storm prints its seed.
+STORM_SEED ?=
+TEST_STORM_SEED = $(or $(STORM_SEED),20261207)
+
 test-release: release
-	$(CTEST) --test-dir $(BUILD)/release
+	STORM_SEED=$(TEST_STORM_SEED) $(CTEST) --test-dir $(BUILD)/release
 
 SANITIZER_OPTIONS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0
 
 test-asan: asan
-	$(SANITIZER_OPTIONS) $(CTEST) --test-dir $(BUILD)/asan
+	STORM_SEED=$(TEST_STORM_SEED) $(SANITIZER_OPTIONS) $(CTEST) --test-dir $(BUILD)/asan
 
 # Every test in the normal and the sanitizer build, then a short fuzzing pass.
 test: test-release test-asan fuzz-short
@@ -75,7 +80,7 @@ fuzz: fuzz-build
 # resource compilers) write their profiles aside, so only the tests count.
 coverage: deps $(BUILD)/coverage/build.ninja
 	LLVM_PROFILE_FILE=$(CURDIR)/$(BUILD)/coverage/build-profiles/%p.profraw cmake --build $(BUILD)/coverage -j $(JOBS)
-	JOBS=$(JOBS) scripts/coverage-report $(BUILD)/coverage
+	STORM_SEED=$(TEST_STORM_SEED) JOBS=$(JOBS) scripts/coverage-report $(BUILD)/coverage
 
 bench: release
 	cmake --build $(BUILD)/release -j $(JOBS) --target velmaro_benchmarks
@@ -85,7 +90,6 @@ bench: release
 # sanitizer build (STORM_SEED to repeat one; the seed is printed), then each
 # "Go" pressed a million times, typing and the menu as often, in the release
 # build, with the heap checked for growth.
-STORM_SEED ?=
 soak: asan release
 	$(SANITIZER_OPTIONS) $(BUILD)/asan/tests/app/velmaro_storm storm 100000 $(STORM_SEED)
 	$(BUILD)/release/tests/app/velmaro_storm soak 1000000
