@@ -5,10 +5,24 @@
 #include "app/script_runner.h"
 #include "platform/backend.h"
 #include "platform/backends/headless/headless.h"
+#include "platform/backends/headless/png_writer.h"
 #include "runtime/startup/entry.h"
 
 namespace velmaro {
 namespace {
+
+// Saves the client area as the screen shows it: with the windows above it,
+// such as an open menu, drawn over it.
+bool saveClientAsShown(HWND window, const std::string& path) {
+  RECT client{};
+  if (!GetClientRect(window, &client)) return false;
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  platform::gdi::Surface shown = platform::headless::screen();
+  shown.copy({origin.x, origin.y, origin.x + client.right, origin.y + client.bottom}, {0, 0});
+  shown.resize(client.right, client.bottom);
+  return platform::headless::writePng(shown, path);
+}
 
 class HeadlessInput : public ScriptInput {
  public:
@@ -17,7 +31,7 @@ class HeadlessInput : public ScriptInput {
   void KeyUp(UINT virtualKey) override { platform::headless::keyUp(virtualKey); }
   void Type(char character) override { platform::headless::typeText(std::string(1, character)); }
   std::string Screenshot(HWND window, const std::string& path) override {
-    return platform::headless::saveClientPng(window, path) ? "" : "cannot write \"" + path + "\"";
+    return saveClientAsShown(window, path) ? "" : "cannot write \"" + path + "\"";
   }
 };
 

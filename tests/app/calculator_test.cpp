@@ -71,14 +71,17 @@ TEST(Calculator, TheEditTextsTakeDigitsOnly) {
   EXPECT_EQ(run.out, "C1\t152\n");
 }
 
+// Before Shift+Tab both rows hold new entries (2000 and 500) that no "Go"
+// has taken yet, so the rows show which button Space pressed: the first.
 TEST(Calculator, TheKeyboardAloneWorksTheRowsAndTheMenu) {
   ProgramRun run = RunVelmaroScript(
       "key Home\nkey Shift+End\ntype 200\nkey Enter\nprint B1\nprint A1\n"
+      "key End\ntype 0\n"
       "key Tab\nkey Tab\ntype 50\nkey Enter\nprint A2\nprint C2\n"
-      "key Shift+Tab\nkey Space\nprint B1\n"
+      "type 0\nkey Shift+Tab\nkey Space\nprint B1\nprint A1\nprint A2\nprint C2\n"
       "key Alt+F\nkey x\n");
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "B1\t124\nA1\t76\nA2\t31\nC2\t81\nB1\t124\n");
+  EXPECT_EQ(run.out, "B1\t124\nA1\t76\nA2\t31\nC2\t81\nB1\t1236\nA1\t764\nA2\t31\nC2\t81\n");
 }
 
 // A clicked "Go" takes the focus, and the keys start from it.
@@ -97,6 +100,14 @@ TEST(Calculator, ABadScriptIsRefusedWithItsLineAndStatusTwo) {
       {"click Go3\n", "velmaro: script line 1: no item is named \"Go3\"\n"},
       {"key Ctrl+Banana\n", "velmaro: script line 1: unknown key \"Banana\"\n"},
       {"key Alt+F\nkey x\nprint C1\n", "velmaro: script line 3: the program ended before it\n"},
+      {"click\n", "velmaro: script line 1: an item name is missing\n"},
+      {"set\n", "velmaro: script line 1: an item name is missing\n"},
+      {"key\n", "velmaro: script line 1: key takes one key or chord\n"},
+      {"key Tab Tab\n", "velmaro: script line 1: key takes one key or chord\n"},
+      {"key F13\n", "velmaro: script line 1: unknown key \"F13\"\n"},
+      {"key Ctrl+\n", "velmaro: script line 1: unknown key \"Ctrl+\"\n"},
+      {"screenshot\n", "velmaro: script line 1: screenshot takes a file name\n"},
+      {"screenshot /nonexistent/shot.png\n", "velmaro: script line 1: cannot write \"/nonexistent/shot.png\"\n"},
   };
   for (const Case& c : cases) {
     ProgramRun run = RunVelmaroScript(c.script);
@@ -112,6 +123,30 @@ TEST(Calculator, HelpListsTheOptionsAndUnknownOnesAreRefused) {
   ProgramRun unknown = RunVelmaro("--frobnicate");
   EXPECT_EQ(unknown.status, 2);
   EXPECT_NE(unknown.err.find("Usage: velmaro"), std::string::npos);
+  ProgramRun missing = RunVelmaro("--script /nonexistent/script");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.err, "velmaro: cannot read the script \"/nonexistent/script\"\n");
+}
+
+// What print shows of an item without a text value: its title.
+TEST(Calculator, PrintShowsAButtonsTitle) {
+  ProgramRun run = RunVelmaroScript("print Go1\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "Go1\tGo\n");
+}
+
+// The driver's pictures are the end-to-end test's references: each
+// reference script, run again, draws its picture to the byte.
+TEST(Calculator, TheReferenceScriptsDrawTheReferencePictures) {
+  for (const char* name : {"initial", "after-go", "keyboard", "menu-open"}) {
+    std::string reference = std::string(VELMARO_REFERENCE_DIR) + "/" + name;
+    std::string shot = testing::TempDir() + name + ".png";
+    std::string script = ReadFile(reference + ".script");
+    script.replace(script.find("screenshot "), std::string::npos, "screenshot " + shot + "\n");
+    ProgramRun run = RunVelmaroScript(script);
+    EXPECT_EQ(run.status, 0) << name << ": " << run.err;
+    EXPECT_TRUE(ReadFile(shot) == ReadFile(reference + ".png")) << name << ".png differs from its reference";
+  }
 }
 
 }  // namespace

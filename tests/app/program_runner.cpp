@@ -9,13 +9,6 @@
 
 namespace {
 
-std::string readFile(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream all;
-  all << in.rdbuf();
-  return all.str();
-}
-
 // A folder of its own for one run's files.
 std::string freshFolder() {
   char pattern[] = "/tmp/velmaro-run-XXXXXX";
@@ -31,8 +24,8 @@ ProgramRun run(const std::string& arguments, const std::string& input) {
   int raw = std::system(command.c_str());
   ProgramRun result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = readFile(folder + "/out");
-  result.err = readFile(folder + "/err");
+  result.out = ReadFile(folder + "/out");
+  result.err = ReadFile(folder + "/err");
   std::system(("rm -rf " + folder).c_str());
   return result;
 }
@@ -42,3 +35,10 @@ ProgramRun run(const std::string& arguments, const std::string& input) {
 ProgramRun RunVelmaroScript(const std::string& script) { return run("--script -", script); }
 
 ProgramRun RunVelmaro(const std::string& arguments) { return run(arguments, ""); }
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream all;
+  all << in.rdbuf();
+  return all.str();
+}

@@ -14,3 +14,5 @@ struct ProgramRun {
 ProgramRun RunVelmaroScript(const std::string& script);
 // Runs velmaro with the arguments given (a shell word list).
 ProgramRun RunVelmaro(const std::string& arguments);
+// The bytes of a file (empty when it cannot be read).
+std::string ReadFile(const std::string& path);
