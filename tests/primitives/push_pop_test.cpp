@@ -1,6 +1,7 @@
 // The routines around a direct call of a platform function: values into
 // argument words, temporaries and buffers, and results back into values.
 #include <cstring>
+#include <functional>
 
 #include "primitives_fixture.h"
 #include "runtime/externals/ext_pop.h"
@@ -63,6 +64,41 @@ TEST_F(PushPopTest, StructuresGoIntoTheirTemporaryZeroFilledBeyondTheValue) {
   UCExtPushPoint(ovRef::adopt(ovMakePointWin(5, 6)).get(), &byValue);
   EXPECT_EQ(byValue.x, 5);
   EXPECT_EQ(byValue.y, 6);
+}
+
+// NULL, a text where a number or address is wanted, and a text with no
+// buffer to go into all push a zero word.
+TEST_F(PushPopTest, WhatGivesNoNumberOrAddressPushesZero) {
+  void* temporary = nullptr;
+  const std::function<void(ovArgWord*)> pushes[] = {
+      [&](ovArgWord* slot) { UCExtPushVarPointer(nullptr, &temporary, slot); },
+      [&](ovArgWord* slot) { UCExtPushVarCString(Text("abc").get(), nullptr, slot, 0); },
+      [&](ovArgWord* slot) { UCExtPushInt4(Text("7").get(), slot); },
+      [&](ovArgWord* slot) { UCExtPushPointer(Text("7").get(), slot); },
+  };
+  for (const auto& push : pushes) {
+    ovArgWord slot = 0xFF;
+    push(&slot);
+    EXPECT_EQ(slot, 0u);
+  }
+}
+
+// A handle gives the address it holds; its low word is its number.
+TEST_F(PushPopTest, AHandlePushesTheAddressItHoldsAndAPointerItsLowWordAsANumber) {
+  char target[4];
+  void* held = target;
+  ovRef handle = ovRef::adopt(ovMakeHandle(nullptr, &held));
+  ovArgWord slot = 0;
+  UCExtPushPointer(handle.get(), &slot);
+  EXPECT_EQ(slot, reinterpret_cast<ovArgWord>(target));
+  UCExtPushInt4(handle.get(), &slot);
+  EXPECT_EQ(static_cast<int32_t>(slot), static_cast<int32_t>(reinterpret_cast<uintptr_t>(&held)));
+
+  POINT temporary{};
+  UCExtPushVarPoint(ovRef::adopt(ovMakePointWin(7, 8)).get(), &temporary, &slot);
+  EXPECT_EQ(slot, reinterpret_cast<ovArgWord>(&temporary));
+  EXPECT_EQ(temporary.x, 7);
+  EXPECT_EQ(temporary.y, 8);
 }
 
 TEST_F(PushPopTest, AZeroAddressPopsAsNullAndOthersAsPointersOfTheType) {

@@ -4,6 +4,7 @@
 // and the send trace.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/win32.h"
@@ -127,6 +128,35 @@ TEST_F(KitCalls, TheSendTraceShowsNestingAndStatus) {
             "send  1 } Square/Describe -> success\n"
             "send  1 Square/Not A Method -> no such method\n"
             "send  1 Area (universal) -> success\n");
+}
+
+// Each kind of call and receiver names itself in the trace, and each
+// status is told in words.
+TEST_F(KitCalls, TheSendTraceNamesEveryKindOfCallReceiverAndStatus) {
+  ovRef shape = ov::make(kShape).take();
+  const struct {
+    std::function<void()> call;
+    const char* line;
+  } cases[] = {
+      {[&] { ov::send(kArea, shape); }, "send  1 Shape/Area -> failure\n"},
+      {[] { ov::send(kDescribe, nullptr); }, "send  1 NULL/Describe -> no such method\n"},
+      {[] { ov::send(kDescribe, ov::integer(1)); }, "send  1 integer/Describe -> no such method\n"},
+      {[] { ov::send(kDescribe, ov::text("t")); }, "send  1 text/Describe -> no such method\n"},
+      {[] { ov::send(kDescribe, ov::real(1.5)); }, "send  1 real/Describe -> no such method\n"},
+      {[] { ov::send(kDescribe, ov::boolean(true)); }, "send  1 boolean/Describe -> no such method\n"},
+      {[] { ov::sendToClass(kSquare, kMakeSquare, {ov::integer(5)}); },
+       "send  1 Square/Make Square (class method) -> success\n"},
+      {[&] { ov::callNamed(ov::text("/Get Name"), kShape, List(shape)); },
+       "send  1 \"/Get Name\" (by name, to Shape) -> success\n"},
+  };
+  for (const auto& c : cases) {
+    ov::trace::Enable(true);
+    testing::internal::CaptureStderr();
+    c.call();
+    std::string trace = testing::internal::GetCapturedStderr();
+    ov::trace::Enable(false);
+    EXPECT_EQ(trace, c.line);
+  }
 }
 
 }  // namespace

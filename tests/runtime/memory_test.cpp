@@ -111,6 +111,22 @@ TEST_F(SmallHeap, LargeRequestAddsASubHeapOfItsSizePlusTheDefault) {
   heap_->Free(big);
 }
 
+// The arena capped below what a new sub-heap needs: the request fails
+// without a trace in the heap, and succeeds once the cap is lifted.
+TEST_F(SmallHeap, ARequestTheArenaCannotSupplyAnswersNullAndLeavesTheHeapWhole) {
+  Make(0x1000);
+  uint32_t live = heap_->LiveCount();
+  ovMemArenaSetLimit(1);
+  EXPECT_EQ(heap_->Alloc(0x50000, 0, 0), nullptr);
+  EXPECT_EQ(heap_->ReAlloc(nullptr, 0x50000), nullptr);
+  ovMemArenaSetLimit(0);
+  EXPECT_EQ(heap_->LiveCount(), live);
+  void* big = heap_->ReAlloc(nullptr, 0x50000);
+  EXPECT_NE(big, nullptr);
+  EXPECT_EQ(heap_->LiveCount(), live + 1) << "growing nothing makes a block";
+  heap_->Free(big);
+}
+
 TEST_F(SmallHeap, MergingFreedNeighboursSatisfiesARequestNoSingleBlockCould) {
   Make(0x100);
   void* a = heap_->Alloc(56, 1, 0);  // 64

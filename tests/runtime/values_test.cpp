@@ -190,6 +190,14 @@ TEST_F(Values, ExternalNamesAndSizes) {
   EXPECT_EQ(ovGetExternalType(block), &foo);
   EXPECT_EQ(ovGetExternalType(gdDefaultPOne), nullptr);
   for (ovC_object* v : {handle, pointer, block, point}) ovDecUse(v);
+  // The geometric kinds are named and sized as the C structures they stand for.
+  ovRef rect = ovRef::adopt(ovMakeRectMac(1, 2, 3, 4)), rgb = ovRef::adopt(ovMakeRGB(1, 2, 3));
+  EXPECT_EQ(textOf(ovUnparseExternalName(rect.get())), "Rect");
+  EXPECT_EQ(textOf(ovUnparseExternalName(rgb.get())), "RGBColor");
+  EXPECT_EQ(ovExternalTypeSize(rect.get()), 16u);
+  EXPECT_EQ(ovExternalTypeSize(rgb.get()), 12u);
+  EXPECT_EQ(ovExternalTypeSize(nullptr), 0u);
+  EXPECT_EQ(textOf(ovGetRawExternalName(nullptr)), "");
 }
 
 TEST_F(Values, ExternalChangeSizeKeepsTheCommonBytesAndZeroesTheRest) {
