@@ -128,19 +128,22 @@ TEST(Calculator, HelpListsTheOptionsAndUnknownOnesAreRefused) {
   EXPECT_EQ(missing.err, "velmaro: cannot read the script \"/nonexistent/script\"\n");
 }
 
-// A shown result has no window of its own: a click on it lands in the view
-// and leaves the focus in the edit text, which takes the next typing.
-TEST(Calculator, AClickOnAShownResultLeavesTheFocusWhereItWas) {
-  ProgramRun run = RunVelmaroScript("set C1 20\nclick B1\ntype 0\nkey Enter\nprint C1\nprint B1\n");
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "C1\t200\nB1\t124\n");
-}
-
-// What print shows of an item without a text value: its title.
-TEST(Calculator, PrintShowsAButtonsTitle) {
-  ProgramRun run = RunVelmaroScript("print Go1\n");
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "Go1\tGo\n");
+// Runs whose printed lines show one behaviour each.
+TEST(Calculator, ScriptsPrintWhatTheItemsShow) {
+  const struct {
+    const char* behaviour;
+    const char* script;
+    const char* printed;
+  } cases[] = {
+      {"a shown result has no window of its own: a click on it leaves the focus in the edit text",
+       "set C1 20\nclick B1\ntype 0\nkey Enter\nprint C1\nprint B1\n", "C1\t200\nB1\t124\n"},
+      {"an item without a text value shows its title", "print Go1\n", "Go1\tGo\n"},
+  };
+  for (const auto& c : cases) {
+    ProgramRun run = RunVelmaroScript(c.script);
+    EXPECT_EQ(run.status, 0) << c.behaviour << ": " << run.err;
+    EXPECT_EQ(run.out, c.printed) << c.behaviour;
+  }
 }
 
 // The driver's pictures are the end-to-end test's references: each
