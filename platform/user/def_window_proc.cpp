@@ -7,6 +7,8 @@
 #include "platform/user/keyboard.h"
 #include "platform/user/menu_bar_hook.h"
 #include "platform/user/nonclient_paint.h"
+#include "platform/user/scroll_bar_tracking.h"
+#include "platform/user/scroll_bars.h"
 #include "platform/user/style_rules.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_min_max.h"
@@ -132,7 +134,17 @@ LRESULT setCursor(Window* w, WPARAM wParam, LPARAM lParam) {
   return TRUE;
 }
 
+// A window made with either scroll-bar style gets both bars' state.
+LRESULT nonClientCreate(Window* w) {
+  if (w->style & (WS_VSCROLL | WS_HSCROLL)) scrollBarsOf(w, true);
+  return TRUE;
+}
+
+// A press on a scroll bar, double clicks included, tracks it.
 LRESULT nonClientButton(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
+  bool press = message == WM_NCLBUTTONDOWN || message == WM_NCLBUTTONDBLCLK;
+  if (press && wParam == HTVSCROLL) return callWindowProc(w, WM_SYSCOMMAND, SC_VSCROLL + HTVSCROLL, lParam);
+  if (press && wParam == HTHSCROLL) return callWindowProc(w, WM_SYSCOMMAND, SC_HSCROLL + HTHSCROLL, lParam);
   if (message == WM_NCLBUTTONDOWN && wParam == HTMENU)
     return callWindowProc(w, WM_SYSCOMMAND, SC_MOUSEMENU + HTMENU, lParam);
   if (message == WM_NCLBUTTONDOWN) closePressedIn = wParam == HTCLOSE ? w->hwnd : nullptr;
@@ -164,6 +176,8 @@ LRESULT systemCommand(Window* w, WPARAM wParam, LPARAM lParam) {
     case SC_MINIMIZE: ShowWindow(w->hwnd, SW_MINIMIZE); return 0;
     case SC_MAXIMIZE: ShowWindow(w->hwnd, SW_MAXIMIZE); return 0;
     case SC_RESTORE: ShowWindow(w->hwnd, SW_RESTORE); return 0;
+    case SC_VSCROLL: trackScrollBar(w, SB_VERT, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case SC_HSCROLL: trackScrollBar(w, SB_HORZ, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case SC_KEYMENU:
       if (MenuKeyHandler handler = menuKeyHandler()) handler(w->hwnd, static_cast<int>(lParam));
       return 0;
@@ -185,7 +199,7 @@ LRESULT controlColor(UINT message, WPARAM wParam) {
 
 LRESULT handle(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_NCCREATE: return TRUE;
+    case WM_NCCREATE: return nonClientCreate(w);
     case WM_NCCALCSIZE: return calcSize(w, wParam, lParam);
     case WM_NCHITTEST: return hitTest(w, lParam);
     case WM_NCPAINT: paintNonClient(w, reinterpret_cast<HRGN>(wParam)); return 0;
@@ -206,6 +220,7 @@ LRESULT handle(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEACTIVATE: return mouseActivate(w, wParam, lParam);
     case WM_SETCURSOR: return setCursor(w, wParam, lParam);
     case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
     case WM_NCLBUTTONUP: return nonClientButton(w, message, wParam, lParam);
     case WM_SYSKEYDOWN: return systemKeyDown(w, wParam, lParam);
     case WM_SYSKEYUP: return systemKeyUp(w, wParam);

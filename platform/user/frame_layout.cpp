@@ -43,16 +43,14 @@ void placeCaptionButtons(FrameLayout& f, DWORD style, DWORD exStyle) {
   f.minimizeButton = {f.maximizeButton.left - width, f.closeButton.top, f.maximizeButton.left, f.closeButton.bottom};
 }
 
+// Each bar runs along the client area; with both, the box in the corner
+// between them belongs to neither.
 void placeScrollBars(FrameLayout& f, DWORD style) {
   RECT& c = f.client;
-  if (style & WS_VSCROLL) {
-    f.verticalScroll = {c.right - GetSystemMetrics(SM_CXVSCROLL), c.top, c.right, c.bottom};
-    c.right = f.verticalScroll.left;
-  }
-  if (style & WS_HSCROLL) {
-    f.horizontalScroll = {c.left, c.bottom - GetSystemMetrics(SM_CYHSCROLL), c.right, c.bottom};
-    c.bottom = f.horizontalScroll.top;
-  }
+  if (style & WS_VSCROLL) c.right -= GetSystemMetrics(SM_CXVSCROLL);
+  if (style & WS_HSCROLL) c.bottom -= GetSystemMetrics(SM_CYHSCROLL);
+  if (style & WS_VSCROLL) f.verticalScroll = {c.right, c.top, c.right + GetSystemMetrics(SM_CXVSCROLL), c.bottom};
+  if (style & WS_HSCROLL) f.horizontalScroll = {c.left, c.bottom, c.right, c.bottom + GetSystemMetrics(SM_CYHSCROLL)};
 }
 
 bool inside(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }

@@ -1,10 +1,11 @@
 // Drawing a window's non-client area: frame, caption with title and
-// buttons, menu bar (through the menu hook), client edge, scroll bar areas.
+// buttons, menu bar (through the menu hook), client edge, scroll bars.
 #include "platform/user/nonclient_paint.h"
 
 #include "platform/backend.h"
 #include "platform/user/frame_layout.h"
 #include "platform/user/menu_bar_hook.h"
+#include "platform/user/scroll_bars.h"
 
 namespace platform::user {
 namespace {
@@ -92,10 +93,13 @@ void drawClientEdge(HDC hdc, const FrameLayout& f, DWORD exStyle) {
   if (exStyle & WS_EX_STATICEDGE) DrawEdge(hdc, &edge, BDR_SUNKENOUTER, BF_RECT);
 }
 
-void drawScrollAreas(HDC hdc, const FrameLayout& f) {
-  if (f.verticalScroll.right > f.verticalScroll.left) fillSys(hdc, f.verticalScroll, COLOR_SCROLLBAR);
-  if (f.horizontalScroll.right > f.horizontalScroll.left) fillSys(hdc, f.horizontalScroll, COLOR_SCROLLBAR);
-  if (f.verticalScroll.right > f.verticalScroll.left && f.horizontalScroll.right > f.horizontalScroll.left)
+// The bars, and the box in the corner between them.
+void drawScrollBars(HDC hdc, Window* w, const FrameLayout& f) {
+  bool vertical = f.verticalScroll.right > f.verticalScroll.left;
+  bool horizontal = f.horizontalScroll.right > f.horizontalScroll.left;
+  if (vertical) paintScrollBar(hdc, w, SB_VERT);
+  if (horizontal) paintScrollBar(hdc, w, SB_HORZ);
+  if (vertical && horizontal)
     fillSys(hdc, {f.verticalScroll.left, f.horizontalScroll.top, f.verticalScroll.right, f.horizontalScroll.bottom},
             COLOR_3DFACE);
 }
@@ -132,7 +136,7 @@ void paintNonClient(Window* w, HRGN region) {
   drawCaption(hdc, w, f);
   drawMenuBar(hdc, w, f);
   drawClientEdge(hdc, f, w->exStyle);
-  drawScrollAreas(hdc, f);
+  drawScrollBars(hdc, w, f);
   ReleaseDC(w->hwnd, hdc);
 }
 

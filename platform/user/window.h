@@ -17,6 +17,7 @@
 
 #include "platform/gdi/region.h"
 #include "platform/gdi/surface.h"
+#include "platform/user/scroll_bar_state.h"
 #include "platform/win32.h"
 
 namespace platform::user {
@@ -59,6 +60,8 @@ struct Window : std::enable_shared_from_this<Window> {
   bool restoresMaximized = false;
   // The queue of the thread that created the window.
   MessageQueue* queue = nullptr;
+  // The standard scroll bars' state, once the window has them.
+  std::unique_ptr<ScrollBars> scrollBars;
   // The pixels of a top-level window and everything in it.
   std::shared_ptr<gdi::Surface> surface;
 

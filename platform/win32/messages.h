@@ -109,6 +109,7 @@
 // WM_ENTERIDLE: what runs the loop that went idle.
 #define MSGF_DIALOGBOX 0
 #define MSGF_MENU 2
+#define MSGF_SCROLLBAR 5
 
 // WM_ACTIVATE states.
 #define WA_INACTIVE 0
@@ -163,6 +164,8 @@
 #define SC_MOVE 0xF010
 #define SC_MINIMIZE 0xF020
 #define SC_MAXIMIZE 0xF030
+#define SC_VSCROLL 0xF070
+#define SC_HSCROLL 0xF080
 #define SC_CLOSE 0xF060
 #define SC_KEYMENU 0xF100
 #define SC_RESTORE 0xF120
