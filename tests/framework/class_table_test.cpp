@@ -67,6 +67,7 @@ const ExpectedClass kExpected[] = {
     {"Push Button", "Control", 21, 5},
     {"Regular Border", "", 2, 7},
     {"Screen", "", 1, 1},
+    {"Scroll Bar", "Control", 21, 9},
     {"Special Keys", "", 1, 4},
     {"Starter Application", "Application", 22, 0},
     {"Task", "Command", 5, 3},
@@ -143,7 +144,8 @@ TEST_F(FrameworkClasses, DescendantsOfWindowItemInTableOrder) {
     got.emplace_back(ovStringGetPtr(n), ovStringGetLength(n));
   }
   EXPECT_EQ(got,
-            (std::vector<std::string>{"Control", "Edit Text", "Graphic Item", "Multiple View", "Push Button", "View"}));
+            (std::vector<std::string>{"Control", "Edit Text", "Graphic Item", "Multiple View", "Push Button", "Scroll Bar",
+                                      "View"}));
 }
 
 TEST_F(FrameworkClasses, AttributeSelectorsFollowTheNameOrder) {
