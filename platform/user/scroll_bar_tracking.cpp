@@ -18,6 +18,7 @@ struct Press {
   int bar = SB_VERT;
   ScrollPart part = ScrollPart::None;
   bool overPart = true;
+  POINT pointer{};     // window coordinates
   int grabOffset = 0;  // where in the thumb it was taken
   int trackPos = 0;
   bool released = false;
@@ -63,6 +64,7 @@ void dragThumb(Press& p, Window* w, POINT at) {
 }
 
 void moved(Press& p, Window* w, POINT at) {
+  p.pointer = at;
   if (p.part == ScrollPart::Thumb) dragThumb(p, w, at);
   else setOverPart(p, w, scrollBarLayoutOf(w, p.bar).partAt(at) == p.part);
 }
@@ -78,8 +80,11 @@ void released(Press& p) {
   if (Window* still = windowFrom(p.hwnd)) redrawScrollBar(still, p.bar);
 }
 
-void repeat(Press& p) {
+// The part is looked for again each time: a page press stops once the
+// thumb has come under the pointer.
+void repeat(Press& p, Window* w) {
   SetTimer(p.hwnd, kRepeatTimer, kRepeat, nullptr);
+  setOverPart(p, w, scrollBarLayoutOf(w, p.bar).partAt(p.pointer) == p.part);
   if (p.overPart) notify(p, repeatedCode(p.part));
 }
 
@@ -94,7 +99,7 @@ class TrackingLoop : public ModalLoop {
     if (!w || msg.hwnd != press_.hwnd) return false;
     if (msg.message == WM_MOUSEMOVE) moved(press_, w, windowPoint(w, msg.lParam));
     else if (msg.message == WM_LBUTTONUP) released(press_);
-    else if (msg.message == WM_TIMER && msg.wParam == kRepeatTimer) repeat(press_);
+    else if (msg.message == WM_TIMER && msg.wParam == kRepeatTimer) repeat(press_, w);
     else return false;
     return true;
   }
@@ -108,6 +113,7 @@ class TrackingLoop : public ModalLoop {
 void pressed(Press& p, Window* w, POINT at) {
   ScrollBarLayout layout = scrollBarLayoutOf(w, p.bar);
   p.part = layout.partAt(at);
+  p.pointer = at;
   p.trackPos = scrollBarsOf(w, true)->of(p.bar).pos;
   SetCapture(p.hwnd);
   redrawScrollBar(w, p.bar);

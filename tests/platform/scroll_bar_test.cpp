@@ -321,6 +321,38 @@ TEST_F(ScrollBars, ADraggedThumbTracksThenReportsItsPosition) {
   EXPECT_EQ(GetScrollPos(w, SB_VERT), 0);
 }
 
+// A press ends without its last notifications when the window loses the
+// capture to another window, or is destroyed, while the button is held.
+TEST_F(ScrollBars, APressEndsWhenTheWindowLosesTheCaptureOrIsDestroyed) {
+  for (bool destroy : {false, true}) {
+    SCOPED_TRACE(destroy ? "destroyed" : "capture taken");
+    HWND w = scrolled();
+    HWND other = topLevel(300, 20, 100, 100, WS_OVERLAPPEDWINDOW, nullptr, Role::Other);
+    recordScrolling();
+    clear();
+    POINT p = onBar(w, SB_VERT, -3);
+    bool done = false;
+    headless::onIdle([&] {
+      if (done) return;
+      done = true;
+      if (destroy) DestroyWindow(w);
+      else SetCapture(other);
+      headless::moveMouse(p.x, p.y + 1);
+    });
+    headless::pressButton(p.x, p.y);
+    pump();
+    headless::onIdle(nullptr);
+    headless::releaseButton(p.x, p.y);
+    pump();
+    EXPECT_EQ(IsWindow(w), destroy ? FALSE : TRUE);
+    EXPECT_EQ(GetCapture(), destroy ? nullptr : other);
+    std::vector<Expected> expected = {{WM_SYSCOMMAND, Sent}, {WM_VSCROLL, Sent | WParam, SB_LINEDOWN}};
+    expected.push_back({WM_CAPTURECHANGED, Sent | (destroy ? Optional : 0u)});
+    EXPECT_TRUE(matches(expected));
+    ReleaseCapture();
+  }
+}
+
 // A disabled bar takes no press, nor does a disabled arrow.
 TEST_F(ScrollBars, DisabledPartsTakeNoPress) {
   HWND w = scrolled();
