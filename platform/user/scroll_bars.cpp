@@ -20,7 +20,6 @@ namespace {
 // Makes SetScrollInfo answer the position it had before (as SetScrollPos
 // does); Windows takes this flag without documenting it.
 constexpr UINT kReturnPrevious = 0x1000;
-constexpr UINT kKnownFlags = SIF_ALL | SIF_DISABLENOSCROLL | kReturnPrevious;
 
 DWORD styleOf(int bar) { return bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL; }
 
@@ -114,7 +113,7 @@ using namespace platform::user;
 int WINAPI SetScrollInfo(HWND hwnd, int nBar, LPCSCROLLINFO lpsi, BOOL redraw) {
   Window* w = barOwner(hwnd, nBar);
   if (!w) return 0;
-  if (!lpsi || !sizeIsKnown(lpsi->cbSize) || (lpsi->fMask & ~kKnownFlags)) {
+  if (!lpsi || !sizeIsKnown(lpsi->cbSize)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
