@@ -59,6 +59,12 @@ COLORREF windowPixel(HWND w, POINT screen) {
   return color;
 }
 
+// The track's halftone: of two neighbouring pixels one is the highlight.
+bool showsTrack(HWND w, POINT p) {
+  COLORREF light = GetSysColor(COLOR_3DHIGHLIGHT);
+  return (windowPixel(w, p) == light) != (windowPixel(w, {p.x + 1, p.y}) == light);
+}
+
 DWORD barStyles(HWND w) { return static_cast<DWORD>(GetWindowLongPtrA(w, GWL_STYLE)) & kBothBars; }
 
 WPARAM code(WORD sb, int position = 0) { return MAKEWPARAM(sb, static_cast<WORD>(position)); }
@@ -290,6 +296,33 @@ TEST_F(ScrollBars, AHeldArrowRepeats) {
   EXPECT_EQ(recorded().back().wParam, WPARAM{SB_ENDSCROLL});
 }
 
+// A held track pages until the thumb, moved by the window at each page,
+// comes under the pointer; then the press waits for the release.
+TEST_F(ScrollBars, AHeldTrackPagesUntilTheThumbReachesThePointer) {
+  HWND w = scrolled();
+  recordScrolling();
+  POINT p = onBar(w, SB_VERT, -30);
+  int pages = 0, quiet = 0;
+  headless::onIdle([&] {
+    int now = 0;
+    for (const Recorded& r : recorded())
+      if (r.message == WM_VSCROLL && r.wParam == SB_PAGEDOWN) ++now;
+    if (now > pages) {
+      pages = now;
+      quiet = 0;
+      SetScrollPos(w, SB_VERT, pages * 10, TRUE);
+    } else if (++quiet == 3) {
+      headless::releaseButton(p.x, p.y);
+    }
+  });
+  headless::pressButton(p.x, p.y);
+  pump();
+  headless::onIdle(nullptr);
+  EXPECT_GT(pages, 1);
+  EXPECT_LT(pages, 10) << "it stopped before the end of the range";
+  EXPECT_FALSE(showsTrack(w, p)) << "the thumb stands under the pointer";
+}
+
 // A dragged thumb reports each position it passes, and the last one when
 // released; the bar's position is the window's to set. Here one pixel of
 // the track is one position.
@@ -365,11 +398,6 @@ TEST_F(ScrollBars, DisabledPartsTakeNoPress) {
   EXPECT_SEQUENCE({WM_SYSCOMMAND, Sent}, {WM_SYSCOMMAND, Sent});
 }
 
-// The track's halftone: of two neighbouring pixels one is the highlight.
-bool showsTrack(HWND w, POINT p) {
-  COLORREF light = GetSysColor(COLOR_3DHIGHLIGHT);
-  return (windowPixel(w, p) == light) != (windowPixel(w, {p.x + 1, p.y}) == light);
-}
 
 // The classic look: the thumb (button face) stands where the position
 // says, the rest of the track is a halftone, an arrow's glyph is black,
