@@ -195,7 +195,6 @@ TEST_F(ScrollBars, EnableScrollBarAnswersWhetherTheArrowsChanged) {
   EXPECT_TRUE(EnableScrollBar(w, SB_VERT, ESB_DISABLE_UP));
   EXPECT_TRUE(EnableScrollBar(w, SB_BOTH, ESB_DISABLE_BOTH));
   EXPECT_FALSE(EnableScrollBar(w, SB_BOTH, ESB_DISABLE_BOTH));
-  EXPECT_FALSE(EnableScrollBar(w, SB_CTL, ESB_ENABLE_BOTH));
 }
 
 // Failures: a handle that is no window, arguments out of their domain, a
