@@ -6,6 +6,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/win32.h"
 
@@ -18,8 +19,9 @@ struct ScrollBarState {
   int pos = 0;
   UINT disabledArrows = ESB_ENABLE_BOTH;
 
-  // The highest position: the last page ends at max.
-  int lastPos() const { return max - std::max(static_cast<int>(page) - 1, 0); }
+  // The highest position: the last page ends at max. The page is at most
+  // the range's size, so the answer is never below min.
+  int lastPos() const { return static_cast<int>(max - std::max<int64_t>(int64_t{page} - 1, 0)); }
   // Nothing to scroll: the page covers the range.
   bool needless() const { return min >= lastPos(); }
 };

@@ -117,7 +117,7 @@ TEST_F(ScrollBars, SetScrollInfoKeepsPageAndPositionInsideTheRange) {
   };
   const Case cases[] = {
       {0, 100, 10, 50, 10, 50},  {0, 100, 10, 95, 10, 91},  {0, 100, 10, -5, 10, 0},
-      {0, 100, 0, 100, 0, 100},  {0, 9, 50, 3, 10, 0},      {20, 30, 1, 25, 1, 25},
+      {0, 100, 0, 100, 0, 100},  {0, 9, 50, 3, 10, 0},      {20, 30, 1, 25, 1, 25},      {-1, INT_MAX - 1, 0x80000000u, 7, 0x80000000u, -1},
       {30, 20, 0, 5, 0, 0},  // a reversed range becomes 0 to 0
   };
   HWND w = scrolled();
