@@ -26,6 +26,7 @@ typedef char CHAR;
 typedef CHAR* LPSTR;
 typedef const CHAR* LPCSTR;
 typedef void* LPVOID;
+typedef void* PVOID;
 typedef const void* LPCVOID;
 typedef DWORD* LPDWORD;
 typedef uintptr_t UINT_PTR;

@@ -406,6 +406,13 @@ BOOL WINAPI EnableScrollBar(HWND hWnd, UINT wSBflags, UINT wArrows);
 int WINAPI GetSystemMetrics(int nIndex);
 UINT WINAPI GetDoubleClickTime(void);
 
+// System parameters.
+#define SPI_GETCARETTIMEOUT 0x2022
+#define SPI_SETCARETTIMEOUT 0x2023
+#define SPIF_UPDATEINIFILE 0x0001
+#define SPIF_SENDCHANGE 0x0002
+BOOL WINAPI SystemParametersInfoA(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWinIni);
+
 // System colours.
 #define COLOR_SCROLLBAR 0
 #define COLOR_BACKGROUND 1
