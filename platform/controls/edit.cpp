@@ -13,6 +13,10 @@
 // - text past the limit (EM_LIMITTEXT) is cut off, the part with room goes in;
 // - ES_NUMBER admits digits only, typed or pasted; a refused character or
 //   paste changes nothing and notifies nothing.
+// The caret blinks while the control has the focus and rests, shown, once
+// it has blinked for the system's caret timeout (SPI_GETCARETTIMEOUT)
+// without input; input to the control or the focus coming back starts it
+// blinking again. An idle program then has no timer left to wake it.
 // A change sends EN_UPDATE and then EN_CHANGE to the parent; one the limit
 // cut short or the control had no room for sends EN_MAXTEXT first, as
 // Windows does. WM_SETTEXT sends EN_UPDATE and EN_CHANGE too, except for
@@ -46,6 +50,10 @@ struct EditState {
   size_t firstLine = 0;
   bool focused = false;
   bool caretShown = false;
+  // Blink periods since the last input, in milliseconds; at the caret
+  // timeout the blink timer stops and the caret rests, shown.
+  DWORD blinkingFor = 0;
+  bool caretResting = false;
   bool selecting = false;
   bool modified = false;
   // Where Up and Down aim: the caret's x when the vertical movement began.
@@ -143,14 +151,32 @@ void scrollVertically(HWND hwnd, EditState& s) {
   if (line >= s.firstLine + rows) s.firstLine = line - rows + 1;
 }
 
+// Shows the caret at once and starts its blink afresh.
+void startBlinking(HWND hwnd, EditState& s) {
+  s.caretShown = true;
+  s.blinkingFor = 0;
+  s.caretResting = false;
+  SetTimer(hwnd, kCaretTimer, kCaretBlinkMilliseconds, nullptr);
+}
+
+// Input keeps a blinking caret blinking and wakes a resting one; the
+// caret's phase is left alone, so typing does not make it flicker.
+void wakeCaret(HWND hwnd, EditState& s) {
+  if (!s.focused) return;
+  s.blinkingFor = 0;
+  if (s.caretResting) startBlinking(hwnd, s);
+}
+
+bool isInput(UINT message) {
+  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+}
+
 // Scrolls the caret into view and shows it at once, restarting the blink.
 void followCaret(HWND hwnd, EditState& s) {
   if (wraps(hwnd)) s.scrollX = 0;
   else scrollHorizontally(hwnd, s);
   if (isMultiline(hwnd)) scrollVertically(hwnd, s);
-  if (!s.focused) return;
-  s.caretShown = true;
-  SetTimer(hwnd, kCaretTimer, kCaretBlinkMilliseconds, nullptr);
+  if (s.focused) startBlinking(hwnd, s);
 }
 
 void showCaret(HWND hwnd, EditState& s) {
@@ -396,7 +422,7 @@ LRESULT onFocus(HWND hwnd, EditState& s, bool focused) {
   if (!focused && s.caretShown) drawNow(hwnd, [&](HDC hdc) { invertCaret(hwnd, s, hdc); });
   s.focused = focused;
   s.caretShown = focused;
-  if (focused) SetTimer(hwnd, kCaretTimer, kCaretBlinkMilliseconds, nullptr);
+  if (focused) startBlinking(hwnd, s);
   else KillTimer(hwnd, kCaretTimer);
   if (!focused && s.selecting) onButtonUp(s);
   if (s.buffer.start() != s.buffer.end() && !(styleOf(hwnd) & ES_NOHIDESEL)) redraw(hwnd);
@@ -410,8 +436,20 @@ RECT caretRect(HWND hwnd, const EditState& s) {
   return {at.x, at.y, at.x + 1, at.y + lineHeight(s)};
 }
 
+DWORD caretTimeout() {
+  DWORD timeout = INFINITE;
+  SystemParametersInfoA(SPI_GETCARETTIMEOUT, 0, &timeout, 0);
+  return timeout;
+}
+
+// Each tick inverts the caret; the tick that reaches the timeout leaves
+// it shown and stops the timer.
 LRESULT onTimer(HWND hwnd, EditState& s, WPARAM id) {
-  if (id != kCaretTimer || !s.focused) return 0;
+  if (id != kCaretTimer || !s.focused || s.caretResting) return 0;
+  s.blinkingFor += kCaretBlinkMilliseconds;
+  s.caretResting = caretTimeout() != INFINITE && s.blinkingFor >= caretTimeout();
+  if (s.caretResting) KillTimer(hwnd, kCaretTimer);
+  if (s.caretResting && s.caretShown) return 0;
   s.caretShown = !s.caretShown;
   RECT caret = caretRect(hwnd, s);
   InvalidateRect(hwnd, &caret, FALSE);
@@ -606,6 +644,7 @@ LRESULT handleEditMessage(HWND hwnd, EditState& s, UINT message, WPARAM wParam, 
 }
 
 LRESULT handle(HWND hwnd, EditState& s, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (isInput(message)) wakeCaret(hwnd, s);
   switch (message) {
     case WM_CREATE: return onCreate(hwnd, s, lParam);
     case WM_PAINT: return onPaint(hwnd, s);

@@ -1,6 +1,7 @@
 // The edit control's behaviour: selections and their edges, typing rules,
 // undo, the clipboard, scrolling, the mouse, and multi-line text.
 #include <cstring>
+#include <functional>
 
 #include "controls_fixture.h"
 #include "platform/backend.h"
@@ -328,6 +329,44 @@ TEST_F(Edits, TheCaretBlinksOnlyWhileFocused) {
   SendMessageA(e, WM_TIMER, 1, 0);
   pump();
   EXPECT_EQ(pixelAt(caret), white);
+}
+
+// With a 2000 ms timeout the fourth 530 ms blink reaches it: the caret
+// stays shown and its timer is gone, until a key, a click or the focus
+// coming back starts the blink again.
+TEST_F(Edits, TheCaretRestsShownAfterTheTimeoutUntilInputWakesIt) {
+  DWORD saved = 0;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETCARETTIMEOUT, 0, &saved, 0));
+  ASSERT_TRUE(SystemParametersInfoA(SPI_SETCARETTIMEOUT, 0, reinterpret_cast<PVOID>(uintptr_t{2000}), 0));
+  HWND e = edit("ab");
+  SendMessageA(e, EM_SETSEL, 2, 2);
+  pump();
+  LRESULT at = SendMessageA(e, EM_POSFROMCHAR, 2, 0);
+  POINT caret{GET_X_LPARAM(at), GET_Y_LPARAM(at) + 5};
+  ClientToScreen(e, &caret);
+  const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+  auto blinksThenRests = [&](const char* after) {
+    for (COLORREF expected : {white, black, white, black, black}) {
+      SendMessageA(e, WM_TIMER, 1, 0);
+      pump();
+      EXPECT_EQ(pixelAt(caret), expected) << after;
+    }
+    EXPECT_FALSE(KillTimer(e, 1)) << after;
+  };
+  blinksThenRests("focus");
+  const struct {
+    const char* name;
+    std::function<void()> wake;
+  } wakers[] = {
+      {"key", [] { press(VK_SHIFT); }},
+      {"click", [&] { clickAt(caret); pump(); }},
+      {"refocus", [&] { SetFocus(main_); SetFocus(e); pump(); }},
+  };
+  for (const auto& waker : wakers) {
+    waker.wake();
+    blinksThenRests(waker.name);
+  }
+  SystemParametersInfoA(SPI_SETCARETTIMEOUT, 0, reinterpret_cast<PVOID>(uintptr_t{saved}), 0);
 }
 
 TEST_F(Edits, ClickFocusesAndPlacesTheCaret) {
