@@ -21,6 +21,12 @@ class Backend {
   virtual ~Backend() = default;
 
   virtual SIZE screenSize() const = 0;
+  // How many device pixels, each way, one platform pixel takes on the
+  // display. Above 1, each top-level window's surface keeps a device
+  // picture at that scale (gdi/surface.h), and that is what present hands
+  // over: text and lines drawn at the device's resolution, the program's
+  // coordinates unchanged.
+  virtual int scale() const { return 1; }
 
   // Top-level windows: created hidden, then shown, placed, titled. They
   // include modal dialogs (owned by the window they block) and the windows

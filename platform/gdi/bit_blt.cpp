@@ -6,6 +6,11 @@
 // monochrome, black is the destination's text colour and white its
 // background colour. Pixels whose source lies outside the source's surface
 // are left alone.
+//
+// Into a window presented at a scale, the operation is also carried out on
+// its device picture, pixel by device pixel: the source is the source
+// window's device picture when it has one (a window copied within itself
+// keeps its detail), and otherwise its pixels magnified (a bitmap).
 #include <algorithm>
 
 #include "platform/gdi/painter.h"
@@ -47,12 +52,38 @@ void blitRow(const Blit& b, int y, int left, int right) {
   }
 }
 
+// The source pixel under device pixel (x, y) of the destination.
+uint32_t deviceSource(const Blit& b, int scale, int x, int y) {
+  const Surface& from = *b.source->surface;
+  const Surface* picture = from.device();
+  if (picture && from.scale() == scale)
+    return converted(b, picture->pixel(x + b.sourceShift.x * scale, y + b.sourceShift.y * scale));
+  return converted(b, from.pixel(x / scale + b.sourceShift.x, y / scale + b.sourceShift.y));
+}
+
+void blitDevice(const Blit& b, const RECT& r) {
+  Surface& surface = *b.destination.surface;
+  Surface* device = surface.device();
+  if (!device) return;
+  int scale = surface.scale();
+  RECT d = toDevice(r, scale);
+  for (int y = d.top; y < d.bottom; ++y) {
+    uint32_t* to = device->row(y);
+    for (int x = d.left; x < d.right; ++x)
+      to[x] = rasterPixel(b.table, b.pattern, b.source ? deviceSource(b, scale, x, y) : 0, to[x]);
+  }
+}
+
+// The device picture first: a source in the same surface is read before
+// its pixels change.
 void run(const Blit& b, const Region& area) {
   Surface& surface = *b.destination.surface;
   Region target = withSource(b, area.combined(b.destination.drawable(), Region::Op::And));
   target.intersect(RECT{0, 0, surface.width(), surface.height()});
-  for (const RECT& r : target.rects())
+  for (const RECT& r : target.rects()) {
+    blitDevice(b, r);
     for (int y = r.top; y < r.bottom; ++y) blitRow(b, y, r.left, r.right);
+  }
   if (!target.empty()) b.destination.touch();
 }
 

@@ -33,6 +33,10 @@ struct BrushData {
 struct FontData {
   std::shared_ptr<const text::Font> font;
   text::FontRequest request;
+  // The same font at a device's size, for windows presented at a scale
+  // above 1; made on first use.
+  std::shared_ptr<const text::Font> deviceFont;
+  int deviceScale = 0;
 };
 
 struct BitmapData {

@@ -1,6 +1,18 @@
 #include "platform/gdi/painter.h"
 
 namespace platform::gdi {
+namespace {
+
+// The operation over every device pixel of r: at the device's resolution,
+// so that an inversion or XOR over text rendered there inverts that text.
+void paintDevice(Surface& surface, const RECT& r, SpanOp op, uint32_t pixel) {
+  Surface* device = surface.device();
+  if (!device) return;
+  RECT d = toDevice(r, surface.scale());
+  for (int y = d.top; y < d.bottom; ++y) op(device->row(y) + d.left, d.right - d.left, pixel);
+}
+
+}  // namespace
 
 void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) {
   Region target = area.combined(drawable_, Region::Op::And);
@@ -8,14 +20,17 @@ void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) {
   pixel = surface.fit(pixel);
   target.intersect(RECT{0, 0, surface.width(), surface.height()});
   if (target.empty()) return;
-  for (const RECT& r : target.rects())
+  for (const RECT& r : target.rects()) {
     for (int y = r.top; y < r.bottom; ++y) op(surface.row(y) + r.left, r.right - r.left, pixel);
+    paintDevice(surface, r, op, pixel);
+  }
   dc_.touch();
 }
 
 void Painter::plot(int x, int y, SpanOp op, uint32_t pixel) {
   if (!dc_.surface->contains(x, y) || !drawable_.contains(x, y)) return;
   op(dc_.surface->row(y) + x, 1, dc_.surface->fit(pixel));
+  paintDevice(*dc_.surface, RECT{x, y, x + 1, y + 1}, op, dc_.surface->fit(pixel));
   dc_.touch();
 }
 

@@ -46,6 +46,7 @@ void Surface::resize(int width, int height, uint32_t fill) {
   width_ = width;
   height_ = height;
   dirty_ = true;
+  if (device_) device_->resize(width * scale_, height * scale_, fill);
 }
 
 void Surface::copy(const RECT& from, POINT to) {
@@ -63,6 +64,15 @@ void Surface::copy(const RECT& from, POINT to) {
     std::memmove(row(y + dy) + left + dx, row(y) + left, bytes);
   }
   dirty_ = true;
+  if (device_) device_->copy(toDevice(from, scale_), {to.x * scale_, to.y * scale_});
+}
+
+void Surface::presentAtScale(int scale) {
+  if (scale < 2 || monochrome_) return;
+  scale_ = scale;
+  device_ = std::make_unique<Surface>(width_ * scale, height_ * scale);
+  for (int y = 0; y < device_->height(); ++y)
+    for (int x = 0; x < device_->width(); ++x) device_->row(y)[x] = pixel(x / scale, y / scale);
 }
 
 bool Surface::takeDirty() {

@@ -2,10 +2,17 @@
 // client area and those of its children, and one per bitmap. Pixels are
 // 0x00RRGGBB, row-major. A monochrome surface (a monochrome bitmap) holds
 // black and white only: drawing maps every colour to the nearer of the two.
+//
+// A window presented at a scale above 1 keeps a second buffer beside its
+// pixels, the device picture: the same drawing with scale x scale device
+// pixels to each pixel, text in it rendered at the device's size. Drawing
+// writes both; what a program reads back (GetPixel, BitBlt) comes from the
+// pixels, exactly as at scale 1; the backend presents the device picture.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/win32.h"
@@ -36,6 +43,13 @@ class Surface {
   // corner lands at to; the two places may overlap.
   void copy(const RECT& from, POINT to);
 
+  // Starts keeping the device picture at scale (2 or more), magnified from
+  // the pixels drawn so far.
+  void presentAtScale(int scale);
+  int scale() const { return device_ ? scale_ : 1; }
+  Surface* device() { return device_.get(); }
+  const Surface* device() const { return device_.get(); }
+
   // Marks drawing since the last present; the backend clears it.
   void markDirty() { dirty_ = true; }
   bool takeDirty();
@@ -46,7 +60,14 @@ class Surface {
   std::vector<uint32_t> pixels_;
   bool monochrome_;
   bool dirty_ = false;
+  int scale_ = 1;
+  std::unique_ptr<Surface> device_;
 };
+
+// A rectangle of surface pixels in device pixels.
+inline RECT toDevice(const RECT& r, int scale) {
+  return {r.left * scale, r.top * scale, r.right * scale, r.bottom * scale};
+}
 
 // COLORREF (0x00BBGGRR) to surface pixel (0x00RRGGBB) and back.
 inline uint32_t pixelFromColorRef(uint32_t colorRef) {

@@ -1,5 +1,6 @@
 #include "platform/gdi/text_output.h"
 
+#include "platform/gdi/device_text.h"
 #include "platform/gdi/painter.h"
 
 namespace platform::gdi {
@@ -35,6 +36,7 @@ void outputText(DeviceContext& dc, int x, int y, std::string_view run, const std
                              static_cast<int>(r.bottom)};
     font.draw(target, at.x, at.y, run, color);
     surface.keepMonochrome(r);
+    drawDeviceText(dc, font, at, run, r, color);
   }
   dc.touch();
 }

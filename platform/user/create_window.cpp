@@ -82,6 +82,7 @@ void initialise(Window* w, WindowClass* c, DWORD exStyle, DWORD style, LPCSTR na
   ++c->windows;
   if (w->isTopLevel()) {
     w->surface = std::make_shared<gdi::Surface>(p.cx, p.cy, gdi::pixelFromColorRef(GetSysColor(COLOR_WINDOW)));
+    w->surface->presentAtScale(backend().scale());
     backend().windowCreated(w->hwnd);
     backend().windowPlaced(w->hwnd, w->rect);
   }

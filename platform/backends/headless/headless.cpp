@@ -1,7 +1,11 @@
 #include "platform/backends/headless/headless.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/backends/headless/png_writer.h"
+#include "platform/backends/sdl/display_scale.h"
 #include "platform/user/message_queue.h"
 #include "platform/user/painting.h"
 #include "platform/user/window.h"
@@ -23,7 +27,20 @@ void drawWindow(gdi::Surface& target, const user::Window* w) {
   }
 }
 
+// The picture a window shows: its device picture when it keeps one.
+const gdi::Surface& shownPicture(const gdi::Surface& surface) {
+  return surface.device() ? *surface.device() : surface;
+}
+
+// VELMARO_SCALE as the sdl backend reads it; an unreadable one is 1.
+int scaleFromEnvironment() {
+  std::string complaint;
+  return sdl::chooseScale({std::getenv("VELMARO_SCALE"), nullptr, [] { return 0; }, {}}, complaint);
+}
+
 }  // namespace
+
+HeadlessBackend::HeadlessBackend(SIZE screen) : screen_(screen), scale_(scaleFromEnvironment()) {}
 
 // The hook runs before the wait; input it gives wakes the wait at once. A
 // hook that waits itself (through a call that reads the queue) does not
@@ -43,6 +60,10 @@ bool start(int screenWidth, int screenHeight) {
   installBackend(std::make_unique<HeadlessBackend>(SIZE{screenWidth, screenHeight}));
   return headlessBackend() != nullptr && backend().screenSize().cx == screenWidth &&
          backend().screenSize().cy == screenHeight;
+}
+
+void presentAtScale(int factor) {
+  if (HeadlessBackend* b = headlessBackend()) b->setScale(std::clamp(factor, 1, sdl::kLargestScale));
 }
 
 void onIdle(std::function<void()> hook) {
@@ -116,7 +137,7 @@ gdi::Surface screen() {
 
 bool saveWindowPng(HWND window, const std::string& path) {
   const gdi::Surface* surface = surfaceOf(window);
-  return surface && writePng(*surface, path);
+  return surface && writePng(shownPicture(*surface), path);
 }
 
 bool saveClientPng(HWND window, const std::string& path) {
@@ -125,11 +146,13 @@ bool saveClientPng(HWND window, const std::string& path) {
   if (!surface || !GetClientRect(window, &client) || !GetWindowRect(window, &frame)) return false;
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
-  int left = origin.x - frame.left, top = origin.y - frame.top;
-  gdi::Surface area(client.right, client.bottom);
-  for (int y = 0; y < client.bottom; ++y)
-    for (int x = 0; x < client.right; ++x)
-      if (surface->contains(left + x, top + y)) area.row(y)[x] = surface->pixel(left + x, top + y);
+  int scale = surface->scale();
+  const gdi::Surface& shown = shownPicture(*surface);
+  int left = (origin.x - frame.left) * scale, top = (origin.y - frame.top) * scale;
+  gdi::Surface area(client.right * scale, client.bottom * scale);
+  for (int y = 0; y < area.height(); ++y)
+    for (int x = 0; x < area.width(); ++x)
+      if (shown.contains(left + x, top + y)) area.row(y)[x] = shown.pixel(left + x, top + y);
   return writePng(area, path);
 }
 

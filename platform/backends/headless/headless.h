@@ -17,6 +17,11 @@ namespace platform::headless {
 // false once windows exist under another backend.
 bool start(int screenWidth = 1024, int screenHeight = 768);
 
+// Windows created from now on are presented at factor (1 to 4): their
+// surfaces keep a device picture (gdi/surface.h), which is what the PNG
+// functions below save. The backend starts at VELMARO_SCALE, else 1.
+void presentAtScale(int factor);
+
 // Calls hook each time the program waits for input with nothing queued (its
 // message loop is idle, or a modal loop such as an open menu's waits): a
 // driver of the program gives its next input there. Input the hook queues
@@ -48,6 +53,7 @@ struct RunResult {
 RunResult runUntilIdle(int maxMessages = 100000);
 
 // The surface of a top-level window (frame included), or nullptr.
+// Its pixels are what the program drew, at any scale.
 const gdi::Surface* surfaceOf(HWND window);
 // The screen: the desktop colour with the visible top-level windows on it.
 gdi::Surface screen();

@@ -1,6 +1,7 @@
 // The headless backend: a screen of configurable size that exists only in
 // memory, each top-level window's surface kept as it is drawn, input that
-// tests inject, a clipboard of its own.
+// tests inject, a clipboard of its own. It presents at scale 1 unless
+// VELMARO_SCALE asks for more.
 #pragma once
 
 #include <functional>
@@ -12,9 +13,11 @@ namespace platform::headless {
 
 class HeadlessBackend : public Backend {
  public:
-  explicit HeadlessBackend(SIZE screen = {1024, 768}) : screen_(screen) {}
+  explicit HeadlessBackend(SIZE screen = {1024, 768});
 
   SIZE screenSize() const override { return screen_; }
+  int scale() const override { return scale_; }
+  void setScale(int scale) { scale_ = scale; }
   void present(HWND, const gdi::Surface&) override { ++presents_; }
   void waitForInput(DWORD milliseconds) override;
   void wake() override { signal_.wake(); }
@@ -31,6 +34,7 @@ class HeadlessBackend : public Backend {
 
  private:
   SIZE screen_;
+  int scale_;
   WakeSignal signal_;
   unsigned presents_ = 0;
   int cursorShape_ = 0;
