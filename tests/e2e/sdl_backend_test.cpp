@@ -302,13 +302,13 @@ TEST_F(SdlBackend, TheIdleWaitEndsOnInputAndOnWake) {
 }
 
 // Run with VELMARO_SCALE=2 (its own test entry): the platform sees half the
-// screen, the server shows each of the window's pixels as a 2 x 2 block where
-// the window is, twice as far from the corner, and a pointer on any of the
-// four lands on that pixel.
+// screen, the server shows the window's device picture (each of its pixels
+// a 2 x 2 block, its text finer) where the window is, twice as far from the
+// corner, and a pointer on any of a pixel's four lands on that pixel.
 class SdlBackendScaled : public SdlBackend {};
 
 TEST_F(SdlBackendScaled, WindowsPixelsAndThePointerAreScaledTogether) {
-  ASSERT_EQ(sdlBackend()->scaleFactor(), 2);
+  ASSERT_EQ(sdlBackend()->scale(), 2);
   x11::Box screen = peer_.screen();
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), screen.width / 2);
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), screen.height / 2);
@@ -323,7 +323,7 @@ TEST_F(SdlBackendScaled, WindowsPixelsAndThePointerAreScaledTogether) {
   RECT content = platform::contentRect(w);
   std::vector<uint32_t> expected;
   for (int y = 0; y < place.height; ++y)
-    for (int x = 0; x < place.width; ++x) expected.push_back(surface->pixel(content.left + x / 2, content.top + y / 2));
+    for (int x = 0; x < place.width; ++x) expected.push_back(surface->device()->pixel(content.left * 2 + x, content.top * 2 + y));
   EXPECT_TRUE(pumpUntil([&] { return peer_.pixels(place) == expected; }));
 
   keepOnly({WM_LBUTTONDOWN, WM_LBUTTONUP});

@@ -4,8 +4,9 @@
 // together by a whole factor: the platform and its programs keep working in
 // their own pixels (the screen they see is the real one divided by the
 // factor), and only the native windows and the events from them are in the
-// screen's pixels. What a window draws is magnified pixel for pixel, so that
-// what a program reads back from its own drawing is what it drew.
+// screen's pixels. What a window shows is its device picture at the factor
+// (gdi/surface.h): text and lines at the screen's resolution, while what a
+// program reads back from its own drawing is what it drew.
 #pragma once
 
 #include <functional>

@@ -1,7 +1,6 @@
 #include "platform/backends/sdl/native_window.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "platform/backend.h"
 #include "platform/backends/sdl/native_geometry.h"
@@ -117,35 +116,22 @@ void NativeWindow::setTitle(const std::string& windowsText) {
   SDL_SetWindowTitle(native_, text::utf8FromWindows1252(windowsText).c_str());
 }
 
+// The surface's device picture when it keeps one (gdi/surface.h), else its
+// pixels, converted into the window one to one.
 void NativeWindow::present(const gdi::Surface& surface, const RECT& content) {
   SDL_Surface* target = SDL_GetWindowSurface(native_);
   if (!target) return;
-  RECT source{std::max<LONG>(content.left, 0), std::max<LONG>(content.top, 0),
-              std::min<LONG>(content.right, surface.width()), std::min<LONG>(content.bottom, surface.height())};
-  int width = std::min(widthOf(source), scale_.toPlatform(target->w));
-  int height = std::min(heightOf(source), scale_.toPlatform(target->h));
+  const gdi::Surface& shown = surface.device() ? *surface.device() : surface;
+  RECT source = gdi::toDevice(RECT{std::max<LONG>(content.left, 0), std::max<LONG>(content.top, 0),
+                                   std::min<LONG>(content.right, surface.width()),
+                                   std::min<LONG>(content.bottom, surface.height())},
+                              surface.scale());
+  int width = std::min<int>(widthOf(source), target->w);
+  int height = std::min<int>(heightOf(source), target->h);
   if (width <= 0 || height <= 0) return;
-  const uint32_t* pixels = surface.row(source.top) + source.left;
-  if (scale_.factor() == 1)
-    SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, pixels, surface.width() * 4, target->format->format,
-                      target->pixels, target->pitch);
-  else
-    magnify(pixels, surface.width(), width, height, *target);
+  SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, shown.row(source.top) + source.left, shown.width() * 4,
+                    target->format->format, target->pixels, target->pitch);
   SDL_UpdateWindowSurface(native_);
-}
-
-// Each row is widened once, each pixel repeated factor times, then converted
-// into the factor rows of the target it covers.
-void NativeWindow::magnify(const uint32_t* pixels, int stride, int width, int height, SDL_Surface& target) const {
-  int factor = scale_.factor();
-  std::vector<uint32_t> wide(static_cast<size_t>(width) * factor);
-  auto* out = static_cast<uint8_t*>(target.pixels);
-  for (int y = 0; y < height; ++y, pixels += stride) {
-    for (int x = 0; x < width; ++x) std::fill_n(wide.begin() + x * factor, factor, pixels[x]);
-    for (int repeat = 0; repeat < factor; ++repeat, out += target.pitch)
-      SDL_ConvertPixels(width * factor, 1, SDL_PIXELFORMAT_RGB888, wide.data(), width * factor * 4,
-                        target.format->format, out, target.pitch);
-  }
 }
 
 }  // namespace platform::sdl

@@ -59,14 +59,12 @@ class NativeWindow {
   // only rises).
   void bringForward();
   // Copies the content part (surface coordinates) of the window's surface
-  // to the screen, each pixel magnified to the scale.
+  // to the screen: its device picture at a scale above 1.
   void present(const gdi::Surface& surface, const RECT& content);
 
  private:
   NativeWindow(HWND window, SDL_Window* native, const RECT& rect, DisplayScale scale)
       : window_(window), native_(native), rect_(rect), scale_(scale) {}
-
-  void magnify(const uint32_t* pixels, int stride, int width, int height, SDL_Surface& target) const;
 
   HWND window_;
   SDL_Window* native_;

@@ -34,7 +34,7 @@ class SdlBackend final : public Backend {
   ~SdlBackend() override;
 
   SIZE screenSize() const override { return screen_; }
-  int scaleFactor() const { return scale_.factor(); }
+  int scale() const override { return scale_.factor(); }
   void windowDestroyed(HWND window) override;
   void windowShown(HWND window, bool visible) override;
   void windowPlaced(HWND window, const RECT& screenRect) override;
