@@ -49,6 +49,17 @@ class Edits : public ControlsTest {
 
   static std::string clipboardText() { return platform::backend().clipboardText(); }
 
+  // Puts the caret after the text and answers a screen point on it.
+  static POINT caretAfterText(HWND e) {
+    auto end = static_cast<WPARAM>(SendMessageA(e, WM_GETTEXTLENGTH, 0, 0));
+    SendMessageA(e, EM_SETSEL, end, static_cast<LPARAM>(end));
+    pump();
+    LRESULT at = SendMessageA(e, EM_POSFROMCHAR, end, 0);
+    POINT caret{GET_X_LPARAM(at), GET_Y_LPARAM(at) + 5};
+    ClientToScreen(e, &caret);
+    return caret;
+  }
+
   static int caretX(HWND e) {
     auto caret = selection(e).second;
     return GET_X_LPARAM(SendMessageA(e, EM_POSFROMCHAR, caret, 0));
@@ -310,11 +321,7 @@ TEST_F(Edits, MultiLineScrollsToTheCaretLine) {
 
 TEST_F(Edits, TheCaretBlinksOnlyWhileFocused) {
   HWND e = edit("ab");
-  SendMessageA(e, EM_SETSEL, 2, 2);
-  pump();
-  LRESULT at = SendMessageA(e, EM_POSFROMCHAR, 2, 0);
-  POINT caret{GET_X_LPARAM(at), GET_Y_LPARAM(at) + 5};
-  ClientToScreen(e, &caret);
+  POINT caret = caretAfterText(e);
   const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
   EXPECT_EQ(pixelAt(caret), black);
   for (COLORREF expected : {white, black, white}) {
@@ -339,11 +346,7 @@ TEST_F(Edits, TheCaretRestsShownAfterTheTimeoutUntilInputWakesIt) {
   ASSERT_TRUE(SystemParametersInfoA(SPI_GETCARETTIMEOUT, 0, &saved, 0));
   ASSERT_TRUE(SystemParametersInfoA(SPI_SETCARETTIMEOUT, 0, reinterpret_cast<PVOID>(uintptr_t{2000}), 0));
   HWND e = edit("ab");
-  SendMessageA(e, EM_SETSEL, 2, 2);
-  pump();
-  LRESULT at = SendMessageA(e, EM_POSFROMCHAR, 2, 0);
-  POINT caret{GET_X_LPARAM(at), GET_Y_LPARAM(at) + 5};
-  ClientToScreen(e, &caret);
+  POINT caret = caretAfterText(e);
   const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
   auto blinksThenRests = [&](const char* after) {
     for (COLORREF expected : {white, black, white, black, black}) {
