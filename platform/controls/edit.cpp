@@ -447,7 +447,8 @@ DWORD caretTimeout() {
 LRESULT onTimer(HWND hwnd, EditState& s, WPARAM id) {
   if (id != kCaretTimer || !s.focused || s.caretResting) return 0;
   s.blinkingFor += kCaretBlinkMilliseconds;
-  s.caretResting = caretTimeout() != INFINITE && s.blinkingFor >= caretTimeout();
+  DWORD timeout = caretTimeout();
+  s.caretResting = timeout != INFINITE && s.blinkingFor >= timeout;
   if (s.caretResting) KillTimer(hwnd, kCaretTimer);
   if (s.caretResting && s.caretShown) return 0;
   s.caretShown = !s.caretShown;
