@@ -219,6 +219,7 @@ void setCheck(HWND hwnd, ButtonState& state, WPARAM check) {
   if (value == state.check) return;
   state.check = value;
   redraw(hwnd);
+  NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 // An automatic radio button that is clicked is checked and every other

@@ -182,6 +182,7 @@ void followCaret(HWND hwnd, EditState& s) {
 void showCaret(HWND hwnd, EditState& s) {
   followCaret(hwnd, s);
   redraw(hwnd);
+  NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, hwnd, OBJID_CARET, CHILDID_SELF);
 }
 
 // --- Changes ---------------------------------------------------------------
@@ -192,6 +193,7 @@ void changed(HWND hwnd, EditState& s) {
   relayout(hwnd, s);
   showCaret(hwnd, s);
   notifyParent(hwnd, EN_UPDATE);
+  NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hwnd, OBJID_CLIENT, CHILDID_SELF);
   if (IsWindow(hwnd)) notifyParent(hwnd, EN_CHANGE);
 }
 
@@ -233,6 +235,7 @@ LRESULT setText(HWND hwnd, EditState& s, LPARAM lParam) {
   relayout(hwnd, s);
   showCaret(hwnd, s);
   notifyParent(hwnd, EN_UPDATE);
+  NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hwnd, OBJID_CLIENT, CHILDID_SELF);
   if (IsWindow(hwnd) && !isMultiline(hwnd)) notifyParent(hwnd, EN_CHANGE);
   return TRUE;
 }

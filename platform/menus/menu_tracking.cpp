@@ -84,6 +84,7 @@ int firstSelectable(const Menu& menu) {
 
 void MenuTracker::begin() {
   SendMessageA(owner_, WM_ENTERMENULOOP, FALSE, 0);
+  NotifyWinEvent(EVENT_SYSTEM_MENUSTART, owner_, OBJID_WINDOW, CHILDID_SELF);
   SendMessageA(owner_, WM_INITMENU, reinterpret_cast<WPARAM>(bar_), 0);
   SetCapture(owner_);
 }
@@ -95,11 +96,13 @@ void MenuTracker::end() {
   if (!IsWindow(owner_)) return;
   SendMessageA(owner_, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
   SendMessageA(owner_, WM_EXITMENULOOP, FALSE, 0);
+  NotifyWinEvent(EVENT_SYSTEM_MENUEND, owner_, OBJID_WINDOW, CHILDID_SELF);
   if (command_) PostMessageA(owner_, WM_COMMAND, MAKEWPARAM(*command_, 0), 0);
 }
 
 void MenuTracker::closeFrom(size_t level) {
   while (levels_.size() > level) {
+    NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPEND, levels_.back().window, OBJID_CLIENT, CHILDID_SELF);
     DestroyWindow(levels_.back().window);
     levels_.pop_back();
   }
@@ -134,6 +137,7 @@ void MenuTracker::openBarItem(int item, bool selectFirst) {
   HWND window = openPopup(owner_, submenu, {title.left, title.bottom});
   if (!window) return;
   levels_.push_back({submenu, window});
+  NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, window, OBJID_CLIENT, CHILDID_SELF);
   if (selectFirst) select(0, firstSelectable(*menuFrom(submenu)));
 }
 
@@ -145,7 +149,9 @@ void MenuTracker::openSubmenu(size_t level, int item) {
   SendMessageA(owner_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(submenu), MAKELPARAM(item, FALSE));
   RECT r = popupItemRect(levels_[level].window, item);
   HWND window = openPopup(owner_, submenu, {r.right, r.top - kPopupFrame});
-  if (window) levels_.push_back({submenu, window});
+  if (!window) return;
+  levels_.push_back({submenu, window});
+  NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, window, OBJID_CLIENT, CHILDID_SELF);
 }
 
 // --- Items -----------------------------------------------------------------

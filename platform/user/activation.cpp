@@ -148,6 +148,7 @@ HWND WINAPI SetFocus(HWND hWnd) {
   if (window && windowFrom(hWnd)) {
     state().focus = hWnd;
     callWindowProc(window, WM_SETFOCUS, reinterpret_cast<WPARAM>(previousHandle), 0);
+    if (state().focus == hWnd) NotifyWinEvent(EVENT_OBJECT_FOCUS, hWnd, OBJID_CLIENT, CHILDID_SELF);
   }
   return previousHandle;
 }

@@ -155,6 +155,7 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   applyInitialState(w, dwStyle & (WS_MAXIMIZE | WS_MINIMIZE));
   if (!windowFrom(hwnd)) return nullptr;
   notifyParents(w, WM_CREATE);
+  NotifyWinEvent(EVENT_OBJECT_CREATE, hwnd, OBJID_WINDOW, CHILDID_SELF);
   if ((dwStyle & WS_VISIBLE) && windowFrom(hwnd)) ShowWindow(hwnd, initialShowCommand(dwStyle));
   return windowFrom(hwnd) ? hwnd : nullptr;
 }

@@ -55,6 +55,7 @@ LRESULT paint(Window* w) {
 LRESULT setText(Window* w, LPARAM lParam) {
   w->text = lParam ? reinterpret_cast<LPCSTR>(lParam) : "";
   if (w->isTopLevel()) backend().windowTitled(w->hwnd, w->text);
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, w->hwnd, OBJID_WINDOW, CHILDID_SELF);
   if ((w->style & WS_CAPTION) == WS_CAPTION && isShowing(w)) paintNonClient(w);
   return TRUE;
 }

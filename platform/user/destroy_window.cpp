@@ -84,6 +84,7 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
   if (!w->isTopLevel()) dropFocusWithin(w);
   else if (focusWindow() == w || isDescendant(w, focusWindow())) SetFocus(nullptr);
   dropCaptureWithin(w);
+  NotifyWinEvent(EVENT_OBJECT_DESTROY, hWnd, OBJID_WINDOW, CHILDID_SELF);
   sendDestroy(w);
   sendNcDestroy(w);
   return TRUE;

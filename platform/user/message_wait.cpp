@@ -5,7 +5,10 @@
 // waits for is there, it presents what was drawn and sleeps in the backend's
 // wait, which input, a post from any thread, the release of a mutex waited
 // for (kernel/mutex_release_watch.h) and a termination signal end, for no
-// longer than the time-out and the next timer; then it looks again. A
+// longer than the time-out and the next timer; then it looks again. The
+// accessibility bridge's work, when it is loaded, runs here too: what is
+// ready before each look, its descriptor in the backend's wait, its timers
+// as limits; the bridge itself starts here, once the first frames are out. A
 // termination request answers as a message does, even outside the wake
 // mask: the caller's next read delivers it.
 //
@@ -15,6 +18,7 @@
 #include <optional>
 #include <span>
 
+#include "platform/accessibility/bridge_loader.h"
 #include "platform/backend.h"
 #include "platform/kernel/mutex_release_watch.h"
 #include "platform/termination.h"
@@ -115,11 +119,13 @@ DWORD waitFor(std::span<const HANDLE> objects, DWORD milliseconds, UINT mask, DW
   Deadline deadline(milliseconds);
   for (;;) {
     backend().pollInput();
+    accessibility::runBridgeWork();
     if (std::optional<DWORD> answer = answerNow(queue, objects, mask, flags)) return *answer;
     DWORD left = deadline.left();
     if (left == 0) return WAIT_TIMEOUT;
     presentSurfaces();
-    backend().waitForInput(std::min(left, timeToNextTimer(queue)));
+    accessibility::startDueBridge();
+    backend().waitForInput(accessibility::bridgeWaitLimit(std::min(left, timeToNextTimer(queue))));
   }
 }
 

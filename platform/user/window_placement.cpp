@@ -114,6 +114,7 @@ void changeVisibility(Window* window, bool show, bool redraw) {
     if (redraw) exposeInParent(window->parent, window->rect);
   }
   if (window->isTopLevel()) backend().windowShown(window->hwnd, show);
+  NotifyWinEvent(show ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE, window->hwnd, OBJID_WINDOW, CHILDID_SELF);
 }
 
 // A child hears WM_CHILDACTIVATE; a visible top-level window is activated.

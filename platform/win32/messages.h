@@ -106,6 +106,52 @@
 #define WM_USER 0x0400
 #define WM_APP 0x8000
 
+// WM_GETDRAWNITEMS: this platform's own message, in the range Windows keeps
+// for the system and leaves unused here. The accessibility bridge sends it
+// to a top-level window to learn what its procedure draws itself (texts that
+// are no control) and the names a person knows its controls by; Windows
+// asks the same of a window with WM_GETOBJECT. lParam points to a
+// DRAWNITEMS whose cbSize the sender set: the procedure fills at most cMax
+// of its entries and answers how many it has, all of them, so a sender
+// short of room asks again with more. A procedure that does not know the
+// message answers 0 through DefWindowProcA: nothing drawn, no names.
+#define WM_GETDRAWNITEMS 0x03F0
+
+// One entry: a text drawn at rcItem (screen coordinates), or, when hwndItem
+// is a control, the control's name alone. Texts are NUL-terminated and cut
+// to fit.
+typedef struct tagDRAWNITEM {
+  HWND hwndItem;
+  RECT rcItem;
+  CHAR szName[128];
+  CHAR szText[128];
+} DRAWNITEM, *LPDRAWNITEM;
+
+typedef struct tagDRAWNITEMS {
+  UINT cbSize;
+  UINT cMax;
+  LPDRAWNITEM pItems;
+} DRAWNITEMS, *LPDRAWNITEMS;
+
+// Events a window tells the accessibility bridge of (NotifyWinEvent).
+#define EVENT_SYSTEM_MENUSTART 0x0004
+#define EVENT_SYSTEM_MENUEND 0x0005
+#define EVENT_SYSTEM_MENUPOPUPSTART 0x0006
+#define EVENT_SYSTEM_MENUPOPUPEND 0x0007
+#define EVENT_OBJECT_CREATE 0x8000
+#define EVENT_OBJECT_DESTROY 0x8001
+#define EVENT_OBJECT_SHOW 0x8002
+#define EVENT_OBJECT_HIDE 0x8003
+#define EVENT_OBJECT_FOCUS 0x8005
+#define EVENT_OBJECT_STATECHANGE 0x800A
+#define EVENT_OBJECT_LOCATIONCHANGE 0x800B
+#define EVENT_OBJECT_NAMECHANGE 0x800C
+#define EVENT_OBJECT_VALUECHANGE 0x800E
+#define OBJID_WINDOW 0
+#define OBJID_CARET (-8)
+#define OBJID_CLIENT (-4)
+#define CHILDID_SELF 0
+
 // WM_ENTERIDLE: what runs the loop that went idle.
 #define MSGF_DIALOGBOX 0
 #define MSGF_MENU 2
@@ -309,3 +355,8 @@ BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 // answer is set while the key is down, the low bit toggles with each press.
 short WINAPI GetKeyState(int nVirtKey);
 short WINAPI GetAsyncKeyState(int vKey);
+
+// Tells the accessibility bridge, when one is loaded, that something about
+// a window changed (EVENT_*); idObject OBJID_WINDOW, OBJID_CLIENT or
+// OBJID_CARET, idChild CHILDID_SELF or a menu item's position plus one.
+void WINAPI NotifyWinEvent(DWORD event, HWND hwnd, LONG idObject, LONG idChild);

@@ -11,6 +11,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include "platform/accessibility/bridge_loader.h"
 #include "platform/backends/sdl/native_geometry.h"
 #include "platform/backends/sdl/x11_display.h"
 #include "platform/event_descriptor.h"
@@ -142,6 +143,8 @@ void SdlBackend::windowShown(HWND window, bool visible) {
     if (!visible) return;
     std::unique_ptr<NativeWindow> native = NativeWindow::open(window, scale_);
     if (!native) return;
+    SDL_Window* shown = native->sdlWindow();
+    accessibility::startBridgeIfBusReachable([shown] { return x11RootHasProperty(shown, "AT_SPI_BUS"); });
     found = windows_.emplace(window, std::move(native)).first;
   }
   // While hidden, the window's moves were not reported.
@@ -186,16 +189,17 @@ void SdlBackend::pollInput() {
 
 // Events SDL already holds end the wait at once; the display's own wait
 // needs a window to find the connection by. A termination signal ends any
-// wait.
+// wait, and so does work for the accessibility bridge when it is loaded.
 void SdlBackend::waitForInput(DWORD milliseconds) {
   int timeout = milliseconds == INFINITE ? -1 : static_cast<int>(std::min<DWORD>(milliseconds, INT_MAX));
   pumpedSinceWait_ = false;
   if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
-  const int wakeFds[] = {wakeDescriptor_, termination::wakeDescriptor()};
+  const int wakeFds[] = {wakeDescriptor_, termination::wakeDescriptor(), accessibility::bridgeDescriptor()};
+  std::span<const int> watchedFds(wakeFds, wakeFds[2] >= 0 ? 3 : 2);
   if (windows_.empty()) {
-    pollfd watched[] = {{wakeFds[0], POLLIN, 0}, {wakeFds[1], POLLIN, 0}};
-    poll(watched, 2, timeout);
-  } else if (!waitOnX11(windows_.begin()->second->sdlWindow(), wakeFds, timeout)) {
+    pollfd watched[] = {{wakeFds[0], POLLIN, 0}, {wakeFds[1], POLLIN, 0}, {wakeFds[2], POLLIN, 0}};
+    poll(watched, static_cast<nfds_t>(watchedFds.size()), timeout);
+  } else if (!waitOnX11(windows_.begin()->second->sdlWindow(), watchedFds, timeout)) {
     waitInSdl(timeout);
   }
   termination::drainWake();

@@ -137,6 +137,22 @@ bool waitOnX11(SDL_Window* window, std::span<const int> wakeFds, int millisecond
   return true;
 }
 
+bool x11RootHasProperty(SDL_Window* window, const char* name) {
+  SDL_SysWMinfo info;
+  if (!x11InfoOf(window, info)) return false;
+  Display* display = info.info.x11.display;
+  Atom property = XInternAtom(display, name, True);
+  if (property == None) return false;
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  XGetWindowProperty(display, DefaultRootWindow(display), property, 0, 0, False, AnyPropertyType, &type, &format,
+                     &count, &after, &data);
+  if (data) XFree(data);
+  return type != None;
+}
+
 bool x11InputWaiting(SDL_Window* window) {
   SDL_SysWMinfo info;
   if (!x11InfoOf(window, info)) return true;

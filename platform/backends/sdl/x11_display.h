@@ -38,6 +38,10 @@ bool focusWithoutWindowManager(SDL_Window* window);
 // window is not on X11.
 bool waitOnX11(SDL_Window* window, std::span<const int> wakeFds, int milliseconds);
 
+// Whether the root window of the window's display carries the named
+// property; false when the window is not on X11.
+bool x11RootHasProperty(SDL_Window* window, const char* name);
+
 // Whether the X connection under the window has anything to read, or Xlib
 // holds events already read; true when the window is not on X11.
 bool x11InputWaiting(SDL_Window* window);

@@ -1,0 +1,241 @@
+// What a screen reader is shown of the platform's windows: each control
+// family's role, name, states and actions, edits changed as typing changes
+// them, menus, the texts a window draws itself in reading order, and the
+// events the platform tells.
+#include <algorithm>
+#include <vector>
+
+#include "controls_fixture.h"
+#include "platform/accessibility/accessible_tree.h"
+#include "platform/accessibility/reading_order.h"
+#include "platform/accessibility/win_events.h"
+
+using namespace platform::accessibility;
+
+namespace {
+
+NodeId windowNode(HWND w) { return {NodeId::Kind::Window, w, nullptr, 0}; }
+
+Tree& tree() { return windowTree(); }
+
+struct ControlCase {
+  const char* className;
+  DWORD style;
+  const char* text;
+  Role role;
+  const char* name;
+  uint32_t states;
+  bool clickable;
+};
+
+const ControlCase kControls[] = {
+    {"BUTTON", BS_PUSHBUTTON, "&Go", Role::PushButton, "Go", kFocusable | kEnabled, true},
+    {"BUTTON", BS_DEFPUSHBUTTON, "O&&K", Role::PushButton, "O&K", kFocusable | kEnabled, true},
+    {"BUTTON", BS_AUTOCHECKBOX, "&Bold", Role::CheckBox, "Bold", kCheckable | kFocusable, true},
+    {"BUTTON", BS_AUTORADIOBUTTON, "&Left", Role::RadioButton, "Left", kCheckable | kFocusable, true},
+    {"BUTTON", BS_GROUPBOX, "&Align", Role::Panel, "Align", kEnabled, false},
+    {"EDIT", ES_AUTOHSCROLL, "100", Role::Entry, "", kEditable | kSingleLine | kFocusable, false},
+    {"EDIT", ES_MULTILINE, "a", Role::Text, "", kEditable | kMultiLine, false},
+    {"EDIT", ES_READONLY, "r", Role::Entry, "", kReadOnly | kSingleLine, false},
+    {"STATIC", SS_LEFT, "&Whole", Role::Label, "Whole", kEnabled | kVisible | kShowing, false},
+    {"STATIC", SS_LEFT | SS_NOPREFIX, "A&B", Role::Label, "A&B", kEnabled, false},
+};
+
+class AccessibilityTest : public ControlsTest {};
+
+TEST_F(AccessibilityTest, EachControlFamilyMapsAsWindowsDoes) {
+  for (const ControlCase& c : kControls) {
+    SCOPED_TRACE(std::string(c.className) + " " + c.text);
+    HWND control = this->control(c.className, c.text, c.style, 7, {10, 10, 90, 30});
+    Description d = tree().describe(windowNode(control));
+    EXPECT_EQ(d.role, c.role);
+    EXPECT_EQ(d.name, c.name);
+    EXPECT_EQ(d.states & c.states, c.states);
+    EXPECT_EQ(tree().actions(windowNode(control)), c.clickable ? std::vector<std::string>{"click"}
+                                                               : std::vector<std::string>{});
+    EXPECT_EQ(tree().hasText(windowNode(control)), c.role == Role::Entry || c.role == Role::Text || c.role == Role::Label);
+    DestroyWindow(control);
+  }
+}
+
+TEST_F(AccessibilityTest, ACheckBoxShowsItsCheck) {
+  HWND box = control("BUTTON", "Bold", BS_AUTOCHECKBOX, 7, {10, 10, 90, 30});
+  EXPECT_FALSE(tree().describe(windowNode(box)).states & kChecked);
+  SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_TRUE(tree().describe(windowNode(box)).states & kChecked);
+}
+
+TEST_F(AccessibilityTest, ClickGoesTheRoadOfAPersonsClick) {
+  HWND button = control("BUTTON", "Go", BS_PUSHBUTTON, 7, {10, 10, 90, 30});
+  HWND disabled = control("BUTTON", "No", BS_PUSHBUTTON | WS_DISABLED, 8, {10, 40, 90, 60});
+  EXPECT_TRUE(tree().act(windowNode(button), 0));
+  EXPECT_FALSE(tree().act(windowNode(disabled), 0));
+  EXPECT_TRUE(notifications(button).empty());
+  msglog::pump();
+  EXPECT_EQ(notifications(button), std::vector<WORD>{BN_CLICKED});
+}
+
+TEST_F(AccessibilityTest, EditChangesAreTyped) {
+  HWND edit = control("EDIT", "100", ES_AUTOHSCROLL | ES_NUMBER, 7, {10, 10, 90, 30});
+  HWND readOnly = control("EDIT", "5", ES_READONLY, 8, {10, 40, 90, 60});
+  msglog::clear();
+  EXPECT_TRUE(tree().replace(windowNode(edit), 0, -1, "2x5"));
+  EXPECT_EQ(tree().text(windowNode(edit)), "25");
+  std::vector<WORD> codes = notifications(edit);
+  EXPECT_EQ(std::count(codes.begin(), codes.end(), EN_CHANGE), 3);
+  EXPECT_TRUE(tree().select(windowNode(edit), 1, 2));
+  EXPECT_EQ(tree().selection(windowNode(edit)), std::make_pair(1, 2));
+  EXPECT_FALSE(tree().replace(windowNode(readOnly), 0, -1, "7"));
+  EXPECT_EQ(tree().text(windowNode(readOnly)), "5");
+}
+
+TEST_F(AccessibilityTest, MenusShowTheirItemsStatesAndChoices) {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuA(file, MF_STRING, 40, "&Open\tCtrl+O");
+  AppendMenuA(file, MF_STRING | MF_GRAYED, 41, "&Save");
+  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(file, MF_STRING | MF_CHECKED, 42, "E&xit");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+  HWND w = topLevel(10, 10, 300, 200, WS_OVERLAPPEDWINDOW | WS_VISIBLE, bar);
+  settle();
+  std::vector<NodeId> top = tree().children(windowNode(w));
+  ASSERT_FALSE(top.empty());
+  ASSERT_EQ(tree().describe(top[0]).role, Role::MenuBar);
+  std::vector<NodeId> menus = tree().children(top[0]);
+  ASSERT_EQ(menus.size(), 1u);
+  EXPECT_EQ(tree().describe(menus[0]).role, Role::Menu);
+  EXPECT_EQ(tree().describe(menus[0]).name, "File");
+  std::vector<NodeId> items = tree().children(menus[0]);
+  ASSERT_EQ(items.size(), 4u);
+  struct Expected {
+    Role role;
+    const char* name;
+    const char* keys;
+    uint32_t states;
+  };
+  const Expected expected[] = {{Role::MenuItem, "Open", "Ctrl+O", kEnabled},
+                               {Role::MenuItem, "Save", "", 0},
+                               {Role::Separator, "", "", 0},
+                               {Role::CheckMenuItem, "Exit", "", kEnabled | kChecked}};
+  for (size_t i = 0; i < items.size(); ++i) {
+    Description d = tree().describe(items[i]);
+    EXPECT_EQ(d.role, expected[i].role) << i;
+    EXPECT_EQ(d.name, expected[i].name) << i;
+    EXPECT_EQ(d.keyBinding, expected[i].keys) << i;
+    EXPECT_EQ(d.states & (kEnabled | kChecked), expected[i].states) << i;
+    EXPECT_FALSE(d.states & kShowing) << "a closed menu's items do not show";
+    EXPECT_EQ(tree().parent(items[i]), menus[0]);
+  }
+  EXPECT_FALSE(tree().act(items[1], 0));
+  EXPECT_TRUE(tree().act(items[0], 0));
+  msglog::clear();
+  msglog::pump();
+  bool chosen = std::any_of(msglog::recorded().begin(), msglog::recorded().end(), [&](const msglog::Recorded& r) {
+    return r.role == msglog::Role::Main && r.message == WM_COMMAND && r.wParam == MAKEWPARAM(40, 0);
+  });
+  EXPECT_TRUE(chosen);
+}
+
+TEST_F(AccessibilityTest, ClickOpensAMenuWhoseItemsThenShow) {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuA(file, MF_STRING, 40, "&Open");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+  HWND w = topLevel(10, 10, 300, 200, WS_OVERLAPPEDWINDOW | WS_VISIBLE, bar);
+  settle();
+  NodeId fileMenu = tree().children(tree().children(windowNode(w))[0])[0];
+  NodeId open = tree().children(fileMenu)[0];
+  uint32_t menuWhileOpen = 0, itemWhileOpen = 0;
+  msglog::whenIdle([&] {
+    menuWhileOpen = tree().describe(fileMenu).states;
+    itemWhileOpen = tree().describe(open).states;
+    platform::headless::pressKey(VK_ESCAPE);
+    platform::headless::pressKey(VK_ESCAPE);
+  });
+  EXPECT_TRUE(tree().act(fileMenu, 0));
+  msglog::pump();
+  EXPECT_TRUE(menuWhileOpen & kSelected);
+  EXPECT_TRUE(itemWhileOpen & kShowing);
+  EXPECT_FALSE(tree().describe(fileMenu).states & kSelected);
+  EXPECT_FALSE(tree().describe(open).states & kShowing);
+}
+
+// A window drawing two texts of its own and naming its edit.
+LRESULT CALLBACK drawingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_GETDRAWNITEMS) return DefWindowProcA(hwnd, message, wParam, lParam);
+  auto* ask = reinterpret_cast<DRAWNITEMS*>(lParam);
+  POINT origin{0, 0};
+  ClientToScreen(hwnd, &origin);
+  DRAWNITEM items[3] = {{nullptr, {origin.x + 100, origin.y + 12, origin.x + 150, origin.y + 28}, "Larger", "62"},
+                        {nullptr, {origin.x + 10, origin.y + 10, origin.x + 60, origin.y + 26}, "", "38"},
+                        {GetWindow(hwnd, GW_CHILD), {}, "Whole", ""}};
+  std::copy_n(items, std::min<UINT>(3, ask->cMax), ask->pItems);
+  return 3;
+}
+
+TEST_F(AccessibilityTest, DrawnTextsAreLabelsInReadingOrder) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = drawingProc;
+  wc.lpszClassName = "Drawing";
+  ASSERT_NE(RegisterClassA(&wc), 0);
+  HWND w = CreateWindowExA(0, "Drawing", "Calc", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr, nullptr,
+                           nullptr, nullptr);
+  HWND edit = CreateWindowExA(0, "EDIT", "100", WS_CHILD | WS_VISIBLE, 200, 10, 50, 20, w, nullptr, nullptr, nullptr);
+  std::vector<std::string> names;
+  for (const NodeId& n : tree().children(windowNode(w))) names.push_back(tree().describe(n).name);
+  EXPECT_EQ(names, (std::vector<std::string>{"38", "Larger", "Whole"}));
+  NodeId larger = tree().children(windowNode(w))[1];
+  EXPECT_EQ(tree().describe(larger).role, Role::Label);
+  EXPECT_EQ(tree().text(larger), "62");
+  EXPECT_EQ(tree().parent(larger), windowNode(w));
+  EXPECT_EQ(tree().describe(windowNode(w)).role, Role::Frame);
+  EXPECT_EQ(tree().describe(windowNode(w)).name, "Calc");
+  EXPECT_NE(std::find(tree().topLevels().begin(), tree().topLevels().end(), windowNode(w)), tree().topLevels().end());
+  DestroyWindow(edit);
+  DestroyWindow(w);
+  EXPECT_TRUE(UnregisterClassA("Drawing", nullptr));
+}
+
+TEST(ReadingOrder, RowsTopToBottomEachLeftToRight) {
+  // A row whose boxes sit a few pixels apart, a line, and a row below.
+  std::vector<RECT> rects = {{300, 25, 350, 47}, {100, 25, 160, 41}, {190, 27, 250, 42},
+                             {10, 79, 350, 80},  {100, 98, 160, 114}, {10, 98, 60, 114}};
+  EXPECT_EQ(readingOrder(rects), (std::vector<size_t>{1, 2, 0, 3, 5, 4}));
+}
+
+struct HeardEvent {
+  DWORD event;
+  HWND window;
+  LONG object;
+};
+std::vector<HeardEvent> gHeard;
+
+void hear(DWORD event, HWND window, LONG object, LONG) { gHeard.push_back({event, window, object}); }
+
+bool heard(DWORD event, HWND window, LONG object = OBJID_WINDOW) {
+  return std::any_of(gHeard.begin(), gHeard.end(),
+                     [&](const HeardEvent& e) { return e.event == event && e.window == window && e.object == object; });
+}
+
+TEST_F(AccessibilityTest, ThePlatformTellsWhatChanged) {
+  listenToWinEvents(hear);
+  gHeard.clear();
+  HWND edit = control("EDIT", "1", ES_AUTOHSCROLL, 7, {10, 10, 90, 30});
+  HWND button = control("BUTTON", "Go", BS_PUSHBUTTON, 8, {10, 40, 90, 60});
+  SetFocus(edit);
+  SendMessageA(edit, WM_CHAR, '2', 1);
+  SetWindowTextA(button, "Went");
+  ShowWindow(button, SW_HIDE);
+  DestroyWindow(button);
+  listenToWinEvents(nullptr);
+  EXPECT_TRUE(heard(EVENT_OBJECT_CREATE, edit));
+  EXPECT_TRUE(heard(EVENT_OBJECT_FOCUS, edit, OBJID_CLIENT));
+  EXPECT_TRUE(heard(EVENT_OBJECT_VALUECHANGE, edit, OBJID_CLIENT));
+  EXPECT_TRUE(heard(EVENT_OBJECT_LOCATIONCHANGE, edit, OBJID_CARET));
+  EXPECT_TRUE(heard(EVENT_OBJECT_NAMECHANGE, button));
+  EXPECT_TRUE(heard(EVENT_OBJECT_HIDE, button));
+  EXPECT_TRUE(heard(EVENT_OBJECT_DESTROY, button));
+}
+
+}  // namespace
