@@ -7,6 +7,9 @@
 // event as a "Platform Event", and hands the event to the commander's event
 // handler. A named message returns what the handlers left in the persistent
 // "Return Value"; an unnamed one gets the platform's default processing.
+// One more message is answered here, without a name: WM_GETDRAWNITEMS, the
+// platform's question for screen readers (drawn_items_answer.h), where the
+// platform asks it (not on Windows).
 #include "framework/platform_context.h"
 #include "framework/persistents.h"
 #include "framework/pointer_probe.h"
@@ -14,6 +17,9 @@
 #include "runtime/methods/platform_values.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/records.h"
+#ifdef WM_GETDRAWNITEMS
+#include "framework/drawn_items_answer.h"
+#endif
 
 namespace {
 
@@ -163,6 +169,13 @@ ovStatus VornWndProc(const ov::Args& a) {
   const char* name = eventNameOf(message);
   if (message == WM_QUIT) ov::send<0>(sel::Quit, ov::universal(uni::GetApplication).get());
   if (message == WM_NCHITTEST) routeHitTest(event.get());
+#ifdef WM_GETDRAWNITEMS
+  if (message == WM_GETDRAWNITEMS) {
+    a.put(0, ov::integer(static_cast<int32_t>(
+                 vorn::AnswerDrawnItems(ov::toHandle<HWND>(a[0]), reinterpret_cast<const DRAWNITEMS*>(ov::messageWord(a[3]))))));
+    return ovSuccess;
+  }
+#endif
   if (name && hasHandler()) {
     a.put(0, handle(event.get(), ov::get(attr::PlatformEvent, event).get(), name));
     return ovSuccess;
