@@ -3,13 +3,15 @@
 //
 // A graphic item has no platform window of its own: it draws into its
 // owner's while the owner paints, and asks the owner to repaint its frame
-// when it changes. "Inverted?" says whether the pressed look is on: it is
-// drawn with the item, so a repaint keeps it.
+// when it changes. "Inverted?" says whether the inverted look was last put
+// on screen: it is drawn straight onto the screen, not with the item, so a
+// repaint of a graphic without a region shows the item plain again.
 //
-// A button ("Button?") tracks a press with the mouse captured by its
-// owner's platform window, from the press on the item ("Capture?" TRUE)
-// to the release: pressed while the pointer is over it, and clicked only
-// when the release is over it too.
+// The inverted look follows the pointer over the item. A button
+// ("Button?") tracks a press with the mouse captured by its owner's
+// platform window, from the press on the item ("Capture?" TRUE) to the
+// release, which always ends the capture; it clicks only when the press
+// was on it and the release is over it too.
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -24,6 +26,7 @@ const ovMethodSelector DoDraw("Do Draw?");
 const ovMethodSelector Draw("Draw");
 const ovMethodSelector DrawBorder("Draw Border");
 const ovMethodSelector GetFont("Get Font");
+const ovMethodSelector GetFrame("Get Frame");
 const ovMethodSelector GetLParamHi("Get LParam Hi");
 const ovMethodSelector GetLParamLo("Get LParam Lo");
 const ovMethodSelector GetLocalWhere("Get Local Where");
@@ -92,7 +95,7 @@ ovStatus Close(const ov::Args& a) {
   return ov::sendAs<0>(cls::WindowItem, sel::Close, a.receiver()).status;
 }
 
-// Border, background, graphic, and over them the pressed look when it is on.
+// Border, background and graphic.
 ovStatus Draw(const ov::Args& a) {
   ovC_object* item = a.receiver();
   if (ov::send<0>(sel::DoDraw, item, {a[1]}).failed()) return ovSuccess;
@@ -100,23 +103,28 @@ ovStatus Draw(const ov::Args& a) {
   ov::send<0>(sel::PrepareBackground, item);
   ovRef graphic = graphicOf(item);
   if (!graphic) return ovSuccess;
-  ovRef frame = ov::get(attr::Frame, item);
-  ov::send<0>(sel::Draw, graphic, {frame, ov::get(attr::Active, item), ov::get(attr::Transparent, item)});
-  if (ov::isTrue(ov::get(attr::Inverted, item))) ov::send<0>(sel::Invert, graphic, {frame});
+  ov::send<0>(sel::Draw, graphic, {ov::get(attr::Frame, item), ov::get(attr::Active, item), ov::get(attr::Transparent, item)});
   return ovSuccess;
 }
 
-// Turns the pressed look on or off; the owner repaints the frame, erased,
-// with the look as it now is.
+// A graphic with a region inverts exactly; any other has its frame
+// repainted, erased, by its owner.
+bool repaintsAfterInverting(ovC_object* graphic) { return ov::send<0>(sel::HasRegion, graphic).failed(); }
+
+// Inverts the item on screen at once: the graphic in the device being drawn
+// in, the frame in the owner's platform window.
 ovStatus Invert(const ov::Args& a) {
   ovC_object* item = a.receiver();
   ov::send<0>(sel::PrepareBackground, item);
-  ov::set(attr::Inverted, item, ov::boolean(!ov::isTrue(ov::get(attr::Inverted, item))));
-  if (HWND owner = ownerWindow(item)) {
-    RECT frame = ov::toRECT(ov::get(attr::Frame, item));
-    InvalidateRect(owner, &frame, TRUE);
+  ovRef frame = ov::send(sel::GetFrame, item).take();
+  if (ovRef graphic = graphicOf(item)) {
+    ov::send<0>(sel::Invert, graphic, {frame});
+    HWND owner = ownerWindow(item);
+    RECT area = ov::toRECT(frame);
+    if (owner && repaintsAfterInverting(graphic.get())) InvalidateRect(owner, &area, TRUE);
   }
-  return ovSuccess;
+  ov::set(attr::Inverted, item, ov::boolean(!ov::isTrue(ov::get(attr::Inverted, item))));
+  return ov::sendAs<0>(cls::WindowItem, sel::Invert, item).status;
 }
 
 // The frame, widened for a line by its pen's overhang and joined with the
@@ -174,11 +182,9 @@ bool inGraphic(ovC_object* item, ovC_object* point) {
   return ov::toInt(ov::send(sel::PointInGraphic, item, {point, nullptr}).get()) != 0;
 }
 
-// While a press is tracked, the pressed look follows the pointer in and
-// out of the item. Moves over an item that is not tracking change nothing.
+// The inverted look follows the pointer in and out of the item.
 ovStatus MouseMoved(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  if (!tracking(item)) return ovSuccess;
   ovRef where =
       ov::point(ov::toInt(ov::send(sel::GetLParamHi, a[1]).get()), ov::toInt(ov::send(sel::GetLParamLo, a[1]).get()));
   bool inside = inGraphic(item, where.get());
@@ -192,19 +198,19 @@ ovStatus MouseMoved(const ov::Args& a) {
   return ovSuccess;
 }
 
-// Ends a press tracked since a mouse-down on the item; a button clicks
-// when the release is over it. A release after a press elsewhere does
-// nothing.
+// Ends any press: the inverted look goes and the capture is released. A
+// button clicks when the press was on it and the release is over it; a
+// release after a press begun elsewhere clicks nothing.
 ovStatus MouseUp(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  if (!tracking(item)) return ovSuccess;
+  bool pressed = tracking(item);
   if (ov::isTrue(ov::get(attr::Inverted, item))) {
     ov::send<0>(sel::Prepare, item);
     ov::send<0>(sel::Invert, item);
   }
   ReleaseCapture();
   ov::send<0>(sel::SetCapture, item, {gdDefaultFalse});
-  if (!ov::isTrue(ov::get(attr::Button, item))) return ovSuccess;
+  if (!pressed || !ov::isTrue(ov::get(attr::Button, item))) return ovSuccess;
   ovRef where = ov::send(sel::GetLocalWhere, ov::get(attr::Owner, item), {a[2]}).take();
   if (!inGraphic(item, where.get())) return ovSuccess;
   return ov::send<0>(sel::PostClickBehavior, item, {a[2]}).status;

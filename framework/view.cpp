@@ -341,12 +341,14 @@ ovStatus DoDraw(const ov::Args& a) {
   return dc && WindowFromDC(dc) == recordOf(view) ? ovSuccess : ovFailure;
 }
 
-// Back to front, so the first item ends on top; an item that does not draw
-// keeps none of the others from drawing.
+// Back to front, so the first item ends on top. An item that fails to draw
+// ends the drawing: the items in front of it and the draw behaviour wait
+// for the next paint.
 ovStatus DrawContent(const ov::Args& a) {
   ovC_object* view = a.receiver();
   ovRef items = content(view);
-  for (uint32_t i = ov::length(items); i > 0; --i) ov::send<0>(sel::Draw, ov::element(items, i - 1), {a[1]});
+  for (uint32_t i = ov::length(items); i > 0; --i)
+    if (ov::send<0>(sel::Draw, ov::element(items, i - 1), {a[1]}).failed()) return ovFailure;
   ovRef behavior = ov::get(attr::DrawBehavior, view);
   if (!behavior) return ovSuccess;
   auto window = ov::send(sel::GetWindow, view);

@@ -228,12 +228,13 @@ ovStatus CreateWindow(const ov::Args& a) {
 // Makes the window live: placed by its location mode, created, its view and
 // items opened, registered with the desktop, the keyboard target on its
 // first item in tab order, shown, its accelerators built. An open window is
-// only brought to the front, and keeps its place.
+// only brought to the front: its platform window stays where it is, though
+// "Location" is placed by the mode again.
 ovStatus Open(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  if (recordOf(w)) return ov::send<0>(sel::BringToFront, w).status;
   ovRef mode = ov::send(sel::GetLocationMode, w).take();
   ov::set(attr::Location, w, ov::send(sel::SetLocationByMode, w, {mode}).get());
+  if (recordOf(w)) return ov::send<0>(sel::BringToFront, w).status;
   bool modal = flag(attr::Modal, w);
   if (modal) enableAll(false);
   auto made = ov::send(sel::CreateWindow, w);

@@ -1,7 +1,7 @@
 // Graphic items in a real window on the headless backend: texts, lines and
 // borders as they show in the pixels, a new value shown at once, and the
-// framework-drawn button's pressed look and click under press, drag and
-// release.
+// framework-drawn button's inverted look, capture and click under press,
+// drag and release.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -13,6 +13,11 @@ namespace {
 
 const ovMethodSelector kGetValue("Get Value");
 const ovMethodSelector kSetValue("Set Value");
+const ovMethodSelector kInvert("Invert");
+const ovAttributeSelector kInverted("Inverted?");
+const ovAttributeSelector kCapture("Capture?");
+const ovAttributeSelector kOwner("Owner");
+const ovMethodSelector kGetWindowRecord("Get Window Record");
 
 // The click behaviour of the button below calls this universal.
 int gClicks = 0;
@@ -130,6 +135,13 @@ class GraphicItems : public FrameworkTest {
     return pixels;
   }
 
+  static bool Pressed(const char* name) { return ov::isTrue(ov::get(kCapture, Item(name))); }
+
+  // The platform window the items draw in: their view's.
+  static HWND ViewHandle() {
+    return ov::toHandle<HWND>(ov::send(kGetWindowRecord, ov::get(kOwner, Item("Press"))).get());
+  }
+
   static POINT Middle(RECT r) { return OnScreen((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
 };
 
@@ -181,70 +193,94 @@ TEST_F(GraphicItems, ABorderFramesTheItemJustOutsideItsFrame) {
   EXPECT_EQ(ClientPixel(kBoxed.left, kBoxed.top), 0xFFFFFFu) << "inside, the text's own white";
 }
 
+// Inverting shows at once on screen; a graphic without a region (a text)
+// has its frame repainted plain afterwards, one with a region (a line)
+// keeps the inverted pixels.
+TEST_F(GraphicItems, InvertingShowsAtOnceAndOnlyAGraphicWithoutARegionIsRepainted) {
+  struct Case {
+    const char* item;
+    RECT frame;
+    bool repainted;
+  };
+  for (const Case& c : {Case{"Press", kButton, true}, Case{"Rule", {20, 60, 200, 61}, false}}) {
+    SCOPED_TRACE(c.item);
+    Open();
+    std::vector<uint32_t> normal = ClientPixels(c.frame);
+    ov::send<0>(kInvert, Item(c.item));
+    EXPECT_EQ(ClientPixels(c.frame), Inverted(normal));
+    EXPECT_TRUE(ov::isTrue(ov::get(kInverted, Item(c.item))));
+    EXPECT_EQ(GetUpdateRect(ViewHandle(), nullptr, FALSE), c.repainted);
+    RunUntilIdle();
+    EXPECT_EQ(ClientPixels(c.frame), c.repainted ? normal : Inverted(normal));
+    CloseApplication();
+  }
+}
+
 using GraphicButton = GraphicItems;
 
-TEST_F(GraphicButton, APressShowsThePressedLookAndAReleaseOnTheButtonClicks) {
+TEST_F(GraphicButton, APressCapturesAndInvertsItAndAReleaseOnItClicks) {
   Open();
-  std::vector<uint32_t> normal = ClientPixels(kButton);
   POINT on = Middle(kButton);
   platform::headless::pressButton(on.x, on.y);
   RunUntilIdle();
-  EXPECT_EQ(ClientPixels(kButton), Inverted(normal));
+  EXPECT_TRUE(Pressed("Press"));
+  EXPECT_EQ(GetCapture(), ViewHandle());
   EXPECT_EQ(gClicks, 0) << "no click before the release";
   platform::headless::releaseButton(on.x, on.y);
   RunUntilIdle();
-  EXPECT_EQ(ClientPixels(kButton), normal);
+  EXPECT_FALSE(Pressed("Press"));
+  EXPECT_FALSE(ov::isTrue(ov::get(kInverted, Item("Press"))));
+  EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_EQ(gClicks, 1);
 }
 
-TEST_F(GraphicButton, ThePressedLookFollowsThePointerOutAndBackIn) {
+TEST_F(GraphicButton, TheInvertedLookFollowsThePointerOutAndBackIn) {
   Open();
-  std::vector<uint32_t> normal = ClientPixels(kButton);
   POINT on = Middle(kButton);
   POINT off = OnScreen(kButton.right + 40, kButton.bottom + 20);
   platform::headless::pressButton(on.x, on.y);
   platform::headless::moveMouse(off.x, off.y);
   RunUntilIdle();
-  EXPECT_EQ(ClientPixels(kButton), normal) << "not pressed while the pointer is away";
+  EXPECT_FALSE(ov::isTrue(ov::get(kInverted, Item("Press")))) << "not inverted while the pointer is away";
   platform::headless::moveMouse(on.x, on.y);
   RunUntilIdle();
-  EXPECT_EQ(ClientPixels(kButton), Inverted(normal)) << "pressed again once back";
+  EXPECT_TRUE(ov::isTrue(ov::get(kInverted, Item("Press")))) << "inverted again once back";
   platform::headless::releaseButton(on.x, on.y);
   RunUntilIdle();
-  EXPECT_EQ(ClientPixels(kButton), normal);
   EXPECT_EQ(gClicks, 1);
 }
 
 TEST_F(GraphicButton, AReleaseAwayFromTheButtonClicksNothing) {
   Open();
-  std::vector<uint32_t> normal = ClientPixels(kButton);
   POINT on = Middle(kButton);
   POINT off = OnScreen(kButton.right + 40, kButton.bottom + 20);
   platform::headless::pressButton(on.x, on.y);
   platform::headless::moveMouse(off.x, off.y);
   platform::headless::releaseButton(off.x, off.y);
   RunUntilIdle();
-  EXPECT_EQ(ClientPixels(kButton), normal);
+  EXPECT_FALSE(Pressed("Press"));
+  EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_EQ(gClicks, 0);
   platform::headless::click(on.x, on.y);
   RunUntilIdle();
   EXPECT_EQ(gClicks, 1) << "the press is over: the next click counts";
 }
 
-TEST_F(GraphicButton, ThePointerPassingOverItOrAPressBegunElsewhereNeitherPressesNorClicks) {
+// The pointer over an item inverts it, pressed or not; a release after a
+// press begun elsewhere takes the inverted look away and clicks nothing.
+TEST_F(GraphicButton, APressBegunElsewhereAndReleasedOnItClicksNothing) {
   Open();
-  std::vector<uint32_t> normal = ClientPixels(kButton);
   POINT on = Middle(kButton);
   POINT elsewhere = OnScreen(kButton.right + 40, kButton.bottom + 20);
   platform::headless::moveMouse(on.x, on.y);
   RunUntilIdle();
-  EXPECT_EQ(ClientPixels(kButton), normal) << "hovering";
+  EXPECT_TRUE(ov::isTrue(ov::get(kInverted, Item("Press")))) << "hovering";
   platform::headless::pressButton(elsewhere.x, elsewhere.y);
   platform::headless::moveMouse(on.x, on.y);
-  RunUntilIdle();
-  EXPECT_EQ(ClientPixels(kButton), normal) << "dragged onto it";
   platform::headless::releaseButton(on.x, on.y);
   RunUntilIdle();
+  EXPECT_FALSE(ov::isTrue(ov::get(kInverted, Item("Press"))));
+  EXPECT_FALSE(Pressed("Press"));
   EXPECT_EQ(gClicks, 0);
 }
 

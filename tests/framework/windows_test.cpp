@@ -114,6 +114,24 @@ TEST_F(Windows, OpeningAnOpenWindowCreatesNothing) {
   EXPECT_EQ(ov::length(ov::get(kWindows, Desktop())), 1u);
 }
 
+// Opening again brings the window to the front where it is; its stored
+// place is the mode's again.
+TEST_F(Windows, ReopeningAnOpenWindowPlacesItsLocationByItsModeButLeavesItWhereItIs) {
+  SetDefault(MainWindowText());
+  OpenApplication();
+  RunUntilIdle();
+  ovRef window = OpenSecondWindow({{"Location Mode", "2"}, {"Size", "{ 200 300 }"}});
+  MoveWindow(RecordOf(window), 10, 15, 300, 200, TRUE);
+  RunUntilIdle();
+  ASSERT_EQ(PointOf(ov::get(kLocation, window).get()).x, 10);
+  EXPECT_TRUE(ov::send<0>(kOpen, window, {nullptr}).succeeded());
+  POINT at = PointOf(ov::get(kLocation, window).get());
+  EXPECT_EQ(at.y, 284);
+  EXPECT_EQ(at.x, 362);
+  EXPECT_EQ(WindowRectOf(RecordOf(window)).left, 10);
+  ov::send<0>(kClose, window);
+}
+
 // The computed style is the border's bits, WS_CLIPCHILDREN and the
 // window's own "Flags" (here WS_HSCROLL); the platform window has them.
 TEST_F(Windows, TheBorderGivesTheFrameStyleAndEveryWindowClipsItsChildren) {
