@@ -7,6 +7,8 @@
 
 namespace {
 
+const ovMethodSelector kClose("Close");
+const ovMethodSelector kGetControlValue("Get Control Value");
 const ovAttributeSelector kControlValue("Control Value");
 const ovAttributeSelector kName("Name");
 const ovAttributeSelector kNumber("Number");
@@ -92,6 +94,17 @@ TEST_F(Controls, ACheckBoxClickShowsItsNewStateToTheBehavior) {
   ASSERT_EQ(gClicks.size(), 2u);
   EXPECT_EQ(gClicks[0].checkState, BST_CHECKED);
   EXPECT_EQ(gClicks[1].checkState, BST_UNCHECKED);
+}
+
+// Closed, a control answers the state it showed last, read back when it
+// closed, instead of asking a platform window that is gone.
+TEST_F(Controls, AClosedControlAnswersTheStateItShowedLast) {
+  OpenWith(ControlText("Control", "Box", "{ 10 10 30 120 }", R"("Type": 3)"));
+  HWND box = Handle("Box");
+  ClickOn("Box");
+  ov::send<0>(kClose, Item("Box"));
+  EXPECT_FALSE(IsWindow(box));
+  EXPECT_EQ(ov::toInt(ov::send(kGetControlValue, Item("Box")).get()), BST_CHECKED);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 namespace {
 
+const ovMethodSelector kClose("Close");
 const ovMethodSelector kGetFlags("Get Flags");
 const ovMethodSelector kSetValue("Set Value");
 const ovAttributeSelector kActive("Active?");
@@ -89,6 +90,20 @@ TEST_F(EditTexts, WhatTheUserTypesIsTheValue) {
   Type("250");
   EXPECT_EQ(ValueOf("A"), "250");
   EXPECT_TRUE(ov::textEquals(ov::get(kText, Item("A")), "250"));
+}
+
+// Closing keeps what the control held, though the program never read it.
+TEST_F(EditTexts, AClosedItemKeepsTheControlsLastText) {
+  InstallMainWindow(EditText("A", "10 10 32 110"));
+  OpenApplication();
+  RunUntilIdle();
+  HWND editor = EditorOf("A");
+  SetWindowTextA(editor, "618");
+  ASSERT_FALSE(ov::textEquals(ov::get(kText, Item("A")), "618"));
+  ov::send<0>(kClose, Item("A"));
+  EXPECT_FALSE(IsWindow(editor));
+  EXPECT_EQ(EditorOf("A"), nullptr);
+  EXPECT_EQ(ValueOf("A"), "618");
 }
 
 TEST_F(EditTexts, StyleBitsFollowTheItem) {
