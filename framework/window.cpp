@@ -357,13 +357,14 @@ ovStatus Close(const ov::Args& a) {
   return CloseMainWindow(a);
 }
 
-// An MDI child is destroyed by its client, any other window directly.
+// An MDI child is destroyed by its client, any other window directly. The
+// main view is no multiple-document client of the platform's and leaves
+// the child alive: it is then destroyed here, so that no closed window
+// stays on screen.
 void destroyPlatformWindow(ovC_object* w, HWND hwnd) {
   HWND client = flag(attr::Child, w) && applicationIsMdi() ? mdiClient() : nullptr;
-  if (client)
-    SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd), 0);
-  else
-    DestroyWindow(hwnd);
+  if (client) SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd), 0);
+  if (IsWindow(hwnd)) DestroyWindow(hwnd);
 }
 
 // Takes the window down: a forced exit of the target, the owner closed

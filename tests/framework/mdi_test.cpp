@@ -1,0 +1,120 @@
+// An application whose main window is a multiple-document frame: its child
+// windows live in the main view's platform window, which hears their
+// activation and destruction; the platform's frame and child defaults
+// handle what the framework leaves; and with no active child to ask for,
+// the front window and the document are not found.
+#include <vector>
+
+#include "archived_windows.h"
+#include "framework_fixture.h"
+
+namespace {
+
+namespace headless = platform::headless;
+
+const ovMethodSelector kClose("Close");
+const ovMethodSelector kOpen("Open");
+const ovAttributeSelector kMdi("MDI?");
+const ovAttributeSelector kView("View");
+const ovAttributeSelector kWindowRecord("Window Record");
+const ovClassName kWindow("Window");
+const ovUniversalName kGetDocument("Get Document");
+const ovUniversalName kGetFrontWindow("Get Front Window");
+
+// What the main view's platform window heard of the MDI messages.
+struct Heard {
+  UINT message;
+  HWND child;
+};
+std::vector<Heard> gHeard;
+WNDPROC gViewProcedure = nullptr;
+
+LRESULT CALLBACK RecordingViewProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_MDIACTIVATE || message == WM_MDIDESTROY) gHeard.push_back({message, reinterpret_cast<HWND>(wParam)});
+  return CallWindowProcA(gViewProcedure, hwnd, message, wParam, lParam);
+}
+
+class Mdi : public FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    gHeard.clear();
+    ov::set(kMdi, Application(), gdDefaultTrue);
+    SetDefault(MainWindowText({{"View", ViewText("")}}));
+    OpenApplication();
+    RunUntilIdle();
+    HWND client = ClientHandle();
+    gViewProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingViewProcedure)));
+  }
+
+  static HWND ClientHandle() { return RecordOf(ov::get(kView, MainWindow()).get()); }
+  static HWND RecordOf(ovC_object* object) { return ov::toHandle<HWND>(ov::get(kWindowRecord, object)); }
+
+  static ovRef OpenChild() {
+    SetDefault(WindowText("Window", {{"Child?", "TRUE"}, {"Location", "{ 5 5 }"}, {"Size", "{ 80 120 }"}}));
+    ovRef child = ov::make(kWindow).take();
+    EXPECT_TRUE(ov::send<0>(kOpen, child, {nullptr}).succeeded());
+    return child;
+  }
+};
+
+TEST_F(Mdi, AChildLivesInTheMainViewWhichHearsItActivatedAndDestroyed) {
+  ovRef child = OpenChild();
+  HWND hwnd = RecordOf(child.get());
+  ASSERT_NE(hwnd, nullptr);
+  EXPECT_EQ(GetParent(hwnd), ClientHandle());
+  EXPECT_NE(GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD, 0);
+  ASSERT_EQ(gHeard.size(), 1u);
+  EXPECT_EQ(gHeard[0].message, static_cast<UINT>(WM_MDIACTIVATE));
+  EXPECT_EQ(gHeard[0].child, hwnd);
+  ov::send<0>(kClose, child);
+  ASSERT_EQ(gHeard.size(), 2u);
+  EXPECT_EQ(gHeard[1].message, static_cast<UINT>(WM_MDIDESTROY));
+  EXPECT_EQ(gHeard[1].child, hwnd);
+  EXPECT_FALSE(IsWindow(hwnd)) << "the view destroys nothing: the closed child is destroyed all the same";
+}
+
+// The main view answers no "Get Active Child", so neither is found, even
+// with a child open.
+TEST_F(Mdi, TheFrontWindowAndTheDocumentAreNotFound) {
+  ovRef child = OpenChild();
+  EXPECT_TRUE(ov::universal(kGetFrontWindow).failed());
+  EXPECT_TRUE(ov::universal(kGetDocument).failed());
+  ov::send<0>(kClose, child);
+}
+
+// Ctrl+F4 would close the client's active child; there is none to close.
+TEST_F(Mdi, TheChildrensSystemKeysFindNoActiveChild) {
+  ovRef child = OpenChild();
+  HWND hwnd = RecordOf(child.get());
+  SetForegroundWindow(MainWindowHandle());
+  headless::keyDown(VK_CONTROL);
+  headless::pressKey(VK_F4);
+  headless::keyUp(VK_CONTROL);
+  RunUntilIdle();
+  EXPECT_TRUE(IsWindow(hwnd));
+  EXPECT_EQ(RecordOf(child.get()), hwnd);
+  ov::send<0>(kClose, child);
+}
+
+// What the framework does not handle of the frame's and the child's own
+// messages still gets the platform's default: a new caption, hit tests
+// in the middle and outside.
+TEST_F(Mdi, TheFrameAndTheChildStillGetTheDefaultHandling) {
+  ovRef child = OpenChild();
+  HWND hwnd = RecordOf(child.get());
+  for (HWND w : {MainWindowHandle(), hwnd}) {
+    SetWindowTextA(w, "Renamed");
+    char title[16] = {};
+    GetWindowTextA(w, title, sizeof title);
+    EXPECT_STREQ(title, "Renamed");
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2)), HTCLIENT);
+    EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(r.right + 1, r.top + 1)), HTNOWHERE);
+  }
+  ov::send<0>(kClose, child);
+}
+
+}  // namespace
