@@ -12,6 +12,7 @@ const ovMethodSelector kGetValue("Get Value");
 const ovMethodSelector kSetFrame("Set Frame");
 const ovMethodSelector kSetValue("Set Value");
 const ovMethodSelector kTab("Tab");
+const ovAttributeSelector kActive("Active?");
 const ovAttributeSelector kContent("Content");
 const ovAttributeSelector kControlValue("Control Value");
 const ovAttributeSelector kMax("Max");
@@ -19,6 +20,9 @@ const ovAttributeSelector kMin("Min");
 const ovAttributeSelector kName("Name");
 const ovAttributeSelector kTarget("Target");
 const ovAttributeSelector kVScroll("VScroll");
+const ovAttributeSelector kWindowOrigin("Window Origin");
+const ovMethodSelector kSetActive("Set Active?");
+const ovMethodSelector kSetLocation("Set Location");
 
 // A view of these items, not opened.
 std::string ViewText(const char* name, const char* frame, const std::string& content, const std::string& more = "") {
@@ -128,6 +132,48 @@ TEST_F(Views, ABorderedItemShowsItsFrame) {
     EXPECT_EQ(ClientPixel(on.x, on.y), 0x000000u) << on.x << "," << on.y;
   for (POINT off : {POINT{70, 45}, POINT{38, 45}, POINT{101, 45}, POINT{70, 28}, POINT{70, 61}})
     EXPECT_EQ(ClientPixel(off.x, off.y), Face()) << off.x << "," << off.y;
+}
+
+TEST_F(Views, TheWindowFindsItemsAndReadsAndSetsValuesThroughItsView) {
+  OpenWith(ItemText("Control", "First", "{ 10 10 30 120 }", R"("Title": "First" "Control Value": 0 "Type": 3)") +
+           ItemText("Control", "Second", "{ 40 10 60 120 }", R"("Title": "Second" "Control Value": 1 "Type": 3)"));
+  EXPECT_EQ(NameOf(ov::send(kFindItem, MainWindow(), {ov::point(50, 20)}).get()), "Second");
+  EXPECT_EQ(ov::send(kFindItem, MainWindow(), {ov::point(100, 300)}).get(), nullptr);
+  ov::send<0>(kSetValue, MainWindow(), {ov::listOf({gdDefaultTrue, gdDefaultFalse})});
+  EXPECT_EQ(SendMessageA(Handle("First"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(Handle("Second"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  ovRef values = ov::send(kGetValue, MainWindow()).take();
+  ASSERT_EQ(ov::length(values), 2u);
+  EXPECT_TRUE(ov::isTrue(ov::element(values, 0)));
+  EXPECT_TRUE(ov::isFalse(ov::element(values, 1)));
+}
+
+// A nested view's window origin is its place in its owner's; moving it
+// carries the views inside along.
+TEST_F(Views, MovingANestedViewCarriesTheWindowOriginsOfTheViewsInside) {
+  OpenWith(ViewText("Inner", "{ 20 30 100 300 }",
+                    ViewText("Deep", "{ 5 6 50 100 }", ViewText("Deeper", "{ 1 2 10 10 }", ""),
+                             R"("Window Origin": { 25 36 })"),
+                    R"("Window Origin": { 20 30 })"));
+  ov::send<0>(kSetLocation, Item("Deep"), {ov::point(10, 12)});
+  POINT deep = ov::toPOINT(ov::get(kWindowOrigin, Item("Deep")));
+  POINT deeper = ov::toPOINT(ov::get(kWindowOrigin, Item("Deeper")));
+  EXPECT_EQ(deep.y, 30);
+  EXPECT_EQ(deep.x, 42);
+  EXPECT_EQ(deeper.y, 31);
+  EXPECT_EQ(deeper.x, 44);
+}
+
+// An inactive view's items are inactive too: its controls are disabled,
+// and they are enabled again with it.
+TEST_F(Views, AnInactiveViewDisablesItsControls) {
+  OpenWith(ViewText("Inner", "{ 0 0 100 300 }",
+                    ItemText("Control", "Box", "{ 10 10 30 120 }", R"("Title": "Box" "Control Value": 0 "Type": 3)")));
+  ov::send<0>(kSetActive, Item("Inner"), {gdDefaultFalse});
+  EXPECT_FALSE(IsWindowEnabled(Handle("Box")));
+  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Item("Box"))));
+  ov::send<0>(kSetActive, Item("Inner"), {gdDefaultTrue});
+  EXPECT_TRUE(IsWindowEnabled(Handle("Box")));
 }
 
 TEST_F(Views, TabbingForwardFromTheLastItemOfANestedViewReachesTheNextItemOfItsOwner) {

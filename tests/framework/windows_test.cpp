@@ -19,6 +19,7 @@ const ovAttributeSelector kLocation("Location");
 const ovAttributeSelector kModal("Modal?");
 const ovAttributeSelector kSize("Size");
 const ovAttributeSelector kView("View");
+const ovAttributeSelector kVisible("Visible?");
 const ovAttributeSelector kWindowRecord("Window Record");
 const ovAttributeSelector kWindowRecords("Window Records");
 const ovAttributeSelector kWindows("Windows");
@@ -169,6 +170,26 @@ TEST_F(Windows, AFloatingWindowIsATopmostToolWindowAmongTheDesktopsFloating) {
   EXPECT_EQ(ov::indexOf(ov::get(kFloating, Desktop()), palette), 0);
   ov::send<0>(kClose, palette);
   EXPECT_EQ(ov::length(ov::get(kFloating, Desktop())), 0u);
+}
+
+// The application in the background suspends its desktop: a floating
+// window hides, the others stay; back in front, it shows again.
+TEST_F(Windows, AFloatingWindowHidesWhileTheApplicationIsInTheBackground) {
+  SetDefault(MainWindowText());
+  OpenApplication();
+  RunUntilIdle();
+  ovRef palette = OpenSecondWindow({{"Floating?", "TRUE"}, {"Location", "{ 300 300 }"}});
+  RunUntilIdle();
+  platform::headless::switchAway();
+  RunUntilIdle();
+  EXPECT_FALSE(IsWindowVisible(RecordOf(palette)));
+  EXPECT_TRUE(ov::isFalse(ov::get(kVisible, palette)));
+  EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
+  platform::headless::switchBack(MainWindowHandle());
+  RunUntilIdle();
+  EXPECT_TRUE(IsWindowVisible(RecordOf(palette)));
+  EXPECT_TRUE(ov::isTrue(ov::get(kVisible, palette)));
+  ov::send<0>(kClose, palette);
 }
 
 TEST_F(Windows, AModalWindowDisablesTheOthersUntilItCloses) {
