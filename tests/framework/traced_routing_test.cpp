@@ -1,7 +1,7 @@
-// The right and middle buttons over an item of the main window's view: the
-// press and the release travel from the event handler through the desktop,
-// the window and the view, and a right press reaches the item under the
-// pointer. The send trace shows the road taken.
+// Events whose road the send trace shows: the right and middle buttons
+// over an item of the main window's view, whose press and release travel
+// from the event handler through the desktop, the window and the view (a
+// right press on to the item under the pointer), and a typed character.
 #include <string>
 #include <vector>
 
@@ -23,7 +23,7 @@ using platform::input::Button;
   return ::testing::AssertionSuccess();
 }
 
-class MouseButtons : public FrameworkTest {
+class TracedRouting : public FrameworkTest {
  protected:
   void SetUp() override {
     FrameworkTest::SetUp();
@@ -33,15 +33,21 @@ class MouseButtons : public FrameworkTest {
     RunUntilIdle();
   }
 
-  // The sends a click of the button at a point of the client area makes.
-  std::string TraceOfClick(Button button, int x, int y) {
-    POINT p = OnScreen(x, y);
+  // The sends the input makes until the loop is idle again.
+  template <typename Input>
+  std::string Traced(Input input) {
     ::testing::internal::CaptureStderr();
     ov::trace::Enable(true);
-    platform::headless::click(p.x, p.y, button);
+    input();
     RunUntilIdle();
     ov::trace::Enable(false);
     return ::testing::internal::GetCapturedStderr();
+  }
+
+  // The sends a click of the button at a point of the client area makes.
+  std::string TraceOfClick(Button button, int x, int y) {
+    POINT p = OnScreen(x, y);
+    return Traced([&] { platform::headless::click(p.x, p.y, button); });
   }
 };
 
@@ -54,7 +60,7 @@ std::vector<std::string> operator+(std::vector<std::string> a, const std::vector
   return a;
 }
 
-TEST_F(MouseButtons, PressAndReleaseTravelToTheViewAndARightPressToTheItem) {
+TEST_F(TracedRouting, PressAndReleaseTravelToTheViewAndARightPressToTheItem) {
   const struct {
     Button button;
     const char* name;
@@ -71,10 +77,20 @@ TEST_F(MouseButtons, PressAndReleaseTravelToTheViewAndARightPressToTheItem) {
   }
 }
 
-TEST_F(MouseButtons, ARightPressOffEveryItemReachesNoItem) {
+TEST_F(TracedRouting, ARightPressOffEveryItemReachesNoItem) {
   std::string trace = TraceOfClick(Button::Right, 100, 100);
   EXPECT_TRUE(InOrder(trace, Road("Mouse Down Right", "View/Mouse Down Right {")));
   EXPECT_EQ(trace.find("Window Item/Mouse Down Right"), std::string::npos);
+}
+
+// A character typed in a window that holds no control reaches the target,
+// the window, with the key the event carries; the window offers it to its
+// special keys and then to the desktop.
+TEST_F(TracedRouting, ATypedCharacterReachesTheTargetThroughTheHandler) {
+  SetForegroundWindow(MainWindowHandle());
+  std::string trace = Traced([] { platform::headless::typeText("a"); });
+  EXPECT_TRUE(InOrder(trace, {"Event Handler/Key Down {", "Event/Check Key", "Main Window/Key Down {",
+                              "Main Window/Special Key", "Desktop/Key Down"}));
 }
 
 }  // namespace
