@@ -9,6 +9,8 @@ namespace {
 
 const ovMethodSelector kClose("Close");
 const ovMethodSelector kGetControlValue("Get Control Value");
+const ovMethodSelector kSetActive("Set Active?");
+const ovMethodSelector kSetTitle("Set Title");
 const ovAttributeSelector kControlValue("Control Value");
 const ovAttributeSelector kName("Name");
 const ovAttributeSelector kNumber("Number");
@@ -94,6 +96,20 @@ TEST_F(Controls, ACheckBoxClickShowsItsNewStateToTheBehavior) {
   ASSERT_EQ(gClicks.size(), 2u);
   EXPECT_EQ(gClicks[0].checkState, BST_CHECKED);
   EXPECT_EQ(gClicks[1].checkState, BST_UNCHECKED);
+}
+
+// A new title shows on the button; an inactive button is disabled and a
+// click on it runs nothing.
+TEST_F(Controls, TheButtonShowsANewTitleAndTakesNoClickWhileInactive) {
+  OpenWith(ControlText("Push Button", "Go", "{ 10 10 30 70 }"));
+  ov::send<0>(kSetTitle, Item("Go"), {ov::text("Stop")});
+  char title[16] = {};
+  GetWindowTextA(Handle("Go"), title, sizeof title);
+  EXPECT_STREQ(title, "Stop");
+  ov::send<0>(kSetActive, Item("Go"), {gdDefaultFalse});
+  EXPECT_FALSE(IsWindowEnabled(Handle("Go")));
+  ClickOn("Go");
+  EXPECT_TRUE(gClicks.empty());
 }
 
 // Closed, a control answers the state it showed last, read back when it

@@ -2,12 +2,16 @@
 // the styles their controls get, tabbing past read-only items, the text
 // filter, and the Edit menu items they enable.
 #include <string>
+#include <tuple>
 
 #include "edit_window.h"
 
 namespace {
 
 const ovMethodSelector kClose("Close");
+const ovMethodSelector kSetActive("Set Active?");
+const ovMethodSelector kSetFrame("Set Frame");
+const ovMethodSelector kSetLocation("Set Location");
 const ovMethodSelector kGetFlags("Get Flags");
 const ovMethodSelector kSetValue("Set Value");
 const ovAttributeSelector kActive("Active?");
@@ -104,6 +108,28 @@ TEST_F(EditTexts, AClosedItemKeepsTheControlsLastText) {
   EXPECT_FALSE(IsWindow(editor));
   EXPECT_EQ(EditorOf("A"), nullptr);
   EXPECT_EQ(ValueOf("A"), "618");
+}
+
+// Moved or resized, the item takes its control along; made inactive while
+// it is the target, it gives the target up and its control is disabled.
+TEST_F(EditTexts, TheControlFollowsTheItemsPlaceSizeAndActivity) {
+  InstallMainWindow(EditText("A", "10 10 32 110") + EditText("B", "50 10 72 110"));
+  OpenApplication();
+  RunUntilIdle();
+  ov::send<0>(kSetLocation, Item("A"), {ov::point(100, 20)});
+  ov::send<0>(kSetFrame, Item("B"), {ov::rect(140, 30, 170, 230)});
+  for (const auto& [name, left, top, width] : {std::tuple{"A", 20, 100, 100}, std::tuple{"B", 30, 140, 200}}) {
+    RECT r{};
+    GetWindowRect(EditorOf(name), &r);
+    MapWindowPoints(nullptr, GetParent(EditorOf(name)), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, left) << name;
+    EXPECT_EQ(r.top, top) << name;
+    EXPECT_EQ(r.right - r.left, width) << name;
+  }
+  ASSERT_EQ(Target().get(), Item("A").get());
+  ov::send<0>(kSetActive, Item("A"), {gdDefaultFalse});
+  EXPECT_NE(Target().get(), Item("A").get());
+  EXPECT_FALSE(IsWindowEnabled(EditorOf("A")));
 }
 
 TEST_F(EditTexts, StyleBitsFollowTheItem) {

@@ -14,6 +14,12 @@ namespace {
 const ovMethodSelector kGetValue("Get Value");
 const ovMethodSelector kSetValue("Set Value");
 const ovMethodSelector kInvert("Invert");
+const ovMethodSelector kGetFont("Get Font");
+const ovMethodSelector kGetPen("Get Pen");
+const ovMethodSelector kHasFont("Has Font?");
+const ovMethodSelector kSetFrame("Set Frame");
+const ovMethodSelector kSetLocation("Set Location");
+const ovClassName kFont("Font");
 const ovAttributeSelector kInverted("Inverted?");
 const ovAttributeSelector kCapture("Capture?");
 const ovAttributeSelector kOwner("Owner");
@@ -214,6 +220,30 @@ TEST_F(GraphicItems, InvertingShowsAtOnceAndOnlyAGraphicWithoutARegionIsRepainte
     EXPECT_EQ(ClientPixels(c.frame), c.repainted ? normal : Inverted(normal));
     CloseApplication();
   }
+}
+
+// A line refits to its item's new frame: an orthogonal line in a frame
+// wider than high runs across its middle row.
+TEST_F(GraphicItems, AMovedOrResizedLineRunsAcrossTheMiddleOfItsNewFrame) {
+  Open();
+  ov::send<0>(kSetFrame, Item("Rule"), {ov::rect(100, 20, 121, 200)});
+  ovRef ends = ov::send(kGetValue, Item("Rule")).take();
+  EXPECT_EQ(ov::toPOINT(ov::element(ends, 0)).y, 110);
+  EXPECT_EQ(ov::toPOINT(ov::element(ends, 1)).x, 200);
+  ov::send<0>(kSetLocation, Item("Rule"), {ov::point(140, 20)});
+  RunUntilIdle();
+  std::vector<uint32_t> rule = ClientPixels({20, 150, 200, 151});
+  EXPECT_EQ(rule, std::vector<uint32_t>(rule.size(), kBlack));
+  EXPECT_NE(ClientPixel(30, 60), kBlack) << "gone from where it was";
+}
+
+// A text has a font and no pen; a line has neither.
+TEST_F(GraphicItems, TheItemAnswersThePenAndFontQuestionsAsItsGraphicDoes) {
+  Open();
+  EXPECT_TRUE(ov::send<0>(kHasFont, Item("Shown")).succeeded());
+  EXPECT_TRUE(ov::isA(ov::send(kGetFont, Item("Shown")).get(), kFont));
+  EXPECT_TRUE(ov::send<0>(kHasFont, Item("Rule")).failed());
+  for (const char* name : {"Shown", "Rule"}) EXPECT_EQ(ov::send(kGetPen, Item(name)).get(), nullptr) << name;
 }
 
 using GraphicButton = GraphicItems;
