@@ -3,12 +3,19 @@
 #include <string>
 #include <vector>
 
+#include "archived_windows.h"
 #include "framework_fixture.h"
 #include "runtime/startup/entry.h"
 
 namespace {
 
+const ovMethodSelector kOpen("Open");
 const ovMethodSelector kPost("Post");
+const ovMethodSelector kSetVisible("Set Visible?");
+const ovAttributeSelector kCursor("Cursor");
+const ovAttributeSelector kDocuments("Documents");
+const ovAttributeSelector kWindowRecord("Window Record");
+const ovClassName kWindow("Window");
 const ovMethodSelector kQuit("Quit");
 const ovMethodSelector kRun("Run");
 const ovAttributeSelector kActive("Active?");
@@ -64,6 +71,42 @@ TEST_F(RunLoop, QuitEndsTheLoopAtTheNextPass) {
   ov::send<0>(kQuit, Application());
   EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application())));
   EXPECT_EQ(ov::send<0>(kRun, Application()).status, ovTerminate);
+}
+
+// Quitting closes the documents in order; one that will not close (an open
+// file that cannot be closed) abandons the quit and keeps the ones after it.
+TEST_F(RunLoop, QuitClosesTheDocumentsUntilOneRefuses) {
+  SetDefault(MainWindowText());
+  OpenApplication();
+  RunUntilIdle();
+  SetDefault(WindowText("Window"));
+  ovRef first = ov::make(kWindow).take();
+  ovRef last = ov::make(kWindow).take();
+  for (ovC_object* window : {first.get(), last.get()}) ov::send<0>(kOpen, window, {nullptr});
+  ovRef stuck = Value(R"(<<File>> [ "File Reference": 7 ])");
+  ov::set(kDocuments, Application(), ov::listOf({first, stuck, last}));
+  ov::send<0>(kQuit, Application());
+  EXPECT_EQ(ov::get(kWindowRecord, first).get(), nullptr);
+  EXPECT_NE(ov::get(kWindowRecord, last).get(), nullptr);
+  EXPECT_TRUE(ov::isTrue(ov::get(kActive, Application())));
+  ov::set(kDocuments, Application(), ov::listOf({last}));
+  ov::send<0>(kQuit, Application());
+  EXPECT_EQ(ov::get(kWindowRecord, last).get(), nullptr);
+  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application())));
+}
+
+// Hiding or showing the cursor twice moves the display count once.
+TEST_F(RunLoop, TheCursorIsHiddenAndShownOnceWhateverTheRepeats) {
+  OpenApplication();
+  ovRef cursors = ov::get(kCursor, Application());
+  int shown = ShowCursor(TRUE) - 1;
+  ShowCursor(FALSE);
+  for (ovC_object* visible : {gdDefaultFalse, gdDefaultFalse}) ov::send<0>(kSetVisible, cursors, {visible});
+  EXPECT_EQ(ShowCursor(FALSE) + 1, shown - 1);
+  ShowCursor(TRUE);
+  for (ovC_object* visible : {gdDefaultTrue, gdDefaultTrue}) ov::send<0>(kSetVisible, cursors, {visible});
+  EXPECT_EQ(ShowCursor(FALSE) + 1, shown);
+  ShowCursor(TRUE);
 }
 
 TEST_F(RunLoop, TasksDueTogetherRunBackToBackInPostingOrder) {

@@ -16,6 +16,13 @@ const ovAttributeSelector kMenubar("Menubar");
 const ovAttributeSelector kView("View");
 const ovAttributeSelector kWindowRecord("Window Record");
 const ovClassName kWindow("Window");
+const ovClassName kPlatformEvent("Platform Event");
+const ovMethodSelector kUpdate("Update");
+const ovAttributeSelector kHWnd("HWnd");
+const ovAttributeSelector kLastHelp("Last Help");
+const ovAttributeSelector kLParam("LParam");
+const ovAttributeSelector kMessage("Message");
+const ovAttributeSelector kWParam("WParam");
 
 std::string CaptionOf(HWND hwnd) {
   char text[64] = {};
@@ -142,9 +149,13 @@ TEST_F(WindowRouting, EnterRunsTheDefaultButtonsClickBehavior) {
 
 // A view erases its own background; the window itself leaves its erase to
 // the view and answers 0. After the paints nothing holds a device.
+// A transparent item shows the view's background around what it draws.
 TEST_F(WindowRouting, PaintsDrawTheViewsBackgroundThroughTheCurrentDevice) {
-  OpenWith({{"View", ViewText("", "\"Background\": <<Background>> [ \"Color\": { 0 0 65535 } ]")}});
+  OpenWith({{"View", ViewText(R"(<<Graphic Item>> [ "Name": "Clear" "Frame": { 10 10 30 60 } "Active?": TRUE
+                                   "Visible?": TRUE "Transparent?": TRUE "Graphic": <<Text>> [ "Text": "" ] ])",
+                              "\"Background\": <<Background>> [ \"Color\": { 0 0 65535 } ]")}});
   EXPECT_EQ(ClientPixel(100, 80), 0x0000FFu);
+  EXPECT_EQ(ClientPixel(20, 20), 0x0000FFu);
   EXPECT_EQ(gCurrentDevice.peek(), nullptr);
   HWND view = ov::toHandle<HWND>(ov::get(kWindowRecord, ov::get(kView, MainWindow())));
   HDC dc = GetDC(view);
@@ -152,6 +163,32 @@ TEST_F(WindowRouting, PaintsDrawTheViewsBackgroundThroughTheCurrentDevice) {
   EXPECT_EQ(SendMessageA(MainWindowHandle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0);
   ReleaseDC(view, dc);
   EXPECT_EQ(gCurrentDevice.peek(), nullptr);
+}
+
+// The desktop gives an event the default handling: a paint is validated.
+TEST_F(WindowRouting, TheDesktopsUpdateGivesAnEventTheDefaultHandling) {
+  OpenWith({});
+  InvalidateRect(MainWindowHandle(), nullptr, FALSE);
+  ovRef paint = ov::make(kPlatformEvent).take();
+  ov::set(kHWnd, paint, ov::handleValue(MainWindowHandle()));
+  ov::set(kMessage, paint, ov::integer(WM_PAINT));
+  ov::set(kWParam, paint, ov::integer(0));
+  ov::set(kLParam, paint, ov::integer(0));
+  ov::send<0>(kUpdate, Desktop(), {paint});
+  EXPECT_FALSE(GetUpdateRect(MainWindowHandle(), nullptr, FALSE));
+}
+
+// Over a window without a view, the pointer is the arrow and no help is
+// shown.
+TEST_F(WindowRouting, OffAnyViewThePointerIsTheArrowAndNoHelpIsShown) {
+  OpenWith({});
+  ov::set(kLastHelp, Desktop(), ov::text("help"));
+  SetCursor(nullptr);
+  POINT off = OnScreen(150, 150);
+  platform::headless::moveMouse(off.x, off.y);
+  RunUntilIdle();
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
+  EXPECT_EQ(ov::get(kLastHelp, Desktop()).get(), nullptr);
 }
 
 }  // namespace
