@@ -11,6 +11,7 @@
 namespace {
 
 const ovMethodSelector kChooseMenu("Choose Menu");
+const ovMethodSelector kAdd("Add");
 const ovMethodSelector kClose("Close");
 const ovMethodSelector kGetEnabler("Get Enabler");
 const ovMethodSelector kGetFlags("Get Flags");
@@ -30,6 +31,7 @@ const ovAttributeSelector kFilters("Filters");
 const ovAttributeSelector kMainWindow("Main Window");
 const ovAttributeSelector kMenuItems("Menu Items");
 const ovAttributeSelector kMenuRecord("Menu Record");
+const ovAttributeSelector kMenus("Menus");
 const ovAttributeSelector kMenubarRecord("Menubar Record");
 const ovAttributeSelector kNumber("Number");
 const ovAttributeSelector kOwner("Owner");
@@ -297,6 +299,21 @@ TEST_F(Menus, TheCommanderClaimsUndoBeforeTheTargetAndTitlesIt) {
   ov::send<0>(kUndo, ov::get(kCommander, Application()));
   UpdateMenus();
   EXPECT_EQ(EntryText(PopupOf(edit), 0), "Redo");
+}
+
+// A menu opened as a submenu is kept out of the bar until it is added:
+// then it comes last, with its popup.
+TEST_F(Menus, AnAddedMenuComesLastInTheBar) {
+  AddMenu(kFileMenu);
+  std::string text = kEditMenu;
+  text.insert(text.find("\"Enabled?\""), "\"Hierarchical?\": TRUE ");
+  ovRef edit = AddMenu(text.c_str());
+  ASSERT_EQ(GetMenuItemCount(Bar()), 1);
+  ov::send<0>(kAdd, edit);
+  ASSERT_EQ(GetMenuItemCount(Bar()), 2);
+  EXPECT_EQ(EntryText(Bar(), 1), "&Edit");
+  EXPECT_EQ(GetSubMenu(Bar(), 1), PopupOf(edit));
+  EXPECT_EQ(ov::element(ov::get(kMenus, menubar_), 1), edit.get());
 }
 
 TEST_F(Menus, ClosingTakesThePlatformMenusAwayAndKeepsTheMenusItems) {
