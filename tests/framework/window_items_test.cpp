@@ -7,6 +7,8 @@
 namespace {
 
 const ovMethodSelector kContainsHandle("Contains Handle");
+const ovMethodSelector kDoDraw("Do Draw?");
+const ovMethodSelector kRedraw("Redraw");
 const ovMethodSelector kFindItemByKey("Find Item By Key");
 const ovMethodSelector kSetLocation("Set Location");
 const ovAttributeSelector kContent("Content");
@@ -38,6 +40,22 @@ TEST_F(WindowItems, AnItemDrawnByItsViewIsRepaintedWhereItWasAndWhereItIs) {
   EXPECT_EQ(ClientPixel(199, 80), 0x000000u);
   EXPECT_EQ(ClientPixel(230, 100), 0x000000u);
   EXPECT_EQ(ClientPixel(230, 80), Face());
+}
+
+// A push button repaints its own window and, in its view, the border
+// around it; it draws only where the area asked for meets its border.
+TEST_F(WindowItems, AButtonRepaintsItselfAndItsBorderAndDrawsOnlyWhereAsked) {
+  OpenWith(ItemText("Push Button", "Go", "{ 30 40 60 100 }", R"("Title": "Go" "Border": <<Regular Border>>)"));
+  ov::send<0>(kRedraw, Item("Go"), {gdDefaultTrue});
+  EXPECT_TRUE(GetUpdateRect(Handle("Go"), nullptr, FALSE));
+  RECT around{};
+  ASSERT_TRUE(GetUpdateRect(Handle("Root"), &around, FALSE));
+  EXPECT_LE(around.left, 39);
+  EXPECT_LE(around.top, 29);
+  EXPECT_GE(around.right, 101);
+  EXPECT_GE(around.bottom, 61);
+  EXPECT_TRUE(ov::send<0>(kDoDraw, Item("Go"), {ov::rect(0, 0, 30, 40)}).succeeded()) << "meets the border's corner";
+  EXPECT_TRUE(ov::send<0>(kDoDraw, Item("Go"), {ov::rect(0, 0, 29, 39)}).failed());
 }
 
 // An item without a platform window of its own never claims a handle, not
