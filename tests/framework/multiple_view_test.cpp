@@ -17,17 +17,18 @@ const ovClassName kMultipleView("Multiple View");
 class MultipleViews : public EditWindowTest {
  protected:
   // "Before", the multiple view "Cards" with the sub-views "First" (F1, F2;
-  // tab order F2, F1) and "Second" (S1, S2; tab order S1, S2), then "After".
-  void OpenCards() {
+  // tab order F2, F1) and "Second" (S1, S2; tab order S1, S2), then "After",
+  // in that window tab order unless others are given.
+  void OpenCards(const std::string& tabOrders = R"(( "F2" "F1" ) ( "S1" "S2" ))",
+                 const std::string& windowOrder = R"("Before" "Cards" "After")") {
     std::string first = SubView("First", "5 5 95 285", EditText("F1", "10 10 32 110") + EditText("F2", "40 10 62 110"));
     std::string second =
         SubView("Second", "50 20 100 290", EditText("S1", "5 10 27 110") + EditText("S2", "30 10 52 110"));
     std::string cards = R"(<<Multiple View>> [ "Name": "Cards" "Frame": { 40 10 150 310 } "Active?": TRUE
         "Visible?": TRUE "Transparent?": FALSE "Origin": { 0 0 } "Initial View": "First"
-        "Tab Orders": ( ( "F2" "F1" ) ( "S1" "S2" ) ) "Content": ( )" +
+        "Tab Orders": ( )" + tabOrders + R"( ) "Content": ( )" +
                         first + second + " ) ]";
-    InstallMainWindow(EditText("Before", "10 10 32 110") + cards + EditText("After", "160 10 182 110"),
-                      R"("Before" "Cards" "After")");
+    InstallMainWindow(EditText("Before", "10 10 32 110") + cards + EditText("After", "160 10 182 110"), windowOrder);
     OpenApplication();
     RunUntilIdle();
   }
@@ -108,6 +109,20 @@ TEST_F(MultipleViews, TabGoesRoundTheShownSubViewsOwnOrder) {
   PressKey(VK_TAB);
   EXPECT_EQ(Target().get(), Item("S1").get());
   EXPECT_EQ(GetFocus(), EditorOf("S1"));
+}
+
+// Without tab orders, tabbing past either end of the shown sub-view leaves
+// the multiple view for the items around it.
+TEST_F(MultipleViews, TabbingPastTheShownSubViewLeavesTheMultipleView) {
+  OpenCards("( ) ( )", "");
+  ClickItem("F2");
+  PressKey(VK_TAB);
+  EXPECT_EQ(Target().get(), Item("After").get());
+  ClickItem("F1");
+  platform::headless::keyDown(VK_SHIFT);
+  PressKey(VK_TAB);
+  platform::headless::keyUp(VK_SHIFT);
+  EXPECT_EQ(Target().get(), Item("Before").get());
 }
 
 TEST_F(MultipleViews, WithoutAShownSubViewThereIsNoTabOrderAndNothingToTabTo) {

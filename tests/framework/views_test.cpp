@@ -23,6 +23,7 @@ const ovAttributeSelector kVScroll("VScroll");
 const ovAttributeSelector kWindowOrigin("Window Origin");
 const ovMethodSelector kSetActive("Set Active?");
 const ovMethodSelector kSetLocation("Set Location");
+const ovMethodSelector kSetOwner("Set Owner");
 
 // A view of these items, not opened.
 std::string ViewText(const char* name, const char* frame, const std::string& content, const std::string& more = "") {
@@ -149,7 +150,7 @@ TEST_F(Views, TheWindowFindsItemsAndReadsAndSetsValuesThroughItsView) {
 }
 
 // A nested view's window origin is its place in its owner's; moving it
-// carries the views inside along.
+// carries the views inside along, and a new owner places it anew.
 TEST_F(Views, MovingANestedViewCarriesTheWindowOriginsOfTheViewsInside) {
   OpenWith(ViewText("Inner", "{ 20 30 100 300 }",
                     ViewText("Deep", "{ 5 6 50 100 }", ViewText("Deeper", "{ 1 2 10 10 }", ""),
@@ -162,6 +163,11 @@ TEST_F(Views, MovingANestedViewCarriesTheWindowOriginsOfTheViewsInside) {
   EXPECT_EQ(deep.x, 42);
   EXPECT_EQ(deeper.y, 31);
   EXPECT_EQ(deeper.x, 44);
+  ov::send<0>(kSetOwner, Item("Deeper"), {Item("Inner")});
+  deeper = ov::toPOINT(ov::get(kWindowOrigin, Item("Deeper")));
+  EXPECT_EQ(deeper.y, 21) << "placed in its new owner";
+  EXPECT_EQ(deeper.x, 32);
+  ov::send<0>(kSetOwner, Item("Deeper"), {Item("Deep")});
 }
 
 // An inactive view's items are inactive too: its controls are disabled,
