@@ -9,6 +9,7 @@
 namespace {
 
 const ovMethodSelector kClose("Close");
+const ovMethodSelector kGetTarget("Get Target");
 const ovMethodSelector kSetActive("Set Active?");
 const ovMethodSelector kSetFrame("Set Frame");
 const ovMethodSelector kSetLocation("Set Location");
@@ -126,9 +127,9 @@ TEST_F(EditTexts, TheControlFollowsTheItemsPlaceSizeAndActivity) {
     EXPECT_EQ(r.top, top) << name;
     EXPECT_EQ(r.right - r.left, width) << name;
   }
-  ASSERT_EQ(Target().get(), Item("A").get());
+  ASSERT_EQ(ov::send(kGetTarget, MainWindow()).get(), Item("A").get());
   ov::send<0>(kSetActive, Item("A"), {gdDefaultFalse});
-  EXPECT_NE(Target().get(), Item("A").get());
+  EXPECT_NE(ov::send(kGetTarget, MainWindow()).get(), Item("A").get());
   EXPECT_FALSE(IsWindowEnabled(EditorOf("A")));
 }
 

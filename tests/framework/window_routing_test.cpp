@@ -16,7 +16,9 @@ const ovAttributeSelector kMenubar("Menubar");
 const ovAttributeSelector kView("View");
 const ovAttributeSelector kWindowRecord("Window Record");
 const ovClassName kWindow("Window");
+const ovClassName kEvent("Event");
 const ovClassName kPlatformEvent("Platform Event");
+const ovAttributeSelector kPlatformEventAttribute("Platform Event");
 const ovMethodSelector kUpdate("Update");
 const ovAttributeSelector kHWnd("HWnd");
 const ovAttributeSelector kLastHelp("Last Help");
@@ -174,7 +176,9 @@ TEST_F(WindowRouting, TheDesktopsUpdateGivesAnEventTheDefaultHandling) {
   ov::set(kMessage, paint, ov::integer(WM_PAINT));
   ov::set(kWParam, paint, ov::integer(0));
   ov::set(kLParam, paint, ov::integer(0));
-  ov::send<0>(kUpdate, Desktop(), {paint});
+  ovRef event = ov::make(kEvent).take();
+  ov::set(kPlatformEventAttribute, event, paint);
+  ov::send<0>(kUpdate, Desktop(), {event});
   EXPECT_FALSE(GetUpdateRect(MainWindowHandle(), nullptr, FALSE));
 }
 

@@ -15,6 +15,7 @@ const ovMethodSelector kSetTitle("Set Title");
 const ovAttributeSelector kActive("Active?");
 const ovAttributeSelector kFloating("Floating");
 const ovAttributeSelector kFrame("Frame");
+const ovAttributeSelector kInitialWindows("Initial Windows");
 const ovAttributeSelector kLocation("Location");
 const ovAttributeSelector kModal("Modal?");
 const ovAttributeSelector kSize("Size");
@@ -131,6 +132,23 @@ TEST_F(Windows, ReopeningAnOpenWindowPlacesItsLocationByItsModeButLeavesItWhereI
   EXPECT_EQ(at.x, 362);
   EXPECT_EQ(WindowRectOf(RecordOf(window)).left, 10);
   ov::send<0>(kClose, window);
+}
+
+// The application's initial windows, named by class, open with it after
+// the main window and close with it.
+TEST_F(Windows, InitialWindowsOpenAndCloseWithTheApplication) {
+  SetDefault(MainWindowText());
+  SetDefault(WindowText("Window", {{"Title", "\"Tool\""}, {"Location", "{ 300 300 }"}}));
+  ov::set(kInitialWindows, Application(), ov::listOf({ov::text("Window")}));
+  OpenApplication();
+  RunUntilIdle();
+  ovRef windows = ov::get(kWindows, Desktop());
+  ASSERT_EQ(ov::length(windows), 2u);
+  HWND tool = RecordOf(ov::element(windows, 1));
+  EXPECT_EQ(CaptionOf(tool), "Tool");
+  CloseApplication();
+  EXPECT_FALSE(IsWindow(tool));
+  EXPECT_EQ(TopLevelWindowCount(), 0);
 }
 
 // The computed style is the border's bits, WS_CLIPCHILDREN and the
