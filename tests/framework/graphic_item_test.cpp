@@ -43,11 +43,14 @@ std::string FontText() {
          std::to_string(kJustification) + " ]";
 }
 
-std::string TextItem(const char* name, const char* frame, const char* text, const char* more = "") {
+std::string TextItem(const char* name, const char* frame, const char* text, const std::string& more = "") {
   return std::string("<<Graphic Item>> [ \"Name\": \"") + name + "\" \"Frame\": " + frame +
          R"( "Active?": TRUE "Visible?": TRUE "Capture?": FALSE "Inverted?": FALSE )" + more +
          " \"Graphic\": <<Text>> [ \"Text\": \"" + text + "\" \"Font\": " + FontText() + " ] ]";
 }
+
+const std::string kClickBehavior = R"("Click Behavior": <<Window Item Behavior>> [
+    "Enabled?": TRUE "Undo?": FALSE "Method": "Graphic Button Clicked" "Specifiers": ( ) ])";
 
 // Frames are (top left bottom right) in the root view, which fills the
 // window's client area from its corner.
@@ -68,9 +71,11 @@ std::string Content() {
               "Graphic": <<Line>> [ "End Points": ( { 60 20 } { 60 200 } ) ] ])" +
          TextItem("Fading", "{ 100 200 120 260 }", "100", R"("Transparent?": TRUE "Button?": FALSE)") +
          TextItem("Steady", "{ 100 300 120 360 }", "1", R"("Transparent?": TRUE "Button?": FALSE)") +
-         TextItem("Press", "{ 90 30 110 110 }", "Go",
-                  R"("Transparent?": FALSE "Button?": TRUE "Click Behavior": <<Window Item Behavior>> [
-                       "Enabled?": TRUE "Undo?": FALSE "Method": "Graphic Button Clicked" "Specifiers": ( ) ])");
+         TextItem("Press", "{ 90 30 110 110 }", "Go", R"("Transparent?": FALSE "Button?": TRUE )" + kClickBehavior) +
+         TextItem("Label", "{ 140 30 160 110 }", "L", R"("Transparent?": FALSE "Button?": FALSE )" + kClickBehavior) +
+         R"(<<Graphic Item>> [ "Name": "Dead" "Frame": { 140 120 160 190 } "Active?": FALSE "Visible?": TRUE
+              "Transparent?": FALSE "Button?": TRUE "Capture?": FALSE "Inverted?": FALSE "Graphic": NONE )" +
+         kClickBehavior + " ]";
 }
 
 class GraphicItems : public FrameworkTest {
@@ -246,6 +251,16 @@ TEST_F(GraphicItems, TheItemAnswersThePenAndFontQuestionsAsItsGraphicDoes) {
   for (const char* name : {"Shown", "Rule"}) EXPECT_EQ(ov::send(kGetPen, Item(name)).get(), nullptr) << name;
 }
 
+// Without a graphic an item has no value and no font, and a new value
+// changes nothing.
+TEST_F(GraphicItems, AnItemWithoutAGraphicHasNoValueNorFont) {
+  Open();
+  ov::send<0>(kSetValue, Item("Dead"), {ov::integer(7)});
+  EXPECT_EQ(ov::send(kGetValue, Item("Dead")).get(), nullptr);
+  EXPECT_EQ(ov::send(kGetFont, Item("Dead")).get(), nullptr);
+  EXPECT_TRUE(ov::send<0>(kHasFont, Item("Dead")).failed());
+}
+
 using GraphicButton = GraphicItems;
 
 TEST_F(GraphicButton, APressCapturesAndInvertsItAndAReleaseOnItClicks) {
@@ -312,6 +327,22 @@ TEST_F(GraphicButton, APressBegunElsewhereAndReleasedOnItClicksNothing) {
   EXPECT_FALSE(ov::isTrue(ov::get(kInverted, Item("Press"))));
   EXPECT_FALSE(Pressed("Press"));
   EXPECT_EQ(gClicks, 0);
+}
+
+// An item that is no button clicks at the press; an inactive one never.
+TEST_F(GraphicButton, APlainItemClicksAtThePressAndAnInactiveOneNever) {
+  Open();
+  POINT label = Middle({30, 140, 110, 160});
+  POINT dead = Middle({120, 140, 190, 160});
+  platform::headless::pressButton(label.x, label.y);
+  RunUntilIdle();
+  EXPECT_EQ(gClicks, 1);
+  EXPECT_EQ(GetCapture(), nullptr);
+  platform::headless::releaseButton(label.x, label.y);
+  platform::headless::click(dead.x, dead.y);
+  RunUntilIdle();
+  EXPECT_EQ(gClicks, 1);
+  EXPECT_FALSE(Pressed("Dead"));
 }
 
 }  // namespace

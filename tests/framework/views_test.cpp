@@ -170,6 +170,15 @@ TEST_F(Views, MovingANestedViewCarriesTheWindowOriginsOfTheViewsInside) {
   ov::send<0>(kSetOwner, Item("Deeper"), {Item("Deep")});
 }
 
+// A nested view with a border has a bordered platform window; one without
+// has none.
+TEST_F(Views, ANestedViewsBorderIsItsPlatformWindowsBorder) {
+  OpenWith(ViewText("Boxed", "{ 0 0 50 100 }", "", R"("Border": <<Regular Border>>)") +
+           ViewText("Bare", "{ 60 0 100 100 }", ""));
+  EXPECT_NE(GetWindowLongPtrA(Handle("Boxed"), GWL_STYLE) & WS_BORDER, 0);
+  EXPECT_EQ(GetWindowLongPtrA(Handle("Bare"), GWL_STYLE) & WS_BORDER, 0);
+}
+
 // An inactive view's items are inactive too: its controls are disabled,
 // and they are enabled again with it.
 TEST_F(Views, AnInactiveViewDisablesItsControls) {
