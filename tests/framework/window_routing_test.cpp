@@ -182,6 +182,20 @@ TEST_F(WindowRouting, TheDesktopsUpdateGivesAnEventTheDefaultHandling) {
   EXPECT_FALSE(GetUpdateRect(MainWindowHandle(), nullptr, FALSE));
 }
 
+// A window told to update without an event paints what is pending at once.
+TEST_F(WindowRouting, AnUpdateWithoutAnEventPaintsAtOnce) {
+  OpenWith({{"View", ViewText("", "\"Background\": <<Background>> [ \"Color\": { 0 0 65535 } ]")}});
+  HWND view = ov::toHandle<HWND>(ov::get(kWindowRecord, ov::get(kView, MainWindow())));
+  RECT corner{0, 0, 10, 10};
+  HDC dc = GetDC(view);
+  FillRect(dc, &corner, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  ReleaseDC(view, dc);
+  InvalidateRect(view, &corner, TRUE);
+  ov::send<0>(kUpdate, MainWindow(), {gdDefaultNone});
+  EXPECT_FALSE(GetUpdateRect(view, nullptr, FALSE));
+  EXPECT_EQ(ClientPixel(5, 5), 0x0000FFu);
+}
+
 // Over a window without a view, the pointer is the arrow and no help is
 // shown.
 TEST_F(WindowRouting, OffAnyViewThePointerIsTheArrowAndNoHelpIsShown) {

@@ -12,6 +12,7 @@ const ovMethodSelector kGetTitle("Get Title");
 const ovMethodSelector kOpen("Open");
 const ovMethodSelector kRun("Run");
 const ovMethodSelector kSetTitle("Set Title");
+const ovMethodSelector kSetVisible("Set Visible?");
 const ovAttributeSelector kActive("Active?");
 const ovAttributeSelector kFloating("Floating");
 const ovAttributeSelector kFrame("Frame");
@@ -149,6 +150,38 @@ TEST_F(Windows, InitialWindowsOpenAndCloseWithTheApplication) {
   CloseApplication();
   EXPECT_FALSE(IsWindow(tool));
   EXPECT_EQ(TopLevelWindowCount(), 0);
+}
+
+// A child window needs the main window's view for its parent: without one
+// the platform makes no window, the opening fails, and a modal window
+// leaves the others enabled.
+TEST_F(Windows, AWindowThePlatformCannotMakeFailsToOpenAndLeavesTheOthersEnabled) {
+  SetDefault(MainWindowText());
+  OpenApplication();
+  RunUntilIdle();
+  SetDefault(WindowText("Window", {{"Child?", "TRUE"}, {"Modal?", "TRUE"}}));
+  ovRef orphan = ov::make(kWindow).take();
+  EXPECT_TRUE(ov::send<0>(kOpen, orphan, {nullptr}).failed());
+  EXPECT_EQ(RecordOf(orphan), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(MainWindowHandle()));
+  EXPECT_EQ(ov::length(ov::get(kWindows, Desktop())), 1u);
+}
+
+// A window stored invisible opens hidden, takes a title while it is
+// closed, and shows when made visible.
+TEST_F(Windows, AnInvisibleWindowOpensHiddenUntilMadeVisible) {
+  SetDefault(MainWindowText());
+  OpenApplication();
+  RunUntilIdle();
+  SetDefault(WindowText("Window", {{"Visible?", "FALSE"}}));
+  ovRef window = ov::make(kWindow).take();
+  ov::send<0>(kSetTitle, window, {ov::text("Later")});
+  ov::send<0>(kOpen, window, {nullptr});
+  EXPECT_FALSE(IsWindowVisible(RecordOf(window)));
+  EXPECT_EQ(CaptionOf(RecordOf(window)), "Later");
+  ov::send<0>(kSetVisible, window, {gdDefaultTrue});
+  EXPECT_TRUE(IsWindowVisible(RecordOf(window)));
+  ov::send<0>(kClose, window);
 }
 
 // The computed style is the border's bits, WS_CLIPCHILDREN and the
