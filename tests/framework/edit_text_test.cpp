@@ -9,7 +9,9 @@
 namespace {
 
 const ovMethodSelector kClose("Close");
+const ovMethodSelector kGetSelection("Get Selection");
 const ovMethodSelector kGetTarget("Get Target");
+const ovMethodSelector kSelectAll("Select All");
 const ovMethodSelector kSetActive("Set Active?");
 const ovMethodSelector kSetFrame("Set Frame");
 const ovMethodSelector kSetLocation("Set Location");
@@ -97,7 +99,8 @@ TEST_F(EditTexts, WhatTheUserTypesIsTheValue) {
   EXPECT_TRUE(ov::textEquals(ov::get(kText, Item("A")), "250"));
 }
 
-// Closing keeps what the control held, though the program never read it.
+// Closing keeps what the control held, though the program never read it;
+// the closed item has no selection.
 TEST_F(EditTexts, AClosedItemKeepsTheControlsLastText) {
   InstallMainWindow(EditText("A", "10 10 32 110"));
   OpenApplication();
@@ -109,6 +112,10 @@ TEST_F(EditTexts, AClosedItemKeepsTheControlsLastText) {
   EXPECT_FALSE(IsWindow(editor));
   EXPECT_EQ(EditorOf("A"), nullptr);
   EXPECT_EQ(ValueOf("A"), "618");
+  ov::send<0>(kSelectAll, Item("A"));
+  POINT selection = ov::toPOINT(ov::send(kGetSelection, Item("A")).get());
+  EXPECT_EQ(selection.x, 0) << "a closed item has no selection";
+  EXPECT_EQ(selection.y, 0);
 }
 
 // Moved or resized, the item takes its control along; made inactive while

@@ -304,20 +304,27 @@ TEST_F(Windows, ClosingTheMainWindowQuitsAndTheApplicationTakesItDown) {
   EXPECT_EQ(ov::length(ov::get(kWindowRecords, desktop)), 0u);
 }
 
+// Closed by the program or at a person's request through the platform.
 TEST_F(Windows, ClosingAnotherWindowTakesItOutOfTheDesktop) {
   SetDefault(MainWindowText());
   OpenApplication();
   RunUntilIdle();
-  ovRef other = OpenSecondWindow({{"Location", "{ 300 300 }"}});
-  HWND hwnd = RecordOf(other);
-  EXPECT_EQ(ov::length(ov::get(kWindows, Desktop())), 2u);
-  EXPECT_TRUE(ov::send<0>(kClose, other).succeeded());
-  RunUntilIdle();
-  EXPECT_FALSE(IsWindow(hwnd));
-  EXPECT_TRUE(ov::isFalse(ov::get(kActive, other)));
-  EXPECT_EQ(ov::length(ov::get(kWindows, Desktop())), 1u);
-  EXPECT_EQ(ov::length(ov::get(kWindowRecords, Desktop())), 1u);
-  EXPECT_TRUE(ov::isTrue(ov::get(kActive, Application()))) << "only the main window's class quits";
+  for (bool requested : {false, true}) {
+    SCOPED_TRACE(requested ? "requested" : "sent");
+    ovRef other = OpenSecondWindow({{"Location", "{ 300 300 }"}});
+    HWND hwnd = RecordOf(other);
+    EXPECT_EQ(ov::length(ov::get(kWindows, Desktop())), 2u);
+    if (requested)
+      platform::headless::requestClose(hwnd);
+    else
+      EXPECT_TRUE(ov::send<0>(kClose, other).succeeded());
+    RunUntilIdle();
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_TRUE(ov::isFalse(ov::get(kActive, other)));
+    EXPECT_EQ(ov::length(ov::get(kWindows, Desktop())), 1u);
+    EXPECT_EQ(ov::length(ov::get(kWindowRecords, Desktop())), 1u);
+    EXPECT_TRUE(ov::isTrue(ov::get(kActive, Application()))) << "only the main window's class quits";
+  }
 }
 
 }  // namespace
