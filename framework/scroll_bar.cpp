@@ -88,7 +88,8 @@ int32_t lineOf(ovC_object* scroll) { return GetSystemMetrics(isVertical(scroll) 
 
 int32_t pageOf(ovC_object* scroll) {
   POINT size = ov::toPOINT(ov::send(sel::ViewSize, ov::get(attr::Owner, scroll).get()).get());
-  return std::max(lineOf(scroll), (isVertical(scroll) ? size.y : size.x) - lineOf(scroll));
+  int32_t extent = static_cast<int32_t>(isVertical(scroll) ? size.y : size.x);
+  return std::max(lineOf(scroll), extent - lineOf(scroll));
 }
 
 // The value a scroll event asks for, from the current one.
