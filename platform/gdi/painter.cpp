@@ -29,8 +29,9 @@ void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) {
 
 void Painter::plot(int x, int y, SpanOp op, uint32_t pixel) {
   if (!dc_.surface->contains(x, y) || !drawable_.contains(x, y)) return;
-  op(dc_.surface->row(y) + x, 1, dc_.surface->fit(pixel));
-  paintDevice(*dc_.surface, RECT{x, y, x + 1, y + 1}, op, dc_.surface->fit(pixel));
+  pixel = dc_.surface->fit(pixel);
+  op(dc_.surface->row(y) + x, 1, pixel);
+  paintDevice(*dc_.surface, RECT{x, y, x + 1, y + 1}, op, pixel);
   dc_.touch();
 }
 
