@@ -8,12 +8,15 @@ GENERATOR := -G Ninja
 CTEST     := ctest --output-on-failure -j $(JOBS) --timeout 300
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short coverage bench valgrind soak screenshots install windows windows-deps test-windows clean
+.PHONY: all deps program-deps release debug asan fuzz-build run test test-release test-asan fuzz fuzz-short coverage bench valgrind soak screenshots install windows windows-deps test-windows clean
 
 all: release
 
 deps:
 	@scripts/install-deps
+
+program-deps:
+	@scripts/install-deps program
 
 $(BUILD)/release/build.ninja:
 	cmake -S . -B $(BUILD)/release $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
@@ -32,7 +35,10 @@ $(BUILD)/fuzz/build.ninja:
 	cmake -S . -B $(BUILD)/fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVELMARO_FUZZ=ON \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
+# A build folder `make run` configured without the tests gets them now.
 release: deps $(BUILD)/release/build.ninja
+	@if grep -qx 'BUILD_TESTING:BOOL=OFF' $(BUILD)/release/CMakeCache.txt; then \
+	  cmake -S . -B $(BUILD)/release -DBUILD_TESTING=ON; fi
 	cmake --build $(BUILD)/release -j $(JOBS)
 
 debug: deps $(BUILD)/debug/build.ninja
@@ -44,9 +50,13 @@ asan: deps $(BUILD)/asan/build.ninja
 fuzz-build: deps $(BUILD)/fuzz/build.ninja
 	cmake --build $(BUILD)/fuzz -j $(JOBS) --target velmaro_fuzzers
 
-# Only what the program needs: the program, and the tools that compile its
-# resources. `make release` and `make test` build the rest.
-run: deps $(BUILD)/release/build.ninja
+# Only what the program needs: its packages, the program, and the tools
+# that compile its resources. A new build folder is configured without the
+# tests, whose packages are not there yet; `make release` and `make test`
+# install and build the rest.
+run: program-deps
+	@test -f $(BUILD)/release/build.ninja || \
+	  cmake -S . -B $(BUILD)/release $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build $(BUILD)/release -j $(JOBS) --target velmaro
 	$(BUILD)/release/app/velmaro
 
