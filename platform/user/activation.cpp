@@ -153,11 +153,13 @@ HWND WINAPI SetFocus(HWND hWnd) {
   return previousHandle;
 }
 
+// A child cannot be made the active window: Windows then changes nothing
+// and answers the active window, without an error.
 HWND WINAPI SetActiveWindow(HWND hWnd) {
   Window* window = windowOrFail(hWnd);
   if (!window || window == &desktop()) return nullptr;
   HWND previous = GetActiveWindow();
-  activate(topLevelOf(window), WA_ACTIVE);
+  if (!window->isChild()) activate(window, WA_ACTIVE);
   return previous;
 }
 

@@ -119,6 +119,27 @@ TEST_F(MessageSequence, ClickActivatesAnInactiveWindow) {
   EXPECT_EQ(GetActiveWindow(), main);
 }
 
+// SetActiveWindow answers the window it deactivated; given a child it
+// changes nothing and answers the active window.
+TEST_F(MessageSequence, SetActiveWindowActivatesATopLevelWindowAndNotAChild) {
+  HWND main = shownTopLevel(10, 20, 455, 193);
+  HWND c = child(main, 1, 5, 5, 50, 20);
+  HWND other = topLevel(600, 20, 200, 200, WS_OVERLAPPEDWINDOW, nullptr, Role::Other);
+  ShowWindow(other, SW_SHOW);
+  settle();
+  EXPECT_EQ(SetActiveWindow(c), other);
+  EXPECT_SEQUENCE();
+  EXPECT_EQ(SetActiveWindow(main), other);
+  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent | Optional},
+                  {WM_NCACTIVATE, Sent | WParam, FALSE, 0, Role::Other},
+                  {WM_ACTIVATE, Sent | WParam | LParam, WA_INACTIVE, hwndParam(main), Role::Other},
+                  {WM_NCACTIVATE, Sent | WParam, TRUE},
+                  {WM_ACTIVATE, Sent | WParam | LParam, WA_ACTIVE, hwndParam(other)},
+                  {WM_KILLFOCUS, Sent | WParam, hwndWParam(main), 0, Role::Other},
+                  {WM_SETFOCUS, Sent | WParam, hwndWParam(other)}, {WM_WINDOWPOSCHANGED, Sent | Optional});
+  EXPECT_EQ(GetForegroundWindow(), main);
+}
+
 TEST_F(MessageSequence, DoubleClickNeedsTheClassStyle) {
   for (bool classWantsDoubleClicks : {true, false}) {
     SCOPED_TRACE(classWantsDoubleClicks ? "CS_DBLCLKS" : "no CS_DBLCLKS");
