@@ -51,12 +51,14 @@ RECT deviceRect(const DeviceContext& dc, int left, int top, int right, int botto
 
 }  // namespace
 
+// Colours are kept as given, high byte and all, and read back so; drawing
+// takes only their red, green and blue.
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
-  return exchange(hdc, &DrawingState::textColor, color & 0x00FFFFFFu, CLR_INVALID);
+  return exchange(hdc, &DrawingState::textColor, color, CLR_INVALID);
 }
 COLORREF WINAPI GetTextColor(HDC hdc) { return read(hdc, &DrawingState::textColor, CLR_INVALID); }
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
-  return exchange(hdc, &DrawingState::bkColor, color & 0x00FFFFFFu, CLR_INVALID);
+  return exchange(hdc, &DrawingState::bkColor, color, CLR_INVALID);
 }
 COLORREF WINAPI GetBkColor(HDC hdc) { return read(hdc, &DrawingState::bkColor, CLR_INVALID); }
 
