@@ -249,7 +249,10 @@ BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* lprcUpdate, HRGN hrgnUpdate, UIN
     validate(w, (lprcUpdate || region) ? &area : nullptr);
     if (flags & RDW_NOFRAME) w->frame = false;
   }
-  if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) paintNow(w);
+  // Erasing now draws the frame and the background; the paint itself comes
+  // at its ordinary time.
+  if (flags & RDW_UPDATENOW) paintNow(w);
+  else if (flags & RDW_ERASENOW) eraseNow(w);
   return TRUE;
 }
 

@@ -1,0 +1,98 @@
+// The update region through the calls that change it and the messages that
+// paint it: InvalidateRgn, ValidateRect, GetUpdateRect and RedrawWindow.
+#include "platform_fixture.h"
+
+using namespace msglog;
+
+namespace {
+
+class UpdateRegion : public PlatformTest {
+ protected:
+  static ::testing::AssertionResult updateIs(HWND w, RECT expected) {
+    RECT update{};
+    BOOL any = GetUpdateRect(w, &update, FALSE);
+    if (any == !IsRectEmpty(&expected) && EqualRect(&update, &expected)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "update " << update.left << ',' << update.top << ',' << update.right
+                                         << ',' << update.bottom << (any ? "" : " (none)");
+  }
+};
+
+TEST_F(UpdateRegion, InvalidateRgnAddsTheRegionOrTheWholeClientArea) {
+  HWND w = shownTopLevel();
+  HRGN region = CreateRectRgn(5, 6, 15, 16);
+  EXPECT_TRUE(InvalidateRgn(w, region, FALSE));
+  EXPECT_TRUE(updateIs(w, {5, 6, 15, 16}));
+  EXPECT_TRUE(InvalidateRgn(w, nullptr, FALSE));
+  RECT client;
+  GetClientRect(w, &client);
+  EXPECT_TRUE(updateIs(w, client));
+  DeleteObject(region);
+}
+
+TEST_F(UpdateRegion, ValidateRectTakesAPartOrAllAndWhatIsValidIsNotPainted) {
+  HWND w = shownTopLevel();
+  RECT area{0, 0, 40, 20}, right{20, 0, 40, 20};
+  InvalidateRect(w, &area, TRUE);
+  EXPECT_TRUE(ValidateRect(w, &right));
+  EXPECT_TRUE(updateIs(w, {0, 0, 20, 20}));
+  EXPECT_TRUE(ValidateRect(w, nullptr));
+  EXPECT_TRUE(updateIs(w, {}));
+  pump();
+  EXPECT_SEQUENCE();
+}
+
+// Asked to, GetUpdateRect erases at once, and the paint that follows does
+// not erase again.
+TEST_F(UpdateRegion, GetUpdateRectErasesAtOnceWhenAsked) {
+  HWND w = shownTopLevel();
+  RECT area{10, 10, 20, 20}, update{};
+  InvalidateRect(w, &area, TRUE);
+  EXPECT_TRUE(GetUpdateRect(w, &update, TRUE));
+  EXPECT_TRUE(EqualRect(&update, &area));
+  EXPECT_SEQUENCE({WM_ERASEBKGND, Sent});
+  clear();
+  pump();
+  EXPECT_SEQUENCE({WM_PAINT, Posted});
+}
+
+// RDW_UPDATENOW paints before returning; RDW_ERASENOW only erases and
+// draws the frame, the paint coming at its ordinary time.
+TEST_F(UpdateRegion, RedrawWindowPaintsNowOnlyWhatItsFlagsAsk) {
+  const struct {
+    const char* name;
+    UINT flags;
+    std::vector<Expected> now, later;
+  } table[] = {
+      {"update now", RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW, {{WM_PAINT, Sent}, {WM_ERASEBKGND, Sent}}, {}},
+      {"erase now", RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW, {{WM_ERASEBKGND, Sent}}, {{WM_PAINT, Posted}}},
+      {"frame now", RDW_INVALIDATE | RDW_FRAME | RDW_ERASENOW, {{WM_NCPAINT, Sent}}, {{WM_PAINT, Posted}}},
+      {"later", RDW_INVALIDATE | RDW_ERASE, {}, {{WM_PAINT, Posted}, {WM_ERASEBKGND, Sent}}},
+  };
+  HWND w = shownTopLevel();
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.name);
+    EXPECT_TRUE(RedrawWindow(w, nullptr, nullptr, row.flags));
+    EXPECT_TRUE(matches(row.now));
+    clear();
+    pump();
+    EXPECT_TRUE(matches(row.later));
+    clear();
+  }
+  InvalidateRect(w, nullptr, TRUE);
+  EXPECT_TRUE(RedrawWindow(w, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_UPDATENOW));
+  pump();
+  EXPECT_SEQUENCE();
+}
+
+TEST_F(UpdateRegion, RedrawWindowReachesTheChildrenOfAClippingParentOnlyWhenAsked) {
+  HWND main = topLevel(10, 20, 200, 100, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE);
+  child(main, 1, 5, 5, 50, 20);
+  settle();
+  RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_SEQUENCE({WM_PAINT, Sent});
+  clear();
+  RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_SEQUENCE({WM_PAINT, Sent}, {WM_PAINT, Sent, 0, 0, Role::Child});
+}
+
+}  // namespace
