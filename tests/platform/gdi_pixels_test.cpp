@@ -171,4 +171,54 @@ TEST_F(GdiPixels, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
   DeleteObject(red);
 }
 
+TEST_F(GdiPixels, PatBltCombinesTheSelectedBrushWithTheDestination) {
+  const COLORREF b = RGB(0x10, 0x20, 0x30), d = RGB(0x33, 0x99, 0xCC);
+  const struct {
+    DWORD rop;
+    COLORREF expected;
+  } table[] = {{PATCOPY, b}, {PATINVERT, b ^ d}, {DSTINVERT, ~d & 0xFFFFFF}, {BLACKNESS, 0}, {WHITENESS, 0xFFFFFF}};
+  HBRUSH brush = CreateSolidBrush(b);
+  SelectObject(dc_, brush);
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.rop);
+    fill({0, 0, 8, 4}, d);
+    EXPECT_TRUE(PatBlt(dc_, 1, 1, 3, 2, row.rop));
+    EXPECT_EQ(at(1, 1), row.expected);
+    EXPECT_EQ(at(3, 2), row.expected);
+    EXPECT_EQ(at(4, 1), d);
+    EXPECT_EQ(at(1, 3), d);
+  }
+  SelectObject(dc_, GetStockObject(NULL_BRUSH));
+  EXPECT_TRUE(PatBlt(dc_, 1, 1, 3, 2, PATCOPY));
+  EXPECT_EQ(at(1, 1), 0xFFFFFFu);
+  SelectObject(dc_, GetStockObject(WHITE_BRUSH));
+  DeleteObject(brush);
+}
+
+TEST_F(GdiPixels, FillRgnAndInvertRgnCoverTheRegionInLogicalCoordinates) {
+  HRGN region = CreateRectRgn(2, 2, 5, 4);
+  SetWindowOrgEx(dc_, 1, 1, nullptr);
+  EXPECT_TRUE(FillRgn(dc_, region, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))));
+  EXPECT_EQ(inked({0, 0, 64, 48}), (Points{{1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 2}, {3, 2}}));
+  EXPECT_TRUE(InvertRgn(dc_, region));
+  EXPECT_TRUE(inked({0, 0, 64, 48}).empty());
+  SetLastError(0);
+  EXPECT_FALSE(FillRgn(dc_, region, reinterpret_cast<HBRUSH>(region)));
+  EXPECT_FALSE(InvertRgn(dc_, reinterpret_cast<HRGN>(dc_)));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+  DeleteObject(region);
+}
+
+// Polyline joins its points without the last one and leaves the current
+// position where it was.
+TEST_F(GdiPixels, PolylineDrawsEachSegmentAndKeepsTheCurrentPosition) {
+  const POINT corner[] = {{1, 1}, {4, 1}, {4, 4}};
+  MoveToEx(dc_, 20, 30, nullptr);
+  EXPECT_TRUE(Polyline(dc_, corner, 3));
+  EXPECT_EQ(inked({0, 0, 64, 48}), (Points{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {4, 2}, {4, 3}}));
+  POINT position{};
+  EXPECT_TRUE(GetCurrentPositionEx(dc_, &position));
+  EXPECT_EQ(position, (POINT{20, 30}));
+}
+
 }  // namespace

@@ -64,15 +64,23 @@ TEST(LocalMemory, FreeTakesBackOnlyItsOwnBlocksOnce) {
   EXPECT_EQ(LocalFree(nullptr), nullptr);
 }
 
-TEST(Strings, CharUpperAHandlesStringsSingleCharactersAndWindows1252) {
-  char text[] = "abc xyz \xE9\xF7\xFF\x9A";
+// Windows-1252's letters change case both ways, its signs among them
+// (multiplication, division) and the rest stay.
+TEST(Strings, CharUpperAAndCharLowerAMapWindows1252BothWays) {
+  const char lower[] = "abz \xE0\xE9\xFE\x9A\x9C\x9E\xFF \xD7\xF7\xDF 1-";
+  const char upper[] = "ABZ \xC0\xC9\xDE\x8A\x8C\x8E\x9F \xD7\xF7\xDF 1-";
+  char text[sizeof lower];
+  std::memcpy(text, lower, sizeof lower);
   EXPECT_EQ(CharUpperA(text), text);
-  EXPECT_STREQ(text, "ABC XYZ \xC9\xF7\x9F\x8A");
-  EXPECT_EQ(reinterpret_cast<uintptr_t>(CharUpperA(reinterpret_cast<LPSTR>(uintptr_t{'q'}))), uintptr_t{'Q'});
-  EXPECT_EQ(reinterpret_cast<uintptr_t>(CharUpperA(reinterpret_cast<LPSTR>(uintptr_t{0xE0}))), uintptr_t{0xC0});
-  char lower[] = "MIXED \xC0";
-  CharLowerA(lower);
-  EXPECT_STREQ(lower, "mixed \xE0");
+  EXPECT_STREQ(text, upper);
+  EXPECT_EQ(CharLowerA(text), text);
+  EXPECT_STREQ(text, lower);
+  const auto single = [](LPSTR (*map)(LPSTR), unsigned c) {
+    return reinterpret_cast<uintptr_t>(map(reinterpret_cast<LPSTR>(uintptr_t{c})));
+  };
+  EXPECT_EQ(single(CharUpperA, 'q'), uintptr_t{'Q'});
+  EXPECT_EQ(single(CharUpperA, 0xE0), uintptr_t{0xC0});
+  EXPECT_EQ(single(CharLowerA, 0x9F), uintptr_t{0xFF});
 }
 
 TEST(Strings, CharNextStopsAtTheEnd) {
@@ -105,9 +113,17 @@ TEST(FileAttributes, DirectoriesReadOnlyFilesAndMissingPaths) {
   std::string file = dir + "velmaro_attributes.txt";
   std::ofstream(file) << "x";
   EXPECT_EQ(GetFileAttributesA(file.c_str()), FILE_ATTRIBUTE_NORMAL);
+  SetLastError(0);
+  EXPECT_EQ(GetFileAttributesA((file + "/below").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
   chmod(file.c_str(), 0444);
   EXPECT_EQ(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
   std::remove(file.c_str());
+  std::string hidden = dir + ".velmaro_hidden";
+  std::ofstream(hidden) << "x";
+  EXPECT_EQ(GetFileAttributesA(hidden.c_str()), FILE_ATTRIBUTE_HIDDEN);
+  std::remove(hidden.c_str());
+  EXPECT_EQ(GetFileAttributesA((dir + ".").c_str()), FILE_ATTRIBUTE_DIRECTORY);
   SetLastError(0);
   EXPECT_EQ(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);

@@ -1,5 +1,6 @@
 // Menus: the calls that build and change them, the bar in a window's frame,
 // and choosing items by mouse and keyboard, with what the window hears.
+#include "platform/menus/menu_bar.h"
 #include "platform/menus/popup_window.h"
 #include "platform_fixture.h"
 
@@ -8,7 +9,8 @@ namespace headless = platform::headless;
 
 namespace {
 
-constexpr UINT kOpen = 10, kSave = 11, kPrint = 12, kExit = 13, kUndo = 30;
+constexpr UINT kOpen = 10, kSave = 11, kPrint = 12, kExit = 13, kUndo = 30, kHelp = 40, kRecentOne = 50,
+               kRecentTwo = 51;
 
 // File (Open, Save, separator, grayed Print, Exit) and Edit (Undo).
 HMENU makeMenuBar(HMENU* fileOut = nullptr) {
@@ -24,6 +26,20 @@ HMENU makeMenuBar(HMENU* fileOut = nullptr) {
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
   if (fileOut) *fileOut = file;
+  return bar;
+}
+
+// makeMenuBar's menus with a cascading Recent (One, Two) last in File and a
+// plain Help command on the bar.
+HMENU makeDeepMenuBar(HMENU* recentOut = nullptr) {
+  HMENU file = nullptr;
+  HMENU bar = makeMenuBar(&file);
+  HMENU recent = CreatePopupMenu();
+  AppendMenuA(recent, MF_STRING, kRecentOne, "&One");
+  AppendMenuA(recent, MF_STRING, kRecentTwo, "&Two");
+  AppendMenuA(file, MF_POPUP, reinterpret_cast<UINT_PTR>(recent), "&Recent");
+  AppendMenuA(bar, MF_STRING, kHelp, "&Help");
+  if (recentOut) *recentOut = recent;
   return bar;
 }
 
@@ -189,6 +205,16 @@ void clickItem(int item) {
   headless::click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
+// The command of the last WM_COMMAND the window heard, or 0.
+UINT chosenCommand() {
+  UINT chosen = 0;
+  for (const Recorded& r : recorded())
+    if (r.message == WM_COMMAND) chosen = LOWORD(r.wParam);
+  return chosen;
+}
+
+void clickAt(RECT r) { headless::click((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+
 constexpr POINT kFileTitle{10 + 4 + 10, 20 + 4 + 19 + 9};
 
 TEST_F(Menus, ChosenByMouse) {
@@ -264,10 +290,7 @@ TEST_F(Menus, AltAloneSelectsTheBarAndArrowsOpenAndMove) {
   const std::vector<UINT> keys = {VK_MENU, VK_RIGHT, VK_DOWN, VK_LEFT, VK_DOWN, VK_RETURN};
   for (UINT key : keys) headless::pressKey(key);
   pump();
-  UINT chosen = 0;
-  for (const Recorded& r : recorded())
-    if (r.message == WM_COMMAND) chosen = LOWORD(r.wParam);
-  EXPECT_EQ(chosen, kSave);
+  EXPECT_EQ(chosenCommand(), kSave);
 }
 
 TEST_F(Menus, F10ThenEscapeLeavesWithoutACommand) {
@@ -279,6 +302,71 @@ TEST_F(Menus, F10ThenEscapeLeavesWithoutACommand) {
                        {WM_SYSCOMMAND, Sent | WParam | LParam, SC_KEYMENU, 0}, {WM_ENTERMENULOOP, Sent},
                        {WM_INITMENU, Sent}, {WM_MENUSELECT, Sent}, {WM_CAPTURECHANGED, Sent},
                        {WM_MENUSELECT, Sent}, {WM_EXITMENULOOP, Sent}, {WM_KEYUP, Posted | WParam, VK_ESCAPE}}));
+}
+
+TEST_F(Menus, KeysOpenSubmenusAndChoosePlainBarItems) {
+  const struct {
+    const char* name;
+    std::vector<UINT> keys;
+    UINT chosen;
+  } table[] = {
+      {"Enter on a plain bar item", {VK_MENU, VK_LEFT, VK_RETURN}, kHelp},
+      {"Right opens a submenu", {VK_MENU, VK_DOWN, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}, kRecentTwo},
+      {"Escape closes only the submenu", {VK_MENU, VK_DOWN, VK_UP, VK_RETURN, VK_ESCAPE, VK_UP, VK_RETURN}, kExit},
+      {"Left closes only the submenu", {VK_MENU, VK_DOWN, VK_UP, VK_RIGHT, VK_LEFT, VK_UP, VK_RETURN}, kExit},
+      {"a bar mnemonic in menu mode", {VK_MENU, 'E', 'U'}, kUndo},
+      {"a plain bar item's mnemonic", {VK_MENU, 'H'}, kHelp},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.name);
+    HWND w = withMenu(makeDeepMenuBar());
+    for (UINT key : row.keys) headless::pressKey(key);
+    pump();
+    EXPECT_EQ(chosenCommand(), row.chosen);
+    EXPECT_EQ(FindPopup(), nullptr);
+    DestroyWindow(w);
+    settle();
+  }
+}
+
+// With a menu open the pointer opens what it passes over: another bar
+// item's menu, a submenu. A click on the open menu's title closes it; one
+// on a plain bar item chooses it.
+TEST_F(Menus, ThePointerOpensWhatItPassesOverAndClicksChoose) {
+  HMENU bar = nullptr, recent = nullptr;
+  std::vector<RECT> titles;
+  const auto itemOf = [](HMENU menu, int item) {
+    for (HWND p = GetWindow(GetDesktopWindow(), GW_CHILD); p; p = GetWindow(p, GW_HWNDNEXT))
+      if (IsWindowVisible(p) && platform::menus::popupMenu(p) == menu) return platform::menus::popupItemRect(p, item);
+    ADD_FAILURE() << "no menu open";
+    return RECT{};
+  };
+  const auto hover = [](RECT r) { headless::moveMouse(r.left + 2, r.top + 2); };
+  const struct {
+    const char* name;
+    size_t title;
+    std::vector<std::function<void()>> whenIdle;
+    UINT chosen;
+  } table[] = {
+      {"the open title", 0, {[&] { clickAt(titles[0]); }}, 0},
+      {"another title", 0, {[&] { hover(titles[1]); }, [&] { clickAt(itemOf(GetSubMenu(bar, 1), 0)); }}, kUndo},
+      {"a submenu", 0, {[&] { hover(itemOf(GetSubMenu(bar, 0), 5)); }, [&] { clickAt(itemOf(recent, 1)); }}, kRecentTwo},
+      {"a plain bar item", 2, {}, kHelp},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.name);
+    bar = makeDeepMenuBar(&recent);
+    HWND w = withMenu(bar);
+    titles = platform::menus::barItemRects(w);
+    ASSERT_EQ(titles.size(), 3u);
+    for (const auto& action : row.whenIdle) whenIdle(action);
+    clickAt(titles[row.title]);
+    pump();
+    EXPECT_EQ(chosenCommand(), row.chosen);
+    EXPECT_EQ(FindPopup(), nullptr);
+    DestroyWindow(w);
+    settle();
+  }
 }
 
 }  // namespace

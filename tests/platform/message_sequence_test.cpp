@@ -173,6 +173,35 @@ TEST_F(MessageSequence, KeysAreTranslatedToCharacters) {
                   {WM_KEYUP, Posted | WParam, '1'}, {WM_KEYUP, Posted | WParam, VK_SHIFT});
 }
 
+TEST_F(MessageSequence, KeypadKeysTypeTheirCharacters) {
+  shownTopLevel();
+  keepOnly({WM_CHAR});
+  for (UINT key : {VK_NUMPAD0, VK_NUMPAD9, VK_MULTIPLY, VK_ADD, VK_SUBTRACT, VK_DECIMAL, VK_DIVIDE})
+    headless::pressKey(key);
+  pump();
+  EXPECT_SEQUENCE({WM_CHAR, Posted | WParam, '0'}, {WM_CHAR, Posted | WParam, '9'}, {WM_CHAR, Posted | WParam, '*'},
+                  {WM_CHAR, Posted | WParam, '+'}, {WM_CHAR, Posted | WParam, '-'}, {WM_CHAR, Posted | WParam, '.'},
+                  {WM_CHAR, Posted | WParam, '/'});
+}
+
+// A left or right modifier holds its generic key down with it.
+TEST_F(MessageSequence, SidedModifiersHoldTheirGenericKey) {
+  shownTopLevel();
+  const struct {
+    UINT sided, generic;
+  } table[] = {{VK_LSHIFT, VK_SHIFT}, {VK_RSHIFT, VK_SHIFT},     {VK_LCONTROL, VK_CONTROL},
+               {VK_RCONTROL, VK_CONTROL}, {VK_LMENU, VK_MENU}, {VK_RMENU, VK_MENU}};
+  for (const auto& row : table) {
+    headless::keyDown(row.sided);
+    pump();
+    EXPECT_LT(GetKeyState(static_cast<int>(row.generic)), 0) << row.sided;
+    EXPECT_LT(GetAsyncKeyState(static_cast<int>(row.sided)), 0) << row.sided;
+    headless::keyUp(row.sided);
+    pump();
+    EXPECT_GE(GetKeyState(static_cast<int>(row.generic)), 0) << row.sided;
+  }
+}
+
 TEST_F(MessageSequence, AltWithALetterAsksForTheMenu) {
   shownTopLevel();
   headless::keyDown(VK_MENU);
@@ -280,6 +309,37 @@ TEST_F(MessageSequence, CloseFromTheWindowManagerDestroysTheWindow) {
   EXPECT_FALSE(IsWindow(main));
   EXPECT_EQ(GetActiveWindow(), nullptr);
   EXPECT_EQ(GetFocus(), nullptr);
+}
+
+TEST_F(MessageSequence, AltF4AndTheCloseButtonCloseThroughTheSystemCommand) {
+  const struct {
+    const char* name;
+    void (*act)(HWND);
+  } ways[] = {
+      {"Alt+F4",
+       [](HWND) {
+         headless::keyDown(VK_MENU);
+         headless::pressKey(VK_F4);
+         headless::keyUp(VK_MENU);
+       }},
+      {"close button",
+       [](HWND w) {
+         RECT r;
+         GetWindowRect(w, &r);
+         headless::click(r.right - 4 - 2 - 8, r.top + 4 + 2 + 7);
+       }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.name);
+    HWND main = shownTopLevel();
+    keepOnly({WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY});
+    way.act(main);
+    pump();
+    EXPECT_SEQUENCE({WM_SYSCOMMAND, Sent | WParam, SC_CLOSE}, {WM_CLOSE, Sent}, {WM_DESTROY, Sent});
+    EXPECT_FALSE(IsWindow(main));
+    keepAll();
+    clear();
+  }
 }
 
 TEST_F(MessageSequence, DestroyReachesParentsFirstAndFreesChildrenFirst) {

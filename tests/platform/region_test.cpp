@@ -83,21 +83,56 @@ TEST(RectHelpers, PointsOnTheRightOrBottomEdgeAreOutside) {
   EXPECT_FALSE(PtInRect(nullptr, {3, 3}));
 }
 
-TEST(RectHelpers, OffsetInflateAndSubtract) {
-  RECT r{0, 0, 10, 10};
-  OffsetRect(&r, 3, -2);
-  EXPECT_EQ(r.left, 3);
-  EXPECT_EQ(r.bottom, 8);
-  InflateRect(&r, 2, 1);
-  EXPECT_EQ(r.left, 1);
-  EXPECT_EQ(r.right, 15);
-  EXPECT_EQ(r.top, -3);
-  RECT whole{0, 0, 10, 10}, topPart{0, 0, 10, 4}, middle{3, 3, 6, 6}, out;
-  EXPECT_TRUE(SubtractRect(&out, &whole, &topPart));
-  EXPECT_EQ(out.top, 4);
-  EXPECT_TRUE(SubtractRect(&out, &whole, &middle));
-  EXPECT_TRUE(EqualRect(&out, &whole));
-  EXPECT_FALSE(SubtractRect(&out, &topPart, &whole));
+TEST(RectHelpers, SetCopyOffsetAndInflate) {
+  RECT r, copy;
+  EXPECT_TRUE(SetRect(&r, 0, 0, 10, 10));
+  EXPECT_TRUE(OffsetRect(&r, 3, -2));
+  EXPECT_TRUE(InflateRect(&r, 2, 1));
+  EXPECT_TRUE(CopyRect(&copy, &r));
+  RECT expected{1, -3, 15, 9};
+  EXPECT_TRUE(EqualRect(&copy, &expected));
+  EXPECT_TRUE(SetRectEmpty(&copy));
+  EXPECT_TRUE(IsRectEmpty(&copy));
+  EXPECT_EQ(copy.right, 0);
+}
+
+// a less b is still a rectangle only when b takes a whole band off one of
+// a's edges; otherwise a stays whole.
+TEST(RectHelpers, SubtractRectTakesOffOnlyAWholeEdgeBand) {
+  const RECT whole{0, 0, 10, 10};
+  const struct {
+    RECT taken;
+    BOOL result;
+    RECT expected;
+  } table[] = {
+      {{0, 0, 10, 4}, TRUE, {0, 4, 10, 10}},  {{-5, 6, 15, 20}, TRUE, {0, 0, 10, 6}},
+      {{-1, -1, 4, 11}, TRUE, {4, 0, 10, 10}}, {{6, 0, 10, 10}, TRUE, {0, 0, 6, 10}},
+      {{3, 3, 6, 6}, TRUE, whole},             {{20, 20, 30, 30}, TRUE, whole},
+      {{-1, -1, 11, 11}, FALSE, {}},
+  };
+  for (const auto& row : table) {
+    RECT out{9, 9, 9, 9};
+    EXPECT_EQ(SubtractRect(&out, &whole, &row.taken), row.result) << row.taken.left << ',' << row.taken.top;
+    EXPECT_TRUE(EqualRect(&out, &row.expected)) << out.left << ',' << out.top << ',' << out.right << ',' << out.bottom;
+  }
+  RECT empty{}, out;
+  EXPECT_FALSE(SubtractRect(&out, &empty, &whole));
+}
+
+TEST(RectHelpers, NullRectanglesAreRefused) {
+  RECT r{0, 0, 1, 1};
+  const struct {
+    const char* call;
+    BOOL result, expected;
+  } calls[] = {
+      {"SetRect", SetRect(nullptr, 0, 0, 1, 1), FALSE},      {"SetRectEmpty", SetRectEmpty(nullptr), FALSE},
+      {"CopyRect to", CopyRect(nullptr, &r), FALSE},          {"CopyRect from", CopyRect(&r, nullptr), FALSE},
+      {"IsRectEmpty", IsRectEmpty(nullptr), TRUE},            {"EqualRect", EqualRect(nullptr, &r), FALSE},
+      {"OffsetRect", OffsetRect(nullptr, 1, 1), FALSE},       {"InflateRect", InflateRect(nullptr, 1, 1), FALSE},
+      {"IntersectRect", IntersectRect(nullptr, &r, &r), FALSE}, {"UnionRect", UnionRect(&r, nullptr, &r), FALSE},
+      {"SubtractRect", SubtractRect(&r, &r, nullptr), FALSE},
+  };
+  for (const auto& c : calls) EXPECT_EQ(c.result, c.expected) << c.call;
 }
 
 }  // namespace

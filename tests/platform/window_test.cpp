@@ -111,6 +111,22 @@ TEST_F(Windows, HitTestingNamesEachPartOfTheFrame) {
   EXPECT_EQ(hit(500, 100), HTNOWHERE);
 }
 
+TEST_F(Windows, ThePointerTakesTheSizingShapeOfTheFramePartUnderIt) {
+  topLevel(100, 100, 455, 193, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  settle();
+  const struct {
+    int x, y;
+    LPCSTR shape;
+  } table[] = {{1, 100, IDC_SIZEWE},   {454, 100, IDC_SIZEWE},   {200, 1, IDC_SIZENS},    {200, 192, IDC_SIZENS},
+               {1, 1, IDC_SIZENWSE},   {454, 192, IDC_SIZENWSE}, {454, 1, IDC_SIZENESW},  {1, 192, IDC_SIZENESW},
+               {200, 10, IDC_ARROW}};
+  for (const auto& row : table) {
+    headless::moveMouse(100 + row.x, 100 + row.y);
+    pump();
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, row.shape)) << row.x << ',' << row.y;
+  }
+}
+
 TEST_F(Windows, DisabledWindowsTakeNoInput) {
   HWND main = shownTopLevel();
   EnableWindow(main, FALSE);
@@ -317,6 +333,64 @@ TEST_F(Windows, RelativesAndPoints) {
   EXPECT_EQ(r.left, 34);
   EXPECT_EQ(r.top, 73);
   EXPECT_EQ(ChildWindowFromPoint(main, {25, 35}), c);
+}
+
+// Children are listed in the order they were made, the first on top.
+TEST_F(Windows, GetWindowWalksSiblingsInCreationOrder) {
+  HWND main = shownTopLevel();
+  HWND a = child(main, 1, 0, 0, 10, 10), b = child(main, 2, 20, 0, 10, 10), c = child(main, 3, 40, 0, 10, 10);
+  const struct {
+    HWND from;
+    UINT command;
+    HWND expected;
+  } table[] = {{main, GW_CHILD, a},    {b, GW_HWNDFIRST, a},     {b, GW_HWNDLAST, c}, {b, GW_HWNDNEXT, c},
+               {b, GW_HWNDPREV, a},    {a, GW_HWNDPREV, nullptr}, {c, GW_HWNDNEXT, nullptr},
+               {a, GW_CHILD, nullptr}, {b, 99, nullptr}};
+  for (const auto& row : table) EXPECT_EQ(GetWindow(row.from, row.command), row.expected) << row.command;
+  EXPECT_EQ(ChildWindowFromPoint(main, {100, 5}), main);
+  EXPECT_EQ(ChildWindowFromPoint(main, {-5, 5}), nullptr);
+}
+
+TEST_F(Windows, SetWindowPosAndBringWindowToTopReorderSiblings) {
+  HWND main = shownTopLevel();
+  HWND a = child(main, 1, 0, 0, 10, 10), b = child(main, 2, 20, 0, 10, 10), c = child(main, 3, 40, 0, 10, 10);
+  const auto order = [main] {
+    std::vector<HWND> found;
+    for (HWND w = GetWindow(main, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) found.push_back(w);
+    return found;
+  };
+  const UINT keepPlace = SWP_NOMOVE | SWP_NOSIZE;
+  EXPECT_TRUE(SetWindowPos(a, HWND_BOTTOM, 0, 0, 0, 0, keepPlace));
+  EXPECT_EQ(order(), (std::vector<HWND>{b, c, a}));
+  EXPECT_TRUE(SetWindowPos(b, c, 0, 0, 0, 0, keepPlace));
+  EXPECT_EQ(order(), (std::vector<HWND>{c, b, a}));
+  EXPECT_TRUE(SetWindowPos(b, c, 0, 0, 0, 0, keepPlace));
+  EXPECT_EQ(order(), (std::vector<HWND>{c, b, a}));
+  EXPECT_TRUE(BringWindowToTop(a));
+  EXPECT_EQ(order(), (std::vector<HWND>{a, c, b}));
+}
+
+// GWLP_HWNDPARENT answers a child's parent and a popup's owner.
+TEST_F(Windows, WindowLongsReadAndWriteTheirFieldsAndRefuseOtherIndexes) {
+  HWND main = shownTopLevel();
+  HWND c = child(main, 9, 0, 0, 10, 10);
+  HWND owned = CreateWindowExA(0, recorderClass(), "", WS_POPUP, 0, 0, 10, 10, main, nullptr, nullptr, nullptr);
+  keep(owned, Role::Other);
+  const auto asLong = [](HWND h) { return reinterpret_cast<LONG_PTR>(h); };
+  EXPECT_EQ(GetWindowLongPtrA(c, GWLP_HWNDPARENT), asLong(main));
+  EXPECT_EQ(GetWindowLongPtrA(owned, GWLP_HWNDPARENT), asLong(main));
+  EXPECT_EQ(GetWindowLongPtrA(main, GWLP_HWNDPARENT), 0);
+  EXPECT_EQ(SetWindowLongPtrA(c, GWLP_ID, 12), 9);
+  EXPECT_EQ(GetDlgItem(main, 12), c);
+  const LONG_PTR instance = GetWindowLongPtrA(main, GWLP_HINSTANCE);
+  EXPECT_EQ(SetWindowLongPtrA(main, GWLP_HINSTANCE, 0x400000), instance);
+  EXPECT_EQ(GetWindowLongPtrA(main, GWLP_HINSTANCE), 0x400000);
+  for (int index : {1000, -100}) {
+    SetLastError(0);
+    EXPECT_EQ(GetWindowLongPtrA(main, index), 0) << index;
+    EXPECT_EQ(SetWindowLongPtrA(main, index, 1), 0) << index;
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX)) << index;
+  }
 }
 
 TEST_F(Windows, TheDesktopWindowCoversTheScreen) {
