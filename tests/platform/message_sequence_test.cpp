@@ -140,6 +140,23 @@ TEST_F(MessageSequence, SetActiveWindowActivatesATopLevelWindowAndNotAChild) {
   EXPECT_EQ(GetForegroundWindow(), main);
 }
 
+// Another program taking the activation deactivates the window and the
+// application and takes the focus; coming back activates them again.
+TEST_F(MessageSequence, SwitchingToAnotherProgramAndBack) {
+  HWND main = shownTopLevel();
+  headless::switchAway();
+  pump();
+  EXPECT_SEQUENCE({WM_NCACTIVATE, Sent | WParam, FALSE}, {WM_ACTIVATE, Sent | WParam | LParam, WA_INACTIVE, 0},
+                  {WM_ACTIVATEAPP, Sent | WParam, FALSE}, {WM_KILLFOCUS, Sent | WParam, 0});
+  EXPECT_EQ(GetActiveWindow(), nullptr);
+  clear();
+  headless::switchBack(main);
+  pump();
+  EXPECT_SEQUENCE({WM_ACTIVATEAPP, Sent | WParam, TRUE}, {WM_NCACTIVATE, Sent | WParam, TRUE},
+                  {WM_ACTIVATE, Sent | WParam | LParam, WA_ACTIVE, 0}, {WM_SETFOCUS, Sent | WParam, 0});
+  EXPECT_EQ(GetActiveWindow(), main);
+}
+
 TEST_F(MessageSequence, DoubleClickNeedsTheClassStyle) {
   for (bool classWantsDoubleClicks : {true, false}) {
     SCOPED_TRACE(classWantsDoubleClicks ? "CS_DBLCLKS" : "no CS_DBLCLKS");

@@ -103,6 +103,9 @@ TEST_F(ScrollBars, BarsTakeTheirRoomAndAnswerHitTests) {
   POINT v = onBar(w, SB_VERT, 30), h = onBar(w, SB_HORZ, 30);
   EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(v.x, v.y)), HTVSCROLL);
   EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(h.x, h.y)), HTHSCROLL);
+  POINT corner{with.right + 2, with.bottom + 2};
+  ClientToScreen(w, &corner);
+  EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(corner.x, corner.y)), HTGROWBOX);
 }
 
 // The page is at most the range's size; the position lies between the

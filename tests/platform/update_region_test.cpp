@@ -95,4 +95,44 @@ TEST_F(UpdateRegion, RedrawWindowReachesTheChildrenOfAClippingParentOnlyWhenAske
   EXPECT_SEQUENCE({WM_PAINT, Sent}, {WM_PAINT, Sent, 0, 0, Role::Child});
 }
 
+// Without a window InvalidateRect invalidates every top-level window whole.
+TEST_F(UpdateRegion, InvalidateRectWithoutAWindowInvalidatesEveryWindow) {
+  HWND first = shownTopLevel(10, 20, 200, 100), second = shownTopLevel(300, 20, 200, 100);
+  EXPECT_TRUE(InvalidateRect(nullptr, nullptr, TRUE));
+  for (HWND w : {first, second}) {
+    RECT client;
+    GetClientRect(w, &client);
+    EXPECT_TRUE(updateIs(w, client));
+  }
+}
+
+// A class with CS_HREDRAW or CS_VREDRAW has its whole client area redrawn
+// when that dimension of it changes; otherwise only what the change
+// uncovered, here nothing.
+TEST_F(UpdateRegion, AClientAreaNarrowedIsRedrawnWholeOnlyForClassesThatAskForIt) {
+  WNDCLASSA redrawing{};
+  redrawing.style = CS_HREDRAW | CS_VREDRAW;
+  redrawing.lpfnWndProc = DefWindowProcA;
+  redrawing.lpszClassName = "Redrawing";
+  ASSERT_NE(RegisterClassA(&redrawing), 0);
+  const struct {
+    const char* className;
+    bool whole;
+  } classes[] = {{"Redrawing", true}, {recorderClass(), false}};
+  for (const auto& c : classes) {
+    SCOPED_TRACE(c.className);
+    HWND w = CreateWindowExA(0, c.className, "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 50, nullptr, nullptr, nullptr,
+                             nullptr);
+    keep(w, Role::Other);
+    settle();
+    ShowScrollBar(w, SB_VERT, TRUE);
+    RECT client;
+    GetClientRect(w, &client);
+    EXPECT_EQ(client.right, 100 - GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_TRUE(updateIs(w, c.whole ? client : RECT{}));
+    DestroyWindow(w);
+  }
+  EXPECT_TRUE(UnregisterClassA("Redrawing", nullptr));
+}
+
 }  // namespace
