@@ -193,6 +193,43 @@ TEST_F(WindowPositions, RestoringReturnsToTheRememberedPlace) {
   }
 }
 
+// A command for the state the window is already in does nothing and
+// answers that the window was visible (or not).
+TEST_F(WindowPositions, ACommandForTheCurrentStateChangesNothing) {
+  const struct {
+    int before, command;
+    BOOL wasVisible;
+  } table[] = {{SW_MINIMIZE, SW_MINIMIZE, TRUE},
+               {SW_SHOWMAXIMIZED, SW_SHOWMAXIMIZED, TRUE},
+               {SW_SHOW, SW_SHOW, TRUE},
+               {SW_HIDE, SW_HIDE, FALSE},
+               {SW_SHOWNORMAL, SW_SHOWNOACTIVATE, TRUE}};
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.command);
+    HWND w = shownTopLevel();
+    ShowWindow(w, row.before);
+    settle();
+    const DWORD style = styleOf(w);
+    EXPECT_EQ(ShowWindow(w, row.command), row.wasVisible);
+    EXPECT_SEQUENCE();
+    EXPECT_EQ(styleOf(w), style);
+    DestroyWindow(w);
+    settle();
+  }
+}
+
+// Minimised, a child lies at the bottom left of its parent's client area.
+TEST_F(WindowPositions, AMinimisedChildLiesAtTheBottomLeftOfItsParent) {
+  HWND main = shownTopLevel(10, 20, 455, 193);
+  HWND c = child(main, 1, 20, 20, 100, 50);
+  ShowWindow(c, SW_MINIMIZE);
+  EXPECT_TRUE(IsIconic(c));
+  const int width = GetSystemMetrics(SM_CXMINIMIZED), height = GetSystemMetrics(SM_CYMINIMIZED);
+  EXPECT_TRUE(placedAt(c, {0, 166 - height, width, 166}));
+  ShowWindow(c, SW_RESTORE);
+  EXPECT_TRUE(placedAt(c, {20, 20, 120, 70}));
+}
+
 // Only an enabled window carries out the commands of its system menu.
 TEST_F(WindowPositions, SystemCommandsMaximiseMinimiseAndRestore) {
   const struct {
