@@ -221,4 +221,38 @@ TEST_F(GdiPixels, PolylineDrawsEachSegmentAndKeepsTheCurrentPosition) {
   EXPECT_EQ(position, (POINT{20, 30}));
 }
 
+// Stock brushes fill with their grey, stock pens draw in their colour or
+// not at all, and each stock object is of its kind.
+TEST_F(GdiPixels, StockObjectsAreOfTheirKindAndColour) {
+  const struct {
+    int stock;
+    DWORD kind;
+    COLORREF color;
+  } brushes[] = {{LTGRAY_BRUSH, OBJ_BRUSH, RGB(192, 192, 192)},
+                 {GRAY_BRUSH, OBJ_BRUSH, RGB(128, 128, 128)},
+                 {DKGRAY_BRUSH, OBJ_BRUSH, RGB(64, 64, 64)}};
+  for (const auto& b : brushes) {
+    RECT r{0, 0, 4, 4};
+    EXPECT_EQ(GetObjectType(GetStockObject(b.stock)), b.kind) << b.stock;
+    FillRect(dc_, &r, static_cast<HBRUSH>(GetStockObject(b.stock)));
+    EXPECT_EQ(at(2, 2), b.color) << b.stock;
+  }
+  fill({0, 0, 64, 48}, kBlack);
+  for (int pen : {WHITE_PEN, NULL_PEN}) {
+    SelectObject(dc_, GetStockObject(pen));
+    MoveToEx(dc_, 0, pen, nullptr);
+    LineTo(dc_, 9, pen);
+  }
+  SelectObject(dc_, GetStockObject(BLACK_PEN));
+  EXPECT_EQ(at(4, WHITE_PEN), kWhite);
+  EXPECT_EQ(at(4, NULL_PEN), kBlack);
+  for (int font : {OEM_FIXED_FONT, ANSI_FIXED_FONT, SYSTEM_FIXED_FONT})
+    EXPECT_EQ(GetObjectType(GetStockObject(font)), static_cast<DWORD>(OBJ_FONT)) << font;
+  EXPECT_EQ(GetObjectType(GetStockObject(WHITE_PEN)), static_cast<DWORD>(OBJ_PEN));
+  HRGN region = CreateRectRgn(0, 0, 1, 1);
+  EXPECT_EQ(GetObjectType(region), static_cast<DWORD>(OBJ_REGION));
+  DeleteObject(region);
+  EXPECT_EQ(GetStockObject(99), nullptr);
+}
+
 }  // namespace

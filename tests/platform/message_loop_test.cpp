@@ -338,7 +338,13 @@ TEST_F(MessageLoop, QueueStatusTellsWhatIsQueuedAndWhatIsNew) {
   EXPECT_EQ(HIWORD(GetQueueStatus(QS_PAINT | QS_INPUT)), QS_PAINT);
   headless::click(10, 10);
   EXPECT_EQ(HIWORD(GetQueueStatus(QS_INPUT)), QS_MOUSEMOVE | QS_MOUSEBUTTON);
+  headless::pressKey('A');
   MSG msg{};
+  EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_USER + 1, WM_USER + 1, PM_NOREMOVE)) << "input looked at stays queued";
+  EXPECT_EQ(HIWORD(GetQueueStatus(QS_INPUT)), QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_KEY);
+  SetLastError(0);
+  EXPECT_EQ(GetQueueStatus(0x80000000u), 0u);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_FLAGS));
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   EXPECT_EQ(HIWORD(GetQueueStatus(QS_ALLINPUT)), 0u);
   UINT_PTR id = SetTimer(nullptr, 0, 10, nullptr);

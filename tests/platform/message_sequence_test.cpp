@@ -30,6 +30,32 @@ TEST_F(MessageSequence, CreatingAHiddenTopLevelWindow) {
                   {WM_CREATE, Sent});
 }
 
+// A window that answers WM_NCCREATE with FALSE, or WM_CREATE with -1, is
+// destroyed and CreateWindowExA answers NULL. Whether WM_DESTROY comes
+// before WM_NCDESTROY then is not pinned: accounts of it differ.
+TEST_F(MessageSequence, AWindowThatRefusesItsCreationIsNotMade) {
+  const struct {
+    UINT message;
+    LRESULT refusal;
+    std::vector<Expected> expected;
+  } table[] = {
+      {WM_NCCREATE, FALSE, {{WM_NCCREATE, Sent}, {WM_DESTROY, Sent | Optional}, {WM_NCDESTROY, Sent}}},
+      {WM_CREATE, -1,
+       {{WM_NCCREATE, Sent}, {WM_CREATE, Sent}, {WM_DESTROY, Sent | Optional}, {WM_NCDESTROY, Sent}}},
+  };
+  keepOnly({WM_NCCREATE, WM_CREATE, WM_DESTROY, WM_NCDESTROY});
+  for (const auto& row : table) {
+    SCOPED_TRACE(messageName(row.message));
+    answer(row.message, row.refusal);
+    announce(Role::Main);
+    EXPECT_EQ(CreateWindowExA(0, recorderClass(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr),
+              nullptr);
+    EXPECT_TRUE(matches(row.expected));
+    clearAnswers();
+    clear();
+  }
+}
+
 TEST_F(MessageSequence, APopupHearsSizeAndMoveAtCreation) {
   topLevel(10, 20, 100, 50, WS_POPUP);
   EXPECT_SEQUENCE({WM_NCCREATE, Sent}, {WM_NCCALCSIZE, Sent | WParam, FALSE}, {WM_CREATE, Sent},

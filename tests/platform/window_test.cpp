@@ -34,6 +34,19 @@ TEST_F(Windows, ClassicMetricsGiveTheClassicClientArea) {
   EXPECT_TRUE(EqualRect(&content, &expected));
 }
 
+// The other classic metrics at 96 dpi, on the 1024 x 768 screen; an index
+// that names no metric answers 0.
+TEST_F(Windows, ClassicMetricsOfIconsCaptionsMaximisingAndTheMouse) {
+  const struct {
+    int index, value;
+  } table[] = {{SM_CXICON, 32},           {SM_CYCURSOR, 32},         {SM_CYSMCAPTION, 15},
+               {SM_CXMAXIMIZED, 1024 + 8}, {SM_CYMAXIMIZED, 768 + 8}, {SM_CXFULLSCREEN, 1024},
+               {SM_CYFULLSCREEN, 768 - 19}, {SM_MOUSEPRESENT, 1},     {SM_CMOUSEBUTTONS, 3},
+               {12345, 0}};
+  for (const auto& row : table) EXPECT_EQ(GetSystemMetrics(row.index), row.value) << row.index;
+  EXPECT_FALSE(AdjustWindowRectEx(nullptr, WS_OVERLAPPEDWINDOW, FALSE, 0));
+}
+
 TEST_F(Windows, ChildFramesTakeTheirWidthFromTheClientArea) {
   HWND main = topLevel(0, 0, 300, 200);
   const struct {
