@@ -188,6 +188,7 @@ TEST_F(GdiPixels, PatBltCombinesTheSelectedBrushWithTheDestination) {
     EXPECT_EQ(at(4, 1), d);
     EXPECT_EQ(at(1, 3), d);
   }
+  EXPECT_FALSE(PatBlt(dc_, 1, 1, 3, 2, SRCCOPY)) << "an operation that needs a source";
   SelectObject(dc_, GetStockObject(NULL_BRUSH));
   EXPECT_TRUE(PatBlt(dc_, 1, 1, 3, 2, PATCOPY));
   EXPECT_EQ(at(1, 1), 0xFFFFFFu);
@@ -205,6 +206,7 @@ TEST_F(GdiPixels, FillRgnAndInvertRgnCoverTheRegionInLogicalCoordinates) {
   SetLastError(0);
   EXPECT_FALSE(FillRgn(dc_, region, reinterpret_cast<HBRUSH>(region)));
   EXPECT_FALSE(InvertRgn(dc_, reinterpret_cast<HRGN>(dc_)));
+  EXPECT_FALSE(FrameRgn(dc_, reinterpret_cast<HRGN>(dc_), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 1, 1));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
   DeleteObject(region);
 }

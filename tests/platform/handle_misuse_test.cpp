@@ -37,6 +37,7 @@ TEST_F(HandleMisuse, DestroyedWindowsAreRefusedEverywhere) {
       {"GetDC", GetDC(w) == nullptr},
       {"SetFocus", SetFocus(w) == nullptr},
       {"SetActiveWindow", SetActiveWindow(w) == nullptr},
+      {"SetForegroundWindow", !SetForegroundWindow(w)},
       {"SetCapture", SetCapture(w) == nullptr},
       {"EnableWindow", !EnableWindow(w, FALSE)},
       {"ScreenToClient", !ScreenToClient(w, &p)},

@@ -164,6 +164,8 @@ TEST_F(MessageSequence, SetActiveWindowActivatesATopLevelWindowAndNotAChild) {
                   {WM_KILLFOCUS, Sent | WParam, hwndWParam(main), 0, Role::Other},
                   {WM_SETFOCUS, Sent | WParam, hwndWParam(other)}, {WM_WINDOWPOSCHANGED, Sent | Optional});
   EXPECT_EQ(GetForegroundWindow(), main);
+  EXPECT_TRUE(SetForegroundWindow(other));
+  EXPECT_EQ(GetForegroundWindow(), other);
 }
 
 // Another program taking the activation deactivates the window and the

@@ -89,4 +89,35 @@ TEST_F(ModelessDialogs, CreateDialogParamAMakesTheResourcesDialog) {
   }
 }
 
+// Without a control to take it, the focus goes to the dialog itself.
+TEST_F(ModelessDialogs, ADialogWithoutControlsTakesTheFocusItself) {
+  HWND dialog = modeless(R"(dialog x=10 y=10 width=100 height=40
+style WS_POPUP WS_VISIBLE WS_CAPTION
+caption "Empty"
+)");
+  EXPECT_EQ(GetFocus(), dialog);
+}
+
+// A control of a class nobody registered, or a procedure that destroys the
+// dialog while it starts, leaves no dialog.
+TEST_F(ModelessDialogs, ADialogThatCannotBeMadeWholeIsNotReturned) {
+  const auto destroyAtOnce = [](HWND dialog, UINT message, WPARAM, LPARAM) -> INT_PTR {
+    return message == WM_INITDIALOG && DestroyWindow(dialog);
+  };
+  const struct {
+    const char* name;
+    const char* source;
+    DLGPROC procedure;
+  } cases[] = {
+      {"unknown class",
+       "dialog x=0 y=0 width=80 height=40\nstyle WS_POPUP\ncontrol NoSuchClass id=5 x=0 y=0 width=20 height=10\n",
+       recordingDialogProc},
+      {"destroyed at once", kVisibleFields, destroyAtOnce},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(CreateDialogIndirectParamA(nullptr, compiled(c.source), nullptr, c.procedure, 0), nullptr);
+  }
+}
+
 }  // namespace
