@@ -350,7 +350,10 @@ TEST_F(Menus, ThePointerOpensWhatItPassesOverAndClicksChoose) {
   } table[] = {
       {"the open title", 0, {[&] { clickAt(titles[0]); }}, 0},
       {"another title", 0, {[&] { hover(titles[1]); }, [&] { clickAt(itemOf(GetSubMenu(bar, 1), 0)); }}, kUndo},
-      {"a submenu", 0, {[&] { hover(itemOf(GetSubMenu(bar, 0), 5)); }, [&] { clickAt(itemOf(recent, 1)); }}, kRecentTwo},
+      {"a submenu",
+       0,
+       {[&] { hover(itemOf(GetSubMenu(bar, 0), 5)); }, [&] { clickAt(itemOf(recent, 1)); }},
+       kRecentTwo},
       {"a plain bar item", 2, {}, kHelp},
   };
   for (const auto& row : table) {

@@ -40,8 +40,7 @@ TEST_F(MessageSequence, AWindowThatRefusesItsCreationIsNotMade) {
     std::vector<Expected> expected;
   } table[] = {
       {WM_NCCREATE, FALSE, {{WM_NCCREATE, Sent}, {WM_DESTROY, Sent | Optional}, {WM_NCDESTROY, Sent}}},
-      {WM_CREATE, -1,
-       {{WM_NCCREATE, Sent}, {WM_CREATE, Sent}, {WM_DESTROY, Sent | Optional}, {WM_NCDESTROY, Sent}}},
+      {WM_CREATE, -1, {{WM_NCCREATE, Sent}, {WM_CREATE, Sent}, {WM_DESTROY, Sent | Optional}, {WM_NCDESTROY, Sent}}},
   };
   keepOnly({WM_NCCREATE, WM_CREATE, WM_DESTROY, WM_NCDESTROY});
   for (const auto& row : table) {
@@ -156,8 +155,7 @@ TEST_F(MessageSequence, SetActiveWindowActivatesATopLevelWindowAndNotAChild) {
   EXPECT_EQ(SetActiveWindow(c), other);
   EXPECT_SEQUENCE();
   EXPECT_EQ(SetActiveWindow(main), other);
-  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent | Optional},
-                  {WM_NCACTIVATE, Sent | WParam, FALSE, 0, Role::Other},
+  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent | Optional}, {WM_NCACTIVATE, Sent | WParam, FALSE, 0, Role::Other},
                   {WM_ACTIVATE, Sent | WParam | LParam, WA_INACTIVE, hwndParam(main), Role::Other},
                   {WM_NCACTIVATE, Sent | WParam, TRUE},
                   {WM_ACTIVATE, Sent | WParam | LParam, WA_ACTIVE, hwndParam(other)},
@@ -234,8 +232,8 @@ TEST_F(MessageSequence, SidedModifiersHoldTheirGenericKey) {
   shownTopLevel();
   const struct {
     UINT sided, generic;
-  } table[] = {{VK_LSHIFT, VK_SHIFT}, {VK_RSHIFT, VK_SHIFT},     {VK_LCONTROL, VK_CONTROL},
-               {VK_RCONTROL, VK_CONTROL}, {VK_LMENU, VK_MENU}, {VK_RMENU, VK_MENU}};
+  } table[] = {{VK_LSHIFT, VK_SHIFT},     {VK_RSHIFT, VK_SHIFT}, {VK_LCONTROL, VK_CONTROL},
+               {VK_RCONTROL, VK_CONTROL}, {VK_LMENU, VK_MENU},   {VK_RMENU, VK_MENU}};
   for (const auto& row : table) {
     headless::keyDown(row.sided);
     pump();

@@ -105,9 +105,12 @@ TEST(RectHelpers, SubtractRectTakesOffOnlyAWholeEdgeBand) {
     BOOL result;
     RECT expected;
   } table[] = {
-      {{0, 0, 10, 4}, TRUE, {0, 4, 10, 10}},  {{-5, 6, 15, 20}, TRUE, {0, 0, 10, 6}},
-      {{-1, -1, 4, 11}, TRUE, {4, 0, 10, 10}}, {{6, 0, 10, 10}, TRUE, {0, 0, 6, 10}},
-      {{3, 3, 6, 6}, TRUE, whole},             {{20, 20, 30, 30}, TRUE, whole},
+      {{0, 0, 10, 4}, TRUE, {0, 4, 10, 10}},
+      {{-5, 6, 15, 20}, TRUE, {0, 0, 10, 6}},
+      {{-1, -1, 4, 11}, TRUE, {4, 0, 10, 10}},
+      {{6, 0, 10, 10}, TRUE, {0, 0, 6, 10}},
+      {{3, 3, 6, 6}, TRUE, whole},
+      {{20, 20, 30, 30}, TRUE, whole},
       {{-1, -1, 11, 11}, FALSE, {}},
   };
   for (const auto& row : table) {
@@ -125,11 +128,16 @@ TEST(RectHelpers, NullRectanglesAreRefused) {
     const char* call;
     BOOL result, expected;
   } calls[] = {
-      {"SetRect", SetRect(nullptr, 0, 0, 1, 1), FALSE},      {"SetRectEmpty", SetRectEmpty(nullptr), FALSE},
-      {"CopyRect to", CopyRect(nullptr, &r), FALSE},          {"CopyRect from", CopyRect(&r, nullptr), FALSE},
-      {"IsRectEmpty", IsRectEmpty(nullptr), TRUE},            {"EqualRect", EqualRect(nullptr, &r), FALSE},
-      {"OffsetRect", OffsetRect(nullptr, 1, 1), FALSE},       {"InflateRect", InflateRect(nullptr, 1, 1), FALSE},
-      {"IntersectRect", IntersectRect(nullptr, &r, &r), FALSE}, {"UnionRect", UnionRect(&r, nullptr, &r), FALSE},
+      {"SetRect", SetRect(nullptr, 0, 0, 1, 1), FALSE},
+      {"SetRectEmpty", SetRectEmpty(nullptr), FALSE},
+      {"CopyRect to", CopyRect(nullptr, &r), FALSE},
+      {"CopyRect from", CopyRect(&r, nullptr), FALSE},
+      {"IsRectEmpty", IsRectEmpty(nullptr), TRUE},
+      {"EqualRect", EqualRect(nullptr, &r), FALSE},
+      {"OffsetRect", OffsetRect(nullptr, 1, 1), FALSE},
+      {"InflateRect", InflateRect(nullptr, 1, 1), FALSE},
+      {"IntersectRect", IntersectRect(nullptr, &r, &r), FALSE},
+      {"UnionRect", UnionRect(&r, nullptr, &r), FALSE},
       {"SubtractRect", SubtractRect(&r, &r, nullptr), FALSE},
   };
   for (const auto& c : calls) EXPECT_EQ(c.result, c.expected) << c.call;

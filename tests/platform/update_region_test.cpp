@@ -12,8 +12,8 @@ class UpdateRegion : public PlatformTest {
     RECT update{};
     BOOL any = GetUpdateRect(w, &update, FALSE);
     if (any == !IsRectEmpty(&expected) && EqualRect(&update, &expected)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "update " << update.left << ',' << update.top << ',' << update.right
-                                         << ',' << update.bottom << (any ? "" : " (none)");
+    return ::testing::AssertionFailure() << "update " << update.left << ',' << update.top << ',' << update.right << ','
+                                         << update.bottom << (any ? "" : " (none)");
   }
 };
 
@@ -121,8 +121,8 @@ TEST_F(UpdateRegion, AClientAreaNarrowedIsRedrawnWholeOnlyForClassesThatAskForIt
   } classes[] = {{"Redrawing", true}, {recorderClass(), false}};
   for (const auto& c : classes) {
     SCOPED_TRACE(c.className);
-    HWND w = CreateWindowExA(0, c.className, "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 50, nullptr, nullptr, nullptr,
-                             nullptr);
+    HWND w =
+        CreateWindowExA(0, c.className, "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 50, nullptr, nullptr, nullptr, nullptr);
     keep(w, Role::Other);
     settle();
     ShowScrollBar(w, SB_VERT, TRUE);

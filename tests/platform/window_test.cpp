@@ -39,9 +39,15 @@ TEST_F(Windows, ClassicMetricsGiveTheClassicClientArea) {
 TEST_F(Windows, ClassicMetricsOfIconsCaptionsMaximisingAndTheMouse) {
   const struct {
     int index, value;
-  } table[] = {{SM_CXICON, 32},           {SM_CYCURSOR, 32},         {SM_CYSMCAPTION, 15},
-               {SM_CXMAXIMIZED, 1024 + 8}, {SM_CYMAXIMIZED, 768 + 8}, {SM_CXFULLSCREEN, 1024},
-               {SM_CYFULLSCREEN, 768 - 19}, {SM_MOUSEPRESENT, 1},     {SM_CMOUSEBUTTONS, 3},
+  } table[] = {{SM_CXICON, 32},
+               {SM_CYCURSOR, 32},
+               {SM_CYSMCAPTION, 15},
+               {SM_CXMAXIMIZED, 1024 + 8},
+               {SM_CYMAXIMIZED, 768 + 8},
+               {SM_CXFULLSCREEN, 1024},
+               {SM_CYFULLSCREEN, 768 - 19},
+               {SM_MOUSEPRESENT, 1},
+               {SM_CMOUSEBUTTONS, 3},
                {12345, 0}};
   for (const auto& row : table) EXPECT_EQ(GetSystemMetrics(row.index), row.value) << row.index;
   EXPECT_FALSE(AdjustWindowRectEx(nullptr, WS_OVERLAPPEDWINDOW, FALSE, 0));
@@ -130,9 +136,9 @@ TEST_F(Windows, ThePointerTakesTheSizingShapeOfTheFramePartUnderIt) {
   const struct {
     int x, y;
     LPCSTR shape;
-  } table[] = {{1, 100, IDC_SIZEWE},   {454, 100, IDC_SIZEWE},   {200, 1, IDC_SIZENS},    {200, 192, IDC_SIZENS},
-               {1, 1, IDC_SIZENWSE},   {454, 192, IDC_SIZENWSE}, {454, 1, IDC_SIZENESW},  {1, 192, IDC_SIZENESW},
-               {200, 10, IDC_ARROW}};
+  } table[] = {{1, 100, IDC_SIZEWE},   {454, 100, IDC_SIZEWE}, {200, 1, IDC_SIZENS},
+               {200, 192, IDC_SIZENS}, {1, 1, IDC_SIZENWSE},   {454, 192, IDC_SIZENWSE},
+               {454, 1, IDC_SIZENESW}, {1, 192, IDC_SIZENESW}, {200, 10, IDC_ARROW}};
   for (const auto& row : table) {
     headless::moveMouse(100 + row.x, 100 + row.y);
     pump();
@@ -356,9 +362,9 @@ TEST_F(Windows, GetWindowWalksSiblingsInCreationOrder) {
     HWND from;
     UINT command;
     HWND expected;
-  } table[] = {{main, GW_CHILD, a},    {b, GW_HWNDFIRST, a},     {b, GW_HWNDLAST, c}, {b, GW_HWNDNEXT, c},
-               {b, GW_HWNDPREV, a},    {a, GW_HWNDPREV, nullptr}, {c, GW_HWNDNEXT, nullptr},
-               {a, GW_CHILD, nullptr}, {b, 99, nullptr}};
+  } table[] = {{main, GW_CHILD, a},       {b, GW_HWNDFIRST, a},   {b, GW_HWNDLAST, c},
+               {b, GW_HWNDNEXT, c},       {b, GW_HWNDPREV, a},    {a, GW_HWNDPREV, nullptr},
+               {c, GW_HWNDNEXT, nullptr}, {a, GW_CHILD, nullptr}, {b, 99, nullptr}};
   for (const auto& row : table) EXPECT_EQ(GetWindow(row.from, row.command), row.expected) << row.command;
   EXPECT_EQ(ChildWindowFromPoint(main, {100, 5}), main);
   EXPECT_EQ(ChildWindowFromPoint(main, {-5, 5}), nullptr);
