@@ -87,6 +87,15 @@ TEST_F(GdiPixels, StyledPensSkipGapsOrFillThemWithTheBackground) {
   EXPECT_EQ(drawn.size(), 18u + 6u);
   EXPECT_EQ(drawn[17].x, 17);
   EXPECT_EQ(drawn[18].x, 24);
+  const struct {
+    int style;
+    size_t drawn;
+  } more[] = {{PS_DASHDOT, 9 + 3 + 6}, {PS_DASHDOTDOT, 9 + 3 + 3 + 6}};
+  for (const auto& m : more) {
+    HPEN pen = CreatePen(m.style, 1, kBlack);
+    EXPECT_EQ(line({0, 5}, {30, 5}, pen).size(), m.drawn) << m.style;
+    DeleteObject(pen);
+  }
   DeleteObject(dot);
   DeleteObject(dash);
 }

@@ -30,7 +30,7 @@ HMENU makeMenuBar(HMENU* fileOut = nullptr) {
 }
 
 // makeMenuBar's menus with a cascading Recent (One, Two) last in File and a
-// plain Help command on the bar.
+// plain Help command on the bar, whose "&&" is no mnemonic.
 HMENU makeDeepMenuBar(HMENU* recentOut = nullptr) {
   HMENU file = nullptr;
   HMENU bar = makeMenuBar(&file);
@@ -38,7 +38,7 @@ HMENU makeDeepMenuBar(HMENU* recentOut = nullptr) {
   AppendMenuA(recent, MF_STRING, kRecentOne, "&One");
   AppendMenuA(recent, MF_STRING, kRecentTwo, "&Two");
   AppendMenuA(file, MF_POPUP, reinterpret_cast<UINT_PTR>(recent), "&Recent");
-  AppendMenuA(bar, MF_STRING, kHelp, "&Help");
+  AppendMenuA(bar, MF_STRING, kHelp, "Help && &More");
   if (recentOut) *recentOut = recent;
   return bar;
 }
@@ -101,6 +101,23 @@ TEST_F(Menus, InsertModifyEnableAndDelete) {
   EXPECT_EQ(GetMenuState(bar, 20, MF_BYCOMMAND), static_cast<UINT>(-1));
   EXPECT_FALSE(DeleteMenu(bar, 99, MF_BYCOMMAND));
   DestroyMenu(bar);
+}
+
+// Replacing an item that opens a submenu destroys that submenu; positions
+// past the end and handles that are no menu answer failure.
+TEST_F(Menus, ModifyingAwayASubmenuDestroysItAndMissingItemsFail) {
+  HMENU file = nullptr;
+  HMENU bar = makeMenuBar(&file);
+  HMENU other = CreatePopupMenu();
+  EXPECT_TRUE(ModifyMenuA(bar, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(other), "&Other"));
+  EXPECT_FALSE(IsMenu(file));
+  EXPECT_EQ(GetSubMenu(bar, 0), other);
+  EXPECT_EQ(GetMenuState(bar, 0, MF_BYPOSITION), static_cast<UINT>(MF_POPUP));
+  EXPECT_EQ(GetMenuState(bar, 9, MF_BYPOSITION), static_cast<UINT>(-1));
+  EXPECT_EQ(GetSubMenu(bar, 9), nullptr);
+  EXPECT_EQ(GetMenuItemCount(reinterpret_cast<HMENU>(uintptr_t{0x1234})), -1);
+  EXPECT_TRUE(DestroyMenu(bar));
+  EXPECT_FALSE(IsMenu(other));
 }
 
 TEST_F(Menus, CheckMenuItemSetsTheMarkAndAnswersThePreviousOne) {
@@ -315,7 +332,7 @@ TEST_F(Menus, KeysOpenSubmenusAndChoosePlainBarItems) {
       {"Escape closes only the submenu", {VK_MENU, VK_DOWN, VK_UP, VK_RETURN, VK_ESCAPE, VK_UP, VK_RETURN}, kExit},
       {"Left closes only the submenu", {VK_MENU, VK_DOWN, VK_UP, VK_RIGHT, VK_LEFT, VK_UP, VK_RETURN}, kExit},
       {"a bar mnemonic in menu mode", {VK_MENU, 'E', 'U'}, kUndo},
-      {"a plain bar item's mnemonic", {VK_MENU, 'H'}, kHelp},
+      {"a plain bar item's mnemonic", {VK_MENU, 'M'}, kHelp},
   };
   for (const auto& row : table) {
     SCOPED_TRACE(row.name);
