@@ -115,4 +115,33 @@ TEST_F(Buttons, StateReportsPushAndFocus) {
   EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0), BST_CHECKED);
 }
 
+// With BS_NOTIFY a button tells its parent when it gains and loses the
+// focus; without, it does not.
+TEST_F(Buttons, NotifyingButtonsReportTheirFocus) {
+  HWND notifying = control(WC_BUTTONA, "n", BS_PUSHBUTTON | BS_NOTIFY, 1, {10, 10, 60, 30});
+  HWND quiet = control(WC_BUTTONA, "q", BS_PUSHBUTTON, 2, {10, 40, 60, 60});
+  SetFocus(notifying);
+  SetFocus(quiet);
+  SetFocus(main_);
+  pump();
+  EXPECT_EQ(notifications(notifying), (std::vector<WORD>{BN_SETFOCUS, BN_KILLFOCUS}));
+  EXPECT_TRUE(notifications(quiet).empty());
+}
+
+// A held button whose capture another window takes comes back up, and the
+// release does not click it.
+TEST_F(Buttons, AHeldButtonLosingTheCaptureComesUpUnclicked) {
+  HWND button = control(WC_BUTTONA, "p", BS_PUSHBUTTON, 1, {10, 10, 60, 30});
+  POINT centre = centreOf(button);
+  platform::headless::pressButton(centre.x, centre.y);
+  pump();
+  EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED, BST_PUSHED);
+  SetCapture(main_);
+  EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
+  platform::headless::releaseButton(centre.x, centre.y);
+  pump();
+  ReleaseCapture();
+  EXPECT_TRUE(notifications(button).empty());
+}
+
 }  // namespace
