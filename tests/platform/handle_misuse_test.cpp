@@ -181,6 +181,9 @@ TEST_F(HandleMisuse, ClassAndCreationErrors) {
   expectError(ERROR_CLASS_ALREADY_EXISTS);
   EXPECT_FALSE(UnregisterClassA("NoSuchClass", nullptr));
   expectError(ERROR_CLASS_DOES_NOT_EXIST);
+  SetLastError(0);
+  EXPECT_FALSE(GetClassInfoA(nullptr, "NoSuchClass", &wc));
+  expectError(ERROR_CLASS_DOES_NOT_EXIST);
 }
 
 TEST_F(HandleMisuse, FreedGlobalMemoryIsRefused) {

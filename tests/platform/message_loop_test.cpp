@@ -320,6 +320,22 @@ TEST_F(MessageLoop, CursorShapeVisibilityAndPosition) {
   EXPECT_TRUE(GetCursorPos(&p));
   EXPECT_EQ(p.x, 123);
   EXPECT_EQ(p.y, 45);
+  EXPECT_FALSE(GetCursorPos(nullptr));
+}
+
+// SetCursorPos moves the pointer as a person would: the window under it
+// hears the move.
+TEST_F(MessageLoop, SetCursorPosMovesThePointerOverWindows) {
+  topLevel(0, 0, 50, 50, WS_POPUP | WS_VISIBLE);
+  settle();
+  msglog::keepOnly({WM_MOUSEMOVE});
+  EXPECT_TRUE(SetCursorPos(20, 30));
+  POINT p{};
+  GetCursorPos(&p);
+  EXPECT_EQ(p.x, 20);
+  EXPECT_EQ(p.y, 30);
+  msglog::pump();
+  EXPECT_SEQUENCE({WM_MOUSEMOVE, msglog::Posted | msglog::LParam, 0, MAKELPARAM(20, 30)});
 }
 
 }  // namespace

@@ -52,6 +52,7 @@ TEST(RegionHandles, CombineRgnAnswersTheKindOfTheResult) {
   EXPECT_EQ(box.top, 4);
   RECT probe{9, 9, 20, 20};
   EXPECT_TRUE(RectInRegion(a, &probe));
+  for (int mode : {0, RGN_COPY + 1}) EXPECT_EQ(CombineRgn(dst, a, b, mode), ERROR) << mode;
   HRGN flipped = CreateRectRgn(10, 10, 0, 0);
   EXPECT_TRUE(EqualRgn(flipped, a));
   for (HRGN r : {a, b, dst, flipped}) EXPECT_TRUE(DeleteObject(r));
