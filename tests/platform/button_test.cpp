@@ -128,20 +128,4 @@ TEST_F(Buttons, NotifyingButtonsReportTheirFocus) {
   EXPECT_TRUE(notifications(quiet).empty());
 }
 
-// A held button whose capture another window takes comes back up, and the
-// release does not click it.
-TEST_F(Buttons, AHeldButtonLosingTheCaptureComesUpUnclicked) {
-  HWND button = control(WC_BUTTONA, "p", BS_PUSHBUTTON, 1, {10, 10, 60, 30});
-  POINT centre = centreOf(button);
-  platform::headless::pressButton(centre.x, centre.y);
-  pump();
-  EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED, BST_PUSHED);
-  SetCapture(main_);
-  EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
-  platform::headless::releaseButton(centre.x, centre.y);
-  pump();
-  ReleaseCapture();
-  EXPECT_TRUE(notifications(button).empty());
-}
-
 }  // namespace

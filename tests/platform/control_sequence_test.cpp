@@ -24,19 +24,39 @@ TEST_F(ControlSequence, ClickOnAPushButton) {
   EXPECT_EQ(GetFocus(), button);
 }
 
-TEST_F(ControlSequence, ReleasingOutsideAButtonDoesNotClickIt) {
-  HWND button = control(WC_BUTTONA, "Go", BS_PUSHBUTTON, 5, {10, 10, 70, 30});
-  POINT p = centreOf(button);
-  platform::headless::pressButton(p.x, p.y);
-  pump();
-  EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED, BST_PUSHED);
-  platform::headless::moveMouse(p.x + 100, p.y);
-  pump();
-  EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
-  platform::headless::releaseButton(p.x + 100, p.y);
-  pump();
-  EXPECT_TRUE(notifications(button).empty());
-  EXPECT_EQ(GetCapture(), nullptr);
+// A held button comes back up without a click when the pointer leaves it
+// before the release, or when another window takes the capture.
+TEST_F(ControlSequence, AHeldButtonLeftOrRobbedOfTheCaptureIsNotClicked) {
+  const struct {
+    const char* name;
+    void (*interrupt)(HWND main, POINT& release);
+    HWND captureAfter;
+  } ways[] = {
+      {"released outside",
+       [](HWND, POINT& release) {
+         release.x += 100;
+         platform::headless::moveMouse(release.x, release.y);
+       },
+       nullptr},
+      {"capture taken", [](HWND main, POINT&) { SetCapture(main); }, main_},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.name);
+    HWND button = control(WC_BUTTONA, "Go", BS_PUSHBUTTON, 5, {10, 10, 70, 30});
+    POINT p = centreOf(button);
+    platform::headless::pressButton(p.x, p.y);
+    pump();
+    EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED, BST_PUSHED);
+    way.interrupt(main_, p);
+    pump();
+    EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
+    platform::headless::releaseButton(p.x, p.y);
+    pump();
+    EXPECT_TRUE(notifications(button).empty());
+    EXPECT_EQ(GetCapture(), way.captureAfter);
+    ReleaseCapture();
+    DestroyWindow(button);
+  }
 }
 
 TEST_F(ControlSequence, SpaceBarClicksTheFocusedButton) {
