@@ -89,6 +89,19 @@ TEST_F(ModelessDialogs, CreateDialogParamAMakesTheResourcesDialog) {
   }
 }
 
+// Deactivated, a dialog remembers which control had the focus and gives it
+// back to that control when activated again.
+TEST_F(ModelessDialogs, ReactivatedTheDialogGivesTheFocusBackToItsControl) {
+  HWND owner = shownTopLevel();
+  HWND dialog = modeless(kVisibleFields, recordingDialogProc, owner);
+  HWND ok = GetDlgItem(dialog, IDOK);
+  SetFocus(ok);
+  SetActiveWindow(owner);
+  EXPECT_EQ(GetFocus(), owner);
+  SetActiveWindow(dialog);
+  EXPECT_EQ(GetFocus(), ok);
+}
+
 // Without a control to take it, the focus goes to the dialog itself.
 TEST_F(ModelessDialogs, ADialogWithoutControlsTakesTheFocusItself) {
   HWND dialog = modeless(R"(dialog x=10 y=10 width=100 height=40
