@@ -200,6 +200,17 @@ TEST_F(ScrollBars, EnableScrollBarAnswersWhetherTheArrowsChanged) {
   EXPECT_FALSE(EnableScrollBar(w, SB_BOTH, ESB_DISABLE_BOTH));
 }
 
+// SB_CTL shows or hides the window itself; the range may be read into no
+// place at all.
+TEST_F(ScrollBars, ShowScrollBarWithSbCtlShowsOrHidesTheWindowItself) {
+  HWND w = scrolled();
+  EXPECT_TRUE(ShowScrollBar(w, SB_CTL, FALSE));
+  EXPECT_FALSE(IsWindowVisible(w));
+  EXPECT_TRUE(ShowScrollBar(w, SB_CTL, TRUE));
+  EXPECT_TRUE(IsWindowVisible(w));
+  EXPECT_TRUE(GetScrollRange(w, SB_VERT, nullptr, nullptr));
+}
+
 // Failures: a handle that is no window, arguments out of their domain, a
 // window without bars. SB_CTL on a window that is no scroll-bar control
 // fails and leaves the last error alone.
