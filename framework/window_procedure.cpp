@@ -10,6 +10,7 @@
 // One more message is answered here, without a name: WM_GETDRAWNITEMS, the
 // platform's question for screen readers (drawn_items_answer.h), where the
 // platform asks it (not on Windows).
+#include "framework/key_scrolling.h"
 #include "framework/platform_context.h"
 #include "framework/persistents.h"
 #include "framework/pointer_probe.h"
@@ -67,7 +68,8 @@ const ovPrimitiveName GetResourceInfo("get-resource-info");
 
 // The event names of the messages the framework handles; any other
 // message has none and gets default processing. WM_KEYDOWN has no name:
-// keys arrive as WM_CHAR after TranslateMessage.
+// keys arrive as WM_CHAR after TranslateMessage; only the navigation keys
+// of a window with scroll bars are answered here, as scroll messages.
 struct MessageName {
   UINT message;
   const char* name;
@@ -176,6 +178,10 @@ ovStatus VornWndProc(const ov::Args& a) {
     return ovSuccess;
   }
 #endif
+  if (message == WM_KEYDOWN && vorn::ScrollByKey(ov::toHandle<HWND>(a[0]), static_cast<WPARAM>(ov::messageWord(a[2])))) {
+    a.put(0, ov::integer(0));
+    return ovSuccess;
+  }
   if (name && hasHandler()) {
     a.put(0, handle(event.get(), ov::get(attr::PlatformEvent, event).get(), name));
     return ovSuccess;
