@@ -4,6 +4,7 @@
 #include <string>
 #include <tuple>
 
+#include "archived_windows.h"
 #include "edit_window.h"
 
 namespace {
@@ -15,6 +16,7 @@ const ovMethodSelector kSelectAll("Select All");
 const ovMethodSelector kSetActive("Set Active?");
 const ovMethodSelector kSetFrame("Set Frame");
 const ovMethodSelector kSetLocation("Set Location");
+const ovMethodSelector kSetTarget("Set Target");
 const ovMethodSelector kGetFlags("Get Flags");
 const ovMethodSelector kSetValue("Set Value");
 const ovAttributeSelector kActive("Active?");
@@ -285,6 +287,28 @@ TEST_F(EditTexts, TheEditMenuFollowsTheSelectionTheClipboardAndTheText) {
   SelectAllByKeys();
   PointAtMenuBar();
   EXPECT_EQ(enabled(), "01001") << "a read-only item: only Copy and Select All";
+}
+
+// The font items are enabled while the target has a font: an edit text,
+// or a push button with no font of its own; never without a target.
+TEST_F(EditTexts, TheFontItemsFollowATargetWithAFont) {
+  InstallEditMenu();
+  InstallMainWindow(EditText("A", "10 10 32 110") + ButtonText("B", "{ 40 10 62 110 }"), R"("A" "B")");
+  OpenApplication();
+  RunUntilIdle();
+  auto fontItems = [&] {
+    PointAtMenuBar();
+    std::string states;
+    for (const char* item : {"Font", "Font Size", "Font Style"}) states += IsEnabled(item) ? '1' : '0';
+    return states;
+  };
+  ClickItem("A");
+  EXPECT_EQ(fontItems(), "111");
+  PressKey(VK_TAB);
+  ASSERT_EQ(Target().get(), Item("B").get());
+  EXPECT_EQ(fontItems(), "111");
+  ov::send<0>(kSetTarget, MainWindow(), {nullptr, gdDefaultTrue});
+  EXPECT_EQ(fontItems(), "000");
 }
 
 }  // namespace

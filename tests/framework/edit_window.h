@@ -1,7 +1,8 @@
 // What the tests of edit texts share: a main window holding the items a
 // test describes (archive text form), with Tab and Shift+Tab keys that run
 // the window's tabbing as the framework's own windows do, an Edit menu whose
-// items call the target's (or the commander's) editing methods, and the
+// items call the target's (or the commander's) editing methods, with the
+// font items after them, and the
 // means to reach the items' controls and the clipboard as a user would.
 #pragma once
 
@@ -144,7 +145,8 @@ class EditWindowTest : public FrameworkTest {
   }
 
  private:
-  static constexpr const char* kEditItems[] = {"Undo", "Cut", "Copy", "Paste", "Clear", "Select All"};
+  static constexpr const char* kEditItems[] = {"Undo",       "Cut",  "Copy",      "Paste",     "Clear",
+                                               "Select All", "Font", "Font Size", "Font Style"};
 
   static int PositionOf(const char* item) {
     for (int i = 0; i < static_cast<int>(std::size(kEditItems)); ++i)

@@ -2,6 +2,7 @@
 // scroll range, what they paint, and tabbing through nested views.
 #include <string>
 
+#include "archived_windows.h"
 #include "view_window.h"
 
 namespace {
@@ -168,6 +169,35 @@ TEST_F(Views, MovingANestedViewCarriesTheWindowOriginsOfTheViewsInside) {
   EXPECT_EQ(deeper.y, 21) << "placed in its new owner";
   EXPECT_EQ(deeper.x, 32);
   ov::send<0>(kSetOwner, Item("Deeper"), {Item("Deep")});
+}
+
+// A view's draw behaviour runs after the view has drawn its items.
+TEST_F(Views, AViewsDrawBehaviorRunsWhenItIsDrawn) {
+  OpenWith(ViewText("Drawn", "{ 10 10 60 100 }", "",
+                    "\"Draw Behavior\": " + RetitlingBehaviorText("Window Item Behavior", "Drawn")));
+  char title[32] = "";
+  GetWindowTextA(MainWindowHandle(), title, sizeof title);
+  EXPECT_STREQ(title, "Drawn");
+}
+
+// A click on a view's own ground runs the view's click behaviour, but not
+// while the view is inactive.
+TEST_F(Views, AClickOnAViewsGroundRunsItsClickBehaviorOnlyWhileActive) {
+  OpenWith(ViewText("Ground", "{ 10 10 60 100 }", "",
+                    "\"Click Behavior\": " + RetitlingBehaviorText("Window Item Behavior", "Clicked")));
+  auto clickAndRead = [this](bool click) {
+    POINT p = OnScreen(50, 30);
+    if (click) platform::headless::click(p.x, p.y);
+    RunUntilIdle();
+    char title[32] = "";
+    GetWindowTextA(MainWindowHandle(), title, sizeof title);
+    return std::string(title);
+  };
+  std::string before = clickAndRead(false);
+  ov::send<0>(kSetActive, Item("Ground"), {gdDefaultFalse});
+  EXPECT_EQ(clickAndRead(true), before);
+  ov::send<0>(kSetActive, Item("Ground"), {gdDefaultTrue});
+  EXPECT_EQ(clickAndRead(true), "Clicked");
 }
 
 // A nested view with a border has a bordered platform window; one without
