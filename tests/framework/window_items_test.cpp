@@ -11,6 +11,9 @@ const ovMethodSelector kDoDraw("Do Draw?");
 const ovMethodSelector kRedraw("Redraw");
 const ovMethodSelector kFindItemByKey("Find Item By Key");
 const ovMethodSelector kSetLocation("Set Location");
+const ovMethodSelector kSetVisible("Set Visible?");
+const ovMethodSelector kTarget("Target");
+const ovAttributeSelector kTargetAttribute("Target");
 const ovAttributeSelector kContent("Content");
 const ovUniversalName kAddPt("AddPt");
 const ovUniversalName kSubPt("SubPt");
@@ -77,6 +80,30 @@ TEST_F(WindowItems, FindItemByKeyAnswersTheItemHoldingTheKey) {
   ovRef keyed = ovRef::share(ov::element(ov::get(kContent, view), 1));
   EXPECT_EQ(ov::send(kFindItemByKey, view, {ov::integer(7)}).get(), keyed.get());
   EXPECT_EQ(ov::send(kFindItemByKey, view, {ov::integer(8)}).get(), nullptr);
+}
+
+// An item becomes the target only when it can be one and everything from
+// it up to its window is active and visible; otherwise the window's
+// target stays where it was.
+TEST_F(WindowItems, OnlyAReachableTargetableItemBecomesTheTarget) {
+  OpenWith(ItemText("Control", "Here", "{ 100 10 120 100 }", R"("Title": "Here" "Control Value": 0 "Type": 3)") +
+           ItemText("Window Item", "Plain", "{ 130 10 150 100 }") +
+           ItemText("View", "Hidden", "{ 0 0 40 200 }",
+                    R"("Origin": { 0 0 } "Content": ( )" +
+                        ItemText("Control", "InHidden", "{ 5 5 25 100 }", R"("Title": "x" "Control Value": 0 "Type": 3)") +
+                        " )"));
+  ov::send<0>(kSetVisible, Item("Hidden"), {gdDefaultFalse});
+  ASSERT_TRUE(ov::send<0>(kTarget, Item("Here"), {gdDefaultFalse}).succeeded());
+  ovRef closed = Value(ItemText("Control", "Closed", "{ 5 5 25 100 }"));
+  const struct {
+    const char* name;
+    ovRef item;
+  } refused[] = {{"not targetable", Item("Plain")}, {"in an invisible view", Item("InHidden")}, {"closed", closed}};
+  for (const auto& r : refused) {
+    SCOPED_TRACE(r.name);
+    EXPECT_TRUE(ov::send<0>(kTarget, r.item, {gdDefaultFalse}).failed());
+    EXPECT_EQ(ov::get(kTargetAttribute, MainWindow()).get(), Item("Here").get());
+  }
 }
 
 TEST_F(WindowItems, ThePointUniversalsAddAndSubtractComponentwise) {
