@@ -111,6 +111,29 @@ TEST_F(MultipleViews, TabGoesRoundTheShownSubViewsOwnOrder) {
   EXPECT_EQ(GetFocus(), EditorOf("S1"));
 }
 
+// Shift+Tab goes through the shown sub-view's tab order from its end.
+TEST_F(MultipleViews, ShiftTabGoesRoundTheShownSubViewsOrderBackward) {
+  OpenCards();
+  ClickItem("After");
+  const char* const expected[] = {"F1", "F2"};
+  for (const char* name : expected) {
+    platform::headless::keyDown(VK_SHIFT);
+    PressKey(VK_TAB);
+    platform::headless::keyUp(VK_SHIFT);
+    EXPECT_EQ(Target().get(), Item(name).get()) << name;
+  }
+}
+
+// A name no sub-view has hides the shown one and shows none.
+TEST_F(MultipleViews, SwitchingToANameNoSubViewHasShowsNone) {
+  OpenCards();
+  ovRef shown = ov::send(kSwitchView, Item("Cards"), {ov::text("Third")}).take();
+  EXPECT_EQ(shown.get(), nullptr);
+  EXPECT_EQ(ov::send(kGetCurrentView, Item("Cards")).get(), nullptr);
+  EXPECT_FALSE(Shown("F1"));
+  EXPECT_FALSE(Shown("S1"));
+}
+
 // Without tab orders, tabbing past either end of the shown sub-view leaves
 // the multiple view for the items around it.
 TEST_F(MultipleViews, TabbingPastTheShownSubViewLeavesTheMultipleView) {
