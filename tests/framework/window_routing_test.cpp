@@ -2,6 +2,9 @@
 // item under them, commands reach their control or menu, accelerators run
 // their keys' behaviours, and paints draw through "Current Device", which
 // holds nothing outside a paint.
+#include <string>
+#include <vector>
+
 #include "archived_windows.h"
 #include "framework_fixture.h"
 
@@ -97,18 +100,40 @@ TEST_F(WindowRouting, AMenuCommandReachesTheMenubarAndAStrangeControlsCommandNot
   DestroyWindow(stranger);
 }
 
-TEST_F(WindowRouting, AnAcceleratorRunsItsKeysBehavior) {
-  OpenWith({{"Key Behavior", KeysText("\"Control?\": TRUE \"Character\": \"G\" \"Case Sensitive?\": FALSE",
-                                      RetitlingBehaviorText("Window Item Behavior", "Fired"))}});
-  std::string before = CaptionOf(MainWindowHandle());
-  platform::headless::pressKey('G');
-  RunUntilIdle();
-  EXPECT_EQ(CaptionOf(MainWindowHandle()), before) << "G alone is not the accelerator";
-  platform::headless::keyDown(VK_CONTROL);
-  platform::headless::pressKey('G');
-  platform::headless::keyUp(VK_CONTROL);
-  RunUntilIdle();
-  EXPECT_EQ(CaptionOf(MainWindowHandle()), "Fired");
+// An accelerator runs its behaviour for its key with exactly its
+// modifiers: a virtual key, or, when case-sensitive, the character typed.
+TEST_F(WindowRouting, AnAcceleratorRunsItsKeysBehaviorForItsKeyAndModifiersAlone) {
+  struct Press {
+    std::vector<UINT> held;
+    UINT key;
+  };
+  const struct {
+    const char* entry;
+    const char* title;
+    Press other, own;
+  } keys[] = {
+      {R"("Control?": TRUE "Character": "G" "Case Sensitive?": FALSE)", "Control G", {{}, 'G'}, {{VK_CONTROL}, 'G'}},
+      {R"("Alt?": TRUE "Shift?": TRUE "Character": "K")", "Alt Shift K", {{VK_MENU}, 'K'}, {{VK_MENU, VK_SHIFT}, 'K'}},
+      {R"("Case Sensitive?": TRUE "Character": "j")", "j", {{VK_SHIFT}, 'J'}, {{}, 'J'}},
+  };
+  std::string entries;
+  for (const auto& k : keys)
+    entries += std::string("( <<Accelerator Entry>> [ ") + k.entry + " ] " +
+               RetitlingBehaviorText("Window Item Behavior", k.title) + " ) ";
+  OpenWith({{"Key Behavior", "<<Special Keys>> [ \"Keys\": ( " + entries + ") ]"}});
+  auto press = [this](const Press& p) {
+    for (UINT held : p.held) platform::headless::keyDown(held);
+    platform::headless::pressKey(p.key);
+    for (auto held = p.held.rbegin(); held != p.held.rend(); ++held) platform::headless::keyUp(*held);
+    RunUntilIdle();
+    return CaptionOf(MainWindowHandle());
+  };
+  for (const auto& k : keys) {
+    SCOPED_TRACE(k.title);
+    std::string before = CaptionOf(MainWindowHandle());
+    EXPECT_EQ(press(k.other), before);
+    EXPECT_EQ(press(k.own), k.title);
+  }
 }
 
 // Opening registers the keys' entries again; each stays in the window's
