@@ -200,6 +200,25 @@ TEST_F(Views, AClickOnAViewsGroundRunsItsClickBehaviorOnlyWhileActive) {
   EXPECT_EQ(clickAndRead(true), "Clicked");
 }
 
+// A nested view shows its own background; a transparent one, with none
+// of its own, its owner's, under its transparent items too.
+TEST_F(Views, ATransparentViewShowsItsOwnersBackground) {
+  const char* const glass = R"(<<View>> [ "Name": "Glass" "Frame": { 70 10 120 100 } "Active?": TRUE
+      "Visible?": TRUE "Transparent?": TRUE "Origin": { 0 0 } "Content": (
+    <<Graphic Item>> [ "Name": "Label" "Frame": { 2 2 20 60 } "Active?": TRUE "Visible?": TRUE
+        "Transparent?": TRUE "Graphic": <<Text>> [ "Text": "ab" ] ] ) ])";
+  std::string window = MainWindowWithView(
+      ViewText("Own", "{ 10 10 60 100 }", "", R"("Background": <<Background>> [ "Color": { 0 0 65535 } ])") + glass);
+  window.insert(window.find(R"("Name": "Root")"), R"("Background": <<Background>> [ "Color": { 0 65535 0 } ] )");
+  SetDefault(window);
+  OpenApplication();
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixel(50, 50), 0x0000FFu);
+  EXPECT_EQ(ClientPixel(90, 110), 0x00FF00u);
+  EXPECT_EQ(ClientPixel(60, 85), 0x00FF00u) << "beside the text, inside the label";
+  EXPECT_EQ(ClientPixel(200, 130), 0x00FF00u);
+}
+
 // A nested view with a border has a bordered platform window; one without
 // has none.
 TEST_F(Views, ANestedViewsBorderIsItsPlatformWindowsBorder) {
