@@ -25,6 +25,7 @@ const ovAttributeSelector kWindowOrigin("Window Origin");
 const ovMethodSelector kSetActive("Set Active?");
 const ovMethodSelector kSetLocation("Set Location");
 const ovMethodSelector kSetOwner("Set Owner");
+const ovMethodSelector kSetVisible("Set Visible?");
 
 // A view of these items, not opened.
 std::string ViewText(const char* name, const char* frame, const std::string& content, const std::string& more = "") {
@@ -248,6 +249,21 @@ TEST_F(Views, TabbingForwardFromTheLastItemOfANestedViewReachesTheNextItemOfItsO
   ov::send<0>(kTab, MainWindow(), {inside, gdDefaultFalse});
   EXPECT_EQ(ov::get(kTarget, MainWindow()).get(), after.get());
   EXPECT_EQ(GetFocus(), Handle("After"));
+}
+
+// Tabbing passes by a nested view that is hidden, inactive or empty.
+TEST_F(Views, TabbingPassesByNestedViewsThatAreHiddenInactiveOrEmpty) {
+  auto nested = [](const char* name, int top) {
+    std::string frame = "{ " + std::to_string(top) + " 0 " + std::to_string(top + 30) + " 200 }";
+    std::string control = std::string(name) + " Box";
+    return ViewText(name, frame.c_str(), ItemText("Control", control, "{ 5 10 25 100 }"));
+  };
+  OpenWith(ItemText("Control", "Before", "{ 0 10 20 100 }") + nested("Hidden", 30) + nested("Off", 60) +
+           ViewText("Empty", "{ 90 0 120 200 }", "") + ItemText("Control", "After", "{ 130 10 150 100 }"));
+  ov::send<0>(kSetVisible, Item("Hidden"), {gdDefaultFalse});
+  ov::send<0>(kSetActive, Item("Off"), {gdDefaultFalse});
+  ov::send<0>(kTab, MainWindow(), {Item("Before"), gdDefaultFalse});
+  EXPECT_EQ(ov::get(kTarget, MainWindow()).get(), Item("After").get());
 }
 
 }  // namespace
