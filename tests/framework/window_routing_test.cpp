@@ -15,6 +15,8 @@ const ovMethodSelector kGetMenubarRecord("Get Menubar Record");
 const ovMethodSelector kOpen("Open");
 const ovAttributeSelector kAccelerators("Accelerators");
 const ovAttributeSelector kActive("Active?");
+const ovAttributeSelector kDefaultItem("Default Item");
+const ovMethodSelector kSetActive("Set Active?");
 const ovAttributeSelector kMenubar("Menubar");
 const ovAttributeSelector kView("View");
 const ovAttributeSelector kWindowRecord("Window Record");
@@ -159,7 +161,9 @@ TEST_F(WindowRouting, AWindowOpenedAgainHoldsEachAcceleratorOnceAndItStillRuns) 
 
 // The Enter key as the framework's data gives it: "Default" on the window,
 // which passes it to the default button.
-TEST_F(WindowRouting, EnterRunsTheDefaultButtonsClickBehavior) {
+// Enter acts on the window's default item: nothing happens without one,
+// with a name no item has, or while the button is inactive.
+TEST_F(WindowRouting, EnterRunsTheDefaultButtonsClickBehaviorWhileItIsActive) {
   std::string enter =
       "<<Window Item Behavior>> [ \"Enabled?\": TRUE \"Undo?\": FALSE \"Method\": \"/Default\" \"Specifiers\": ( "
       "<<Attribute Specifier>> [ \"Value\": \"Window\" ] <<Attribute Specifier>> [ \"Value\": \"Event\" ] ) ]";
@@ -169,9 +173,20 @@ TEST_F(WindowRouting, EnterRunsTheDefaultButtonsClickBehavior) {
   OpenWith({{"View", ViewText(buttons)},
             {"Default Item", "\"Go\""},
             {"Key Behavior", KeysText("\"Character\": \"\r\" \"Case Sensitive?\": FALSE", enter)}});
-  platform::headless::pressKey(VK_RETURN);
-  RunUntilIdle();
-  EXPECT_EQ(CaptionOf(MainWindowHandle()), "Entered");
+  const std::string before = CaptionOf(MainWindowHandle());
+  const struct {
+    const char* defaultItem;
+    bool active;
+    std::string caption;
+  } steps[] = {{"", true, before}, {"Nowhere", true, before}, {"Go", false, before}, {"Go", true, "Entered"}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(std::string(step.defaultItem) + (step.active ? " active" : " inactive"));
+    ov::set(kDefaultItem, MainWindow(), ov::text(step.defaultItem));
+    ov::send<0>(kSetActive, Item("Go"), {ov::boolean(step.active)});
+    platform::headless::pressKey(VK_RETURN);
+    RunUntilIdle();
+    EXPECT_EQ(CaptionOf(MainWindowHandle()), step.caption);
+  }
 }
 
 // A view erases its own background; the window itself leaves its erase to
