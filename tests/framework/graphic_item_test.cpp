@@ -68,7 +68,11 @@ std::string Content() {
                        "Style": 0 ] ])") +
          R"(<<Graphic Item>> [ "Name": "Rule" "Frame": { 60 20 61 200 } "Active?": TRUE "Visible?": TRUE
               "Transparent?": FALSE "Button?": FALSE "Capture?": FALSE "Inverted?": FALSE
-              "Graphic": <<Line>> [ "End Points": ( { 60 20 } { 60 200 } ) ] ])" +
+              "Graphic": <<Line>> [ "End Points": ( { 60 20 } { 60 200 } ) ] ]
+            <<Graphic Item>> [ "Name": "Red Rule" "Frame": { 64 20 65 200 } "Active?": TRUE "Visible?": TRUE
+              "Transparent?": FALSE "Button?": FALSE "Capture?": FALSE "Inverted?": FALSE
+              "Graphic": <<Line>> [ "End Points": ( { 64 20 } { 64 200 } ) "Pen": <<Pen>> [ "Size": { 1 1 }
+                "Mode": 13 "ForeColor": { 65535 0 0 } "BackColor": { 65535 65535 65535 } "Style": 0 ] ] ])" +
          TextItem("Fading", "{ 100 200 120 260 }", "100", R"("Transparent?": TRUE "Button?": FALSE)") +
          TextItem("Steady", "{ 100 300 120 360 }", "1", R"("Transparent?": TRUE "Button?": FALSE)") +
          TextItem("Press", "{ 90 30 110 110 }", "Go", R"("Transparent?": FALSE "Button?": TRUE )" + kClickBehavior) +
@@ -178,15 +182,23 @@ TEST_F(GraphicItems, ATransparentTextGivenAShorterValueLeavesNoTraceOfTheOldOne)
   EXPECT_EQ(ClientPixels(kFading), ClientPixels(kSteady)) << "the same as an item that showed 1 from the start";
 }
 
-TEST_F(GraphicItems, ALineRunsFromItsFirstEndPointUpToItsLast) {
+// A line is drawn with its graphic's pen, black without one.
+TEST_F(GraphicItems, ALineRunsFromItsFirstEndPointUpToItsLastInItsPensColor) {
   Open();
-  std::vector<uint32_t> rule = ClientPixels({20, 60, 200, 61});
-  EXPECT_EQ(rule, std::vector<uint32_t>(rule.size(), kBlack));
-  EXPECT_NE(ClientPixel(19, 60), kBlack);
-  EXPECT_NE(ClientPixel(200, 60), kBlack) << "the last point is not drawn";
-  for (int y : {59, 61}) {
-    std::vector<uint32_t> beside = ClientPixels({20, y, 200, y + 1});
-    EXPECT_EQ(std::count(beside.begin(), beside.end(), kBlack), 0) << "row " << y;
+  const struct {
+    int row;
+    uint32_t color;
+  } rules[] = {{60, kBlack}, {64, 0xFF0000}};
+  for (const auto& r : rules) {
+    SCOPED_TRACE(r.row);
+    std::vector<uint32_t> rule = ClientPixels({20, r.row, 200, r.row + 1});
+    EXPECT_EQ(rule, std::vector<uint32_t>(rule.size(), r.color));
+    EXPECT_NE(ClientPixel(19, r.row), r.color);
+    EXPECT_NE(ClientPixel(200, r.row), r.color) << "the last point is not drawn";
+    for (int y : {r.row - 1, r.row + 1}) {
+      std::vector<uint32_t> beside = ClientPixels({20, y, 200, y + 1});
+      EXPECT_EQ(std::count(beside.begin(), beside.end(), r.color), 0) << "row " << y;
+    }
   }
 }
 
