@@ -8,12 +8,14 @@
 namespace {
 
 const ovMethodSelector kClose("Close");
+const ovMethodSelector kOpen("Open");
 const ovMethodSelector kGetControlValue("Get Control Value");
 const ovMethodSelector kSetActive("Set Active?");
 const ovMethodSelector kSetTitle("Set Title");
 const ovAttributeSelector kControlValue("Control Value");
 const ovAttributeSelector kName("Name");
 const ovAttributeSelector kNumber("Number");
+const ovAttributeSelector kView("View");
 
 // What the click behaviour's method saw of the item it was given.
 struct Click {
@@ -113,14 +115,25 @@ TEST_F(Controls, TheButtonShowsANewTitleAndTakesNoClickWhileInactive) {
 }
 
 // Closed, a control answers the state it showed last, read back when it
-// closed, instead of asking a platform window that is gone.
-TEST_F(Controls, AClosedControlAnswersTheStateItShowedLast) {
+// closed, instead of asking a platform window that is gone; a title and an
+// activity given while closed show when it opens again.
+TEST_F(Controls, AClosedControlAnswersTheStateItShowedLastAndKeepsWhatItIsGiven) {
   OpenWith(ControlText("Control", "Box", "{ 10 10 30 120 }", R"("Type": 3)"));
   HWND box = Handle("Box");
   ClickOn("Box");
   ov::send<0>(kClose, Item("Box"));
   EXPECT_FALSE(IsWindow(box));
   EXPECT_EQ(ov::toInt(ov::send(kGetControlValue, Item("Box")).get()), BST_CHECKED);
+
+  ov::send<0>(kSetTitle, Item("Box"), {ov::text("Later")});
+  ov::send<0>(kSetActive, Item("Box"), {gdDefaultFalse});
+  ov::send<0>(kOpen, Item("Box"), {ov::get(kView, MainWindow())});
+  box = Handle("Box");
+  char title[16] = {};
+  GetWindowTextA(box, title, sizeof title);
+  EXPECT_STREQ(title, "Later");
+  EXPECT_FALSE(IsWindowEnabled(box));
+  EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
 }  // namespace
