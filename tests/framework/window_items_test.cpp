@@ -11,6 +11,7 @@ const ovMethodSelector kDoDraw("Do Draw?");
 const ovMethodSelector kRedraw("Redraw");
 const ovMethodSelector kFindItemByKey("Find Item By Key");
 const ovMethodSelector kSetLocation("Set Location");
+const ovMethodSelector kSetActive("Set Active?");
 const ovMethodSelector kSetVisible("Set Visible?");
 const ovMethodSelector kTarget("Target");
 const ovAttributeSelector kTargetAttribute("Target");
@@ -59,6 +60,26 @@ TEST_F(WindowItems, AButtonRepaintsItselfAndItsBorderAndDrawsOnlyWhereAsked) {
   EXPECT_GE(around.bottom, 61);
   EXPECT_TRUE(ov::send<0>(kDoDraw, Item("Go"), {ov::rect(0, 0, 30, 40)}).succeeded()) << "meets the border's corner";
   EXPECT_TRUE(ov::send<0>(kDoDraw, Item("Go"), {ov::rect(0, 0, 29, 39)}).failed());
+}
+
+// An item drawn by its view asks for a repaint of its frame when its
+// activity or visibility changes, and not when it is given what it holds.
+TEST_F(WindowItems, ADrawnItemIsRepaintedOnlyWhenItsActivityOrVisibilityChanges) {
+  OpenWith(ItemText("Window Item", "Drawn", "{ 30 40 60 100 }"));
+  for (const ovMethodSelector* change : {&kSetActive, &kSetVisible}) {
+    for (bool value : {true, false}) {
+      ov::send<0>(*change, Item("Drawn"), {ov::boolean(value)});
+      RECT asked{};
+      EXPECT_EQ(GetUpdateRect(Handle("Root"), &asked, FALSE), !value) << value;
+      if (!value) {
+        EXPECT_EQ(asked.left, 40);
+        EXPECT_EQ(asked.top, 30);
+      }
+      RunUntilIdle();
+    }
+    ov::send<0>(*change, Item("Drawn"), {gdDefaultTrue});
+    RunUntilIdle();
+  }
 }
 
 // An item without a platform window of its own never claims a handle, not
