@@ -145,9 +145,13 @@ TEST_F(Menus, AKeyboardEquivalentFollowsTheTitleAfterATab) {
                                                "Case Sensitive?": FALSE "Character": "S" ] ]
     <<Menu Item>> [ "Name": "Plain" "Title": "Plain" "Enabled?": TRUE "String?": TRUE "Flags": 0
         "Accelerator": <<Accelerator Entry>> [ "Control?": FALSE "Alt?": FALSE "Shift?": FALSE
-                                               "Invert Menu?": FALSE "Case Sensitive?": FALSE "Character": "" ] ] ) ])");
+                                               "Invert Menu?": FALSE "Case Sensitive?": FALSE "Character": "" ] ]
+    <<Menu Item>> [ "Name": "Print" "Title": "Print" "Enabled?": TRUE "String?": TRUE "Flags": 0
+        "Accelerator": <<Accelerator Entry>> [ "Control?": FALSE "Alt?": TRUE "Shift?": FALSE
+                                               "Invert Menu?": FALSE "Case Sensitive?": FALSE "Character": "P" ] ] ) ])");
   EXPECT_EQ(EntryText(PopupOf(menu), 0), "&Save\tCtrl+Shift+S");
   EXPECT_EQ(EntryText(PopupOf(menu), 1), "Plain") << "an empty keyboard equivalent adds nothing";
+  EXPECT_EQ(EntryText(PopupOf(menu), 2), "Print\tAlt+P");
 }
 
 TEST_F(Menus, ASeparatorHasTheSeparatorFlagAlone) {
