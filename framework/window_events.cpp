@@ -258,13 +258,16 @@ bool isOwnEvent(ovC_object* w, ovC_object* event) {
 }
 
 // A click (or scroll, or notification) goes to the view, which finds the
-// item under it; fails for another window's event.
+// item under it; fails for another window's event. An event of the
+// window's own record without a handle or a position is the menu bar's;
+// one of a view's record (its standard bars scrolling) stays the view's.
 ovStatus MouseDown(const ov::Args& a) {
   ovC_object* w = a.receiver();
   ovC_object* event = a[1];
   if (!isOwnEvent(w, event)) return ovFailure;
   ovRef menubar = ov::get(attr::Menubar, w);
-  if (menubar && intAnswer(sel::GetLParam, event) == 0 && intAnswer(sel::GetWParamHi, event) == 0)
+  bool onWindow = ov::toHandle<HWND>(ov::send(sel::GetHWnd, event).get()) == recordOf(w);
+  if (menubar && onWindow && intAnswer(sel::GetLParam, event) == 0 && intAnswer(sel::GetWParamHi, event) == 0)
     return ov::send<0>(sel::MouseDown, menubar, {event}).status;
   return ov::send<0>(sel::MouseDown, viewOf(w), {ov::send(sel::GetWhere, event).get(), event}).status;
 }
