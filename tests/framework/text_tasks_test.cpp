@@ -8,9 +8,9 @@ namespace {
 class TextTasks : public EditWindowTest {
  protected:
   // An item A holding text, the Edit menu, and A's text selected.
-  void OpenWithSelectedText(const char* text) {
+  void OpenWithSelectedText(const char* text, bool editable = true) {
     InstallEditMenu();
-    InstallMainWindow(EditText("A", "10 10 32 200", std::string("\"Text\": \"") + text + "\""));
+    InstallMainWindow(EditText("A", "10 10 32 200", std::string("\"Text\": \"") + text + "\"", editable));
     OpenApplication();
     RunUntilIdle();
     ClickItem("A");
@@ -65,6 +65,16 @@ TEST_F(TextTasks, ACommandFromAnAcceleratorKeyIsLeftToTheControl) {
   Choose("Cut", 1);
   Choose("Clear", 1);
   EXPECT_EQ(ValueOf("A"), "hello");
+  EXPECT_EQ(ClipboardText(), "keep");
+}
+
+// On a read-only item the commands that change the text change nothing,
+// even when a command arrives while its menu item is grayed.
+TEST_F(TextTasks, AReadOnlyItemsTextIsNeitherCutPastedNorCleared) {
+  SetClipboardText("keep");
+  OpenWithSelectedText("fixed", false);
+  for (const char* command : {"Cut", "Paste", "Clear"}) Choose(command);
+  EXPECT_EQ(ValueOf("A"), "fixed");
   EXPECT_EQ(ClipboardText(), "keep");
 }
 
