@@ -39,6 +39,7 @@ const ovMethodSelector GetWhere("Get Where");
 const ovMethodSelector GetWindowRecord("Get Window Record");
 const ovMethodSelector HasFont("Has Font?");
 const ovMethodSelector IsMainWindow("Is Main Window?");
+const ovMethodSelector IsView("Is View?");
 const ovMethodSelector KeyDown("Key Down");
 const ovMethodSelector MouseDown("Mouse Down");
 const ovMethodSelector MouseDownMiddle("Mouse Down Middle");
@@ -257,6 +258,18 @@ bool isOwnEvent(ovC_object* w, ovC_object* event) {
   return ownerOfHandle(w, ov::send(sel::GetHWnd, event).get()) != nullptr;
 }
 
+// The view a mouse-down goes to: for a scroll event of a nested view's
+// standard bars, that view, wherever the pointer is (a key scrolls too);
+// for any other event the root view, which finds the item under it.
+ovRef clickedView(ovC_object* w, ovC_object* event) {
+  ovRef type = ov::send(sel::GetType, event).take();
+  if (ov::textEquals(type, "VSCROLL") || ov::textEquals(type, "HSCROLL")) {
+    ovRef owner = ownerOfHandle(w, ov::send(sel::GetHWnd, event).get());
+    if (owner && ov::send<0>(sel::IsView, owner).succeeded()) return owner;
+  }
+  return viewOf(w);
+}
+
 // A click (or scroll, or notification) goes to the view, which finds the
 // item under it; fails for another window's event. An event of the
 // window's own record without a handle or a position is the menu bar's;
@@ -269,7 +282,7 @@ ovStatus MouseDown(const ov::Args& a) {
   bool onWindow = ov::toHandle<HWND>(ov::send(sel::GetHWnd, event).get()) == recordOf(w);
   if (menubar && onWindow && intAnswer(sel::GetLParam, event) == 0 && intAnswer(sel::GetWParamHi, event) == 0)
     return ov::send<0>(sel::MouseDown, menubar, {event}).status;
-  return ov::send<0>(sel::MouseDown, viewOf(w), {ov::send(sel::GetWhere, event).get(), event}).status;
+  return ov::send<0>(sel::MouseDown, clickedView(w, event), {ov::send(sel::GetWhere, event).get(), event}).status;
 }
 
 ovStatus MouseMoved(const ov::Args& a) {
