@@ -1,7 +1,7 @@
 // A view with scroll bars scrolls for a person: the view's platform window
 // has its standard bars, their range follows the view's limits, and a
-// press on an arrow, the track or the thumb moves the view's origin and
-// its items.
+// press on an arrow, the track or the thumb, or a navigation key while the
+// view has the focus, moves the view's origin and its items.
 #include <string>
 
 #include "view_window.h"
@@ -67,6 +67,11 @@ class ScrollingView : public ViewWindowTest {
   }
 
   static int Line() { return GetSystemMetrics(SM_CYVSCROLL); }
+  static int VerticalEnd() {
+    int low = 0, high = 0;
+    GetScrollRange(Pane(), SB_VERT, &low, &high);
+    return high;
+  }
   // The visible extent less the bar (the view's size), less a line.
   static int VerticalPage() { return 120 - GetSystemMetrics(SM_CYHSCROLL) - Line(); }
   static int HorizontalPage() { return 200 - GetSystemMetrics(SM_CXVSCROLL) - Line(); }
@@ -109,6 +114,36 @@ TEST_F(ScrollingView, ClicksOnArrowsAndTrackScrollTheContent) {
     EXPECT_EQ(ValueOf(kHScroll), s.origin.x);
     EXPECT_EQ(GetScrollPos(Pane(), SB_VERT), s.origin.y);
     EXPECT_EQ(ButtonPlace().x, 20 - s.origin.x);
+    EXPECT_EQ(ButtonPlace().y, 200 - s.origin.y);
+  }
+}
+
+// With the focus on the view, Page Up and Down move by a page, the arrows
+// by a line, Home and End to the ends of the vertical range.
+TEST_F(ScrollingView, NavigationKeysScrollTheViewThatHasTheFocus) {
+  struct Step {
+    const char* name;
+    UINT key;
+    POINT origin;  // (h, v) after the key
+  };
+  const Step steps[] = {
+      {"Page Down", VK_NEXT, {0, VerticalPage()}},
+      {"Down", VK_DOWN, {0, VerticalPage() + Line()}},
+      {"Page Up", VK_PRIOR, {0, Line()}},
+      {"Up", VK_UP, {0, 0}},
+      {"Right", VK_RIGHT, {Line(), 0}},
+      {"End", VK_END, {Line(), VerticalEnd()}},
+      {"Left", VK_LEFT, {0, VerticalEnd()}},
+      {"Home", VK_HOME, {0, 0}},
+  };
+  SetFocus(Pane());
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.name);
+    headless::pressKey(s.key);
+    RunUntilIdle();
+    EXPECT_EQ(Origin().x, s.origin.x);
+    EXPECT_EQ(Origin().y, s.origin.y);
+    EXPECT_EQ(GetScrollPos(Pane(), SB_HORZ), s.origin.x);
     EXPECT_EQ(ButtonPlace().y, 200 - s.origin.y);
   }
 }
