@@ -163,6 +163,33 @@ TEST_F(ScrollingView, ADraggedThumbScrollsToWhereItIsLeft) {
   EXPECT_EQ(ButtonPlace().y, 200 - high);
 }
 
+// Under a menu bar the bars scroll the same: their scroll events, which
+// carry no handle, are the view's, not the menu bar's.
+class ScrollingViewUnderAMenuBar : public ScrollingView {
+ protected:
+  void SetUp() override {
+    ViewWindowTest::SetUp();
+    std::string window = MainWindowWithView(PaneText());
+    const std::string without = R"("Has Menubar?": FALSE)";
+    window.replace(window.find(without), without.size(), R"("Has Menubar?": TRUE)");
+    SetDefault(window);
+    OpenApplication();
+    RunUntilIdle();
+  }
+};
+
+TEST_F(ScrollingViewUnderAMenuBar, ArrowsTrackAndKeysScrollTheContent) {
+  ASSERT_NE(GetMenu(MainWindowHandle()), nullptr);
+  Click(OnBar(SB_VERT, -3));
+  EXPECT_EQ(Origin().y, Line());
+  Click(OnBar(SB_VERT, -Line() - 3));
+  EXPECT_EQ(Origin().y, Line() + VerticalPage());
+  SetFocus(Pane());
+  headless::pressKey(VK_END);
+  RunUntilIdle();
+  EXPECT_EQ(Origin().y, VerticalEnd());
+}
+
 // An inactive view disables its bars, and a press on them moves nothing.
 TEST_F(ScrollingView, AnInactiveViewDoesNotScroll) {
   ov::send<0>(kSetActive, Item("Pane"), {gdDefaultFalse});
