@@ -6,6 +6,7 @@
 #include "platform/user/activation.h"
 #include "platform/user/keyboard.h"
 #include "platform/user/menu_bar_hook.h"
+#include "platform/user/message_trace.h"
 #include "platform/user/nonclient_paint.h"
 #include "platform/user/scroll_bar_tracking.h"
 #include "platform/user/scroll_bars.h"
@@ -235,12 +236,20 @@ LRESULT handle(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+// Kept out of line, so that with the trace off a message pays one branch.
+[[gnu::noinline]] LRESULT handleTraced(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
+  return traceMessage(MessageRoad::kDefault, w, message, wParam, lParam,
+                      [&] { return handle(w, message, wParam, lParam); });
+}
+
 }  // namespace
 
 LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   Window* w = windowOrFail(hWnd);
   if (!w) return 0;
   auto alive = keepAlive(w);
+  if (gTraceMessages) [[unlikely]]
+    return handleTraced(w, Msg, wParam, lParam);
   return handle(w, Msg, wParam, lParam);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/user/cursor_state.h"
 #include "platform/user/keyboard.h"
 #include "platform/user/message_queue.h"
+#include "platform/user/message_trace.h"
 #include "platform/user/painting.h"
 
 using namespace platform;
@@ -18,14 +19,9 @@ void settlePaint(Window* w) {
   validate(w, nullptr);
 }
 
-}  // namespace
-
-LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-  Window* w = windowOrFail(hWnd);
-  return w ? callWindowProc(w, Msg, wParam, lParam) : 0;
-}
-
-BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+// Queues a message for the thread of hWnd, or for this thread's own when
+// hWnd is NULL.
+BOOL post(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   MessageQueue* queue = &currentQueue();
   if (hWnd) {
     Window* w = windowOrFail(hWnd);
@@ -36,7 +32,25 @@ BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   return TRUE;
 }
 
-void WINAPI PostQuitMessage(int nExitCode) { currentQueue().postQuit(nExitCode); }
+}  // namespace
+
+LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+  Window* w = windowOrFail(hWnd);
+  return w ? callWindowProc(w, Msg, wParam, lParam) : 0;
+}
+
+BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+  BOOL posted = post(hWnd, Msg, wParam, lParam);
+  if (gTraceMessages) [[unlikely]]
+    tracePost(hWnd, Msg, wParam, lParam, posted);
+  return posted;
+}
+
+void WINAPI PostQuitMessage(int nExitCode) {
+  currentQueue().postQuit(nExitCode);
+  if (gTraceMessages) [[unlikely]]
+    tracePost(nullptr, WM_QUIT, static_cast<WPARAM>(nExitCode), 0, TRUE);
+}
 
 LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   return lpPrevWndFunc ? lpPrevWndFunc(hWnd, Msg, wParam, lParam) : 0;
@@ -52,7 +66,7 @@ LRESULT WINAPI DispatchMessageA(const MSG* lpMsg) {
   Window* w = windowOrFail(lpMsg->hwnd);
   if (!w) return 0;
   auto alive = keepAlive(w);
-  LRESULT result = callWindowProc(w, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
+  LRESULT result = dispatchToWindowProc(w, *lpMsg);
   if (lpMsg->message == WM_PAINT) settlePaint(w);
   return result;
 }

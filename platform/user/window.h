@@ -113,6 +113,8 @@ Window* windowUnder(POINT screen, int& hit);
 POINT surfaceOffset(const Window* window);
 
 LRESULT callWindowProc(Window* window, UINT message, WPARAM wParam, LPARAM lParam);
+// The same for a message taken from the queue (DispatchMessageA).
+LRESULT dispatchToWindowProc(Window* window, const MSG& msg);
 
 // WM_PARENTNOTIFY about a child's creation or destruction (event is
 // WM_CREATE or WM_DESTROY), up the chain of parents for as long as the

@@ -3,6 +3,7 @@
 
 #include "platform/backend.h"
 #include "platform/handle_table.h"
+#include "platform/user/message_trace.h"
 #include "platform/user/window.h"
 
 namespace platform::user {
@@ -112,10 +113,34 @@ bool isShowing(const Window* window) {
   return true;
 }
 
-LRESULT callWindowProc(Window* window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT deliver(Window* window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto alive = keepAlive(window);
   if (!alive || !window->proc) return 0;
   return window->proc(window->hwnd, message, wParam, lParam);
+}
+
+// Kept out of line, so that with the trace off a message pays one branch.
+[[gnu::noinline]] LRESULT deliverTraced(MessageRoad road, Window* window, UINT message, WPARAM wParam,
+                                        LPARAM lParam) {
+  auto alive = keepAlive(window);
+  if (!alive || !window->proc) return 0;
+  return traceMessage(road, window, message, wParam, lParam, [&] { return deliver(window, message, wParam, lParam); });
+}
+
+}  // namespace
+
+LRESULT callWindowProc(Window* window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (gTraceMessages) [[unlikely]]
+    return deliverTraced(MessageRoad::kSent, window, message, wParam, lParam);
+  return deliver(window, message, wParam, lParam);
+}
+
+LRESULT dispatchToWindowProc(Window* window, const MSG& msg) {
+  if (gTraceMessages) [[unlikely]]
+    return deliverTraced(MessageRoad::kDispatched, window, msg.message, msg.wParam, msg.lParam);
+  return deliver(window, msg.message, msg.wParam, msg.lParam);
 }
 
 }  // namespace platform::user

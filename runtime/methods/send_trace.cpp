@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "runtime/values/instance.h"
@@ -11,9 +11,16 @@
 
 namespace {
 
+// VELMARO_TRACE holds comma-separated words ("sends,messages").
 bool traceAskedFor() {
-  const char* v = std::getenv("VELMARO_TRACE");
-  return v && std::strcmp(v, "sends") == 0;
+  const char* value = std::getenv("VELMARO_TRACE");
+  std::string_view words = value ? value : "";
+  while (!words.empty()) {
+    size_t comma = words.find(',');
+    if (words.substr(0, comma) == "sends") return true;
+    words = comma == std::string_view::npos ? std::string_view() : words.substr(comma + 1);
+  }
+  return false;
 }
 
 const char* kindWord(const ovC_object* v) {

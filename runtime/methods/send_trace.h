@@ -1,4 +1,5 @@
-// The send trace: with VELMARO_TRACE=sends in the environment, every send
+// The send trace: with "sends" among the comma-separated words of
+// VELMARO_TRACE (VELMARO_TRACE=sends, or sends,messages), every send
 // a method body makes through the kit is printed on standard error as it
 // happens: its depth, the receiver's class and the method, then its status.
 // A send that makes no sends of its own takes one line; one that does
