@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "runtime/dispatch/dispatch.h"
-#include "runtime/dispatch/method_cache.h"
 #include "runtime/methods/kit.h"
 #include "runtime/startup/runtime_startup.h"
 #include "runtime/tables/header.h"
+#include "runtime/tables/method_cache.h"
 #include "runtime/values/make.h"
 #include "runtime/values/value_ref.h"
 

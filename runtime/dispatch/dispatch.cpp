@@ -1,7 +1,7 @@
 #include "runtime/dispatch/dispatch.h"
 
-#include "runtime/dispatch/method_cache.h"
 #include "runtime/tables/header.h"
+#include "runtime/tables/method_cache.h"
 #include "runtime/values/instance.h"
 #include "runtime/values/path_name.h"
 #include "runtime/values/value.h"

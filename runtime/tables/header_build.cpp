@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/dispatch/method_cache.h"
 #include "runtime/tables/declarations.h"
 #include "runtime/tables/header.h"
+#include "runtime/tables/method_cache.h"
 
 RTHeader* RTHeader::gRTHeader = nullptr;
 

@@ -1,4 +1,4 @@
-#include "runtime/dispatch/method_cache.h"
+#include "runtime/tables/method_cache.h"
 
 #include <cstddef>
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "runtime/dispatch/dispatch.h"
-#include "runtime/dispatch/method_cache.h"
 #include "runtime/methods/kit.h"
 #include "runtime/tables/header.h"
+#include "runtime/tables/method_cache.h"
 #include "runtime/values/instance.h"
 #include "runtime/values/list.h"
 #include "runtime/values/make.h"
