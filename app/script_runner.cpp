@@ -131,11 +131,10 @@ std::string shown(const ovRef& item) {
 
 }  // namespace
 
-HWND ShownMainWindow() {
+HWND MainWindowHandle() {
   if (!gTheFrontApplication.peek()) return nullptr;
   ovRef window = mainWindow();
-  HWND handle = window ? ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, window).get()) : nullptr;
-  return handle && IsWindowVisible(handle) ? handle : nullptr;
+  return window ? ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, window).get()) : nullptr;
 }
 
 ScriptRunner::ScriptRunner(std::istream& in, std::ostream& out, ScriptInput& input, std::function<bool()> prelude)
@@ -160,13 +159,6 @@ void ScriptRunner::OnIdle() {
       break;
     }
   }
-  ending_ = true;
-  EndProgram();
-}
-
-void ScriptRunner::Abandon(const std::string& why) {
-  result_ = {2, "script line " + std::to_string(next_) + ": " + why};
-  next_ = lines_.size();
   ending_ = true;
   EndProgram();
 }
@@ -246,8 +238,7 @@ bool ScriptRunner::Print(const std::string& name) {
 
 bool ScriptRunner::Screenshot(const std::string& path) {
   if (path.empty()) throw ScriptError{"screenshot takes a file name"};
-  HWND main = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, mainWindow()).get());
-  std::string error = input_.Screenshot(main, path);
+  std::string error = input_.Screenshot(MainWindowHandle(), path);
   if (!error.empty()) throw ScriptError{error};
   return false;
 }

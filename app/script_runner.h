@@ -32,7 +32,12 @@ class ScriptInput {
   virtual std::string Screenshot(HWND window, const std::string& path) = 0;
 };
 
+// The program's main window, or nullptr while the program has none.
+HWND MainWindowHandle();
+
 // The program's main window once the program has shown it, else nullptr.
+// Only the Windows driver asks (script_runner_windows.cpp): there the
+// script waits for the window, whose input goes to the foreground.
 HWND ShownMainWindow();
 
 // Carries out the script while the program runs: each time the program is
@@ -49,7 +54,8 @@ class ScriptRunner {
   void OnIdle();
 
   // Gives up the script at the line being carried out, for why, and ends
-  // the program as File, Exit would.
+  // the program as File, Exit would. Only the Windows driver gives input
+  // that can be lost on its way (script_runner_windows.cpp).
   void Abandon(const std::string& why);
 
   // What came of the script once the program has ended.
