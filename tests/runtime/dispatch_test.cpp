@@ -149,6 +149,8 @@ TEST_F(Dispatch, InitialListsSetInstanceAndClassAttributesAndSkipTheRest) {
   ovListAppend(initial.get(), pair("No Such Attribute", RuntimeTest::Int(1)).release(), 0);
   ovListAppend(initial.get(), pair("Made", RuntimeTest::Int(77)).release(), 0);
   ovListAppend(initial.get(), RuntimeTest::Text("not a pair").release(), 0);
+  ovListAppend(initial.get(), RuntimeTest::List(RuntimeTest::Text("Name")).release(), 0);
+  ovListAppend(initial.get(), RuntimeTest::List(RuntimeTest::Int(1), RuntimeTest::Text("by number")).release(), 0);
   ovRef square = make(kSquare, initial.get());
   EXPECT_EQ(str(ov::get(kName, square)), "initial");
   EXPECT_EQ(ovGetInteger(ov::get(kMade, square).get()), 77);

@@ -34,6 +34,16 @@ const ovUniversalName kAreaUniversal("Area");
 
 class KitCalls : public InstancesTest {
  protected:
+  // What the send trace printed while call ran.
+  static std::string traced(const std::function<void()>& call) {
+    ov::trace::Enable(true);
+    testing::internal::CaptureStderr();
+    call();
+    std::string trace = testing::internal::GetCapturedStderr();
+    ov::trace::Enable(false);
+    return trace;
+  }
+
   static ovRef square(int32_t side) {
     ovRef s = ov::make(kSquare).take();
     ov::set(kSide, s, ov::integer(side));
@@ -57,6 +67,8 @@ TEST_F(KitCalls, AMethodNamedAtRunTimeTakesItsInputsFromAList) {
   auto unknown = ov::callNamed(ov::text("No Such Method"), kShape, inputs);
   EXPECT_EQ(unknown.status, ovNothingRan);
   EXPECT_EQ(unknown.get(), nullptr);
+  EXPECT_EQ(ov::callNamed(ov::text("No Such Class/Area"), kShape, inputs).status, ovNothingRan);
+  EXPECT_EQ(ov::callNamed(ov::integer(5), kShape, inputs).status, ovNothingRan) << "a name that is no text";
   // Inputs that are not a list are no inputs: the universal sees none.
   EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("Double It"), kShape, ov::integer(5)).get()), 0);
 }
@@ -115,13 +127,11 @@ TEST_F(KitCalls, AddressHandlesTravelWhole) {
 
 TEST_F(KitCalls, TheSendTraceShowsNestingAndStatus) {
   ovRef s = square(2);
-  ov::trace::Enable(true);
-  testing::internal::CaptureStderr();
-  ov::send(kDescribe, s);
-  ov::send(kNotAMethod, s);
-  ov::universal(kAreaUniversal, {s});
-  std::string trace = testing::internal::GetCapturedStderr();
-  ov::trace::Enable(false);
+  std::string trace = traced([&] {
+    ov::send(kDescribe, s);
+    ov::send(kNotAMethod, s);
+    ov::universal(kAreaUniversal, {s});
+  });
   EXPECT_EQ(trace,
             "send  1 Square/Describe {\n"
             "send  2   Square as Polygon/Describe -> success\n"
@@ -139,24 +149,37 @@ TEST_F(KitCalls, TheSendTraceNamesEveryKindOfCallReceiverAndStatus) {
     const char* line;
   } cases[] = {
       {[&] { ov::send(kArea, shape); }, "send  1 Shape/Area -> failure\n"},
-      {[] { ov::send(kDescribe, nullptr); }, "send  1 NULL/Describe -> no such method\n"},
-      {[] { ov::send(kDescribe, ov::integer(1)); }, "send  1 integer/Describe -> no such method\n"},
-      {[] { ov::send(kDescribe, ov::text("t")); }, "send  1 text/Describe -> no such method\n"},
-      {[] { ov::send(kDescribe, ov::real(1.5)); }, "send  1 real/Describe -> no such method\n"},
-      {[] { ov::send(kDescribe, ov::boolean(true)); }, "send  1 boolean/Describe -> no such method\n"},
       {[] { ov::sendToClass(kSquare, kMakeSquare, {ov::integer(5)}); },
        "send  1 Square/Make Square (class method) -> success\n"},
       {[&] { ov::callNamed(ov::text("/Get Name"), kShape, List(shape)); },
        "send  1 \"/Get Name\" (by name, to Shape) -> success\n"},
   };
-  for (const auto& c : cases) {
-    ov::trace::Enable(true);
-    testing::internal::CaptureStderr();
-    c.call();
-    std::string trace = testing::internal::GetCapturedStderr();
-    ov::trace::Enable(false);
-    EXPECT_EQ(trace, c.line);
-  }
+  for (const auto& c : cases) EXPECT_EQ(traced(c.call), c.line);
+}
+
+// A receiver that is no instance is named by its kind.
+TEST_F(KitCalls, TheSendTraceNamesAReceiverThatIsNoInstanceByItsKind) {
+  const struct {
+    ovRef receiver;
+    const char* kind;
+  } cases[] = {
+      {nullptr, "NULL"},
+      {ov::integer(1), "integer"},
+      {ov::text("t"), "text"},
+      {ov::real(1.5), "real"},
+      {ov::boolean(true), "boolean"},
+      {ov::emptyList(), "list"},
+      {ov::point(1, 2), "point"},
+      {ov::rect(1, 2, 3, 4), "rect"},
+      {ovRef::adopt(ovMakeRGB(1, 2, 3)), "rgb"},
+      {ovRef::adopt(ovMakeNone()), "none"},
+      {ovRef::adopt(ovMakeUndef()), "undefined"},
+      {ovRef::adopt(ovMakeExternal(nullptr, 4, nullptr)), "external"},
+      {ovRef::adopt(ovMakePtr(nullptr, nullptr)), "pointer"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(traced([&] { ov::send(kDescribe, c.receiver); }),
+              std::string("send  1 ") + c.kind + "/Describe -> no such method\n");
 }
 
 }  // namespace
