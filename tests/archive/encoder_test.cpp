@@ -97,13 +97,22 @@ TEST_F(EncoderTest, RefusesWhatTheFormatCannotHold) {
   ovRef farPoint = ovRef::adopt(ovMakePointWin(40000, 0));
   ovRef farRect = ovRef::adopt(ovMakeRectMac(0, 0, 0, -40000));
   ovRef strangeExternal = ovRef::adopt(ovMakeExternal(&stranger, 4, nullptr));
-  for (const ovRef& value : {plainPointer, foreignHandle, farPoint, farRect, strangeExternal}) {
+  ovRef strangeHandle = ovRef::adopt(ovMakePtrFromSize(&stranger, 4, 2));
+  const RTExternal* known = nullptr;
+  RTHeader::GetExternalTable()->FindByName("Boolean", &known);
+  ovRef disposedHandle = ovRef::adopt(ovMakePtrFromSize(const_cast<RTExternal*>(known), 4, 2));
+  ovDisposePointer(disposedHandle.get());
+  RTClass strangeClass{};
+  ovRef strangeInstance = ovRef::adopt(ovMakeEmptyInstance(&strangeClass));
+  for (const ovRef& value : {plainPointer, foreignHandle, farPoint, farRect, strangeExternal, strangeHandle,
+                             disposedHandle, strangeInstance}) {
     ovRef root = List(Text("before"), value);
     Bytes block{1, 2, 3};
     EXPECT_EQ(DBToBytes(root.get(), 0, &block), DBNotArchivable);
     EXPECT_TRUE(block.empty());
     EXPECT_EQ(root->visitMark, 0u);
   }
+  ovDisposePointer(strangeHandle.get());
 }
 
 TEST_F(EncoderTest, NullEncodesAsAnArchiveWithoutItems) {

@@ -96,6 +96,9 @@ TEST_F(MemoryPrimitivesTest, PointersToTypesTextsAndResourceNumbers) {
   EXPECT_EQ(printed(call("get-external-size", {Text("MSG")}).get()), std::to_string(sizeof(MSG)));
   EXPECT_EQ(call("get-external-size", {Text("No Such Type")}).get(), nullptr);
   EXPECT_EQ(call("make-pointer", {Text("No Such Type")}).get(), nullptr);
+  EXPECT_EQ(call("make-pointer", {Int(5)}).get(), nullptr) << "a type named by no text";
+  EXPECT_EQ(call("make-pointer", {Int(0), Int(-1)}).get(), nullptr) << "a size below 0";
+  EXPECT_EQ(printed(call("get-external-size", {Int(5)}).get()), "0") << "a value of no external type";
   ovDisposePointer(rect.get());
 
   ovRef word = Text("word");
