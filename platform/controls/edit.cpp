@@ -22,8 +22,12 @@
 // Windows does. WM_SETTEXT sends EN_UPDATE and EN_CHANGE too, except for
 // multi-line controls, which send EN_UPDATE only. EM_UNDO sends EN_CHANGE
 // once more after the selection is back, as Windows does.
+// A single-line control with ES_PASSWORD shows its password character ('*'
+// unless EM_SETPASSWORDCHAR sets another) in place of each character, and
+// is laid out and scrolled as what it shows; WM_COPY and WM_CUT do nothing
+// on it. Multi-line controls take no password character, as Windows'.
 //
-// Not supported: ES_PASSWORD, ES_UPPERCASE, ES_LOWERCASE, ES_CENTER,
+// Not supported: ES_UPPERCASE, ES_LOWERCASE, ES_CENTER,
 // ES_RIGHT, scroll bars, EM_SETMARGINS and word-break procedures.
 #include <algorithm>
 #include <cstring>
@@ -43,6 +47,10 @@ constexpr UINT kCaretBlinkMilliseconds = 530;
 
 struct EditState {
   EditBuffer buffer;
+  // 0, or the character shown for each of the text's; then masked holds
+  // the text as shown.
+  char passwordChar = 0;
+  std::string masked;
   HFONT font = nullptr;
   std::shared_ptr<const text::Font> glyphs = text::Font::system();
   std::vector<EditLine> lines{{0, 0}};
@@ -63,6 +71,13 @@ struct EditState {
 DWORD styleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)); }
 bool isMultiline(HWND hwnd) { return styleOf(hwnd) & ES_MULTILINE; }
 bool isReadOnly(HWND hwnd) { return styleOf(hwnd) & ES_READONLY; }
+
+// What the control draws and measures its text as.
+std::string_view shownText(const EditState& s) { return s.passwordChar ? s.masked : s.buffer.text(); }
+
+std::string shownOf(const EditState& s, const std::string& text) {
+  return s.passwordChar ? std::string(text.size(), s.passwordChar) : text;
+}
 
 // --- Geometry --------------------------------------------------------------
 
@@ -95,14 +110,17 @@ std::vector<EditLine> layoutOf(HWND hwnd, const EditState& s, std::string_view t
   return layoutLines(text, *s.glyphs, wraps(hwnd) ? std::max(1, areaWidth(hwnd, s)) : 0, isMultiline(hwnd));
 }
 
-void relayout(HWND hwnd, EditState& s) { s.lines = layoutOf(hwnd, s, s.buffer.text()); }
+void relayout(HWND hwnd, EditState& s) {
+  if (s.passwordChar) s.masked.assign(s.buffer.size(), s.passwordChar);
+  s.lines = layoutOf(hwnd, s, shownText(s));
+}
 
 // Whether a candidate text stays within what a control that may not
 // scroll shows.
 bool fits(HWND hwnd, const EditState& s, const std::string& candidate) {
   DWORD style = styleOf(hwnd);
   if (!(style & ES_MULTILINE))
-    return (style & ES_AUTOHSCROLL) || s.glyphs->textWidth(candidate) < areaWidth(hwnd, s);
+    return (style & ES_AUTOHSCROLL) || s.glyphs->textWidth(shownOf(s, candidate)) < areaWidth(hwnd, s);
   if (style & ES_AUTOVSCROLL) return true;
   return layoutOf(hwnd, s, candidate).size() <= visibleLines(hwnd, s);
 }
@@ -110,7 +128,7 @@ bool fits(HWND hwnd, const EditState& s, const std::string& candidate) {
 POINT pointOf(HWND hwnd, const EditState& s, size_t pos) {
   RECT area = textArea(hwnd, s);
   size_t line = lineOf(s.lines, pos);
-  int x = offsetOf(s.buffer.text(), s.lines[line], pos, *s.glyphs);
+  int x = offsetOf(shownText(s), s.lines[line], pos, *s.glyphs);
   int y = static_cast<int>(line) - static_cast<int>(s.firstLine);
   return {area.left + x - s.scrollX, area.top + y * lineHeight(s)};
 }
@@ -120,7 +138,7 @@ size_t positionAtPoint(HWND hwnd, const EditState& s, POINT p) {
   int row = (p.y - area.top) / std::max(1, lineHeight(s)) + static_cast<int>(s.firstLine);
   if (p.y < area.top) row = static_cast<int>(s.firstLine) - 1;
   size_t line = static_cast<size_t>(std::clamp(row, 0, static_cast<int>(s.lines.size()) - 1));
-  return positionAt(s.buffer.text(), s.lines[line], p.x - area.left + s.scrollX, *s.glyphs);
+  return positionAt(shownText(s), s.lines[line], p.x - area.left + s.scrollX, *s.glyphs);
 }
 
 // --- Scrolling and redrawing -----------------------------------------------
@@ -130,14 +148,14 @@ void redraw(HWND hwnd) { InvalidateRect(hwnd, nullptr, FALSE); }
 int widestLine(const EditState& s) {
   int widest = 0;
   for (const EditLine& line : s.lines)
-    widest = std::max(widest, offsetOf(s.buffer.text(), line, line.end(), *s.glyphs));
+    widest = std::max(widest, offsetOf(shownText(s), line, line.end(), *s.glyphs));
   return widest;
 }
 
 void scrollHorizontally(HWND hwnd, EditState& s) {
   int width = areaWidth(hwnd, s);
   size_t caret = s.buffer.caret();
-  int x = offsetOf(s.buffer.text(), s.lines[lineOf(s.lines, caret)], caret, *s.glyphs);
+  int x = offsetOf(shownText(s), s.lines[lineOf(s.lines, caret)], caret, *s.glyphs);
   s.scrollX = std::min(s.scrollX, std::max(0, widestLine(s) + 1 - width));
   if (x < s.scrollX) s.scrollX = x;
   if (x >= s.scrollX + width) s.scrollX = x - width + 1;
@@ -243,7 +261,7 @@ LRESULT setText(HWND hwnd, EditState& s, LPARAM lParam) {
 // --- Clipboard -------------------------------------------------------------
 
 void copySelection(HWND hwnd, const EditState& s) {
-  if (!s.buffer.hasSelection() || !OpenClipboard(hwnd)) return;
+  if (s.passwordChar || !s.buffer.hasSelection() || !OpenClipboard(hwnd)) return;
   std::string text = s.buffer.selectedText();
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
   if (auto* bytes = static_cast<char*>(GlobalLock(block))) {
@@ -274,7 +292,7 @@ void paste(HWND hwnd, EditState& s) {
 }
 
 void cut(HWND hwnd, EditState& s) {
-  if (isReadOnly(hwnd) || !s.buffer.hasSelection()) return;
+  if (isReadOnly(hwnd) || s.passwordChar || !s.buffer.hasSelection()) return;
   copySelection(hwnd, s);
   eraseText(hwnd, s, false);
 }
@@ -472,7 +490,7 @@ struct Painter {
 
 void drawRun(const Painter& p, int x, int y, size_t from, size_t to, bool selected) {
   if (to <= from) return;
-  const std::string& text = p.s.buffer.text();
+  std::string_view text = shownText(p.s);
   if (selected) {
     SetBkMode(p.hdc, OPAQUE);
     SetBkColor(p.hdc, GetSysColor(COLOR_HIGHLIGHT));
@@ -486,7 +504,7 @@ void drawLine(const Painter& p, const EditLine& line, int y, COLORREF textColor)
   size_t from = line.start, to = line.end();
   size_t selFrom = p.showSelection ? std::clamp(p.s.buffer.start(), from, to) : to;
   size_t selTo = p.showSelection ? std::clamp(p.s.buffer.end(), from, to) : to;
-  const std::string& text = p.s.buffer.text();
+  std::string_view text = shownText(p.s);
   auto xOf = [&](size_t pos) { return p.area.left - p.s.scrollX + offsetOf(text, line, pos, *p.s.glyphs); };
   SetTextColor(p.hdc, textColor);
   drawRun(p, xOf(from), y, from, selFrom, false);
@@ -541,6 +559,7 @@ LRESULT onPaint(HWND hwnd, EditState& s) {
 
 LRESULT onCreate(HWND hwnd, EditState& s, LPARAM lParam) {
   auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+  if ((styleOf(hwnd) & ES_PASSWORD) && !isMultiline(hwnd)) s.passwordChar = '*';
   s.buffer.reset(cs && cs->lpszName ? cs->lpszName : "");
   relayout(hwnd, s);
   return 0;
@@ -596,6 +615,18 @@ LRESULT setReadOnly(HWND hwnd, WPARAM readOnly) {
   return TRUE;
 }
 
+// A character sets ES_PASSWORD, none takes it away.
+LRESULT setPasswordChar(HWND hwnd, EditState& s, WPARAM c) {
+  if (isMultiline(hwnd)) return 0;
+  s.passwordChar = static_cast<char>(c);
+  DWORD style = styleOf(hwnd);
+  SetWindowLongPtrA(hwnd, GWL_STYLE, s.passwordChar ? style | ES_PASSWORD : style & ~ES_PASSWORD);
+  relayout(hwnd, s);
+  followCaret(hwnd, s);
+  redraw(hwnd);
+  return 0;
+}
+
 LRESULT positionFromChar(HWND hwnd, const EditState& s, WPARAM index) {
   if (index > s.buffer.size()) return -1;
   POINT p = pointOf(hwnd, s, index);
@@ -617,7 +648,7 @@ LRESULT dialogCode(HWND hwnd, LPARAM lParam) {
 
 LRESULT firstVisible(HWND hwnd, const EditState& s) {
   if (isMultiline(hwnd)) return static_cast<LRESULT>(s.firstLine);
-  return static_cast<LRESULT>(positionAt(s.buffer.text(), s.lines[0], s.scrollX, *s.glyphs));
+  return static_cast<LRESULT>(positionAt(shownText(s), s.lines[0], s.scrollX, *s.glyphs));
 }
 
 LRESULT limitText(EditState& s, WPARAM limit) {
@@ -638,6 +669,8 @@ LRESULT handleEditMessage(HWND hwnd, EditState& s, UINT message, WPARAM wParam, 
     case EM_LIMITTEXT: return limitText(s, wParam);
     case EM_GETLIMITTEXT: return static_cast<LRESULT>(s.buffer.limit());
     case EM_SETREADONLY: return setReadOnly(hwnd, wParam);
+    case EM_SETPASSWORDCHAR: return setPasswordChar(hwnd, s, wParam);
+    case EM_GETPASSWORDCHAR: return static_cast<unsigned char>(s.passwordChar);
     case EM_GETLINECOUNT: return static_cast<LRESULT>(s.lines.size());
     case EM_GETFIRSTVISIBLELINE: return firstVisible(hwnd, s);
     case EM_SCROLLCARET: showCaret(hwnd, s); return TRUE;

@@ -1,5 +1,6 @@
 // The edit control's behaviour: selections and their edges, typing rules,
-// undo, the clipboard, scrolling, the mouse, and multi-line text.
+// undo, the clipboard, scrolling, the mouse, multi-line text and password
+// characters.
 #include <cstring>
 #include <functional>
 
@@ -58,6 +59,20 @@ class Edits : public ControlsTest {
     POINT caret{GET_X_LPARAM(at), GET_Y_LPARAM(at) + 5};
     ClientToScreen(e, &caret);
     return caret;
+  }
+
+  // Whether two edits of one size show the same pixels.
+  bool lookAlike(HWND a, HWND b) const {
+    RECT client;
+    GetClientRect(a, &client);
+    for (int y = 0; y < client.bottom; ++y)
+      for (int x = 0; x < client.right; ++x) {
+        POINT pa{x, y}, pb{x, y};
+        ClientToScreen(a, &pa);
+        ClientToScreen(b, &pb);
+        if (pixelAt(pa) != pixelAt(pb)) return false;
+      }
+    return true;
   }
 
   static int caretX(HWND e) {
@@ -256,6 +271,44 @@ TEST_F(Edits, ReadOnlyTextCanBeCopiedButNotChanged) {
   EXPECT_EQ(clipboardText(), "fixed");
   SendMessageA(e, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("set"));
   EXPECT_EQ(textOf(e), "set");
+}
+
+TEST_F(Edits, APasswordEditShowsItsPasswordCharacterButAnswersItsText) {
+  struct Case {
+    WPARAM passwordChar;
+    const char* looksLike;
+  };
+  HWND password = control(WC_EDITA, "Wm1", ES_PASSWORD | ES_AUTOHSCROLL, 7, {10, 10, 130, 30});
+  HWND plain = control(WC_EDITA, "", ES_AUTOHSCROLL, 8, {10, 40, 130, 60});
+  EXPECT_EQ(SendMessageA(password, EM_GETPASSWORDCHAR, 0, 0), '*');
+  for (const Case& c : {Case{'*', "***"}, Case{'#', "###"}, Case{0, "Wm1"}}) {
+    SCOPED_TRACE(c.looksLike);
+    SendMessageA(password, EM_SETPASSWORDCHAR, c.passwordChar, 0);
+    SetWindowTextA(plain, c.looksLike);
+    settle();
+    EXPECT_TRUE(lookAlike(password, plain));
+    EXPECT_EQ(SendMessageA(password, EM_GETPASSWORDCHAR, 0, 0), static_cast<LRESULT>(c.passwordChar));
+    EXPECT_EQ((GetWindowLongPtrA(password, GWL_STYLE) & ES_PASSWORD) != 0, c.passwordChar != 0);
+    EXPECT_EQ(textOf(password), "Wm1");
+  }
+}
+
+TEST_F(Edits, AMultiLineEditTakesNoPasswordCharacter) {
+  HWND e = edit("ab", ES_MULTILINE | ES_PASSWORD);
+  SendMessageA(e, EM_SETPASSWORDCHAR, '#', 0);
+  EXPECT_EQ(SendMessageA(e, EM_GETPASSWORDCHAR, 0, 0), 0);
+}
+
+TEST_F(Edits, APasswordCannotBeCopiedNorCut) {
+  HWND e = edit("secret", ES_PASSWORD | ES_AUTOHSCROLL);
+  putOnClipboard("before");
+  SendMessageA(e, EM_SETSEL, 0, -1);
+  SendMessageA(e, WM_COPY, 0, 0);
+  SendMessageA(e, WM_CUT, 0, 0);
+  press('C', {VK_CONTROL});
+  press('X', {VK_CONTROL});
+  EXPECT_EQ(clipboardText(), "before");
+  EXPECT_EQ(textOf(e), "secret");
 }
 
 TEST_F(Edits, LongTextScrollsAndTheCaretStaysVisible) {
