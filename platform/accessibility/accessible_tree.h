@@ -7,7 +7,8 @@
 // a node whose window or menu is gone answers as an empty, defunct one.
 // The mapping follows Windows' own for its standard controls: one file per
 // control family (button_mapping.cpp, edit_mapping.cpp, static_mapping.cpp,
-// menu_mapping.cpp), the frame and the drawn items in window_mapping.cpp.
+// menu_mapping.cpp, scroll_bar_mapping.cpp), the frame and the drawn items
+// in window_tree.cpp.
 //
 // The bridge to the desktop's accessibility bus (loaded only when there is
 // one, bridge_loader.h) reaches the tree through the virtual Tree interface
@@ -31,6 +32,7 @@ enum class Role {
   RadioButton,
   Panel,
   Entry,
+  PasswordText,
   Text,
   Label,
   MenuBar,
@@ -38,6 +40,7 @@ enum class Role {
   MenuItem,
   CheckMenuItem,
   Separator,
+  ScrollBar,
   Filler,
 };
 
@@ -56,13 +59,16 @@ enum State : uint32_t {
   kActive = 1u << 11,
   kSelected = 1u << 12,
   kDefunct = 1u << 13,
+  kHorizontal = 1u << 14,
+  kVertical = 1u << 15,
 };
 
 // A window (a frame or a control), a text its window draws itself (index
-// in the owner's answer to WM_GETDRAWNITEMS), a window's menu bar, or an
-// item of a menu (index its position).
+// in the owner's answer to WM_GETDRAWNITEMS), a window's menu bar, an
+// item of a menu (index its position), or a window's standard scroll bar
+// (index SB_HORZ or SB_VERT).
 struct NodeId {
-  enum class Kind : uint8_t { Window, DrawnItem, MenuBar, MenuItem };
+  enum class Kind : uint8_t { Window, DrawnItem, MenuBar, MenuItem, ScrollBar };
   Kind kind = Kind::Window;
   HWND window = nullptr;
   HMENU menu = nullptr;
@@ -77,6 +83,22 @@ struct Description {
   std::string keyBinding;
   uint32_t states = 0;
   RECT screenRect{};
+};
+
+// A value within a range (a scroll bar's position).
+struct ValueRange {
+  double current = 0;
+  double minimum = 0;
+  double maximum = 0;
+  double increment = 0;
+};
+
+// The font a text is shown in: its face, its size in points, its weight
+// (400 normal, 700 bold).
+struct TextFont {
+  std::string family;
+  int points = 0;
+  int weight = 0;
 };
 
 class Tree {
@@ -95,7 +117,8 @@ class Tree {
   virtual bool act(const NodeId& node, size_t action) = 0;
   virtual bool grabFocus(const NodeId& node) = 0;
 
-  // Text, for nodes that hold one (edits; labels read their name).
+  // Text, for nodes that hold one (edits; labels read their name). A
+  // password edit's text is what it shows: its password characters.
   virtual bool hasText(const NodeId& node) = 0;
   virtual bool isEditableText(const NodeId& node) = 0;
   virtual std::string text(const NodeId& node) = 0;
@@ -105,6 +128,17 @@ class Tree {
   virtual bool select(const NodeId& node, int start, int end) = 0;
   // Changes as typing would make them (EN_UPDATE, EN_CHANGE).
   virtual bool replace(const NodeId& node, int start, int end, const std::string& with) = 0;
+  // Where a character is shown, on the screen; empty for an offset outside
+  // the text.
+  virtual RECT characterBox(const NodeId& node, int offset) = 0;
+  // The offset of the character shown at a screen point; -1 for none.
+  virtual int offsetAtPoint(const NodeId& node, POINT screen) = 0;
+  virtual TextFont textFont(const NodeId& node) = 0;
+
+  // A value, for nodes that hold one (scroll bars).
+  virtual std::optional<ValueRange> value(const NodeId& node) = 0;
+  // Sets it as a person's input would; false for a node without one.
+  virtual bool setValue(const NodeId& node, double value) = 0;
 };
 
 // The tree of this process's windows.

@@ -1,5 +1,6 @@
-// EDIT: an entry (text for a multi-line edit) holding its text, focusable
-// and editable unless read-only. Its text interface is edit_text.cpp's.
+// EDIT: an entry (text for a multi-line edit, password text for one that
+// shows a password character) holding its text, focusable and editable
+// unless read-only. Its text interface is edit_text.cpp's.
 #include "platform/accessibility/control_family.h"
 
 namespace platform::accessibility {
@@ -9,7 +10,8 @@ Description describe(HWND edit) {
   auto style = static_cast<DWORD>(GetWindowLongPtrA(edit, GWL_STYLE));
   bool multiLine = style & ES_MULTILINE;
   Description d;
-  d.role = multiLine ? Role::Text : Role::Entry;
+  bool password = SendMessageA(edit, EM_GETPASSWORDCHAR, 0, 0) != 0;
+  d.role = multiLine ? Role::Text : password ? Role::PasswordText : Role::Entry;
   d.states = kFocusable | (multiLine ? kMultiLine : kSingleLine);
   d.states |= (style & ES_READONLY) ? kReadOnly : kEditable;
   return d;

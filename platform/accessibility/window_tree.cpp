@@ -1,15 +1,17 @@
 // The tree of the program's windows: frames, their controls (control_family.h),
-// the texts they draw themselves (drawn_items.h) and their menus
-// (menu_mapping.h).
+// the texts they draw themselves (drawn_items.h), their menus
+// (menu_mapping.h) and their standard scroll bars (scroll_bar_mapping.h).
 #include <algorithm>
 #include <string_view>
 
 #include "platform/accessibility/accessible_tree.h"
 #include "platform/accessibility/control_family.h"
+#include "platform/accessibility/control_font.h"
 #include "platform/accessibility/drawn_items.h"
 #include "platform/accessibility/edit_text.h"
 #include "platform/accessibility/menu_mapping.h"
 #include "platform/accessibility/reading_order.h"
+#include "platform/accessibility/scroll_bar_mapping.h"
 #include "platform/user/window.h"
 
 namespace platform::accessibility {
@@ -130,6 +132,7 @@ class WindowTree final : public Tree {
 
   std::optional<NodeId> parent(const NodeId& node) override {
     if (isMenuNode(node)) return menuParent(node);
+    if (node.kind == Kind::ScrollBar) return windowNode(node.window);
     if (node.kind == Kind::DrawnItem) {
       std::optional<DRAWNITEM> item = drawnItem(node);
       return windowNode(item ? homeOf(node.window, item->rcItem) : node.window);
@@ -144,6 +147,8 @@ class WindowTree final : public Tree {
     std::vector<NodeId> nodes = menuBarOf(node.window);
     std::vector<NodeId> windows = childWindows(node.window);
     nodes.insert(nodes.end(), windows.begin(), windows.end());
+    std::vector<NodeId> bars = scrollBarsOf(node.window);
+    nodes.insert(nodes.end(), bars.begin(), bars.end());
     if (!familyOf(node.window)) {
       std::vector<NodeId> drawn = drawnNodes(node.window);
       nodes.insert(nodes.end(), drawn.begin(), drawn.end());
@@ -154,6 +159,7 @@ class WindowTree final : public Tree {
   Description describe(const NodeId& node) override {
     if (isMenuNode(node)) return describeMenuNode(node);
     if (node.kind == Kind::DrawnItem) return describeDrawn(node);
+    if (node.kind == Kind::ScrollBar) return describeScrollBar(node);
     if (!IsWindow(node.window)) return {Role::Filler, {}, {}, kDefunct, {}};
     return describeWindow(node.window);
   }
@@ -190,7 +196,7 @@ class WindowTree final : public Tree {
       return item ? item->szText : "";
     }
     if (controlOf(node) == &staticFamily()) return describe(node).name;
-    return hasText(node) ? windowText(node.window) : "";
+    return isEditableText(node) ? shownEditText(node.window) : "";
   }
 
   int caret(const NodeId& node) override { return selection(node).second; }
@@ -206,6 +212,26 @@ class WindowTree final : public Tree {
 
   bool replace(const NodeId& node, int start, int end, const std::string& with) override {
     return isEditableText(node) && replaceInEdit(node.window, start, end, with);
+  }
+
+  RECT characterBox(const NodeId& node, int offset) override {
+    return isEditableText(node) ? editCharacterBox(node.window, offset) : RECT{};
+  }
+
+  int offsetAtPoint(const NodeId& node, POINT screen) override {
+    return isEditableText(node) ? editOffsetAt(node.window, screen) : -1;
+  }
+
+  // Drawn texts are in their owner's font, which it does not tell.
+  TextFont textFont(const NodeId& node) override { return controlOf(node) ? textFontOf(node.window) : TextFont{}; }
+
+  std::optional<ValueRange> value(const NodeId& node) override {
+    if (node.kind != Kind::ScrollBar) return std::nullopt;
+    return scrollBarValue(node);
+  }
+
+  bool setValue(const NodeId& node, double value) override {
+    return node.kind == Kind::ScrollBar && setScrollBarValue(node, value);
   }
 
  private:

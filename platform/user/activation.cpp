@@ -62,6 +62,7 @@ void activate(Window* window, int how) {
   if (!windowFrom(window->hwnd)) return;
   state().active = window->hwnd;
   bringToFront(window);
+  NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, window->hwnd, OBJID_WINDOW, CHILDID_SELF);
   if (!state().applicationActive) {
     state().applicationActive = true;
     sendActivateApp(true);
@@ -85,6 +86,8 @@ void deactivateApplication() {
   Window* previous = activeWindow();
   if (previous) deactivate(previous, nullptr);
   state().active = nullptr;
+  // The foreground is another program's, whose window this one cannot name.
+  if (previous) NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, nullptr, OBJID_WINDOW, CHILDID_SELF);
   if (state().applicationActive) {
     state().applicationActive = false;
     sendActivateApp(false);

@@ -5,7 +5,8 @@
 // is at most the range's size, the position lies between the minimum and
 // the last page's start. A change of range or page that leaves nothing to
 // scroll hides the bar (disables it with SIF_DISABLENOSCROLL); a change that
-// leaves something to scroll shows and enables it again.
+// leaves something to scroll shows and enables it again. A moved position
+// is told to the accessibility bridge as the bar's value change.
 #include "platform/user/scroll_bars.h"
 
 #include <climits>
@@ -22,6 +23,8 @@ namespace {
 constexpr UINT kReturnPrevious = 0x1000;
 
 DWORD styleOf(int bar) { return bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL; }
+
+LONG objectIdOf(int bar) { return bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL; }
 
 bool sizeIsKnown(UINT size) { return size == sizeof(SCROLLINFO) || size == sizeof(SCROLLINFO) - sizeof(int); }
 
@@ -129,6 +132,7 @@ int WINAPI SetScrollInfo(HWND hwnd, int nBar, LPCSCROLLINFO lpsi, BOOL redraw) {
   keepInside(s);
   settleVisibility(w, nBar, lpsi->fMask, changed);
   if (redraw) redrawScrollBar(w, nBar);
+  if (s.pos != previous) NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hwnd, objectIdOf(nBar), CHILDID_SELF);
   return (lpsi->fMask & kReturnPrevious) ? previous : s.pos;
 }
 

@@ -134,6 +134,7 @@ typedef struct tagDRAWNITEMS {
 } DRAWNITEMS, *LPDRAWNITEMS;
 
 // Events a window tells the accessibility bridge of (NotifyWinEvent).
+#define EVENT_SYSTEM_FOREGROUND 0x0003
 #define EVENT_SYSTEM_MENUSTART 0x0004
 #define EVENT_SYSTEM_MENUEND 0x0005
 #define EVENT_SYSTEM_MENUPOPUPSTART 0x0006
@@ -150,6 +151,8 @@ typedef struct tagDRAWNITEMS {
 #define OBJID_WINDOW 0
 #define OBJID_CARET (-8)
 #define OBJID_CLIENT (-4)
+#define OBJID_VSCROLL (-5)
+#define OBJID_HSCROLL (-6)
 #define CHILDID_SELF 0
 
 // WM_ENTERIDLE: what runs the loop that went idle.
@@ -357,6 +360,6 @@ short WINAPI GetKeyState(int nVirtKey);
 short WINAPI GetAsyncKeyState(int vKey);
 
 // Tells the accessibility bridge, when one is loaded, that something about
-// a window changed (EVENT_*); idObject OBJID_WINDOW, OBJID_CLIENT or
-// OBJID_CARET, idChild CHILDID_SELF or a menu item's position plus one.
+// a window changed (EVENT_*); idObject OBJID_WINDOW, OBJID_CLIENT,
+// OBJID_CARET, OBJID_VSCROLL or OBJID_HSCROLL, idChild CHILDID_SELF or a menu item's position plus one.
 void WINAPI NotifyWinEvent(DWORD event, HWND hwnd, LONG idObject, LONG idChild);

@@ -1,7 +1,8 @@
 // What a screen reader is shown of the platform's windows: each control
-// family's role, name, states and actions, edits changed as typing changes
-// them, menus, the texts a window draws itself in reading order, and the
-// events the platform tells.
+// family's role, name, states, actions and text, edits changed as typing
+// changes them and where their characters are, menus, standard scroll
+// bars, the texts a window draws itself in reading order, and the events
+// the platform tells.
 #include <algorithm>
 #include <vector>
 
@@ -26,19 +27,22 @@ struct ControlCase {
   const char* name;
   uint32_t states;
   bool clickable;
+  // What its text interface reads, for nodes that have one.
+  const char* reads;
 };
 
 const ControlCase kControls[] = {
-    {"BUTTON", BS_PUSHBUTTON, "&Go", Role::PushButton, "Go", kFocusable | kEnabled, true},
-    {"BUTTON", BS_DEFPUSHBUTTON, "O&&K", Role::PushButton, "O&K", kFocusable | kEnabled, true},
-    {"BUTTON", BS_AUTOCHECKBOX, "&Bold", Role::CheckBox, "Bold", kCheckable | kFocusable, true},
-    {"BUTTON", BS_AUTORADIOBUTTON, "&Left", Role::RadioButton, "Left", kCheckable | kFocusable, true},
-    {"BUTTON", BS_GROUPBOX, "&Align", Role::Panel, "Align", kEnabled, false},
-    {"EDIT", ES_AUTOHSCROLL, "100", Role::Entry, "", kEditable | kSingleLine | kFocusable, false},
-    {"EDIT", ES_MULTILINE, "a", Role::Text, "", kEditable | kMultiLine, false},
-    {"EDIT", ES_READONLY, "r", Role::Entry, "", kReadOnly | kSingleLine, false},
-    {"STATIC", SS_LEFT, "&Whole", Role::Label, "Whole", kEnabled | kVisible | kShowing, false},
-    {"STATIC", SS_LEFT | SS_NOPREFIX, "A&B", Role::Label, "A&B", kEnabled, false},
+    {"BUTTON", BS_PUSHBUTTON, "&Go", Role::PushButton, "Go", kFocusable | kEnabled, true, nullptr},
+    {"BUTTON", BS_DEFPUSHBUTTON, "O&&K", Role::PushButton, "O&K", kFocusable | kEnabled, true, nullptr},
+    {"BUTTON", BS_AUTOCHECKBOX, "&Bold", Role::CheckBox, "Bold", kCheckable | kFocusable, true, nullptr},
+    {"BUTTON", BS_AUTORADIOBUTTON, "&Left", Role::RadioButton, "Left", kCheckable | kFocusable, true, nullptr},
+    {"BUTTON", BS_GROUPBOX, "&Align", Role::Panel, "Align", kEnabled, false, nullptr},
+    {"EDIT", ES_AUTOHSCROLL, "100", Role::Entry, "", kEditable | kSingleLine | kFocusable, false, "100"},
+    {"EDIT", ES_MULTILINE, "a", Role::Text, "", kEditable | kMultiLine, false, "a"},
+    {"EDIT", ES_READONLY, "r", Role::Entry, "", kReadOnly | kSingleLine, false, "r"},
+    {"EDIT", ES_PASSWORD, "pw", Role::PasswordText, "", kEditable | kSingleLine | kFocusable, false, "**"},
+    {"STATIC", SS_LEFT, "&Whole", Role::Label, "Whole", kEnabled | kVisible | kShowing, false, "Whole"},
+    {"STATIC", SS_LEFT | SS_NOPREFIX, "A&B", Role::Label, "A&B", kEnabled, false, "A&B"},
 };
 
 class AccessibilityTest : public ControlsTest {};
@@ -53,7 +57,8 @@ TEST_F(AccessibilityTest, EachControlFamilyMapsAsWindowsDoes) {
     EXPECT_EQ(d.states & c.states, c.states);
     EXPECT_EQ(tree().actions(windowNode(control)), c.clickable ? std::vector<std::string>{"click"}
                                                                : std::vector<std::string>{});
-    EXPECT_EQ(tree().hasText(windowNode(control)), c.role == Role::Entry || c.role == Role::Text || c.role == Role::Label);
+    EXPECT_EQ(tree().hasText(windowNode(control)), c.reads != nullptr);
+    EXPECT_EQ(tree().text(windowNode(control)), c.reads ? c.reads : "");
     DestroyWindow(control);
   }
 }
@@ -87,6 +92,28 @@ TEST_F(AccessibilityTest, EditChangesAreTyped) {
   EXPECT_EQ(tree().selection(windowNode(edit)), std::make_pair(1, 2));
   EXPECT_FALSE(tree().replace(windowNode(readOnly), 0, -1, "7"));
   EXPECT_EQ(tree().text(windowNode(readOnly)), "5");
+}
+
+// The box font's characters are 6 pixels wide, 'W' 10, 10 high; text
+// starts 2 pixels into the edit.
+TEST_F(AccessibilityTest, AnEditTellsWhereItsCharactersAreAndItsFont) {
+  HWND edit = control("EDIT", "aWb", ES_AUTOHSCROLL, 7, {10, 10, 90, 30}, 0, true);
+  NodeId node = windowNode(edit);
+  POINT origin{0, 0};
+  ClientToScreen(edit, &origin);
+  RECT w = tree().characterBox(node, 1);
+  EXPECT_EQ(w.left, origin.x + 2 + 6);
+  EXPECT_EQ(w.right - w.left, 10);
+  EXPECT_EQ(w.bottom - w.top, 10);
+  RECT past = tree().characterBox(node, 3);
+  EXPECT_TRUE(IsRectEmpty(&past));
+  EXPECT_EQ(tree().offsetAtPoint(node, {w.left + 1, w.top + 2}), 1);
+  EXPECT_EQ(tree().offsetAtPoint(node, {w.right - 1, w.top + 2}), 1);
+  EXPECT_EQ(tree().offsetAtPoint(node, {origin.x - 5, w.top + 2}), -1);
+  TextFont font = tree().textFont(node);
+  EXPECT_EQ(font.family, "Boxes");
+  EXPECT_EQ(font.points, 8);
+  EXPECT_EQ(font.weight, FW_NORMAL);
 }
 
 TEST_F(AccessibilityTest, MenusShowTheirItemsStatesAndChoices) {
@@ -161,6 +188,42 @@ TEST_F(AccessibilityTest, ClickOpensAMenuWhoseItemsThenShow) {
   EXPECT_FALSE(tree().describe(open).states & kShowing);
 }
 
+TEST_F(AccessibilityTest, StandardScrollBarsHoldTheirPositionAndAreDraggedToAValue) {
+  HWND w = topLevel(10, 10, 300, 200, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL);
+  SCROLLINFO info{sizeof info, SIF_ALL, 0, 100, 10, 30, 0};
+  SetScrollInfo(w, SB_VERT, &info, TRUE);
+  settle();
+  std::vector<NodeId> bars;
+  for (const NodeId& n : tree().children(windowNode(w)))
+    if (tree().describe(n).role == Role::ScrollBar) bars.push_back(n);
+  ASSERT_EQ(bars.size(), 2u);
+  struct Expected {
+    int bar;
+    uint32_t orientation;
+    double current, maximum;
+  };
+  for (const Expected& e : {Expected{SB_VERT, kVertical, 30, 91}, Expected{SB_HORZ, kHorizontal, 0, 100}}) {
+    auto bar = std::find_if(bars.begin(), bars.end(), [&](const NodeId& n) { return n.index == e.bar; });
+    ASSERT_NE(bar, bars.end());
+    Description d = tree().describe(*bar);
+    EXPECT_EQ(d.states & (kVertical | kHorizontal | kEnabled | kShowing), e.orientation | kEnabled | kShowing);
+    EXPECT_FALSE(IsRectEmpty(&d.screenRect));
+    std::optional<ValueRange> value = tree().value(*bar);
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->current, e.current);
+    EXPECT_EQ(value->minimum, 0);
+    EXPECT_EQ(value->maximum, e.maximum);
+    EXPECT_EQ(value->increment, 1);
+    EXPECT_EQ(tree().parent(*bar), windowNode(w));
+  }
+  NodeId vertical = bars[0].index == SB_VERT ? bars[0] : bars[1];
+  msglog::clear();
+  EXPECT_TRUE(tree().setValue(vertical, 95.4));
+  msglog::pump();
+  EXPECT_TRUE(msglog::matches({{WM_VSCROLL, msglog::Posted | msglog::WParam, MAKEWPARAM(SB_THUMBPOSITION, 91)},
+                               {WM_VSCROLL, msglog::Posted | msglog::WParam, MAKEWPARAM(SB_ENDSCROLL, 0)}}));
+}
+
 // A window drawing two texts of its own and naming its edit.
 LRESULT CALLBACK drawingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_GETDRAWNITEMS) return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -228,6 +291,9 @@ TEST_F(AccessibilityTest, ThePlatformTellsWhatChanged) {
   SetWindowTextA(button, "Went");
   ShowWindow(button, SW_HIDE);
   DestroyWindow(button);
+  SetScrollPos(main_, SB_VERT, 5, FALSE);
+  HWND other = topLevel(30, 30, 200, 100, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  SetActiveWindow(other);
   listenToWinEvents(nullptr);
   EXPECT_TRUE(heard(EVENT_OBJECT_CREATE, edit));
   EXPECT_TRUE(heard(EVENT_OBJECT_FOCUS, edit, OBJID_CLIENT));
@@ -236,6 +302,8 @@ TEST_F(AccessibilityTest, ThePlatformTellsWhatChanged) {
   EXPECT_TRUE(heard(EVENT_OBJECT_NAMECHANGE, button));
   EXPECT_TRUE(heard(EVENT_OBJECT_HIDE, button));
   EXPECT_TRUE(heard(EVENT_OBJECT_DESTROY, button));
+  EXPECT_TRUE(heard(EVENT_OBJECT_VALUECHANGE, main_, OBJID_VSCROLL));
+  EXPECT_TRUE(heard(EVENT_SYSTEM_FOREGROUND, other));
 }
 
 }  // namespace

@@ -60,6 +60,36 @@ void textChanged(HWND window) {
   if (!now.empty()) g_signal_emit_by_name(object, "text-changed::insert", 0, utf8Length(now));
 }
 
+// A scroll bar's new position, told as its accessible value's change.
+void scrollBarMoved(HWND window, LONG idObject) {
+  NodeId node{NodeId::Kind::ScrollBar, window, nullptr, idObject == OBJID_VSCROLL ? SB_VERT : SB_HORZ};
+  g_object_notify(G_OBJECT(objects().objectFor(node)), "accessible-value");
+}
+
+void valueChanged(HWND window, LONG idObject) {
+  if (idObject == OBJID_VSCROLL || idObject == OBJID_HSCROLL) return scrollBarMoved(window, idObject);
+  textChanged(window);
+}
+
+NodeId gActiveFrame;
+
+// The frame that had the foreground is deactivated and the new one (none
+// when another program took the foreground) activated, as toolkits tell
+// their windows' activation.
+void foregroundMoved(HWND window) {
+  NodeId now = window ? windowNode(window) : NodeId{};
+  if (now == gActiveFrame) return;
+  if (AtkObject* before = objects().existing(gActiveFrame)) {
+    g_signal_emit_by_name(before, "deactivate");
+    tellStateChanges(before);
+  }
+  gActiveFrame = now;
+  if (!window) return;
+  AtkObject* object = objects().objectFor(now);
+  g_signal_emit_by_name(object, "activate");
+  tellStateChanges(object);
+}
+
 void caretMoved(HWND window) {
   AtkObject* object = objects().objectFor(windowNode(window));
   g_signal_emit_by_name(object, "text-caret-moved", tree().caret(dataOf(object).id));
@@ -128,10 +158,11 @@ void stateChanged(HWND window) {
 // Told after the fact: a window gone since is only told as destroyed.
 void onWinEvent(DWORD event, HWND window, LONG idObject, LONG) {
   bool gone = tree().describe(windowNode(window)).states & kDefunct;
+  if (event == EVENT_SYSTEM_FOREGROUND) return foregroundMoved(gone ? nullptr : window);
   if (gone && event != EVENT_OBJECT_DESTROY) return;
   switch (event) {
     case EVENT_OBJECT_FOCUS: return focusMoved(window);
-    case EVENT_OBJECT_VALUECHANGE: return textChanged(window);
+    case EVENT_OBJECT_VALUECHANGE: return valueChanged(window, idObject);
     case EVENT_OBJECT_LOCATIONCHANGE:
       if (idObject == OBJID_CARET) caretMoved(window);
       return;

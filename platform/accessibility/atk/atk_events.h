@@ -1,6 +1,7 @@
 // What the platform tells (NotifyWinEvent), told on the bus as ATK's
-// signals: focus, text and caret, names, windows shown, hidden, created
-// and destroyed, menus opened and closed.
+// signals: focus, text and caret, scroll bars' values, names, windows
+// shown, hidden, created, destroyed, activated and deactivated, menus
+// opened and closed.
 #pragma once
 
 #include "platform/win32.h"

@@ -1,11 +1,12 @@
 // The object type of tree nodes: AtkObject's questions and AtkComponent's
 // answered from the node, and AtkAction's for nodes with actions. Text
-// nodes add atk_text.cpp's interfaces.
+// nodes add atk_text.cpp's interfaces, nodes with a value atk_value.cpp's.
 #include <map>
 #include <new>
 
 #include "platform/accessibility/atk/atk_objects.h"
 #include "platform/accessibility/atk/atk_text.h"
+#include "platform/accessibility/atk/atk_value.h"
 
 namespace platform::accessibility::atk {
 namespace {
@@ -78,13 +79,7 @@ void nodeClassInit(gpointer klass, gpointer) {
 
 void extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* height, AtkCoordType coordinates) {
   const NodeId& id = idOf(component);
-  RECT r = tree().describe(id).screenRect;
-  if (coordinates == ATK_XY_WINDOW) {
-    NodeId top = id;
-    while (std::optional<NodeId> up = tree().parent(top)) top = *up;
-    RECT frame = tree().describe(top).screenRect;
-    r = {r.left - frame.left, r.top - frame.top, r.right - frame.left, r.bottom - frame.top};
-  }
+  RECT r = inCoordinates(id, tree().describe(id).screenRect, coordinates);
   *x = r.left;
   *y = r.top;
   *width = r.right - r.left;
@@ -128,20 +123,27 @@ void actionInit(gpointer iface, gpointer) {
   i->get_keybinding = keyBinding;
 }
 
-GType registerNodeType(bool actions, bool text, bool editable) {
+std::string typeName(const Interfaces& i) {
+  return std::string("VelmaroAccessible") + (i.actions ? "Action" : "") + (i.text ? "Text" : "") +
+         (i.editable ? "Editable" : "") + (i.value ? "Value" : "") + (i.window ? "Window" : "");
+}
+
+GType registerNodeType(const Interfaces& interfaces) {
   GTypeInfo info{};
   info.class_size = sizeof(AtkObjectClass);
   info.class_init = nodeClassInit;
   info.instance_size = sizeof(Node);
   info.instance_init = nodeInit;
-  std::string name = std::string("VelmaroAccessible") + (actions ? "Action" : "") + (text ? "Text" : "") +
-                     (editable ? "Editable" : "");
-  GType type = g_type_register_static(ATK_TYPE_OBJECT, name.c_str(), &info, GTypeFlags(0));
+  GType type = g_type_register_static(ATK_TYPE_OBJECT, typeName(interfaces).c_str(), &info, GTypeFlags(0));
   const GInterfaceInfo component{componentInit, nullptr, nullptr};
   g_type_add_interface_static(type, ATK_TYPE_COMPONENT, &component);
   const GInterfaceInfo action{actionInit, nullptr, nullptr};
-  if (actions) g_type_add_interface_static(type, ATK_TYPE_ACTION, &action);
-  if (text) addTextInterfaces(type, editable);
+  if (interfaces.actions) g_type_add_interface_static(type, ATK_TYPE_ACTION, &action);
+  if (interfaces.text) addTextInterfaces(type, interfaces.editable);
+  if (interfaces.value) addValueInterface(type);
+  // AtkWindow has only signals to offer.
+  const GInterfaceInfo window{nullptr, nullptr, nullptr};
+  if (interfaces.window) g_type_add_interface_static(type, ATK_TYPE_WINDOW, &window);
   return type;
 }
 
@@ -149,11 +151,10 @@ GType registerNodeType(bool actions, bool text, bool editable) {
 
 NodeData& dataOf(AtkObject* object) { return *nodeOf(object)->data; }
 
-GType nodeType(bool actions, bool text, bool editable) {
-  static std::map<int, GType> types;
-  int key = (actions ? 1 : 0) | (text ? 2 : 0) | (editable ? 4 : 0);
-  GType& type = types[key];
-  if (!type) type = registerNodeType(actions, text, editable);
+GType nodeType(const Interfaces& interfaces) {
+  static std::map<std::string, GType> types;
+  GType& type = types[typeName(interfaces)];
+  if (!type) type = registerNodeType(interfaces);
   return type;
 }
 

@@ -52,14 +52,19 @@ AtkObject* Objects::root() {
 
 AtkObject* Objects::objectFor(const NodeId& node) {
   if (AtkObject* made = existing(node)) return made;
-  bool text = tree_.hasText(node);
-  GType type = nodeType(!tree_.actions(node).empty(), text, text && tree_.isEditableText(node));
+  Interfaces interfaces;
+  interfaces.actions = !tree_.actions(node).empty();
+  interfaces.text = tree_.hasText(node);
+  interfaces.editable = interfaces.text && tree_.isEditableText(node);
+  interfaces.value = tree_.value(node).has_value();
+  interfaces.window = node.kind == NodeId::Kind::Window && !tree_.parent(node);
+  GType type = nodeType(interfaces);
   auto* object = ATK_OBJECT(g_object_new(type, nullptr));
   NodeData& data = dataOf(object);
   data.id = node;
   data.states = tree_.describe(node).states;
   data.parent = tree_.parent(node);
-  if (text) data.text = tree_.text(node);
+  if (interfaces.text) data.text = tree_.text(node);
   made_[node] = object;
   return object;
 }
@@ -93,6 +98,22 @@ AtkObject* parentObjectOf(const NodeId& node) {
   return parent ? objects().objectFor(*parent) : objects().root();
 }
 
+POINT coordinateOrigin(const NodeId& node, AtkCoordType coordinates) {
+  Tree& tree = objects().tree();
+  std::optional<NodeId> from;
+  if (coordinates == ATK_XY_PARENT) from = tree.parent(node);
+  if (coordinates == ATK_XY_WINDOW)
+    for (from = node; std::optional<NodeId> up = tree.parent(*from);) from = up;
+  if (!from) return {0, 0};
+  RECT r = tree.describe(*from).screenRect;
+  return {r.left, r.top};
+}
+
+RECT inCoordinates(const NodeId& node, RECT screen, AtkCoordType coordinates) {
+  POINT origin = coordinateOrigin(node, coordinates);
+  return {screen.left - origin.x, screen.top - origin.y, screen.right - origin.x, screen.bottom - origin.y};
+}
+
 AtkRole atkRoleOf(Role role) {
   switch (role) {
     case Role::Frame: return ATK_ROLE_FRAME;
@@ -101,6 +122,7 @@ AtkRole atkRoleOf(Role role) {
     case Role::RadioButton: return ATK_ROLE_RADIO_BUTTON;
     case Role::Panel: return ATK_ROLE_PANEL;
     case Role::Entry: return ATK_ROLE_ENTRY;
+    case Role::PasswordText: return ATK_ROLE_PASSWORD_TEXT;
     case Role::Text: return ATK_ROLE_TEXT;
     case Role::Label: return ATK_ROLE_LABEL;
     case Role::MenuBar: return ATK_ROLE_MENU_BAR;
@@ -108,6 +130,7 @@ AtkRole atkRoleOf(Role role) {
     case Role::MenuItem: return ATK_ROLE_MENU_ITEM;
     case Role::CheckMenuItem: return ATK_ROLE_CHECK_MENU_ITEM;
     case Role::Separator: return ATK_ROLE_SEPARATOR;
+    case Role::ScrollBar: return ATK_ROLE_SCROLL_BAR;
     case Role::Filler: return ATK_ROLE_FILLER;
   }
   return ATK_ROLE_UNKNOWN;
@@ -120,6 +143,7 @@ AtkStateSet* atkStatesOf(uint32_t states) {
       {kCheckable, ATK_STATE_CHECKABLE}, {kChecked, ATK_STATE_CHECKED},        {kEditable, ATK_STATE_EDITABLE},
       {kReadOnly, ATK_STATE_READ_ONLY},  {kSingleLine, ATK_STATE_SINGLE_LINE}, {kMultiLine, ATK_STATE_MULTI_LINE},
       {kActive, ATK_STATE_ACTIVE},       {kSelected, ATK_STATE_SELECTED},      {kDefunct, ATK_STATE_DEFUNCT},
+      {kHorizontal, ATK_STATE_HORIZONTAL}, {kVertical, ATK_STATE_VERTICAL},
   };
   AtkStateSet* set = atk_state_set_new();
   for (const auto& [state, atkState] : kStates)

@@ -56,10 +56,28 @@ NodeData& dataOf(AtkObject* object);
 // The parent object of a node: its parent node's, or the root's.
 AtkObject* parentObjectOf(const NodeId& node);
 AtkRole atkRoleOf(Role role);
+// The screen point coordinates of the kind asked for count from: the
+// top-level window's corner (ATK_XY_WINDOW), the parent's (ATK_XY_PARENT),
+// or the screen's.
+POINT coordinateOrigin(const NodeId& node, AtkCoordType coordinates);
+// A node's screen rectangle in the coordinates asked for.
+RECT inCoordinates(const NodeId& node, RECT screen, AtkCoordType coordinates);
 AtkStateSet* atkStatesOf(uint32_t states);
 
+// What a node's object answers beyond AtkObject and AtkComponent:
+// AtkAction, AtkText, AtkEditableText, AtkValue, and AtkWindow for the
+// top-level windows (whose activate and deactivate signals tell the focus
+// moving between programs).
+struct Interfaces {
+  bool actions = false;
+  bool text = false;
+  bool editable = false;
+  bool value = false;
+  bool window = false;
+};
+
 // The object type for nodes with the given interfaces.
-GType nodeType(bool actions, bool text, bool editable);
+GType nodeType(const Interfaces& interfaces);
 GType applicationType();
 
 }  // namespace platform::accessibility::atk

@@ -92,6 +92,44 @@ gchar* stringAt(AtkText* t, gint offset, AtkTextGranularity granularity, gint* s
   return slice(utf8, *start, *end);
 }
 
+void characterExtents(AtkText* t, gint offset, gint* x, gint* y, gint* width, gint* height, AtkCoordType coordinates) {
+  RECT box = tree().characterBox(idOf(t), offset);
+  // No character there: an empty box at 0, 0, whatever the coordinates.
+  if (box.right > box.left) box = inCoordinates(idOf(t), box, coordinates);
+  *x = box.left;
+  *y = box.top;
+  *width = box.right - box.left;
+  *height = box.bottom - box.top;
+}
+
+gint offsetAtPoint(AtkText* t, gint x, gint y, AtkCoordType coordinates) {
+  POINT origin = coordinateOrigin(idOf(t), coordinates);
+  return tree().offsetAtPoint(idOf(t), {x + origin.x, y + origin.y});
+}
+
+AtkAttributeSet* withAttribute(AtkAttributeSet* set, AtkTextAttribute attribute, const std::string& value) {
+  auto* entry = static_cast<AtkAttribute*>(g_malloc(sizeof(AtkAttribute)));
+  entry->name = g_strdup(atk_text_attribute_get_name(attribute));
+  entry->value = g_strdup(value.c_str());
+  return g_slist_prepend(set, entry);
+}
+
+// The whole text is in the control's one font; nothing for a text whose
+// font is not known.
+AtkAttributeSet* defaultAttributes(AtkText* t) {
+  TextFont font = tree().textFont(idOf(t));
+  if (font.family.empty()) return nullptr;
+  AtkAttributeSet* set = withAttribute(nullptr, ATK_TEXT_ATTR_WEIGHT, std::to_string(font.weight));
+  set = withAttribute(set, ATK_TEXT_ATTR_SIZE, std::to_string(font.points));
+  return withAttribute(set, ATK_TEXT_ATTR_FAMILY_NAME, font.family);
+}
+
+AtkAttributeSet* runAttributes(AtkText* t, gint, gint* start, gint* end) {
+  *start = 0;
+  *end = characterCount(t);
+  return defaultAttributes(t);
+}
+
 void textInit(gpointer iface, gpointer) {
   auto* i = static_cast<AtkTextIface*>(iface);
   i->get_text = text;
@@ -105,6 +143,10 @@ void textInit(gpointer iface, gpointer) {
   i->add_selection = addSelection;
   i->remove_selection = removeSelection;
   i->get_string_at_offset = stringAt;
+  i->get_character_extents = characterExtents;
+  i->get_offset_at_point = offsetAtPoint;
+  i->get_default_attributes = defaultAttributes;
+  i->get_run_attributes = runAttributes;
 }
 
 // --- AtkEditableText -------------------------------------------------------
