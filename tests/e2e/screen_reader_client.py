@@ -3,7 +3,8 @@
 calculator: its application and frame, the "Go" buttons, the fields and the
 result labels with the names a person knows them by, in reading order; the
 top field set and its "Go" pressed through the bus; focus moved with Tab
-and its events heard; the program ended through File > Exit. Every wait is
+and its events heard, as the caret's moves and the File menu's opening and
+closing are; the program ended through File > Exit. Every wait is
 bounded; the first failed check ends the client with status 1."""
 import subprocess
 import sys
@@ -82,6 +83,17 @@ for entry in entries.values():
     check(states.contains(pyatspi.STATE_EDITABLE) and states.contains(pyatspi.STATE_SINGLE_LINE)
           and states.contains(pyatspi.STATE_FOCUSABLE), "a field is not a focusable single-line editable text")
 
+# Where the top field's first character is, which character lies there,
+# and the font of the field's text.
+top_text = entries["Whole, top row"].queryText()
+x, y, width, height = top_text.getCharacterExtents(0, pyatspi.DESKTOP_COORDS)
+field = entries["Whole, top row"].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+check(width > 0 and height > 0 and field.x <= x and x + width <= field.x + field.width,
+      "the top field's first character is at %r, outside the field at %r" % ((x, y, width, height), field))
+check(top_text.getOffsetAtPoint(x + width // 2, y + height // 2, pyatspi.DESKTOP_COORDS) == 0,
+      "the top field's first character is not found where it is")
+check("family-name:" in top_text.getDefaultAttributes(), "the top field tells no font")
+
 labels = by_name(of_role(frame, pyatspi.ROLE_LABEL))
 expected_labels = {"Larger part, top row": "62", "Smaller part, top row": "38",
                    "Whole, bottom row": "100", "Smaller part, bottom row": "38"}
@@ -107,14 +119,21 @@ check(pump_until(lambda: (text_of(labels["Larger part, top row"]), text_of(label
       % (text_of(labels["Larger part, top row"]), text_of(labels["Smaller part, top row"])))
 
 # Tab moves the focus from the bottom field to its "Go", and the bus tells
-# both moves.
+# both moves; Home and End in the field tell the caret's.
 focused = []
 pyatspi.Registry.registerEventListener(lambda e: e.detail1 and focused.append(e.source),
                                        "object:state-changed:focused")
+carets = []
+pyatspi.Registry.registerEventListener(lambda e: carets.append((e.source.name, e.detail1)),
+                                       "object:text-caret-moved")
 bottom_field = entries["Larger part, bottom row"]
 check(bottom_field.queryComponent().grabFocus(), "the bottom field would not take the focus")
 check(pump_until(lambda: any(f.name == "Larger part, bottom row" for f in focused)),
       "no focus event for the bottom field")
+for key, offset in (("Home", 0), ("End", len(text_of(bottom_field)))):
+    subprocess.run(["xdotool", "key", key], check=True)
+    check(pump_until(lambda: ("Larger part, bottom row", offset) in carets),
+          "%s brought no caret event at %d (heard: %r)" % (key, offset, carets))
 subprocess.run(["xdotool", "key", "Tab"], check=True)
 check(pump_until(lambda: any(f.getRole() == pyatspi.ROLE_PUSH_BUTTON and f.name == "Go" for f in focused)),
       'Tab brought no focus event for "Go" (heard: %r)' % [f.name for f in focused])
@@ -128,6 +147,17 @@ file_menu = [m for m in menu_bar[0] if m.name == "File"]
 check(len(file_menu) == 1 and file_menu[0].getRole() == pyatspi.ROLE_MENU, "no File menu on the bar")
 exit_item = [i for i in file_menu[0] if i.name == "Exit"]
 check(len(exit_item) == 1 and exit_item[0].queryAction().getName(0) == "click", "no Exit with click in File")
+
+# File opened through its action and closed with Escape: the bus tells the
+# menu selected, then no longer.
+selections = []
+pyatspi.Registry.registerEventListener(lambda e: selections.append((e.source.name, e.detail1)),
+                                       "object:state-changed:selected")
+check(file_menu[0].queryAction().doAction(0), "File refused its click")
+check(pump_until(lambda: ("File", 1) in selections), "no event told File opened (heard: %r)" % selections)
+check(pump_until(lambda: exit_item[0].getState().contains(pyatspi.STATE_SHOWING)), "Exit does not show in open File")
+subprocess.run(["xdotool", "key", "Escape", "Escape"], check=True)
+check(pump_until(lambda: ("File", 0) in selections), "no event told File closed (heard: %r)" % selections)
 check(pump_until(lambda: exit_item[0].getState().contains(pyatspi.STATE_ENABLED)), "Exit stays disabled")
 check(exit_item[0].queryAction().doAction(0), "Exit refused its click")
 print("screen_reader_client: passed")
