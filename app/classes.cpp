@@ -4,29 +4,21 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector GetName("Get Name");
-}  // namespace sel
-
-namespace uni {
-const ovUniversalName GetApplication("Get Application");
-}  // namespace uni
-
 // The caption: the application's name, not the window's "Title".
 ovStatus GetTitle(const ov::Args& a) {
-  a.put(0, ov::send(sel::GetName, ov::universal(uni::GetApplication).get()).take());
+  a.put(0, ov::send("Get Name"_sel, ov::universal("Get Application"_uni).get()).take());
   return ovSuccess;
 }
 
 const ovClassDeclaration kMainWindowClass({
-    .name = "Main Window",
-    .superclass = "Window",
-    .methods = {{"Get Title", ov::routine<GetTitle>}},
+    .name = "Main Window"_cls,
+    .superclass = "Window"_cls,
+    .methods = {{"Get Title"_sel, ov::routine<GetTitle>}},
 });
 
 const ovClassDeclaration kStarterApplicationClass({
-    .name = "Starter Application",
-    .superclass = "Application",
+    .name = "Starter Application"_cls,
+    .superclass = "Application"_cls,
 });
 
 }  // namespace

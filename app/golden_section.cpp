@@ -13,35 +13,23 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector FindWindowItem("Find Window Item");
-const ovMethodSelector SetValue("Set Value");
-}  // namespace sel
-
-namespace prim {
-const ovPrimitiveName FromString("from-string");
-const ovPrimitiveName Multiply("*");
-const ovPrimitiveName Round("round");
-const ovPrimitiveName ToString("to-string");
-}  // namespace prim
-
 // The golden-section factor and its companion, as constants of the methods.
 constexpr double kGolden = 0.6180499;
 constexpr double kGoldenPlusOne = 1.6180499;
 
-ovRef times(ovC_object* x, double factor) { return ov::primitive(prim::Multiply, {x, ov::real(factor)}).take(); }
+ovRef times(ovC_object* x, double factor) { return ov::primitive("*"_prim, {x, ov::real(factor)}).take(); }
 
-ovRef rounded(ovC_object* x) { return ov::primitive(prim::Round, {x, ov::integer(0)}).take(); }
+ovRef rounded(ovC_object* x) { return ov::primitive("round"_prim, {x, ov::integer(0)}).take(); }
 
-ovRef printed(ovC_object* x) { return ov::primitive(prim::ToString, {x}).take(); }
+ovRef printed(ovC_object* x) { return ov::primitive("to-string"_prim, {x}).take(); }
 
 ovRef item(ovC_object* window, const char* name) {
-  return ov::send(sel::FindWindowItem, window, {ov::text(name)}).take();
+  return ov::send("Find Window Item"_sel, window, {ov::text(name)}).take();
 }
 
 ovStatus Quin1(const ov::Args& a) {
   ovC_object* window = a[0];
-  ovRef x = ov::primitive(prim::FromString, {a[1]}).take();
+  ovRef x = ov::primitive("from-string"_prim, {a[1]}).take();
   ovRef y = times(x.get(), kGolden);
   ovRef b = rounded(y.get());
   ovRef z = times(y.get(), kGolden);
@@ -50,26 +38,26 @@ ovStatus Quin1(const ov::Args& a) {
   ovRef itemA = item(window, "A1");
   ovRef shownLarger = printed(b.get());
   ovRef itemB = item(window, "B1");
-  ov::send<0>(sel::SetValue, itemB, {shownLarger});
-  ov::send<0>(sel::SetValue, itemA, {shownSmaller});
+  ov::send<0>("Set Value"_sel, itemB, {shownLarger});
+  ov::send<0>("Set Value"_sel, itemA, {shownSmaller});
   return ovSuccess;
 }
 
 ovStatus Quin2(const ov::Args& a) {
   ovC_object* window = a[0];
-  ovRef x = ov::primitive(prim::FromString, {a[1]}).take();
+  ovRef x = ov::primitive("from-string"_prim, {a[1]}).take();
   ovRef smaller = rounded(times(x.get(), kGolden).get());
   ovRef shownSmaller = printed(smaller.get());
   ovRef itemA = item(window, "A2");
   ovRef whole = rounded(times(x.get(), kGoldenPlusOne).get());
   ovRef shownWhole = printed(whole.get());
   ovRef itemC = item(window, "C2");
-  ov::send<0>(sel::SetValue, itemC, {shownWhole});
-  ov::send<0>(sel::SetValue, itemA, {shownSmaller});
+  ov::send<0>("Set Value"_sel, itemC, {shownWhole});
+  ov::send<0>("Set Value"_sel, itemA, {shownSmaller});
   return ovSuccess;
 }
 
-const ovUniversalDeclaration kQuin1("Quin1", ov::routine<Quin1>);
-const ovUniversalDeclaration kQuin2("Quin2", ov::routine<Quin2>);
+const ovUniversalDeclaration kQuin1("Quin1"_uni, ov::routine<Quin1>);
+const ovUniversalDeclaration kQuin2("Quin2"_uni, ov::routine<Quin2>);
 
 }  // namespace

@@ -12,26 +12,6 @@
 namespace velmaro {
 namespace {
 
-namespace sel {
-const ovMethodSelector FindWindowItem("Find Window Item");
-const ovMethodSelector GetFrame("Get Frame");
-const ovMethodSelector GetMainWindow("Get Main Window");
-const ovMethodSelector GetOrigin("Get Origin");
-const ovMethodSelector GetOwner("Get Owner");
-const ovMethodSelector GetTitle("Get Title");
-const ovMethodSelector GetValue("Get Value");
-const ovMethodSelector GetWindowRecord("Get Window Record");
-const ovMethodSelector Quit("Quit");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector Desktop("Desktop");
-}  // namespace attr
-
-namespace prim {
-const ovPrimitiveName ToString("to-string");
-}  // namespace prim
-
 // A script refused at a line: what is wrong with it.
 struct ScriptError {
   std::string what;
@@ -91,12 +71,12 @@ std::string rest(std::istringstream& words) {
 }
 
 ovRef mainWindow() {
-  return ov::send(sel::GetMainWindow, ov::get(attr::Desktop, gTheFrontApplication.get())).take();
+  return ov::send("Get Main Window"_sel, ov::get("Desktop"_attr, gTheFrontApplication.get())).take();
 }
 
 ovRef item(const std::string& name) {
   if (name.empty()) throw ScriptError{"an item name is missing"};
-  ovRef found = ov::send(sel::FindWindowItem, mainWindow(), {ov::text(name)}).take();
+  ovRef found = ov::send("Find Window Item"_sel, mainWindow(), {ov::text(name)}).take();
   if (!found) throw ScriptError{"no item is named \"" + name + "\""};
   return found;
 }
@@ -104,27 +84,27 @@ ovRef item(const std::string& name) {
 // The centre of an item in screen coordinates: of its own platform window
 // when it has one, else of its frame in its view's window.
 POINT itemCentre(const ovRef& item) {
-  HWND own = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, item).get());
+  HWND own = ov::toHandle<HWND>(ov::send("Get Window Record"_sel, item).get());
   RECT r{};
   if (own) {
     GetWindowRect(own, &r);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   }
-  ovRef owner = ov::send(sel::GetOwner, item).take();
-  r = ov::toRECT(ov::send(sel::GetFrame, item).get());
-  POINT origin = ov::toPOINT(ov::send(sel::GetOrigin, owner).get());
+  ovRef owner = ov::send("Get Owner"_sel, item).take();
+  r = ov::toRECT(ov::send("Get Frame"_sel, item).get());
+  POINT origin = ov::toPOINT(ov::send("Get Origin"_sel, owner).get());
   POINT centre{(r.left + r.right) / 2 - origin.x, (r.top + r.bottom) / 2 - origin.y};
-  ClientToScreen(ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, owner).get()), &centre);
+  ClientToScreen(ov::toHandle<HWND>(ov::send("Get Window Record"_sel, owner).get()), &centre);
   return centre;
 }
 
 // What an item shows: its text value, or else its title, or else its
 // value in the run-time's printed form.
 std::string shown(const ovRef& item) {
-  ovRef value = ov::send(sel::GetValue, item).take();
+  ovRef value = ov::send("Get Value"_sel, item).take();
   if (!ov::isText(value)) {
-    ovRef title = ov::send(sel::GetTitle, item).take();
-    value = ov::isText(title) ? title : ov::primitive(prim::ToString, {value}).take();
+    ovRef title = ov::send("Get Title"_sel, item).take();
+    value = ov::isText(title) ? title : ov::primitive("to-string"_prim, {value}).take();
   }
   return std::string(ov::chars(value));
 }
@@ -134,7 +114,7 @@ std::string shown(const ovRef& item) {
 HWND MainWindowHandle() {
   if (!gTheFrontApplication.peek()) return nullptr;
   ovRef window = mainWindow();
-  return window ? ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, window).get()) : nullptr;
+  return window ? ov::toHandle<HWND>(ov::send("Get Window Record"_sel, window).get()) : nullptr;
 }
 
 ScriptRunner::ScriptRunner(std::istream& in, std::ostream& out, ScriptInput& input, std::function<bool()> prelude)
@@ -195,7 +175,7 @@ void ScriptRunner::EndProgram() {
     return input_.Deliver();
   }
   quitAsked_ = true;
-  ov::send<0>(sel::Quit, gTheFrontApplication.get());
+  ov::send<0>("Quit"_sel, gTheFrontApplication.get());
   PostMessageA(nullptr, WM_NULL, 0, 0);
 }
 

@@ -9,25 +9,19 @@
 
 namespace {
 
-namespace attr {
-const ovAttributeSelector Color("Color");
-const ovAttributeSelector Object("Object");
-}  // namespace attr
-
-
-COLORREF colorRefOf(ovC_object* background) { return vorn::ColorRefOf(ov::get(attr::Color, background).get()); }
+COLORREF colorRefOf(ovC_object* background) { return vorn::ColorRefOf(ov::get("Color"_attr, background).get()); }
 
 namespace background {
 
 ovStatus Open(const ov::Args& a) {
   HBRUSH brush = CreateSolidBrush(colorRefOf(a.receiver()));
-  ov::set(attr::Object, a.receiver(), ov::handleValue(brush));
+  ov::set("Object"_attr, a.receiver(), ov::handleValue(brush));
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
-  if (auto brush = ov::toHandle<HBRUSH>(ov::get(attr::Object, a.receiver()))) DeleteObject(brush);
-  ov::set(attr::Object, a.receiver(), nullptr);
+  if (auto brush = ov::toHandle<HBRUSH>(ov::get("Object"_attr, a.receiver()))) DeleteObject(brush);
+  ov::set("Object"_attr, a.receiver(), nullptr);
   return ovSuccess;
 }
 
@@ -45,12 +39,12 @@ ovStatus UseNormal(const ov::Args&) {
 }  // namespace background
 
 const ovClassDeclaration kBackgroundClass({
-    .name = "Background",
-    .attributes = {"Color", "Pattern", "Object"},
-    .methods = {{"Open", ov::routine<background::Open>},
-                {"Close", ov::routine<background::Close>},
-                {"Use", ov::routine<background::Use>},
-                {"Use Normal", ov::routine<background::UseNormal>}},
+    .name = "Background"_cls,
+    .attributes = {"Color"_attr, "Pattern"_attr, "Object"_attr},
+    .methods = {{"Open"_sel, ov::routine<background::Open>},
+                {"Close"_sel, ov::routine<background::Close>},
+                {"Use"_sel, ov::routine<background::Use>},
+                {"Use Normal"_sel, ov::routine<background::UseNormal>}},
 });
 
 }  // namespace

@@ -11,27 +11,7 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector FindWindowItem("Find Window Item");
-const ovMethodSelector GetValue("Get Value");
-const ovMethodSelector Resolve("Resolve");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector Value("Value");
-const ovAttributeSelector Window("Window");
-}  // namespace attr
-
-namespace cls {
-const ovClassName AttributeSpecifier("Attribute Specifier");
-const ovClassName BehaviorSpecifier("Behavior Specifier");
-const ovClassName MethodSpecifier("Method Specifier");
-const ovClassName PersistentSpecifier("Persistent Specifier");
-const ovClassName ValueSpecifier("Value Specifier");
-const ovClassName WindowItemSpecifier("Window Item Specifier");
-}  // namespace cls
-
-ovRef valueOf(const ov::Args& a) { return ov::get(attr::Value, a.receiver()); }
+ovRef valueOf(const ov::Args& a) { return ov::get("Value"_attr, a.receiver()); }
 
 // A new list of what each element of list answers to question.
 template <typename Question>
@@ -46,11 +26,11 @@ ovRef eachAnswer(ovC_object* list, Question&& question) {
 
 namespace specifier {
 
-template <const ovClassName& Class>
+template <const auto& Class>
 ovStatus New(const ov::Args& a) {
   auto made = ov::make(Class);
   if (made.failed() || !made.get()) return ovFailure;
-  ov::set(attr::Value, made.get(), a[0]);
+  ov::set("Value"_attr, made.get(), a[0]);
   a.put(0, made.take());
   return ovSuccess;
 }
@@ -73,7 +53,7 @@ ovStatus ResolveAttribute(const ov::Args& a) {
 
 // What the universal the value names answers, called with no inputs.
 ovStatus ResolveMethod(const ov::Args& a) {
-  auto answer = ov::callNamed(valueOf(a), cls::MethodSpecifier, ov::emptyList());
+  auto answer = ov::callNamed(valueOf(a), "Method Specifier"_cls, ov::emptyList());
   if (answer.failed()) return ovFailure;
   a.put(0, answer.take());
   return ovSuccess;
@@ -90,17 +70,17 @@ ovStatus ResolvePersistent(const ov::Args& a) {
 // The items of the behaviour's window that the value names: one item for a
 // name, a list of items for a list of names.
 ovStatus ResolveWindowItems(const ov::Args& a) {
-  ovRef window = ov::get(attr::Window, a[1]);
+  ovRef window = ov::get("Window"_attr, a[1]);
   ovRef names = valueOf(a);
-  auto find = [&](ovC_object* name) { return ov::send(sel::FindWindowItem, window, {name}).take(); };
+  auto find = [&](ovC_object* name) { return ov::send("Find Window Item"_sel, window, {name}).take(); };
   a.put(0, ov::isList(names) ? eachAnswer(names.get(), find) : find(names.get()));
   return ovSuccess;
 }
 
 // The values of those items, in the same shape.
 ovStatus ResolveValues(const ov::Args& a) {
-  ovRef items = ov::sendAs(cls::WindowItemSpecifier, sel::Resolve, a.receiver(), {a[1]}).take();
-  auto valueOfItem = [](ovC_object* item) { return ov::send(sel::GetValue, item).take(); };
+  ovRef items = ov::sendAs("Window Item Specifier"_cls, "Resolve"_sel, a.receiver(), {a[1]}).take();
+  auto valueOfItem = [](ovC_object* item) { return ov::send("Get Value"_sel, item).take(); };
   if (!items) return ovSuccess;  // no item: the answer stays NULL
   a.put(0, ov::isList(items) ? eachAnswer(items.get(), valueOfItem) : valueOfItem(items.get()));
   return ovSuccess;
@@ -109,47 +89,47 @@ ovStatus ResolveValues(const ov::Args& a) {
 }  // namespace specifier
 
 const ovClassDeclaration kBehaviorSpecifierClass({
-    .name = "Behavior Specifier",
-    .attributes = {"Value"},
-    .methods = {{"New", ov::routine<specifier::New<cls::BehaviorSpecifier>>},
-                {"Resolve", ov::routine<specifier::ResolveLiteral>},
-                {"Get Value", ov::reader<attr::Value>},
-                {"Set Value", ov::writer<attr::Value>}},
+    .name = "Behavior Specifier"_cls,
+    .attributes = {"Value"_attr},
+    .methods = {{"New"_sel, ov::routine<specifier::New<"Behavior Specifier"_cls>>},
+                {"Resolve"_sel, ov::routine<specifier::ResolveLiteral>},
+                {"Get Value"_sel, ov::reader<"Value"_attr>},
+                {"Set Value"_sel, ov::writer<"Value"_attr>}},
 });
 
 const ovClassDeclaration kAttributeSpecifierClass({
-    .name = "Attribute Specifier",
-    .superclass = "Behavior Specifier",
-    .methods = {{"New", ov::routine<specifier::New<cls::AttributeSpecifier>>},
-                {"Resolve", ov::routine<specifier::ResolveAttribute>}},
+    .name = "Attribute Specifier"_cls,
+    .superclass = "Behavior Specifier"_cls,
+    .methods = {{"New"_sel, ov::routine<specifier::New<"Attribute Specifier"_cls>>},
+                {"Resolve"_sel, ov::routine<specifier::ResolveAttribute>}},
 });
 
 const ovClassDeclaration kMethodSpecifierClass({
-    .name = "Method Specifier",
-    .superclass = "Behavior Specifier",
-    .methods = {{"New", ov::routine<specifier::New<cls::MethodSpecifier>>},
-                {"Resolve", ov::routine<specifier::ResolveMethod>}},
+    .name = "Method Specifier"_cls,
+    .superclass = "Behavior Specifier"_cls,
+    .methods = {{"New"_sel, ov::routine<specifier::New<"Method Specifier"_cls>>},
+                {"Resolve"_sel, ov::routine<specifier::ResolveMethod>}},
 });
 
 const ovClassDeclaration kPersistentSpecifierClass({
-    .name = "Persistent Specifier",
-    .superclass = "Behavior Specifier",
-    .methods = {{"New", ov::routine<specifier::New<cls::PersistentSpecifier>>},
-                {"Resolve", ov::routine<specifier::ResolvePersistent>}},
+    .name = "Persistent Specifier"_cls,
+    .superclass = "Behavior Specifier"_cls,
+    .methods = {{"New"_sel, ov::routine<specifier::New<"Persistent Specifier"_cls>>},
+                {"Resolve"_sel, ov::routine<specifier::ResolvePersistent>}},
 });
 
 const ovClassDeclaration kWindowItemSpecifierClass({
-    .name = "Window Item Specifier",
-    .superclass = "Behavior Specifier",
-    .methods = {{"New", ov::routine<specifier::New<cls::WindowItemSpecifier>>},
-                {"Resolve", ov::routine<specifier::ResolveWindowItems>}},
+    .name = "Window Item Specifier"_cls,
+    .superclass = "Behavior Specifier"_cls,
+    .methods = {{"New"_sel, ov::routine<specifier::New<"Window Item Specifier"_cls>>},
+                {"Resolve"_sel, ov::routine<specifier::ResolveWindowItems>}},
 });
 
 const ovClassDeclaration kValueSpecifierClass({
-    .name = "Value Specifier",
-    .superclass = "Window Item Specifier",
-    .methods = {{"New", ov::routine<specifier::New<cls::ValueSpecifier>>},
-                {"Resolve", ov::routine<specifier::ResolveValues>}},
+    .name = "Value Specifier"_cls,
+    .superclass = "Window Item Specifier"_cls,
+    .methods = {{"New"_sel, ov::routine<specifier::New<"Value Specifier"_cls>>},
+                {"Resolve"_sel, ov::routine<specifier::ResolveValues>}},
 });
 
 }  // namespace

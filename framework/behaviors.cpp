@@ -11,35 +11,13 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector GetWindow("Get Window");
-const ovMethodSelector Resolve("Resolve");
-const ovMethodSelector SetEnabled("Set Enabled?");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector Enabled("Enabled?");
-const ovAttributeSelector Enabler("Enabler");
-const ovAttributeSelector Event("Event");
-const ovAttributeSelector Item("Item");
-const ovAttributeSelector Menu("Menu");
-const ovAttributeSelector Method("Method");
-const ovAttributeSelector Specifiers("Specifiers");
-const ovAttributeSelector Window("Window");
-const ovAttributeSelector WindowItem("Window Item");
-}  // namespace attr
-
-namespace cls {
-const ovClassName Behavior("Behavior");
-}  // namespace cls
-
 namespace behavior {
 
 // The specifiers' values, in order; one whose Resolve fails gives NULL.
 ovRef resolvedInputs(ovC_object* behavior) {
   ovRef values = ov::emptyList();
-  ov::forEach(ov::get(attr::Specifiers, behavior), [&](ovC_object* specifier) {
-    auto resolved = ov::send(sel::Resolve, specifier, {behavior});
+  ov::forEach(ov::get("Specifiers"_attr, behavior), [&](ovC_object* specifier) {
+    auto resolved = ov::send("Resolve"_sel, specifier, {behavior});
     values = ov::appended(values, resolved.failed() ? nullptr : resolved.get());
     return ovSuccess;
   });
@@ -50,7 +28,7 @@ ovRef resolvedInputs(ovC_object* behavior) {
 // with the resolved values; fails when that method fails.
 ovStatus Do(const ov::Args& a) {
   ovRef inputs = resolvedInputs(a.receiver());
-  auto called = ov::callNamed<0>(ov::get(attr::Method, a.receiver()), cls::Behavior, inputs);
+  auto called = ov::callNamed<0>(ov::get("Method"_attr, a.receiver()), "Behavior"_cls, inputs);
   return called.failed() ? ovFailure : ovSuccess;
 }
 
@@ -59,20 +37,20 @@ ovStatus Do(const ov::Args& a) {
 namespace menu_behavior {
 
 ovStatus Open(const ov::Args& a) {
-  ov::set(attr::Menu, a.receiver(), a[1]);
+  ov::set("Menu"_attr, a.receiver(), a[1]);
   return ovSuccess;
 }
 
 // Keeps the command and its menu entry in the same state.
 ovStatus SetEnabled(const ov::Args& a) {
-  ov::set(attr::Enabled, a.receiver(), a[1]);
-  ovRef menu = ov::get(attr::Menu, a.receiver());
-  return ov::send<0>(sel::SetEnabled, menu, {ov::get(attr::Item, a.receiver()), a[1]}).status;
+  ov::set("Enabled?"_attr, a.receiver(), a[1]);
+  ovRef menu = ov::get("Menu"_attr, a.receiver());
+  return ov::send<0>("Set Enabled?"_sel, menu, {ov::get("Item"_attr, a.receiver()), a[1]}).status;
 }
 
 ovStatus Close(const ov::Args& a) {
-  ov::set(attr::Menu, a.receiver(), nullptr);
-  ov::set(attr::Enabler, a.receiver(), nullptr);
+  ov::set("Menu"_attr, a.receiver(), nullptr);
+  ov::set("Enabler"_attr, a.receiver(), nullptr);
   return ovSuccess;
 }
 
@@ -81,13 +59,13 @@ ovStatus Close(const ov::Args& a) {
 namespace window_item_behavior {
 
 ovStatus Open(const ov::Args& a) {
-  ov::set(attr::WindowItem, a.receiver(), a[1]);
-  ov::set(attr::Window, a.receiver(), ov::send(sel::GetWindow, a[1]).get());
+  ov::set("Window Item"_attr, a.receiver(), a[1]);
+  ov::set("Window"_attr, a.receiver(), ov::send("Get Window"_sel, a[1]).get());
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
-  for (const ovAttributeSelector* part : {&attr::Window, &attr::WindowItem, &attr::Event})
+  for (const ovAttributeSelector* part : ov::Attributes{&"Window"_attr, &"Window Item"_attr, &"Event"_attr})
     ov::set(*part, a.receiver(), nullptr);
   return ovSuccess;
 }
@@ -95,38 +73,38 @@ ovStatus Close(const ov::Args& a) {
 }  // namespace window_item_behavior
 
 const ovClassDeclaration kBehaviorClass({
-    .name = "Behavior",
-    .superclass = "Command",
-    .attributes = {"Method", "Specifiers", "Attachments"},
-    .methods = {{"Do", ov::routine<behavior::Do>}, {"Open", ov::nothing}, {"Close", ov::nothing}},
+    .name = "Behavior"_cls,
+    .superclass = "Command"_cls,
+    .attributes = {"Method"_attr, "Specifiers"_attr, "Attachments"_attr},
+    .methods = {{"Do"_sel, ov::routine<behavior::Do>}, {"Open"_sel, ov::nothing}, {"Close"_sel, ov::nothing}},
 });
 
 const ovClassDeclaration kMenuBehaviorClass({
-    .name = "Menu Behavior",
-    .superclass = "Behavior",
-    .attributes = {"Menu", "Item", "Enabler"},
-    .methods = {{"Open", ov::routine<menu_behavior::Open>},
-                {"Set Item", ov::writer<attr::Item>},
-                {"Set Enabled?", ov::routine<menu_behavior::SetEnabled>},
-                {"Close", ov::routine<menu_behavior::Close>},
-                {"Get Enabler", ov::reader<attr::Enabler>},
-                {"Set Enabler", ov::writer<attr::Enabler>}},
+    .name = "Menu Behavior"_cls,
+    .superclass = "Behavior"_cls,
+    .attributes = {"Menu"_attr, "Item"_attr, "Enabler"_attr},
+    .methods = {{"Open"_sel, ov::routine<menu_behavior::Open>},
+                {"Set Item"_sel, ov::writer<"Item"_attr>},
+                {"Set Enabled?"_sel, ov::routine<menu_behavior::SetEnabled>},
+                {"Close"_sel, ov::routine<menu_behavior::Close>},
+                {"Get Enabler"_sel, ov::reader<"Enabler"_attr>},
+                {"Set Enabler"_sel, ov::writer<"Enabler"_attr>}},
 });
 
 const ovClassDeclaration kWindowItemBehaviorClass({
-    .name = "Window Item Behavior",
-    .superclass = "Behavior",
-    .attributes = {"Window", "Window Item", "Event"},
-    .methods = {{"Open", ov::routine<window_item_behavior::Open>},
-                {"Set Event", ov::writer<attr::Event>},
-                {"Close", ov::routine<window_item_behavior::Close>},
-                {"Set Value", ov::nothing}},
+    .name = "Window Item Behavior"_cls,
+    .superclass = "Behavior"_cls,
+    .attributes = {"Window"_attr, "Window Item"_attr, "Event"_attr},
+    .methods = {{"Open"_sel, ov::routine<window_item_behavior::Open>},
+                {"Set Event"_sel, ov::writer<"Event"_attr>},
+                {"Close"_sel, ov::routine<window_item_behavior::Close>},
+                {"Set Value"_sel, ov::nothing}},
 });
 
 const ovClassDeclaration kControlBehaviorClass({
-    .name = "Control Behavior",
-    .superclass = "Window Item Behavior",
-    .attributes = {"Part"},
+    .name = "Control Behavior"_cls,
+    .superclass = "Window Item Behavior"_cls,
+    .attributes = {"Part"_attr},
 });
 
 }  // namespace

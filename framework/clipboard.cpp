@@ -13,21 +13,6 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector GetMainWindow("Get Main Window");
-const ovMethodSelector GetScrap("Get Scrap");
-const ovMethodSelector GetWindowRecord("Get Window Record");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector FormatString("Format String");
-const ovAttributeSelector RegisteredFormat("Registered Format");
-}  // namespace attr
-
-namespace uni {
-const ovUniversalName GetDesktop("Get Desktop");
-}  // namespace uni
-
 namespace clipboard {
 
 ovRef registered(ovC_object* formatName) {
@@ -36,29 +21,29 @@ ovRef registered(ovC_object* formatName) {
 
 ovStatus Open(const ov::Args& a) {
   ovRef numbers = ov::emptyList();
-  ov::forEach(ov::get(attr::FormatString, a.receiver()), [&](ovC_object* name) {
+  ov::forEach(ov::get("Format String"_attr, a.receiver()), [&](ovC_object* name) {
     numbers = ov::appended(numbers, registered(name));
     return ovSuccess;
   });
-  ov::set(attr::RegisteredFormat, a.receiver(), numbers);
+  ov::set("Registered Format"_attr, a.receiver(), numbers);
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
-  ov::set(attr::RegisteredFormat, a.receiver(), ov::emptyList());
+  ov::set("Registered Format"_attr, a.receiver(), ov::emptyList());
   return ovSuccess;
 }
 
 // The window the clipboard is opened for: the main window's, or none.
 HWND clipboardWindow(ovC_object* desktop) {
-  auto main = ov::send(sel::GetMainWindow, desktop);
+  auto main = ov::send("Get Main Window"_sel, desktop);
   if (main.failed()) return nullptr;
-  return ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, main.get()).get());
+  return ov::toHandle<HWND>(ov::send("Get Window Record"_sel, main.get()).get());
 }
 
 // The block held in a format and its size; the clipboard stays open.
 ovStatus GetScrap(const ov::Args& a) {
-  auto desktop = ov::universal(uni::GetDesktop);
+  auto desktop = ov::universal("Get Desktop"_uni);
   if (desktop.failed() || !desktop.get()) return ovFailure;
   if (!OpenClipboard(clipboardWindow(desktop.get()))) return ovFailure;
   HANDLE data = GetClipboardData(static_cast<UINT>(ov::toInt(a[1])));
@@ -82,7 +67,7 @@ ovRef textOfBlock(HGLOBAL block, size_t size) {
 }
 
 ovStatus GetText(const ov::Args& a) {
-  auto scrap = ov::send<2>(sel::GetScrap, a.receiver(), {ov::integer(CF_TEXT)});
+  auto scrap = ov::send<2>("Get Scrap"_sel, a.receiver(), {ov::integer(CF_TEXT)});
   if (scrap.failed()) return ovFailure;
   ovRef text = textOfBlock(ov::toHandle<HGLOBAL>(scrap.get(0)), static_cast<size_t>(ov::toInt(scrap.get(1))));
   CloseClipboard();
@@ -94,12 +79,12 @@ ovStatus GetText(const ov::Args& a) {
 }  // namespace clipboard
 
 const ovClassDeclaration kClipboardClass({
-    .name = "Clipboard",
-    .attributes = {"Format String", "Registered Format"},
-    .methods = {{"Open", ov::routine<clipboard::Open>},
-                {"Close", ov::routine<clipboard::Close>},
-                {"Get Scrap", ov::routine<clipboard::GetScrap>},
-                {"Get Text", ov::routine<clipboard::GetText>}},
+    .name = "Clipboard"_cls,
+    .attributes = {"Format String"_attr, "Registered Format"_attr},
+    .methods = {{"Open"_sel, ov::routine<clipboard::Open>},
+                {"Close"_sel, ov::routine<clipboard::Close>},
+                {"Get Scrap"_sel, ov::routine<clipboard::GetScrap>},
+                {"Get Text"_sel, ov::routine<clipboard::GetText>}},
 });
 
 }  // namespace

@@ -6,42 +6,28 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector DoCommand("Do Command");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector Enabled("Enabled?");
-const ovAttributeSelector Name("Name");
-const ovAttributeSelector Undo("Undo?");
-}  // namespace attr
-
-namespace uni {
-const ovUniversalName GetCommander("Get Commander");
-}  // namespace uni
-
 namespace command {
 
 ovStatus Post(const ov::Args& a) {
-  if (!ov::isTrue(ov::get(attr::Enabled, a.receiver()))) return ovSuccess;
-  auto commander = ov::universal(uni::GetCommander);
+  if (!ov::isTrue(ov::get("Enabled?"_attr, a.receiver()))) return ovSuccess;
+  auto commander = ov::universal("Get Commander"_uni);
   if (commander.failed()) return ovFailure;
-  return ov::send<0>(sel::DoCommand, commander.get(), {a.receiver()}).status;
+  return ov::send<0>("Do Command"_sel, commander.get(), {a.receiver()}).status;
 }
 
 }  // namespace command
 
 const ovClassDeclaration kCommandClass({
-    .name = "Command",
-    .attributes = {"Name", "Enabled?", "Undo?", "Recordable?"},
-    .methods = {{"Post", ov::routine<command::Post>},
-                {"Do", ov::nothing},
-                {"Undo", ov::nothing},
-                {"Redo", ov::nothing},
-                {"Dispose", ov::nothing},
-                {"Get Name", ov::reader<attr::Name>},
-                {"Get Undo?", ov::reader<attr::Undo>},
-                {"Set Enabled?", ov::writer<attr::Enabled>}},
+    .name = "Command"_cls,
+    .attributes = {"Name"_attr, "Enabled?"_attr, "Undo?"_attr, "Recordable?"_attr},
+    .methods = {{"Post"_sel, ov::routine<command::Post>},
+                {"Do"_sel, ov::nothing},
+                {"Undo"_sel, ov::nothing},
+                {"Redo"_sel, ov::nothing},
+                {"Dispose"_sel, ov::nothing},
+                {"Get Name"_sel, ov::reader<"Name"_attr>},
+                {"Get Undo?"_sel, ov::reader<"Undo?"_attr>},
+                {"Set Enabled?"_sel, ov::writer<"Enabled?"_attr>}},
 });
 
 }  // namespace

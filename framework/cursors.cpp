@@ -5,23 +5,15 @@
 
 namespace {
 
-namespace attr {
-const ovAttributeSelector Visible("Visible?");
-}  // namespace attr
-
-namespace uni {
-const ovUniversalName SetCursorToPredefined("Set Cursor To Predefined");
-}  // namespace uni
-
 constexpr int32_t kArrow = 32512;  // IDC_ARROW
 
 // Shows or hides the cursor, moving the platform's display count only when
 // the visibility changes.
 ovStatus SetVisible(const ov::Args& a) {
-  ovRef visible = ov::get(attr::Visible, a.receiver());
+  ovRef visible = ov::get("Visible?"_attr, a.receiver());
   bool show = ov::isTrue(a[1]);
   if (show ? ov::isTrue(visible) : ov::isFalse(visible)) return ovSuccess;
-  ov::set(attr::Visible, a.receiver(), a[1]);
+  ov::set("Visible?"_attr, a.receiver(), a[1]);
   ShowCursor(show ? TRUE : FALSE);
   return ovSuccess;
 }
@@ -32,16 +24,16 @@ ovStatus SetCursorToPredefined(const ov::Args& a) {
 }
 
 ovStatus SimpleArrowCursor(const ov::Args&) {
-  return ov::universal<0>(uni::SetCursorToPredefined, {ov::integer(kArrow)}).status;
+  return ov::universal<0>("Set Cursor To Predefined"_uni, {ov::integer(kArrow)}).status;
 }
 
 const ovClassDeclaration kCursorsClass({
-    .name = "Cursors",
-    .attributes = {"Cursor List", "Current", "When", "Rate", "Visible?"},
-    .methods = {{"Set Visible?", ov::routine<SetVisible>}},
+    .name = "Cursors"_cls,
+    .attributes = {"Cursor List"_attr, "Current"_attr, "When"_attr, "Rate"_attr, "Visible?"_attr},
+    .methods = {{"Set Visible?"_sel, ov::routine<SetVisible>}},
 });
 
-const ovUniversalDeclaration kSetCursorToPredefined("Set Cursor To Predefined", ov::routine<SetCursorToPredefined>);
-const ovUniversalDeclaration kSimpleArrowCursor("Simple Arrow Cursor", ov::routine<SimpleArrowCursor>);
+const ovUniversalDeclaration kSetCursorToPredefined("Set Cursor To Predefined"_uni, ov::routine<SetCursorToPredefined>);
+const ovUniversalDeclaration kSimpleArrowCursor("Simple Arrow Cursor"_uni, ov::routine<SimpleArrowCursor>);
 
 }  // namespace

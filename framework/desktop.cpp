@@ -16,69 +16,7 @@ ovPersistent gReturnValue("Return Value");
 
 namespace {
 
-namespace sel {
-const ovMethodSelector ChangeColor("Change Color");
-const ovMethodSelector ChangeCursor("Change Cursor");
-const ovMethodSelector Close("Close");
-const ovMethodSelector CloseMainWindow("Close Main Window");
-const ovMethodSelector DefaultWindowProc("Default Window Proc");
-const ovMethodSelector Drag("Drag");
-const ovMethodSelector FindDesktopWindow("Find Desktop Window");
-const ovMethodSelector GetActiveChild("Get Active Child");
-const ovMethodSelector GetEventRecord("Get Event Record");
-const ovMethodSelector GetFrontWindow("Get Front Window");
-const ovMethodSelector GetHWnd("Get HWnd");
-const ovMethodSelector GetInitialWindows("Get Initial Windows");
-const ovMethodSelector GetMainWindow("Get Main Window");
-const ovMethodSelector GetMenubar("Get Menubar");
-const ovMethodSelector GetModal("Get Modal?");
-const ovMethodSelector GetScreens("Get Screens");
-const ovMethodSelector GetType("Get Type");
-const ovMethodSelector GetWhere("Get Where");
-const ovMethodSelector GetWindow("Get Window");
-const ovMethodSelector GetWindowRecord("Get Window Record");
-const ovMethodSelector Grow("Grow");
-const ovMethodSelector IsModal("Is Modal?");
-const ovMethodSelector MouseDown("Mouse Down");
-const ovMethodSelector MouseDownMiddle("Mouse Down Middle");
-const ovMethodSelector MouseDownRight("Mouse Down Right");
-const ovMethodSelector MouseMoved("Mouse Moved");
-const ovMethodSelector MouseUp("Mouse Up");
-const ovMethodSelector MouseUpMiddle("Mouse Up Middle");
-const ovMethodSelector MouseUpRight("Mouse Up Right");
-const ovMethodSelector OnCommand("On Command");
-const ovMethodSelector Open("Open");
-const ovMethodSelector OpenMainWindow("Open Main Window");
-const ovMethodSelector Resume("Resume");
-const ovMethodSelector SetTarget("Set Target");
-const ovMethodSelector Suspend("Suspend");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector CurrentId("Current ID");
-const ovAttributeSelector Floating("Floating");
-const ovAttributeSelector LastHelp("Last Help");
-const ovAttributeSelector LastWindow("Last Window");
-const ovAttributeSelector MainWindow("Main Window");
-const ovAttributeSelector Mdi("MDI?");
-const ovAttributeSelector Modal("Modal?");
-const ovAttributeSelector Screens("Screens");
-const ovAttributeSelector View("View");
-const ovAttributeSelector WindowRecords("Window Records");
-const ovAttributeSelector Windows("Windows");
-}  // namespace attr
-
-namespace cls {
-const ovClassName Screen("Screen");
-}  // namespace cls
-
-namespace uni {
-const ovUniversalName GetApplication("Get Application");
-const ovUniversalName GetClassName("Get Class Name");
-const ovUniversalName RegisterClass("Register Class");
-}  // namespace uni
-
-ovRef application() { return ov::universal(uni::GetApplication).take(); }
+ovRef application() { return ov::universal("Get Application"_uni).take(); }
 
 // The position of a handle in "Window Records", or -1.
 int32_t positionOfHandle(ovC_object* records, int32_t handle) {
@@ -89,8 +27,8 @@ int32_t positionOfHandle(ovC_object* records, int32_t handle) {
 
 // Removes position i from both lists together.
 void removeAt(ovC_object* desktop, uint32_t i) {
-  ov::set(attr::Windows, desktop, ov::without(ov::get(attr::Windows, desktop), i));
-  ov::set(attr::WindowRecords, desktop, ov::without(ov::get(attr::WindowRecords, desktop), i));
+  ov::set("Windows"_attr, desktop, ov::without(ov::get("Windows"_attr, desktop), i));
+  ov::set("Window Records"_attr, desktop, ov::without(ov::get("Window Records"_attr, desktop), i));
 }
 
 // An answer that may fail: the failure is passed on, else the answer.
@@ -105,66 +43,66 @@ namespace desktop {
 // Registers the framework's window class, then opens the main window and
 // the initial windows; windows enter "Windows" through their own "Open".
 ovStatus Open(const ov::Args& a) {
-  ov::set(attr::Screens, a.receiver(), ov::sendToClass(cls::Screen, sel::GetScreens).get());
-  ov::universal<0>(uni::RegisterClass, {ov::universal(uni::GetClassName).get(), ov::text("VornWndProc")});
+  ov::set("Screens"_attr, a.receiver(), ov::sendToClass("Screen"_cls, "Get Screens"_sel).get());
+  ov::universal<0>("Register Class"_uni, {ov::universal("Get Class Name"_uni).get(), ov::text("VornWndProc")});
   ovRef app = application();
-  ov::send<0>(sel::OpenMainWindow, app, {a.receiver()});
-  ovRef initial = ov::send(sel::GetInitialWindows, app).take();
+  ov::send<0>("Open Main Window"_sel, app, {a.receiver()});
+  ovRef initial = ov::send("Get Initial Windows"_sel, app).take();
   ov::forEach(initial, [](ovC_object* each) {
     ovRef window = ov::isText(each) ? ov::makeNamed(each).take() : ovRef::share(each);
-    return ov::send<0>(sel::Open, window, {nullptr}).status;
+    return ov::send<0>("Open"_sel, window, {nullptr}).status;
   });
   return ovSuccess;
 }
 
 // Closes every window, the main window last, then unregisters the class.
 ovStatus Close(const ov::Args& a) {
-  auto main = ov::send(sel::GetMainWindow, a.receiver());
+  auto main = ov::send("Get Main Window"_sel, a.receiver());
   ovRef mainWindow = main.failed() ? nullptr : main.take();
-  int32_t at = ov::indexOf(ov::get(attr::Windows, a.receiver()), mainWindow);
+  int32_t at = ov::indexOf(ov::get("Windows"_attr, a.receiver()), mainWindow);
   if (mainWindow && at >= 0) removeAt(a.receiver(), static_cast<uint32_t>(at));
-  ov::forEach(ov::get(attr::Windows, a.receiver()),
-              [](ovC_object* window) { return ov::send<0>(sel::Close, window).status; });
-  if (mainWindow) ov::send<0>(sel::CloseMainWindow, mainWindow);
-  std::string className = ov::cString(ov::universal(uni::GetClassName).get());
+  ov::forEach(ov::get("Windows"_attr, a.receiver()),
+              [](ovC_object* window) { return ov::send<0>("Close"_sel, window).status; });
+  if (mainWindow) ov::send<0>("Close Main Window"_sel, mainWindow);
+  std::string className = ov::cString(ov::universal("Get Class Name"_uni).get());
   UnregisterClassA(className.c_str(), GetModuleHandleA(nullptr));
   return ovSuccess;
 }
 
 ovStatus AddWindow(const ov::Args& a) {
-  ovRef record = ov::send(sel::GetWindowRecord, a[1]).take();
-  ov::set(attr::Windows, a.receiver(), ov::appended(ov::get(attr::Windows, a.receiver()), a[1]));
-  ov::set(attr::WindowRecords, a.receiver(), ov::appended(ov::get(attr::WindowRecords, a.receiver()), record));
+  ovRef record = ov::send("Get Window Record"_sel, a[1]).take();
+  ov::set("Windows"_attr, a.receiver(), ov::appended(ov::get("Windows"_attr, a.receiver()), a[1]));
+  ov::set("Window Records"_attr, a.receiver(), ov::appended(ov::get("Window Records"_attr, a.receiver()), record));
   return ovSuccess;
 }
 
 ovStatus RemoveWindow(const ov::Args& a) {
-  int32_t at = ov::indexOf(ov::get(attr::Windows, a.receiver()), a[1]);
+  int32_t at = ov::indexOf(ov::get("Windows"_attr, a.receiver()), a[1]);
   if (at >= 0) removeAt(a.receiver(), static_cast<uint32_t>(at));
   return ovSuccess;
 }
 
 ovStatus AddFloating(const ov::Args& a) {
-  ov::set(attr::Floating, a.receiver(), ov::appended(ov::get(attr::Floating, a.receiver()), a[1]));
+  ov::set("Floating"_attr, a.receiver(), ov::appended(ov::get("Floating"_attr, a.receiver()), a[1]));
   return ovSuccess;
 }
 
 ovStatus RemoveFloating(const ov::Args& a) {
-  ovRef floating = ov::get(attr::Floating, a.receiver());
+  ovRef floating = ov::get("Floating"_attr, a.receiver());
   int32_t at = ov::indexOf(floating, a[1]);
-  if (at >= 0) ov::set(attr::Floating, a.receiver(), ov::without(floating, static_cast<uint32_t>(at)));
+  if (at >= 0) ov::set("Floating"_attr, a.receiver(), ov::without(floating, static_cast<uint32_t>(at)));
   return ovSuccess;
 }
 
 // The framework window owning a handle: the handle itself or, walking up
 // the parents, the first ancestor the desktop knows.
 ovStatus FindDesktopWindow(const ov::Args& a) {
-  ovRef records = ov::get(attr::WindowRecords, a.receiver());
+  ovRef records = ov::get("Window Records"_attr, a.receiver());
   HWND h = ov::toHandle<HWND>(a[1]);
   while (h) {
     int32_t at = positionOfHandle(records.get(), ov::toInt(ov::handleValue(h)));
     if (at >= 0) {
-      a.put(0, ov::element(ov::get(attr::Windows, a.receiver()), static_cast<uint32_t>(at)));
+      a.put(0, ov::element(ov::get("Windows"_attr, a.receiver()), static_cast<uint32_t>(at)));
       return ovSuccess;
     }
     h = GetParent(h);
@@ -176,17 +114,17 @@ ovStatus FindDesktopWindow(const ov::Args& a) {
 // of the platform's active window.
 ovStatus GetFrontWindow(const ov::Args& a) {
   ovRef app = application();
-  auto main = ov::send(sel::GetMainWindow, a.receiver());
+  auto main = ov::send("Get Main Window"_sel, a.receiver());
   if (main.failed()) return ovFailure;
-  if (!ov::isTrue(ov::get(attr::Modal, a.receiver())) && ov::isTrue(ov::get(attr::Mdi, app)))
-    return answer(a, ov::send(sel::GetActiveChild, ov::get(attr::View, main.get())));
-  return answer(a, ov::send(sel::FindDesktopWindow, a.receiver(), {ov::handleValue(GetActiveWindow())}));
+  if (!ov::isTrue(ov::get("Modal?"_attr, a.receiver())) && ov::isTrue(ov::get("MDI?"_attr, app)))
+    return answer(a, ov::send("Get Active Child"_sel, ov::get("View"_attr, main.get())));
+  return answer(a, ov::send("Find Desktop Window"_sel, a.receiver(), {ov::handleValue(GetActiveWindow())}));
 }
 
 // The first open window of the class the application names as its main.
 ovStatus GetMainWindow(const ov::Args& a) {
-  ovRef mainClass = ov::get(attr::MainWindow, application());
-  ovRef windows = ov::get(attr::Windows, a.receiver());
+  ovRef mainClass = ov::get("Main Window"_attr, application());
+  ovRef windows = ov::get("Windows"_attr, a.receiver());
   for (uint32_t i = 0; i < ov::length(windows); ++i) {
     ovC_object* window = ov::element(windows, i);
     if (ov::textEquals(ov::classNameOf(window), ov::chars(mainClass))) {
@@ -198,25 +136,25 @@ ovStatus GetMainWindow(const ov::Args& a) {
 }
 
 ovStatus GetMenubar(const ov::Args& a) {
-  auto main = ov::send(sel::GetMainWindow, a.receiver());
+  auto main = ov::send("Get Main Window"_sel, a.receiver());
   if (main.failed()) return ovFailure;
-  return answer(a, ov::send(sel::GetMenubar, main.get()));
+  return answer(a, ov::send("Get Menubar"_sel, main.get()));
 }
 
 // Whether a click in w is allowed: always, unless a modal window other
 // than w is in front.
 ovStatus IsModal(const ov::Args& a) {
-  auto front = ov::send(sel::GetFrontWindow, a.receiver());
+  auto front = ov::send("Get Front Window"_sel, a.receiver());
   if (front.failed() || !front.get()) return ovSuccess;
-  if (ov::isFalse(ov::send(sel::GetModal, front.get()).get())) return ovSuccess;
-  int32_t frontRecord = ov::toInt(ov::send(sel::GetWindowRecord, front.get()).get());
-  return frontRecord == ov::toInt(ov::send(sel::GetWindowRecord, a[1]).get()) ? ovSuccess : ovFailure;
+  if (ov::isFalse(ov::send("Get Modal?"_sel, front.get()).get())) return ovSuccess;
+  int32_t frontRecord = ov::toInt(ov::send("Get Window Record"_sel, front.get()).get());
+  return frontRecord == ov::toInt(ov::send("Get Window Record"_sel, a[1]).get()) ? ovSuccess : ovFailure;
 }
 
 // The next command number of the application.
 ovStatus GetUniqueId(const ov::Args& a) {
-  ovRef next = ov::integer(ov::toInt(ov::get(attr::CurrentId, a.receiver())) + 1);
-  ov::set(attr::CurrentId, a.receiver(), next);
+  ovRef next = ov::integer(ov::toInt(ov::get("Current ID"_attr, a.receiver())) + 1);
+  ov::set("Current ID"_attr, a.receiver(), next);
   a.put(0, std::move(next));
   return ovSuccess;
 }
@@ -225,16 +163,16 @@ ovStatus GetUniqueId(const ov::Args& a) {
 // desktop itself.
 ovStatus SetTarget(const ov::Args& a) {
   ovC_object* target = a[2] ? a[2] : a[1] ? a[1] : a.receiver();
-  return ov::send<0>(sel::SetTarget, application(), {target}).status;
+  return ov::send<0>("Set Target"_sel, application(), {target}).status;
 }
 
 // What a mouse-down of each event type asks of its window.
 const ovMethodSelector* mouseDownAction(ovC_object* type) {
   for (const char* click : {"NOTIFY", "LCLICK", "RCLICK", "VSCROLL", "HSCROLL", "DOUBLEDOWN"})
-    if (ov::textEquals(type, click)) return &sel::MouseDown;
-  if (ov::textEquals(type, "MOVE")) return &sel::Drag;
-  if (ov::textEquals(type, "GROW")) return &sel::Grow;
-  if (ov::textEquals(type, "CLOSE")) return &sel::Close;
+    if (ov::textEquals(type, click)) return &"Mouse Down"_sel;
+  if (ov::textEquals(type, "MOVE")) return &"Drag"_sel;
+  if (ov::textEquals(type, "GROW")) return &"Grow"_sel;
+  if (ov::textEquals(type, "CLOSE")) return &"Close"_sel;
   return nullptr;
 }
 
@@ -242,21 +180,21 @@ const ovMethodSelector* mouseDownAction(ovC_object* type) {
 // front window.
 ovStatus MouseDown(const ov::Args& a) {
   ovC_object* event = a[1];
-  ov::set(attr::LastWindow, a.receiver(), nullptr);
-  ovRef window = ov::send(sel::GetWindow, a.receiver(), {ov::send(sel::GetHWnd, event).get()}).take();
+  ov::set("Last Window"_attr, a.receiver(), nullptr);
+  ovRef window = ov::send("Get Window"_sel, a.receiver(), {ov::send("Get HWnd"_sel, event).get()}).take();
   if (!window) return ovSuccess;
-  if (ov::send<0>(sel::IsModal, a.receiver(), {window}).failed()) return ovSuccess;
-  ov::set(attr::LastWindow, a.receiver(), window);
-  const ovMethodSelector* action = mouseDownAction(ov::send(sel::GetType, event).get());
+  if (ov::send<0>("Is Modal?"_sel, a.receiver(), {window}).failed()) return ovSuccess;
+  ov::set("Last Window"_attr, a.receiver(), window);
+  const ovMethodSelector* action = mouseDownAction(ov::send("Get Type"_sel, event).get());
   if (!action) return ovSuccess;
-  if (action == &sel::Close) return ov::send<0>(sel::Close, window).status;
+  if (action == &"Close"_sel) return ov::send<0>("Close"_sel, window).status;
   return ov::send<0>(*action, window, {event}).status;
 }
 
 // The window of the event's handle gets the method of the same name.
-template <const ovMethodSelector& Method>
+template <const auto& Method>
 ovStatus ToWindow(const ov::Args& a) {
-  ovRef window = ov::send(sel::GetWindow, a.receiver(), {ov::send(sel::GetHWnd, a[1]).get()}).take();
+  ovRef window = ov::send("Get Window"_sel, a.receiver(), {ov::send("Get HWnd"_sel, a[1]).get()}).take();
   if (!window) return ovSuccess;
   return ov::send<0>(Method, window, {a[1]}).status;
 }
@@ -265,35 +203,35 @@ ovStatus ToWindow(const ov::Args& a) {
 // pointer is in its client area.
 ovStatus ChangeCursor(const ov::Args& a) {
   ovC_object* event = a[1];
-  POINT p = ov::toPOINT(ov::send(sel::GetWhere, event).get());
+  POINT p = ov::toPOINT(ov::send("Get Where"_sel, event).get());
   HWND under = vorn::WindowUnderPointer(p);
-  ov::setField(ov::send(sel::GetEventRecord, event).get(), ovFields::kMsgHwnd, under);
-  ovRef window = ov::send(sel::GetWindow, a.receiver(), {ov::handleValue(under)}).take();
+  ov::setField(ov::send("Get Event Record"_sel, event).get(), ovFields::kMsgHwnd, under);
+  ovRef window = ov::send("Get Window"_sel, a.receiver(), {ov::handleValue(under)}).take();
   if (!window) return ovSuccess;
-  HWND hwnd = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, window).get());
+  HWND hwnd = ov::toHandle<HWND>(ov::send("Get Window Record"_sel, window).get());
   RECT client{};
   ScreenToClient(hwnd, &p);
   GetClientRect(hwnd, &client);
-  if (PtInRect(&client, p)) ov::send<0>(sel::ChangeCursor, window, {event});
+  if (PtInRect(&client, p)) ov::send<0>("Change Cursor"_sel, window, {event});
   return ovSuccess;
 }
 
-ovStatus Update(const ov::Args& a) { return ov::send<0>(sel::DefaultWindowProc, a[1]).status; }
+ovStatus Update(const ov::Args& a) { return ov::send<0>("Default Window Proc"_sel, a[1]).status; }
 
 // Floating windows, then the front window, hide or show with the
 // application.
-template <const ovMethodSelector& Method>
+template <const auto& Method>
 ovStatus SuspendOrResume(const ov::Args& a) {
-  ovRef floating = ov::get(attr::Floating, a.receiver());
+  ovRef floating = ov::get("Floating"_attr, a.receiver());
   ov::forEach(floating, [](ovC_object* window) { return ov::send<0>(Method, window).status; });
-  auto front = ov::send(sel::GetFrontWindow, a.receiver());
+  auto front = ov::send("Get Front Window"_sel, a.receiver());
   if (!front.failed() && front.get()) ov::send<0>(Method, front.get());
   return ovSuccess;
 }
 
 // Reads "Main Window", which a desktop does not hold: the answer is NULL.
 ovStatus GetWindowRecord(const ov::Args& a) {
-  a.put(0, ov::send(sel::GetWindowRecord, ov::get(attr::MainWindow, a.receiver())).take());
+  a.put(0, ov::send("Get Window Record"_sel, ov::get("Main Window"_attr, a.receiver())).take());
   return ovSuccess;
 }
 
@@ -301,56 +239,56 @@ ovStatus GetWindowRecord(const ov::Args& a) {
 
 // A list holding one new screen.
 ovStatus GetScreens(const ov::Args& a) {
-  a.put(0, ov::listOf({ov::make(cls::Screen).get()}));
+  a.put(0, ov::listOf({ov::make("Screen"_cls).get()}));
   return ovSuccess;
 }
 
 const ovClassDeclaration kDesktopClass({
-    .name = "Desktop",
-    .attributes = {"Screens", "Windows", "Window Records", "Floating", "Menubar", "Last Window", "Bounds", "Modal?",
-                   "Last Help", "Current ID"},
-    .methods = {{"Open", ov::routine<desktop::Open>},
-                {"Close", ov::routine<desktop::Close>},
-                {"Add Window", ov::routine<desktop::AddWindow>},
-                {"Remove Window", ov::routine<desktop::RemoveWindow>},
-                {"Add Floating", ov::routine<desktop::AddFloating>},
-                {"Remove Floating", ov::routine<desktop::RemoveFloating>},
-                {"Find Desktop Window", ov::routine<desktop::FindDesktopWindow>},
-                {"Get Window", ov::routine<desktop::FindDesktopWindow>},
-                {"Get Front Window", ov::routine<desktop::GetFrontWindow>},
-                {"Get Main Window", ov::routine<desktop::GetMainWindow>},
-                {"Get Menubar", ov::routine<desktop::GetMenubar>},
-                {"Is Modal?", ov::routine<desktop::IsModal>},
-                {"Get Modal?", ov::reader<attr::Modal>},
-                {"Set Modal?", ov::writer<attr::Modal>},
-                {"Get Screens", ov::reader<attr::Screens>},
-                {"Set Last Help", ov::writer<attr::LastHelp>},
-                {"Get Unique ID", ov::routine<desktop::GetUniqueId>},
-                {"Set Target", ov::routine<desktop::SetTarget>},
-                {"Mouse Down", ov::routine<desktop::MouseDown>},
-                {"Mouse Down Right", ov::routine<desktop::ToWindow<sel::MouseDownRight>>},
-                {"Mouse Down Middle", ov::routine<desktop::ToWindow<sel::MouseDownMiddle>>},
-                {"Mouse Moved", ov::routine<desktop::ToWindow<sel::MouseMoved>>},
-                {"Mouse Up", ov::routine<desktop::ToWindow<sel::MouseUp>>},
-                {"Mouse Up Right", ov::routine<desktop::ToWindow<sel::MouseUpRight>>},
-                {"Mouse Up Middle", ov::routine<desktop::ToWindow<sel::MouseUpMiddle>>},
-                {"On Command", ov::routine<desktop::ToWindow<sel::OnCommand>>},
-                {"Change Color", ov::routine<desktop::ToWindow<sel::ChangeColor>>},
-                {"Change Cursor", ov::routine<desktop::ChangeCursor>},
-                {"Update", ov::routine<desktop::Update>},
-                {"Suspend", ov::routine<desktop::SuspendOrResume<sel::Suspend>>},
-                {"Resume", ov::routine<desktop::SuspendOrResume<sel::Resume>>},
-                {"Idle", ov::nothing},
-                {"Key Down", ov::nothing},
-                {"Set Up Drawing", ov::nothing},
-                {"Update Menus", ov::nothing},
-                {"Get Window Record", ov::routine<desktop::GetWindowRecord>}},
+    .name = "Desktop"_cls,
+    .attributes = {"Screens"_attr, "Windows"_attr, "Window Records"_attr, "Floating"_attr, "Menubar"_attr,
+                   "Last Window"_attr, "Bounds"_attr, "Modal?"_attr, "Last Help"_attr, "Current ID"_attr},
+    .methods = {{"Open"_sel, ov::routine<desktop::Open>},
+                {"Close"_sel, ov::routine<desktop::Close>},
+                {"Add Window"_sel, ov::routine<desktop::AddWindow>},
+                {"Remove Window"_sel, ov::routine<desktop::RemoveWindow>},
+                {"Add Floating"_sel, ov::routine<desktop::AddFloating>},
+                {"Remove Floating"_sel, ov::routine<desktop::RemoveFloating>},
+                {"Find Desktop Window"_sel, ov::routine<desktop::FindDesktopWindow>},
+                {"Get Window"_sel, ov::routine<desktop::FindDesktopWindow>},
+                {"Get Front Window"_sel, ov::routine<desktop::GetFrontWindow>},
+                {"Get Main Window"_sel, ov::routine<desktop::GetMainWindow>},
+                {"Get Menubar"_sel, ov::routine<desktop::GetMenubar>},
+                {"Is Modal?"_sel, ov::routine<desktop::IsModal>},
+                {"Get Modal?"_sel, ov::reader<"Modal?"_attr>},
+                {"Set Modal?"_sel, ov::writer<"Modal?"_attr>},
+                {"Get Screens"_sel, ov::reader<"Screens"_attr>},
+                {"Set Last Help"_sel, ov::writer<"Last Help"_attr>},
+                {"Get Unique ID"_sel, ov::routine<desktop::GetUniqueId>},
+                {"Set Target"_sel, ov::routine<desktop::SetTarget>},
+                {"Mouse Down"_sel, ov::routine<desktop::MouseDown>},
+                {"Mouse Down Right"_sel, ov::routine<desktop::ToWindow<"Mouse Down Right"_sel>>},
+                {"Mouse Down Middle"_sel, ov::routine<desktop::ToWindow<"Mouse Down Middle"_sel>>},
+                {"Mouse Moved"_sel, ov::routine<desktop::ToWindow<"Mouse Moved"_sel>>},
+                {"Mouse Up"_sel, ov::routine<desktop::ToWindow<"Mouse Up"_sel>>},
+                {"Mouse Up Right"_sel, ov::routine<desktop::ToWindow<"Mouse Up Right"_sel>>},
+                {"Mouse Up Middle"_sel, ov::routine<desktop::ToWindow<"Mouse Up Middle"_sel>>},
+                {"On Command"_sel, ov::routine<desktop::ToWindow<"On Command"_sel>>},
+                {"Change Color"_sel, ov::routine<desktop::ToWindow<"Change Color"_sel>>},
+                {"Change Cursor"_sel, ov::routine<desktop::ChangeCursor>},
+                {"Update"_sel, ov::routine<desktop::Update>},
+                {"Suspend"_sel, ov::routine<desktop::SuspendOrResume<"Suspend"_sel>>},
+                {"Resume"_sel, ov::routine<desktop::SuspendOrResume<"Resume"_sel>>},
+                {"Idle"_sel, ov::nothing},
+                {"Key Down"_sel, ov::nothing},
+                {"Set Up Drawing"_sel, ov::nothing},
+                {"Update Menus"_sel, ov::nothing},
+                {"Get Window Record"_sel, ov::routine<desktop::GetWindowRecord>}},
 });
 
 const ovClassDeclaration kScreenClass({
-    .name = "Screen",
-    .attributes = {"Screen Record"},
-    .methods = {{"Get Screens", ov::routine<GetScreens>}},
+    .name = "Screen"_cls,
+    .attributes = {"Screen Record"_attr},
+    .methods = {{"Get Screens"_sel, ov::routine<GetScreens>}},
 });
 
 }  // namespace

@@ -6,15 +6,11 @@
 
 namespace {
 
-namespace prim {
-const ovPrimitiveName RgbToInts("rgb-to-ints");
-}  // namespace prim
-
 namespace universal {
 
 // The high byte of each 16-bit component, red in the low byte.
 ovStatus RgbToColorRef(const ov::Args& a) {
-  auto components = ov::primitive<3>(prim::RgbToInts, {a[0]});
+  auto components = ov::primitive<3>("rgb-to-ints"_prim, {a[0]});
   uint32_t red = static_cast<uint32_t>(ov::toInt(components.get(0)));
   uint32_t green = static_cast<uint32_t>(ov::toInt(components.get(1)));
   uint32_t blue = static_cast<uint32_t>(ov::toInt(components.get(2)));
@@ -50,9 +46,9 @@ ovStatus RectWidth(const ov::Args& a) {
 
 }  // namespace universal
 
-const ovUniversalDeclaration kRgbToColorRef("RGB To ColorRef", ov::routine<universal::RgbToColorRef>);
-const ovUniversalDeclaration kCenterRect("Center Rect", ov::routine<universal::CenterRect>);
-const ovUniversalDeclaration kRectHeight("Rect Height", ov::routine<universal::RectHeight>);
-const ovUniversalDeclaration kRectWidth("Rect Width", ov::routine<universal::RectWidth>);
+const ovUniversalDeclaration kRgbToColorRef("RGB To ColorRef"_uni, ov::routine<universal::RgbToColorRef>);
+const ovUniversalDeclaration kCenterRect("Center Rect"_uni, ov::routine<universal::CenterRect>);
+const ovUniversalDeclaration kRectHeight("Rect Height"_uni, ov::routine<universal::RectHeight>);
+const ovUniversalDeclaration kRectWidth("Rect Width"_uni, ov::routine<universal::RectWidth>);
 
 }  // namespace

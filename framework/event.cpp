@@ -21,86 +21,18 @@ ovPersistent gEvent("Event");
 
 namespace {
 
-namespace sel {
-const ovMethodSelector ActivateEvent("Activate Event");
-const ovMethodSelector Activate("Activate");
-const ovMethodSelector ChangeColor("Change Color");
-const ovMethodSelector ChangeCursor("Change Cursor");
-const ovMethodSelector CheckKey("Check Key");
-const ovMethodSelector DefaultWindowProc("Default Window Proc");
-const ovMethodSelector DoDeferredCommand("Do Deferred Command");
-const ovMethodSelector DownTime("Down Time");
-const ovMethodSelector GetHWnd("Get HWnd");
-const ovMethodSelector GetIsForeground("Get Is Foreground?");
-const ovMethodSelector GetLParam("Get LParam");
-const ovMethodSelector GetMessage("Get Message");
-const ovMethodSelector GetTarget("Get Target");
-const ovMethodSelector GetType("Get Type");
-const ovMethodSelector GetWParam("Get WParam");
-const ovMethodSelector GetWParamHi("Get WParam Hi");
-const ovMethodSelector GetWParamLo("Get WParam Lo");
-const ovMethodSelector GetLParamHi("Get LParam Hi");
-const ovMethodSelector GetLParamLo("Get LParam Lo");
-const ovMethodSelector GetWindow("Get Window");
-const ovMethodSelector Idle("Idle");
-const ovMethodSelector IsCommand("Is Command?");
-const ovMethodSelector KeyDown("Key Down");
-const ovMethodSelector MouseDown("Mouse Down");
-const ovMethodSelector MouseDownMiddle("Mouse Down Middle");
-const ovMethodSelector MouseDownRight("Mouse Down Right");
-const ovMethodSelector MouseMoved("Mouse Moved");
-const ovMethodSelector MouseUp("Mouse Up");
-const ovMethodSelector MouseUpMiddle("Mouse Up Middle");
-const ovMethodSelector MouseUpRight("Mouse Up Right");
-const ovMethodSelector NullEvent("Null Event");
-const ovMethodSelector OnCommand("On Command");
-const ovMethodSelector OsEvent("OS Event");
-const ovMethodSelector Pretranslate("Pretranslate");
-const ovMethodSelector SetDoubleDown("Set Double Down?");
-const ovMethodSelector SetEventRecord("Set Event Record");
-const ovMethodSelector Update("Update");
-const ovMethodSelector UpdateEvent("Update Event");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector DoubleDown("Double Down?");
-const ovAttributeSelector EventRecord("Event Record");
-const ovAttributeSelector HWnd("HWnd");
-const ovAttributeSelector LParam("LParam");
-const ovAttributeSelector Message("Message");
-const ovAttributeSelector PlatformEvent("Platform Event");
-const ovAttributeSelector Type("Type");
-const ovAttributeSelector WParam("WParam");
-}  // namespace attr
-
-namespace cls {
-const ovClassName Event("Event");
-const ovClassName EventHandler("Event Handler");
-const ovClassName PlatformEvent("Platform Event");
-}  // namespace cls
-
-namespace uni {
-const ovUniversalName GetApplication("Get Application");
-const ovUniversalName GetDesktop("Get Desktop");
-const ovUniversalName GetTarget("Get Target");
-}  // namespace uni
-
-namespace ext {
-const ovExternalName Msg("MSG");
-}  // namespace ext
-
-ovRef desktop() { return ov::universal(uni::GetDesktop).take(); }
+ovRef desktop() { return ov::universal("Get Desktop"_uni).take(); }
 
 // The framework window owning the event's platform window, or NULL.
 ovRef windowOf(ovC_object* event) {
-  return ov::send(sel::GetWindow, desktop(), {ov::send(sel::GetHWnd, event).get()}).take();
+  return ov::send("Get Window"_sel, desktop(), {ov::send("Get HWnd"_sel, event).get()}).take();
 }
 
 namespace platform_event {
 
 // The high or low 16 bits of a message word, unsigned: a coordinate left of
 // or above a window reads as a large positive number.
-template <const ovAttributeSelector& Word, int Shift>
+template <const auto& Word, int Shift>
 ovStatus HalfWord(const ov::Args& a) {
   auto word = static_cast<uint32_t>(ovToInt32(ov::get(Word, a.receiver()).get()));
   a.put(0, ov::integer(static_cast<int32_t>((word >> Shift) & 0xFFFF)));
@@ -109,14 +41,15 @@ ovStatus HalfWord(const ov::Args& a) {
 
 ovStatus DefaultWindowProc(const ov::Args& a) {
   ovC_object* e = a.receiver();
-  LRESULT result = DefWindowProcA(ov::toHandle<HWND>(ov::get(attr::HWnd, e)), ov::toInt(ov::get(attr::Message, e)),
-                                  ov::messageWord(ov::get(attr::WParam, e)), ov::messageWord(ov::get(attr::LParam, e)));
+  LRESULT result =
+      DefWindowProcA(ov::toHandle<HWND>(ov::get("HWnd"_attr, e)), ov::toInt(ov::get("Message"_attr, e)),
+                     ov::messageWord(ov::get("WParam"_attr, e)), ov::messageWord(ov::get("LParam"_attr, e)));
   a.put(0, ov::integer(static_cast<int32_t>(result)));
   return ovSuccess;
 }
 
 ovStatus IsCommand(const ov::Args& a) {
-  return ov::toInt(ov::get(attr::Message, a.receiver())) == WM_COMMAND ? ovSuccess : ovFailure;
+  return ov::toInt(ov::get("Message"_attr, a.receiver())) == WM_COMMAND ? ovSuccess : ovFailure;
 }
 
 }  // namespace platform_event
@@ -124,35 +57,35 @@ ovStatus IsCommand(const ov::Args& a) {
 namespace event {
 
 // What the event's platform event answers to the same question.
-template <const ovMethodSelector& Question>
+template <const auto& Question>
 ovStatus Forward(const ov::Args& a) {
-  auto answer = ov::send(Question, ov::get(attr::PlatformEvent, a.receiver()));
+  auto answer = ov::send(Question, ov::get("Platform Event"_attr, a.receiver()));
   a.put(0, answer.take());
   return answer.status;
 }
 
 ovStatus GetWhen(const ov::Args& a) {
-  ovRef record = ov::get(attr::EventRecord, a.receiver());
+  ovRef record = ov::get("Event Record"_attr, a.receiver());
   a.put(0, ov::integer(static_cast<int32_t>(ov::field<DWORD>(record, ovFields::kMsgTime))));
   return ovSuccess;
 }
 
 // The point in screen coordinates; (0, 0) without a record.
 ovStatus GetWhere(const ov::Args& a) {
-  POINT pt = ov::field<POINT>(ov::get(attr::EventRecord, a.receiver()), ovFields::kMsgPt);
+  POINT pt = ov::field<POINT>(ov::get("Event Record"_attr, a.receiver()), ovFields::kMsgPt);
   a.put(0, ov::point(pt.y, pt.x));
   return ovSuccess;
 }
 
 ovStatus GetActivateFlag(const ov::Args& a) {
-  int32_t state = ov::toInt(ov::send(sel::GetWParamLo, a.receiver()).get());
+  int32_t state = ov::toInt(ov::send("Get WParam Lo"_sel, a.receiver()).get());
   a.put(0, ov::boolean(state == WA_ACTIVE || state == WA_CLICKACTIVE));
   return ovSuccess;
 }
 
 // The character code of a WM_CHAR, and no modifiers.
 ovStatus CheckKey(const ov::Args& a) {
-  a.put(0, ov::send(sel::GetWParam, a.receiver()).take());
+  a.put(0, ov::send("Get WParam"_sel, a.receiver()).take());
   return ovSuccess;
 }
 
@@ -163,7 +96,7 @@ namespace handler {
 // Translates and dispatches a message, unless its window's accelerators
 // took it.
 void dispatch(ovC_object* handler, ovC_object* block) {
-  if (ov::isTrue(ov::send(sel::Pretranslate, handler, {block}).get())) return;
+  if (ov::isTrue(ov::send("Pretranslate"_sel, handler, {block}).get())) return;
   MSG* msg = ov::recordMemory<MSG>(block);
   TranslateMessage(msg);
   DispatchMessageA(msg);
@@ -172,7 +105,7 @@ void dispatch(ovC_object* handler, ovC_object* block) {
 // An idle pass: an unnamed platform event, and the record rewritten to say
 // "no message, now, with the pointer here".
 void idle(ovC_object* handler, ovC_object* event, ovC_object* commander, ovC_object* block) {
-  ov::set(attr::PlatformEvent, event, ov::make(cls::PlatformEvent).get());
+  ov::set("Platform Event"_attr, event, ov::make("Platform Event"_cls).get());
   DWORD now = GetTickCount();
   POINT where{};
   GetCursorPos(&where);
@@ -183,7 +116,7 @@ void idle(ovC_object* handler, ovC_object* event, ovC_object* commander, ovC_obj
   msg->pt = where;
   msg->time = now;
   bool commandDue = vorn::FirstDue(commander, static_cast<int32_t>(now));
-  ov::send<0>(sel::NullEvent, handler, {event, commander});
+  ov::send<0>("Null Event"_sel, handler, {event, commander});
   vorn::NoteIdlePass(commandDue);
 }
 
@@ -191,11 +124,11 @@ void idle(ovC_object* handler, ovC_object* event, ovC_object* commander, ovC_obj
 // nothing to do, a wait first.
 ovStatus DoNextEvent(const ov::Args& a) {
   vorn::WaitIfIdle(a[1]);
-  ovRef event = ov::make(cls::Event).take();
-  ovRef block = ov::newRecord(ext::Msg);
+  ovRef event = ov::make("Event"_cls).take();
+  ovRef block = ov::newRecord("MSG"_ext);
   BOOL got = PeekMessageA(ov::recordMemory<MSG>(block), nullptr, 0, 0, PM_REMOVE);
   gEvent.set(event);
-  ov::send<0>(sel::SetEventRecord, event, {block});
+  ov::send<0>("Set Event Record"_sel, event, {block});
   if (got)
     dispatch(a.receiver(), block.get());
   else
@@ -208,19 +141,19 @@ ovStatus DoNextEvent(const ov::Args& a) {
 // only, the cursor and the target's idle time.
 ovStatus NullEvent(const ov::Args& a) {
   ovC_object* event = a[1];
-  ov::send<0>(sel::DoDeferredCommand, a[2], {event});
-  ovRef app = ov::universal(uni::GetApplication).take();
-  if (!ov::isTrue(ov::send(sel::GetIsForeground, app).get())) return ovSuccess;
-  ov::send<0>(sel::ChangeCursor, desktop(), {event});
-  if (ovRef target = ov::send(sel::GetTarget, app).take()) ov::send<0>(sel::Idle, target, {event});
+  ov::send<0>("Do Deferred Command"_sel, a[2], {event});
+  ovRef app = ov::universal("Get Application"_uni).take();
+  if (!ov::isTrue(ov::send("Get Is Foreground?"_sel, app).get())) return ovSuccess;
+  ov::send<0>("Change Cursor"_sel, desktop(), {event});
+  if (ovRef target = ov::send("Get Target"_sel, app).take()) ov::send<0>("Idle"_sel, target, {event});
   return ovSuccess;
 }
 
 // A message for a framework window goes first to that window's accelerators.
 ovStatus Pretranslate(const ov::Args& a) {
   HWND hwnd = ov::field<HWND>(a[1], ovFields::kMsgHwnd);
-  auto window = ov::send(sel::GetWindow, desktop(), {ov::handleValue(hwnd)});
-  bool handled = window.get() && ov::isTrue(ov::send(sel::Pretranslate, window.get(), {a[1]}).get());
+  auto window = ov::send("Get Window"_sel, desktop(), {ov::handleValue(hwnd)});
+  bool handled = window.get() && ov::isTrue(ov::send("Pretranslate"_sel, window.get(), {a[1]}).get());
   a.put(0, ov::boolean(handled));
   return ovSuccess;
 }
@@ -231,30 +164,27 @@ struct Route {
   const ovMethodSelector* method;
 };
 const Route kRoutes[] = {
-    {"COMMAND", &sel::OnCommand},       {"KEYDOWN", &sel::KeyDown},
-    {"MOVE", &sel::MouseDown},          {"LCLICK", &sel::MouseDown},
-    {"GROW", &sel::MouseDown},          {"CLOSE", &sel::MouseDown},
-    {"DOUBLEDOWN", &sel::MouseDown},    {"HSCROLL", &sel::MouseDown},
-    {"VSCROLL", &sel::MouseDown},       {"RCLICK", &sel::MouseDownRight},
-    {"MCLICK", &sel::MouseDownMiddle},  {"UPDATE", &sel::UpdateEvent},
-    {"BACKGROUND", &sel::UpdateEvent},  {"MOUSEMOVE", &sel::MouseMoved},
-    {"LUP", &sel::MouseUp},             {"RUP", &sel::MouseUpRight},
-    {"MUP", &sel::MouseUpMiddle},       {"ACTIVATE", &sel::ActivateEvent},
-    {"ACTIVATEAPP", &sel::OsEvent},     {"CTLCOLOR", &sel::ChangeColor},
+    {"COMMAND", &"On Command"_sel},      {"KEYDOWN", &"Key Down"_sel},         {"MOVE", &"Mouse Down"_sel},
+    {"LCLICK", &"Mouse Down"_sel},       {"GROW", &"Mouse Down"_sel},          {"CLOSE", &"Mouse Down"_sel},
+    {"DOUBLEDOWN", &"Mouse Down"_sel},   {"HSCROLL", &"Mouse Down"_sel},       {"VSCROLL", &"Mouse Down"_sel},
+    {"RCLICK", &"Mouse Down Right"_sel}, {"MCLICK", &"Mouse Down Middle"_sel}, {"UPDATE", &"Update Event"_sel},
+    {"BACKGROUND", &"Update Event"_sel}, {"MOUSEMOVE", &"Mouse Moved"_sel},    {"LUP", &"Mouse Up"_sel},
+    {"RUP", &"Mouse Up Right"_sel},      {"MUP", &"Mouse Up Middle"_sel},      {"ACTIVATE", &"Activate Event"_sel},
+    {"ACTIVATEAPP", &"OS Event"_sel},    {"CTLCOLOR", &"Change Color"_sel},
 };
 
 const ovMethodSelector* routeOf(ovC_object* platformEvent) {
-  ovRef type = ov::get(attr::Type, platformEvent);
+  ovRef type = ov::get("Type"_attr, platformEvent);
   // A notification of code 1 (from an accelerator) counts as a key.
   if (ov::textEquals(type, "NOTIFY"))
-    return ov::toInt(ov::send(sel::GetWParamHi, platformEvent).get()) == 1 ? &sel::KeyDown : nullptr;
+    return ov::toInt(ov::send("Get WParam Hi"_sel, platformEvent).get()) == 1 ? &"Key Down"_sel : nullptr;
   for (const Route& r : kRoutes)
     if (ov::textEquals(type, r.name)) return r.method;
   return nullptr;
 }
 
 ovStatus DoEvent(const ov::Args& a) {
-  ovRef platformEvent = ov::get(attr::PlatformEvent, a[1]);
+  ovRef platformEvent = ov::get("Platform Event"_attr, a[1]);
   if (!platformEvent) return ovSuccess;
   const ovMethodSelector* route = routeOf(platformEvent.get());
   if (!route) return ovSuccess;
@@ -262,32 +192,32 @@ ovStatus DoEvent(const ov::Args& a) {
 }
 
 // The desktop's method of the same name handles the event.
-template <const ovMethodSelector& Method>
+template <const auto& Method>
 ovStatus ToDesktop(const ov::Args& a) {
   return ov::send<0>(Method, desktop(), {a[1]}).status;
 }
 
 ovStatus MouseDown(const ov::Args& a) {
-  ov::send<0>(sel::DownTime, a.receiver(), {a[1]});
-  return ov::send<0>(sel::MouseDown, desktop(), {a[1]}).status;
+  ov::send<0>("Down Time"_sel, a.receiver(), {a[1]});
+  return ov::send<0>("Mouse Down"_sel, desktop(), {a[1]}).status;
 }
 
 // Double clicks are detected by the platform; the handler only records one.
 ovStatus DownTime(const ov::Args& a) {
-  bool doubled = ov::textEquals(ov::send(sel::GetType, a[1]).get(), "DOUBLEDOWN");
-  ov::send<0>(sel::SetDoubleDown, a[1], {ov::boolean(doubled)});
+  bool doubled = ov::textEquals(ov::send("Get Type"_sel, a[1]).get(), "DOUBLEDOWN");
+  ov::send<0>("Set Double Down?"_sel, a[1], {ov::boolean(doubled)});
   return ovSuccess;
 }
 
 ovStatus KeyDown(const ov::Args& a) {
-  auto target = ov::universal(uni::GetTarget);
+  auto target = ov::universal("Get Target"_uni);
   if (target.failed() || !target.get()) return ovSuccess;
-  auto key = ov::send<2>(sel::CheckKey, a[1]);
-  return ov::send<0>(sel::KeyDown, target.get(), {key.get(0), key.get(1), a[1]}).status;
+  auto key = ov::send<2>("Check Key"_sel, a[1]);
+  return ov::send<0>("Key Down"_sel, target.get(), {key.get(0), key.get(1), a[1]}).status;
 }
 
 // The framework window of the event's platform window gets the event.
-template <const ovMethodSelector& Method>
+template <const auto& Method>
 ovStatus ToWindow(const ov::Args& a) {
   ovRef window = windowOf(a[1]);
   if (!window) return ovSuccess;
@@ -296,77 +226,79 @@ ovStatus ToWindow(const ov::Args& a) {
 
 // The application is activated (wParam 1) or deactivated (anything else).
 ovStatus OsEvent(const ov::Args& a) {
-  bool activated = ov::toInt(ov::send(sel::GetWParam, a[1]).get()) == 1;
-  ovRef app = ov::universal(uni::GetApplication).take();
-  ov::callNamed<0>(ov::text(activated ? "/Resume" : "/Suspend"), cls::EventHandler, ov::listOf({app, a[1]}));
+  bool activated = ov::toInt(ov::send("Get WParam"_sel, a[1]).get()) == 1;
+  ovRef app = ov::universal("Get Application"_uni).take();
+  ov::callNamed<0>(ov::text(activated ? "/Resume" : "/Suspend"), "Event Handler"_cls, ov::listOf({app, a[1]}));
   return ovSuccess;
 }
 
 }  // namespace handler
 
 const ovClassDeclaration kPlatformEventClass({
-    .name = "Platform Event",
-    .attributes = {"Type", "HWnd", "Message", "LParam", "WParam"},
-    .methods = {{"Get HWnd", ov::reader<attr::HWnd>},
-                {"Get Message", ov::reader<attr::Message>},
-                {"Get WParam", ov::reader<attr::WParam>},
-                {"Get LParam", ov::reader<attr::LParam>},
-                {"Get Type", ov::reader<attr::Type>},
-                {"Get WParam Hi", ov::routine<platform_event::HalfWord<attr::WParam, 16>>},
-                {"Get WParam Lo", ov::routine<platform_event::HalfWord<attr::WParam, 0>>},
-                {"Get LParam Hi", ov::routine<platform_event::HalfWord<attr::LParam, 16>>},
-                {"Get LParam Lo", ov::routine<platform_event::HalfWord<attr::LParam, 0>>},
-                {"Default Window Proc", ov::routine<platform_event::DefaultWindowProc>},
-                {"Is Command?", ov::routine<platform_event::IsCommand>}},
+    .name = "Platform Event"_cls,
+    .attributes = {"Type"_attr, "HWnd"_attr, "Message"_attr, "LParam"_attr, "WParam"_attr},
+    .methods = {{"Get HWnd"_sel, ov::reader<"HWnd"_attr>},
+                {"Get Message"_sel, ov::reader<"Message"_attr>},
+                {"Get WParam"_sel, ov::reader<"WParam"_attr>},
+                {"Get LParam"_sel, ov::reader<"LParam"_attr>},
+                {"Get Type"_sel, ov::reader<"Type"_attr>},
+                {"Get WParam Hi"_sel, ov::routine<platform_event::HalfWord<"WParam"_attr, 16>>},
+                {"Get WParam Lo"_sel, ov::routine<platform_event::HalfWord<"WParam"_attr, 0>>},
+                {"Get LParam Hi"_sel, ov::routine<platform_event::HalfWord<"LParam"_attr, 16>>},
+                {"Get LParam Lo"_sel, ov::routine<platform_event::HalfWord<"LParam"_attr, 0>>},
+                {"Default Window Proc"_sel, ov::routine<platform_event::DefaultWindowProc>},
+                {"Is Command?"_sel, ov::routine<platform_event::IsCommand>}},
 });
 
 const ovClassDeclaration kEventClass({
-    .name = "Event",
-    .attributes = {"Event Handler", "Event Record", "Double Down?", "Double Up?", "Platform Event"},
-    .methods = {{"Get HWnd", ov::routine<event::Forward<sel::GetHWnd>>},
-                {"Get Message", ov::routine<event::Forward<sel::GetMessage>>},
-                {"Get WParam", ov::routine<event::Forward<sel::GetWParam>>},
-                {"Get WParam Hi", ov::routine<event::Forward<sel::GetWParamHi>>},
-                {"Get WParam Lo", ov::routine<event::Forward<sel::GetWParamLo>>},
-                {"Get LParam", ov::routine<event::Forward<sel::GetLParam>>},
-                {"Get LParam Hi", ov::routine<event::Forward<sel::GetLParamHi>>},
-                {"Get LParam Lo", ov::routine<event::Forward<sel::GetLParamLo>>},
-                {"Get Type", ov::routine<event::Forward<sel::GetType>>},
-                {"Default Window Proc", ov::routine<event::Forward<sel::DefaultWindowProc>>},
-                {"Is Command?", ov::routine<event::Forward<sel::IsCommand>>},
-                {"Get Event Record", ov::reader<attr::EventRecord>},
-                {"Set Event Record", ov::writer<attr::EventRecord>},
-                {"Get When", ov::routine<event::GetWhen>},
-                {"Get Where", ov::routine<event::GetWhere>},
-                {"Get Notify Code", ov::routine<event::Forward<sel::GetWParamHi>>},
-                {"Get Activate Flag", ov::routine<event::GetActivateFlag>},
-                {"Check Key", ov::routine<event::CheckKey>},
-                {"Set Double Down?", ov::writer<attr::DoubleDown>}},
+    .name = "Event"_cls,
+    .attributes = {"Event Handler"_attr, "Event Record"_attr, "Double Down?"_attr, "Double Up?"_attr,
+                   "Platform Event"_attr},
+    .methods = {{"Get HWnd"_sel, ov::routine<event::Forward<"Get HWnd"_sel>>},
+                {"Get Message"_sel, ov::routine<event::Forward<"Get Message"_sel>>},
+                {"Get WParam"_sel, ov::routine<event::Forward<"Get WParam"_sel>>},
+                {"Get WParam Hi"_sel, ov::routine<event::Forward<"Get WParam Hi"_sel>>},
+                {"Get WParam Lo"_sel, ov::routine<event::Forward<"Get WParam Lo"_sel>>},
+                {"Get LParam"_sel, ov::routine<event::Forward<"Get LParam"_sel>>},
+                {"Get LParam Hi"_sel, ov::routine<event::Forward<"Get LParam Hi"_sel>>},
+                {"Get LParam Lo"_sel, ov::routine<event::Forward<"Get LParam Lo"_sel>>},
+                {"Get Type"_sel, ov::routine<event::Forward<"Get Type"_sel>>},
+                {"Default Window Proc"_sel, ov::routine<event::Forward<"Default Window Proc"_sel>>},
+                {"Is Command?"_sel, ov::routine<event::Forward<"Is Command?"_sel>>},
+                {"Get Event Record"_sel, ov::reader<"Event Record"_attr>},
+                {"Set Event Record"_sel, ov::writer<"Event Record"_attr>},
+                {"Get When"_sel, ov::routine<event::GetWhen>},
+                {"Get Where"_sel, ov::routine<event::GetWhere>},
+                {"Get Notify Code"_sel, ov::routine<event::Forward<"Get WParam Hi"_sel>>},
+                {"Get Activate Flag"_sel, ov::routine<event::GetActivateFlag>},
+                {"Check Key"_sel, ov::routine<event::CheckKey>},
+                {"Set Double Down?"_sel, ov::writer<"Double Down?"_attr>}},
 });
 
 const ovClassDeclaration kEventHandlerClass({
-    .name = "Event Handler",
-    .attributes = {"Sleep", "Mouse Region", "Where", "Down Time", "Up Time", "Filters", "Background Sleep"},
-    .methods = {{"Do Event", ov::routine<handler::DoEvent>},
-                {"Do Next Event", ov::routine<handler::DoNextEvent>},
-                {"Null Event", ov::routine<handler::NullEvent>},
-                {"Pretranslate", ov::routine<handler::Pretranslate>},
-                {"On Command", ov::routine<handler::ToDesktop<sel::OnCommand>>},
-                {"Key Down", ov::routine<handler::KeyDown>},
-                {"Mouse Down", ov::routine<handler::MouseDown>},
-                {"Mouse Down Right", ov::routine<handler::ToDesktop<sel::MouseDownRight>>},
-                {"Mouse Down Middle", ov::routine<handler::ToDesktop<sel::MouseDownMiddle>>},
-                {"Update Event", ov::routine<handler::ToWindow<sel::Update>>},
-                {"Mouse Moved", ov::routine<handler::ToDesktop<sel::MouseMoved>>},
-                {"Mouse Up", ov::routine<handler::ToDesktop<sel::MouseUp>>},
-                {"Mouse Up Right", ov::routine<handler::ToDesktop<sel::MouseUpRight>>},
-                {"Mouse Up Middle", ov::routine<handler::ToDesktop<sel::MouseUpMiddle>>},
-                {"Activate Event", ov::routine<handler::ToWindow<sel::Activate>>},
-                {"OS Event", ov::routine<handler::OsEvent>},
-                {"Change Color", ov::routine<handler::ToDesktop<sel::ChangeColor>>},
-                {"Down Time", ov::routine<handler::DownTime>},
-                {"Open", ov::nothing},
-                {"Close", ov::nothing}},
+    .name = "Event Handler"_cls,
+    .attributes = {"Sleep"_attr, "Mouse Region"_attr, "Where"_attr, "Down Time"_attr, "Up Time"_attr, "Filters"_attr,
+                   "Background Sleep"_attr},
+    .methods = {{"Do Event"_sel, ov::routine<handler::DoEvent>},
+                {"Do Next Event"_sel, ov::routine<handler::DoNextEvent>},
+                {"Null Event"_sel, ov::routine<handler::NullEvent>},
+                {"Pretranslate"_sel, ov::routine<handler::Pretranslate>},
+                {"On Command"_sel, ov::routine<handler::ToDesktop<"On Command"_sel>>},
+                {"Key Down"_sel, ov::routine<handler::KeyDown>},
+                {"Mouse Down"_sel, ov::routine<handler::MouseDown>},
+                {"Mouse Down Right"_sel, ov::routine<handler::ToDesktop<"Mouse Down Right"_sel>>},
+                {"Mouse Down Middle"_sel, ov::routine<handler::ToDesktop<"Mouse Down Middle"_sel>>},
+                {"Update Event"_sel, ov::routine<handler::ToWindow<"Update"_sel>>},
+                {"Mouse Moved"_sel, ov::routine<handler::ToDesktop<"Mouse Moved"_sel>>},
+                {"Mouse Up"_sel, ov::routine<handler::ToDesktop<"Mouse Up"_sel>>},
+                {"Mouse Up Right"_sel, ov::routine<handler::ToDesktop<"Mouse Up Right"_sel>>},
+                {"Mouse Up Middle"_sel, ov::routine<handler::ToDesktop<"Mouse Up Middle"_sel>>},
+                {"Activate Event"_sel, ov::routine<handler::ToWindow<"Activate"_sel>>},
+                {"OS Event"_sel, ov::routine<handler::OsEvent>},
+                {"Change Color"_sel, ov::routine<handler::ToDesktop<"Change Color"_sel>>},
+                {"Down Time"_sel, ov::routine<handler::DownTime>},
+                {"Open"_sel, ov::nothing},
+                {"Close"_sel, ov::nothing}},
 });
 
 }  // namespace

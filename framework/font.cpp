@@ -10,24 +10,6 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector CreateFont("Create Font");
-const ovMethodSelector DeleteFont("Delete Font");
-const ovMethodSelector GetFontName("Get Font Name");
-const ovMethodSelector GetFontSize("Get Font Size");
-const ovMethodSelector GetFontStyle("Get Font Style");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector Color("Color");
-const ovAttributeSelector Font("Font");
-const ovAttributeSelector FontName("Font Name");
-const ovAttributeSelector Justification("Justification");
-const ovAttributeSelector Size("Size");
-const ovAttributeSelector Style("Style");
-}  // namespace attr
-
-
 namespace font {
 
 // The style list (weight, italic?, underline?, strike-out?); a style that
@@ -40,7 +22,7 @@ struct FontStyle {
 };
 
 FontStyle styleOf(ovC_object* font) {
-  ovRef style = ov::send(sel::GetFontStyle, font).take();
+  ovRef style = ov::send("Get Font Style"_sel, font).take();
   if (!ov::isList(style)) return {};
   return {ov::toInt(ov::element(style, 0)), ov::isTrue(ov::element(style, 1)), ov::isTrue(ov::element(style, 2)),
           ov::isTrue(ov::element(style, 3))};
@@ -48,8 +30,8 @@ FontStyle styleOf(ovC_object* font) {
 
 ovStatus CreateFont(const ov::Args& a) {
   FontStyle style = styleOf(a.receiver());
-  int height = ov::toInt(ov::send(sel::GetFontSize, a.receiver()).get());
-  std::string face = ov::cString(ov::send(sel::GetFontName, a.receiver()).get());
+  int height = ov::toInt(ov::send("Get Font Size"_sel, a.receiver()).get());
+  std::string face = ov::cString(ov::send("Get Font Name"_sel, a.receiver()).get());
   HFONT made =
       CreateFontA(height, 0, 0, 0, style.weight, style.italic, style.underline, style.strikeOut, DEFAULT_CHARSET,
                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
@@ -58,43 +40,44 @@ ovStatus CreateFont(const ov::Args& a) {
 }
 
 ovStatus DeleteFont(const ov::Args& a) {
-  ovRef handle = ov::get(attr::Font, a.receiver());
+  ovRef handle = ov::get("Font"_attr, a.receiver());
   if (handle) DeleteObject(ov::toHandle<HFONT>(handle));
-  ov::set(attr::Font, a.receiver(), nullptr);
+  ov::set("Font"_attr, a.receiver(), nullptr);
   return ovSuccess;
 }
 
 ovStatus Open(const ov::Args& a) {
-  ov::send<0>(sel::DeleteFont, a.receiver());
-  ov::set(attr::Font, a.receiver(), ov::send(sel::CreateFont, a.receiver()).get());
+  ov::send<0>("Delete Font"_sel, a.receiver());
+  ov::set("Font"_attr, a.receiver(), ov::send("Create Font"_sel, a.receiver()).get());
   return ovSuccess;
 }
 
-ovStatus Close(const ov::Args& a) { return ov::send<0>(sel::DeleteFont, a.receiver()).status; }
+ovStatus Close(const ov::Args& a) { return ov::send<0>("Delete Font"_sel, a.receiver()).status; }
 
 ovStatus Use(const ov::Args& a) {
   HDC hdc = vorn::CurrentDevice();
-  SelectObject(hdc, ov::toHandle<HFONT>(ov::get(attr::Font, a.receiver())));
-  SetTextColor(hdc, vorn::ColorRefOf(ov::get(attr::Color, a.receiver()).get()));
+  SelectObject(hdc, ov::toHandle<HFONT>(ov::get("Font"_attr, a.receiver())));
+  SetTextColor(hdc, vorn::ColorRefOf(ov::get("Color"_attr, a.receiver()).get()));
   return ovSuccess;
 }
 
 }  // namespace font
 
 const ovClassDeclaration kFontClass({
-    .name = "Font",
-    .attributes = {"Apply?", "Font Name", "Font", "Size", "Style", "Color", "Justification"},
-    .methods = {{"Open", ov::routine<font::Open>},
-                {"Close", ov::routine<font::Close>},
-                {"Create Font", ov::routine<font::CreateFont>},
-                {"Delete Font", ov::routine<font::DeleteFont>},
-                {"Use", ov::routine<font::Use>},
-                {"Use System", ov::nothing},
-                {"Get Font", ov::reader<attr::Font>},
-                {"Get Font Name", ov::reader<attr::FontName>},
-                {"Get Font Size", ov::reader<attr::Size>},
-                {"Get Font Style", ov::reader<attr::Style>},
-                {"Get Justification", ov::reader<attr::Justification>}},
+    .name = "Font"_cls,
+    .attributes = {"Apply?"_attr, "Font Name"_attr, "Font"_attr, "Size"_attr, "Style"_attr, "Color"_attr,
+                   "Justification"_attr},
+    .methods = {{"Open"_sel, ov::routine<font::Open>},
+                {"Close"_sel, ov::routine<font::Close>},
+                {"Create Font"_sel, ov::routine<font::CreateFont>},
+                {"Delete Font"_sel, ov::routine<font::DeleteFont>},
+                {"Use"_sel, ov::routine<font::Use>},
+                {"Use System"_sel, ov::nothing},
+                {"Get Font"_sel, ov::reader<"Font"_attr>},
+                {"Get Font Name"_sel, ov::reader<"Font Name"_attr>},
+                {"Get Font Size"_sel, ov::reader<"Size"_attr>},
+                {"Get Font Style"_sel, ov::reader<"Style"_attr>},
+                {"Get Justification"_sel, ov::reader<"Justification"_attr>}},
 });
 
 }  // namespace

@@ -11,56 +11,21 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector Close("Close");
-const ovMethodSelector GetBrush("Get Brush");
-const ovMethodSelector GetJustification("Get Justification");
-const ovMethodSelector Open("Open");
-const ovMethodSelector Use("Use");
-const ovMethodSelector UseFont("Use Font");
-const ovMethodSelector UseNormal("Use Normal");
-const ovMethodSelector UsePen("Use Pen");
-const ovMethodSelector UseSystem("Use System");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector EndPoints("End Points");
-const ovAttributeSelector Font("Font");
-const ovAttributeSelector ForeColor("ForeColor");
-const ovAttributeSelector Pen("Pen");
-const ovAttributeSelector Region("Region");
-const ovAttributeSelector Text("Text");
-}  // namespace attr
-
-namespace cls {
-const ovClassName Font("Font");
-const ovClassName Graphic("Graphic");
-const ovClassName Pen("Pen");
-}  // namespace cls
-
-namespace uni {
-const ovUniversalName CenterRect("Center Rect");
-}  // namespace uni
-
-namespace prim {
-const ovPrimitiveName ToString("to-string");
-}  // namespace prim
-
 namespace graphic {
 
 ovStatus Open(const ov::Args& a) {
-  if (ovRef pen = ov::get(attr::Pen, a.receiver())) ov::send<0>(sel::Open, pen);
+  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::send<0>("Open"_sel, pen);
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
-  if (ovRef pen = ov::get(attr::Pen, a.receiver())) ov::send<0>(sel::Close, pen);
+  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::send<0>("Close"_sel, pen);
   return ovSuccess;
 }
 
 ovStatus UsePen(const ov::Args& a) {
-  if (ovRef pen = ov::get(attr::Pen, a.receiver())) return ov::send<0>(sel::Use, pen).status;
-  return ov::sendToClass<0>(cls::Pen, sel::UseNormal).status;
+  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) return ov::send<0>("Use"_sel, pen).status;
+  return ov::sendToClass<0>("Pen"_cls, "Use Normal"_sel).status;
 }
 
 // Inverts the rectangle in the current device context.
@@ -75,8 +40,8 @@ ovStatus Invert(const ov::Args& a) {
 namespace line {
 
 ovStatus Draw(const ov::Args& a) {
-  ov::send<0>(sel::UsePen, a.receiver());
-  ovRef ends = ov::get(attr::EndPoints, a.receiver());
+  ov::send<0>("Use Pen"_sel, a.receiver());
+  ovRef ends = ov::get("End Points"_attr, a.receiver());
   POINT from = ov::toPOINT(ov::element(ends, 0));
   POINT to = ov::toPOINT(ov::element(ends, 1));
   HDC hdc = vorn::CurrentDevice();
@@ -89,7 +54,7 @@ ovStatus Draw(const ov::Args& a) {
 // horizontal through the centre for a frame wider than high, vertical
 // otherwise.
 ovRef orthogonalIn(const RECT& frame) {
-  RECT centre = ov::toRECT(ov::universal(uni::CenterRect, {ov::rectFrom(frame), ov::rect(0, 0, 1, 1)}).get());
+  RECT centre = ov::toRECT(ov::universal("Center Rect"_uni, {ov::rectFrom(frame), ov::rect(0, 0, 1, 1)}).get());
   if (frame.right - frame.left > frame.bottom - frame.top)
     return ov::listOf({ov::point(centre.top, frame.left), ov::point(centre.top, frame.right)});
   return ov::listOf({ov::point(frame.top, centre.left), ov::point(frame.bottom, centre.left)});
@@ -103,12 +68,12 @@ ovRef diagonalIn(const RECT& frame, bool rising) {
 }
 
 ovStatus SetFrame(const ov::Args& a) {
-  ovRef ends = ov::get(attr::EndPoints, a.receiver());
+  ovRef ends = ov::get("End Points"_attr, a.receiver());
   POINT from = ov::toPOINT(ov::element(ends, 0));
   POINT to = ov::toPOINT(ov::element(ends, 1));
   RECT frame = ov::toRECT(a[1]);
   bool orthogonal = from.x == to.x || from.y == to.y;
-  ov::set(attr::EndPoints, a.receiver(), orthogonal ? orthogonalIn(frame) : diagonalIn(frame, from.y > to.y));
+  ov::set("End Points"_attr, a.receiver(), orthogonal ? orthogonalIn(frame) : diagonalIn(frame, from.y > to.y));
   return ovSuccess;
 }
 
@@ -117,14 +82,14 @@ ovStatus SetFrame(const ov::Args& a) {
 namespace text {
 
 ovStatus Open(const ov::Args& a) {
-  ov::sendAs<0>(cls::Graphic, sel::Open, a.receiver());
-  if (ovRef font = ov::get(attr::Font, a.receiver())) ov::send<0>(sel::Open, font);
+  ov::sendAs<0>("Graphic"_cls, "Open"_sel, a.receiver());
+  if (ovRef font = ov::get("Font"_attr, a.receiver())) ov::send<0>("Open"_sel, font);
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
-  ov::sendAs<0>(cls::Graphic, sel::Close, a.receiver());
-  if (ovRef font = ov::get(attr::Font, a.receiver())) ov::send<0>(sel::Close, font);
+  ov::sendAs<0>("Graphic"_cls, "Close"_sel, a.receiver());
+  if (ovRef font = ov::get("Font"_attr, a.receiver())) ov::send<0>("Close"_sel, font);
   return ovSuccess;
 }
 
@@ -132,16 +97,16 @@ ovStatus Close(const ov::Args& a) {
 // also becomes the colour behind the characters.
 void fillBehind(ovC_object* text, const RECT& r) {
   HDC hdc = vorn::CurrentDevice();
-  ovRef pen = ov::get(attr::Pen, text);
+  ovRef pen = ov::get("Pen"_attr, text);
   if (!pen) {
     FillRect(hdc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     SetBkColor(hdc, RGB(255, 255, 255));
     return;
   }
-  HBRUSH brush = ov::toHandle<HBRUSH>(ov::send(sel::GetBrush, pen).get());
+  HBRUSH brush = ov::toHandle<HBRUSH>(ov::send("Get Brush"_sel, pen).get());
   FillRect(hdc, &r, brush);
   DeleteObject(brush);
-  SetBkColor(hdc, vorn::ColorRefOf(ov::get(attr::ForeColor, pen).get()));
+  SetBkColor(hdc, vorn::ColorRefOf(ov::get("ForeColor"_attr, pen).get()));
 }
 
 // Draws the text in the rectangle with the font's justification; a
@@ -149,25 +114,25 @@ void fillBehind(ovC_object* text, const RECT& r) {
 ovStatus Draw(const ov::Args& a) {
   ovC_object* text = a.receiver();
   RECT r = ov::toRECT(a[1]);
-  ov::send<0>(sel::UsePen, text);
+  ov::send<0>("Use Pen"_sel, text);
   bool transparent = ov::isTrue(a[3]);
   if (!transparent) fillBehind(text, r);
   SetBkMode(vorn::CurrentDevice(), transparent ? TRANSPARENT : OPAQUE);
-  ov::send<0>(sel::UseFont, text);
-  std::string chars = ov::cString(ov::get(attr::Text, text));
-  UINT format = static_cast<UINT>(ov::toInt(ov::send(sel::GetJustification, text).get()));
+  ov::send<0>("Use Font"_sel, text);
+  std::string chars = ov::cString(ov::get("Text"_attr, text));
+  UINT format = static_cast<UINT>(ov::toInt(ov::send("Get Justification"_sel, text).get()));
   DrawTextA(vorn::CurrentDevice(), chars.c_str(), static_cast<int>(chars.size()), &r, format);
   return ovSuccess;
 }
 
 ovStatus UseFont(const ov::Args& a) {
-  if (ovRef font = ov::get(attr::Font, a.receiver())) return ov::send<0>(sel::Use, font).status;
-  return ov::sendToClass<0>(cls::Font, sel::UseSystem).status;
+  if (ovRef font = ov::get("Font"_attr, a.receiver())) return ov::send<0>("Use"_sel, font).status;
+  return ov::sendToClass<0>("Font"_cls, "Use System"_sel).status;
 }
 
 ovStatus GetJustification(const ov::Args& a) {
-  ovRef font = ov::get(attr::Font, a.receiver());
-  a.put(0, font ? ov::send(sel::GetJustification, font).take() : ov::integer(0));
+  ovRef font = ov::get("Font"_attr, a.receiver());
+  a.put(0, font ? ov::send("Get Justification"_sel, font).take() : ov::integer(0));
   return ovSuccess;
 }
 
@@ -176,62 +141,62 @@ ovStatus GetJustification(const ov::Args& a) {
 ovRef textFrom(ovC_object* value) {
   if (ov::isText(value)) return ovRef::share(value);
   if (!value) return ov::text("");
-  return ov::primitive(prim::ToString, {value}).take();
+  return ov::primitive("to-string"_prim, {value}).take();
 }
 
 ovStatus SetText(const ov::Args& a) {
-  ov::set(attr::Text, a.receiver(), textFrom(a[1]));
+  ov::set("Text"_attr, a.receiver(), textFrom(a[1]));
   return ovSuccess;
 }
 
 }  // namespace text
 
 const ovClassDeclaration kGraphicClass({
-    .name = "Graphic",
-    .attributes = {"Pen"},
-    .methods = {{"Open", ov::routine<graphic::Open>},
-                {"Close", ov::routine<graphic::Close>},
-                {"Use Pen", ov::routine<graphic::UsePen>},
-                {"Invert", ov::routine<graphic::Invert>},
-                {"Draw", ov::nothing},
-                {"Get Value", ov::nothing},
-                {"Set Value", ov::nothing},
-                {"Set Frame", ov::nothing},
-                {"Get Pen", ov::reader<attr::Pen>},
-                {"Has Font?", ov::failing},
-                {"Has Region?", ov::failing}},
+    .name = "Graphic"_cls,
+    .attributes = {"Pen"_attr},
+    .methods = {{"Open"_sel, ov::routine<graphic::Open>},
+                {"Close"_sel, ov::routine<graphic::Close>},
+                {"Use Pen"_sel, ov::routine<graphic::UsePen>},
+                {"Invert"_sel, ov::routine<graphic::Invert>},
+                {"Draw"_sel, ov::nothing},
+                {"Get Value"_sel, ov::nothing},
+                {"Set Value"_sel, ov::nothing},
+                {"Set Frame"_sel, ov::nothing},
+                {"Get Pen"_sel, ov::reader<"Pen"_attr>},
+                {"Has Font?"_sel, ov::failing},
+                {"Has Region?"_sel, ov::failing}},
 });
 
 const ovClassDeclaration kLineClass({
-    .name = "Line",
-    .superclass = "Graphic",
-    .attributes = {"End Points", "Region"},
-    .methods = {{"Draw", ov::routine<line::Draw>},
-                {"Invert", ov::routine<graphic::Invert>},
-                {"Set Frame", ov::routine<line::SetFrame>},
-                {"Get Value", ov::reader<attr::EndPoints>},
-                {"Set Value", ov::writer<attr::EndPoints>},
-                {"Get End Points", ov::reader<attr::EndPoints>},
-                {"Set End Points", ov::writer<attr::EndPoints>},
-                {"Get Region", ov::reader<attr::Region>},
-                {"Has Region?", ov::nothing}},
+    .name = "Line"_cls,
+    .superclass = "Graphic"_cls,
+    .attributes = {"End Points"_attr, "Region"_attr},
+    .methods = {{"Draw"_sel, ov::routine<line::Draw>},
+                {"Invert"_sel, ov::routine<graphic::Invert>},
+                {"Set Frame"_sel, ov::routine<line::SetFrame>},
+                {"Get Value"_sel, ov::reader<"End Points"_attr>},
+                {"Set Value"_sel, ov::writer<"End Points"_attr>},
+                {"Get End Points"_sel, ov::reader<"End Points"_attr>},
+                {"Set End Points"_sel, ov::writer<"End Points"_attr>},
+                {"Get Region"_sel, ov::reader<"Region"_attr>},
+                {"Has Region?"_sel, ov::nothing}},
 });
 
 const ovClassDeclaration kTextClass({
-    .name = "Text",
-    .superclass = "Graphic",
-    .attributes = {"Font", "Text"},
-    .methods = {{"Open", ov::routine<text::Open>},
-                {"Close", ov::routine<text::Close>},
-                {"Draw", ov::routine<text::Draw>},
-                {"Use Font", ov::routine<text::UseFont>},
-                {"Get Justification", ov::routine<text::GetJustification>},
-                {"Set Text", ov::routine<text::SetText>},
-                {"Get Text", ov::reader<attr::Text>},
-                {"Get Value", ov::reader<attr::Text>},
-                {"Set Value", ov::routine<text::SetText>},
-                {"Get Font", ov::reader<attr::Font>},
-                {"Has Font?", ov::nothing}},
+    .name = "Text"_cls,
+    .superclass = "Graphic"_cls,
+    .attributes = {"Font"_attr, "Text"_attr},
+    .methods = {{"Open"_sel, ov::routine<text::Open>},
+                {"Close"_sel, ov::routine<text::Close>},
+                {"Draw"_sel, ov::routine<text::Draw>},
+                {"Use Font"_sel, ov::routine<text::UseFont>},
+                {"Get Justification"_sel, ov::routine<text::GetJustification>},
+                {"Set Text"_sel, ov::routine<text::SetText>},
+                {"Get Text"_sel, ov::reader<"Text"_attr>},
+                {"Get Value"_sel, ov::reader<"Text"_attr>},
+                {"Set Value"_sel, ov::routine<text::SetText>},
+                {"Get Font"_sel, ov::reader<"Font"_attr>},
+                {"Has Font?"_sel, ov::nothing}},
 });
 
 }  // namespace

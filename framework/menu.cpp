@@ -13,96 +13,47 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector AddKeyboardAccess("Add Keyboard Access");
-const ovMethodSelector Close("Close");
-const ovMethodSelector DeleteMenu("Delete Menu");
-const ovMethodSelector DisableAllCommands("Disable All Commands");
-const ovMethodSelector Draw("Draw");
-const ovMethodSelector FindItem("Find Item");
-const ovMethodSelector FindItemById("Find Item By ID");
-const ovMethodSelector GetFlags("Get Flags");
-const ovMethodSelector GetItemPosition("Get Item Position");
-const ovMethodSelector GetMenu("Get Menu");
-const ovMethodSelector GetMenuRecord("Get Menu Record");
-const ovMethodSelector GetMenubarRecord("Get Menubar Record");
-const ovMethodSelector GetName("Get Name");
-const ovMethodSelector GetResource("Get Resource");
-const ovMethodSelector GetTitle("Get Title");
-const ovMethodSelector GetUniqueId("Get Unique ID");
-const ovMethodSelector GetWindow("Get Window");
-const ovMethodSelector Insert("Insert");
-const ovMethodSelector InsertMenu("Insert Menu");
-const ovMethodSelector IsMenu("Is Menu?");
-const ovMethodSelector Open("Open");
-const ovMethodSelector PostClickBehavior("Post Click Behavior");
-const ovMethodSelector SetEnabled("Set Enabled?");
-const ovMethodSelector SetEnabler("Set Enabler");
-const ovMethodSelector SetOwner("Set Owner");
-const ovMethodSelector UpdateMenu("Update Menu");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector Character("Character");
-const ovAttributeSelector Enabled("Enabled?");
-const ovAttributeSelector Enabler("Enabler");
-const ovAttributeSelector Flags("Flags");
-const ovAttributeSelector Hierarchical("Hierarchical?");
-const ovAttributeSelector MenuItems("Menu Items");
-const ovAttributeSelector MenuRecord("Menu Record");
-const ovAttributeSelector Name("Name");
-const ovAttributeSelector Number("Number");
-const ovAttributeSelector Owner("Owner");
-const ovAttributeSelector Resource("Resource");
-const ovAttributeSelector String("String?");
-const ovAttributeSelector Title("Title");
-}  // namespace attr
-
-namespace cls {
-const ovClassName Menubar("Menubar");
-}  // namespace cls
-
 // Submenus answer "Is Menu?"; items refuse it.
-bool isMenu(ovC_object* element) { return ov::send<0>(sel::IsMenu, element).status == ovSuccess; }
+bool isMenu(ovC_object* element) { return ov::send<0>("Is Menu?"_sel, element).status == ovSuccess; }
 
-HMENU menuRecordOf(ovC_object* menu) { return ov::toHandle<HMENU>(ov::get(attr::MenuRecord, menu)); }
+HMENU menuRecordOf(ovC_object* menu) { return ov::toHandle<HMENU>(ov::get("Menu Record"_attr, menu)); }
 
 namespace menu {
 
 // Appends an item's entry: its text, or the bitmap of a picture title.
 void appendItem(HMENU popup, ovC_object* item) {
-  UINT flags = static_cast<UINT>(ov::toInt(ov::send(sel::GetFlags, item).get()));
-  UINT_PTR number = static_cast<UINT>(ov::toInt(ov::get(attr::Number, item)));
-  if (ov::isText(ov::send(sel::GetTitle, item).get())) {
-    AppendMenuA(popup, flags, number, ov::cString(ov::send(sel::AddKeyboardAccess, item).get()).c_str());
+  UINT flags = static_cast<UINT>(ov::toInt(ov::send("Get Flags"_sel, item).get()));
+  UINT_PTR number = static_cast<UINT>(ov::toInt(ov::get("Number"_attr, item)));
+  if (ov::isText(ov::send("Get Title"_sel, item).get())) {
+    AppendMenuA(popup, flags, number, ov::cString(ov::send("Add Keyboard Access"_sel, item).get()).c_str());
     return;
   }
-  ovRef picture = ov::send(sel::GetResource, ov::send(sel::GetTitle, item).get()).take();
+  ovRef picture = ov::send("Get Resource"_sel, ov::send("Get Title"_sel, item).get()).take();
   AppendMenuA(popup, flags, number, static_cast<LPCSTR>(ov::toHandle<HANDLE>(picture)));
 }
 
 ovStatus openItem(ovC_object* menu, ovC_object* item) {
-  if (ov::send<0>(sel::Open, item, {menu}).failed()) return ovFailure;
+  if (ov::send<0>("Open"_sel, item, {menu}).failed()) return ovFailure;
   appendItem(menuRecordOf(menu), item);
   return ovSuccess;
 }
 
 ovStatus openSubmenu(ovC_object* menu, ovC_object* submenu) {
-  ov::set(attr::Hierarchical, submenu, gdDefaultTrue);
-  ov::send<0>(sel::SetOwner, submenu, {menu});
-  if (ov::send<0>(sel::Open, submenu).failed()) return ovFailure;
-  UINT flags = MF_POPUP | static_cast<UINT>(ov::toInt(ov::send(sel::GetFlags, submenu).get()));
+  ov::set("Hierarchical?"_attr, submenu, gdDefaultTrue);
+  ov::send<0>("Set Owner"_sel, submenu, {menu});
+  if (ov::send<0>("Open"_sel, submenu).failed()) return ovFailure;
+  UINT flags = MF_POPUP | static_cast<UINT>(ov::toInt(ov::send("Get Flags"_sel, submenu).get()));
   AppendMenuA(menuRecordOf(menu), flags, reinterpret_cast<UINT_PTR>(menuRecordOf(submenu)),
-              ov::cString(ov::get(attr::Name, submenu)).c_str());
+              ov::cString(ov::get("Name"_attr, submenu)).c_str());
   return ovSuccess;
 }
 
 // Makes the popup, enters it in the menubar when top-level, and fills it.
 ovStatus Open(const ov::Args& a) {
   ovC_object* self = a.receiver();
-  ov::send<0>(sel::GetMenu, self);
-  if (!ov::isTrue(ov::get(attr::Hierarchical, self))) ov::send<0>(sel::Insert, self, {ov::integer(-1)});
-  return ov::forEach(ov::get(attr::MenuItems, self), [&](ovC_object* element) {
+  ov::send<0>("Get Menu"_sel, self);
+  if (!ov::isTrue(ov::get("Hierarchical?"_attr, self))) ov::send<0>("Insert"_sel, self, {ov::integer(-1)});
+  return ov::forEach(ov::get("Menu Items"_attr, self), [&](ovC_object* element) {
     return isMenu(element) ? openSubmenu(self, element) : openItem(self, element);
   });
 }
@@ -110,8 +61,8 @@ ovStatus Open(const ov::Args& a) {
 // Each opening gives the menu a new popup and a fresh number.
 ovStatus GetMenu(const ov::Args& a) {
   HMENU popup = CreatePopupMenu();
-  ov::set(attr::MenuRecord, a.receiver(), ov::handleValue(popup));
-  if (popup) ov::set(attr::Number, a.receiver(), ov::send(sel::GetUniqueId, a.receiver()).get());
+  ov::set("Menu Record"_attr, a.receiver(), ov::handleValue(popup));
+  if (popup) ov::set("Number"_attr, a.receiver(), ov::send("Get Unique ID"_sel, a.receiver()).get());
   return ovSuccess;
 }
 
@@ -119,46 +70,46 @@ ovStatus GetMenu(const ov::Args& a) {
 // submenus); then the items close.
 ovStatus Close(const ov::Args& a) {
   ovC_object* self = a.receiver();
-  ov::set(attr::MenuRecord, self, nullptr);
-  ov::send<0>(sel::DeleteMenu, ov::get(attr::Owner, self), {self});
-  ovRef title = ov::get(attr::Title, self);
-  if (title && !ov::isText(title)) ov::send<0>(sel::Close, ov::get(attr::Resource, self));
-  ov::forEach(ov::get(attr::MenuItems, self),
-              [](ovC_object* element) { return ov::send<0>(sel::Close, element).status; });
-  ov::set(attr::Owner, self, nullptr);
-  ov::set(attr::Enabler, self, nullptr);
+  ov::set("Menu Record"_attr, self, nullptr);
+  ov::send<0>("Delete Menu"_sel, ov::get("Owner"_attr, self), {self});
+  ovRef title = ov::get("Title"_attr, self);
+  if (title && !ov::isText(title)) ov::send<0>("Close"_sel, ov::get("Resource"_attr, self));
+  ov::forEach(ov::get("Menu Items"_attr, self),
+              [](ovC_object* element) { return ov::send<0>("Close"_sel, element).status; });
+  ov::set("Owner"_attr, self, nullptr);
+  ov::set("Enabler"_attr, self, nullptr);
   return ovSuccess;
 }
 
 ovStatus Insert(const ov::Args& a) {
-  return ov::send<0>(sel::InsertMenu, ov::get(attr::Owner, a.receiver()), {a.receiver(), a[1]}).status;
+  return ov::send<0>("Insert Menu"_sel, ov::get("Owner"_attr, a.receiver()), {a.receiver(), a[1]}).status;
 }
 
-ovStatus Add(const ov::Args& a) { return ov::send<0>(sel::Insert, a.receiver(), {ov::integer(-1)}).status; }
+ovStatus Add(const ov::Args& a) { return ov::send<0>("Insert"_sel, a.receiver(), {ov::integer(-1)}).status; }
 
 // Removes an element and its entry. A closed menu has no entries: its
 // elements stay, as the description it opens from again.
 ovStatus DeleteMenu(const ov::Args& a) {
   HMENU popup = menuRecordOf(a.receiver());
-  ovRef elements = ov::get(attr::MenuItems, a.receiver());
+  ovRef elements = ov::get("Menu Items"_attr, a.receiver());
   int32_t at = ov::indexOf(elements, a[1]);
   if (!popup || at < 0) return ovSuccess;
-  ov::set(attr::MenuItems, a.receiver(), ov::without(elements, static_cast<uint32_t>(at)));
+  ov::set("Menu Items"_attr, a.receiver(), ov::without(elements, static_cast<uint32_t>(at)));
   ::DeleteMenu(popup, static_cast<UINT>(at), MF_BYPOSITION);
   return ovSuccess;
 }
 
-ovStatus ChooseItem(const ov::Args& a) { return ov::send<0>(sel::PostClickBehavior, a[1]).status; }
+ovStatus ChooseItem(const ov::Args& a) { return ov::send<0>("Post Click Behavior"_sel, a[1]).status; }
 
 // The item (or submenu) of that name, searching submenus depth first; the
 // menu itself when its own name is that name; otherwise NULL.
 ovStatus FindItem(const ov::Args& a) {
   ovRef found;
-  ov::forEach(ov::get(attr::MenuItems, a.receiver()), [&](ovC_object* element) {
-    found = ov::send(sel::FindItem, element, {a[1]}).take();
+  ov::forEach(ov::get("Menu Items"_attr, a.receiver()), [&](ovC_object* element) {
+    found = ov::send("Find Item"_sel, element, {a[1]}).take();
     return found ? ovFailure : ovSuccess;
   });
-  if (!found && ov::textEquals(a[1], ov::chars(ov::get(attr::Name, a.receiver())))) found = ovRef::share(a.receiver());
+  if (!found && ov::textEquals(a[1], ov::chars(ov::get("Name"_attr, a.receiver())))) found = ovRef::share(a.receiver());
   if (found) a.put(0, std::move(found));
   return ovSuccess;
 }
@@ -169,12 +120,12 @@ ovStatus FindItemById(const ov::Args& a) {
   int32_t number = ov::toInt(a[1]);
   ovRef holder;
   ovRef item;
-  ov::forEach(ov::get(attr::MenuItems, a.receiver()), [&](ovC_object* element) {
+  ov::forEach(ov::get("Menu Items"_attr, a.receiver()), [&](ovC_object* element) {
     if (isMenu(element)) {
-      auto inside = ov::send<2>(sel::FindItemById, element, {a[1]});
+      auto inside = ov::send<2>("Find Item By ID"_sel, element, {a[1]});
       holder = inside.take(0);
       item = inside.take(1);
-    } else if (ov::toInt(ov::get(attr::Number, element)) == number) {
+    } else if (ov::toInt(ov::get("Number"_attr, element)) == number) {
       holder = ovRef::share(a.receiver());
       item = ovRef::share(element);
     }
@@ -188,28 +139,28 @@ ovStatus FindItemById(const ov::Args& a) {
 
 // The 1-based position of the element with the item's name; 0 for none.
 ovStatus GetItemPosition(const ov::Args& a) {
-  ovRef name = ov::send(sel::GetName, a[1]).take();
-  ovRef elements = ov::get(attr::MenuItems, a.receiver());
+  ovRef name = ov::send("Get Name"_sel, a[1]).take();
+  ovRef elements = ov::get("Menu Items"_attr, a.receiver());
   int32_t position = 0;
   for (uint32_t i = 0; i < ov::length(elements) && position == 0; ++i)
-    if (ov::textEquals(ov::send(sel::GetName, ov::element(elements, i)).get(), ov::chars(name)))
+    if (ov::textEquals(ov::send("Get Name"_sel, ov::element(elements, i)).get(), ov::chars(name)))
       position = static_cast<int32_t>(i) + 1;
   a.put(0, ov::integer(position));
   return ovSuccess;
 }
 
 ovStatus GetFlags(const ov::Args& a) {
-  int32_t flags = ov::toInt(ov::get(attr::Flags, a.receiver()));
-  if (!ov::isTrue(ov::get(attr::String, a.receiver()))) flags |= MF_BITMAP;
-  if (!ov::isTrue(ov::get(attr::Enabled, a.receiver()))) flags |= MF_GRAYED;
+  int32_t flags = ov::toInt(ov::get("Flags"_attr, a.receiver()));
+  if (!ov::isTrue(ov::get("String?"_attr, a.receiver()))) flags |= MF_BITMAP;
+  if (!ov::isTrue(ov::get("Enabled?"_attr, a.receiver()))) flags |= MF_GRAYED;
   a.put(0, ov::integer(flags));
   return ovSuccess;
 }
 
 // What the owner answers to the same question.
-template <const ovMethodSelector& Question>
+template <const auto& Question>
 ovStatus AskOwner(const ov::Args& a) {
-  auto answer = ov::send(Question, ov::get(attr::Owner, a.receiver()));
+  auto answer = ov::send(Question, ov::get("Owner"_attr, a.receiver()));
   a.put(0, answer.take());
   return answer.failed() ? ovFailure : ovSuccess;
 }
@@ -217,22 +168,23 @@ ovStatus AskOwner(const ov::Args& a) {
 // The text of the menu's own entry: in a menubar the title with its
 // mnemonic marked, in a parent menu the title.
 std::string entryText(ovC_object* self, bool inMenubar) {
-  std::string_view title = ov::chars(ov::get(attr::Title, self));
-  return inMenubar ? vorn::withMnemonic(title, ov::chars(ov::get(attr::Character, self))) : std::string(title);
+  std::string_view title = ov::chars(ov::get("Title"_attr, self));
+  return inMenubar ? vorn::withMnemonic(title, ov::chars(ov::get("Character"_attr, self))) : std::string(title);
 }
 
 // Enables or grays the menu's own entry, in its menubar (which is redrawn
 // at once) or in its parent menu.
 ovStatus setOwnEntryEnabled(ovC_object* self, ovC_object* enabled) {
-  ov::set(attr::Enabled, self, enabled);
-  ovRef owner = ov::get(attr::Owner, self);
-  bool inMenubar = ov::isA(owner, cls::Menubar);
-  HMENU container = ov::toHandle<HMENU>(ov::send(inMenubar ? sel::GetMenubarRecord : sel::GetMenuRecord, owner).get());
-  int32_t position = ov::toInt(ov::send(sel::GetItemPosition, owner, {self}).get());
-  UINT flags = MF_BYPOSITION | MF_POPUP | static_cast<UINT>(ov::toInt(ov::send(sel::GetFlags, self).get()));
+  ov::set("Enabled?"_attr, self, enabled);
+  ovRef owner = ov::get("Owner"_attr, self);
+  bool inMenubar = ov::isA(owner, "Menubar"_cls);
+  auto record = inMenubar ? ov::send("Get Menubar Record"_sel, owner) : ov::send("Get Menu Record"_sel, owner);
+  HMENU container = ov::toHandle<HMENU>(record.get());
+  int32_t position = ov::toInt(ov::send("Get Item Position"_sel, owner, {self}).get());
+  UINT flags = MF_BYPOSITION | MF_POPUP | static_cast<UINT>(ov::toInt(ov::send("Get Flags"_sel, self).get()));
   ModifyMenuA(container, static_cast<UINT>(position - 1), flags, reinterpret_cast<UINT_PTR>(menuRecordOf(self)),
               entryText(self, inMenubar).c_str());
-  if (inMenubar) ov::send<0>(sel::Draw, owner);
+  if (inMenubar) ov::send<0>("Draw"_sel, owner);
   return ovSuccess;
 }
 
@@ -240,17 +192,17 @@ ovStatus setOwnEntryEnabled(ovC_object* self, ovC_object* enabled) {
 // a boolean (what a menu behaviour sends), that item.
 ovStatus SetEnabled(const ov::Args& a) {
   if (a.inputCount() < 3) return setOwnEntryEnabled(a.receiver(), a[1]);
-  auto found = ov::send<2>(sel::FindItemById, a.receiver(), {a[1]});
+  auto found = ov::send<2>("Find Item By ID"_sel, a.receiver(), {a[1]});
   if (!found.get(1)) return ovSuccess;
-  return ov::send<0>(sel::SetEnabled, found.get(1), {a[2]}).status;
+  return ov::send<0>("Set Enabled?"_sel, found.get(1), {a[2]}).status;
 }
 
 // Every item and submenu disabled and unclaimed, all the way down.
 ovStatus DisableAllCommands(const ov::Args& a) {
-  ov::forEach(ov::get(attr::MenuItems, a.receiver()), [&](ovC_object* element) {
-    if (isMenu(element)) ov::send<0>(sel::DisableAllCommands, element, {a[1]});
-    ov::send<0>(sel::SetEnabled, element, {gdDefaultFalse});
-    ov::send<0>(sel::SetEnabler, element, {nullptr});
+  ov::forEach(ov::get("Menu Items"_attr, a.receiver()), [&](ovC_object* element) {
+    if (isMenu(element)) ov::send<0>("Disable All Commands"_sel, element, {a[1]});
+    ov::send<0>("Set Enabled?"_sel, element, {gdDefaultFalse});
+    ov::send<0>("Set Enabler"_sel, element, {nullptr});
     return ovSuccess;
   });
   return ovSuccess;
@@ -259,8 +211,8 @@ ovStatus DisableAllCommands(const ov::Args& a) {
 // The hook where a menu claims its own items; a plain menu passes it on to
 // its submenus.
 ovStatus UpdateMenu(const ov::Args& a) {
-  ov::forEach(ov::get(attr::MenuItems, a.receiver()), [&](ovC_object* element) {
-    if (isMenu(element)) ov::send<0>(sel::UpdateMenu, element, {a[1], a[2], a[3]});
+  ov::forEach(ov::get("Menu Items"_attr, a.receiver()), [&](ovC_object* element) {
+    if (isMenu(element)) ov::send<0>("Update Menu"_sel, element, {a[1], a[2], a[3]});
     return ovSuccess;
   });
   return ovSuccess;
@@ -269,40 +221,41 @@ ovStatus UpdateMenu(const ov::Args& a) {
 }  // namespace menu
 
 const ovClassDeclaration kMenuClass({
-    .name = "Menu",
-    .attributes = {"Owner", "Name", "Title", "Resource", "Number", "Menu Record", "Hierarchical?", "Menu Items",
-                   "Enabled?", "String?", "Flags", "Character", "Enabler"},
-    .methods = {{"Open", ov::routine<menu::Open>},
-                {"Close", ov::routine<menu::Close>},
-                {"Add", ov::routine<menu::Add>},
-                {"Insert", ov::routine<menu::Insert>},
-                {"Delete Menu", ov::routine<menu::DeleteMenu>},
-                {"Get Menu", ov::routine<menu::GetMenu>},
-                {"Choose Item", ov::routine<menu::ChooseItem>},
-                {"Find Item", ov::routine<menu::FindItem>},
-                {"Find Item By ID", ov::routine<menu::FindItemById>},
-                {"Get Item Position", ov::routine<menu::GetItemPosition>},
-                {"Get Items", ov::reader<attr::MenuItems>},
-                {"Get Flags", ov::routine<menu::GetFlags>},
-                {"Get Unique ID", ov::routine<menu::AskOwner<sel::GetUniqueId>>},
-                {"Get Window", ov::routine<menu::AskOwner<sel::GetWindow>>},
-                {"Set Enabled?", ov::routine<menu::SetEnabled>},
-                {"Set Enabler", ov::writer<attr::Enabler>},
-                {"Get Enabler", ov::reader<attr::Enabler>},
-                {"Disable All Commands", ov::routine<menu::DisableAllCommands>},
-                {"Update Menu", ov::routine<menu::UpdateMenu>},
-                {"Is Menu?", ov::nothing},
-                {"Get Menu Record", ov::reader<attr::MenuRecord>},
-                {"Get Name", ov::reader<attr::Name>},
-                {"Get Number", ov::reader<attr::Number>},
-                {"Get Owner", ov::reader<attr::Owner>},
-                {"Get Resource", ov::reader<attr::Resource>},
-                {"Set Owner", ov::writer<attr::Owner>}},
+    .name = "Menu"_cls,
+    .attributes = {"Owner"_attr, "Name"_attr, "Title"_attr, "Resource"_attr, "Number"_attr, "Menu Record"_attr,
+                   "Hierarchical?"_attr, "Menu Items"_attr, "Enabled?"_attr, "String?"_attr, "Flags"_attr,
+                   "Character"_attr, "Enabler"_attr},
+    .methods = {{"Open"_sel, ov::routine<menu::Open>},
+                {"Close"_sel, ov::routine<menu::Close>},
+                {"Add"_sel, ov::routine<menu::Add>},
+                {"Insert"_sel, ov::routine<menu::Insert>},
+                {"Delete Menu"_sel, ov::routine<menu::DeleteMenu>},
+                {"Get Menu"_sel, ov::routine<menu::GetMenu>},
+                {"Choose Item"_sel, ov::routine<menu::ChooseItem>},
+                {"Find Item"_sel, ov::routine<menu::FindItem>},
+                {"Find Item By ID"_sel, ov::routine<menu::FindItemById>},
+                {"Get Item Position"_sel, ov::routine<menu::GetItemPosition>},
+                {"Get Items"_sel, ov::reader<"Menu Items"_attr>},
+                {"Get Flags"_sel, ov::routine<menu::GetFlags>},
+                {"Get Unique ID"_sel, ov::routine<menu::AskOwner<"Get Unique ID"_sel>>},
+                {"Get Window"_sel, ov::routine<menu::AskOwner<"Get Window"_sel>>},
+                {"Set Enabled?"_sel, ov::routine<menu::SetEnabled>},
+                {"Set Enabler"_sel, ov::writer<"Enabler"_attr>},
+                {"Get Enabler"_sel, ov::reader<"Enabler"_attr>},
+                {"Disable All Commands"_sel, ov::routine<menu::DisableAllCommands>},
+                {"Update Menu"_sel, ov::routine<menu::UpdateMenu>},
+                {"Is Menu?"_sel, ov::nothing},
+                {"Get Menu Record"_sel, ov::reader<"Menu Record"_attr>},
+                {"Get Name"_sel, ov::reader<"Name"_attr>},
+                {"Get Number"_sel, ov::reader<"Number"_attr>},
+                {"Get Owner"_sel, ov::reader<"Owner"_attr>},
+                {"Get Resource"_sel, ov::reader<"Resource"_attr>},
+                {"Set Owner"_sel, ov::writer<"Owner"_attr>}},
 });
 
 const ovClassDeclaration kBasicFileMenuClass({
-    .name = "Basic File Menu",
-    .superclass = "Menu",
+    .name = "Basic File Menu"_cls,
+    .superclass = "Menu"_cls,
 });
 
 }  // namespace

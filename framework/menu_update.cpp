@@ -11,35 +11,14 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector Do("Do");
-const ovMethodSelector Draw("Draw");
-const ovMethodSelector Post("Post");
-const ovMethodSelector UpdateMenus("Update Menus");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector DeferredCommands("Deferred Commands");
-}  // namespace attr
-
-namespace cls {
-const ovClassName DeferredTask("Deferred Task");
-const ovClassName MenuTask("Menu Task");
-}  // namespace cls
-
-namespace uni {
-const ovUniversalName GetCommander("Get Commander");
-const ovUniversalName GetMenubar("Get Menubar");
-}  // namespace uni
-
 namespace menu_task {
 
 ovStatus Do(const ov::Args& a) {
-  auto menubar = ov::universal(uni::GetMenubar);
+  auto menubar = ov::universal("Get Menubar"_uni);
   if (menubar.failed() || !menubar.get()) return ovSuccess;
-  ov::send<0>(sel::UpdateMenus, menubar.get(), {gEvent.get()});
-  ov::sendAs<0>(cls::DeferredTask, sel::Do, a.receiver(), {a[1]});
-  ov::send<0>(sel::Draw, menubar.get());
+  ov::send<0>("Update Menus"_sel, menubar.get(), {gEvent.get()});
+  ov::sendAs<0>("Deferred Task"_cls, "Do"_sel, a.receiver(), {a[1]});
+  ov::send<0>("Draw"_sel, menubar.get());
   return ovSuccess;
 }
 
@@ -48,27 +27,27 @@ ovStatus Do(const ov::Args& a) {
 namespace universal {
 
 bool menuTaskPending(ovC_object* commander) {
-  ovRef deferred = ov::get(attr::DeferredCommands, commander);
+  ovRef deferred = ov::get("Deferred Commands"_attr, commander);
   for (uint32_t i = 0; i < ov::length(deferred); ++i)
-    if (ov::isA(ov::element(deferred, i), cls::MenuTask)) return true;
+    if (ov::isA(ov::element(deferred, i), "Menu Task"_cls)) return true;
   return false;
 }
 
 ovStatus PostMenuUpdate(const ov::Args&) {
-  auto commander = ov::universal(uni::GetCommander);
+  auto commander = ov::universal("Get Commander"_uni);
   if (commander.failed() || !commander.get() || menuTaskPending(commander.get())) return ovSuccess;
-  ovRef task = ov::make(cls::MenuTask).take();
-  return ov::send<0>(sel::Post, task).status;
+  ovRef task = ov::make("Menu Task"_cls).take();
+  return ov::send<0>("Post"_sel, task).status;
 }
 
 }  // namespace universal
 
 const ovClassDeclaration kMenuTaskClass({
-    .name = "Menu Task",
-    .superclass = "Deferred Task",
-    .methods = {{"Do", ov::routine<menu_task::Do>}},
+    .name = "Menu Task"_cls,
+    .superclass = "Deferred Task"_cls,
+    .methods = {{"Do"_sel, ov::routine<menu_task::Do>}},
 });
 
-const ovUniversalDeclaration kPostMenuUpdate("Post Menu Update", ov::routine<universal::PostMenuUpdate>);
+const ovUniversalDeclaration kPostMenuUpdate("Post Menu Update"_uni, ov::routine<universal::PostMenuUpdate>);
 
 }  // namespace

@@ -5,15 +5,10 @@
 
 namespace {
 
-namespace prim {
-const ovPrimitiveName GetApplicationInstances("get-application-instances");
-const ovPrimitiveName GetStringResource("get-string-resource");
-}  // namespace prim
-
 // (x, name): x is not used.
 ovStatus GetNamedString(const ov::Args& a) {
-  ovRef instance = ov::primitive(prim::GetApplicationInstances, {}).take();
-  ovRef found = ov::primitive(prim::GetStringResource, {a[1], instance}).take();
+  ovRef instance = ov::primitive("get-application-instances"_prim, {}).take();
+  ovRef found = ov::primitive("get-string-resource"_prim, {a[1], instance}).take();
   a.put(0, found ? std::move(found) : ovRef::share(a[1]));
   return ovSuccess;
 }
@@ -23,7 +18,7 @@ ovStatus GetString(const ov::Args& a) {
   return ovSuccess;
 }
 
-const ovUniversalDeclaration kGetNamedString("Get Named String", ov::routine<GetNamedString>);
-const ovUniversalDeclaration kGetString("Get String", ov::routine<GetString>);
+const ovUniversalDeclaration kGetNamedString("Get Named String"_uni, ov::routine<GetNamedString>);
+const ovUniversalDeclaration kGetString("Get String"_uni, ov::routine<GetString>);
 
 }  // namespace

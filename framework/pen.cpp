@@ -12,66 +12,43 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector Close("Close");
-const ovMethodSelector DeletePen("Delete Pen");
-const ovMethodSelector GetForeColor("Get ForeColor");
-const ovMethodSelector GetResource("Get Resource");
-const ovMethodSelector Open("Open");
-const ovMethodSelector Use("Use");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector ForeColor("ForeColor");
-const ovAttributeSelector Mode("Mode");
-const ovAttributeSelector Pattern("Pattern");
-const ovAttributeSelector PenHandle("Pen Handle");
-const ovAttributeSelector Size("Size");
-const ovAttributeSelector Style("Style");
-}  // namespace attr
-
-
-namespace prim {
-const ovPrimitiveName PointToInts("point-to-ints");
-}  // namespace prim
-
 namespace pen {
 
 // The pen's pattern, or NULL when it has none.
-ovRef patternOf(ovC_object* pen) { return ov::getInstance(attr::Pattern, pen); }
+ovRef patternOf(ovC_object* pen) { return ov::getInstance("Pattern"_attr, pen); }
 
 // The pen's width: the first component of its size.
 int widthOf(ovC_object* pen) {
-  return ov::toInt(ov::primitive<2>(prim::PointToInts, {ov::get(attr::Size, pen)}).get(0));
+  return ov::toInt(ov::primitive<2>("point-to-ints"_prim, {ov::get("Size"_attr, pen)}).get(0));
 }
 
 ovStatus Open(const ov::Args& a) {
   ovC_object* pen = a.receiver();
-  if (ovRef pattern = patternOf(pen)) ov::send<0>(sel::Open, pattern);
-  ov::send<0>(sel::DeletePen, pen);
-  HPEN made =
-      CreatePen(ov::toInt(ov::get(attr::Style, pen)), widthOf(pen), vorn::ColorRefOf(ov::get(attr::ForeColor, pen).get()));
-  ov::set(attr::PenHandle, pen, ov::handleValue(made));
+  if (ovRef pattern = patternOf(pen)) ov::send<0>("Open"_sel, pattern);
+  ov::send<0>("Delete Pen"_sel, pen);
+  HPEN made = CreatePen(ov::toInt(ov::get("Style"_attr, pen)), widthOf(pen),
+                        vorn::ColorRefOf(ov::get("ForeColor"_attr, pen).get()));
+  ov::set("Pen Handle"_attr, pen, ov::handleValue(made));
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
-  if (ovRef pattern = patternOf(a.receiver())) ov::send<0>(sel::Close, pattern);
-  return ov::send<0>(sel::DeletePen, a.receiver()).status;
+  if (ovRef pattern = patternOf(a.receiver())) ov::send<0>("Close"_sel, pattern);
+  return ov::send<0>("Delete Pen"_sel, a.receiver()).status;
 }
 
 ovStatus DeletePen(const ov::Args& a) {
-  ovRef handle = ov::get(attr::PenHandle, a.receiver());
+  ovRef handle = ov::get("Pen Handle"_attr, a.receiver());
   if (handle) DeleteObject(ov::toHandle<HPEN>(handle));
-  ov::set(attr::PenHandle, a.receiver(), nullptr);
+  ov::set("Pen Handle"_attr, a.receiver(), nullptr);
   return ovSuccess;
 }
 
 ovStatus Use(const ov::Args& a) {
   HDC hdc = vorn::CurrentDevice();
-  SelectObject(hdc, ov::toHandle<HPEN>(ov::get(attr::PenHandle, a.receiver())));
-  SetROP2(hdc, ov::toInt(ov::get(attr::Mode, a.receiver())));
-  if (ovRef pattern = patternOf(a.receiver())) ov::send<0>(sel::Use, pattern);
+  SelectObject(hdc, ov::toHandle<HPEN>(ov::get("Pen Handle"_attr, a.receiver())));
+  SetROP2(hdc, ov::toInt(ov::get("Mode"_attr, a.receiver())));
+  if (ovRef pattern = patternOf(a.receiver())) ov::send<0>("Use"_sel, pattern);
   return ovSuccess;
 }
 
@@ -86,11 +63,11 @@ ovStatus UseNormal(const ov::Args&) {
 // A brush of the pen's pattern, or of its colour; the caller deletes it.
 ovStatus GetBrush(const ov::Args& a) {
   if (ovRef pattern = patternOf(a.receiver())) {
-    auto brush = ov::send(sel::GetResource, pattern);
+    auto brush = ov::send("Get Resource"_sel, pattern);
     a.put(0, brush.take());
     return brush.status;
   }
-  ovRef color = ov::send(sel::GetForeColor, a.receiver()).take();
+  ovRef color = ov::send("Get ForeColor"_sel, a.receiver()).take();
   a.put(0, ov::handleValue(CreateSolidBrush(vorn::ColorRefOf(color.get()))));
   return ovSuccess;
 }
@@ -98,16 +75,17 @@ ovStatus GetBrush(const ov::Args& a) {
 }  // namespace pen
 
 const ovClassDeclaration kPenClass({
-    .name = "Pen",
-    .attributes = {"Apply?", "Size", "Pattern", "Mode", "ForeColor", "BackColor", "Style", "Pen Handle"},
-    .methods = {{"Open", ov::routine<pen::Open>},
-                {"Close", ov::routine<pen::Close>},
-                {"Delete Pen", ov::routine<pen::DeletePen>},
-                {"Use", ov::routine<pen::Use>},
-                {"Use Normal", ov::routine<pen::UseNormal>},
-                {"Get Brush", ov::routine<pen::GetBrush>},
-                {"Get ForeColor", ov::reader<attr::ForeColor>},
-                {"Get Size", ov::reader<attr::Size>}},
+    .name = "Pen"_cls,
+    .attributes = {"Apply?"_attr, "Size"_attr, "Pattern"_attr, "Mode"_attr, "ForeColor"_attr, "BackColor"_attr,
+                   "Style"_attr, "Pen Handle"_attr},
+    .methods = {{"Open"_sel, ov::routine<pen::Open>},
+                {"Close"_sel, ov::routine<pen::Close>},
+                {"Delete Pen"_sel, ov::routine<pen::DeletePen>},
+                {"Use"_sel, ov::routine<pen::Use>},
+                {"Use Normal"_sel, ov::routine<pen::UseNormal>},
+                {"Get Brush"_sel, ov::routine<pen::GetBrush>},
+                {"Get ForeColor"_sel, ov::reader<"ForeColor"_attr>},
+                {"Get Size"_sel, ov::reader<"Size"_attr>}},
 });
 
 }  // namespace

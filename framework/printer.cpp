@@ -12,19 +12,6 @@ ovPersistent gPrinterDc("Printer DC");
 
 namespace {
 
-namespace sel {
-const ovMethodSelector GetFlags("Get Flags");
-const ovMethodSelector SetPrinterDc("Set Printer DC");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector PrintRecord("Print Record");
-}  // namespace attr
-
-namespace ext {
-const ovExternalName PrintDlg("PRINTDLG");
-}  // namespace ext
-
 constexpr int32_t kReturnDc = 0x100;  // PD_RETURNDC: the dialog answers a device context
 constexpr WORD kLastPage = 9999;
 
@@ -58,21 +45,21 @@ constexpr ovField kWholeRecord{0, sizeof(PRINTDLGA)};
 namespace printer {
 
 ovStatus Open(const ov::Args& a) {
-  ovRef record = ov::get(attr::PrintRecord, a.receiver());
+  ovRef record = ov::get("Print Record"_attr, a.receiver());
   if (!record) {
-    record = ov::newRecord(ext::PrintDlg);
-    ov::set(attr::PrintRecord, a.receiver(), record);
+    record = ov::newRecord("PRINTDLG"_ext);
+    ov::set("Print Record"_attr, a.receiver(), record);
   }
-  auto flags = static_cast<DWORD>(ov::toInt(ov::send(sel::GetFlags, a.receiver()).get()));
+  auto flags = static_cast<DWORD>(ov::toInt(ov::send("Get Flags"_sel, a.receiver()).get()));
   ov::setField(record, kWholeRecord, startingRecord(flags));
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
-  ov::send<0>(sel::SetPrinterDc, a.receiver(), {nullptr});
-  if (ovRef record = ov::get(attr::PrintRecord, a.receiver())) {
+  ov::send<0>("Set Printer DC"_sel, a.receiver(), {nullptr});
+  if (ovRef record = ov::get("Print Record"_attr, a.receiver())) {
     ov::disposeRecord(record);
-    ov::set(attr::PrintRecord, a.receiver(), nullptr);
+    ov::set("Print Record"_attr, a.receiver(), nullptr);
   }
   return ovSuccess;
 }
@@ -96,13 +83,13 @@ ovStatus GetFlags(const ov::Args& a) {
 }  // namespace printer
 
 const ovClassDeclaration kPrinterClass({
-    .name = "Printer",
-    .attributes = {"Print Record", "Print Port"},
-    .methods = {{"Open", ov::routine<printer::Open>},
-                {"Close", ov::routine<printer::Close>},
-                {"Set Printer DC", ov::routine<printer::SetPrinterDc>},
-                {"Get Flags", ov::routine<printer::GetFlags>},
-                {"Error", ov::nothing}},
+    .name = "Printer"_cls,
+    .attributes = {"Print Record"_attr, "Print Port"_attr},
+    .methods = {{"Open"_sel, ov::routine<printer::Open>},
+                {"Close"_sel, ov::routine<printer::Close>},
+                {"Set Printer DC"_sel, ov::routine<printer::SetPrinterDc>},
+                {"Get Flags"_sel, ov::routine<printer::GetFlags>},
+                {"Error"_sel, ov::nothing}},
 });
 
 }  // namespace

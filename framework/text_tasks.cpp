@@ -8,23 +8,15 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector GetWindowRecord("Get Window Record");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector TextItem("Text Item");
-}  // namespace attr
-
 namespace text_task {
 
 // Sends the message to the edit control of the task's item, when there is
 // one.
 template <UINT Message>
 ovStatus ToEditor(const ov::Args& a) {
-  ovRef item = ov::get(attr::TextItem, a.receiver());
+  ovRef item = ov::get("Text Item"_attr, a.receiver());
   if (!item) return ovSuccess;
-  HWND editor = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, item).get());
+  HWND editor = ov::toHandle<HWND>(ov::send("Get Window Record"_sel, item).get());
   if (editor) SendMessageA(editor, Message, 0, 0);
   return ovSuccess;
 }
@@ -32,38 +24,39 @@ ovStatus ToEditor(const ov::Args& a) {
 }  // namespace text_task
 
 const ovClassDeclaration kTextTaskClass({
-    .name = "Text Task",
-    .superclass = "Task",
-    .attributes = {"Text Item", "Before", "Before Style", "Before Point", "After", "After Style", "After Point"},
-    .methods = {{"Set Edit Text", ov::writer<attr::TextItem>},
-                {"Undo", ov::routine<text_task::ToEditor<EM_UNDO>>},
-                {"Redo", ov::routine<text_task::ToEditor<EM_UNDO>>},
-                {"Dispose", ov::nothing}},
+    .name = "Text Task"_cls,
+    .superclass = "Task"_cls,
+    .attributes = {"Text Item"_attr, "Before"_attr, "Before Style"_attr, "Before Point"_attr, "After"_attr,
+                   "After Style"_attr, "After Point"_attr},
+    .methods = {{"Set Edit Text"_sel, ov::writer<"Text Item"_attr>},
+                {"Undo"_sel, ov::routine<text_task::ToEditor<EM_UNDO>>},
+                {"Redo"_sel, ov::routine<text_task::ToEditor<EM_UNDO>>},
+                {"Dispose"_sel, ov::nothing}},
 });
 
 const ovClassDeclaration kCutTaskClass({
-    .name = "Cut Task",
-    .superclass = "Text Task",
-    .methods = {{"Do", ov::routine<text_task::ToEditor<WM_CUT>>}},
+    .name = "Cut Task"_cls,
+    .superclass = "Text Task"_cls,
+    .methods = {{"Do"_sel, ov::routine<text_task::ToEditor<WM_CUT>>}},
 });
 
 const ovClassDeclaration kCopyTaskClass({
-    .name = "Copy Task",
-    .superclass = "Text Task",
-    .methods = {{"Do", ov::routine<text_task::ToEditor<WM_COPY>>}},
+    .name = "Copy Task"_cls,
+    .superclass = "Text Task"_cls,
+    .methods = {{"Do"_sel, ov::routine<text_task::ToEditor<WM_COPY>>}},
 });
 
 const ovClassDeclaration kPasteTaskClass({
-    .name = "Paste Task",
-    .superclass = "Text Task",
-    .methods = {{"Do", ov::routine<text_task::ToEditor<WM_PASTE>>}},
+    .name = "Paste Task"_cls,
+    .superclass = "Text Task"_cls,
+    .methods = {{"Do"_sel, ov::routine<text_task::ToEditor<WM_PASTE>>}},
 });
 
 // Clearing deletes the selection without touching the clipboard.
 const ovClassDeclaration kClearTaskClass({
-    .name = "Clear Task",
-    .superclass = "Text Task",
-    .methods = {{"Do", ov::routine<text_task::ToEditor<WM_CLEAR>>}},
+    .name = "Clear Task"_cls,
+    .superclass = "Text Task"_cls,
+    .methods = {{"Do"_sel, ov::routine<text_task::ToEditor<WM_CLEAR>>}},
 });
 
 }  // namespace

@@ -23,131 +23,15 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector AdjustClipRect("Adjust Clip Rect");
-const ovMethodSelector AdjustMinAndMax("Adjust Min and Max");
-const ovMethodSelector AdjustOrigin("Adjust Origin");
-const ovMethodSelector ActivateScrollBars("Activate Scroll Bars");
-const ovMethodSelector AfterDrawing("After Drawing");
-const ovMethodSelector BeforeDrawing("Before Drawing");
-const ovMethodSelector ChangeCursor("Change Cursor");
-const ovMethodSelector ChangeCursorInContent("Change Cursor in Content");
-const ovMethodSelector ClickInContent("Click in Content");
-const ovMethodSelector Close("Close");
-const ovMethodSelector CloseContent("Close Content");
-const ovMethodSelector ContainsHandle("Contains Handle");
-const ovMethodSelector DoDraw("Do Draw?");
-const ovMethodSelector Draw("Draw");
-const ovMethodSelector DrawContent("Draw Content");
-const ovMethodSelector FindCaptureItem("Find Capture Item");
-const ovMethodSelector FindItem("Find Item");
-const ovMethodSelector FindItemByKey("Find Item By Key");
-const ovMethodSelector FindWindowItem("Find Window Item");
-const ovMethodSelector GetActive("Get Active?");
-const ovMethodSelector GetBackground("Get Background");
-const ovMethodSelector GetCapture("Get Capture?");
-const ovMethodSelector GetControlValue("Get Control Value");
-const ovMethodSelector GetDeviceContext("Get Device Context");
-const ovMethodSelector GetFlags("Get Flags");
-const ovMethodSelector GetHWnd("Get HWnd");
-const ovMethodSelector GetLocalWhere("Get Local Where");
-const ovMethodSelector GetLocation("Get Location");
-const ovMethodSelector GetName("Get Name");
-const ovMethodSelector GetOrigin("Get Origin");
-const ovMethodSelector GetScrollSize("Get Scroll Size");
-const ovMethodSelector GetSize("Get Size");
-const ovMethodSelector GetType("Get Type");
-const ovMethodSelector GetValue("Get Value");
-const ovMethodSelector GetVisible("Get Visible?");
-const ovMethodSelector GetWhere("Get Where");
-const ovMethodSelector GetWindow("Get Window");
-const ovMethodSelector GetWindowOrigin("Get Window Origin");
-const ovMethodSelector Hilite("Hilite");
-const ovMethodSelector HiliteContent("Hilite Content");
-const ovMethodSelector HiliteScrollBars("Hilite Scroll Bars");
-const ovMethodSelector InScrollBar("In Scroll Bar?");
-const ovMethodSelector IsView("Is View?");
-const ovMethodSelector MouseDown("Mouse Down");
-const ovMethodSelector MouseDownRight("Mouse Down Right");
-const ovMethodSelector MouseMoved("Mouse Moved");
-const ovMethodSelector MouseUp("Mouse Up");
-const ovMethodSelector Open("Open");
-const ovMethodSelector OpenContent("Open Content");
-const ovMethodSelector PointIn("Point In?");
-const ovMethodSelector Post("Post");
-const ovMethodSelector PostClickBehavior("Post Click Behavior");
-const ovMethodSelector PostDrawBehavior("Post Draw Behavior?");
-const ovMethodSelector Prepare("Prepare");
-const ovMethodSelector PrepareSelf("Prepare Self");
-const ovMethodSelector Resize("Resize");
-const ovMethodSelector ResizeContent("Resize Content");
-const ovMethodSelector SetActive("Set Active?");
-const ovMethodSelector SetControlValue("Set Control Value");
-const ovMethodSelector SetFrame("Set Frame");
-const ovMethodSelector SetLocation("Set Location");
-const ovMethodSelector SetMax("Set Max");
-const ovMethodSelector SetMin("Set Min");
-const ovMethodSelector SetPort("Set Port");
-const ovMethodSelector SetTarget("Set Target");
-const ovMethodSelector SetUpBackground("Set Up Background");
-const ovMethodSelector SetUpDrawing("Set Up Drawing");
-const ovMethodSelector SetValue("Set Value");
-const ovMethodSelector SetWindowOrigin("Set Window Origin");
-const ovMethodSelector Tab("Tab");
-const ovMethodSelector Targetable("Targetable?");
-const ovMethodSelector Redraw("Redraw");
-const ovMethodSelector Use("Use");
-const ovMethodSelector UseNormal("Use Normal");
-const ovMethodSelector ViewSize("View Size");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector Active("Active?");
-const ovAttributeSelector Background("Background");
-const ovAttributeSelector Border("Border");
-const ovAttributeSelector Color("Color");
-const ovAttributeSelector Content("Content");
-const ovAttributeSelector DrawBehavior("Draw Behavior");
-const ovAttributeSelector Flags("Flags");
-const ovAttributeSelector Frame("Frame");
-const ovAttributeSelector HScroll("HScroll");
-const ovAttributeSelector Limits("Limits");
-const ovAttributeSelector Name("Name");
-const ovAttributeSelector Object("Object");
-const ovAttributeSelector Origin("Origin");
-const ovAttributeSelector Owner("Owner");
-const ovAttributeSelector Transparent("Transparent?");
-const ovAttributeSelector Visible("Visible?");
-const ovAttributeSelector VScroll("VScroll");
-const ovAttributeSelector WindowOrigin("Window Origin");
-const ovAttributeSelector WindowRecord("Window Record");
-}  // namespace attr
-
-namespace cls {
-const ovClassName Background("Background");
-const ovClassName WindowItem("Window Item");
-}  // namespace cls
-
-namespace uni {
-const ovUniversalName AddPt("AddPt");
-const ovUniversalName GetClassName("Get Class Name");
-const ovUniversalName GetCurrentDevice("Get Current Device");
-const ovUniversalName GetTarget("Get Target");
-const ovUniversalName Is3D("Is 3D?");
-const ovUniversalName RgbToColorRef("RGB To ColorRef");
-const ovUniversalName SubPt("SubPt");
-}  // namespace uni
-
-
 // The style bits a view gives its scroll bars before opening them.
 constexpr int32_t kVerticalScrollFlags = 3;
 constexpr int32_t kHorizontalScrollFlags = 2;
 
-HWND recordOf(ovC_object* view) { return ov::toHandle<HWND>(ov::get(attr::WindowRecord, view)); }
+HWND recordOf(ovC_object* view) { return ov::toHandle<HWND>(ov::get("Window Record"_attr, view)); }
 
-ovRef content(ovC_object* view) { return ov::get(attr::Content, view); }
+ovRef content(ovC_object* view) { return ov::get("Content"_attr, view); }
 
-POINT originOf(ovC_object* view) { return ov::toPOINT(ov::send(sel::GetOrigin, view).get()); }
+POINT originOf(ovC_object* view) { return ov::toPOINT(ov::send("Get Origin"_sel, view).get()); }
 
 // The first content item for which ask answers a value, in content order,
 // or NULL.
@@ -169,13 +53,13 @@ ovStatus tellContent(ovC_object* view, const ovMethodSelector& message, const Mo
 
 // Sends a message with one input to each scroll bar the view has.
 void tellScrollBars(ovC_object* view, const ovMethodSelector& message, ov::In input) {
-  for (const ovAttributeSelector* bar : {&attr::VScroll, &attr::HScroll})
+  for (const ovAttributeSelector* bar : ov::Attributes{&"VScroll"_attr, &"HScroll"_attr})
     if (ovRef scroll = ov::get(*bar, view)) ov::send<0>(message, scroll, {input});
 }
 
 // The owner's answer, or NULL without an owner.
 ovRef askOwner(ovC_object* view, const ovMethodSelector& question) {
-  ovRef owner = ov::get(attr::Owner, view);
+  ovRef owner = ov::get("Owner"_attr, view);
   if (!owner) return nullptr;
   return ov::send(question, owner).take();
 }
@@ -183,103 +67,103 @@ ovRef askOwner(ovC_object* view, const ovMethodSelector& question) {
 namespace view {
 
 HWND createPlatformWindow(ovC_object* view, ovC_object* owner) {
-  std::string className = ov::cString(ov::universal(uni::GetClassName).get());
-  std::string name = ov::cString(ov::get(attr::Name, view));
-  auto style = static_cast<DWORD>(ov::toInt(ov::send(sel::GetFlags, view).get()));
+  std::string className = ov::cString(ov::universal("Get Class Name"_uni).get());
+  std::string name = ov::cString(ov::get("Name"_attr, view));
+  auto style = static_cast<DWORD>(ov::toInt(ov::send("Get Flags"_sel, view).get()));
   return vorn::CreateItemWindow(view, owner, WS_EX_CONTROLPARENT, className.c_str(), name, style);
 }
 
 void openScrollBar(ovC_object* view, const ovAttributeSelector& bar, int32_t flags) {
   ovRef scroll = ov::get(bar, view);
   if (!scroll) return;
-  ov::set(attr::Flags, scroll, ov::integer(flags));
-  ov::send<0>(sel::Open, scroll, {view});
-  ov::send<0>(sel::SetActive, scroll, {ov::send(sel::GetActive, view).get()});
+  ov::set("Flags"_attr, scroll, ov::integer(flags));
+  ov::send<0>("Open"_sel, scroll, {view});
+  ov::send<0>("Set Active?"_sel, scroll, {ov::send("Get Active?"_sel, view).get()});
 }
 
 // The platform window, the scroll bars, the draw behaviour, the items,
 // then the background's brush.
 ovStatus Open(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ov::sendAs<0>(cls::WindowItem, sel::Open, view, {a[1]});
-  ov::set(attr::WindowRecord, view, ov::handleValue(createPlatformWindow(view, a[1])));
-  openScrollBar(view, attr::VScroll, kVerticalScrollFlags);
-  openScrollBar(view, attr::HScroll, kHorizontalScrollFlags);
-  if (ovRef behavior = ov::get(attr::DrawBehavior, view)) ov::send<0>(sel::Open, behavior, {view});
-  ov::send<0>(sel::OpenContent, view);
-  if (ovRef background = ov::get(attr::Background, view)) ov::send<0>(sel::Open, background);
+  ov::sendAs<0>("Window Item"_cls, "Open"_sel, view, {a[1]});
+  ov::set("Window Record"_attr, view, ov::handleValue(createPlatformWindow(view, a[1])));
+  openScrollBar(view, "VScroll"_attr, kVerticalScrollFlags);
+  openScrollBar(view, "HScroll"_attr, kHorizontalScrollFlags);
+  if (ovRef behavior = ov::get("Draw Behavior"_attr, view)) ov::send<0>("Open"_sel, behavior, {view});
+  ov::send<0>("Open Content"_sel, view);
+  if (ovRef background = ov::get("Background"_attr, view)) ov::send<0>("Open"_sel, background);
   return ovSuccess;
 }
 
-ovStatus OpenContent(const ov::Args& a) { return tellContent(a.receiver(), sel::Open, a.receiver()); }
+ovStatus OpenContent(const ov::Args& a) { return tellContent(a.receiver(), "Open"_sel, a.receiver()); }
 
 ovStatus Close(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ov::send<0>(sel::CloseContent, view);
-  for (const ovAttributeSelector* bar : {&attr::VScroll, &attr::HScroll})
-    if (ovRef scroll = ov::get(*bar, view)) ov::send<0>(sel::Close, scroll);
-  ov::sendAs<0>(cls::WindowItem, sel::Close, view);
-  for (const ovAttributeSelector* part : {&attr::Background, &attr::DrawBehavior})
-    if (ovRef object = ov::get(*part, view)) ov::send<0>(sel::Close, object);
+  ov::send<0>("Close Content"_sel, view);
+  for (const ovAttributeSelector* bar : ov::Attributes{&"VScroll"_attr, &"HScroll"_attr})
+    if (ovRef scroll = ov::get(*bar, view)) ov::send<0>("Close"_sel, scroll);
+  ov::sendAs<0>("Window Item"_cls, "Close"_sel, view);
+  for (const ovAttributeSelector* part : ov::Attributes{&"Background"_attr, &"Draw Behavior"_attr})
+    if (ovRef object = ov::get(*part, view)) ov::send<0>("Close"_sel, object);
   if (HWND record = recordOf(view)) {
     DestroyWindow(record);
-    ov::set(attr::WindowRecord, view, nullptr);
+    ov::set("Window Record"_attr, view, nullptr);
   }
   return ovSuccess;
 }
 
-ovStatus CloseContent(const ov::Args& a) { return tellContent(a.receiver(), sel::Close); }
+ovStatus CloseContent(const ov::Args& a) { return tellContent(a.receiver(), "Close"_sel); }
 
 // The style of the view's platform window: its own bits, a visible child,
 // framed when it has a border, with the scroll bars it has.
 ovStatus GetFlags(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  auto style = static_cast<DWORD>(ov::toInt(ov::get(attr::Flags, view))) | WS_CHILD;
-  if (ov::isTrue(ov::get(attr::Visible, view))) style |= WS_VISIBLE;
-  if (ov::get(attr::Border, view)) style |= WS_BORDER;
-  if (ov::get(attr::VScroll, view)) style |= WS_VSCROLL;
-  if (ov::get(attr::HScroll, view)) style |= WS_HSCROLL;
+  auto style = static_cast<DWORD>(ov::toInt(ov::get("Flags"_attr, view))) | WS_CHILD;
+  if (ov::isTrue(ov::get("Visible?"_attr, view))) style |= WS_VISIBLE;
+  if (ov::get("Border"_attr, view)) style |= WS_BORDER;
+  if (ov::get("VScroll"_attr, view)) style |= WS_VSCROLL;
+  if (ov::get("HScroll"_attr, view)) style |= WS_HSCROLL;
   a.put(0, ov::integer(static_cast<int32_t>(style)));
   return ovSuccess;
 }
 
 // The view itself by its name, else the first match depth first.
 ovStatus FindWindowItem(const ov::Args& a) {
-  ovRef own = ov::get(attr::Name, a.receiver());
+  ovRef own = ov::get("Name"_attr, a.receiver());
   if (ov::isText(own) && ov::textEquals(a[1], ov::chars(own))) {
     a.put(0, a.receiver());
     return ovSuccess;
   }
   a.put(0, firstAnswer(a.receiver(),
-                       [&](ovC_object* item) { return ov::send(sel::FindWindowItem, item, {a[1]}).take(); }));
+                       [&](ovC_object* item) { return ov::send("Find Window Item"_sel, item, {a[1]}).take(); }));
   return ovSuccess;
 }
 
 // The front-most visible item under the point (content coordinates).
 ovStatus FindItem(const ov::Args& a) {
   a.put(0, firstAnswer(a.receiver(), [&](ovC_object* item) -> ovRef {
-          if (!ov::isTrue(ov::send(sel::GetVisible, item).get())) return nullptr;
-          if (ov::toInt(ov::send(sel::PointIn, item, {a[1], nullptr}).get()) == 0) return nullptr;
+          if (!ov::isTrue(ov::send("Get Visible?"_sel, item).get())) return nullptr;
+          if (ov::toInt(ov::send("Point In?"_sel, item, {a[1], nullptr}).get()) == 0) return nullptr;
           return ovRef::share(item);
         }));
   return ovSuccess;
 }
 
 ovStatus FindItemByKey(const ov::Args& a) {
-  ovRef own = ov::sendAs(cls::WindowItem, sel::FindItemByKey, a.receiver(), {a[1]}).take();
+  ovRef own = ov::sendAs("Window Item"_cls, "Find Item By Key"_sel, a.receiver(), {a[1]}).take();
   if (!own)
-    own =
-        firstAnswer(a.receiver(), [&](ovC_object* item) { return ov::send(sel::FindItemByKey, item, {a[1]}).take(); });
+    own = firstAnswer(a.receiver(),
+                      [&](ovC_object* item) { return ov::send("Find Item By Key"_sel, item, {a[1]}).take(); });
   a.put(0, std::move(own));
   return ovSuccess;
 }
 
 ovStatus FindCaptureItem(const ov::Args& a) {
-  if (ov::isTrue(ov::send(sel::GetCapture, a.receiver()).get())) {
+  if (ov::isTrue(ov::send("Get Capture?"_sel, a.receiver()).get())) {
     a.put(0, a.receiver());
     return ovSuccess;
   }
-  a.put(0, firstAnswer(a.receiver(), [](ovC_object* item) { return ov::send(sel::FindCaptureItem, item).take(); }));
+  a.put(0, firstAnswer(a.receiver(), [](ovC_object* item) { return ov::send("Find Capture Item"_sel, item).take(); }));
   return ovSuccess;
 }
 
@@ -292,7 +176,7 @@ ovStatus ContainsHandle(const ov::Args& a) {
     found = ovRef::share(a.receiver());
   else
     found = firstAnswer(a.receiver(), [&](ovC_object* item) -> ovRef {
-      auto answer = ov::send<2>(sel::ContainsHandle, item, {a[1]});
+      auto answer = ov::send<2>("Contains Handle"_sel, item, {a[1]});
       return ov::isTrue(answer.get(0)) ? answer.take(1) : nullptr;
     });
   a.put(0, ov::boolean(found.get() != nullptr));
@@ -304,7 +188,7 @@ ovStatus GetValue(const ov::Args& a) {
   ovRef values = ov::emptyList();
   ovRef items = content(a.receiver());
   for (uint32_t i = 0; i < ov::length(items); ++i)
-    values = ov::appended(values, ov::send(sel::GetValue, ov::element(items, i)).get());
+    values = ov::appended(values, ov::send("Get Value"_sel, ov::element(items, i)).get());
   a.put(0, std::move(values));
   return ovSuccess;
 }
@@ -312,32 +196,32 @@ ovStatus GetValue(const ov::Args& a) {
 // NULL clears every item; a list gives item i its element i, as far as
 // both go.
 ovStatus SetValue(const ov::Args& a) {
-  if (!a[1]) return tellContent(a.receiver(), sel::SetValue, nullptr);
+  if (!a[1]) return tellContent(a.receiver(), "Set Value"_sel, nullptr);
   ovRef items = content(a.receiver());
   uint32_t n = std::min(ov::length(items), ov::length(a[1]));
   for (uint32_t i = 0; i < n; ++i)
-    if (ov::send<0>(sel::SetValue, ov::element(items, i), {ov::element(a[1], i)}).failed()) return ovFailure;
+    if (ov::send<0>("Set Value"_sel, ov::element(items, i), {ov::element(a[1], i)}).failed()) return ovFailure;
   return ovSuccess;
 }
 
 // Draws the items in the area asked for (client coordinates).
 ovStatus Draw(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  if (ov::send<0>(sel::DoDraw, view, {a[1]}).failed()) return ovSuccess;
+  if (ov::send<0>("Do Draw?"_sel, view, {a[1]}).failed()) return ovSuccess;
   RECT area = ov::toRECT(a[1]);
   POINT origin = originOf(view);
   OffsetRect(&area, origin.x, origin.y);
-  ov::send<0>(sel::BeforeDrawing, view);
-  ov::send<0>(sel::DrawContent, view, {ov::rectFrom(area)});
-  ov::send<0>(sel::AfterDrawing, view);
+  ov::send<0>("Before Drawing"_sel, view);
+  ov::send<0>("Draw Content"_sel, view, {ov::rectFrom(area)});
+  ov::send<0>("After Drawing"_sel, view);
   return ovSuccess;
 }
 
 // A view draws only into the device context of its own platform window.
 ovStatus DoDraw(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  if (ov::isFalse(ov::get(attr::Visible, view))) return ovFailure;
-  HDC dc = ov::toHandle<HDC>(ov::send(sel::GetDeviceContext, view).get());
+  if (ov::isFalse(ov::get("Visible?"_attr, view))) return ovFailure;
+  HDC dc = ov::toHandle<HDC>(ov::send("Get Device Context"_sel, view).get());
   return dc && WindowFromDC(dc) == recordOf(view) ? ovSuccess : ovFailure;
 }
 
@@ -348,27 +232,28 @@ ovStatus DrawContent(const ov::Args& a) {
   ovC_object* view = a.receiver();
   ovRef items = content(view);
   for (uint32_t i = ov::length(items); i > 0; --i)
-    if (ov::send<0>(sel::Draw, ov::element(items, i - 1), {a[1]}).failed()) return ovFailure;
-  ovRef behavior = ov::get(attr::DrawBehavior, view);
+    if (ov::send<0>("Draw"_sel, ov::element(items, i - 1), {a[1]}).failed()) return ovFailure;
+  ovRef behavior = ov::get("Draw Behavior"_attr, view);
   if (!behavior) return ovSuccess;
-  auto window = ov::send(sel::GetWindow, view);
-  if (window.get() && ov::send<0>(sel::PostDrawBehavior, window.get()).succeeded()) ov::send<0>(sel::Post, behavior);
+  auto window = ov::send("Get Window"_sel, view);
+  if (window.get() && ov::send<0>("Post Draw Behavior?"_sel, window.get()).succeeded())
+    ov::send<0>("Post"_sel, behavior);
   return ovSuccess;
 }
 
 ovStatus BeforeDrawing(const ov::Args& a) {
-  ov::send<0>(sel::SetUpDrawing, a.receiver());
-  ov::send<0>(sel::SetUpBackground, a.receiver());
+  ov::send<0>("Set Up Drawing"_sel, a.receiver());
+  ov::send<0>("Set Up Background"_sel, a.receiver());
   return ovSuccess;
 }
 
 // The owner's drawing state and background back in the device context.
 ovStatus AfterDrawing(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ovRef owner = ov::get(attr::Owner, view);
-  ov::send<0>(sel::SetUpDrawing, owner);
-  if (ov::isTrue(ov::get(attr::Transparent, view))) return ovSuccess;
-  if (ovRef background = ov::send(sel::GetBackground, owner).take()) ov::send<0>(sel::Use, background);
+  ovRef owner = ov::get("Owner"_attr, view);
+  ov::send<0>("Set Up Drawing"_sel, owner);
+  if (ov::isTrue(ov::get("Transparent?"_attr, view))) return ovSuccess;
+  if (ovRef background = ov::send("Get Background"_sel, owner).take()) ov::send<0>("Use"_sel, background);
   return ovSuccess;
 }
 
@@ -376,14 +261,14 @@ ovStatus AfterDrawing(const ov::Args& a) {
 // origin.
 ovStatus SetUpDrawing(const ov::Args& a) {
   POINT origin = originOf(a.receiver());
-  HDC dc = ov::toHandle<HDC>(ov::universal(uni::GetCurrentDevice).get());
+  HDC dc = ov::toHandle<HDC>(ov::universal("Get Current Device"_uni).get());
   SetWindowOrgEx(dc, origin.x, origin.y, nullptr);
   return ovSuccess;
 }
 
 // Fills the view with a brush and makes its colour the text background.
 void fillView(ovC_object* view, HDC dc, HBRUSH brush, COLORREF color) {
-  POINT size = ov::toPOINT(ov::send(sel::GetSize, view).get());
+  POINT size = ov::toPOINT(ov::send("Get Size"_sel, view).get());
   RECT all{0, 0, size.x, size.y};
   FillRect(dc, &all, brush);
   SetBkMode(dc, OPAQUE);
@@ -393,8 +278,8 @@ void fillView(ovC_object* view, HDC dc, HBRUSH brush, COLORREF color) {
 // The view's own background, else (unless transparent) the face colour of
 // a 3D interface or white.
 void fillDefault(ovC_object* view, HDC dc) {
-  if (ov::isTrue(ov::get(attr::Transparent, view))) return;
-  bool threeD = ov::universal<0>(uni::Is3D).succeeded();
+  if (ov::isTrue(ov::get("Transparent?"_attr, view))) return;
+  bool threeD = ov::universal<0>("Is 3D?"_uni).succeeded();
   COLORREF color = threeD ? GetSysColor(COLOR_BTNFACE) : RGB(255, 255, 255);
   auto brush = threeD ? CreateSolidBrush(color) : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   fillView(view, dc, brush, color);
@@ -409,14 +294,14 @@ ovStatus SetUpBackground(const ov::Args& a) {
   auto dc = ov::toHandle<HDC>(ov::element(device, 0));
   ovC_object* paint = ov::element(device, 1);
   if (ov::recordMemory<PAINTSTRUCT>(paint) && !ov::field<BOOL>(paint, ovFields::kPaintErase)) return ovSuccess;
-  ovRef background = ov::get(attr::Background, view);
+  ovRef background = ov::get("Background"_attr, view);
   if (!background) {
     fillDefault(view, dc);
     return ovSuccess;
   }
-  auto brush = ov::toHandle<HBRUSH>(ov::get(attr::Object, background));
+  auto brush = ov::toHandle<HBRUSH>(ov::get("Object"_attr, background));
   if (!brush) return ovSuccess;
-  ovRef color = ov::universal(uni::RgbToColorRef, {ov::get(attr::Color, background)}).take();
+  ovRef color = ov::universal("RGB To ColorRef"_uni, {ov::get("Color"_attr, background)}).take();
   fillView(view, dc, brush, static_cast<COLORREF>(ov::toInt(color)));
   return ovSuccess;
 }
@@ -424,74 +309,74 @@ ovStatus SetUpBackground(const ov::Args& a) {
 // A transparent view shows its owner's background.
 ovStatus GetBackground(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ovRef background = ov::get(attr::Background, view);
-  if (!background && ov::isTrue(ov::get(attr::Transparent, view))) background = askOwner(view, sel::GetBackground);
+  ovRef background = ov::get("Background"_attr, view);
+  if (!background && ov::isTrue(ov::get("Transparent?"_attr, view))) background = askOwner(view, "Get Background"_sel);
   a.put(0, std::move(background));
   return ovSuccess;
 }
 
 // The window's device context while it paints this view; else NULL.
 ovStatus GetDeviceContext(const ov::Args& a) {
-  auto window = ov::send(sel::GetWindow, a.receiver());
+  auto window = ov::send("Get Window"_sel, a.receiver());
   if (!window.get()) return ovSuccess;
-  ovRef dc = ov::send(sel::GetDeviceContext, window.get()).take();
+  ovRef dc = ov::send("Get Device Context"_sel, window.get()).take();
   if (WindowFromDC(ov::toHandle<HDC>(dc)) == recordOf(a.receiver())) a.put(0, std::move(dc));
   return ovSuccess;
 }
 
 ovStatus PrepareSelf(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  if (!ov::get(attr::Owner, view)) return ovSuccess;
-  ov::send<0>(sel::SetPort, view);
-  ov::send<0>(sel::SetUpDrawing, view);
-  if (ovRef background = ov::send(sel::GetBackground, view).take())
-    ov::send<0>(sel::Use, background);
+  if (!ov::get("Owner"_attr, view)) return ovSuccess;
+  ov::send<0>("Set Port"_sel, view);
+  ov::send<0>("Set Up Drawing"_sel, view);
+  if (ovRef background = ov::send("Get Background"_sel, view).take())
+    ov::send<0>("Use"_sel, background);
   else
-    ov::sendToClass<0>(cls::Background, sel::UseNormal);
+    ov::sendToClass<0>("Background"_cls, "Use Normal"_sel);
   return ovSuccess;
 }
 
 // The event's screen point in the view's content coordinates.
 ovStatus GetLocalWhere(const ov::Args& a) {
-  POINT where = ov::toPOINT(ov::send(sel::GetWhere, a[1]).get());
+  POINT where = ov::toPOINT(ov::send("Get Where"_sel, a[1]).get());
   ScreenToClient(recordOf(a.receiver()), &where);
-  a.put(0, ov::universal(uni::AddPt, {ov::send(sel::GetOrigin, a.receiver()).get(), ov::pointFrom(where)}).take());
+  a.put(0, ov::universal("AddPt"_uni, {ov::send("Get Origin"_sel, a.receiver()).get(), ov::pointFrom(where)}).take());
   return ovSuccess;
 }
 
-ovRef localWhere(ovC_object* view, ovC_object* event) { return ov::send(sel::GetLocalWhere, view, {event}).take(); }
+ovRef localWhere(ovC_object* view, ovC_object* event) { return ov::send("Get Local Where"_sel, view, {event}).take(); }
 
 ovStatus MouseDown(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  if (ovRef capturing = ov::send(sel::FindCaptureItem, view).take())
-    return ov::send<0>(sel::MouseDown, capturing, {a[1], a[2]}).status;
-  if (!ov::isTrue(ov::get(attr::Active, view))) return ovSuccess;
-  auto scroll = ov::send(sel::InScrollBar, view, {a[2]});
-  if (scroll.succeeded() && scroll.get()) return ov::send<0>(sel::MouseDown, scroll.get(), {a[1], a[2]}).status;
-  return ov::send<0>(sel::ClickInContent, view, {localWhere(view, a[2]), a[2]}).status;
+  if (ovRef capturing = ov::send("Find Capture Item"_sel, view).take())
+    return ov::send<0>("Mouse Down"_sel, capturing, {a[1], a[2]}).status;
+  if (!ov::isTrue(ov::get("Active?"_attr, view))) return ovSuccess;
+  auto scroll = ov::send("In Scroll Bar?"_sel, view, {a[2]});
+  if (scroll.succeeded() && scroll.get()) return ov::send<0>("Mouse Down"_sel, scroll.get(), {a[1], a[2]}).status;
+  return ov::send<0>("Click in Content"_sel, view, {localWhere(view, a[2]), a[2]}).status;
 }
 
 // A click on no item is a click on the view itself.
 ovStatus ClickInContent(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  if (ovRef item = ov::send(sel::FindItem, view, {a[1]}).take())
-    return ov::send<0>(sel::MouseDown, item, {a[1], a[2]}).status;
-  ov::send<0>(sel::PrepareSelf, view);
-  return ov::send<0>(sel::PostClickBehavior, view, {a[2]}).status;
+  if (ovRef item = ov::send("Find Item"_sel, view, {a[1]}).take())
+    return ov::send<0>("Mouse Down"_sel, item, {a[1], a[2]}).status;
+  ov::send<0>("Prepare Self"_sel, view);
+  return ov::send<0>("Post Click Behavior"_sel, view, {a[2]}).status;
 }
 
 bool eventIsMine(ovC_object* view, ovC_object* event) {
   HWND record = recordOf(view);
-  return record && ov::toHandle<HWND>(ov::send(sel::GetHWnd, event).get()) == record;
+  return record && ov::toHandle<HWND>(ov::send("Get HWnd"_sel, event).get()) == record;
 }
 
 ovStatus MouseDownRight(const ov::Args& a) {
   ovC_object* view = a.receiver();
   if (!eventIsMine(view, a[2])) return ovSuccess;
-  ov::send<0>(sel::SetUpDrawing, view);
+  ov::send<0>("Set Up Drawing"_sel, view);
   ovRef local = localWhere(view, a[2]);
-  if (ovRef item = ov::send(sel::FindItem, view, {local}).take())
-    return ov::send<0>(sel::MouseDownRight, item, {local, a[2]}).status;
+  if (ovRef item = ov::send("Find Item"_sel, view, {local}).take())
+    return ov::send<0>("Mouse Down Right"_sel, item, {local, a[2]}).status;
   return ovSuccess;
 }
 
@@ -500,7 +385,7 @@ ovStatus MouseDownRight(const ov::Args& a) {
 ovRef captureHolder(ovC_object* view) {
   HWND capture = GetCapture();
   if (!capture) return nullptr;
-  auto found = ov::send<2>(sel::ContainsHandle, view, {ov::handleValue(capture)});
+  auto found = ov::send<2>("Contains Handle"_sel, view, {ov::handleValue(capture)});
   if (!ov::isTrue(found.get(0)) || found.get(1) == view) return nullptr;
   return found.take(1);
 }
@@ -509,53 +394,53 @@ ovRef captureHolder(ovC_object* view) {
 // one under the pointer.
 ovRef pointerItem(ovC_object* view, ovC_object* event) {
   if (ovRef holder = captureHolder(view)) return holder;
-  ov::send<0>(sel::PrepareSelf, view);
-  return ov::send(sel::FindItem, view, {localWhere(view, event)}).take();
+  ov::send<0>("Prepare Self"_sel, view);
+  return ov::send("Find Item"_sel, view, {localWhere(view, event)}).take();
 }
 
 ovStatus MouseMoved(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  if (ovRef capturing = ov::send(sel::FindCaptureItem, view).take()) {
-    ov::send<0>(sel::MouseMoved, capturing, {a[1]});
+  if (ovRef capturing = ov::send("Find Capture Item"_sel, view).take()) {
+    ov::send<0>("Mouse Moved"_sel, capturing, {a[1]});
   } else if (eventIsMine(view, a[1])) {
-    if (ovRef item = pointerItem(view, a[1])) ov::send<0>(sel::MouseMoved, item, {a[1]});
+    if (ovRef item = pointerItem(view, a[1])) ov::send<0>("Mouse Moved"_sel, item, {a[1]});
     return ovSuccess;
   }
-  return ov::send<0>(sel::ChangeCursorInContent, view, {localWhere(view, a[1]), a[1]}).status;
+  return ov::send<0>("Change Cursor in Content"_sel, view, {localWhere(view, a[1]), a[1]}).status;
 }
 
 ovStatus MouseUp(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ovRef item = ov::send(sel::FindCaptureItem, view).take();
+  ovRef item = ov::send("Find Capture Item"_sel, view).take();
   if (!item) item = pointerItem(view, a[2]);
   if (!item) return ovSuccess;
-  return ov::send<0>(sel::MouseUp, item, {a[1], a[2]}).status;
+  return ov::send<0>("Mouse Up"_sel, item, {a[1], a[2]}).status;
 }
 
 ovStatus ChangeCursor(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  auto scroll = ov::send(sel::InScrollBar, view, {a[2]});
-  if (scroll.succeeded() && scroll.get() && ov::isTrue(ov::send(sel::GetVisible, scroll.get()).get()))
-    return ov::send<0>(sel::ChangeCursor, scroll.get(), {a[1], a[2]}).status;
-  return ov::send<0>(sel::ChangeCursorInContent, view, {localWhere(view, a[2]), a[2]}).status;
+  auto scroll = ov::send("In Scroll Bar?"_sel, view, {a[2]});
+  if (scroll.succeeded() && scroll.get() && ov::isTrue(ov::send("Get Visible?"_sel, scroll.get()).get()))
+    return ov::send<0>("Change Cursor"_sel, scroll.get(), {a[1], a[2]}).status;
+  return ov::send<0>("Change Cursor in Content"_sel, view, {localWhere(view, a[2]), a[2]}).status;
 }
 
 // The item under the point (content coordinates) shapes the cursor, else
 // the view as a plain item.
 ovStatus ChangeCursorInContent(const ov::Args& a) {
-  if (ovRef item = ov::send(sel::FindItem, a.receiver(), {a[1]}).take())
-    return ov::send<0>(sel::ChangeCursor, item, {a[1], a[2]}).status;
-  return ov::sendAs<0>(cls::WindowItem, sel::ChangeCursor, a.receiver(), {a[1], a[2]}).status;
+  if (ovRef item = ov::send("Find Item"_sel, a.receiver(), {a[1]}).take())
+    return ov::send<0>("Change Cursor"_sel, item, {a[1], a[2]}).status;
+  return ov::sendAs<0>("Window Item"_cls, "Change Cursor"_sel, a.receiver(), {a[1], a[2]}).status;
 }
 
 // The scroll bar a scroll event of the view's own platform window is for.
 ovStatus InScrollBar(const ov::Args& a) {
   ovC_object* view = a.receiver();
   if (!eventIsMine(view, a[1])) return ovFailure;
-  ovRef type = ov::send(sel::GetType, a[1]).take();
+  ovRef type = ov::send("Get Type"_sel, a[1]).take();
   ovRef scroll;
-  if (ov::textEquals(type, "VSCROLL")) scroll = ov::get(attr::VScroll, view);
-  if (ov::textEquals(type, "HSCROLL")) scroll = ov::get(attr::HScroll, view);
+  if (ov::textEquals(type, "VSCROLL")) scroll = ov::get("VScroll"_attr, view);
+  if (ov::textEquals(type, "HSCROLL")) scroll = ov::get("HScroll"_attr, view);
   if (!scroll) return ovFailure;
   a.put(0, std::move(scroll));
   return ovSuccess;
@@ -564,17 +449,17 @@ ovStatus InScrollBar(const ov::Args& a) {
 // The frame's size, less the scroll bars: (height, width).
 ovStatus ViewSize(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  RECT frame = ov::toRECT(ov::get(attr::Frame, view));
+  RECT frame = ov::toRECT(ov::get("Frame"_attr, view));
   int32_t width = frame.right - frame.left;
   int32_t height = frame.bottom - frame.top;
-  if (ov::get(attr::VScroll, view)) width -= GetSystemMetrics(SM_CXVSCROLL);
-  if (ov::get(attr::HScroll, view)) height -= GetSystemMetrics(SM_CYHSCROLL);
+  if (ov::get("VScroll"_attr, view)) width -= GetSystemMetrics(SM_CXVSCROLL);
+  if (ov::get("HScroll"_attr, view)) height -= GetSystemMetrics(SM_CYHSCROLL);
   a.put(0, ov::point(height, width));
   return ovSuccess;
 }
 
 ovStatus GetScrollSize(const ov::Args& a) {
-  POINT size = ov::toPOINT(ov::send(sel::ViewSize, a.receiver()).get());
+  POINT size = ov::toPOINT(ov::send("View Size"_sel, a.receiver()).get());
   a.put(0, ov::point(size.y - (GetSystemMetrics(SM_CXVSCROLL) + 2), size.x - (GetSystemMetrics(SM_CYHSCROLL) + 2)));
   return ovSuccess;
 }
@@ -584,106 +469,107 @@ ovStatus GetScrollSize(const ov::Args& a) {
 void limitScrollBar(ovC_object* scroll, int32_t low, int32_t high, int32_t shown) {
   if (!scroll) return;
   int32_t top = std::max(low, high - shown);
-  ov::send<0>(sel::SetMin, scroll, {ov::integer(low)});
-  ov::send<0>(sel::SetMax, scroll, {ov::integer(top)});
-  int32_t value = ov::toInt(ov::send(sel::GetControlValue, scroll).get());
-  ov::send<0>(sel::SetControlValue, scroll, {ov::integer(std::min(std::max(value, low), top))});
+  ov::send<0>("Set Min"_sel, scroll, {ov::integer(low)});
+  ov::send<0>("Set Max"_sel, scroll, {ov::integer(top)});
+  int32_t value = ov::toInt(ov::send("Get Control Value"_sel, scroll).get());
+  ov::send<0>("Set Control Value"_sel, scroll, {ov::integer(std::min(std::max(value, low), top))});
 }
 
 ovStatus AdjustMinAndMax(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ovRef limits = ov::get(attr::Limits, view);
+  ovRef limits = ov::get("Limits"_attr, view);
   if (!limits) return ovSuccess;
   RECT l = ov::toRECT(limits);
-  POINT shown = ov::toPOINT(ov::send(sel::GetScrollSize, view).get());
-  limitScrollBar(ov::get(attr::VScroll, view).get(), l.top, l.bottom, shown.y);
-  limitScrollBar(ov::get(attr::HScroll, view).get(), l.left, l.right, shown.x);
+  POINT shown = ov::toPOINT(ov::send("Get Scroll Size"_sel, view).get());
+  limitScrollBar(ov::get("VScroll"_attr, view).get(), l.top, l.bottom, shown.y);
+  limitScrollBar(ov::get("HScroll"_attr, view).get(), l.left, l.right, shown.x);
   return ovSuccess;
 }
 
 // A new frame resizes the items by their rules and the scroll range.
 ovStatus SetFrame(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ovRef oldSize = ov::send(sel::GetSize, view).take();
+  ovRef oldSize = ov::send("Get Size"_sel, view).take();
   RECT r = ov::toRECT(a[1]);
-  ovRef newSize = ov::universal(uni::SubPt, {ov::point(r.top, r.left), ov::point(r.bottom, r.right)}).take();
-  ov::sendAs<0>(cls::WindowItem, sel::SetFrame, view, {a[1]});
-  ov::send<0>(sel::ResizeContent, view, {oldSize, newSize});
-  ov::send<0>(sel::AdjustMinAndMax, view);
+  ovRef newSize = ov::universal("SubPt"_uni, {ov::point(r.top, r.left), ov::point(r.bottom, r.right)}).take();
+  ov::sendAs<0>("Window Item"_cls, "Set Frame"_sel, view, {a[1]});
+  ov::send<0>("Resize Content"_sel, view, {oldSize, newSize});
+  ov::send<0>("Adjust Min and Max"_sel, view);
   return ovSuccess;
 }
 
-ovStatus ResizeContent(const ov::Args& a) { return tellContent(a.receiver(), sel::Resize, a[1], a[2]); }
+ovStatus ResizeContent(const ov::Args& a) { return tellContent(a.receiver(), "Resize"_sel, a[1], a[2]); }
 
 ovStatus SetLocation(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ov::send<0>(sel::Redraw, view, {gdDefaultTrue});
-  ov::sendAs<0>(cls::WindowItem, sel::SetLocation, view, {a[1]});
-  if (ovRef parentOrigin = askOwner(view, sel::GetWindowOrigin)) ov::send<0>(sel::AdjustOrigin, view, {parentOrigin});
-  ov::send<0>(sel::Redraw, view, {gdDefaultFalse});
+  ov::send<0>("Redraw"_sel, view, {gdDefaultTrue});
+  ov::sendAs<0>("Window Item"_cls, "Set Location"_sel, view, {a[1]});
+  if (ovRef parentOrigin = askOwner(view, "Get Window Origin"_sel))
+    ov::send<0>("Adjust Origin"_sel, view, {parentOrigin});
+  ov::send<0>("Redraw"_sel, view, {gdDefaultFalse});
   return ovSuccess;
 }
 
 ovStatus SetOwner(const ov::Args& a) {
-  ov::set(attr::Owner, a.receiver(), a[1]);
-  if (a[1]) ov::send<0>(sel::SetWindowOrigin, a.receiver(), {ov::send(sel::GetWindowOrigin, a[1]).get()});
+  ov::set("Owner"_attr, a.receiver(), a[1]);
+  if (a[1]) ov::send<0>("Set Window Origin"_sel, a.receiver(), {ov::send("Get Window Origin"_sel, a[1]).get()});
   return ovSuccess;
 }
 
 // The view's place in window coordinates, less its scroll origin.
 ovStatus SetWindowOrigin(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  POINT location = ov::toPOINT(ov::send(sel::GetLocation, view).get());
+  POINT location = ov::toPOINT(ov::send("Get Location"_sel, view).get());
   POINT parent = ov::toPOINT(a[1]);
   POINT origin = originOf(view);
-  ov::set(attr::WindowOrigin, view, ov::point(location.y + parent.y - origin.y, location.x + parent.x - origin.x));
-  ov::send<0>(sel::AdjustClipRect, view);
+  ov::set("Window Origin"_attr, view, ov::point(location.y + parent.y - origin.y, location.x + parent.x - origin.x));
+  ov::send<0>("Adjust Clip Rect"_sel, view);
   return ovSuccess;
 }
 
 ovStatus AdjustOrigin(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ov::send<0>(sel::SetWindowOrigin, view, {a[1]});
-  return tellContent(view, sel::AdjustOrigin, ov::get(attr::WindowOrigin, view));
+  ov::send<0>("Set Window Origin"_sel, view, {a[1]});
+  return tellContent(view, "Adjust Origin"_sel, ov::get("Window Origin"_attr, view));
 }
 
 // Whether the application's target is one of the view's items.
 bool holdsTarget(ovC_object* view) {
-  auto target = ov::universal(uni::GetTarget);
+  auto target = ov::universal("Get Target"_uni);
   if (target.failed() || !target.get()) return false;
-  ovRef name = ov::send(sel::GetName, target.get()).take();
-  return ov::send(sel::FindWindowItem, view, {name}).get() == target.get();
+  ovRef name = ov::send("Get Name"_sel, target.get()).take();
+  return ov::send("Find Window Item"_sel, view, {name}).get() == target.get();
 }
 
 // A view made inactive first takes the target from its items, by force.
 ovStatus SetActive(const ov::Args& a) {
   ovC_object* view = a.receiver();
   if (ov::isFalse(a[1]) && holdsTarget(view)) {
-    if (auto window = ov::send(sel::GetWindow, view); window.get())
-      ov::send<0>(sel::SetTarget, window.get(), {nullptr, gdDefaultTrue});
+    if (auto window = ov::send("Get Window"_sel, view); window.get())
+      ov::send<0>("Set Target"_sel, window.get(), {nullptr, gdDefaultTrue});
   }
-  ov::set(attr::Active, view, a[1]);
-  tellContent(view, sel::SetActive, a[1]);
-  ov::send<0>(sel::ActivateScrollBars, view, {a[1]});
+  ov::set("Active?"_attr, view, a[1]);
+  tellContent(view, "Set Active?"_sel, a[1]);
+  ov::send<0>("Activate Scroll Bars"_sel, view, {a[1]});
   return ovSuccess;
 }
 
 ovStatus ActivateScrollBars(const ov::Args& a) {
-  ov::send<0>(sel::Prepare, a.receiver());
-  tellScrollBars(a.receiver(), sel::SetActive, a[1]);
+  ov::send<0>("Prepare"_sel, a.receiver());
+  tellScrollBars(a.receiver(), "Set Active?"_sel, a[1]);
   return ovSuccess;
 }
 
 ovStatus Hilite(const ov::Args& a) {
-  ov::send<0>(sel::HiliteScrollBars, a.receiver(), {a[1]});
-  ov::send<0>(sel::HiliteContent, a.receiver(), {a[1]});
+  ov::send<0>("Hilite Scroll Bars"_sel, a.receiver(), {a[1]});
+  ov::send<0>("Hilite Content"_sel, a.receiver(), {a[1]});
   return ovSuccess;
 }
 
-ovStatus HiliteContent(const ov::Args& a) { return tellContent(a.receiver(), sel::Hilite, a[1]); }
+ovStatus HiliteContent(const ov::Args& a) { return tellContent(a.receiver(), "Hilite"_sel, a[1]); }
 
 ovStatus HiliteScrollBars(const ov::Args& a) {
-  tellScrollBars(a.receiver(), sel::Hilite, a[1]);
+  tellScrollBars(a.receiver(), "Hilite"_sel, a[1]);
   return ovSuccess;
 }
 
@@ -710,22 +596,23 @@ std::vector<ovRef> tabCandidates(ovC_object* items, ovC_object* fromItem, bool b
 ovStatus Tab(const ov::Args& a) {
   ovC_object* view = a.receiver();
   ovRef items = content(view);
-  if (!ov::isTrue(ov::get(attr::Active, view)) || !ov::isTrue(ov::get(attr::Visible, view)) || ov::length(items) == 0)
+  if (!ov::isTrue(ov::get("Active?"_attr, view)) || !ov::isTrue(ov::get("Visible?"_attr, view)) ||
+      ov::length(items) == 0)
     return ovFailure;
   for (const ovRef& candidate : tabCandidates(items.get(), a[1], ov::isTrue(a[2]))) {
     bool eligible =
-        ov::send<0>(sel::Targetable, candidate).succeeded() || ov::send<0>(sel::IsView, candidate).succeeded();
-    if (eligible && ov::send<0>(sel::Tab, candidate, {nullptr, a[2]}).succeeded()) return ovSuccess;
+        ov::send<0>("Targetable?"_sel, candidate).succeeded() || ov::send<0>("Is View?"_sel, candidate).succeeded();
+    if (eligible && ov::send<0>("Tab"_sel, candidate, {nullptr, a[2]}).succeeded()) return ovSuccess;
   }
-  ovRef owner = ov::get(attr::Owner, view);
+  ovRef owner = ov::get("Owner"_attr, view);
   if (!owner) return ovFailure;
-  return ov::send<0>(sel::Tab, owner, {view, a[2]}).status;
+  return ov::send<0>("Tab"_sel, owner, {view, a[2]}).status;
 }
 
 // Asks the owner the same question with the same inputs.
-template <const ovMethodSelector& Question>
+template <const auto& Question>
 ovStatus AskOwner(const ov::Args& a) {
-  ovRef owner = ov::get(attr::Owner, a.receiver());
+  ovRef owner = ov::get("Owner"_attr, a.receiver());
   if (!owner) return ovFailure;
   auto answer = ov::send(Question, owner);
   a.put(0, answer.take());
@@ -735,65 +622,65 @@ ovStatus AskOwner(const ov::Args& a) {
 }  // namespace view
 
 const ovClassDeclaration kViewClass({
-    .name = "View",
-    .superclass = "Window Item",
-    .attributes = {"VScroll", "HScroll", "Limits", "Background", "Window Origin", "Clip Rect", "Origin",
-                   "Draw Behavior", "Content", "Window Record"},
-    .methods = {{"Open", ov::routine<view::Open>},
-                {"Open Content", ov::routine<view::OpenContent>},
-                {"Close", ov::routine<view::Close>},
-                {"Close Content", ov::routine<view::CloseContent>},
-                {"Get Flags", ov::routine<view::GetFlags>},
-                {"Find Window Item", ov::routine<view::FindWindowItem>},
-                {"Find Item", ov::routine<view::FindItem>},
-                {"Find Item By Key", ov::routine<view::FindItemByKey>},
-                {"Find Capture Item", ov::routine<view::FindCaptureItem>},
-                {"Contains Handle", ov::routine<view::ContainsHandle>},
-                {"Get Value", ov::routine<view::GetValue>},
-                {"Set Value", ov::routine<view::SetValue>},
-                {"Draw", ov::routine<view::Draw>},
-                {"Do Draw?", ov::routine<view::DoDraw>},
-                {"Draw Content", ov::routine<view::DrawContent>},
-                {"Before Drawing", ov::routine<view::BeforeDrawing>},
-                {"After Drawing", ov::routine<view::AfterDrawing>},
-                {"Set Up Drawing", ov::routine<view::SetUpDrawing>},
-                {"Set Up Background", ov::routine<view::SetUpBackground>},
-                {"Get Background", ov::routine<view::GetBackground>},
-                {"Get Device Context", ov::routine<view::GetDeviceContext>},
-                {"Prepare Self", ov::routine<view::PrepareSelf>},
-                {"Mouse Down", ov::routine<view::MouseDown>},
-                {"Click in Content", ov::routine<view::ClickInContent>},
-                {"Mouse Down Right", ov::routine<view::MouseDownRight>},
-                {"Mouse Moved", ov::routine<view::MouseMoved>},
-                {"Mouse Up", ov::routine<view::MouseUp>},
-                {"Change Cursor", ov::routine<view::ChangeCursor>},
-                {"Change Cursor in Content", ov::routine<view::ChangeCursorInContent>},
-                {"In Scroll Bar?", ov::routine<view::InScrollBar>},
-                {"Get Local Where", ov::routine<view::GetLocalWhere>},
-                {"View Size", ov::routine<view::ViewSize>},
-                {"Get Scroll Size", ov::routine<view::GetScrollSize>},
-                {"Adjust Min and Max", ov::routine<view::AdjustMinAndMax>},
-                {"Set Frame", ov::routine<view::SetFrame>},
-                {"Resize Content", ov::routine<view::ResizeContent>},
-                {"Set Location", ov::routine<view::SetLocation>},
-                {"Set Owner", ov::routine<view::SetOwner>},
-                {"Set Window Origin", ov::routine<view::SetWindowOrigin>},
-                {"Adjust Origin", ov::routine<view::AdjustOrigin>},
-                {"Set Active?", ov::routine<view::SetActive>},
-                {"Activate Scroll Bars", ov::routine<view::ActivateScrollBars>},
-                {"Hilite", ov::routine<view::Hilite>},
-                {"Hilite Content", ov::routine<view::HiliteContent>},
-                {"Hilite Scroll Bars", ov::routine<view::HiliteScrollBars>},
-                {"Tab", ov::routine<view::Tab>},
-                {"Get Window", ov::routine<view::AskOwner<sel::GetWindow>>},
-                {"Set Port", ov::routine<view::AskOwner<sel::SetPort>>},
-                {"Get Content", ov::reader<attr::Content>},
-                {"Get Origin", ov::reader<attr::Origin>},
-                {"Get Window Origin", ov::reader<attr::WindowOrigin>},
-                {"Get Window Record", ov::reader<attr::WindowRecord>},
-                {"Adjust Clip Rect", ov::nothing},
-                {"Is View?", ov::nothing},
-                {"Process Key", ov::failing}},
+    .name = "View"_cls,
+    .superclass = "Window Item"_cls,
+    .attributes = {"VScroll"_attr, "HScroll"_attr, "Limits"_attr, "Background"_attr, "Window Origin"_attr,
+                   "Clip Rect"_attr, "Origin"_attr, "Draw Behavior"_attr, "Content"_attr, "Window Record"_attr},
+    .methods = {{"Open"_sel, ov::routine<view::Open>},
+                {"Open Content"_sel, ov::routine<view::OpenContent>},
+                {"Close"_sel, ov::routine<view::Close>},
+                {"Close Content"_sel, ov::routine<view::CloseContent>},
+                {"Get Flags"_sel, ov::routine<view::GetFlags>},
+                {"Find Window Item"_sel, ov::routine<view::FindWindowItem>},
+                {"Find Item"_sel, ov::routine<view::FindItem>},
+                {"Find Item By Key"_sel, ov::routine<view::FindItemByKey>},
+                {"Find Capture Item"_sel, ov::routine<view::FindCaptureItem>},
+                {"Contains Handle"_sel, ov::routine<view::ContainsHandle>},
+                {"Get Value"_sel, ov::routine<view::GetValue>},
+                {"Set Value"_sel, ov::routine<view::SetValue>},
+                {"Draw"_sel, ov::routine<view::Draw>},
+                {"Do Draw?"_sel, ov::routine<view::DoDraw>},
+                {"Draw Content"_sel, ov::routine<view::DrawContent>},
+                {"Before Drawing"_sel, ov::routine<view::BeforeDrawing>},
+                {"After Drawing"_sel, ov::routine<view::AfterDrawing>},
+                {"Set Up Drawing"_sel, ov::routine<view::SetUpDrawing>},
+                {"Set Up Background"_sel, ov::routine<view::SetUpBackground>},
+                {"Get Background"_sel, ov::routine<view::GetBackground>},
+                {"Get Device Context"_sel, ov::routine<view::GetDeviceContext>},
+                {"Prepare Self"_sel, ov::routine<view::PrepareSelf>},
+                {"Mouse Down"_sel, ov::routine<view::MouseDown>},
+                {"Click in Content"_sel, ov::routine<view::ClickInContent>},
+                {"Mouse Down Right"_sel, ov::routine<view::MouseDownRight>},
+                {"Mouse Moved"_sel, ov::routine<view::MouseMoved>},
+                {"Mouse Up"_sel, ov::routine<view::MouseUp>},
+                {"Change Cursor"_sel, ov::routine<view::ChangeCursor>},
+                {"Change Cursor in Content"_sel, ov::routine<view::ChangeCursorInContent>},
+                {"In Scroll Bar?"_sel, ov::routine<view::InScrollBar>},
+                {"Get Local Where"_sel, ov::routine<view::GetLocalWhere>},
+                {"View Size"_sel, ov::routine<view::ViewSize>},
+                {"Get Scroll Size"_sel, ov::routine<view::GetScrollSize>},
+                {"Adjust Min and Max"_sel, ov::routine<view::AdjustMinAndMax>},
+                {"Set Frame"_sel, ov::routine<view::SetFrame>},
+                {"Resize Content"_sel, ov::routine<view::ResizeContent>},
+                {"Set Location"_sel, ov::routine<view::SetLocation>},
+                {"Set Owner"_sel, ov::routine<view::SetOwner>},
+                {"Set Window Origin"_sel, ov::routine<view::SetWindowOrigin>},
+                {"Adjust Origin"_sel, ov::routine<view::AdjustOrigin>},
+                {"Set Active?"_sel, ov::routine<view::SetActive>},
+                {"Activate Scroll Bars"_sel, ov::routine<view::ActivateScrollBars>},
+                {"Hilite"_sel, ov::routine<view::Hilite>},
+                {"Hilite Content"_sel, ov::routine<view::HiliteContent>},
+                {"Hilite Scroll Bars"_sel, ov::routine<view::HiliteScrollBars>},
+                {"Tab"_sel, ov::routine<view::Tab>},
+                {"Get Window"_sel, ov::routine<view::AskOwner<"Get Window"_sel>>},
+                {"Set Port"_sel, ov::routine<view::AskOwner<"Set Port"_sel>>},
+                {"Get Content"_sel, ov::reader<"Content"_attr>},
+                {"Get Origin"_sel, ov::reader<"Origin"_attr>},
+                {"Get Window Origin"_sel, ov::reader<"Window Origin"_attr>},
+                {"Get Window Record"_sel, ov::reader<"Window Record"_attr>},
+                {"Adjust Clip Rect"_sel, ov::nothing},
+                {"Is View?"_sel, ov::nothing},
+                {"Process Key"_sel, ov::failing}},
 });
 
 }  // namespace

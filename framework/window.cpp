@@ -24,146 +24,45 @@ ovPersistent gCurrentDevice("Current Device");
 
 namespace {
 
-namespace sel {
-const ovMethodSelector Activate("Activate");
-const ovMethodSelector AddFloating("Add Floating");
-const ovMethodSelector AddToDesktop("Add To Desktop");
-const ovMethodSelector AddWindow("Add Window");
-const ovMethodSelector BringToFront("Bring To Front");
-const ovMethodSelector CheckModality("Check Modality");
-const ovMethodSelector Close("Close");
-const ovMethodSelector CreateWindow("Create Window");
-const ovMethodSelector Dismiss("Dismiss");
-const ovMethodSelector FindItem("Find Item");
-const ovMethodSelector FindItemByKey("Find Item By Key");
-const ovMethodSelector FindWindowItem("Find Window Item");
-const ovMethodSelector GetActivateFlag("Get Activate Flag");
-const ovMethodSelector GetBorder("Get Border");
-const ovMethodSelector GetExtendedStyle("Get Extended Style");
-const ovMethodSelector GetFlags("Get Flags");
-const ovMethodSelector GetInitialMenus("Get Initial Menus");
-const ovMethodSelector GetIsForeground("Get Is Foreground?");
-const ovMethodSelector GetLocation("Get Location");
-const ovMethodSelector GetLocationMode("Get Location Mode");
-const ovMethodSelector GetMainWindow("Get Main Window");
-const ovMethodSelector GetMenubar("Get Menubar");
-const ovMethodSelector GetMenubarRecord("Get Menubar Record");
-const ovMethodSelector GetSize("Get Size");
-const ovMethodSelector GetTitle("Get Title");
-const ovMethodSelector GetUniqueId("Get Unique ID");
-const ovMethodSelector GetValue("Get Value");
-const ovMethodSelector GetWhere("Get Where");
-const ovMethodSelector GetWindowRecord("Get Window Record");
-const ovMethodSelector Hilite("Hilite");
-const ovMethodSelector ModalCommander("Modal Commander");
-const ovMethodSelector Open("Open");
-const ovMethodSelector OpenAccelerators("Open Accelerators");
-const ovMethodSelector OpenMenubar("Open Menubar");
-const ovMethodSelector Quit("Quit");
-const ovMethodSelector RemoveFloating("Remove Floating");
-const ovMethodSelector RemoveWindow("Remove Window");
-const ovMethodSelector Resize("Resize");
-const ovMethodSelector SetLocationByMode("Set Location by Mode");
-const ovMethodSelector SetModal("Set Modal?");
-const ovMethodSelector SetTarget("Set Target");
-const ovMethodSelector SetValue("Set Value");
-const ovMethodSelector SetVisible("Set Visible?");
-const ovMethodSelector Stack("Stack");
-const ovMethodSelector Tab("Tab");
-const ovMethodSelector Unhilite("Unhilite");
-}  // namespace sel
+ovRef application() { return ov::universal("Get Application"_uni).take(); }
 
-namespace attr {
-const ovAttributeSelector AcceleratorTable("Accelerator Table");
-const ovAttributeSelector Active("Active?");
-const ovAttributeSelector Border("Border");
-const ovAttributeSelector Caption("Caption?");
-const ovAttributeSelector Child("Child?");
-const ovAttributeSelector Commander("Commander");
-const ovAttributeSelector DefaultItem("Default Item");
-const ovAttributeSelector DeviceContext("Device Context");
-const ovAttributeSelector ExtendedStyle("Extended Style");
-const ovAttributeSelector Flags("Flags");
-const ovAttributeSelector Floating("Floating?");
-const ovAttributeSelector Frame("Frame");
-const ovAttributeSelector HasMenubar("Has Menubar?");
-const ovAttributeSelector InitialMenus("Initial Menus");
-const ovAttributeSelector KeyBehavior("Key Behavior");
-const ovAttributeSelector LastItem("Last Item");
-const ovAttributeSelector Location("Location");
-const ovAttributeSelector LocationMode("Location Mode");
-const ovAttributeSelector Maximize("Maximize?");
-const ovAttributeSelector Mdi("MDI?");
-const ovAttributeSelector Menubar("Menubar");
-const ovAttributeSelector Minimize("Minimize?");
-const ovAttributeSelector Modal("Modal?");
-const ovAttributeSelector Name("Name");
-const ovAttributeSelector Owner("Owner");
-const ovAttributeSelector Size("Size");
-const ovAttributeSelector StackingOffset("Stacking Offset");
-const ovAttributeSelector SysMenu("Sys Menu?");
-const ovAttributeSelector TabOrder("Tab Order");
-const ovAttributeSelector Target("Target");
-const ovAttributeSelector Title("Title");
-const ovAttributeSelector View("View");
-const ovAttributeSelector Visible("Visible?");
-const ovAttributeSelector WindowRecord("Window Record");
-const ovAttributeSelector WindowRecords("Window Records");
-}  // namespace attr
-
-namespace cls {
-const ovClassName Menubar("Menubar");
-}  // namespace cls
-
-namespace uni {
-const ovUniversalName GetApplication("Get Application");
-const ovUniversalName GetClassName("Get Class Name");
-const ovUniversalName GetDesktop("Get Desktop");
-const ovUniversalName GetFrontWindow("Get Front Window");
-const ovUniversalName IsMdi("Is MDI?");
-const ovUniversalName SetTarget("Set Target");
-}  // namespace uni
-
-
-ovRef application() { return ov::universal(uni::GetApplication).take(); }
-
-ovRef desktop() { return ov::universal(uni::GetDesktop).take(); }
+ovRef desktop() { return ov::universal("Get Desktop"_uni).take(); }
 
 // The desktop's main window, or NULL while there is none.
 ovRef mainWindow() {
-  auto main = ov::send(sel::GetMainWindow, desktop());
+  auto main = ov::send("Get Main Window"_sel, desktop());
   return main.failed() ? nullptr : main.take();
 }
 
 // The front window, or NULL when there is none.
 ovRef frontWindow() {
-  auto front = ov::universal(uni::GetFrontWindow);
+  auto front = ov::universal("Get Front Window"_uni);
   return front.failed() ? nullptr : front.take();
 }
 
-HWND recordOf(ov::In window) { return ov::toHandle<HWND>(ov::get(attr::WindowRecord, window)); }
+HWND recordOf(ov::In window) { return ov::toHandle<HWND>(ov::get("Window Record"_attr, window)); }
 
 bool flag(const ovAttributeSelector& attribute, ovC_object* object) {
   return ov::isTrue(ov::get(attribute, object));
 }
 
-bool applicationIsMdi() { return flag(attr::Mdi, application().get()); }
+bool applicationIsMdi() { return flag("MDI?"_attr, application().get()); }
 
 // The MDI client: the platform window of the main window's view, or NULL.
 HWND mdiClient() {
   ovRef main = mainWindow();
   if (!main) return nullptr;
-  return ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, ov::get(attr::View, main)).get());
+  return ov::toHandle<HWND>(ov::send("Get Window Record"_sel, ov::get("View"_attr, main)).get());
 }
 
 // Enables or disables every open window, as a modal window requires.
 void enableAll(bool enable) {
-  ovRef records = ov::get(attr::WindowRecords, desktop());
+  ovRef records = ov::get("Window Records"_attr, desktop());
   for (uint32_t i = 0; i < ov::length(records); ++i) EnableWindow(ov::toHandle<HWND>(ov::element(records, i)), enable);
 }
 
 bool isOfMainWindowClass(ovC_object* window) {
-  ovRef mainClass = ov::send(sel::GetMainWindow, application()).take();
+  ovRef mainClass = ov::send("Get Main Window"_sel, application()).take();
   return ov::textEquals(ov::classNameOf(window), ov::chars(mainClass));
 }
 
@@ -179,9 +78,9 @@ namespace window {
 // The menubar's platform menu when the window has one (the menubar is
 // opened for it), else none.
 HMENU menuFor(ovC_object* window) {
-  if (!flag(attr::HasMenubar, window)) return nullptr;
-  ov::send<0>(sel::OpenMenubar, window);
-  return ov::toHandle<HMENU>(ov::send(sel::GetMenubarRecord, ov::get(attr::Menubar, window)).get());
+  if (!flag("Has Menubar?"_attr, window)) return nullptr;
+  ov::send<0>("Open Menubar"_sel, window);
+  return ov::toHandle<HMENU>(ov::send("Get Menubar Record"_sel, ov::get("Menubar"_attr, window)).get());
 }
 
 // No parent for the main window itself; an MDI child lives in the main
@@ -189,16 +88,17 @@ HMENU menuFor(ovC_object* window) {
 HWND parentFor(ovC_object* window) {
   ovRef main = mainWindow();
   if (!main) return nullptr;
-  if (flag(attr::Child, window)) return ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, ov::get(attr::View, main)).get());
+  if (flag("Child?"_attr, window))
+    return ov::toHandle<HWND>(ov::send("Get Window Record"_sel, ov::get("View"_attr, main)).get());
   return recordOf(main);
 }
 
 // The menubar a failed creation leaves behind is closed again.
 void abandonMenubar(ovC_object* window) {
-  ovRef menubar = ov::get(attr::Menubar, window);
+  ovRef menubar = ov::get("Menubar"_attr, window);
   if (!menubar) return;
-  ov::send<0>(sel::Close, menubar);
-  ov::set(attr::Menubar, window, nullptr);
+  ov::send<0>("Close"_sel, menubar);
+  ov::set("Menubar"_attr, window, nullptr);
 }
 
 // The platform window, with the computed styles, the menubar, the title the
@@ -207,20 +107,21 @@ void abandonMenubar(ovC_object* window) {
 ovStatus CreateWindow(const ov::Args& a) {
   ovC_object* w = a.receiver();
   HMENU menu = menuFor(w);
-  POINT size = ov::toPOINT(ov::send(sel::GetSize, w).get());
-  POINT at = ov::toPOINT(ov::send(sel::GetLocation, w).get());
-  std::string className = ov::cString(ov::universal(uni::GetClassName).get());
-  std::string title = ov::cString(ov::send(sel::GetTitle, w).get());
-  HWND hwnd = CreateWindowExA(static_cast<DWORD>(ov::toInt(ov::send(sel::GetExtendedStyle, w).get())), className.c_str(),
-                              title.c_str(), static_cast<DWORD>(ov::toInt(ov::send(sel::GetFlags, w).get())), at.x, at.y,
-                              size.x, size.y, parentFor(w), menu, vorn::ApplicationInstance(), nullptr);
+  POINT size = ov::toPOINT(ov::send("Get Size"_sel, w).get());
+  POINT at = ov::toPOINT(ov::send("Get Location"_sel, w).get());
+  std::string className = ov::cString(ov::universal("Get Class Name"_uni).get());
+  std::string title = ov::cString(ov::send("Get Title"_sel, w).get());
+  HWND hwnd =
+      CreateWindowExA(static_cast<DWORD>(ov::toInt(ov::send("Get Extended Style"_sel, w).get())), className.c_str(),
+                      title.c_str(), static_cast<DWORD>(ov::toInt(ov::send("Get Flags"_sel, w).get())), at.x, at.y,
+                      size.x, size.y, parentFor(w), menu, vorn::ApplicationInstance(), nullptr);
   if (!hwnd) {
     abandonMenubar(w);
     return ovFailure;
   }
   RECT client{};
   GetClientRect(hwnd, &client);
-  if (ovRef view = ov::get(attr::View, w)) ov::set(attr::Frame, view, ov::rectFrom(client));
+  if (ovRef view = ov::get("View"_attr, w)) ov::set("Frame"_attr, view, ov::rectFrom(client));
   a.put(0, ov::handleValue(hwnd));
   return ovSuccess;
 }
@@ -232,30 +133,30 @@ ovStatus CreateWindow(const ov::Args& a) {
 // "Location" is placed by the mode again.
 ovStatus Open(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  ovRef mode = ov::send(sel::GetLocationMode, w).take();
-  ov::set(attr::Location, w, ov::send(sel::SetLocationByMode, w, {mode}).get());
-  if (recordOf(w)) return ov::send<0>(sel::BringToFront, w).status;
-  bool modal = flag(attr::Modal, w);
+  ovRef mode = ov::send("Get Location Mode"_sel, w).take();
+  ov::set("Location"_attr, w, ov::send("Set Location by Mode"_sel, w, {mode}).get());
+  if (recordOf(w)) return ov::send<0>("Bring To Front"_sel, w).status;
+  bool modal = flag("Modal?"_attr, w);
   if (modal) enableAll(false);
-  auto made = ov::send(sel::CreateWindow, w);
+  auto made = ov::send("Create Window"_sel, w);
   if (made.failed() || !made.get()) {
     if (modal) enableAll(true);
     return ovFailure;
   }
-  ov::set(attr::Owner, w, a[1]);
-  ov::set(attr::WindowRecord, w, made.get());
-  if (ovRef view = ov::get(attr::View, w)) ov::send<0>(sel::Open, view, {w});
-  ov::set(attr::Active, w, gdDefaultTrue);
-  ov::send<0>(sel::AddToDesktop, w, {made.get()});
-  ov::send<0>(sel::SetTarget, desktop(), {w, nullptr});
-  ov::send<0>(sel::Tab, w, {w, gdDefaultFalse});
+  ov::set("Owner"_attr, w, a[1]);
+  ov::set("Window Record"_attr, w, made.get());
+  if (ovRef view = ov::get("View"_attr, w)) ov::send<0>("Open"_sel, view, {w});
+  ov::set("Active?"_attr, w, gdDefaultTrue);
+  ov::send<0>("Add To Desktop"_sel, w, {made.get()});
+  ov::send<0>("Set Target"_sel, desktop(), {w, nullptr});
+  ov::send<0>("Tab"_sel, w, {w, gdDefaultFalse});
   HWND hwnd = ov::toHandle<HWND>(made.get());
-  if (flag(attr::Visible, w)) {
+  if (flag("Visible?"_attr, w)) {
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
   }
-  if (flag(attr::Floating, w)) ov::send<0>(sel::AddFloating, desktop(), {w});
-  ov::send<0>(sel::OpenAccelerators, w);
+  if (flag("Floating?"_attr, w)) ov::send<0>("Add Floating"_sel, desktop(), {w});
+  ov::send<0>("Open Accelerators"_sel, w);
   return ovSuccess;
 }
 
@@ -263,25 +164,25 @@ ovStatus Open(const ov::Args& a) {
 // WS_CLIPCHILDREN, or-ed with the window's own "Flags".
 ovStatus GetFlags(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  ovRef border = ov::get(attr::Border, w);
-  int32_t bits = border ? ov::toInt(ov::send(sel::GetBorder, border).get()) : 0;
-  if (flag(attr::Child, w)) bits |= WS_CHILD;
-  a.put(0, ov::integer(ov::toInt(ov::get(attr::Flags, w)) | bits | WS_CLIPCHILDREN));
+  ovRef border = ov::get("Border"_attr, w);
+  int32_t bits = border ? ov::toInt(ov::send("Get Border"_sel, border).get()) : 0;
+  if (flag("Child?"_attr, w)) bits |= WS_CHILD;
+  a.put(0, ov::integer(ov::toInt(ov::get("Flags"_attr, w)) | bits | WS_CLIPCHILDREN));
   return ovSuccess;
 }
 
 // A floating window is a topmost tool window; an MDI child says so.
 ovStatus GetExtendedStyle(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  int32_t style = ov::toInt(ov::get(attr::ExtendedStyle, w));
-  if (flag(attr::Floating, w)) style |= WS_EX_WINDOWEDGE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-  if (flag(attr::Child, w) && applicationIsMdi()) style |= WS_EX_MDICHILD;
+  int32_t style = ov::toInt(ov::get("Extended Style"_attr, w));
+  if (flag("Floating?"_attr, w)) style |= WS_EX_WINDOWEDGE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  if (flag("Child?"_attr, w) && applicationIsMdi()) style |= WS_EX_MDICHILD;
   a.put(0, ov::integer(style));
   return ovSuccess;
 }
 
 ovStatus GetLocationMode(const ov::Args& a) {
-  ovRef mode = ov::get(attr::LocationMode, a.receiver());
+  ovRef mode = ov::get("Location Mode"_attr, a.receiver());
   a.put(0, ov::isInteger(mode) ? std::move(mode) : ov::integer(1));
   return ovSuccess;
 }
@@ -290,7 +191,7 @@ ovStatus GetLocationMode(const ov::Args& a) {
 // parts vertically and by two horizontally.
 ovRef placedOnScreen(ovC_object* w, int32_t verticalParts) {
   POINT screen = screenCorner();
-  POINT size = ov::toPOINT(ov::send(sel::GetSize, w).get());
+  POINT size = ov::toPOINT(ov::send("Get Size"_sel, w).get());
   return ov::point((screen.y - size.y) / verticalParts, (screen.x - size.x) / 2);
 }
 
@@ -304,9 +205,9 @@ ovStatus SetLocationByMode(const ov::Args& a) {
   ovRef location;
   if (mode == 2 || mode == 3) location = placedOnScreen(w, mode);
   if (mode == 4) {
-    if (ovRef front = frontWindow()) location = ov::send(sel::Stack, w, {ov::get(attr::Location, front)}).take();
+    if (ovRef front = frontWindow()) location = ov::send("Stack"_sel, w, {ov::get("Location"_attr, front)}).take();
   }
-  a.put(0, location ? std::move(location) : ov::get(attr::Location, w));
+  a.put(0, location ? std::move(location) : ov::get("Location"_attr, w));
   return ovSuccess;
 }
 
@@ -314,10 +215,10 @@ ovStatus SetLocationByMode(const ov::Args& a) {
 // window would not fit on the screen there.
 ovStatus Stack(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  ovRef size = ov::get(attr::Size, w);
+  ovRef size = ov::get("Size"_attr, w);
   if (!size) return ovSuccess;
   POINT front = ov::toPOINT(a[1]);
-  POINT offset = ov::toPOINT(ov::get(attr::StackingOffset, w));
+  POINT offset = ov::toPOINT(ov::get("Stacking Offset"_attr, w));
   POINT extent = ov::toPOINT(size);
   POINT at{front.x + offset.x, front.y + offset.y};
   POINT corner{at.x + extent.x, at.y + extent.y};
@@ -333,27 +234,27 @@ ovStatus Stack(const ov::Args& a) {
 // leave.
 ovStatus CloseMainWindow(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  if (ov::send<0>(sel::Dismiss, w, {gdDefaultTrue}).failed()) return ovFailure;
-  ov::set(attr::Active, w, gdDefaultFalse);
-  ov::set(attr::Target, w, nullptr);
-  ov::set(attr::LastItem, w, nullptr);
-  if (HACCEL table = ov::toHandle<HACCEL>(ov::get(attr::AcceleratorTable, w))) {
+  if (ov::send<0>("Dismiss"_sel, w, {gdDefaultTrue}).failed()) return ovFailure;
+  ov::set("Active?"_attr, w, gdDefaultFalse);
+  ov::set("Target"_attr, w, nullptr);
+  ov::set("Last Item"_attr, w, nullptr);
+  if (HACCEL table = ov::toHandle<HACCEL>(ov::get("Accelerator Table"_attr, w))) {
     DestroyAcceleratorTable(table);
-    ov::set(attr::AcceleratorTable, w, nullptr);
+    ov::set("Accelerator Table"_attr, w, nullptr);
   }
-  if (ovRef menubar = ov::get(attr::Menubar, w)) {
-    ov::send<0>(sel::Close, menubar);
-    ov::set(attr::Menubar, w, nullptr);
+  if (ovRef menubar = ov::get("Menubar"_attr, w)) {
+    ov::send<0>("Close"_sel, menubar);
+    ov::set("Menubar"_attr, w, nullptr);
   }
-  if (flag(attr::Floating, w)) ov::send<0>(sel::RemoveFloating, desktop(), {w});
-  if (ovRef keys = ov::get(attr::KeyBehavior, w)) ov::send<0>(sel::Close, keys);
+  if (flag("Floating?"_attr, w)) ov::send<0>("Remove Floating"_sel, desktop(), {w});
+  if (ovRef keys = ov::get("Key Behavior"_attr, w)) ov::send<0>("Close"_sel, keys);
   return ovSuccess;
 }
 
 // Closing the application's main window quits the application, which
 // closes it on the way out.
 ovStatus Close(const ov::Args& a) {
-  if (isOfMainWindowClass(a.receiver())) return ov::send<0>(sel::Quit, application()).status;
+  if (isOfMainWindowClass(a.receiver())) return ov::send<0>("Quit"_sel, application()).status;
   return CloseMainWindow(a);
 }
 
@@ -362,7 +263,7 @@ ovStatus Close(const ov::Args& a) {
 // the child alive: it is then destroyed here, so that no closed window
 // stays on screen.
 void destroyPlatformWindow(ovC_object* w, HWND hwnd) {
-  HWND client = flag(attr::Child, w) && applicationIsMdi() ? mdiClient() : nullptr;
+  HWND client = flag("Child?"_attr, w) && applicationIsMdi() ? mdiClient() : nullptr;
   if (client) SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd), 0);
   if (IsWindow(hwnd)) DestroyWindow(hwnd);
 }
@@ -373,18 +274,18 @@ void destroyPlatformWindow(ovC_object* w, HWND hwnd) {
 // window out of the desktop and its platform window destroyed.
 ovStatus Dismiss(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  if (ov::isTrue(a[1]) && ov::send<0>(sel::SetTarget, w, {nullptr, gdDefaultTrue}).failed()) return ovFailure;
-  ovRef owner = ov::get(attr::Owner, w);
+  if (ov::isTrue(a[1]) && ov::send<0>("Set Target"_sel, w, {nullptr, gdDefaultTrue}).failed()) return ovFailure;
+  ovRef owner = ov::get("Owner"_attr, w);
   if (owner && !ov::isNone(owner)) {
-    if (ov::send<0>(sel::Close, owner).failed()) return ovFailure;
+    if (ov::send<0>("Close"_sel, owner).failed()) return ovFailure;
     if (!isOfMainWindowClass(w)) return ovSuccess;
   }
-  if (flag(attr::Modal, w)) enableAll(true);
-  if (ovRef view = ov::get(attr::View, w)) ov::send<0>(sel::Close, view);
-  ov::send<0>(sel::RemoveWindow, desktop(), {w});
+  if (flag("Modal?"_attr, w)) enableAll(true);
+  if (ovRef view = ov::get("View"_attr, w)) ov::send<0>("Close"_sel, view);
+  ov::send<0>("Remove Window"_sel, desktop(), {w});
   destroyPlatformWindow(w, recordOf(w));
-  ov::set(attr::WindowRecord, w, nullptr);
-  ov::set(attr::Owner, w, nullptr);
+  ov::set("Window Record"_attr, w, nullptr);
+  ov::set("Owner"_attr, w, nullptr);
   return ovSuccess;
 }
 
@@ -395,14 +296,14 @@ ovStatus BringToFront(const ov::Args& a) {
   ovC_object* w = a.receiver();
   HWND hwnd = recordOf(w);
   if (!hwnd) return ovSuccess;
-  if (ov::send<0>(sel::Unhilite, w).failed())
-    return ov::send<0>(sel::SetTarget, desktop(), {w, ov::get(attr::Target, w)}).status;
-  ovRef front = flag(attr::Floating, w) ? nullptr : frontWindow();
-  if (front) ov::send<0>(sel::Hilite, front, {gdDefaultFalse});
-  HWND client = flag(attr::Child, w) && ov::universal<0>(uni::IsMdi).succeeded() ? mdiClient() : nullptr;
+  if (ov::send<0>("Unhilite"_sel, w).failed())
+    return ov::send<0>("Set Target"_sel, desktop(), {w, ov::get("Target"_attr, w)}).status;
+  ovRef front = flag("Floating?"_attr, w) ? nullptr : frontWindow();
+  if (front) ov::send<0>("Hilite"_sel, front, {gdDefaultFalse});
+  HWND client = flag("Child?"_attr, w) && ov::universal<0>("Is MDI?"_uni).succeeded() ? mdiClient() : nullptr;
   if (client) SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd), 0);
   SetForegroundWindow(hwnd);
-  return ov::send<0>(sel::Hilite, w, {ov::send(sel::GetIsForeground, application()).get()}).status;
+  return ov::send<0>("Hilite"_sel, w, {ov::send("Get Is Foreground?"_sel, application()).get()}).status;
 }
 
 // Takes the hilite from the front window; fails when this window is the
@@ -411,8 +312,8 @@ ovStatus Unhilite(const ov::Args& a) {
   ovC_object* w = a.receiver();
   ovRef front = frontWindow();
   if (!front) return ovTerminate;
-  if (front.get() == w || flag(attr::Modal, front.get())) return ovFailure;
-  if (!flag(attr::Floating, w)) ov::send<0>(sel::Hilite, front, {gdDefaultFalse});
+  if (front.get() == w || flag("Modal?"_attr, front.get())) return ovFailure;
+  if (!flag("Floating?"_attr, w)) ov::send<0>("Hilite"_sel, front, {gdDefaultFalse});
   return ovSuccess;
 }
 
@@ -422,38 +323,38 @@ ovStatus Unhilite(const ov::Args& a) {
 ovStatus Hilite(const ov::Args& a) {
   ovC_object* w = a.receiver();
   ovC_object* on = a[1];
-  if (!flag(attr::Floating, w)) {
-    ov::send<0>(sel::CheckModality, w, {on});
-    ovRef target = ov::get(attr::Target, w);
-    if (target) ov::send<0>(sel::Activate, target, {on});
-    ov::universal<0>(uni::SetTarget, {ov::isTrue(on) ? target.get() : nullptr});
+  if (!flag("Floating?"_attr, w)) {
+    ov::send<0>("Check Modality"_sel, w, {on});
+    ovRef target = ov::get("Target"_attr, w);
+    if (target) ov::send<0>("Activate"_sel, target, {on});
+    ov::universal<0>("Set Target"_uni, {ov::isTrue(on) ? target.get() : nullptr});
   }
-  return ov::send<0>(sel::Hilite, ov::get(attr::View, w), {on}).status;
+  return ov::send<0>("Hilite"_sel, ov::get("View"_attr, w), {on}).status;
 }
 
 // A window coming to the front makes the desktop and the commander modal
 // exactly when it is.
 ovStatus CheckModality(const ov::Args& a) {
   if (!ov::isTrue(a[1])) return ovSuccess;
-  ovRef modal = ov::get(attr::Modal, a.receiver());
-  ov::send<0>(sel::SetModal, desktop(), {modal});
-  ov::send<0>(sel::ModalCommander, ov::get(attr::Commander, application()), {modal});
+  ovRef modal = ov::get("Modal?"_attr, a.receiver());
+  ov::send<0>("Set Modal?"_sel, desktop(), {modal});
+  ov::send<0>("Modal Commander"_sel, ov::get("Commander"_attr, application()), {modal});
   return ovSuccess;
 }
 
 ovStatus GetUniqueId(const ov::Args& a) {
-  a.put(0, ov::send(sel::GetUniqueId, desktop()).take());
+  a.put(0, ov::send("Get Unique ID"_sel, desktop()).take());
   return ovSuccess;
 }
 
 ovStatus SetTitle(const ov::Args& a) {
-  ov::set(attr::Title, a.receiver(), a[1]);
+  ov::set("Title"_attr, a.receiver(), a[1]);
   if (HWND hwnd = recordOf(a.receiver())) SetWindowTextA(hwnd, ov::cString(a[1]).c_str());
   return ovSuccess;
 }
 
 ovStatus SetVisible(const ov::Args& a) {
-  ov::set(attr::Visible, a.receiver(), a[1]);
+  ov::set("Visible?"_attr, a.receiver(), a[1]);
   ShowWindow(recordOf(a.receiver()), ov::isTrue(a[1]) ? SW_SHOW : SW_HIDE);
   return ovSuccess;
 }
@@ -463,28 +364,28 @@ ovStatus SetVisible(const ov::Args& a) {
 template <bool Resuming>
 ovStatus SuspendOrResume(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  if (!flag(attr::Floating, w)) return ovSuccess;
-  ov::send<0>(sel::Hilite, w, {ov::boolean(Resuming)});
-  return ov::send<0>(sel::SetVisible, w, {ov::boolean(Resuming)}).status;
+  if (!flag("Floating?"_attr, w)) return ovSuccess;
+  ov::send<0>("Hilite"_sel, w, {ov::boolean(Resuming)});
+  return ov::send<0>("Set Visible?"_sel, w, {ov::boolean(Resuming)}).status;
 }
 
 ovStatus OpenMenubar(const ov::Args& a) {
-  ovRef menubar = ov::make(cls::Menubar).take();
-  ov::set(attr::Owner, menubar, a.receiver());
-  ov::set(attr::Menubar, a.receiver(), menubar);
-  return ov::send<0>(sel::Open, menubar).status;
+  ovRef menubar = ov::make("Menubar"_cls).take();
+  ov::set("Owner"_attr, menubar, a.receiver());
+  ov::set("Menubar"_attr, a.receiver(), menubar);
+  return ov::send<0>("Open"_sel, menubar).status;
 }
 
 // The view answers for the window: the same call with the same inputs.
-template <const ovMethodSelector& Method>
+template <const auto& Method>
 ovStatus ToView(const ov::Args& a) {
-  auto answer = ov::send(Method, ov::get(attr::View, a.receiver()), {a[1], a[2]});
+  auto answer = ov::send(Method, ov::get("View"_attr, a.receiver()), {a[1], a[2]});
   a.put(0, answer.take());
   return answer.status;
 }
 
 ovStatus SizeView(const ov::Args& a) {
-  return ov::send<0>(sel::Resize, ov::get(attr::View, a.receiver()), {a[1], a[2]}).status;
+  return ov::send<0>("Resize"_sel, ov::get("View"_attr, a.receiver()), {a[1], a[2]}).status;
 }
 
 // A window is the origin of its item tree.
@@ -496,24 +397,24 @@ ovStatus Origin(const ov::Args& a) {
 // The window's own menubar, or else the main window's, which a window
 // without one shares; NULL when neither has one.
 ovStatus GetMenubar(const ov::Args& a) {
-  ovRef menubar = ov::get(attr::Menubar, a.receiver());
+  ovRef menubar = ov::get("Menubar"_attr, a.receiver());
   ovRef main = menubar ? nullptr : mainWindow();
-  if (main && main.get() != a.receiver()) menubar = ov::send(sel::GetMenubar, main).take();
+  if (main && main.get() != a.receiver()) menubar = ov::send("Get Menubar"_sel, main).take();
   a.put(0, std::move(menubar));
   return ovSuccess;
 }
 
 // The window's own menus, or the application's when it lists none.
 ovStatus GetMenus(const ov::Args& a) {
-  ovRef menus = ov::get(attr::InitialMenus, a.receiver());
-  if (ov::length(menus) == 0) menus = ov::send(sel::GetInitialMenus, application()).take();
+  ovRef menus = ov::get("Initial Menus"_attr, a.receiver());
+  if (ov::length(menus) == 0) menus = ov::send("Get Initial Menus"_sel, application()).take();
   a.put(0, std::move(menus));
   return ovSuccess;
 }
 
 // The event's screen point in the window's client coordinates.
 ovStatus GetLocalWhere(const ov::Args& a) {
-  POINT p = ov::toPOINT(ov::send(sel::GetWhere, a[1]).get());
+  POINT p = ov::toPOINT(ov::send("Get Where"_sel, a[1]).get());
   ScreenToClient(recordOf(a.receiver()), &p);
   a.put(0, ov::pointFrom(p));
   return ovSuccess;
@@ -521,18 +422,18 @@ ovStatus GetLocalWhere(const ov::Args& a) {
 
 ovStatus SetDeviceContext(const ov::Args& a) {
   gCurrentDevice.set(ov::listOf({a[1], a[2]}));
-  ov::set(attr::DeviceContext, a.receiver(), a[1]);
+  ov::set("Device Context"_attr, a.receiver(), a[1]);
   return ovSuccess;
 }
 
 ovStatus AddToDesktop(const ov::Args& a) {
-  ov::send<0>(sel::AddWindow, desktop(), {a.receiver()});
-  return ov::send<0>(sel::BringToFront, a.receiver()).status;
+  ov::send<0>("Add Window"_sel, desktop(), {a.receiver()});
+  return ov::send<0>("Bring To Front"_sel, a.receiver()).status;
 }
 
 ovStatus Activate(const ov::Args& a) {
-  ovRef on = ov::send(sel::GetActivateFlag, a[1]).take();
-  return ov::send<0>(sel::Hilite, a.receiver(), {on}).status;
+  ovRef on = ov::send("Get Activate Flag"_sel, a[1]).take();
+  return ov::send<0>("Hilite"_sel, a.receiver(), {on}).status;
 }
 
 }  // namespace window
@@ -543,11 +444,11 @@ namespace window_border {
 // the minimize and maximize boxes, each as the border asks.
 ovStatus GetBorder(const ov::Args& a) {
   ovC_object* b = a.receiver();
-  int32_t style = flag(attr::Caption, b) ? WS_CAPTION : 0;
-  style |= ov::toInt(ov::get(attr::Border, b));
-  if (flag(attr::SysMenu, b)) style |= WS_SYSMENU;
-  if (flag(attr::Minimize, b)) style |= WS_MINIMIZEBOX;
-  if (flag(attr::Maximize, b)) style |= WS_MAXIMIZEBOX;
+  int32_t style = flag("Caption?"_attr, b) ? WS_CAPTION : 0;
+  style |= ov::toInt(ov::get("Border"_attr, b));
+  if (flag("Sys Menu?"_attr, b)) style |= WS_SYSMENU;
+  if (flag("Minimize?"_attr, b)) style |= WS_MINIMIZEBOX;
+  if (flag("Maximize?"_attr, b)) style |= WS_MAXIMIZEBOX;
   a.put(0, ov::integer(style));
   return ovSuccess;
 }
@@ -565,92 +466,92 @@ ovStatus GetCurrentDevice(const ov::Args& a) {
 }  // namespace universal
 
 const ovClassDeclaration kWindowClass({
-    .name = "Window",
-    .attributes = {"Name",           "Title",
-                   "Modal?",         "Window Record",
-                   "Maximum Size",   "Minimum Size",
-                   "Active?",        "Visible?",
-                   "Location",       "Size",
-                   "HasGrow?",       "HasClose?",
-                   "Owner",          "View",
-                   "Target",         "Tab Order",
-                   "Default Item",   "Last Item",
-                   "Offscreen",      "Key Behavior",
-                   "Data Mapping",   "Floating?",
-                   "Location Mode",  "Stacking Offset",
-                   "Flags",          "Extended Style",
-                   "Border",         "Child?",
-                   "Device Context", "Accelerator Table",
-                   "Accelerators",   "Current Item ID",
-                   "Initial Menus",  "Menubar",
-                   "Has Menubar?"},
-    .methods = {{"Open", ov::routine<window::Open>},
-                {"Create Window", ov::routine<window::CreateWindow>},
-                {"Get Flags", ov::routine<window::GetFlags>},
-                {"Get Extended Style", ov::routine<window::GetExtendedStyle>},
-                {"Get Location Mode", ov::routine<window::GetLocationMode>},
-                {"Set Location by Mode", ov::routine<window::SetLocationByMode>},
-                {"Stack", ov::routine<window::Stack>},
-                {"Close", ov::routine<window::Close>},
-                {"Close Main Window", ov::routine<window::CloseMainWindow>},
-                {"Dismiss", ov::routine<window::Dismiss>},
-                {"Bring To Front", ov::routine<window::BringToFront>},
-                {"Unhilite", ov::routine<window::Unhilite>},
-                {"Hilite", ov::routine<window::Hilite>},
-                {"Check Modality", ov::routine<window::CheckModality>},
-                {"Get Unique ID", ov::routine<window::GetUniqueId>},
-                {"Set Title", ov::routine<window::SetTitle>},
-                {"Set Visible?", ov::routine<window::SetVisible>},
-                {"Suspend", ov::routine<window::SuspendOrResume<false>>},
-                {"Resume", ov::routine<window::SuspendOrResume<true>>},
-                {"Open Menubar", ov::routine<window::OpenMenubar>},
-                {"Find Item", ov::routine<window::ToView<sel::FindItem>>},
-                {"Find Item By Key", ov::routine<window::ToView<sel::FindItemByKey>>},
-                {"Find Window Item", ov::routine<window::ToView<sel::FindWindowItem>>},
-                {"Get Value", ov::routine<window::ToView<sel::GetValue>>},
-                {"Set Value", ov::routine<window::ToView<sel::SetValue>>},
-                {"Size View", ov::routine<window::SizeView>},
-                {"Get Active?", ov::reader<attr::Active>},
-                {"Get Border", ov::reader<attr::Border>},
-                {"Get Default Item", ov::reader<attr::DefaultItem>},
-                {"Get Device Context", ov::reader<attr::DeviceContext>},
-                {"Get Location", ov::reader<attr::Location>},
-                {"Get Modal?", ov::reader<attr::Modal>},
-                {"Get Name", ov::reader<attr::Name>},
-                {"Get Owner", ov::reader<attr::Owner>},
-                {"Get Size", ov::reader<attr::Size>},
-                {"Get Tab Order", ov::reader<attr::TabOrder>},
-                {"Get Title", ov::reader<attr::Title>},
-                {"Get Visible?", ov::reader<attr::Visible>},
-                {"Get Window Record", ov::reader<attr::WindowRecord>},
-                {"Get Window", ov::self},
-                {"Get Background", ov::nothing},
-                {"Get Origin", ov::routine<window::Origin>},
-                {"Get Window Origin", ov::routine<window::Origin>},
-                {"Get Menubar", ov::routine<window::GetMenubar>},
-                {"Get Menus", ov::routine<window::GetMenus>},
-                {"Get Local Where", ov::routine<window::GetLocalWhere>},
-                {"Set Modal?", ov::writer<attr::Modal>},
-                {"Set Device Context", ov::routine<window::SetDeviceContext>},
-                {"Add To Desktop", ov::routine<window::AddToDesktop>},
-                {"Activate", ov::routine<window::Activate>},
-                {"Draw", ov::nothing},
-                {"Hit Test", ov::nothing},
-                {"Idle", ov::nothing},
-                {"Prepare", ov::nothing},
-                {"Process Key", ov::nothing},
-                {"Set Port", ov::nothing},
-                {"Set Up Drawing", ov::nothing},
-                {"Post Draw Behavior?", ov::nothing},
-                {"Targetable?", ov::failing}},
+    .name = "Window"_cls,
+    .attributes = {"Name"_attr,           "Title"_attr,
+                   "Modal?"_attr,         "Window Record"_attr,
+                   "Maximum Size"_attr,   "Minimum Size"_attr,
+                   "Active?"_attr,        "Visible?"_attr,
+                   "Location"_attr,       "Size"_attr,
+                   "HasGrow?"_attr,       "HasClose?"_attr,
+                   "Owner"_attr,          "View"_attr,
+                   "Target"_attr,         "Tab Order"_attr,
+                   "Default Item"_attr,   "Last Item"_attr,
+                   "Offscreen"_attr,      "Key Behavior"_attr,
+                   "Data Mapping"_attr,   "Floating?"_attr,
+                   "Location Mode"_attr,  "Stacking Offset"_attr,
+                   "Flags"_attr,          "Extended Style"_attr,
+                   "Border"_attr,         "Child?"_attr,
+                   "Device Context"_attr, "Accelerator Table"_attr,
+                   "Accelerators"_attr,   "Current Item ID"_attr,
+                   "Initial Menus"_attr,  "Menubar"_attr,
+                   "Has Menubar?"_attr},
+    .methods = {{"Open"_sel, ov::routine<window::Open>},
+                {"Create Window"_sel, ov::routine<window::CreateWindow>},
+                {"Get Flags"_sel, ov::routine<window::GetFlags>},
+                {"Get Extended Style"_sel, ov::routine<window::GetExtendedStyle>},
+                {"Get Location Mode"_sel, ov::routine<window::GetLocationMode>},
+                {"Set Location by Mode"_sel, ov::routine<window::SetLocationByMode>},
+                {"Stack"_sel, ov::routine<window::Stack>},
+                {"Close"_sel, ov::routine<window::Close>},
+                {"Close Main Window"_sel, ov::routine<window::CloseMainWindow>},
+                {"Dismiss"_sel, ov::routine<window::Dismiss>},
+                {"Bring To Front"_sel, ov::routine<window::BringToFront>},
+                {"Unhilite"_sel, ov::routine<window::Unhilite>},
+                {"Hilite"_sel, ov::routine<window::Hilite>},
+                {"Check Modality"_sel, ov::routine<window::CheckModality>},
+                {"Get Unique ID"_sel, ov::routine<window::GetUniqueId>},
+                {"Set Title"_sel, ov::routine<window::SetTitle>},
+                {"Set Visible?"_sel, ov::routine<window::SetVisible>},
+                {"Suspend"_sel, ov::routine<window::SuspendOrResume<false>>},
+                {"Resume"_sel, ov::routine<window::SuspendOrResume<true>>},
+                {"Open Menubar"_sel, ov::routine<window::OpenMenubar>},
+                {"Find Item"_sel, ov::routine<window::ToView<"Find Item"_sel>>},
+                {"Find Item By Key"_sel, ov::routine<window::ToView<"Find Item By Key"_sel>>},
+                {"Find Window Item"_sel, ov::routine<window::ToView<"Find Window Item"_sel>>},
+                {"Get Value"_sel, ov::routine<window::ToView<"Get Value"_sel>>},
+                {"Set Value"_sel, ov::routine<window::ToView<"Set Value"_sel>>},
+                {"Size View"_sel, ov::routine<window::SizeView>},
+                {"Get Active?"_sel, ov::reader<"Active?"_attr>},
+                {"Get Border"_sel, ov::reader<"Border"_attr>},
+                {"Get Default Item"_sel, ov::reader<"Default Item"_attr>},
+                {"Get Device Context"_sel, ov::reader<"Device Context"_attr>},
+                {"Get Location"_sel, ov::reader<"Location"_attr>},
+                {"Get Modal?"_sel, ov::reader<"Modal?"_attr>},
+                {"Get Name"_sel, ov::reader<"Name"_attr>},
+                {"Get Owner"_sel, ov::reader<"Owner"_attr>},
+                {"Get Size"_sel, ov::reader<"Size"_attr>},
+                {"Get Tab Order"_sel, ov::reader<"Tab Order"_attr>},
+                {"Get Title"_sel, ov::reader<"Title"_attr>},
+                {"Get Visible?"_sel, ov::reader<"Visible?"_attr>},
+                {"Get Window Record"_sel, ov::reader<"Window Record"_attr>},
+                {"Get Window"_sel, ov::self},
+                {"Get Background"_sel, ov::nothing},
+                {"Get Origin"_sel, ov::routine<window::Origin>},
+                {"Get Window Origin"_sel, ov::routine<window::Origin>},
+                {"Get Menubar"_sel, ov::routine<window::GetMenubar>},
+                {"Get Menus"_sel, ov::routine<window::GetMenus>},
+                {"Get Local Where"_sel, ov::routine<window::GetLocalWhere>},
+                {"Set Modal?"_sel, ov::writer<"Modal?"_attr>},
+                {"Set Device Context"_sel, ov::routine<window::SetDeviceContext>},
+                {"Add To Desktop"_sel, ov::routine<window::AddToDesktop>},
+                {"Activate"_sel, ov::routine<window::Activate>},
+                {"Draw"_sel, ov::nothing},
+                {"Hit Test"_sel, ov::nothing},
+                {"Idle"_sel, ov::nothing},
+                {"Prepare"_sel, ov::nothing},
+                {"Process Key"_sel, ov::nothing},
+                {"Set Port"_sel, ov::nothing},
+                {"Set Up Drawing"_sel, ov::nothing},
+                {"Post Draw Behavior?"_sel, ov::nothing},
+                {"Targetable?"_sel, ov::failing}},
 });
 
 const ovClassDeclaration kWindowBorderClass({
-    .name = "Window Border",
-    .attributes = {"Border", "Caption?", "Minimize?", "Maximize?", "Sys Menu?"},
-    .methods = {{"Get Border", ov::routine<window_border::GetBorder>}},
+    .name = "Window Border"_cls,
+    .attributes = {"Border"_attr, "Caption?"_attr, "Minimize?"_attr, "Maximize?"_attr, "Sys Menu?"_attr},
+    .methods = {{"Get Border"_sel, ov::routine<window_border::GetBorder>}},
 });
 
-const ovUniversalDeclaration kGetCurrentDevice("Get Current Device", ov::routine<universal::GetCurrentDevice>);
+const ovUniversalDeclaration kGetCurrentDevice("Get Current Device"_uni, ov::routine<universal::GetCurrentDevice>);
 
 }  // namespace

@@ -15,75 +15,14 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector BorderFrame("Border Frame");
-const ovMethodSelector CanRedraw("Can Redraw?");
-const ovMethodSelector Close("Close");
-const ovMethodSelector DoDraw("Do Draw?");
-const ovMethodSelector Do("Do");
-const ovMethodSelector Draw("Draw");
-const ovMethodSelector DrawBorder("Draw Border");
-const ovMethodSelector FindKeyById("Find Key by ID");
-const ovMethodSelector GetBackground("Get Background");
-const ovMethodSelector GetCapture("Get Capture?");
-const ovMethodSelector GetCoordinates("Get Coordinates");
-const ovMethodSelector GetFrame("Get Frame");
-const ovMethodSelector GetOrigin("Get Origin");
-const ovMethodSelector GetSize("Get Size");
-const ovMethodSelector GetTransparent("Get Transparent?");
-const ovMethodSelector GetType("Get Type");
-const ovMethodSelector GetUniqueId("Get Unique ID");
-const ovMethodSelector GetWParamLo("Get WParam Lo");
-const ovMethodSelector GetWindow("Get Window");
-const ovMethodSelector GetWindowRecord("Get Window Record");
-const ovMethodSelector KeyDown("Key Down");
-const ovMethodSelector Open("Open");
-const ovMethodSelector Post("Post");
-const ovMethodSelector PostClickBehavior("Post Click Behavior");
-const ovMethodSelector PrepareBackground("Prepare Background");
-const ovMethodSelector PrepareDrawing("Prepare Drawing");
-const ovMethodSelector ProcessKey("Process Key");
-const ovMethodSelector Redraw("Redraw");
-const ovMethodSelector SetEvent("Set Event");
-const ovMethodSelector SetFrame("Set Frame");
-const ovMethodSelector SetPort("Set Port");
-const ovMethodSelector SetTarget("Set Target");
-const ovMethodSelector SetUpDrawing("Set Up Drawing");
-const ovMethodSelector ShowBalloon("Show Balloon");
-const ovMethodSelector SpecialKey("Special Key");
-const ovMethodSelector Targetable("Targetable?");
-const ovMethodSelector Use("Use");
-const ovMethodSelector UseFont("Use Font");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector Active("Active?");
-const ovAttributeSelector BalloonHelp("Balloon Help");
-const ovAttributeSelector Border("Border");
-const ovAttributeSelector ClickBehavior("Click Behavior");
-const ovAttributeSelector Flags("Flags");
-const ovAttributeSelector Frame("Frame");
-const ovAttributeSelector KeyBehavior("Key Behavior");
-const ovAttributeSelector Name("Name");
-const ovAttributeSelector Number("Number");
-const ovAttributeSelector Owner("Owner");
-const ovAttributeSelector Resize("Resize");
-const ovAttributeSelector Transparent("Transparent?");
-const ovAttributeSelector Visible("Visible?");
-}  // namespace attr
-
-namespace uni {
-const ovUniversalName SimpleArrowCursor("Simple Arrow Cursor");
-}  // namespace uni
-
 // The handle of the item's own platform window, or 0 without one.
-HWND ownRecord(ovC_object* item) { return ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, item).get()); }
+HWND ownRecord(ovC_object* item) { return ov::toHandle<HWND>(ov::send("Get Window Record"_sel, item).get()); }
 
 // The owner's scroll origin; (0, 0) without an owner.
 POINT ownerOrigin(ovC_object* item) {
-  ovRef owner = ov::get(attr::Owner, item);
+  ovRef owner = ov::get("Owner"_attr, item);
   if (!owner) return {};
-  return ov::toPOINT(ov::send(sel::GetOrigin, owner).get());
+  return ov::toPOINT(ov::send("Get Origin"_sel, owner).get());
 }
 
 // A rectangle in the owner's content coordinates as client coordinates of
@@ -95,17 +34,17 @@ RECT inOwnerWindow(ovC_object* item, RECT r) {
 }
 
 HWND ownerRecord(ovC_object* item) {
-  ovRef owner = ov::get(attr::Owner, item);
+  ovRef owner = ov::get("Owner"_attr, item);
   return owner ? ownRecord(owner.get()) : nullptr;
 }
 
-RECT frameOf(ovC_object* item) { return ov::toRECT(ov::get(attr::Frame, item)); }
+RECT frameOf(ovC_object* item) { return ov::toRECT(ov::get("Frame"_attr, item)); }
 
 // Both are texts with the same characters.
 bool sameName(ovC_object* a, ovC_object* b) { return ov::isText(a) && ov::textEquals(b, ov::chars(a)); }
 
 void moveToFrame(ovC_object* item, HWND record) {
-  auto at = ov::send<4>(sel::GetCoordinates, item);
+  auto at = ov::send<4>("Get Coordinates"_sel, item);
   MoveWindow(record, ov::toInt(at.get(0)), ov::toInt(at.get(1)), ov::toInt(at.get(2)), ov::toInt(at.get(3)), TRUE);
 }
 
@@ -113,36 +52,36 @@ void moveToFrame(ovC_object* item, HWND record) {
 // erased where it was and drawn where it is.
 void replaceFrame(ovC_object* item, ovC_object* frame) {
   HWND record = ownRecord(item);
-  if (!record) ov::send<0>(sel::Redraw, item, {gdDefaultTrue});
-  ov::set(attr::Frame, item, frame);
+  if (!record) ov::send<0>("Redraw"_sel, item, {gdDefaultTrue});
+  ov::set("Frame"_attr, item, frame);
   if (record)
     moveToFrame(item, record);
   else
-    ov::send<0>(sel::Redraw, item, {gdDefaultFalse});
+    ov::send<0>("Redraw"_sel, item, {gdDefaultFalse});
 }
 
 // The objects an item opens with itself and closes with itself.
-const ovAttributeSelector* const kOpenedParts[] = {&attr::ClickBehavior, &attr::Border, &attr::BalloonHelp,
-                                                   &attr::KeyBehavior};
-const ovAttributeSelector* const kClosedParts[] = {&attr::KeyBehavior, &attr::ClickBehavior, &attr::BalloonHelp,
-                                                   &attr::Border};
+const ovAttributeSelector* const kOpenedParts[] = {&"Click Behavior"_attr, &"Border"_attr, &"Balloon Help"_attr,
+                                                   &"Key Behavior"_attr};
+const ovAttributeSelector* const kClosedParts[] = {&"Key Behavior"_attr, &"Click Behavior"_attr, &"Balloon Help"_attr,
+                                                   &"Border"_attr};
 
 namespace window_item {
 
 ovStatus Open(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  ov::set(attr::Owner, item, a[1]);
-  ovRef window = ov::send(sel::GetWindow, item).take();
-  ov::set(attr::Number, item, ov::send(sel::GetUniqueId, window).get());
+  ov::set("Owner"_attr, item, a[1]);
+  ovRef window = ov::send("Get Window"_sel, item).take();
+  ov::set("Number"_attr, item, ov::send("Get Unique ID"_sel, window).get());
   for (const ovAttributeSelector* part : kOpenedParts)
-    if (ovRef object = ov::get(*part, item)) ov::send<0>(sel::Open, object, {item});
+    if (ovRef object = ov::get(*part, item)) ov::send<0>("Open"_sel, object, {item});
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
   for (const ovAttributeSelector* part : kClosedParts)
-    if (ovRef object = ov::get(*part, a.receiver())) ov::send<0>(sel::Close, object);
-  ov::set(attr::Owner, a.receiver(), nullptr);
+    if (ovRef object = ov::get(*part, a.receiver())) ov::send<0>("Close"_sel, object);
+  ov::set("Owner"_attr, a.receiver(), nullptr);
   return ovSuccess;
 }
 
@@ -150,10 +89,10 @@ ovStatus Close(const ov::Args& a) {
 // inactive, visible, a tab stop when it can be the target, always a child.
 ovStatus GetFlags(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  auto style = static_cast<DWORD>(ov::toInt(ov::get(attr::Flags, item)));
-  if (ov::isFalse(ov::get(attr::Active, item))) style |= WS_DISABLED;
-  if (ov::isTrue(ov::get(attr::Visible, item))) style |= WS_VISIBLE;
-  if (ov::send<0>(sel::Targetable, item).succeeded()) style |= WS_TABSTOP;
+  auto style = static_cast<DWORD>(ov::toInt(ov::get("Flags"_attr, item)));
+  if (ov::isFalse(ov::get("Active?"_attr, item))) style |= WS_DISABLED;
+  if (ov::isTrue(ov::get("Visible?"_attr, item))) style |= WS_VISIBLE;
+  if (ov::send<0>("Targetable?"_sel, item).succeeded()) style |= WS_TABSTOP;
   a.put(0, ov::integer(static_cast<int32_t>(style | WS_CHILD)));
   return ovSuccess;
 }
@@ -161,7 +100,7 @@ ovStatus GetFlags(const ov::Args& a) {
 // The child-window place of the frame: (x, y, width, height) in the
 // owner's platform window.
 ovStatus GetCoordinates(const ov::Args& a) {
-  RECT frame = inOwnerWindow(a.receiver(), ov::toRECT(ov::send(sel::GetFrame, a.receiver()).get()));
+  RECT frame = inOwnerWindow(a.receiver(), ov::toRECT(ov::send("Get Frame"_sel, a.receiver()).get()));
   a.put(0, ov::integer(frame.left));
   a.put(1, ov::integer(frame.top));
   a.put(2, ov::integer(frame.right - frame.left));
@@ -179,14 +118,14 @@ ovStatus ContainsHandle(const ov::Args& a) {
 }
 
 ovStatus FindWindowItem(const ov::Args& a) {
-  if (sameName(ov::get(attr::Name, a.receiver()).get(), a[1])) a.put(0, a.receiver());
+  if (sameName(ov::get("Name"_attr, a.receiver()).get(), a[1])) a.put(0, a.receiver());
   return ovSuccess;
 }
 
 // The item itself when its key behaviour holds a key of that command id.
 ovStatus FindItemByKey(const ov::Args& a) {
-  ovRef keys = ov::get(attr::KeyBehavior, a.receiver());
-  if (keys && ov::send(sel::FindKeyById, keys, {a[1]}).get()) a.put(0, a.receiver());
+  ovRef keys = ov::get("Key Behavior"_attr, a.receiver());
+  if (keys && ov::send("Find Key by ID"_sel, keys, {a[1]}).get()) a.put(0, a.receiver());
   return ovSuccess;
 }
 
@@ -203,9 +142,9 @@ ovStatus GetSize(const ov::Args& a) {
 }
 
 ovStatus GetWindow(const ov::Args& a) {
-  ovRef owner = ov::get(attr::Owner, a.receiver());
+  ovRef owner = ov::get("Owner"_attr, a.receiver());
   if (!owner) return ovFailure;
-  auto window = ov::send(sel::GetWindow, owner);
+  auto window = ov::send("Get Window"_sel, owner);
   a.put(0, window.take());
   return window.status;
 }
@@ -218,54 +157,54 @@ ovStatus SetFrame(const ov::Args& a) {
 // The frame moved to the point, its size kept.
 ovStatus SetLocation(const ov::Args& a) {
   POINT at = ov::toPOINT(a[1]);
-  POINT size = ov::toPOINT(ov::send(sel::GetSize, a.receiver()).get());
+  POINT size = ov::toPOINT(ov::send("Get Size"_sel, a.receiver()).get());
   replaceFrame(a.receiver(), ov::rect(at.y, at.x, at.y + size.y, at.x + size.x).get());
   return ovSuccess;
 }
 
 // The frame the item's resize rule gives for the owner's new size.
 ovStatus Resize(const ov::Args& a) {
-  ovRef rule = ov::get(attr::Resize, a.receiver());
+  ovRef rule = ov::get("Resize"_attr, a.receiver());
   if (!rule) return ovSuccess;
-  auto frame = ov::send(sel::Do, rule, {ov::get(attr::Frame, a.receiver()), a[1], a[2]});
+  auto frame = ov::send("Do"_sel, rule, {ov::get("Frame"_attr, a.receiver()), a[1], a[2]});
   if (frame.failed()) return ovFailure;
-  if (frame.get()) ov::send<0>(sel::SetFrame, a.receiver(), {frame.get()});
+  if (frame.get()) ov::send<0>("Set Frame"_sel, a.receiver(), {frame.get()});
   return ovSuccess;
 }
 
 ovStatus SetActive(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  if (ov::get(attr::Active, item).get() == a[1]) return ovSuccess;
-  ov::set(attr::Active, item, a[1]);
+  if (ov::get("Active?"_attr, item).get() == a[1]) return ovSuccess;
+  ov::set("Active?"_attr, item, a[1]);
   if (HWND record = ownRecord(item))
     EnableWindow(record, ov::isTrue(a[1]));
   else
-    ov::send<0>(sel::Redraw, item, {gdDefaultFalse});
+    ov::send<0>("Redraw"_sel, item, {gdDefaultFalse});
   return ovSuccess;
 }
 
 ovStatus SetVisible(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  bool changed = ov::get(attr::Visible, item).get() != a[1];
-  ov::set(attr::Visible, item, a[1]);
+  bool changed = ov::get("Visible?"_attr, item).get() != a[1];
+  ov::set("Visible?"_attr, item, a[1]);
   if (HWND record = ownRecord(item))
     ShowWindow(record, ov::isTrue(a[1]) ? SW_SHOWNORMAL : SW_HIDE);
   else if (changed)
-    ov::send<0>(sel::Redraw, item, {ov::boolean(!ov::isTrue(a[1]))});
+    ov::send<0>("Redraw"_sel, item, {ov::boolean(!ov::isTrue(a[1]))});
   return ovSuccess;
 }
 
 // Only items of an active window are redrawn.
 ovStatus CanRedraw(const ov::Args& a) {
-  auto window = ov::send(sel::GetWindow, a.receiver());
+  auto window = ov::send("Get Window"_sel, a.receiver());
   if (window.failed() || !window.get()) return ovFailure;
-  return ov::isTrue(ov::get(attr::Active, window.get())) ? ovSuccess : ovFailure;
+  return ov::isTrue(ov::get("Active?"_attr, window.get())) ? ovSuccess : ovFailure;
 }
 
 // The area the item paints: its border's frame, or its own.
 RECT paintedArea(ovC_object* item) {
-  ovRef border = ov::get(attr::Border, item);
-  if (border) return ov::toRECT(ov::send(sel::BorderFrame, border).get());
+  ovRef border = ov::get("Border"_attr, item);
+  if (border) return ov::toRECT(ov::send("Border Frame"_sel, border).get());
   return frameOf(item);
 }
 
@@ -274,10 +213,10 @@ RECT paintedArea(ovC_object* item) {
 // platform window.
 ovStatus Redraw(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  if (ov::send<0>(sel::CanRedraw, item).failed()) return ovSuccess;
+  if (ov::send<0>("Can Redraw?"_sel, item).failed()) return ovSuccess;
   BOOL erase = ov::isTrue(a[1]);
   HWND record = ownRecord(item);
-  if (record && !ov::isTrue(ov::send(sel::GetTransparent, item).get())) {
+  if (record && !ov::isTrue(ov::send("Get Transparent?"_sel, item).get())) {
     InvalidateRect(record, nullptr, erase);
     return ovSuccess;
   }
@@ -287,7 +226,7 @@ ovStatus Redraw(const ov::Args& a) {
 }
 
 ovStatus DoDraw(const ov::Args& a) {
-  if (!ov::isTrue(ov::get(attr::Visible, a.receiver()))) return ovFailure;
+  if (!ov::isTrue(ov::get("Visible?"_attr, a.receiver()))) return ovFailure;
   RECT area = paintedArea(a.receiver());
   RECT asked = ov::toRECT(a[1]);
   RECT common{};
@@ -296,12 +235,12 @@ ovStatus DoDraw(const ov::Args& a) {
 
 // An item outside the area asked for is left alone, and that is no failure.
 ovStatus Draw(const ov::Args& a) {
-  if (ov::send<0>(sel::DoDraw, a.receiver(), {a[1]}).succeeded()) ov::send<0>(sel::DrawBorder, a.receiver());
+  if (ov::send<0>("Do Draw?"_sel, a.receiver(), {a[1]}).succeeded()) ov::send<0>("Draw Border"_sel, a.receiver());
   return ovSuccess;
 }
 
 ovStatus DrawBorder(const ov::Args& a) {
-  if (ovRef border = ov::get(attr::Border, a.receiver())) return ov::send<0>(sel::Draw, border).status;
+  if (ovRef border = ov::get("Border"_attr, a.receiver())) return ov::send<0>("Draw"_sel, border).status;
   return ovSuccess;
 }
 
@@ -310,7 +249,7 @@ ovStatus DrawBorder(const ov::Args& a) {
 ovStatus Invert(const ov::Args& a) {
   HWND where = ownerRecord(a.receiver());
   if (!where) return ovSuccess;
-  RECT area = inOwnerWindow(a.receiver(), ov::toRECT(ov::send(sel::GetFrame, a.receiver()).get()));
+  RECT area = inOwnerWindow(a.receiver(), ov::toRECT(ov::send("Get Frame"_sel, a.receiver()).get()));
   HDC dc = GetDC(where);
   InvertRect(dc, &area);
   ReleaseDC(where, dc);
@@ -321,68 +260,69 @@ ovStatus Invert(const ov::Args& a) {
 // item's font, and the owner's background behind a transparent item.
 ovStatus Prepare(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  if (!ov::get(attr::Owner, item)) return ovSuccess;
-  ov::send<0>(sel::PrepareDrawing, item);
-  ov::send<0>(sel::UseFont, item);
-  ov::send<0>(sel::PrepareBackground, item);
+  if (!ov::get("Owner"_attr, item)) return ovSuccess;
+  ov::send<0>("Prepare Drawing"_sel, item);
+  ov::send<0>("Use Font"_sel, item);
+  ov::send<0>("Prepare Background"_sel, item);
   return ovSuccess;
 }
 
 ovStatus PrepareDrawing(const ov::Args& a) {
-  ovRef owner = ov::get(attr::Owner, a.receiver());
-  ov::send<0>(sel::SetPort, owner);
-  ov::send<0>(sel::SetUpDrawing, owner);
+  ovRef owner = ov::get("Owner"_attr, a.receiver());
+  ov::send<0>("Set Port"_sel, owner);
+  ov::send<0>("Set Up Drawing"_sel, owner);
   return ovSuccess;
 }
 
 ovStatus PrepareBackground(const ov::Args& a) {
-  if (!ov::isTrue(ov::send(sel::GetTransparent, a.receiver()).get())) return ovSuccess;
-  ovRef owner = ov::get(attr::Owner, a.receiver());
-  if (ovRef background = ov::send(sel::GetBackground, owner).take()) ov::send<0>(sel::Use, background);
+  if (!ov::isTrue(ov::send("Get Transparent?"_sel, a.receiver()).get())) return ovSuccess;
+  ovRef owner = ov::get("Owner"_attr, a.receiver());
+  if (ovRef background = ov::send("Get Background"_sel, owner).take()) ov::send<0>("Use"_sel, background);
   return ovSuccess;
 }
 
 ovStatus MouseDown(const ov::Args& a) {
-  if (!ov::isTrue(ov::get(attr::Active, a.receiver()))) return ovTerminate;
-  return ov::send<0>(sel::PostClickBehavior, a.receiver(), {a[2]}).status;
+  if (!ov::isTrue(ov::get("Active?"_attr, a.receiver()))) return ovTerminate;
+  return ov::send<0>("Post Click Behavior"_sel, a.receiver(), {a[2]}).status;
 }
 
 ovStatus PostClickBehavior(const ov::Args& a) {
-  ovRef behavior = ov::get(attr::ClickBehavior, a.receiver());
+  ovRef behavior = ov::get("Click Behavior"_attr, a.receiver());
   if (!behavior) return ovSuccess;
-  ov::send<0>(sel::SetEvent, behavior, {a[1]});
-  return ov::send<0>(sel::Post, behavior).status;
+  ov::send<0>("Set Event"_sel, behavior, {a[1]});
+  return ov::send<0>("Post"_sel, behavior).status;
 }
 
 // An accelerator's command goes to the item's special keys, any other key
 // to the item itself; a key the item does not take goes up to its owner.
 ovStatus KeyDown(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  bool accelerator = ov::textEquals(ov::send(sel::GetType, a[3]).get(), "COMMAND");
-  const ovMethodSelector& handler = accelerator ? sel::SpecialKey : sel::ProcessKey;
-  if (ov::send<0>(handler, item, {a[1], a[2], a[3]}).succeeded()) return ovSuccess;
-  ovRef owner = ov::get(attr::Owner, item);
+  bool accelerator = ov::textEquals(ov::send("Get Type"_sel, a[3]).get(), "COMMAND");
+  auto handled = accelerator ? ov::send<0>("Special Key"_sel, item, {a[1], a[2], a[3]})
+                             : ov::send<0>("Process Key"_sel, item, {a[1], a[2], a[3]});
+  if (handled.succeeded()) return ovSuccess;
+  ovRef owner = ov::get("Owner"_attr, item);
   if (!owner) return ovFailure;
-  return ov::send<0>(sel::KeyDown, owner, {a[1], a[2], a[3]}).status;
+  return ov::send<0>("Key Down"_sel, owner, {a[1], a[2], a[3]}).status;
 }
 
 // Posts the behaviour of the item's key whose command id the event carries.
 ovStatus SpecialKey(const ov::Args& a) {
-  ovRef keys = ov::get(attr::KeyBehavior, a.receiver());
+  ovRef keys = ov::get("Key Behavior"_attr, a.receiver());
   if (!keys) return ovFailure;
-  ovRef id = ov::send(sel::GetWParamLo, a[3]).take();
-  ovRef pair = ov::send(sel::FindKeyById, keys, {id}).take();
+  ovRef id = ov::send("Get WParam Lo"_sel, a[3]).take();
+  ovRef pair = ov::send("Find Key by ID"_sel, keys, {id}).take();
   ovC_object* behavior = ov::element(pair, 1);
   if (!behavior) return ovFailure;
-  ov::send<0>(sel::SetEvent, behavior, {a[3]});
-  return ov::send<0>(sel::Post, behavior).status;
+  ov::send<0>("Set Event"_sel, behavior, {a[3]});
+  return ov::send<0>("Post"_sel, behavior).status;
 }
 
 // Whether the item and every level above it up to its window are active
 // and visible.
 bool reachable(ovC_object* item, ovC_object* window) {
-  for (ovRef level = ovRef::share(item); level; level = ov::get(attr::Owner, level)) {
-    if (!ov::isTrue(ov::get(attr::Active, level)) || !ov::isTrue(ov::get(attr::Visible, level))) return false;
+  for (ovRef level = ovRef::share(item); level; level = ov::get("Owner"_attr, level)) {
+    if (!ov::isTrue(ov::get("Active?"_attr, level)) || !ov::isTrue(ov::get("Visible?"_attr, level))) return false;
     if (level.get() == window) return true;
   }
   return false;
@@ -390,19 +330,19 @@ bool reachable(ovC_object* item, ovC_object* window) {
 
 ovStatus Target(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  if (ov::send<0>(sel::Targetable, item).failed()) return ovFailure;
-  auto window = ov::send(sel::GetWindow, item);
+  if (ov::send<0>("Targetable?"_sel, item).failed()) return ovFailure;
+  auto window = ov::send("Get Window"_sel, item);
   if (window.failed() || !window.get() || !reachable(item, window.get())) return ovFailure;
-  return ov::send<0>(sel::SetTarget, window.get(), {item, a[1]}).status;
+  return ov::send<0>("Set Target"_sel, window.get(), {item, a[1]}).status;
 }
 
 ovStatus ChangeCursor(const ov::Args& a) {
-  ov::universal<0>(uni::SimpleArrowCursor);
-  return ov::send<0>(sel::ShowBalloon, a.receiver()).status;
+  ov::universal<0>("Simple Arrow Cursor"_uni);
+  return ov::send<0>("Show Balloon"_sel, a.receiver()).status;
 }
 
 ovStatus FindCaptureItem(const ov::Args& a) {
-  if (ov::isTrue(ov::send(sel::GetCapture, a.receiver()).get())) a.put(0, a.receiver());
+  if (ov::isTrue(ov::send("Get Capture?"_sel, a.receiver()).get())) a.put(0, a.receiver());
   return ovSuccess;
 }
 
@@ -420,7 +360,7 @@ ovStatus GetExtendedStyles(const ov::Args& a) {
 // The third input is not read: whether a point is in an item depends on
 // the frame alone.
 ovStatus PointIn(const ov::Args& a) {
-  RECT frame = ov::toRECT(ov::send(sel::GetFrame, a.receiver()).get());
+  RECT frame = ov::toRECT(ov::send("Get Frame"_sel, a.receiver()).get());
   a.put(0, ov::integer(PtInRect(&frame, ov::toPOINT(a[1]))));
   return ovSuccess;
 }
@@ -447,81 +387,82 @@ ovStatus SubPt(const ov::Args& a) {
 }  // namespace universal
 
 const ovClassDeclaration kWindowItemClass({
-    .name = "Window Item",
-    .attributes = {"Owner", "Name", "Frame", "Active?", "Visible?", "Transparent?", "Border", "Resize",
-                   "Click Behavior", "Key Behavior", "Balloon Help", "Number", "Flags"},
-    .methods = {{"Open", ov::routine<window_item::Open>},
-                {"Close", ov::routine<window_item::Close>},
-                {"Get Flags", ov::routine<window_item::GetFlags>},
-                {"Get Coordinates", ov::routine<window_item::GetCoordinates>},
-                {"Contains Handle", ov::routine<window_item::ContainsHandle>},
-                {"Find Window Item", ov::routine<window_item::FindWindowItem>},
-                {"Find Item By Key", ov::routine<window_item::FindItemByKey>},
-                {"Find Capture Item", ov::routine<window_item::FindCaptureItem>},
-                {"Get Active?", ov::reader<attr::Active>},
-                {"Get Border", ov::reader<attr::Border>},
-                {"Get Capture?", ov::routine<window_item::GetCapture>},
-                {"Get Frame", ov::reader<attr::Frame>},
-                {"Get Location", ov::routine<window_item::GetLocation>},
-                {"Get Name", ov::reader<attr::Name>},
-                {"Get Owner", ov::reader<attr::Owner>},
-                {"Get Size", ov::routine<window_item::GetSize>},
-                {"Get Transparent?", ov::reader<attr::Transparent>},
-                {"Get Visible?", ov::reader<attr::Visible>},
-                {"Get Window", ov::routine<window_item::GetWindow>},
-                {"Get Value", ov::nothing},
-                {"Get Window Record", ov::nothing},
-                {"Get Extended Styles", ov::routine<window_item::GetExtendedStyles>},
-                {"Set Owner", ov::writer<attr::Owner>},
-                {"Set Frame", ov::routine<window_item::SetFrame>},
-                {"Set Location", ov::routine<window_item::SetLocation>},
-                {"Set Active?", ov::routine<window_item::SetActive>},
-                {"Set Visible?", ov::routine<window_item::SetVisible>},
-                {"Set Capture?", ov::nothing},
-                {"Set Value", ov::nothing},
-                {"Resize", ov::routine<window_item::Resize>},
-                {"Can Redraw?", ov::routine<window_item::CanRedraw>},
-                {"Redraw", ov::routine<window_item::Redraw>},
-                {"Do Draw?", ov::routine<window_item::DoDraw>},
-                {"Draw", ov::routine<window_item::Draw>},
-                {"Draw Border", ov::routine<window_item::DrawBorder>},
-                {"Invert", ov::routine<window_item::Invert>},
-                {"Point In?", ov::routine<window_item::PointIn>},
-                {"Prepare", ov::routine<window_item::Prepare>},
-                {"Prepare Drawing", ov::routine<window_item::PrepareDrawing>},
-                {"Prepare Background", ov::routine<window_item::PrepareBackground>},
-                {"Mouse Down", ov::routine<window_item::MouseDown>},
-                {"Post Click Behavior", ov::routine<window_item::PostClickBehavior>},
-                {"Key Down", ov::routine<window_item::KeyDown>},
-                {"Special Key", ov::routine<window_item::SpecialKey>},
-                {"Target", ov::routine<window_item::Target>},
-                {"Change Cursor", ov::routine<window_item::ChangeCursor>},
-                {"Enter", ov::nothing},
-                {"Exit", ov::nothing},
-                {"Default", ov::nothing},
-                {"Hilite", ov::nothing},
-                {"Hit Test", ov::nothing},
-                {"Idle", ov::nothing},
-                {"Change Color", ov::nothing},
-                {"Adjust Clip Rect", ov::nothing},
-                {"Adjust Origin", ov::nothing},
-                {"Show Balloon", ov::nothing},
-                {"Mouse Moved", ov::nothing},
-                {"Mouse Up", ov::nothing},
-                {"Mouse Down Middle", ov::nothing},
-                {"Mouse Down Right", ov::nothing},
-                {"Mouse Up Middle", ov::nothing},
-                {"Mouse Up Right", ov::nothing},
-                {"On Command", ov::nothing},
-                {"Update Menus", ov::nothing},
-                {"Use Font", ov::nothing},
-                {"Targetable?", ov::failing},
-                {"Has Font?", ov::failing},
-                {"Is View?", ov::failing},
-                {"Process Key", ov::failing}},
+    .name = "Window Item"_cls,
+    .attributes = {"Owner"_attr, "Name"_attr, "Frame"_attr, "Active?"_attr, "Visible?"_attr, "Transparent?"_attr,
+                   "Border"_attr, "Resize"_attr, "Click Behavior"_attr, "Key Behavior"_attr, "Balloon Help"_attr,
+                   "Number"_attr, "Flags"_attr},
+    .methods = {{"Open"_sel, ov::routine<window_item::Open>},
+                {"Close"_sel, ov::routine<window_item::Close>},
+                {"Get Flags"_sel, ov::routine<window_item::GetFlags>},
+                {"Get Coordinates"_sel, ov::routine<window_item::GetCoordinates>},
+                {"Contains Handle"_sel, ov::routine<window_item::ContainsHandle>},
+                {"Find Window Item"_sel, ov::routine<window_item::FindWindowItem>},
+                {"Find Item By Key"_sel, ov::routine<window_item::FindItemByKey>},
+                {"Find Capture Item"_sel, ov::routine<window_item::FindCaptureItem>},
+                {"Get Active?"_sel, ov::reader<"Active?"_attr>},
+                {"Get Border"_sel, ov::reader<"Border"_attr>},
+                {"Get Capture?"_sel, ov::routine<window_item::GetCapture>},
+                {"Get Frame"_sel, ov::reader<"Frame"_attr>},
+                {"Get Location"_sel, ov::routine<window_item::GetLocation>},
+                {"Get Name"_sel, ov::reader<"Name"_attr>},
+                {"Get Owner"_sel, ov::reader<"Owner"_attr>},
+                {"Get Size"_sel, ov::routine<window_item::GetSize>},
+                {"Get Transparent?"_sel, ov::reader<"Transparent?"_attr>},
+                {"Get Visible?"_sel, ov::reader<"Visible?"_attr>},
+                {"Get Window"_sel, ov::routine<window_item::GetWindow>},
+                {"Get Value"_sel, ov::nothing},
+                {"Get Window Record"_sel, ov::nothing},
+                {"Get Extended Styles"_sel, ov::routine<window_item::GetExtendedStyles>},
+                {"Set Owner"_sel, ov::writer<"Owner"_attr>},
+                {"Set Frame"_sel, ov::routine<window_item::SetFrame>},
+                {"Set Location"_sel, ov::routine<window_item::SetLocation>},
+                {"Set Active?"_sel, ov::routine<window_item::SetActive>},
+                {"Set Visible?"_sel, ov::routine<window_item::SetVisible>},
+                {"Set Capture?"_sel, ov::nothing},
+                {"Set Value"_sel, ov::nothing},
+                {"Resize"_sel, ov::routine<window_item::Resize>},
+                {"Can Redraw?"_sel, ov::routine<window_item::CanRedraw>},
+                {"Redraw"_sel, ov::routine<window_item::Redraw>},
+                {"Do Draw?"_sel, ov::routine<window_item::DoDraw>},
+                {"Draw"_sel, ov::routine<window_item::Draw>},
+                {"Draw Border"_sel, ov::routine<window_item::DrawBorder>},
+                {"Invert"_sel, ov::routine<window_item::Invert>},
+                {"Point In?"_sel, ov::routine<window_item::PointIn>},
+                {"Prepare"_sel, ov::routine<window_item::Prepare>},
+                {"Prepare Drawing"_sel, ov::routine<window_item::PrepareDrawing>},
+                {"Prepare Background"_sel, ov::routine<window_item::PrepareBackground>},
+                {"Mouse Down"_sel, ov::routine<window_item::MouseDown>},
+                {"Post Click Behavior"_sel, ov::routine<window_item::PostClickBehavior>},
+                {"Key Down"_sel, ov::routine<window_item::KeyDown>},
+                {"Special Key"_sel, ov::routine<window_item::SpecialKey>},
+                {"Target"_sel, ov::routine<window_item::Target>},
+                {"Change Cursor"_sel, ov::routine<window_item::ChangeCursor>},
+                {"Enter"_sel, ov::nothing},
+                {"Exit"_sel, ov::nothing},
+                {"Default"_sel, ov::nothing},
+                {"Hilite"_sel, ov::nothing},
+                {"Hit Test"_sel, ov::nothing},
+                {"Idle"_sel, ov::nothing},
+                {"Change Color"_sel, ov::nothing},
+                {"Adjust Clip Rect"_sel, ov::nothing},
+                {"Adjust Origin"_sel, ov::nothing},
+                {"Show Balloon"_sel, ov::nothing},
+                {"Mouse Moved"_sel, ov::nothing},
+                {"Mouse Up"_sel, ov::nothing},
+                {"Mouse Down Middle"_sel, ov::nothing},
+                {"Mouse Down Right"_sel, ov::nothing},
+                {"Mouse Up Middle"_sel, ov::nothing},
+                {"Mouse Up Right"_sel, ov::nothing},
+                {"On Command"_sel, ov::nothing},
+                {"Update Menus"_sel, ov::nothing},
+                {"Use Font"_sel, ov::nothing},
+                {"Targetable?"_sel, ov::failing},
+                {"Has Font?"_sel, ov::failing},
+                {"Is View?"_sel, ov::failing},
+                {"Process Key"_sel, ov::failing}},
 });
 
-const ovUniversalDeclaration kAddPt("AddPt", ov::routine<universal::AddPt>);
-const ovUniversalDeclaration kSubPt("SubPt", ov::routine<universal::SubPt>);
+const ovUniversalDeclaration kAddPt("AddPt"_uni, ov::routine<universal::AddPt>);
+const ovUniversalDeclaration kSubPt("SubPt"_uni, ov::routine<universal::SubPt>);
 
 }  // namespace

@@ -20,78 +20,23 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector AddAccelerator("Add Accelerator");
-const ovMethodSelector ContainsHandle("Contains Handle");
-const ovMethodSelector Default("Default");
-const ovMethodSelector Enter("Enter");
-const ovMethodSelector Exit("Exit");
-const ovMethodSelector FindWindowItem("Find Window Item");
-const ovMethodSelector GetMainWindow("Get Main Window");
-const ovMethodSelector GetName("Get Name");
-const ovMethodSelector GetOwner("Get Owner");
-const ovMethodSelector GetTabOrder("Get Tab Order");
-const ovMethodSelector GetUniqueId("Get Unique ID");
-const ovMethodSelector GetWParamLo("Get WParam Lo");
-const ovMethodSelector GetWindowRecord("Get Window Record");
-const ovMethodSelector KeyDown("Key Down");
-const ovMethodSelector Open("Open");
-const ovMethodSelector Post("Post");
-const ovMethodSelector SetEvent("Set Event");
-const ovMethodSelector SetTarget("Set Target");
-const ovMethodSelector SpecialKey("Special Key");
-const ovMethodSelector Tab("Tab");
-const ovMethodSelector Targetable("Targetable?");
-const ovMethodSelector TranslateAccelerator("Translate Accelerator");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector AcceleratorTable("Accelerator Table");
-const ovAttributeSelector Accelerators("Accelerators");
-const ovAttributeSelector Alt("Alt?");
-const ovAttributeSelector CaseSensitive("Case Sensitive?");
-const ovAttributeSelector Character("Character");
-const ovAttributeSelector Control("Control?");
-const ovAttributeSelector DefaultItem("Default Item");
-const ovAttributeSelector Id("ID");
-const ovAttributeSelector InvertMenu("Invert Menu?");
-const ovAttributeSelector KeyBehavior("Key Behavior");
-const ovAttributeSelector Keys("Keys");
-const ovAttributeSelector Mdi("MDI?");
-const ovAttributeSelector Owner("Owner");
-const ovAttributeSelector Shift("Shift?");
-const ovAttributeSelector TabOrder("Tab Order");
-const ovAttributeSelector Target("Target");
-const ovAttributeSelector View("View");
-const ovAttributeSelector WindowRecord("Window Record");
-}  // namespace attr
-
-namespace cls {
-const ovClassName MultipleView("Multiple View");
-}  // namespace cls
-
-namespace uni {
-const ovUniversalName GetApplication("Get Application");
-const ovUniversalName GetDesktop("Get Desktop");
-}  // namespace uni
-
-ovRef desktop() { return ov::universal(uni::GetDesktop).take(); }
+ovRef desktop() { return ov::universal("Get Desktop"_uni).take(); }
 
 bool flag(const ovAttributeSelector& attribute, ovC_object* object) {
   return ov::isTrue(ov::get(attribute, object));
 }
 
-HWND recordOf(ov::In window) { return ov::toHandle<HWND>(ov::get(attr::WindowRecord, window)); }
+HWND recordOf(ov::In window) { return ov::toHandle<HWND>(ov::get("Window Record"_attr, window)); }
 
 // The desktop's main window, or NULL while there is none.
 ovRef mainWindow() {
-  auto main = ov::send(sel::GetMainWindow, desktop());
+  auto main = ov::send("Get Main Window"_sel, desktop());
   return main.failed() ? nullptr : main.take();
 }
 
-bool targetable(ov::In item) { return item.get() && ov::send<0>(sel::Targetable, item).succeeded(); }
+bool targetable(ov::In item) { return item.get() && ov::send<0>("Targetable?"_sel, item).succeeded(); }
 
-ovRef ownerOf(ov::In item) { return ov::send(sel::GetOwner, item).take(); }
+ovRef ownerOf(ov::In item) { return ov::send("Get Owner"_sel, item).take(); }
 
 namespace window {
 
@@ -100,11 +45,11 @@ namespace window {
 ovStatus SetTarget(const ov::Args& a) {
   ovC_object* w = a.receiver();
   ovC_object* next = targetable(a[1]) ? a[1] : nullptr;
-  if (ovRef current = ov::get(attr::Target, w))
-    if (ov::send<0>(sel::Exit, current, {a[2]}).failed()) return ovFailure;
-  ov::set(attr::Target, w, next);
-  ov::send<0>(sel::SetTarget, desktop(), {w, next});
-  if (next && ownerOf(next)) ov::send<0>(sel::Enter, next);
+  if (ovRef current = ov::get("Target"_attr, w))
+    if (ov::send<0>("Exit"_sel, current, {a[2]}).failed()) return ovFailure;
+  ov::set("Target"_attr, w, next);
+  ov::send<0>("Set Target"_sel, desktop(), {w, next});
+  if (next && ownerOf(next)) ov::send<0>("Enter"_sel, next);
   return ovSuccess;
 }
 
@@ -112,13 +57,13 @@ ovStatus SetTarget(const ov::Args& a) {
 // window's and the application's target; otherwise the stored target.
 ovStatus GetTarget(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  ovRef focused = ov::send<2>(sel::ContainsHandle, w, {ov::handleValue(GetFocus())}).take(1);
+  ovRef focused = ov::send<2>("Contains Handle"_sel, w, {ov::handleValue(GetFocus())}).take(1);
   if (!targetable(focused)) {
-    a.put(0, ov::get(attr::Target, w));
+    a.put(0, ov::get("Target"_attr, w));
     return ovSuccess;
   }
-  ov::set(attr::Target, w, focused);
-  ov::send<0>(sel::SetTarget, ov::universal(uni::GetApplication).get(), {focused});
+  ov::set("Target"_attr, w, focused);
+  ov::send<0>("Set Target"_sel, ov::universal("Get Application"_uni).get(), {focused});
   a.put(0, std::move(focused));
   return ovSuccess;
 }
@@ -128,21 +73,21 @@ ovStatus GetTarget(const ov::Args& a) {
 // backward; from an item its view goes on, and when the tree runs out the
 // root view starts again. The root view running out ends the search.
 ovStatus tabThroughViews(ovC_object* w, ovC_object* from, ovC_object* backward) {
-  ovRef view = ov::get(attr::View, w);
+  ovRef view = ov::get("View"_attr, w);
   ovRef owner = ownerOf(from);
-  if (!owner || from == w || from == ov::get(attr::Owner, w).get())
-    return ov::send<0>(sel::Tab, view, {nullptr, backward}).status;
+  if (!owner || from == w || from == ov::get("Owner"_attr, w).get())
+    return ov::send<0>("Tab"_sel, view, {nullptr, backward}).status;
   if (owner.get() == w) return ovFailure;
-  if (ov::send<0>(sel::Tab, owner, {from, backward}).succeeded()) return ovSuccess;
-  return ov::send<0>(sel::Tab, view, {nullptr, backward}).status;
+  if (ov::send<0>("Tab"_sel, owner, {from, backward}).succeeded()) return ovSuccess;
+  return ov::send<0>("Tab"_sel, view, {nullptr, backward}).status;
 }
 
 // The tab order an item follows: its multiple view's current one when it
 // lies in a multiple view, else the window's.
 ovRef tabOrderFor(ovC_object* w, ovC_object* from) {
   for (ovRef up = ownerOf(from); up && up.get() != w; up = ownerOf(up.get()))
-    if (ov::isA(up, cls::MultipleView)) return ov::send(sel::GetTabOrder, up).take();
-  return ov::get(attr::TabOrder, w);
+    if (ov::isA(up, "Multiple View"_cls)) return ov::send("Get Tab Order"_sel, up).take();
+  return ov::get("Tab Order"_attr, w);
 }
 
 // The names to try after the named one, wrapping around (or before it, in
@@ -162,88 +107,89 @@ std::vector<ovC_object*> candidates(ovC_object* order, ovC_object* name, bool ba
 
 // The first targetable item among the candidates takes the target.
 ovStatus tabThroughOrder(ovC_object* w, ovC_object* from, ovC_object* order, ovC_object* backward) {
-  ovRef name = ov::send(sel::GetName, from).take();
+  ovRef name = ov::send("Get Name"_sel, from).take();
   for (ovC_object* candidate : candidates(order, name.get(), ov::isTrue(backward))) {
-    ovRef item = ov::send(sel::FindWindowItem, w, {candidate}).take();
-    if (targetable(item)) return ov::send<0>(sel::Tab, item, {nullptr, backward}).status;
+    ovRef item = ov::send("Find Window Item"_sel, w, {candidate}).take();
+    if (targetable(item)) return ov::send<0>("Tab"_sel, item, {nullptr, backward}).status;
   }
   return ovFailure;
 }
 
 ovStatus Tab(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  if (ov::length(ov::get(attr::TabOrder, w)) == 0) return tabThroughViews(w, a[1], a[2]);
+  if (ov::length(ov::get("Tab Order"_attr, w)) == 0) return tabThroughViews(w, a[1], a[2]);
   return tabThroughOrder(w, a[1], tabOrderFor(w, a[1]).get(), a[2]);
 }
 
 // Keys go to the window's accelerator keys, then to the desktop.
 ovStatus KeyDown(const ov::Args& a) {
-  if (ov::send<0>(sel::SpecialKey, a.receiver(), {a[1], a[2], a[3]}).succeeded()) return ovSuccess;
-  return ov::send<0>(sel::KeyDown, desktop(), {a[1], a[2], a[3]}).status;
+  if (ov::send<0>("Special Key"_sel, a.receiver(), {a[1], a[2], a[3]}).succeeded()) return ovSuccess;
+  return ov::send<0>("Key Down"_sel, desktop(), {a[1], a[2], a[3]}).status;
 }
 
 // The behaviour of the key whose command the event carries is posted;
 // fails without keys or when none has that command.
 ovStatus SpecialKey(const ov::Args& a) {
-  ovRef keys = ov::get(attr::Keys, ov::get(attr::KeyBehavior, a.receiver()));
-  int32_t id = ov::toInt(ov::send(sel::GetWParamLo, a[3]).get());
+  ovRef keys = ov::get("Keys"_attr, ov::get("Key Behavior"_attr, a.receiver()));
+  int32_t id = ov::toInt(ov::send("Get WParam Lo"_sel, a[3]).get());
   for (uint32_t i = 0; i < ov::length(keys); ++i) {
     ovC_object* pair = ov::element(keys, i);
-    if (ov::toInt(ov::get(attr::Id, ov::element(pair, 0))) != id) continue;
+    if (ov::toInt(ov::get("ID"_attr, ov::element(pair, 0))) != id) continue;
     ovC_object* behavior = ov::element(pair, 1);
-    ov::send<0>(sel::SetEvent, behavior, {a[3]});
-    return ov::send<0>(sel::Post, behavior).status;
+    ov::send<0>("Set Event"_sel, behavior, {a[3]});
+    return ov::send<0>("Post"_sel, behavior).status;
   }
   return ovFailure;
 }
 
 // The default item acts on the event; nothing happens without one.
 ovStatus Default(const ov::Args& a) {
-  ovRef name = ov::get(attr::DefaultItem, a.receiver());
+  ovRef name = ov::get("Default Item"_attr, a.receiver());
   if (ov::chars(name).empty()) return ovSuccess;
-  if (ovRef item = ov::send(sel::FindWindowItem, a.receiver(), {name}).take()) ov::send<0>(sel::Default, item, {a[1]});
+  if (ovRef item = ov::send("Find Window Item"_sel, a.receiver(), {name}).take())
+    ov::send<0>("Default"_sel, item, {a[1]});
   return ovSuccess;
 }
 
 // An entry as the platform's accelerator record: its modifier flags, a
 // virtual key unless it matches the character exactly, and its command.
 ACCEL accelFrom(ovC_object* entry) {
-  bool exact = flag(attr::CaseSensitive, entry);
-  BYTE flags = (flag(attr::Control, entry) ? FCONTROL : 0) | (flag(attr::Alt, entry) ? FALT : 0) |
-               (flag(attr::Shift, entry) ? FSHIFT : 0) | (flag(attr::InvertMenu, entry) ? FNOINVERT : 0) |
+  bool exact = flag("Case Sensitive?"_attr, entry);
+  BYTE flags = (flag("Control?"_attr, entry) ? FCONTROL : 0) | (flag("Alt?"_attr, entry) ? FALT : 0) |
+               (flag("Shift?"_attr, entry) ? FSHIFT : 0) | (flag("Invert Menu?"_attr, entry) ? FNOINVERT : 0) |
                (exact ? 0 : FVIRTKEY);
-  std::string_view character = ov::chars(ov::get(attr::Character, entry));
+  std::string_view character = ov::chars(ov::get("Character"_attr, entry));
   auto code = static_cast<BYTE>(character.empty() ? 0 : character[0]);
   WORD key = exact ? code : LOBYTE(VkKeyScanA(static_cast<CHAR>(code)));
-  return {flags, key, static_cast<WORD>(ov::toInt(ov::get(attr::Id, entry)))};
+  return {flags, key, static_cast<WORD>(ov::toInt(ov::get("ID"_attr, entry)))};
 }
 
 // The window's keys get their command numbers and join its accelerators;
 // then the platform's table is built from every entry.
 ovStatus OpenAccelerators(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  if (ovRef keys = ov::get(attr::KeyBehavior, w)) {
-    ov::send<0>(sel::Open, keys, {w});
-    ov::forEach(ov::get(attr::Keys, keys), [w](ovC_object* pair) {
+  if (ovRef keys = ov::get("Key Behavior"_attr, w)) {
+    ov::send<0>("Open"_sel, keys, {w});
+    ov::forEach(ov::get("Keys"_attr, keys), [w](ovC_object* pair) {
       ovC_object* entry = ov::element(pair, 0);
-      ov::set(attr::Id, entry, ov::send(sel::GetUniqueId, w).get());
-      return ov::send<0>(sel::AddAccelerator, w, {entry}).status;
+      ov::set("ID"_attr, entry, ov::send("Get Unique ID"_sel, w).get());
+      return ov::send<0>("Add Accelerator"_sel, w, {entry}).status;
     });
   }
-  ovRef entries = ov::get(attr::Accelerators, w);
+  ovRef entries = ov::get("Accelerators"_attr, w);
   std::vector<ACCEL> table;
   for (uint32_t i = 0; i < ov::length(entries); ++i) table.push_back(accelFrom(ov::element(entries, i)));
   if (table.empty()) return ovSuccess;
   HACCEL handle = CreateAcceleratorTableA(table.data(), static_cast<int>(table.size()));
-  ov::set(attr::AcceleratorTable, w, ov::handleValue(handle));
+  ov::set("Accelerator Table"_attr, w, ov::handleValue(handle));
   return ovSuccess;
 }
 
 // Appends an entry to the window's accelerators, once: a window opened
 // again registers its menu items' and keys' entries again.
 ovStatus AddAccelerator(const ov::Args& a) {
-  ovRef entries = ov::get(attr::Accelerators, a.receiver());
-  if (ov::indexOf(entries, a[1]) < 0) ov::set(attr::Accelerators, a.receiver(), ov::appended(entries, a[1]));
+  ovRef entries = ov::get("Accelerators"_attr, a.receiver());
+  if (ov::indexOf(entries, a[1]) < 0) ov::set("Accelerators"_attr, a.receiver(), ov::appended(entries, a[1]));
   return ovSuccess;
 }
 
@@ -254,21 +200,21 @@ ovStatus TranslateAccelerator(const ov::Args& a) {
   MSG* msg = ov::recordMemory<MSG>(a[1]);
   ovRef main = mainWindow();
   bool isMain = main.get() == w;
-  bool mdi = ov::isTrue(ov::get(attr::Mdi, ov::universal(uni::GetApplication).get()));
+  bool mdi = ov::isTrue(ov::get("MDI?"_attr, ov::universal("Get Application"_uni).get()));
   int translated = 0;
   if (isMain && mdi)
-    translated = TranslateMDISysAccel(ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, ov::get(attr::View, w)).get()), msg);
+    translated =
+        TranslateMDISysAccel(ov::toHandle<HWND>(ov::send("Get Window Record"_sel, ov::get("View"_attr, w)).get()), msg);
   if (!translated)
-    if (HACCEL table = ov::toHandle<HACCEL>(ov::get(attr::AcceleratorTable, w)))
+    if (HACCEL table = ov::toHandle<HACCEL>(ov::get("Accelerator Table"_attr, w)))
       translated = TranslateAcceleratorA(recordOf(w), table, msg);
-  if (!translated && main && !isMain)
-    translated = ov::toInt(ov::send(sel::TranslateAccelerator, main, {a[1]}).get());
+  if (!translated && main && !isMain) translated = ov::toInt(ov::send("Translate Accelerator"_sel, main, {a[1]}).get());
   a.put(0, ov::integer(translated));
   return ovSuccess;
 }
 
 ovStatus Pretranslate(const ov::Args& a) {
-  int32_t translated = ov::toInt(ov::send(sel::TranslateAccelerator, a.receiver(), {a[1]}).get());
+  int32_t translated = ov::toInt(ov::send("Translate Accelerator"_sel, a.receiver(), {a[1]}).get());
   a.put(0, ov::boolean(translated != 0));
   return ovSuccess;
 }
@@ -286,32 +232,33 @@ ovStatus MakeAccelString(const ov::Args& a) {
     if (!text.empty()) text += '+';
     text += part;
   };
-  if (flag(attr::Control, entry)) join("Ctrl");
-  if (flag(attr::Alt, entry)) join("Alt");
-  if (flag(attr::Shift, entry)) join("Shift");
-  join(ov::chars(ov::get(attr::Character, entry)));
+  if (flag("Control?"_attr, entry)) join("Ctrl");
+  if (flag("Alt?"_attr, entry)) join("Alt");
+  if (flag("Shift?"_attr, entry)) join("Shift");
+  join(ov::chars(ov::get("Character"_attr, entry)));
   a.put(0, ov::text(text));
   return ovSuccess;
 }
 
 }  // namespace accelerator_entry
 
-const ovClassMethods kWindowKeyboardMethods("Window",
-                                            {{"Set Target", ov::routine<window::SetTarget>},
-                                             {"Get Target", ov::routine<window::GetTarget>},
-                                             {"Tab", ov::routine<window::Tab>},
-                                             {"Key Down", ov::routine<window::KeyDown>},
-                                             {"Special Key", ov::routine<window::SpecialKey>},
-                                             {"Default", ov::routine<window::Default>},
-                                             {"Open Accelerators", ov::routine<window::OpenAccelerators>},
-                                             {"Add Accelerator", ov::routine<window::AddAccelerator>},
-                                             {"Translate Accelerator", ov::routine<window::TranslateAccelerator>},
-                                             {"Pretranslate", ov::routine<window::Pretranslate>}});
+const ovClassMethods kWindowKeyboardMethods("Window"_cls,
+                                            {{"Set Target"_sel, ov::routine<window::SetTarget>},
+                                             {"Get Target"_sel, ov::routine<window::GetTarget>},
+                                             {"Tab"_sel, ov::routine<window::Tab>},
+                                             {"Key Down"_sel, ov::routine<window::KeyDown>},
+                                             {"Special Key"_sel, ov::routine<window::SpecialKey>},
+                                             {"Default"_sel, ov::routine<window::Default>},
+                                             {"Open Accelerators"_sel, ov::routine<window::OpenAccelerators>},
+                                             {"Add Accelerator"_sel, ov::routine<window::AddAccelerator>},
+                                             {"Translate Accelerator"_sel, ov::routine<window::TranslateAccelerator>},
+                                             {"Pretranslate"_sel, ov::routine<window::Pretranslate>}});
 
 const ovClassDeclaration kAcceleratorEntryClass({
-    .name = "Accelerator Entry",
-    .attributes = {"Control?", "Alt?", "Shift?", "Invert Menu?", "Case Sensitive?", "Character", "ID"},
-    .methods = {{"Make Accel String", ov::routine<accelerator_entry::MakeAccelString>}, {"Close", ov::nothing}},
+    .name = "Accelerator Entry"_cls,
+    .attributes = {"Control?"_attr, "Alt?"_attr, "Shift?"_attr, "Invert Menu?"_attr, "Case Sensitive?"_attr,
+                   "Character"_attr, "ID"_attr},
+    .methods = {{"Make Accel String"_sel, ov::routine<accelerator_entry::MakeAccelString>}, {"Close"_sel, ov::nothing}},
 });
 
 }  // namespace

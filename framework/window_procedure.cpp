@@ -24,48 +24,6 @@
 
 namespace {
 
-namespace sel {
-const ovMethodSelector Contains("Contains Handle");
-const ovMethodSelector DoEvent("Do Event");
-const ovMethodSelector GetHWnd("Get HWnd");
-const ovMethodSelector GetMainWindow("Get Main Window");
-const ovMethodSelector GetName("Get Name");
-const ovMethodSelector GetWindow("Get Window");
-const ovMethodSelector GetWindowRecord("Get Window Record");
-const ovMethodSelector HitTest("Hit Test");
-const ovMethodSelector Quit("Quit");
-}  // namespace sel
-
-namespace attr {
-const ovAttributeSelector Child("Child?");
-const ovAttributeSelector EventHandler("Event Handler");
-const ovAttributeSelector HWnd("HWnd");
-const ovAttributeSelector LParam("LParam");
-const ovAttributeSelector Mdi("MDI?");
-const ovAttributeSelector Message("Message");
-const ovAttributeSelector PlatformEvent("Platform Event");
-const ovAttributeSelector Type("Type");
-const ovAttributeSelector View("View");
-const ovAttributeSelector WParam("WParam");
-const ovAttributeSelector Windows("Windows");
-}  // namespace attr
-
-namespace cls {
-const ovClassName PlatformEvent("Platform Event");
-}  // namespace cls
-
-namespace uni {
-const ovUniversalName GetApplication("Get Application");
-const ovUniversalName GetCommander("Get Commander");
-const ovUniversalName GetDesktop("Get Desktop");
-const ovUniversalName PostMenuUpdate("Post Menu Update");
-}  // namespace uni
-
-namespace prim {
-const ovPrimitiveName Callback("callback");
-const ovPrimitiveName GetResourceInfo("get-resource-info");
-}  // namespace prim
-
 // The event names of the messages the framework handles; any other
 // message has none and gets default processing. WM_KEYDOWN has no name:
 // keys arrive as WM_CHAR after TranslateMessage; only the navigation keys
@@ -109,13 +67,13 @@ const char* eventNameOf(UINT message) {
 
 // The framework object owning the current event's handle gets "Hit Test".
 void routeHitTest(ovC_object* event) {
-  ovRef hwnd = ov::send(sel::GetHWnd, event).take();
-  ovRef desktop = ov::universal(uni::GetDesktop).take();
-  ovRef windows = ov::get(attr::Windows, desktop);
+  ovRef hwnd = ov::send("Get HWnd"_sel, event).take();
+  ovRef desktop = ov::universal("Get Desktop"_uni).take();
+  ovRef windows = ov::get("Windows"_attr, desktop);
   for (uint32_t i = 0; i < ov::length(windows); ++i) {
-    auto found = ov::send<2>(sel::Contains, ov::element(windows, i), {hwnd});
+    auto found = ov::send<2>("Contains Handle"_sel, ov::element(windows, i), {hwnd});
     if (found.get(1)) {
-      ov::send<0>(sel::HitTest, found.get(1), {event});
+      ov::send<0>("Hit Test"_sel, found.get(1), {event});
       return;
     }
   }
@@ -124,16 +82,16 @@ void routeHitTest(ovC_object* event) {
 // The platform's default for the window's kind: an MDI child's, an MDI
 // frame's (with its client window), or the plain default.
 LRESULT defaultProcessing(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  ovRef app = ov::universal(uni::GetApplication).take();
-  bool mdi = ov::isTrue(ov::get(attr::Mdi, app));
+  ovRef app = ov::universal("Get Application"_uni).take();
+  bool mdi = ov::isTrue(ov::get("MDI?"_attr, app));
   if (mdi) {
-    ovRef desktop = ov::universal(uni::GetDesktop).take();
-    auto window = ov::send(sel::GetWindow, desktop, {ov::handleValue(hwnd)});
-    if (window.get() && ov::isTrue(ov::get(attr::Child, window.get())))
+    ovRef desktop = ov::universal("Get Desktop"_uni).take();
+    auto window = ov::send("Get Window"_sel, desktop, {ov::handleValue(hwnd)});
+    if (window.get() && ov::isTrue(ov::get("Child?"_attr, window.get())))
       return DefMDIChildProcA(hwnd, message, wParam, lParam);
-    auto main = ov::send(sel::GetMainWindow, desktop);
-    if (main.get() && ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, main.get()).get()) == hwnd) {
-      HWND client = ov::toHandle<HWND>(ov::send(sel::GetWindowRecord, ov::get(attr::View, main.get())).get());
+    auto main = ov::send("Get Main Window"_sel, desktop);
+    if (main.get() && ov::toHandle<HWND>(ov::send("Get Window Record"_sel, main.get()).get()) == hwnd) {
+      HWND client = ov::toHandle<HWND>(ov::send("Get Window Record"_sel, ov::get("View"_attr, main.get())).get());
       return DefFrameProcA(hwnd, client, message, wParam, lParam);
     }
   }
@@ -142,34 +100,34 @@ LRESULT defaultProcessing(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 
 // Hands a named event to the commander's handler; the handlers' result.
 ovRef handle(ovC_object* event, ovC_object* platformEvent, const char* name) {
-  if (platformEvent) ov::set(attr::Type, platformEvent, ov::text(name));
-  ovRef commander = ov::universal(uni::GetCommander).take();
-  ovRef handler = ov::get(attr::EventHandler, commander);
-  ov::send<0>(sel::DoEvent, handler, {event, commander});
+  if (platformEvent) ov::set("Type"_attr, platformEvent, ov::text(name));
+  ovRef commander = ov::universal("Get Commander"_uni).take();
+  ovRef handler = ov::get("Event Handler"_attr, commander);
+  ov::send<0>("Do Event"_sel, handler, {event, commander});
   ovRef result = gReturnValue.get();
   gReturnValue.set(ov::integer(0));
   return result;
 }
 
 bool hasHandler() {
-  ovRef commander = ov::universal(uni::GetCommander).take();
-  return ov::get(attr::EventHandler, commander).get() != nullptr;
+  ovRef commander = ov::universal("Get Commander"_uni).take();
+  return ov::get("Event Handler"_attr, commander).get() != nullptr;
 }
 
 namespace universal {
 
 ovStatus VornWndProc(const ov::Args& a) {
   ovRef event = gEvent.get();
-  ovRef platformEvent = ov::make(cls::PlatformEvent).take();
-  ov::set(attr::HWnd, platformEvent, a[0]);
-  ov::set(attr::Message, platformEvent, a[1]);
-  ov::set(attr::WParam, platformEvent, a[2]);
-  ov::set(attr::LParam, platformEvent, a[3]);
-  ov::set(attr::PlatformEvent, event, platformEvent);
+  ovRef platformEvent = ov::make("Platform Event"_cls).take();
+  ov::set("HWnd"_attr, platformEvent, a[0]);
+  ov::set("Message"_attr, platformEvent, a[1]);
+  ov::set("WParam"_attr, platformEvent, a[2]);
+  ov::set("LParam"_attr, platformEvent, a[3]);
+  ov::set("Platform Event"_attr, event, platformEvent);
 
   auto message = static_cast<UINT>(ov::toInt(a[1]));
   const char* name = eventNameOf(message);
-  if (message == WM_QUIT) ov::send<0>(sel::Quit, ov::universal(uni::GetApplication).get());
+  if (message == WM_QUIT) ov::send<0>("Quit"_sel, ov::universal("Get Application"_uni).get());
   if (message == WM_NCHITTEST) routeHitTest(event.get());
 #ifdef WM_GETDRAWNITEMS
   if (message == WM_GETDRAWNITEMS) {
@@ -183,21 +141,21 @@ ovStatus VornWndProc(const ov::Args& a) {
     return ovSuccess;
   }
   if (name && hasHandler()) {
-    a.put(0, handle(event.get(), ov::get(attr::PlatformEvent, event).get(), name));
+    a.put(0, handle(event.get(), ov::get("Platform Event"_attr, event).get(), name));
     return ovSuccess;
   }
   LRESULT result = defaultProcessing(ov::toHandle<HWND>(a[0]), message, ov::messageWord(a[2]), ov::messageWord(a[3]));
   // The pointer over a menu bar: menus are brought up to date before the
   // user can open one (not for the framework's own probes: pointer_probe.h).
-  if (message == WM_NCHITTEST && result == HTMENU && !vorn::ProbingPointer()) ov::universal<0>(uni::PostMenuUpdate);
+  if (message == WM_NCHITTEST && result == HTMENU && !vorn::ProbingPointer()) ov::universal<0>("Post Menu Update"_uni);
   a.put(0, ov::integer(static_cast<int32_t>(result)));
   return ovSuccess;
 }
 
 // The application's name joined with "MainWindow".
 ovStatus GetClassName(const ov::Args& a) {
-  ovRef app = ov::universal(uni::GetApplication).take();
-  std::string name(ov::chars(ov::send(sel::GetName, app).get()));
+  ovRef app = ov::universal("Get Application"_uni).take();
+  std::string name(ov::chars(ov::send("Get Name"_sel, app).get()));
   a.put(0, ov::text(name + "MainWindow"));
   return ovSuccess;
 }
@@ -205,9 +163,10 @@ ovStatus GetClassName(const ov::Args& a) {
 // Registers the framework window class under a name, its procedure being
 // the universal a second name gives.
 ovStatus RegisterClass(const ov::Args& a) {
-  ovRef procedure = ov::primitive(prim::Callback, {a[1], ov::text("WNDPROC")}).take();
+  ovRef procedure = ov::primitive("callback"_prim, {a[1], ov::text("WNDPROC")}).take();
   HINSTANCE instance = vorn::ApplicationInstance();
-  ovRef iconId = ov::primitive(prim::GetResourceInfo, {ov::text("OVApplicationICO"), ov::addressHandleValue(instance)}).take();
+  ovRef iconId =
+      ov::primitive("get-resource-info"_prim, {ov::text("OVApplicationICO"), ov::addressHandleValue(instance)}).take();
   std::string className = ov::cString(a[0]);
   WNDCLASSA wc{};
   wc.style = CS_DBLCLKS;
@@ -222,8 +181,8 @@ ovStatus RegisterClass(const ov::Args& a) {
 
 }  // namespace universal
 
-const ovUniversalDeclaration kVornWndProc("VornWndProc", ov::routine<universal::VornWndProc>);
-const ovUniversalDeclaration kGetClassName("Get Class Name", ov::routine<universal::GetClassName>);
-const ovUniversalDeclaration kRegisterClass("Register Class", ov::routine<universal::RegisterClass>);
+const ovUniversalDeclaration kVornWndProc("VornWndProc"_uni, ov::routine<universal::VornWndProc>);
+const ovUniversalDeclaration kGetClassName("Get Class Name"_uni, ov::routine<universal::GetClassName>);
+const ovUniversalDeclaration kRegisterClass("Register Class"_uni, ov::routine<universal::RegisterClass>);
 
 }  // namespace

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "runtime/dispatch/dispatch.h"
+#include "runtime/methods/names.h"
 #include "runtime/methods/protocol.h"
 #include "runtime/methods/send_trace.h"
 #include "runtime/methods/support.h"
@@ -291,13 +292,13 @@ ovStatus forEach(In list, Each&& each) {
 // Plain methods that need no body of their own: an accessor answering
 // attribute A, a setter storing its input into A, a method that does
 // nothing and succeeds, one that fails, and one that answers the receiver.
-template <const ovAttributeSelector& A>
+template <const auto& A>
 ovStatus reader(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out) {
   Args a(nin, nout, in, out);
   a.put(0, get(A, a.receiver()));
   return ovSuccess;
 }
-template <const ovAttributeSelector& A>
+template <const auto& A>
 ovStatus writer(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out) {
   Args a(nin, nout, in, out);
   set(A, a.receiver(), a[1]);
