@@ -38,8 +38,8 @@ ovStatus Quin1(const ov::Args& a) {
   ovRef itemA = item(window, "A1");
   ovRef shownLarger = printed(b.get());
   ovRef itemB = item(window, "B1");
-  ov::send<0>("Set Value"_sel, itemB, {shownLarger});
-  ov::send<0>("Set Value"_sel, itemA, {shownSmaller});
+  ov::tell("Set Value"_sel, itemB, {shownLarger});
+  ov::tell("Set Value"_sel, itemA, {shownSmaller});
   return ovSuccess;
 }
 
@@ -52,8 +52,8 @@ ovStatus Quin2(const ov::Args& a) {
   ovRef whole = rounded(times(x.get(), kGoldenPlusOne).get());
   ovRef shownWhole = printed(whole.get());
   ovRef itemC = item(window, "C2");
-  ov::send<0>("Set Value"_sel, itemC, {shownWhole});
-  ov::send<0>("Set Value"_sel, itemA, {shownSmaller});
+  ov::tell("Set Value"_sel, itemC, {shownWhole});
+  ov::tell("Set Value"_sel, itemA, {shownSmaller});
   return ovSuccess;
 }
 

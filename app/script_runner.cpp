@@ -175,7 +175,7 @@ void ScriptRunner::EndProgram() {
     return input_.Deliver();
   }
   quitAsked_ = true;
-  ov::send<0>("Quit"_sel, gTheFrontApplication.get());
+  ov::tell("Quit"_sel, gTheFrontApplication.get());
   PostMessageA(nullptr, WM_NULL, 0, 0);
 }
 

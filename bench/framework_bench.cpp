@@ -63,11 +63,11 @@ class RunningProgram {
     InitData(GetModuleHandleA(nullptr));
     app_ = gTheApplication.get();
     if (!withMainWindow) ov::set(kMainWindow, app_, ov::text(""));
-    ov::send<0>(kOpen, app_);
+    ov::tell(ov::send<0>(kOpen, app_));
     Settle();
   }
   ~RunningProgram() {
-    ov::send<0>(kClose, app_);
+    ov::tell(ov::send<0>(kClose, app_));
     app_.reset();
     ovRunTimeShutdown();
   }
@@ -99,8 +99,8 @@ void IdlePass(benchmark::State& state) {
     auto runStart = Clock::now();
     for (int i = 0; i < rounds; ++i) {
       PostMessageA(nullptr, WM_NULL, 0, 0);
-      ov::send<0>(kRun, program.app());
-      ov::send<0>(kRun, program.app());
+      ov::tell(ov::send<0>(kRun, program.app()));
+      ov::tell(ov::send<0>(kRun, program.app()));
     }
     double run = secondsSince(runStart) / rounds;
     state.counters["message_and_idle_pass_us"] = run * 1e6;
@@ -133,9 +133,9 @@ void OpenCloseWindow(benchmark::State& state) {
   RunningProgram program(false);
   auto cycle = [&program] {
     ovRef window = ov::makeNamed(ov::text("Main Window")).take();
-    ov::send<0>(kOpen, window, {nullptr});
+    ov::tell(ov::send<0>(kOpen, window, {nullptr}));
     program.Settle();
-    ov::send<0>(kClose, window);
+    ov::tell(ov::send<0>(kClose, window));
     program.Settle();
   };
   cycle();
@@ -190,9 +190,9 @@ void StartUp(benchmark::State& state) {
     });
     archive += secondsOf([] { InitData(GetModuleHandleA(nullptr)); });
     app = gTheApplication.get();
-    opening += secondsOf([&app] { ov::send<0>(kOpen, app); });
+    opening += secondsOf([&app] { ov::tell(ov::send<0>(kOpen, app)); });
     paint += secondsOf([&app] { vorn::RunUntilIdle(app.get()); });
-    ov::send<0>(kClose, app);
+    ov::tell(ov::send<0>(kClose, app));
     app.reset();
     ovRunTimeShutdown();
   }

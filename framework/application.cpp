@@ -38,10 +38,10 @@ namespace application {
 // stops the loop, close.
 ovStatus Initial(const ov::Args& a) {
   ovC_object* app = a.receiver();
-  ov::send<0>("Open"_sel, app);
-  ov::send<0>("Post Initial"_sel, app);
+  ov::tell("Open"_sel, app);
+  ov::tell("Post Initial"_sel, app);
   ov::repeat([&] { return ov::send<0>("Run"_sel, app).status; });
-  ov::send<0>("Close"_sel, app);
+  ov::tell("Close"_sel, app);
   return ovSuccess;
 }
 
@@ -52,20 +52,20 @@ ovStatus Open(const ov::Args& a) {
   ov::set("Is Foreground?"_attr, app, gdDefaultTrue);
   ov::set("Active?"_attr, app, gdDefaultTrue);
   ov::set("Cursor"_attr, app, ov::make("Cursors"_cls).get());
-  ov::send<0>("Open Printer"_sel, app);
+  ov::tell("Open Printer"_sel, app);
   ov::set("Current Session"_attr, app, ov::integer(0));
   ovRef commander = ov::make("Commander"_cls).take();
   ov::set("Commander"_attr, app, commander);
-  ov::send<0>("Open"_sel, commander);
-  ov::universal<0>("Push Application"_uni, {app});
-  ov::send<0>("Open Desktop"_sel, app);
-  ov::send<0>("Open Clipboard"_sel, app);
+  ov::tell("Open"_sel, commander);
+  ov::tell(ov::universal<0>("Push Application"_uni, {app}));
+  ov::tell("Open Desktop"_sel, app);
+  ov::tell("Open Clipboard"_sel, app);
   return ovSuccess;
 }
 
 ovStatus PostInitial(const ov::Args& a) {
   ovRef behavior = ov::get("Initial Behavior"_attr, a.receiver());
-  if (behavior) ov::send<0>("Post"_sel, behavior);
+  if (behavior) ov::tell("Post"_sel, behavior);
   return ovSuccess;
 }
 
@@ -88,14 +88,14 @@ ovStatus Close(const ov::Args& a) {
   ovC_object* app = a.receiver();
   for (const ovAttributeSelector* part :
        ov::Attributes{&"Desktop"_attr, &"Clipboard"_attr, &"Commander"_attr, &"Printer"_attr, &"Utility"_attr})
-    if (ovRef object = ov::get(*part, app)) ov::send<0>("Close"_sel, object);
-  ov::send<0>("NULL Attributes"_sel, app);
-  if (ovRef fund = ov::get("Rainy Day Fund"_attr, app)) ov::send<0>("Close"_sel, fund);
+    if (ovRef object = ov::get(*part, app)) ov::tell("Close"_sel, object);
+  ov::tell("NULL Attributes"_sel, app);
+  if (ovRef fund = ov::get("Rainy Day Fund"_attr, app)) ov::tell("Close"_sel, fund);
   if (ovRef routine = ov::get("Abort Routine"_attr, app)) {
-    ov::primitive<0>("dispose-callback"_prim, {routine});
+    ov::tell(ov::primitive<0>("dispose-callback"_prim, {routine}));
     ov::set("Abort Routine"_attr, app, nullptr);
   }
-  ov::universal<0>("Pop Application"_uni);
+  ov::tell(ov::universal<0>("Pop Application"_uni));
   gTheFrontApplication.set(nullptr);
   gTheProcesses.set(ov::emptyList());
   return ovSuccess;
@@ -113,7 +113,7 @@ ovStatus NullAttributes(const ov::Args& a) {
 ovStatus openPart(const ov::Args& a, const ovAttributeSelector& part, const ovClassName& cls) {
   ovRef made = ov::make(cls).take();
   ov::set(part, a.receiver(), made);
-  ov::send<0>("Open"_sel, made);
+  ov::tell("Open"_sel, made);
   return ovSuccess;
 }
 
@@ -137,13 +137,13 @@ ovStatus OpenMainWindow(const ov::Args& a) {
   ovRef className = ov::get("Main Window"_attr, a.receiver());
   if (ov::chars(className).empty()) return ovSuccess;
   ovRef window = ov::makeNamed(className).take();
-  ov::send<0>("Open"_sel, window, {nullptr});
+  ov::tell("Open"_sel, window, {nullptr});
   ovRef record = ov::send("Get Window Record"_sel, window).take();
   if (ov::toInt(record) == 0) {
     reportMainWindowMissing(a.receiver());
     return ovFailure;
   }
-  ov::primitive<0>("set-application-main-window"_prim, {record});
+  ov::tell(ov::primitive<0>("set-application-main-window"_prim, {record}));
   return ovSuccess;
 }
 
@@ -172,7 +172,7 @@ ovStatus UpdateMenus(const ov::Args& a) {
 // Every change of target brings the menus up to date on the next idle pass.
 ovStatus SetTarget(const ov::Args& a) {
   ov::set("Target"_attr, a.receiver(), a[1]);
-  ov::universal<0>("Post Menu Update"_uni);
+  ov::tell(ov::universal<0>("Post Menu Update"_uni));
   return ovSuccess;
 }
 
@@ -181,7 +181,7 @@ ovStatus SetTarget(const ov::Args& a) {
 namespace universal {
 
 ovStatus Application(const ov::Args&) {
-  ov::send<0>("Initial"_sel, gTheApplication.get());
+  ov::tell("Initial"_sel, gTheApplication.get());
   return ovSuccess;
 }
 
@@ -215,7 +215,7 @@ ovStatus SetTarget(const ov::Args& a) {
   ovRef desktop = frontDesktop();
   auto front = ov::send("Get Front Window"_sel, desktop);
   ovRef window = front.failed() ? nullptr : front.take();
-  ov::send<0>("Set Target"_sel, desktop, {window, a[0]});
+  ov::tell("Set Target"_sel, desktop, {window, a[0]});
   return ovSuccess;
 }
 

@@ -16,14 +16,14 @@ ovStatus Open(const ov::Args& a) {
   ovRef handler = ov::make("Event Handler"_cls).take();
   ov::set("Event Handler"_attr, a.receiver(), handler);
   ov::set("Modeless Handler"_attr, a.receiver(), handler);
-  ov::send<0>("Open"_sel, handler);
+  ov::tell("Open"_sel, handler);
   ov::set("Modal Handler"_attr, a.receiver(), handler);
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
   for (const ovAttributeSelector* handler : ov::Attributes{&"Modeless Handler"_attr, &"Modal Handler"_attr})
-    if (ovRef h = ov::get(*handler, a.receiver())) ov::send<0>("Close"_sel, h);
+    if (ovRef h = ov::get(*handler, a.receiver())) ov::tell("Close"_sel, h);
   return ovSuccess;
 }
 
@@ -32,7 +32,7 @@ ovStatus Close(const ov::Args& a) {
 ovStatus DoCommand(const ov::Args& a) {
   ovC_object* command = a[1];
   bool undoable = ov::isTrue(ov::send("Get Undo?"_sel, command).get());
-  if (undoable) ov::send<0>("Dispose Undo"_sel, a.receiver());
+  if (undoable) ov::tell("Dispose Undo"_sel, a.receiver());
   if (ov::send<0>("Do"_sel, command, {a.receiver()}).failed()) return ovFailure;
   if (undoable) {
     ov::set("Undo Command"_attr, a.receiver(), command);
@@ -44,7 +44,7 @@ ovStatus DoCommand(const ov::Args& a) {
 ovStatus DisposeUndo(const ov::Args& a) {
   ovRef command = ov::get("Undo Command"_attr, a.receiver());
   if (!command) return ovSuccess;
-  ov::send<0>("Dispose"_sel, command);
+  ov::tell("Dispose"_sel, command);
   ov::set("Undo Command"_attr, a.receiver(), nullptr);
   return ovSuccess;
 }
@@ -56,9 +56,9 @@ ovStatus UndoCommand(const ov::Args& a) {
   bool redo = ov::isTrue(ov::get("Redo?"_attr, a.receiver()));
   ov::set("Redo?"_attr, a.receiver(), ov::boolean(!redo));
   if (redo)
-    ov::send<0>("Redo"_sel, command, {a.receiver()});
+    ov::tell("Redo"_sel, command, {a.receiver()});
   else
-    ov::send<0>("Undo"_sel, command, {a.receiver()});
+    ov::tell("Undo"_sel, command, {a.receiver()});
   return ovSuccess;
 }
 
@@ -95,7 +95,7 @@ ovStatus UpdateMenus(const ov::Args& a) {
   if (ov::send<0>("Set Item String"_sel, menubar, {undo, ov::send("Undo Item"_sel, a.receiver()).get()}).failed())
     return ovSuccess;
   if (ov::get("Undo Command"_attr, a.receiver()))
-    ov::send<0>("Set Item Enabled?"_sel, menubar, {undo, a.receiver(), gdDefaultTrue});
+    ov::tell("Set Item Enabled?"_sel, menubar, {undo, a.receiver(), gdDefaultTrue});
   return ovSuccess;
 }
 
@@ -111,7 +111,7 @@ ovStatus DoDeferredCommand(const ov::Args& a) {
   if (!first || !vorn::TickReached(ov::toInt(ov::get("When"_attr, first)), now)) return ovFailure;
   ovRef command = ovRef::share(first);
   ov::set("Deferred Commands"_attr, a.receiver(), ov::without(list, 0));
-  ov::send<0>("Do"_sel, command, {a.receiver()});
+  ov::tell("Do"_sel, command, {a.receiver()});
   return ovSuccess;
 }
 

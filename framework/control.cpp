@@ -32,12 +32,12 @@ HWND createButton(ovC_object* control) {
 // itself while it answers its style.
 ovStatus Open(const ov::Args& a) {
   ovC_object* control = a.receiver();
-  ov::sendAs<0>("Window Item"_cls, "Open"_sel, control, {a[1]});
+  ov::tell(ov::sendAs<0>("Window Item"_cls, "Open"_sel, control, {a[1]}));
   HWND hwnd = createButton(control);
   ov::set("Control Record"_attr, control, ov::handleValue(hwnd));
   if (ovRef font = ov::get("Font"_attr, control)) {
-    ov::send<0>("Open"_sel, font);
-    ov::send<0>("Use Font"_sel, control);
+    ov::tell("Open"_sel, font);
+    ov::tell("Use Font"_sel, control);
   }
   SendMessageA(hwnd, BM_SETCHECK, ov::toInt(ov::get("Control Value"_attr, control)), 0);
   return ovSuccess;
@@ -45,7 +45,7 @@ ovStatus Open(const ov::Args& a) {
 
 ovStatus Close(const ov::Args& a) {
   ovC_object* control = a.receiver();
-  if (ovRef font = ov::get("Font"_attr, control)) ov::send<0>("Close"_sel, font);
+  if (ovRef font = ov::get("Font"_attr, control)) ov::tell("Close"_sel, font);
   if (HWND hwnd = recordOf(control)) {
     DestroyWindow(hwnd);
     ov::set("Control Record"_attr, control, nullptr);
@@ -77,7 +77,7 @@ ovStatus SetControlValue(const ov::Args& a) {
   ovC_object* control = a.receiver();
   ov::set("Control Value"_attr, control, a[1]);
   if (HWND hwnd = recordOf(control)) {
-    ov::send<0>("Prepare"_sel, control);
+    ov::tell("Prepare"_sel, control);
     SendMessageA(hwnd, BM_SETCHECK, ov::toInt(a[1]), 0);
   }
   return ovSuccess;
@@ -102,7 +102,7 @@ ovStatus OnCommand(const ov::Args& a) {
   int32_t code = ov::toInt(ov::send("Get Notify Code"_sel, a[1]).get());
   if (code == BN_SETFOCUS) return ov::send<0>("Target"_sel, control, {gdDefaultFalse}).status;
   if (code != BN_CLICKED) return ovSuccess;
-  ov::send<0>("Set Control Value"_sel, control, {ov::send("Get Control Value"_sel, control).get()});
+  ov::tell("Set Control Value"_sel, control, {ov::send("Get Control Value"_sel, control).get()});
   return ov::send<0>("Post Click Behavior"_sel, control, {a[1]}).status;
 }
 
@@ -118,7 +118,7 @@ ovStatus SetActive(const ov::Args& a) {
   ovC_object* control = a.receiver();
   ov::set("Active?"_attr, control, a[1]);
   if (HWND hwnd = recordOf(control)) {
-    ov::send<0>("Prepare"_sel, control);
+    ov::tell("Prepare"_sel, control);
     EnableWindow(hwnd, ov::isTrue(a[1]));
   }
   return ovSuccess;
@@ -128,7 +128,7 @@ ovStatus SetTitle(const ov::Args& a) {
   ovC_object* control = a.receiver();
   ov::set("Title"_attr, control, a[1]);
   if (HWND hwnd = recordOf(control)) {
-    ov::send<0>("Prepare"_sel, control);
+    ov::tell("Prepare"_sel, control);
     SetWindowTextA(hwnd, ov::cString(a[1]).c_str());
   }
   return ovSuccess;

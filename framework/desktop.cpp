@@ -44,9 +44,10 @@ namespace desktop {
 // the initial windows; windows enter "Windows" through their own "Open".
 ovStatus Open(const ov::Args& a) {
   ov::set("Screens"_attr, a.receiver(), ov::sendToClass("Screen"_cls, "Get Screens"_sel).get());
-  ov::universal<0>("Register Class"_uni, {ov::universal("Get Class Name"_uni).get(), ov::text("VornWndProc")});
+  ov::tell(
+      ov::universal<0>("Register Class"_uni, {ov::universal("Get Class Name"_uni).get(), ov::text("VornWndProc")}));
   ovRef app = application();
-  ov::send<0>("Open Main Window"_sel, app, {a.receiver()});
+  ov::tell("Open Main Window"_sel, app, {a.receiver()});
   ovRef initial = ov::send("Get Initial Windows"_sel, app).take();
   ov::forEach(initial, [](ovC_object* each) {
     ovRef window = ov::isText(each) ? ov::makeNamed(each).take() : ovRef::share(each);
@@ -63,7 +64,7 @@ ovStatus Close(const ov::Args& a) {
   if (mainWindow && at >= 0) removeAt(a.receiver(), static_cast<uint32_t>(at));
   ov::forEach(ov::get("Windows"_attr, a.receiver()),
               [](ovC_object* window) { return ov::send<0>("Close"_sel, window).status; });
-  if (mainWindow) ov::send<0>("Close Main Window"_sel, mainWindow);
+  if (mainWindow) ov::tell("Close Main Window"_sel, mainWindow);
   std::string className = ov::cString(ov::universal("Get Class Name"_uni).get());
   UnregisterClassA(className.c_str(), GetModuleHandleA(nullptr));
   return ovSuccess;
@@ -212,7 +213,7 @@ ovStatus ChangeCursor(const ov::Args& a) {
   RECT client{};
   ScreenToClient(hwnd, &p);
   GetClientRect(hwnd, &client);
-  if (PtInRect(&client, p)) ov::send<0>("Change Cursor"_sel, window, {event});
+  if (PtInRect(&client, p)) ov::tell("Change Cursor"_sel, window, {event});
   return ovSuccess;
 }
 
@@ -225,7 +226,7 @@ ovStatus SuspendOrResume(const ov::Args& a) {
   ovRef floating = ov::get("Floating"_attr, a.receiver());
   ov::forEach(floating, [](ovC_object* window) { return ov::send<0>(Method, window).status; });
   auto front = ov::send("Get Front Window"_sel, a.receiver());
-  if (!front.failed() && front.get()) ov::send<0>(Method, front.get());
+  if (!front.failed() && front.get()) ov::tell(Method, front.get());
   return ovSuccess;
 }
 

@@ -29,11 +29,11 @@ bool isCurrentTarget(ovC_object* item) {
 
 // The item's window lets go of its target, the exit forced.
 void releaseTarget(ovC_object* item) {
-  ov::send<0>("Set Target"_sel, ov::send("Get Window"_sel, item).get(), {nullptr, gdDefaultTrue});
+  ov::tell("Set Target"_sel, ov::send("Get Window"_sel, item).get(), {nullptr, gdDefaultTrue});
 }
 
 void postIfPresent(const ovAttributeSelector& behavior, ovC_object* item) {
-  if (ovRef b = ov::get(behavior, item)) ov::send<0>("Post"_sel, b);
+  if (ovRef b = ov::get(behavior, item)) ov::tell("Post"_sel, b);
 }
 
 // The control's whole text; the empty text without reading when it has none.
@@ -57,13 +57,13 @@ HWND createEditor(ovC_object* item, ovC_object* owner) {
 
 ovStatus Open(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  ov::sendAs<0>("Window Item"_cls, "Open"_sel, item, {a[1]});
+  ov::tell(ov::sendAs<0>("Window Item"_cls, "Open"_sel, item, {a[1]}));
   ov::set("Text Editor"_attr, item, ov::handleValue(createEditor(item, a[1])));
   for (const ovAttributeSelector* behavior : ov::Attributes{&"Exit Behavior"_attr, &"Enter Behavior"_attr})
-    if (ovRef b = ov::get(*behavior, item)) ov::send<0>("Open"_sel, b, {item});
+    if (ovRef b = ov::get(*behavior, item)) ov::tell("Open"_sel, b, {item});
   if (ovRef font = ov::get("Font"_attr, item)) {
-    ov::send<0>("Open"_sel, font);
-    ov::send<0>("Use Font"_sel, item);
+    ov::tell("Open"_sel, font);
+    ov::tell("Use Font"_sel, item);
   }
   return ovSuccess;
 }
@@ -74,7 +74,7 @@ ovStatus Close(const ov::Args& a) {
   if (isCurrentTarget(item)) releaseTarget(item);
   for (const ovAttributeSelector* part :
        ov::Attributes{&"Font"_attr, &"Enter Behavior"_attr, &"Text Filter"_attr, &"Exit Behavior"_attr})
-    if (ovRef object = ov::get(*part, item)) ov::send<0>("Close"_sel, object);
+    if (ovRef object = ov::get(*part, item)) ov::tell("Close"_sel, object);
   if (HWND hwnd = editorOf(item)) {
     ov::set("Text"_attr, item, readText(hwnd));
     DestroyWindow(hwnd);
@@ -142,7 +142,7 @@ ovStatus SelectAll(const ov::Args& a) {
 }
 
 ovStatus Enter(const ov::Args& a) {
-  ov::send<0>("Prepare"_sel, a.receiver());
+  ov::tell("Prepare"_sel, a.receiver());
   SetFocus(editorOf(a.receiver()));
   postIfPresent("Enter Behavior"_attr, a.receiver());
   return ovSuccess;
@@ -163,7 +163,7 @@ ovStatus Exit(const ov::Args& a) {
   bool accepted = ov::send<0>("Filter Text"_sel, item).succeeded();
   if (!accepted && !ov::isTrue(a[1])) return ovFailure;
   if (accepted && ov::isTrue(ov::get("Active?"_attr, item))) postIfPresent("Exit Behavior"_attr, item);
-  ov::send<0>("Get Text"_sel, item);
+  ov::tell("Get Text"_sel, item);
   return ovSuccess;
 }
 
@@ -181,12 +181,12 @@ ovStatus Activate(const ov::Args& a) {
 }
 
 ovStatus Hilite(const ov::Args& a) {
-  ov::send<0>("Activate"_sel, a.receiver(), {a[1]});
+  ov::tell("Activate"_sel, a.receiver(), {a[1]});
   return ov::sendAs<0>("Window Item"_cls, "Hilite"_sel, a.receiver(), {a[1]}).status;
 }
 
 ovStatus SetActive(const ov::Args& a) {
-  ov::sendAs<0>("Window Item"_cls, "Set Active?"_sel, a.receiver(), {a[1]});
+  ov::tell(ov::sendAs<0>("Window Item"_cls, "Set Active?"_sel, a.receiver(), {a[1]}));
   if (ov::isFalse(a[1]) && isCurrentTarget(a.receiver())) releaseTarget(a.receiver());
   return ovSuccess;
 }
@@ -198,12 +198,12 @@ void takeTarget(ovC_object* item) {
   if (ov::send<0>("Target"_sel, item, {gdDefaultFalse}).succeeded()) return;
   auto target = ov::universal("Get Target"_uni);
   if (target.succeeded() && ov::isA(target.get(), "Window Item"_cls))
-    ov::send<0>("Activate"_sel, target.get(), {gdDefaultTrue});
+    ov::tell("Activate"_sel, target.get(), {gdDefaultTrue});
 }
 
 void markDocumentDirty() {
   auto document = ov::universal("Get Document"_uni);
-  if (document.succeeded() && document.get()) ov::send<0>("Make Dirty"_sel, document.get());
+  if (document.succeeded() && document.get()) ov::tell("Make Dirty"_sel, document.get());
 }
 
 void colorText(ovC_object* item) {
@@ -238,8 +238,8 @@ ovStatus PostTextTask(const ov::Args& a) {
   if (fromAccelerator()) return ovTerminate;
   if (ChangesText && !isEditable(a.receiver())) return ovTerminate;
   ovRef task = ov::make(Task).take();
-  ov::send<0>("Set Edit Text"_sel, task, {a.receiver()});
-  ov::send<0>("Post"_sel, task);
+  ov::tell("Set Edit Text"_sel, task, {a.receiver()});
+  ov::tell("Post"_sel, task);
   return ovSuccess;
 }
 
@@ -260,7 +260,7 @@ ovStatus UpdateMenus(const ov::Args& a) {
                 {"Clear", editable && selected},
                 {"Select All", hasText}};
   for (const auto& claim : claims)
-    ov::send<0>("Set Item Enabled?"_sel, a[1], {ov::text(claim.name), item, ov::boolean(claim.enabled)});
+    ov::tell("Set Item Enabled?"_sel, a[1], {ov::text(claim.name), item, ov::boolean(claim.enabled)});
   return ovSuccess;
 }
 

@@ -116,7 +116,7 @@ void idle(ovC_object* handler, ovC_object* event, ovC_object* commander, ovC_obj
   msg->pt = where;
   msg->time = now;
   bool commandDue = vorn::FirstDue(commander, static_cast<int32_t>(now));
-  ov::send<0>("Null Event"_sel, handler, {event, commander});
+  ov::tell("Null Event"_sel, handler, {event, commander});
   vorn::NoteIdlePass(commandDue);
 }
 
@@ -128,7 +128,7 @@ ovStatus DoNextEvent(const ov::Args& a) {
   ovRef block = ov::newRecord("MSG"_ext);
   BOOL got = PeekMessageA(ov::recordMemory<MSG>(block), nullptr, 0, 0, PM_REMOVE);
   gEvent.set(event);
-  ov::send<0>("Set Event Record"_sel, event, {block});
+  ov::tell("Set Event Record"_sel, event, {block});
   if (got)
     dispatch(a.receiver(), block.get());
   else
@@ -141,11 +141,11 @@ ovStatus DoNextEvent(const ov::Args& a) {
 // only, the cursor and the target's idle time.
 ovStatus NullEvent(const ov::Args& a) {
   ovC_object* event = a[1];
-  ov::send<0>("Do Deferred Command"_sel, a[2], {event});
+  ov::tell("Do Deferred Command"_sel, a[2], {event});
   ovRef app = ov::universal("Get Application"_uni).take();
   if (!ov::isTrue(ov::send("Get Is Foreground?"_sel, app).get())) return ovSuccess;
-  ov::send<0>("Change Cursor"_sel, desktop(), {event});
-  if (ovRef target = ov::send("Get Target"_sel, app).take()) ov::send<0>("Idle"_sel, target, {event});
+  ov::tell("Change Cursor"_sel, desktop(), {event});
+  if (ovRef target = ov::send("Get Target"_sel, app).take()) ov::tell("Idle"_sel, target, {event});
   return ovSuccess;
 }
 
@@ -198,14 +198,14 @@ ovStatus ToDesktop(const ov::Args& a) {
 }
 
 ovStatus MouseDown(const ov::Args& a) {
-  ov::send<0>("Down Time"_sel, a.receiver(), {a[1]});
+  ov::tell("Down Time"_sel, a.receiver(), {a[1]});
   return ov::send<0>("Mouse Down"_sel, desktop(), {a[1]}).status;
 }
 
 // Double clicks are detected by the platform; the handler only records one.
 ovStatus DownTime(const ov::Args& a) {
   bool doubled = ov::textEquals(ov::send("Get Type"_sel, a[1]).get(), "DOUBLEDOWN");
-  ov::send<0>("Set Double Down?"_sel, a[1], {ov::boolean(doubled)});
+  ov::tell("Set Double Down?"_sel, a[1], {ov::boolean(doubled)});
   return ovSuccess;
 }
 
@@ -228,7 +228,8 @@ ovStatus ToWindow(const ov::Args& a) {
 ovStatus OsEvent(const ov::Args& a) {
   bool activated = ov::toInt(ov::send("Get WParam"_sel, a[1]).get()) == 1;
   ovRef app = ov::universal("Get Application"_uni).take();
-  ov::callNamed<0>(ov::text(activated ? "/Resume" : "/Suspend"), "Event Handler"_cls, ov::listOf({app, a[1]}));
+  ov::tell(
+      ov::callNamed<0>(ov::text(activated ? "/Resume" : "/Suspend"), "Event Handler"_cls, ov::listOf({app, a[1]})));
   return ovSuccess;
 }
 

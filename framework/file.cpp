@@ -42,7 +42,7 @@ ovStatus Close(const ov::Args& a) {
 ovStatus Error(const ov::Args& a) {
   if (ov::toInt(a[1]) == 0) return ovSuccess;
   ov::set("Last Error"_attr, a.receiver(), a[1]);
-  ov::primitive<0>("show"_prim, {ov::text("File error number:"), a[1]});
+  ov::tell(ov::primitive<0>("show"_prim, {ov::text("File error number:"), a[1]}));
   return ovSuccess;
 }
 

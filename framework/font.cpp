@@ -47,7 +47,7 @@ ovStatus DeleteFont(const ov::Args& a) {
 }
 
 ovStatus Open(const ov::Args& a) {
-  ov::send<0>("Delete Font"_sel, a.receiver());
+  ov::tell("Delete Font"_sel, a.receiver());
   ov::set("Font"_attr, a.receiver(), ov::send("Create Font"_sel, a.receiver()).get());
   return ovSuccess;
 }

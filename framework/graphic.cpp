@@ -14,12 +14,12 @@ namespace {
 namespace graphic {
 
 ovStatus Open(const ov::Args& a) {
-  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::send<0>("Open"_sel, pen);
+  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::tell("Open"_sel, pen);
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
-  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::send<0>("Close"_sel, pen);
+  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::tell("Close"_sel, pen);
   return ovSuccess;
 }
 
@@ -40,7 +40,7 @@ ovStatus Invert(const ov::Args& a) {
 namespace line {
 
 ovStatus Draw(const ov::Args& a) {
-  ov::send<0>("Use Pen"_sel, a.receiver());
+  ov::tell("Use Pen"_sel, a.receiver());
   ovRef ends = ov::get("End Points"_attr, a.receiver());
   POINT from = ov::toPOINT(ov::element(ends, 0));
   POINT to = ov::toPOINT(ov::element(ends, 1));
@@ -82,14 +82,14 @@ ovStatus SetFrame(const ov::Args& a) {
 namespace text {
 
 ovStatus Open(const ov::Args& a) {
-  ov::sendAs<0>("Graphic"_cls, "Open"_sel, a.receiver());
-  if (ovRef font = ov::get("Font"_attr, a.receiver())) ov::send<0>("Open"_sel, font);
+  ov::tell(ov::sendAs<0>("Graphic"_cls, "Open"_sel, a.receiver()));
+  if (ovRef font = ov::get("Font"_attr, a.receiver())) ov::tell("Open"_sel, font);
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
-  ov::sendAs<0>("Graphic"_cls, "Close"_sel, a.receiver());
-  if (ovRef font = ov::get("Font"_attr, a.receiver())) ov::send<0>("Close"_sel, font);
+  ov::tell(ov::sendAs<0>("Graphic"_cls, "Close"_sel, a.receiver()));
+  if (ovRef font = ov::get("Font"_attr, a.receiver())) ov::tell("Close"_sel, font);
   return ovSuccess;
 }
 
@@ -114,11 +114,11 @@ void fillBehind(ovC_object* text, const RECT& r) {
 ovStatus Draw(const ov::Args& a) {
   ovC_object* text = a.receiver();
   RECT r = ov::toRECT(a[1]);
-  ov::send<0>("Use Pen"_sel, text);
+  ov::tell("Use Pen"_sel, text);
   bool transparent = ov::isTrue(a[3]);
   if (!transparent) fillBehind(text, r);
   SetBkMode(vorn::CurrentDevice(), transparent ? TRANSPARENT : OPAQUE);
-  ov::send<0>("Use Font"_sel, text);
+  ov::tell("Use Font"_sel, text);
   std::string chars = ov::cString(ov::get("Text"_attr, text));
   UINT format = static_cast<UINT>(ov::toInt(ov::send("Get Justification"_sel, text).get()));
   DrawTextA(vorn::CurrentDevice(), chars.c_str(), static_cast<int>(chars.size()), &r, format);

@@ -29,13 +29,13 @@ HWND ownerWindow(ovC_object* item) {
 }
 
 ovStatus Open(const ov::Args& a) {
-  ov::sendAs<0>("Window Item"_cls, "Open"_sel, a.receiver(), {a[1]});
-  if (ovRef graphic = graphicOf(a.receiver())) ov::send<0>("Open"_sel, graphic);
+  ov::tell(ov::sendAs<0>("Window Item"_cls, "Open"_sel, a.receiver(), {a[1]}));
+  if (ovRef graphic = graphicOf(a.receiver())) ov::tell("Open"_sel, graphic);
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
-  if (ovRef graphic = graphicOf(a.receiver())) ov::send<0>("Close"_sel, graphic);
+  if (ovRef graphic = graphicOf(a.receiver())) ov::tell("Close"_sel, graphic);
   return ov::sendAs<0>("Window Item"_cls, "Close"_sel, a.receiver()).status;
 }
 
@@ -43,12 +43,12 @@ ovStatus Close(const ov::Args& a) {
 ovStatus Draw(const ov::Args& a) {
   ovC_object* item = a.receiver();
   if (ov::send<0>("Do Draw?"_sel, item, {a[1]}).failed()) return ovSuccess;
-  ov::send<0>("Draw Border"_sel, item);
-  ov::send<0>("Prepare Background"_sel, item);
+  ov::tell("Draw Border"_sel, item);
+  ov::tell("Prepare Background"_sel, item);
   ovRef graphic = graphicOf(item);
   if (!graphic) return ovSuccess;
-  ov::send<0>("Draw"_sel, graphic,
-              {ov::get("Frame"_attr, item), ov::get("Active?"_attr, item), ov::get("Transparent?"_attr, item)});
+  ov::tell("Draw"_sel, graphic,
+           {ov::get("Frame"_attr, item), ov::get("Active?"_attr, item), ov::get("Transparent?"_attr, item)});
   return ovSuccess;
 }
 
@@ -60,10 +60,10 @@ bool repaintsAfterInverting(ovC_object* graphic) { return ov::send<0>("Has Regio
 // in, the frame in the owner's platform window.
 ovStatus Invert(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  ov::send<0>("Prepare Background"_sel, item);
+  ov::tell("Prepare Background"_sel, item);
   ovRef frame = ov::send("Get Frame"_sel, item).take();
   if (ovRef graphic = graphicOf(item)) {
-    ov::send<0>("Invert"_sel, graphic, {frame});
+    ov::tell("Invert"_sel, graphic, {frame});
     HWND owner = ownerWindow(item);
     RECT area = ov::toRECT(frame);
     if (owner && repaintsAfterInverting(graphic.get())) InvalidateRect(owner, &area, TRUE);
@@ -107,17 +107,17 @@ ovStatus Redraw(const ov::Args& a) {
 ovStatus MouseDown(const ov::Args& a) {
   ovC_object* item = a.receiver();
   if (!ov::isTrue(ov::get("Active?"_attr, item))) return ovSuccess;
-  ov::send<0>("Prepare"_sel, item);
+  ov::tell("Prepare"_sel, item);
   if (ov::isTrue(ov::get("Button?"_attr, item))) return ov::send<0>("My Track Button"_sel, item).status;
   return ov::send<0>("Post Click Behavior"_sel, item, {a[2]}).status;
 }
 
 ovStatus MyTrackButton(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  ov::send<0>("Prepare"_sel, item);
-  ov::send<0>("Invert"_sel, item);
+  ov::tell("Prepare"_sel, item);
+  ov::tell("Invert"_sel, item);
   SetCapture(ownerWindow(item));
-  ov::send<0>("Set Capture?"_sel, item, {gdDefaultTrue});
+  ov::tell("Set Capture?"_sel, item, {gdDefaultTrue});
   return ovSuccess;
 }
 
@@ -135,10 +135,10 @@ ovStatus MouseMoved(const ov::Args& a) {
   bool inside = inGraphic(item, where.get());
   bool inverted = ov::isTrue(ov::get("Inverted?"_attr, item));
   if (inside && !inverted) {
-    ov::send<0>("Prepare"_sel, item);
-    ov::send<0>("Invert"_sel, item);
+    ov::tell("Prepare"_sel, item);
+    ov::tell("Invert"_sel, item);
   } else if (!inside && inverted) {
-    ov::send<0>("Invert"_sel, item);
+    ov::tell("Invert"_sel, item);
   }
   return ovSuccess;
 }
@@ -150,11 +150,11 @@ ovStatus MouseUp(const ov::Args& a) {
   ovC_object* item = a.receiver();
   bool pressed = tracking(item);
   if (ov::isTrue(ov::get("Inverted?"_attr, item))) {
-    ov::send<0>("Prepare"_sel, item);
-    ov::send<0>("Invert"_sel, item);
+    ov::tell("Prepare"_sel, item);
+    ov::tell("Invert"_sel, item);
   }
   ReleaseCapture();
-  ov::send<0>("Set Capture?"_sel, item, {gdDefaultFalse});
+  ov::tell("Set Capture?"_sel, item, {gdDefaultFalse});
   if (!pressed || !ov::isTrue(ov::get("Button?"_attr, item))) return ovSuccess;
   ovRef where = ov::send("Get Local Where"_sel, ov::get("Owner"_attr, item), {a[2]}).take();
   if (!inGraphic(item, where.get())) return ovSuccess;
@@ -187,7 +187,7 @@ template <const auto& Move>
 ovStatus MoveAndRefit(const ov::Args& a) {
   ovStatus status = ov::sendAs<0>("Window Item"_cls, Move, a.receiver(), {a[1]}).status;
   if (ovRef graphic = graphicOf(a.receiver()))
-    ov::send<0>("Set Frame"_sel, graphic, {ov::get("Frame"_attr, a.receiver())});
+    ov::tell("Set Frame"_sel, graphic, {ov::get("Frame"_attr, a.receiver())});
   return status;
 }
 
@@ -202,10 +202,10 @@ ovStatus SetValue(const ov::Args& a) {
   ovC_object* item = a.receiver();
   ovRef graphic = graphicOf(item);
   if (!graphic) return ovSuccess;
-  ov::send<0>("Set Value"_sel, graphic, {a[1]});
+  ov::tell("Set Value"_sel, graphic, {a[1]});
   ovRef border = ov::get("Border"_attr, item);
   ov::set("Border"_attr, item, nullptr);
-  ov::send<0>("Redraw"_sel, item, {ov::boolean(!coversFrame(item, graphic.get()))});
+  ov::tell("Redraw"_sel, item, {ov::boolean(!coversFrame(item, graphic.get()))});
   ov::set("Border"_attr, item, border);
   return ovSuccess;
 }

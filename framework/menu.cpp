@@ -40,7 +40,7 @@ ovStatus openItem(ovC_object* menu, ovC_object* item) {
 
 ovStatus openSubmenu(ovC_object* menu, ovC_object* submenu) {
   ov::set("Hierarchical?"_attr, submenu, gdDefaultTrue);
-  ov::send<0>("Set Owner"_sel, submenu, {menu});
+  ov::tell("Set Owner"_sel, submenu, {menu});
   if (ov::send<0>("Open"_sel, submenu).failed()) return ovFailure;
   UINT flags = MF_POPUP | static_cast<UINT>(ov::toInt(ov::send("Get Flags"_sel, submenu).get()));
   AppendMenuA(menuRecordOf(menu), flags, reinterpret_cast<UINT_PTR>(menuRecordOf(submenu)),
@@ -51,8 +51,8 @@ ovStatus openSubmenu(ovC_object* menu, ovC_object* submenu) {
 // Makes the popup, enters it in the menubar when top-level, and fills it.
 ovStatus Open(const ov::Args& a) {
   ovC_object* self = a.receiver();
-  ov::send<0>("Get Menu"_sel, self);
-  if (!ov::isTrue(ov::get("Hierarchical?"_attr, self))) ov::send<0>("Insert"_sel, self, {ov::integer(-1)});
+  ov::tell("Get Menu"_sel, self);
+  if (!ov::isTrue(ov::get("Hierarchical?"_attr, self))) ov::tell("Insert"_sel, self, {ov::integer(-1)});
   return ov::forEach(ov::get("Menu Items"_attr, self), [&](ovC_object* element) {
     return isMenu(element) ? openSubmenu(self, element) : openItem(self, element);
   });
@@ -71,9 +71,9 @@ ovStatus GetMenu(const ov::Args& a) {
 ovStatus Close(const ov::Args& a) {
   ovC_object* self = a.receiver();
   ov::set("Menu Record"_attr, self, nullptr);
-  ov::send<0>("Delete Menu"_sel, ov::get("Owner"_attr, self), {self});
+  ov::tell("Delete Menu"_sel, ov::get("Owner"_attr, self), {self});
   ovRef title = ov::get("Title"_attr, self);
-  if (title && !ov::isText(title)) ov::send<0>("Close"_sel, ov::get("Resource"_attr, self));
+  if (title && !ov::isText(title)) ov::tell("Close"_sel, ov::get("Resource"_attr, self));
   ov::forEach(ov::get("Menu Items"_attr, self),
               [](ovC_object* element) { return ov::send<0>("Close"_sel, element).status; });
   ov::set("Owner"_attr, self, nullptr);
@@ -184,7 +184,7 @@ ovStatus setOwnEntryEnabled(ovC_object* self, ovC_object* enabled) {
   UINT flags = MF_BYPOSITION | MF_POPUP | static_cast<UINT>(ov::toInt(ov::send("Get Flags"_sel, self).get()));
   ModifyMenuA(container, static_cast<UINT>(position - 1), flags, reinterpret_cast<UINT_PTR>(menuRecordOf(self)),
               entryText(self, inMenubar).c_str());
-  if (inMenubar) ov::send<0>("Draw"_sel, owner);
+  if (inMenubar) ov::tell("Draw"_sel, owner);
   return ovSuccess;
 }
 
@@ -200,9 +200,9 @@ ovStatus SetEnabled(const ov::Args& a) {
 // Every item and submenu disabled and unclaimed, all the way down.
 ovStatus DisableAllCommands(const ov::Args& a) {
   ov::forEach(ov::get("Menu Items"_attr, a.receiver()), [&](ovC_object* element) {
-    if (isMenu(element)) ov::send<0>("Disable All Commands"_sel, element, {a[1]});
-    ov::send<0>("Set Enabled?"_sel, element, {gdDefaultFalse});
-    ov::send<0>("Set Enabler"_sel, element, {nullptr});
+    if (isMenu(element)) ov::tell("Disable All Commands"_sel, element, {a[1]});
+    ov::tell("Set Enabled?"_sel, element, {gdDefaultFalse});
+    ov::tell("Set Enabler"_sel, element, {nullptr});
     return ovSuccess;
   });
   return ovSuccess;
@@ -212,7 +212,7 @@ ovStatus DisableAllCommands(const ov::Args& a) {
 // its submenus.
 ovStatus UpdateMenu(const ov::Args& a) {
   ov::forEach(ov::get("Menu Items"_attr, a.receiver()), [&](ovC_object* element) {
-    if (isMenu(element)) ov::send<0>("Update Menu"_sel, element, {a[1], a[2], a[3]});
+    if (isMenu(element)) ov::tell("Update Menu"_sel, element, {a[1], a[2], a[3]});
     return ovSuccess;
   });
   return ovSuccess;

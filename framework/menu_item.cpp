@@ -47,23 +47,23 @@ ovStatus Open(const ov::Args& a) {
   ov::set("Owner"_attr, item, a[1]);
   ov::set("Number"_attr, item, ov::send("Get Unique ID"_sel, a[1]).get());
   if (ovRef behavior = ov::get("Behavior"_attr, item)) {
-    ov::send<0>("Set Item"_sel, behavior, {ov::get("Number"_attr, item)});
-    ov::send<0>("Open"_sel, behavior, {a[1]});
+    ov::tell("Set Item"_sel, behavior, {ov::get("Number"_attr, item)});
+    ov::tell("Open"_sel, behavior, {a[1]});
   }
   ovRef title = ov::get("Title"_attr, item);
-  if (isPicture(title.get())) ov::send<0>("Open"_sel, title);
+  if (isPicture(title.get())) ov::tell("Open"_sel, title);
   if (ovRef accelerator = ov::get("Accelerator"_attr, item)) {
     ov::set("ID"_attr, accelerator, ov::get("Number"_attr, item));
-    ov::send<0>("Add Accelerator"_sel, ov::send("Get Window"_sel, item).get(), {accelerator});
+    ov::tell("Add Accelerator"_sel, ov::send("Get Window"_sel, item).get(), {accelerator});
   }
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
   ov::set("Owner"_attr, a.receiver(), nullptr);
-  if (ovRef behavior = ov::get("Behavior"_attr, a.receiver())) ov::send<0>("Close"_sel, behavior);
+  if (ovRef behavior = ov::get("Behavior"_attr, a.receiver())) ov::tell("Close"_sel, behavior);
   ovRef title = ov::get("Title"_attr, a.receiver());
-  if (isPicture(title.get())) ov::send<0>("Close"_sel, title);
+  if (isPicture(title.get())) ov::tell("Close"_sel, title);
   return ovSuccess;
 }
 
@@ -118,7 +118,7 @@ ovStatus GetEnabler(const ov::Args& a) {
 
 ovStatus SetEnabler(const ov::Args& a) {
   ovRef behavior = ov::get("Behavior"_attr, a.receiver());
-  if (behavior) ov::send<0>("Set Enabler"_sel, behavior, {a[1]});
+  if (behavior) ov::tell("Set Enabler"_sel, behavior, {a[1]});
   return ovSuccess;
 }
 
@@ -133,8 +133,8 @@ ovStatus SetEnabled(const ov::Args& a) {
 // follows the kind of title, so the entry's flags match what it shows.
 ovStatus SetTitle(const ov::Args& a) {
   ovRef old = ov::get("Title"_attr, a.receiver());
-  if (isPicture(old.get())) ov::send<0>("Close"_sel, old);
-  if (isPicture(a[1])) ov::send<0>("Open"_sel, a[1]);
+  if (isPicture(old.get())) ov::tell("Close"_sel, old);
+  if (isPicture(a[1])) ov::tell("Open"_sel, a[1]);
   ov::set("Title"_attr, a.receiver(), a[1]);
   ov::set("String?"_attr, a.receiver(), ov::boolean(!isPicture(a[1])));
   rewriteEntry(a.receiver());
@@ -144,7 +144,7 @@ ovStatus SetTitle(const ov::Args& a) {
 ovStatus PostClickBehavior(const ov::Args& a) {
   ovRef behavior = ov::get("Behavior"_attr, a.receiver());
   if (!behavior) return ovSuccess;
-  ov::send<0>("Set Item"_sel, behavior, {ov::get("Number"_attr, a.receiver())});
+  ov::tell("Set Item"_sel, behavior, {ov::get("Number"_attr, a.receiver())});
   return ov::send<0>("Post"_sel, behavior).status;
 }
 

@@ -16,9 +16,9 @@ namespace menu_task {
 ovStatus Do(const ov::Args& a) {
   auto menubar = ov::universal("Get Menubar"_uni);
   if (menubar.failed() || !menubar.get()) return ovSuccess;
-  ov::send<0>("Update Menus"_sel, menubar.get(), {gEvent.get()});
-  ov::sendAs<0>("Deferred Task"_cls, "Do"_sel, a.receiver(), {a[1]});
-  ov::send<0>("Draw"_sel, menubar.get());
+  ov::tell("Update Menus"_sel, menubar.get(), {gEvent.get()});
+  ov::tell(ov::sendAs<0>("Deferred Task"_cls, "Do"_sel, a.receiver(), {a[1]}));
+  ov::tell("Draw"_sel, menubar.get());
   return ovSuccess;
 }
 

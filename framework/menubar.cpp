@@ -31,7 +31,7 @@ namespace menubar {
 ovStatus openMenu(ovC_object* self, ovC_object* element) {
   ovRef menu = ov::isText(element) ? ov::makeNamed(element).take() : ovRef::share(element);
   ov::set("Hierarchical?"_attr, menu, gdDefaultFalse);
-  ov::send<0>("Set Owner"_sel, menu, {self});
+  ov::tell("Set Owner"_sel, menu, {self});
   return ov::send<0>("Open"_sel, menu).status;
 }
 
@@ -46,9 +46,9 @@ ovStatus Open(const ov::Args& a) {
 // The menus close last first, each taking its entry out of the bar.
 ovStatus Close(const ov::Args& a) {
   ovC_object* self = a.receiver();
-  ov::send<0>("Set Visible?"_sel, self, {gdDefaultTrue});
+  ov::tell("Set Visible?"_sel, self, {gdDefaultTrue});
   ovRef menus = ov::get("Menus"_attr, self);
-  for (uint32_t i = ov::length(menus); i > 0; --i) ov::send<0>("Close"_sel, ov::element(menus, i - 1));
+  for (uint32_t i = ov::length(menus); i > 0; --i) ov::tell("Close"_sel, ov::element(menus, i - 1));
   DestroyMenu(menubarRecordOf(self));
   ov::set("Menubar Record"_attr, self, nullptr);
   return ovSuccess;
@@ -159,8 +159,8 @@ ovStatus GetUniqueId(const ov::Args& a) {
 ovStatus SetItemEnabled(const ov::Args& a) {
   ovRef item = ov::send<2>("Find Menu Item"_sel, a.receiver(), {a[1]}).take(1);
   if (!item || ov::send("Get Enabler"_sel, item).get()) return ovSuccess;
-  ov::send<0>("Set Enabled?"_sel, item, {a[3]});
-  ov::send<0>("Set Enabler"_sel, item, {a[2]});
+  ov::tell("Set Enabled?"_sel, item, {a[3]});
+  ov::tell("Set Enabler"_sel, item, {a[2]});
   return ovSuccess;
 }
 
@@ -182,19 +182,19 @@ ovStatus UpdateMenus(const ov::Args& a) {
   ovC_object* self = a.receiver();
   ovC_object* event = a[1];
   ovRef modal = ov::send("Get Modal?"_sel, answerOrNull("Get Desktop"_uni)).take();
-  ov::send<0>("Modal Menus"_sel, self, {modal});
+  ov::tell("Modal Menus"_sel, self, {modal});
   ovRef front = answerOrNull("Get Front Window"_uni);
   ovRef target = answerOrNull("Get Target"_uni);
   ovRef claimers = ov::listOf({answerOrNull("Get Application"_uni), answerOrNull("Get Commander"_uni)});
   if (front) claimers = ov::appended(claimers, front);
   if (target && target != front) claimers = ov::appended(claimers, target);
   ov::forEach(claimers, [&](ovC_object* claimer) {
-    ov::send<0>("Update Menus"_sel, claimer, {self, event, modal});
+    ov::tell("Update Menus"_sel, claimer, {self, event, modal});
     return ovSuccess;
   });
   ovRef window = ov::get("Owner"_attr, self);
   ov::forEach(ov::get("Menus"_attr, self), [&](ovC_object* menu) {
-    ov::send<0>("Update Menu"_sel, menu, {window, event, modal});
+    ov::tell("Update Menu"_sel, menu, {window, event, modal});
     return ovSuccess;
   });
   return ovSuccess;

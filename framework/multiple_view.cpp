@@ -45,10 +45,10 @@ void hideCurrent(ovC_object* view) {
   if (!name) return;
   ovRef shown = ov::send("Find Window Item"_sel, view, {name}).take();
   if (holdsTarget(shown.get()))
-    ov::send<0>("Set Target"_sel, ov::send("Get Window"_sel, view).get(), {nullptr, gdDefaultTrue});
-  ov::send<0>("Set Visible?"_sel, shown, {gdDefaultFalse});
+    ov::tell("Set Target"_sel, ov::send("Get Window"_sel, view).get(), {nullptr, gdDefaultTrue});
+  ov::tell("Set Visible?"_sel, shown, {gdDefaultFalse});
   if (ovRef saved = ov::get("Saved Frame"_attr, view))
-    ov::send<0>("Set Frame"_sel, shown, {frameAt(saved.get(), shown.get())});
+    ov::tell("Set Frame"_sel, shown, {frameAt(saved.get(), shown.get())});
   ov::set("Saved Frame"_attr, view, nullptr);
   ov::set("Current View"_attr, view, nullptr);
 }
@@ -63,9 +63,9 @@ ovStatus SwitchView(const ov::Args& a) {
   if (!shown) return ovSuccess;
   ov::set("Current View"_attr, view, a[1]);
   ov::set("Saved Frame"_attr, view, ov::send("Get Frame"_sel, shown).get());
-  ov::send<0>("Set Location"_sel, shown, {ov::point(0, 0)});
-  ov::send<0>("Set Visible?"_sel, shown, {gdDefaultTrue});
-  ov::send<0>("Set Frame"_sel, shown, {ov::get("Frame"_attr, shown)});
+  ov::tell("Set Location"_sel, shown, {ov::point(0, 0)});
+  ov::tell("Set Visible?"_sel, shown, {gdDefaultTrue});
+  ov::tell("Set Frame"_sel, shown, {ov::get("Frame"_attr, shown)});
   a.put(0, std::move(shown));
   return ovSuccess;
 }
@@ -78,12 +78,12 @@ ovStatus Open(const ov::Args& a) {
     ov::set("Visible?"_attr, item, gdDefaultFalse);
     return ovSuccess;
   });
-  ov::send<0>("Switch View"_sel, view, {ov::get("Initial View"_attr, view)});
+  ov::tell("Switch View"_sel, view, {ov::get("Initial View"_attr, view)});
   return ov::sendAs<0>("View"_cls, "Open"_sel, view, {a[1]}).status;
 }
 
 ovStatus Close(const ov::Args& a) {
-  ov::sendAs<0>("View"_cls, "Close"_sel, a.receiver());
+  ov::tell(ov::sendAs<0>("View"_cls, "Close"_sel, a.receiver()));
   return ov::send<0>("Switch View"_sel, a.receiver(), {nullptr}).status;
 }
 

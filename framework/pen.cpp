@@ -24,8 +24,8 @@ int widthOf(ovC_object* pen) {
 
 ovStatus Open(const ov::Args& a) {
   ovC_object* pen = a.receiver();
-  if (ovRef pattern = patternOf(pen)) ov::send<0>("Open"_sel, pattern);
-  ov::send<0>("Delete Pen"_sel, pen);
+  if (ovRef pattern = patternOf(pen)) ov::tell("Open"_sel, pattern);
+  ov::tell("Delete Pen"_sel, pen);
   HPEN made = CreatePen(ov::toInt(ov::get("Style"_attr, pen)), widthOf(pen),
                         vorn::ColorRefOf(ov::get("ForeColor"_attr, pen).get()));
   ov::set("Pen Handle"_attr, pen, ov::handleValue(made));
@@ -33,7 +33,7 @@ ovStatus Open(const ov::Args& a) {
 }
 
 ovStatus Close(const ov::Args& a) {
-  if (ovRef pattern = patternOf(a.receiver())) ov::send<0>("Close"_sel, pattern);
+  if (ovRef pattern = patternOf(a.receiver())) ov::tell("Close"_sel, pattern);
   return ov::send<0>("Delete Pen"_sel, a.receiver()).status;
 }
 
@@ -48,7 +48,7 @@ ovStatus Use(const ov::Args& a) {
   HDC hdc = vorn::CurrentDevice();
   SelectObject(hdc, ov::toHandle<HPEN>(ov::get("Pen Handle"_attr, a.receiver())));
   SetROP2(hdc, ov::toInt(ov::get("Mode"_attr, a.receiver())));
-  if (ovRef pattern = patternOf(a.receiver())) ov::send<0>("Use"_sel, pattern);
+  if (ovRef pattern = patternOf(a.receiver())) ov::tell("Use"_sel, pattern);
   return ovSuccess;
 }
 

@@ -56,7 +56,7 @@ ovStatus Open(const ov::Args& a) {
 }
 
 ovStatus Close(const ov::Args& a) {
-  ov::send<0>("Set Printer DC"_sel, a.receiver(), {nullptr});
+  ov::tell("Set Printer DC"_sel, a.receiver(), {nullptr});
   if (ovRef record = ov::get("Print Record"_attr, a.receiver())) {
     ov::disposeRecord(record);
     ov::set("Print Record"_attr, a.receiver(), nullptr);

@@ -53,8 +53,8 @@ ovStatus DoDraw(const ov::Args& a) {
 
 // The button repaints itself, and its border around it.
 ovStatus Redraw(const ov::Args& a) {
-  ov::sendAs<0>("Window Item"_cls, "Redraw"_sel, a.receiver(), {a[1]});
-  if (ovRef border = ov::get("Border"_attr, a.receiver())) ov::send<0>("Redraw"_sel, border, {a[1]});
+  ov::tell(ov::sendAs<0>("Window Item"_cls, "Redraw"_sel, a.receiver(), {a[1]}));
+  if (ovRef border = ov::get("Border"_attr, a.receiver())) ov::tell("Redraw"_sel, border, {a[1]});
   return ovSuccess;
 }
 

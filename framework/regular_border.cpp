@@ -16,13 +16,13 @@ namespace regular_border {
 
 ovStatus Open(const ov::Args& a) {
   ov::set("Owner"_attr, a.receiver(), a[1]);
-  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::send<0>("Open"_sel, pen);
+  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::tell("Open"_sel, pen);
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
   ov::set("Owner"_attr, a.receiver(), nullptr);
-  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::send<0>("Close"_sel, pen);
+  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::tell("Close"_sel, pen);
   return ovSuccess;
 }
 
@@ -55,7 +55,7 @@ ovStatus UsePen(const ov::Args& a) {
 // as thick as the pen.
 ovStatus Draw(const ov::Args& a) {
   ovC_object* border = a.receiver();
-  ov::send<0>("Use Pen"_sel, border);
+  ov::tell("Use Pen"_sel, border);
   ovRef pen = ov::get("Pen"_attr, border);
   HBRUSH brush = pen ? ov::toHandle<HBRUSH>(ov::send("Get Brush"_sel, pen).get())
                      : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));

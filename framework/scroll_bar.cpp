@@ -91,11 +91,11 @@ void scrollView(ovC_object* scroll, int32_t value) {
   else origin.x = value;
   ov::set("Origin"_attr, view, ov::point(origin.y, origin.x));
   if (ovRef owner = ov::get("Owner"_attr, view))
-    ov::send<0>("Adjust Origin"_sel, view, {ov::send("Get Window Origin"_sel, owner).get()});
+    ov::tell("Adjust Origin"_sel, view, {ov::send("Get Window Origin"_sel, owner).get()});
   ov::forEach(ov::get("Content"_attr, view), [](ovC_object* item) {
     return ov::send<0>("Set Location"_sel, item, {ov::send("Get Location"_sel, item).get()}).status;
   });
-  ov::send<0>("Redraw"_sel, view, {gdDefaultTrue});
+  ov::tell("Redraw"_sel, view, {gdDefaultTrue});
 }
 
 namespace scroll_bar {
@@ -103,8 +103,8 @@ namespace scroll_bar {
 // The view's "Limits" give the range from the start; the view keeps it up
 // to date when its frame changes.
 ovStatus Open(const ov::Args& a) {
-  ov::sendAs<0>("Window Item"_cls, "Open"_sel, a.receiver(), {a[1]});
-  ov::send<0>("Adjust Min and Max"_sel, a[1]);
+  ov::tell(ov::sendAs<0>("Window Item"_cls, "Open"_sel, a.receiver(), {a[1]}));
+  ov::tell("Adjust Min and Max"_sel, a[1]);
   showState(a.receiver());
   return ovSuccess;
 }
@@ -155,7 +155,7 @@ ovStatus MouseDown(const ov::Args& a) {
   int32_t wanted = std::clamp(valueAfter(scroll, a[2], value), intOf(scroll, "Min"_attr),
                               std::max(intOf(scroll, "Min"_attr), intOf(scroll, "Max"_attr)));
   if (wanted == value) return ovSuccess;
-  ov::send<0>("Set Control Value"_sel, scroll, {ov::integer(wanted)});
+  ov::tell("Set Control Value"_sel, scroll, {ov::integer(wanted)});
   scrollView(scroll, wanted);
   return ovSuccess;
 }

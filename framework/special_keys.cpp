@@ -16,14 +16,14 @@ ovStatus Open(const ov::Args& a) {
   ovRef window = ov::send("Get Window"_sel, item).take();
   return ov::forEach(ov::get("Keys"_attr, a.receiver()), [&](ovC_object* pair) {
     ov::set("ID"_attr, entryOf(pair), ov::send("Get Unique ID"_sel, window).get());
-    ov::send<0>("Add Accelerator"_sel, window, {entryOf(pair)});
+    ov::tell("Add Accelerator"_sel, window, {entryOf(pair)});
     return ov::send<0>("Open"_sel, behaviorOf(pair), {item}).status;
   });
 }
 
 ovStatus Close(const ov::Args& a) {
   return ov::forEach(ov::get("Keys"_attr, a.receiver()), [](ovC_object* pair) {
-    ov::send<0>("Close"_sel, behaviorOf(pair));
+    ov::tell("Close"_sel, behaviorOf(pair));
     return ov::send<0>("Close"_sel, entryOf(pair)).status;
   });
 }

@@ -54,7 +54,7 @@ ovStatus tellContent(ovC_object* view, const ovMethodSelector& message, const Mo
 // Sends a message with one input to each scroll bar the view has.
 void tellScrollBars(ovC_object* view, const ovMethodSelector& message, ov::In input) {
   for (const ovAttributeSelector* bar : ov::Attributes{&"VScroll"_attr, &"HScroll"_attr})
-    if (ovRef scroll = ov::get(*bar, view)) ov::send<0>(message, scroll, {input});
+    if (ovRef scroll = ov::get(*bar, view)) ov::tell(message, scroll, {input});
 }
 
 // The owner's answer, or NULL without an owner.
@@ -77,21 +77,21 @@ void openScrollBar(ovC_object* view, const ovAttributeSelector& bar, int32_t fla
   ovRef scroll = ov::get(bar, view);
   if (!scroll) return;
   ov::set("Flags"_attr, scroll, ov::integer(flags));
-  ov::send<0>("Open"_sel, scroll, {view});
-  ov::send<0>("Set Active?"_sel, scroll, {ov::send("Get Active?"_sel, view).get()});
+  ov::tell("Open"_sel, scroll, {view});
+  ov::tell("Set Active?"_sel, scroll, {ov::send("Get Active?"_sel, view).get()});
 }
 
 // The platform window, the scroll bars, the draw behaviour, the items,
 // then the background's brush.
 ovStatus Open(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ov::sendAs<0>("Window Item"_cls, "Open"_sel, view, {a[1]});
+  ov::tell(ov::sendAs<0>("Window Item"_cls, "Open"_sel, view, {a[1]}));
   ov::set("Window Record"_attr, view, ov::handleValue(createPlatformWindow(view, a[1])));
   openScrollBar(view, "VScroll"_attr, kVerticalScrollFlags);
   openScrollBar(view, "HScroll"_attr, kHorizontalScrollFlags);
-  if (ovRef behavior = ov::get("Draw Behavior"_attr, view)) ov::send<0>("Open"_sel, behavior, {view});
-  ov::send<0>("Open Content"_sel, view);
-  if (ovRef background = ov::get("Background"_attr, view)) ov::send<0>("Open"_sel, background);
+  if (ovRef behavior = ov::get("Draw Behavior"_attr, view)) ov::tell("Open"_sel, behavior, {view});
+  ov::tell("Open Content"_sel, view);
+  if (ovRef background = ov::get("Background"_attr, view)) ov::tell("Open"_sel, background);
   return ovSuccess;
 }
 
@@ -99,12 +99,12 @@ ovStatus OpenContent(const ov::Args& a) { return tellContent(a.receiver(), "Open
 
 ovStatus Close(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ov::send<0>("Close Content"_sel, view);
+  ov::tell("Close Content"_sel, view);
   for (const ovAttributeSelector* bar : ov::Attributes{&"VScroll"_attr, &"HScroll"_attr})
-    if (ovRef scroll = ov::get(*bar, view)) ov::send<0>("Close"_sel, scroll);
-  ov::sendAs<0>("Window Item"_cls, "Close"_sel, view);
+    if (ovRef scroll = ov::get(*bar, view)) ov::tell("Close"_sel, scroll);
+  ov::tell(ov::sendAs<0>("Window Item"_cls, "Close"_sel, view));
   for (const ovAttributeSelector* part : ov::Attributes{&"Background"_attr, &"Draw Behavior"_attr})
-    if (ovRef object = ov::get(*part, view)) ov::send<0>("Close"_sel, object);
+    if (ovRef object = ov::get(*part, view)) ov::tell("Close"_sel, object);
   if (HWND record = recordOf(view)) {
     DestroyWindow(record);
     ov::set("Window Record"_attr, view, nullptr);
@@ -211,9 +211,9 @@ ovStatus Draw(const ov::Args& a) {
   RECT area = ov::toRECT(a[1]);
   POINT origin = originOf(view);
   OffsetRect(&area, origin.x, origin.y);
-  ov::send<0>("Before Drawing"_sel, view);
-  ov::send<0>("Draw Content"_sel, view, {ov::rectFrom(area)});
-  ov::send<0>("After Drawing"_sel, view);
+  ov::tell("Before Drawing"_sel, view);
+  ov::tell("Draw Content"_sel, view, {ov::rectFrom(area)});
+  ov::tell("After Drawing"_sel, view);
   return ovSuccess;
 }
 
@@ -236,14 +236,13 @@ ovStatus DrawContent(const ov::Args& a) {
   ovRef behavior = ov::get("Draw Behavior"_attr, view);
   if (!behavior) return ovSuccess;
   auto window = ov::send("Get Window"_sel, view);
-  if (window.get() && ov::send<0>("Post Draw Behavior?"_sel, window.get()).succeeded())
-    ov::send<0>("Post"_sel, behavior);
+  if (window.get() && ov::send<0>("Post Draw Behavior?"_sel, window.get()).succeeded()) ov::tell("Post"_sel, behavior);
   return ovSuccess;
 }
 
 ovStatus BeforeDrawing(const ov::Args& a) {
-  ov::send<0>("Set Up Drawing"_sel, a.receiver());
-  ov::send<0>("Set Up Background"_sel, a.receiver());
+  ov::tell("Set Up Drawing"_sel, a.receiver());
+  ov::tell("Set Up Background"_sel, a.receiver());
   return ovSuccess;
 }
 
@@ -251,9 +250,9 @@ ovStatus BeforeDrawing(const ov::Args& a) {
 ovStatus AfterDrawing(const ov::Args& a) {
   ovC_object* view = a.receiver();
   ovRef owner = ov::get("Owner"_attr, view);
-  ov::send<0>("Set Up Drawing"_sel, owner);
+  ov::tell("Set Up Drawing"_sel, owner);
   if (ov::isTrue(ov::get("Transparent?"_attr, view))) return ovSuccess;
-  if (ovRef background = ov::send("Get Background"_sel, owner).take()) ov::send<0>("Use"_sel, background);
+  if (ovRef background = ov::send("Get Background"_sel, owner).take()) ov::tell("Use"_sel, background);
   return ovSuccess;
 }
 
@@ -327,12 +326,12 @@ ovStatus GetDeviceContext(const ov::Args& a) {
 ovStatus PrepareSelf(const ov::Args& a) {
   ovC_object* view = a.receiver();
   if (!ov::get("Owner"_attr, view)) return ovSuccess;
-  ov::send<0>("Set Port"_sel, view);
-  ov::send<0>("Set Up Drawing"_sel, view);
+  ov::tell("Set Port"_sel, view);
+  ov::tell("Set Up Drawing"_sel, view);
   if (ovRef background = ov::send("Get Background"_sel, view).take())
-    ov::send<0>("Use"_sel, background);
+    ov::tell("Use"_sel, background);
   else
-    ov::sendToClass<0>("Background"_cls, "Use Normal"_sel);
+    ov::tell(ov::sendToClass<0>("Background"_cls, "Use Normal"_sel));
   return ovSuccess;
 }
 
@@ -361,7 +360,7 @@ ovStatus ClickInContent(const ov::Args& a) {
   ovC_object* view = a.receiver();
   if (ovRef item = ov::send("Find Item"_sel, view, {a[1]}).take())
     return ov::send<0>("Mouse Down"_sel, item, {a[1], a[2]}).status;
-  ov::send<0>("Prepare Self"_sel, view);
+  ov::tell("Prepare Self"_sel, view);
   return ov::send<0>("Post Click Behavior"_sel, view, {a[2]}).status;
 }
 
@@ -373,7 +372,7 @@ bool eventIsMine(ovC_object* view, ovC_object* event) {
 ovStatus MouseDownRight(const ov::Args& a) {
   ovC_object* view = a.receiver();
   if (!eventIsMine(view, a[2])) return ovSuccess;
-  ov::send<0>("Set Up Drawing"_sel, view);
+  ov::tell("Set Up Drawing"_sel, view);
   ovRef local = localWhere(view, a[2]);
   if (ovRef item = ov::send("Find Item"_sel, view, {local}).take())
     return ov::send<0>("Mouse Down Right"_sel, item, {local, a[2]}).status;
@@ -394,16 +393,16 @@ ovRef captureHolder(ovC_object* view) {
 // one under the pointer.
 ovRef pointerItem(ovC_object* view, ovC_object* event) {
   if (ovRef holder = captureHolder(view)) return holder;
-  ov::send<0>("Prepare Self"_sel, view);
+  ov::tell("Prepare Self"_sel, view);
   return ov::send("Find Item"_sel, view, {localWhere(view, event)}).take();
 }
 
 ovStatus MouseMoved(const ov::Args& a) {
   ovC_object* view = a.receiver();
   if (ovRef capturing = ov::send("Find Capture Item"_sel, view).take()) {
-    ov::send<0>("Mouse Moved"_sel, capturing, {a[1]});
+    ov::tell("Mouse Moved"_sel, capturing, {a[1]});
   } else if (eventIsMine(view, a[1])) {
-    if (ovRef item = pointerItem(view, a[1])) ov::send<0>("Mouse Moved"_sel, item, {a[1]});
+    if (ovRef item = pointerItem(view, a[1])) ov::tell("Mouse Moved"_sel, item, {a[1]});
     return ovSuccess;
   }
   return ov::send<0>("Change Cursor in Content"_sel, view, {localWhere(view, a[1]), a[1]}).status;
@@ -469,10 +468,10 @@ ovStatus GetScrollSize(const ov::Args& a) {
 void limitScrollBar(ovC_object* scroll, int32_t low, int32_t high, int32_t shown) {
   if (!scroll) return;
   int32_t top = std::max(low, high - shown);
-  ov::send<0>("Set Min"_sel, scroll, {ov::integer(low)});
-  ov::send<0>("Set Max"_sel, scroll, {ov::integer(top)});
+  ov::tell("Set Min"_sel, scroll, {ov::integer(low)});
+  ov::tell("Set Max"_sel, scroll, {ov::integer(top)});
   int32_t value = ov::toInt(ov::send("Get Control Value"_sel, scroll).get());
-  ov::send<0>("Set Control Value"_sel, scroll, {ov::integer(std::min(std::max(value, low), top))});
+  ov::tell("Set Control Value"_sel, scroll, {ov::integer(std::min(std::max(value, low), top))});
 }
 
 ovStatus AdjustMinAndMax(const ov::Args& a) {
@@ -492,9 +491,9 @@ ovStatus SetFrame(const ov::Args& a) {
   ovRef oldSize = ov::send("Get Size"_sel, view).take();
   RECT r = ov::toRECT(a[1]);
   ovRef newSize = ov::universal("SubPt"_uni, {ov::point(r.top, r.left), ov::point(r.bottom, r.right)}).take();
-  ov::sendAs<0>("Window Item"_cls, "Set Frame"_sel, view, {a[1]});
-  ov::send<0>("Resize Content"_sel, view, {oldSize, newSize});
-  ov::send<0>("Adjust Min and Max"_sel, view);
+  ov::tell(ov::sendAs<0>("Window Item"_cls, "Set Frame"_sel, view, {a[1]}));
+  ov::tell("Resize Content"_sel, view, {oldSize, newSize});
+  ov::tell("Adjust Min and Max"_sel, view);
   return ovSuccess;
 }
 
@@ -502,17 +501,16 @@ ovStatus ResizeContent(const ov::Args& a) { return tellContent(a.receiver(), "Re
 
 ovStatus SetLocation(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ov::send<0>("Redraw"_sel, view, {gdDefaultTrue});
-  ov::sendAs<0>("Window Item"_cls, "Set Location"_sel, view, {a[1]});
-  if (ovRef parentOrigin = askOwner(view, "Get Window Origin"_sel))
-    ov::send<0>("Adjust Origin"_sel, view, {parentOrigin});
-  ov::send<0>("Redraw"_sel, view, {gdDefaultFalse});
+  ov::tell("Redraw"_sel, view, {gdDefaultTrue});
+  ov::tell(ov::sendAs<0>("Window Item"_cls, "Set Location"_sel, view, {a[1]}));
+  if (ovRef parentOrigin = askOwner(view, "Get Window Origin"_sel)) ov::tell("Adjust Origin"_sel, view, {parentOrigin});
+  ov::tell("Redraw"_sel, view, {gdDefaultFalse});
   return ovSuccess;
 }
 
 ovStatus SetOwner(const ov::Args& a) {
   ov::set("Owner"_attr, a.receiver(), a[1]);
-  if (a[1]) ov::send<0>("Set Window Origin"_sel, a.receiver(), {ov::send("Get Window Origin"_sel, a[1]).get()});
+  if (a[1]) ov::tell("Set Window Origin"_sel, a.receiver(), {ov::send("Get Window Origin"_sel, a[1]).get()});
   return ovSuccess;
 }
 
@@ -523,13 +521,13 @@ ovStatus SetWindowOrigin(const ov::Args& a) {
   POINT parent = ov::toPOINT(a[1]);
   POINT origin = originOf(view);
   ov::set("Window Origin"_attr, view, ov::point(location.y + parent.y - origin.y, location.x + parent.x - origin.x));
-  ov::send<0>("Adjust Clip Rect"_sel, view);
+  ov::tell("Adjust Clip Rect"_sel, view);
   return ovSuccess;
 }
 
 ovStatus AdjustOrigin(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  ov::send<0>("Set Window Origin"_sel, view, {a[1]});
+  ov::tell("Set Window Origin"_sel, view, {a[1]});
   return tellContent(view, "Adjust Origin"_sel, ov::get("Window Origin"_attr, view));
 }
 
@@ -546,23 +544,23 @@ ovStatus SetActive(const ov::Args& a) {
   ovC_object* view = a.receiver();
   if (ov::isFalse(a[1]) && holdsTarget(view)) {
     if (auto window = ov::send("Get Window"_sel, view); window.get())
-      ov::send<0>("Set Target"_sel, window.get(), {nullptr, gdDefaultTrue});
+      ov::tell("Set Target"_sel, window.get(), {nullptr, gdDefaultTrue});
   }
   ov::set("Active?"_attr, view, a[1]);
   tellContent(view, "Set Active?"_sel, a[1]);
-  ov::send<0>("Activate Scroll Bars"_sel, view, {a[1]});
+  ov::tell("Activate Scroll Bars"_sel, view, {a[1]});
   return ovSuccess;
 }
 
 ovStatus ActivateScrollBars(const ov::Args& a) {
-  ov::send<0>("Prepare"_sel, a.receiver());
+  ov::tell("Prepare"_sel, a.receiver());
   tellScrollBars(a.receiver(), "Set Active?"_sel, a[1]);
   return ovSuccess;
 }
 
 ovStatus Hilite(const ov::Args& a) {
-  ov::send<0>("Hilite Scroll Bars"_sel, a.receiver(), {a[1]});
-  ov::send<0>("Hilite Content"_sel, a.receiver(), {a[1]});
+  ov::tell("Hilite Scroll Bars"_sel, a.receiver(), {a[1]});
+  ov::tell("Hilite Content"_sel, a.receiver(), {a[1]});
   return ovSuccess;
 }
 

@@ -79,7 +79,7 @@ namespace window {
 // opened for it), else none.
 HMENU menuFor(ovC_object* window) {
   if (!flag("Has Menubar?"_attr, window)) return nullptr;
-  ov::send<0>("Open Menubar"_sel, window);
+  ov::tell("Open Menubar"_sel, window);
   return ov::toHandle<HMENU>(ov::send("Get Menubar Record"_sel, ov::get("Menubar"_attr, window)).get());
 }
 
@@ -97,7 +97,7 @@ HWND parentFor(ovC_object* window) {
 void abandonMenubar(ovC_object* window) {
   ovRef menubar = ov::get("Menubar"_attr, window);
   if (!menubar) return;
-  ov::send<0>("Close"_sel, menubar);
+  ov::tell("Close"_sel, menubar);
   ov::set("Menubar"_attr, window, nullptr);
 }
 
@@ -145,18 +145,18 @@ ovStatus Open(const ov::Args& a) {
   }
   ov::set("Owner"_attr, w, a[1]);
   ov::set("Window Record"_attr, w, made.get());
-  if (ovRef view = ov::get("View"_attr, w)) ov::send<0>("Open"_sel, view, {w});
+  if (ovRef view = ov::get("View"_attr, w)) ov::tell("Open"_sel, view, {w});
   ov::set("Active?"_attr, w, gdDefaultTrue);
-  ov::send<0>("Add To Desktop"_sel, w, {made.get()});
-  ov::send<0>("Set Target"_sel, desktop(), {w, nullptr});
-  ov::send<0>("Tab"_sel, w, {w, gdDefaultFalse});
+  ov::tell("Add To Desktop"_sel, w, {made.get()});
+  ov::tell("Set Target"_sel, desktop(), {w, nullptr});
+  ov::tell("Tab"_sel, w, {w, gdDefaultFalse});
   HWND hwnd = ov::toHandle<HWND>(made.get());
   if (flag("Visible?"_attr, w)) {
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
   }
-  if (flag("Floating?"_attr, w)) ov::send<0>("Add Floating"_sel, desktop(), {w});
-  ov::send<0>("Open Accelerators"_sel, w);
+  if (flag("Floating?"_attr, w)) ov::tell("Add Floating"_sel, desktop(), {w});
+  ov::tell("Open Accelerators"_sel, w);
   return ovSuccess;
 }
 
@@ -243,11 +243,11 @@ ovStatus CloseMainWindow(const ov::Args& a) {
     ov::set("Accelerator Table"_attr, w, nullptr);
   }
   if (ovRef menubar = ov::get("Menubar"_attr, w)) {
-    ov::send<0>("Close"_sel, menubar);
+    ov::tell("Close"_sel, menubar);
     ov::set("Menubar"_attr, w, nullptr);
   }
-  if (flag("Floating?"_attr, w)) ov::send<0>("Remove Floating"_sel, desktop(), {w});
-  if (ovRef keys = ov::get("Key Behavior"_attr, w)) ov::send<0>("Close"_sel, keys);
+  if (flag("Floating?"_attr, w)) ov::tell("Remove Floating"_sel, desktop(), {w});
+  if (ovRef keys = ov::get("Key Behavior"_attr, w)) ov::tell("Close"_sel, keys);
   return ovSuccess;
 }
 
@@ -281,8 +281,8 @@ ovStatus Dismiss(const ov::Args& a) {
     if (!isOfMainWindowClass(w)) return ovSuccess;
   }
   if (flag("Modal?"_attr, w)) enableAll(true);
-  if (ovRef view = ov::get("View"_attr, w)) ov::send<0>("Close"_sel, view);
-  ov::send<0>("Remove Window"_sel, desktop(), {w});
+  if (ovRef view = ov::get("View"_attr, w)) ov::tell("Close"_sel, view);
+  ov::tell("Remove Window"_sel, desktop(), {w});
   destroyPlatformWindow(w, recordOf(w));
   ov::set("Window Record"_attr, w, nullptr);
   ov::set("Owner"_attr, w, nullptr);
@@ -299,7 +299,7 @@ ovStatus BringToFront(const ov::Args& a) {
   if (ov::send<0>("Unhilite"_sel, w).failed())
     return ov::send<0>("Set Target"_sel, desktop(), {w, ov::get("Target"_attr, w)}).status;
   ovRef front = flag("Floating?"_attr, w) ? nullptr : frontWindow();
-  if (front) ov::send<0>("Hilite"_sel, front, {gdDefaultFalse});
+  if (front) ov::tell("Hilite"_sel, front, {gdDefaultFalse});
   HWND client = flag("Child?"_attr, w) && ov::universal<0>("Is MDI?"_uni).succeeded() ? mdiClient() : nullptr;
   if (client) SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd), 0);
   SetForegroundWindow(hwnd);
@@ -313,7 +313,7 @@ ovStatus Unhilite(const ov::Args& a) {
   ovRef front = frontWindow();
   if (!front) return ovTerminate;
   if (front.get() == w || flag("Modal?"_attr, front.get())) return ovFailure;
-  if (!flag("Floating?"_attr, w)) ov::send<0>("Hilite"_sel, front, {gdDefaultFalse});
+  if (!flag("Floating?"_attr, w)) ov::tell("Hilite"_sel, front, {gdDefaultFalse});
   return ovSuccess;
 }
 
@@ -324,10 +324,10 @@ ovStatus Hilite(const ov::Args& a) {
   ovC_object* w = a.receiver();
   ovC_object* on = a[1];
   if (!flag("Floating?"_attr, w)) {
-    ov::send<0>("Check Modality"_sel, w, {on});
+    ov::tell("Check Modality"_sel, w, {on});
     ovRef target = ov::get("Target"_attr, w);
-    if (target) ov::send<0>("Activate"_sel, target, {on});
-    ov::universal<0>("Set Target"_uni, {ov::isTrue(on) ? target.get() : nullptr});
+    if (target) ov::tell("Activate"_sel, target, {on});
+    ov::tell(ov::universal<0>("Set Target"_uni, {ov::isTrue(on) ? target.get() : nullptr}));
   }
   return ov::send<0>("Hilite"_sel, ov::get("View"_attr, w), {on}).status;
 }
@@ -337,8 +337,8 @@ ovStatus Hilite(const ov::Args& a) {
 ovStatus CheckModality(const ov::Args& a) {
   if (!ov::isTrue(a[1])) return ovSuccess;
   ovRef modal = ov::get("Modal?"_attr, a.receiver());
-  ov::send<0>("Set Modal?"_sel, desktop(), {modal});
-  ov::send<0>("Modal Commander"_sel, ov::get("Commander"_attr, application()), {modal});
+  ov::tell("Set Modal?"_sel, desktop(), {modal});
+  ov::tell("Modal Commander"_sel, ov::get("Commander"_attr, application()), {modal});
   return ovSuccess;
 }
 
@@ -365,7 +365,7 @@ template <bool Resuming>
 ovStatus SuspendOrResume(const ov::Args& a) {
   ovC_object* w = a.receiver();
   if (!flag("Floating?"_attr, w)) return ovSuccess;
-  ov::send<0>("Hilite"_sel, w, {ov::boolean(Resuming)});
+  ov::tell("Hilite"_sel, w, {ov::boolean(Resuming)});
   return ov::send<0>("Set Visible?"_sel, w, {ov::boolean(Resuming)}).status;
 }
 
@@ -427,7 +427,7 @@ ovStatus SetDeviceContext(const ov::Args& a) {
 }
 
 ovStatus AddToDesktop(const ov::Args& a) {
-  ov::send<0>("Add Window"_sel, desktop(), {a.receiver()});
+  ov::tell("Add Window"_sel, desktop(), {a.receiver()});
   return ov::send<0>("Bring To Front"_sel, a.receiver()).status;
 }
 

@@ -78,8 +78,8 @@ ovStatus paint(ovC_object* w, ovC_object* event) {
   HDC hdc = BeginPaint(ov::toHandle<HWND>(hwnd), ov::recordMemory<PAINTSTRUCT>(ps));
   if (hdc) {
     ovRef painted = ownerOfHandle(w, hwnd.get());
-    ov::send<0>("Set Device Context"_sel, w, {ov::handleValue(hdc), ps});
-    ov::send<0>("Draw"_sel, painted, {ov::rectFrom(ov::field<RECT>(ps, ovFields::kPaintRect))});
+    ov::tell("Set Device Context"_sel, w, {ov::handleValue(hdc), ps});
+    ov::tell("Draw"_sel, painted, {ov::rectFrom(ov::field<RECT>(ps, ovFields::kPaintRect))});
     EndPaint(ov::toHandle<HWND>(hwnd), ov::recordMemory<PAINTSTRUCT>(ps));
     gCurrentDevice.set(nullptr);
     ov::set("Device Context"_attr, w, nullptr);
@@ -98,8 +98,8 @@ ovStatus eraseBackground(ovC_object* w, ovC_object* event) {
   if (!ov::isA(erased, "View"_cls)) return ovFailure;
   ovRef device = gCurrentDevice.get();
   ovRef context = ov::get("Device Context"_attr, w);
-  ov::send<0>("Set Device Context"_sel, w, {hdc, nullptr});
-  ov::send<0>("Set Up Background"_sel, erased);
+  ov::tell("Set Device Context"_sel, w, {hdc, nullptr});
+  ov::tell("Set Up Background"_sel, erased);
   gReturnValue.set(ov::integer(1));
   gCurrentDevice.set(device);
   ov::set("Device Context"_attr, w, context);
@@ -153,7 +153,7 @@ ovStatus Grow(const ov::Args& a) {
   Message m(a[1]);
   mdiChildDefault(w, m);
   mdiFrameDefault(w, m);
-  ov::send<0>("Reset Bounds"_sel, w);
+  ov::tell("Reset Bounds"_sel, w);
   RECT client{};
   GetClientRect(recordOf(w), &client);
   return ov::send<0>("Set Frame"_sel, viewOf(w), {ov::rectFrom(client)}).status;
@@ -218,7 +218,7 @@ ovStatus MouseMoved(const ov::Args& a) {
 
 ovStatus MouseUp(const ov::Args& a) {
   ovRef view = viewOf(a.receiver());
-  ov::send<0>("Prepare Self"_sel, view);
+  ov::tell("Prepare Self"_sel, view);
   ovRef where = ov::send("Get Local Where"_sel, a.receiver(), {a[1]}).take();
   return ov::send<0>("Mouse Up"_sel, view, {where, a[1]}).status;
 }
@@ -235,8 +235,8 @@ ovStatus ChangeCursor(const ov::Args& a) {
   ovRef where = ov::send("Get Local Where"_sel, view, {a[1]}).take();
   RECT frame = ov::toRECT(ov::send("Get Frame"_sel, view).get());
   if (PtInRect(&frame, ov::toPOINT(where))) return ov::send<0>("Change Cursor"_sel, view, {where, a[1]}).status;
-  ov::universal<0>("Simple Arrow Cursor"_uni);
-  ov::universal<0>("Set Last Help"_uni, {nullptr});
+  ov::tell(ov::universal<0>("Simple Arrow Cursor"_uni));
+  ov::tell(ov::universal<0>("Set Last Help"_uni, {nullptr}));
   return ovSuccess;
 }
 
@@ -266,16 +266,16 @@ ovStatus UpdateMenus(const ov::Args& a) {
   ovC_object* w = a.receiver();
   ovC_object* menubar = a[1];
   if (!ov::isTrue(a[3])) {
-    ov::send<0>("Set Item Enabled?"_sel, menubar, {ov::text("Close"), w, gdDefaultTrue});
+    ov::tell("Set Item Enabled?"_sel, menubar, {ov::text("Close"), w, gdDefaultTrue});
     if (ov::length(ov::send("Get Font"_sel, w).get()) > 0)
       for (const char* name : {"Font", "Font Size", "Font Style"})
         if (ov::send<0>("Set Item Enabled?"_sel, menubar, {ov::text(name), w, gdDefaultTrue}).failed()) break;
   }
   ovRef owner = ov::get("Owner"_attr, w);
-  if (owner && !ov::isNone(owner)) ov::send<0>("Update Menus"_sel, owner, {menubar, a[2], a[3]});
+  if (owner && !ov::isNone(owner)) ov::tell("Update Menus"_sel, owner, {menubar, a[2], a[3]});
   if (ov::send<0>("Is Main Window?"_sel, w).failed() || ov::universal<0>("Is MDI?"_uni).failed()) return ovSuccess;
   ovRef child = ov::send("Get Active Child"_sel, viewOf(w)).take();
-  if (child && child.get() != w) ov::send<0>("Update Menus"_sel, child, {menubar, a[2], a[3]});
+  if (child && child.get() != w) ov::tell("Update Menus"_sel, child, {menubar, a[2], a[3]});
   return ovSuccess;
 }
 

@@ -52,12 +52,12 @@ void moveToFrame(ovC_object* item, HWND record) {
 // erased where it was and drawn where it is.
 void replaceFrame(ovC_object* item, ovC_object* frame) {
   HWND record = ownRecord(item);
-  if (!record) ov::send<0>("Redraw"_sel, item, {gdDefaultTrue});
+  if (!record) ov::tell("Redraw"_sel, item, {gdDefaultTrue});
   ov::set("Frame"_attr, item, frame);
   if (record)
     moveToFrame(item, record);
   else
-    ov::send<0>("Redraw"_sel, item, {gdDefaultFalse});
+    ov::tell("Redraw"_sel, item, {gdDefaultFalse});
 }
 
 // The objects an item opens with itself and closes with itself.
@@ -74,13 +74,13 @@ ovStatus Open(const ov::Args& a) {
   ovRef window = ov::send("Get Window"_sel, item).take();
   ov::set("Number"_attr, item, ov::send("Get Unique ID"_sel, window).get());
   for (const ovAttributeSelector* part : kOpenedParts)
-    if (ovRef object = ov::get(*part, item)) ov::send<0>("Open"_sel, object, {item});
+    if (ovRef object = ov::get(*part, item)) ov::tell("Open"_sel, object, {item});
   return ovSuccess;
 }
 
 ovStatus Close(const ov::Args& a) {
   for (const ovAttributeSelector* part : kClosedParts)
-    if (ovRef object = ov::get(*part, a.receiver())) ov::send<0>("Close"_sel, object);
+    if (ovRef object = ov::get(*part, a.receiver())) ov::tell("Close"_sel, object);
   ov::set("Owner"_attr, a.receiver(), nullptr);
   return ovSuccess;
 }
@@ -168,7 +168,7 @@ ovStatus Resize(const ov::Args& a) {
   if (!rule) return ovSuccess;
   auto frame = ov::send("Do"_sel, rule, {ov::get("Frame"_attr, a.receiver()), a[1], a[2]});
   if (frame.failed()) return ovFailure;
-  if (frame.get()) ov::send<0>("Set Frame"_sel, a.receiver(), {frame.get()});
+  if (frame.get()) ov::tell("Set Frame"_sel, a.receiver(), {frame.get()});
   return ovSuccess;
 }
 
@@ -179,7 +179,7 @@ ovStatus SetActive(const ov::Args& a) {
   if (HWND record = ownRecord(item))
     EnableWindow(record, ov::isTrue(a[1]));
   else
-    ov::send<0>("Redraw"_sel, item, {gdDefaultFalse});
+    ov::tell("Redraw"_sel, item, {gdDefaultFalse});
   return ovSuccess;
 }
 
@@ -190,7 +190,7 @@ ovStatus SetVisible(const ov::Args& a) {
   if (HWND record = ownRecord(item))
     ShowWindow(record, ov::isTrue(a[1]) ? SW_SHOWNORMAL : SW_HIDE);
   else if (changed)
-    ov::send<0>("Redraw"_sel, item, {ov::boolean(!ov::isTrue(a[1]))});
+    ov::tell("Redraw"_sel, item, {ov::boolean(!ov::isTrue(a[1]))});
   return ovSuccess;
 }
 
@@ -235,7 +235,7 @@ ovStatus DoDraw(const ov::Args& a) {
 
 // An item outside the area asked for is left alone, and that is no failure.
 ovStatus Draw(const ov::Args& a) {
-  if (ov::send<0>("Do Draw?"_sel, a.receiver(), {a[1]}).succeeded()) ov::send<0>("Draw Border"_sel, a.receiver());
+  if (ov::send<0>("Do Draw?"_sel, a.receiver(), {a[1]}).succeeded()) ov::tell("Draw Border"_sel, a.receiver());
   return ovSuccess;
 }
 
@@ -261,23 +261,23 @@ ovStatus Invert(const ov::Args& a) {
 ovStatus Prepare(const ov::Args& a) {
   ovC_object* item = a.receiver();
   if (!ov::get("Owner"_attr, item)) return ovSuccess;
-  ov::send<0>("Prepare Drawing"_sel, item);
-  ov::send<0>("Use Font"_sel, item);
-  ov::send<0>("Prepare Background"_sel, item);
+  ov::tell("Prepare Drawing"_sel, item);
+  ov::tell("Use Font"_sel, item);
+  ov::tell("Prepare Background"_sel, item);
   return ovSuccess;
 }
 
 ovStatus PrepareDrawing(const ov::Args& a) {
   ovRef owner = ov::get("Owner"_attr, a.receiver());
-  ov::send<0>("Set Port"_sel, owner);
-  ov::send<0>("Set Up Drawing"_sel, owner);
+  ov::tell("Set Port"_sel, owner);
+  ov::tell("Set Up Drawing"_sel, owner);
   return ovSuccess;
 }
 
 ovStatus PrepareBackground(const ov::Args& a) {
   if (!ov::isTrue(ov::send("Get Transparent?"_sel, a.receiver()).get())) return ovSuccess;
   ovRef owner = ov::get("Owner"_attr, a.receiver());
-  if (ovRef background = ov::send("Get Background"_sel, owner).take()) ov::send<0>("Use"_sel, background);
+  if (ovRef background = ov::send("Get Background"_sel, owner).take()) ov::tell("Use"_sel, background);
   return ovSuccess;
 }
 
@@ -289,7 +289,7 @@ ovStatus MouseDown(const ov::Args& a) {
 ovStatus PostClickBehavior(const ov::Args& a) {
   ovRef behavior = ov::get("Click Behavior"_attr, a.receiver());
   if (!behavior) return ovSuccess;
-  ov::send<0>("Set Event"_sel, behavior, {a[1]});
+  ov::tell("Set Event"_sel, behavior, {a[1]});
   return ov::send<0>("Post"_sel, behavior).status;
 }
 
@@ -314,7 +314,7 @@ ovStatus SpecialKey(const ov::Args& a) {
   ovRef pair = ov::send("Find Key by ID"_sel, keys, {id}).take();
   ovC_object* behavior = ov::element(pair, 1);
   if (!behavior) return ovFailure;
-  ov::send<0>("Set Event"_sel, behavior, {a[3]});
+  ov::tell("Set Event"_sel, behavior, {a[3]});
   return ov::send<0>("Post"_sel, behavior).status;
 }
 
@@ -337,7 +337,7 @@ ovStatus Target(const ov::Args& a) {
 }
 
 ovStatus ChangeCursor(const ov::Args& a) {
-  ov::universal<0>("Simple Arrow Cursor"_uni);
+  ov::tell(ov::universal<0>("Simple Arrow Cursor"_uni));
   return ov::send<0>("Show Balloon"_sel, a.receiver()).status;
 }
 

@@ -48,8 +48,8 @@ ovStatus SetTarget(const ov::Args& a) {
   if (ovRef current = ov::get("Target"_attr, w))
     if (ov::send<0>("Exit"_sel, current, {a[2]}).failed()) return ovFailure;
   ov::set("Target"_attr, w, next);
-  ov::send<0>("Set Target"_sel, desktop(), {w, next});
-  if (next && ownerOf(next)) ov::send<0>("Enter"_sel, next);
+  ov::tell("Set Target"_sel, desktop(), {w, next});
+  if (next && ownerOf(next)) ov::tell("Enter"_sel, next);
   return ovSuccess;
 }
 
@@ -63,7 +63,7 @@ ovStatus GetTarget(const ov::Args& a) {
     return ovSuccess;
   }
   ov::set("Target"_attr, w, focused);
-  ov::send<0>("Set Target"_sel, ov::universal("Get Application"_uni).get(), {focused});
+  ov::tell("Set Target"_sel, ov::universal("Get Application"_uni).get(), {focused});
   a.put(0, std::move(focused));
   return ovSuccess;
 }
@@ -136,7 +136,7 @@ ovStatus SpecialKey(const ov::Args& a) {
     ovC_object* pair = ov::element(keys, i);
     if (ov::toInt(ov::get("ID"_attr, ov::element(pair, 0))) != id) continue;
     ovC_object* behavior = ov::element(pair, 1);
-    ov::send<0>("Set Event"_sel, behavior, {a[3]});
+    ov::tell("Set Event"_sel, behavior, {a[3]});
     return ov::send<0>("Post"_sel, behavior).status;
   }
   return ovFailure;
@@ -146,8 +146,7 @@ ovStatus SpecialKey(const ov::Args& a) {
 ovStatus Default(const ov::Args& a) {
   ovRef name = ov::get("Default Item"_attr, a.receiver());
   if (ov::chars(name).empty()) return ovSuccess;
-  if (ovRef item = ov::send("Find Window Item"_sel, a.receiver(), {name}).take())
-    ov::send<0>("Default"_sel, item, {a[1]});
+  if (ovRef item = ov::send("Find Window Item"_sel, a.receiver(), {name}).take()) ov::tell("Default"_sel, item, {a[1]});
   return ovSuccess;
 }
 
@@ -169,7 +168,7 @@ ACCEL accelFrom(ovC_object* entry) {
 ovStatus OpenAccelerators(const ov::Args& a) {
   ovC_object* w = a.receiver();
   if (ovRef keys = ov::get("Key Behavior"_attr, w)) {
-    ov::send<0>("Open"_sel, keys, {w});
+    ov::tell("Open"_sel, keys, {w});
     ov::forEach(ov::get("Keys"_attr, keys), [w](ovC_object* pair) {
       ovC_object* entry = ov::element(pair, 0);
       ov::set("ID"_attr, entry, ov::send("Get Unique ID"_sel, w).get());

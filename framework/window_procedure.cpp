@@ -73,7 +73,7 @@ void routeHitTest(ovC_object* event) {
   for (uint32_t i = 0; i < ov::length(windows); ++i) {
     auto found = ov::send<2>("Contains Handle"_sel, ov::element(windows, i), {hwnd});
     if (found.get(1)) {
-      ov::send<0>("Hit Test"_sel, found.get(1), {event});
+      ov::tell("Hit Test"_sel, found.get(1), {event});
       return;
     }
   }
@@ -103,7 +103,7 @@ ovRef handle(ovC_object* event, ovC_object* platformEvent, const char* name) {
   if (platformEvent) ov::set("Type"_attr, platformEvent, ov::text(name));
   ovRef commander = ov::universal("Get Commander"_uni).take();
   ovRef handler = ov::get("Event Handler"_attr, commander);
-  ov::send<0>("Do Event"_sel, handler, {event, commander});
+  ov::tell("Do Event"_sel, handler, {event, commander});
   ovRef result = gReturnValue.get();
   gReturnValue.set(ov::integer(0));
   return result;
@@ -127,7 +127,7 @@ ovStatus VornWndProc(const ov::Args& a) {
 
   auto message = static_cast<UINT>(ov::toInt(a[1]));
   const char* name = eventNameOf(message);
-  if (message == WM_QUIT) ov::send<0>("Quit"_sel, ov::universal("Get Application"_uni).get());
+  if (message == WM_QUIT) ov::tell("Quit"_sel, ov::universal("Get Application"_uni).get());
   if (message == WM_NCHITTEST) routeHitTest(event.get());
 #ifdef WM_GETDRAWNITEMS
   if (message == WM_GETDRAWNITEMS) {
@@ -147,7 +147,8 @@ ovStatus VornWndProc(const ov::Args& a) {
   LRESULT result = defaultProcessing(ov::toHandle<HWND>(a[0]), message, ov::messageWord(a[2]), ov::messageWord(a[3]));
   // The pointer over a menu bar: menus are brought up to date before the
   // user can open one (not for the framework's own probes: pointer_probe.h).
-  if (message == WM_NCHITTEST && result == HTMENU && !vorn::ProbingPointer()) ov::universal<0>("Post Menu Update"_uni);
+  if (message == WM_NCHITTEST && result == HTMENU && !vorn::ProbingPointer())
+    ov::tell(ov::universal<0>("Post Menu Update"_uni));
   a.put(0, ov::integer(static_cast<int32_t>(result)));
   return ovSuccess;
 }

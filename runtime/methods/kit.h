@@ -5,6 +5,10 @@
 // Values are held in ovRef (value_ref.h). Calls return ov::Results: the
 // status and the outputs, owned. Failure is plain control flow:
 //
+// A call whose status does not matter says so: ov::tell(selector, receiver,
+// {inputs}) sends and drops the status, ov::tell(ov::sendAs<0>(...)) drops
+// another call's.
+//
 //   ovStatus Open(const ov::Args& a) {
 //     ovRef title = ov::get(kTitle, a.receiver());
 //     auto made = ov::send(kMakeWindow, a.receiver(), {title});
@@ -114,9 +118,10 @@ class InputList {
   uint32_t count_ = 0;
 };
 
-// The status of a call and the N outputs it wrote.
+// The status of a call and the N outputs it wrote. A body reads the status
+// or says with ov::tell that it does not matter.
 template <size_t N>
-class Results {
+class [[nodiscard]] Results {
  public:
   ovStatus status = ovSuccess;
 
@@ -162,6 +167,14 @@ Results<N> send(const ovMethodSelector& selector, In receiver, std::initializer_
         {trace::Call::kSend, nullptr, selector.name()});
   return r;
 }
+
+// Sends a message whose status and outputs do not matter to the sender.
+inline void tell(const ovMethodSelector& selector, In receiver, std::initializer_list<In> more = {}) {
+  static_cast<void>(send<0>(selector, receiver, more));
+}
+// The same for any other call: tell(ov::sendAs<0>(...)).
+template <size_t N>
+void tell(Results<N>&&) {}
 
 // Calls the method that cls (or its nearest ancestor) defines, whatever the
 // receiver's own class: how a method reaches its superclass's version.

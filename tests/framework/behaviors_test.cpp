@@ -45,7 +45,7 @@ class Behaviors : public FrameworkTest {
   }
 
   // Posts the behaviour an archive text describes.
-  static void Post(std::string_view text) { ov::send<0>(kPost, Value(text)); }
+  static void Post(std::string_view text) { ov::tell(ov::send<0>(kPost, Value(text))); }
 };
 
 TEST_F(Behaviors, DoCallsTheNamedUniversalWithEachSpecifiersValueInOrder) {
@@ -127,7 +127,7 @@ class WindowItemSpecifiers : public Behaviors {
         "Method": "Record Behavior Inputs" "Specifiers": ( <<)") +
                            specifierClass + R"(>> [ "Value": )" + value + " ] ) ]");
     ov::set(kWindow, behavior, MainWindow());
-    ov::send<0>(kPost, behavior);
+    ov::tell(ov::send<0>(kPost, behavior));
   }
 };
 

@@ -67,7 +67,7 @@ TEST_F(Clipboard, OpeningRegistersTheFormatsAndClosingForgetsThem) {
   ASSERT_EQ(ov::length(formats), 2u);
   EXPECT_EQ(static_cast<UINT>(ov::toInt(ov::element(formats, 0))), RegisterClipboardFormatA("Orvane Instance"));
   EXPECT_EQ(static_cast<UINT>(ov::toInt(ov::element(formats, 1))), RegisterClipboardFormatA("external block"));
-  ov::send<0>(kClose, AppClipboard());
+  ov::tell(ov::send<0>(kClose, AppClipboard()));
   EXPECT_EQ(ov::length(ov::get(kRegisteredFormat, AppClipboard())), 0u);
 }
 

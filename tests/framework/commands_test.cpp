@@ -35,7 +35,7 @@ class Commands : public EditWindowTest {
   }
 
   static std::string UndoItem() { return std::string(ov::chars(ov::send(kUndoItem, Commander()).get())); }
-  static void Undo() { ov::send<0>(kUndo, Commander()); }
+  static void Undo() { ov::tell(ov::send<0>(kUndo, Commander())); }
 };
 
 // The command clears an edit text's selected text; the text task's Undo
@@ -48,8 +48,8 @@ TEST_F(Commands, UndoRestoresWhatTheCommandChangedAndUndoAgainRedoesIt) {
   SelectAllByKeys();
   EXPECT_EQ(UndoItem(), "Undo") << "nothing to undo";
   ovRef command = ov::make(kClearTask).take();
-  ov::send<0>(kSetEditText, command, {Item("A")});
-  ov::send<0>(kPost, command);
+  ov::tell(ov::send<0>(kSetEditText, command, {Item("A")}));
+  ov::tell(ov::send<0>(kPost, command));
   EXPECT_EQ(ValueOf("A"), "");
   EXPECT_EQ(ov::get(kUndoCommand, Commander()), command);
   EXPECT_EQ(UndoItem(), "Undo");
@@ -67,8 +67,8 @@ TEST_F(Commands, UndoRestoresWhatTheCommandChangedAndUndoAgainRedoesIt) {
 TEST_F(Commands, UndoAfterACommandThatCannotBeUndoneUndoesTheOneBefore) {
   OpenWithoutWindow();
   ovRef undoable = Command(true);
-  ov::send<0>(kPost, undoable);
-  ov::send<0>(kPost, Command(false));
+  ov::tell(ov::send<0>(kPost, undoable));
+  ov::tell(ov::send<0>(kPost, Command(false)));
   EXPECT_EQ(ov::get(kUndoCommand, Commander()), undoable);
   Undo();
   EXPECT_TRUE(ov::isTrue(ov::get(kRedo, Commander())));
@@ -77,8 +77,8 @@ TEST_F(Commands, UndoAfterACommandThatCannotBeUndoneUndoesTheOneBefore) {
 
 TEST_F(Commands, AnUndoableCommandThatFailsLeavesNothingToUndo) {
   OpenWithoutWindow();
-  ov::send<0>(kPost, Command(true));
-  ov::send<0>(kPost, Command(true, "Fail As Command"));
+  ov::tell(ov::send<0>(kPost, Command(true)));
+  ov::tell(ov::send<0>(kPost, Command(true, "Fail As Command")));
   EXPECT_EQ(ov::get(kUndoCommand, Commander()).get(), nullptr);
   EXPECT_EQ(UndoItem(), "Undo");
 }

@@ -104,11 +104,11 @@ TEST_F(Controls, ACheckBoxClickShowsItsNewStateToTheBehavior) {
 // click on it runs nothing.
 TEST_F(Controls, TheButtonShowsANewTitleAndTakesNoClickWhileInactive) {
   OpenWith(ControlText("Push Button", "Go", "{ 10 10 30 70 }"));
-  ov::send<0>(kSetTitle, Item("Go"), {ov::text("Stop")});
+  ov::tell(ov::send<0>(kSetTitle, Item("Go"), {ov::text("Stop")}));
   char title[16] = {};
   GetWindowTextA(Handle("Go"), title, sizeof title);
   EXPECT_STREQ(title, "Stop");
-  ov::send<0>(kSetActive, Item("Go"), {gdDefaultFalse});
+  ov::tell(ov::send<0>(kSetActive, Item("Go"), {gdDefaultFalse}));
   EXPECT_FALSE(IsWindowEnabled(Handle("Go")));
   ClickOn("Go");
   EXPECT_TRUE(gClicks.empty());
@@ -121,13 +121,13 @@ TEST_F(Controls, AClosedControlAnswersTheStateItShowedLastAndKeepsWhatItIsGiven)
   OpenWith(ControlText("Control", "Box", "{ 10 10 30 120 }", R"("Type": 3)"));
   HWND box = Handle("Box");
   ClickOn("Box");
-  ov::send<0>(kClose, Item("Box"));
+  ov::tell(ov::send<0>(kClose, Item("Box")));
   EXPECT_FALSE(IsWindow(box));
   EXPECT_EQ(ov::toInt(ov::send(kGetControlValue, Item("Box")).get()), BST_CHECKED);
 
-  ov::send<0>(kSetTitle, Item("Box"), {ov::text("Later")});
-  ov::send<0>(kSetActive, Item("Box"), {gdDefaultFalse});
-  ov::send<0>(kOpen, Item("Box"), {ov::get(kView, MainWindow())});
+  ov::tell(ov::send<0>(kSetTitle, Item("Box"), {ov::text("Later")}));
+  ov::tell(ov::send<0>(kSetActive, Item("Box"), {gdDefaultFalse}));
+  ov::tell(ov::send<0>(kOpen, Item("Box"), {ov::get(kView, MainWindow())}));
   box = Handle("Box");
   char title[16] = {};
   GetWindowTextA(box, title, sizeof title);

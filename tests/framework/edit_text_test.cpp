@@ -78,13 +78,13 @@ TEST_F(EditTexts, AValueSetByTheProgramIsInTheControlAtOnce) {
   ASSERT_NE(control, nullptr);
   EXPECT_EQ(ControlText(control), "100");
 
-  ov::send<0>(kSetValue, Item("A"), {ov::text("62")});
+  ov::tell(ov::send<0>(kSetValue, Item("A"), {ov::text("62")}));
   EXPECT_EQ(ControlText(control), "62");
   EXPECT_EQ(ValueOf("A"), "62");
   RunUntilIdle();
   int shown = DarkPixels(control);
 
-  ov::send<0>(kSetValue, Item("A"), {nullptr});
+  ov::tell(ov::send<0>(kSetValue, Item("A"), {nullptr}));
   EXPECT_EQ(ControlText(control), "");
   EXPECT_EQ(ValueOf("A"), "");
   RunUntilIdle();
@@ -110,11 +110,11 @@ TEST_F(EditTexts, AClosedItemKeepsTheControlsLastText) {
   HWND editor = EditorOf("A");
   SetWindowTextA(editor, "618");
   ASSERT_FALSE(ov::textEquals(ov::get(kText, Item("A")), "618"));
-  ov::send<0>(kClose, Item("A"));
+  ov::tell(ov::send<0>(kClose, Item("A")));
   EXPECT_FALSE(IsWindow(editor));
   EXPECT_EQ(EditorOf("A"), nullptr);
   EXPECT_EQ(ValueOf("A"), "618");
-  ov::send<0>(kSelectAll, Item("A"));
+  ov::tell(ov::send<0>(kSelectAll, Item("A")));
   POINT selection = ov::toPOINT(ov::send(kGetSelection, Item("A")).get());
   EXPECT_EQ(selection.x, 0) << "a closed item has no selection";
   EXPECT_EQ(selection.y, 0);
@@ -126,8 +126,8 @@ TEST_F(EditTexts, TheControlFollowsTheItemsPlaceSizeAndActivity) {
   InstallMainWindow(EditText("A", "10 10 32 110") + EditText("B", "50 10 72 110"));
   OpenApplication();
   RunUntilIdle();
-  ov::send<0>(kSetLocation, Item("A"), {ov::point(100, 20)});
-  ov::send<0>(kSetFrame, Item("B"), {ov::rect(140, 30, 170, 230)});
+  ov::tell(ov::send<0>(kSetLocation, Item("A"), {ov::point(100, 20)}));
+  ov::tell(ov::send<0>(kSetFrame, Item("B"), {ov::rect(140, 30, 170, 230)}));
   for (const auto& [name, left, top, width] : {std::tuple{"A", 20, 100, 100}, std::tuple{"B", 30, 140, 200}}) {
     RECT r{};
     GetWindowRect(EditorOf(name), &r);
@@ -137,7 +137,7 @@ TEST_F(EditTexts, TheControlFollowsTheItemsPlaceSizeAndActivity) {
     EXPECT_EQ(r.right - r.left, width) << name;
   }
   ASSERT_EQ(ov::send(kGetTarget, MainWindow()).get(), Item("A").get());
-  ov::send<0>(kSetActive, Item("A"), {gdDefaultFalse});
+  ov::tell(ov::send<0>(kSetActive, Item("A"), {gdDefaultFalse}));
   EXPECT_NE(ov::send(kGetTarget, MainWindow()).get(), Item("A").get());
   EXPECT_FALSE(IsWindowEnabled(EditorOf("A")));
 }
@@ -279,7 +279,7 @@ TEST_F(EditTexts, TheEditMenuFollowsTheSelectionTheClipboardAndTheText) {
   PointAtMenuBar();
   EXPECT_EQ(enabled(), "11111");
 
-  ov::send<0>(kSetValue, Item("A"), {ov::text("")});
+  ov::tell(ov::send<0>(kSetValue, Item("A"), {ov::text("")}));
   PointAtMenuBar();
   EXPECT_EQ(enabled(), "00100") << "an empty item: only Paste";
 
@@ -307,7 +307,7 @@ TEST_F(EditTexts, TheFontItemsFollowATargetWithAFont) {
   PressKey(VK_TAB);
   ASSERT_EQ(Target().get(), Item("B").get());
   EXPECT_EQ(fontItems(), "111");
-  ov::send<0>(kSetTarget, MainWindow(), {nullptr, gdDefaultTrue});
+  ov::tell(ov::send<0>(kSetTarget, MainWindow(), {nullptr, gdDefaultTrue}));
   EXPECT_EQ(fontItems(), "000");
 }
 

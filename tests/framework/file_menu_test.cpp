@@ -108,9 +108,9 @@ TEST_F(FileMenu, TheMainWindowShowsFileWithExitEnabledByTheApplication) {
 TEST_F(FileMenu, AnUpdateRequestedBeforeAnIdlePassRunsInIt) {
   OpenWithMenus();
   ovRef exit = TopMenuItem(0, 0);
-  ov::send<0>(kSetEnabled, ov::get(kBehavior, exit), {gdDefaultFalse});
+  ov::tell(ov::send<0>(kSetEnabled, ov::get(kBehavior, exit), {gdDefaultFalse}));
   ASSERT_NE(GetMenuState(GetSubMenu(GetMenu(MainWindowHandle()), 0), 0, MF_BYPOSITION) & MF_GRAYED, 0u);
-  ov::universal<0>(kPostMenuUpdate);
+  ov::tell(ov::universal<0>(kPostMenuUpdate));
   RunUntilIdle();
   EXPECT_TRUE(ov::isTrue(ov::get(kEnabled, exit)));
   EXPECT_EQ(GetMenuState(GetSubMenu(GetMenu(MainWindowHandle()), 0), 0, MF_BYPOSITION) & MF_GRAYED, 0u);
@@ -125,7 +125,7 @@ TEST_F(FileMenu, OnlyARealHitTestOverTheMenuBarPostsAnUpdate) {
   headless::moveMouse(title.x, title.y);
   RunUntilIdle();
   ovRef exit = TopMenuItem(0, 0);
-  ov::send<0>(kSetEnabled, ov::get(kBehavior, exit), {gdDefaultFalse});
+  ov::tell(ov::send<0>(kSetEnabled, ov::get(kBehavior, exit), {gdDefaultFalse}));
   HMENU file = GetSubMenu(GetMenu(MainWindowHandle()), 0);
   RunUntilIdle();
   EXPECT_NE(GetMenuState(file, 0, MF_BYPOSITION) & MF_GRAYED, 0u) << "idle passes alone update nothing";
@@ -173,7 +173,7 @@ TEST_F(FileMenu, TheFrontWindowClaimsBeforeTheTarget) {
         "String?": TRUE "Flags": 0 "Behavior": <<Menu Behavior>> [ "Enabled?": TRUE "Method": "/Close"
           "Specifiers": ( <<Attribute Specifier>> [ "Value": "Menu" ] ) ] ] ) ] ))");
   EXPECT_EQ(EntryText(GetMenu(MainWindowHandle()), 0), "&Window");
-  ov::universal<0>(kSetTarget, {ov::text("Close")});
+  ov::tell(ov::universal<0>(kSetTarget, {ov::text("Close")}));
   RunUntilIdle();
   ovRef close = TopMenuItem(0, 0);
   EXPECT_TRUE(ov::isTrue(ov::get(kEnabled, close)));

@@ -66,7 +66,7 @@ class FrameworkTest : public TablesTest {
 
   void OpenApplication() {
     opened_ = true;
-    ov::send<0>(fixtureOpen_, Application());
+    ov::tell(ov::send<0>(fixtureOpen_, Application()));
   }
 
   // Runs the loop until the program has nothing left to do (or quits).
@@ -78,7 +78,7 @@ class FrameworkTest : public TablesTest {
 
   void CloseApplication() {
     opened_ = false;
-    ov::send<0>(fixtureClose_, Application());
+    ov::tell(ov::send<0>(fixtureClose_, Application()));
   }
 
   static ovRef Desktop() { return ov::get(fixtureDesktopAttribute_, Application()); }

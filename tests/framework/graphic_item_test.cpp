@@ -169,7 +169,7 @@ TEST_F(GraphicItems, ATextItemShowsItsTextInItsFontOnItsOwnGround) {
 TEST_F(GraphicItems, ANewValueIsShownAtOnce) {
   std::vector<uint32_t> expected = Reference("7", kShown);
   Open();
-  ov::send<0>(kSetValue, Item("Shown"), {ov::integer(7)});
+  ov::tell(ov::send<0>(kSetValue, Item("Shown"), {ov::integer(7)}));
   EXPECT_TRUE(ov::textEquals(ov::send(kGetValue, Item("Shown")).get(), "7"));
   RunUntilIdle();
   EXPECT_EQ(ClientPixels(kShown), expected);
@@ -177,7 +177,7 @@ TEST_F(GraphicItems, ANewValueIsShownAtOnce) {
 
 TEST_F(GraphicItems, ATransparentTextGivenAShorterValueLeavesNoTraceOfTheOldOne) {
   Open();
-  ov::send<0>(kSetValue, Item("Fading"), {ov::text("1")});
+  ov::tell(ov::send<0>(kSetValue, Item("Fading"), {ov::text("1")}));
   RunUntilIdle();
   EXPECT_EQ(ClientPixels(kFading), ClientPixels(kSteady)) << "the same as an item that showed 1 from the start";
 }
@@ -229,7 +229,7 @@ TEST_F(GraphicItems, InvertingShowsAtOnceAndOnlyAGraphicWithoutARegionIsRepainte
     SCOPED_TRACE(c.item);
     Open();
     std::vector<uint32_t> normal = ClientPixels(c.frame);
-    ov::send<0>(kInvert, Item(c.item));
+    ov::tell(ov::send<0>(kInvert, Item(c.item)));
     EXPECT_EQ(ClientPixels(c.frame), Inverted(normal));
     EXPECT_TRUE(ov::isTrue(ov::get(kInverted, Item(c.item))));
     EXPECT_EQ(GetUpdateRect(ViewHandle(), nullptr, FALSE), c.repainted);
@@ -243,11 +243,11 @@ TEST_F(GraphicItems, InvertingShowsAtOnceAndOnlyAGraphicWithoutARegionIsRepainte
 // wider than high runs across its middle row.
 TEST_F(GraphicItems, AMovedOrResizedLineRunsAcrossTheMiddleOfItsNewFrame) {
   Open();
-  ov::send<0>(kSetFrame, Item("Rule"), {ov::rect(100, 20, 121, 200)});
+  ov::tell(ov::send<0>(kSetFrame, Item("Rule"), {ov::rect(100, 20, 121, 200)}));
   ovRef ends = ov::send(kGetValue, Item("Rule")).take();
   EXPECT_EQ(ov::toPOINT(ov::element(ends, 0)).y, 110);
   EXPECT_EQ(ov::toPOINT(ov::element(ends, 1)).x, 200);
-  ov::send<0>(kSetLocation, Item("Rule"), {ov::point(140, 20)});
+  ov::tell(ov::send<0>(kSetLocation, Item("Rule"), {ov::point(140, 20)}));
   RunUntilIdle();
   std::vector<uint32_t> rule = ClientPixels({20, 150, 200, 151});
   EXPECT_EQ(rule, std::vector<uint32_t>(rule.size(), kBlack));
@@ -267,7 +267,7 @@ TEST_F(GraphicItems, TheItemAnswersThePenAndFontQuestionsAsItsGraphicDoes) {
 // changes nothing.
 TEST_F(GraphicItems, AnItemWithoutAGraphicHasNoValueNorFont) {
   Open();
-  ov::send<0>(kSetValue, Item("Dead"), {ov::integer(7)});
+  ov::tell(ov::send<0>(kSetValue, Item("Dead"), {ov::integer(7)}));
   EXPECT_EQ(ov::send(kGetValue, Item("Dead")).get(), nullptr);
   EXPECT_EQ(ov::send(kGetFont, Item("Dead")).get(), nullptr);
   EXPECT_TRUE(ov::send<0>(kHasFont, Item("Dead")).failed());

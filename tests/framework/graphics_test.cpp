@@ -61,7 +61,7 @@ class LineFrame : public FrameworkTest {
   static std::vector<int32_t> Refitted(POINT from, POINT to, RECT frame) {
     ovRef line = ov::make(kLine).take();
     ov::set(kEndPoints, line, ov::listOf({ov::pointFrom(from), ov::pointFrom(to)}));
-    ov::send<0>(kSetFrame, line, {ov::rectFrom(frame)});
+    ov::tell(ov::send<0>(kSetFrame, line, {ov::rectFrom(frame)}));
     ovRef ends = ov::get(kEndPoints, line);
     POINT a = ov::toPOINT(ov::element(ends, 0));
     POINT b = ov::toPOINT(ov::element(ends, 1));
@@ -95,12 +95,12 @@ class PlatformObjects : public FrameworkTest {
   // attribute holds at the end.
   static std::vector<DWORD> Lifecycle(const char* text, const ovAttributeSelector& handle) {
     ovRef object = Value(text);
-    ov::send<0>(kOpen, object);
+    ov::tell(ov::send<0>(kOpen, object));
     HGDIOBJ first = ov::toHandle<HGDIOBJ>(ov::get(handle, object));
-    ov::send<0>(kOpen, object);
+    ov::tell(ov::send<0>(kOpen, object));
     HGDIOBJ second = ov::toHandle<HGDIOBJ>(ov::get(handle, object));
     std::vector<DWORD> kinds{GetObjectType(first), GetObjectType(second)};
-    ov::send<0>(kClose, object);
+    ov::tell(ov::send<0>(kClose, object));
     kinds.push_back(GetObjectType(second));
     kinds.push_back(ov::get(handle, object) ? 1 : 0);
     return kinds;
@@ -121,7 +121,7 @@ using TextValue = FrameworkTest;
 TEST_F(TextValue, SetValueStoresTextsAsTheyAreAndOtherValuesInTheirPrintedForm) {
   ovRef text = ov::make(kText).take();
   auto stored = [&](ovRef value) {
-    ov::send<0>(kSetValue, text, {value});
+    ov::tell(ov::send<0>(kSetValue, text, {value}));
     return std::string(ov::chars(ov::send(kGetText, text).get()));
   };
   EXPECT_EQ(stored(ov::integer(62)), "62");

@@ -68,7 +68,7 @@ TEST_F(Mdi, AChildLivesInTheMainViewWhichHearsItActivatedAndDestroyed) {
   ASSERT_EQ(gHeard.size(), 1u);
   EXPECT_EQ(gHeard[0].message, static_cast<UINT>(WM_MDIACTIVATE));
   EXPECT_EQ(gHeard[0].child, hwnd);
-  ov::send<0>(kClose, child);
+  ov::tell(ov::send<0>(kClose, child));
   ASSERT_EQ(gHeard.size(), 2u);
   EXPECT_EQ(gHeard[1].message, static_cast<UINT>(WM_MDIDESTROY));
   EXPECT_EQ(gHeard[1].child, hwnd);
@@ -81,7 +81,7 @@ TEST_F(Mdi, TheFrontWindowAndTheDocumentAreNotFound) {
   ovRef child = OpenChild();
   EXPECT_TRUE(ov::universal(kGetFrontWindow).failed());
   EXPECT_TRUE(ov::universal(kGetDocument).failed());
-  ov::send<0>(kClose, child);
+  ov::tell(ov::send<0>(kClose, child));
 }
 
 // Ctrl+F4 would close the client's active child; there is none to close.
@@ -95,7 +95,7 @@ TEST_F(Mdi, TheChildrensSystemKeysFindNoActiveChild) {
   RunUntilIdle();
   EXPECT_TRUE(IsWindow(hwnd));
   EXPECT_EQ(RecordOf(child.get()), hwnd);
-  ov::send<0>(kClose, child);
+  ov::tell(ov::send<0>(kClose, child));
 }
 
 // What the framework does not handle of the frame's and the child's own
@@ -114,7 +114,7 @@ TEST_F(Mdi, TheFrameAndTheChildStillGetTheDefaultHandling) {
     EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2)), HTCLIENT);
     EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(r.right + 1, r.top + 1)), HTNOWHERE);
   }
-  ov::send<0>(kClose, child);
+  ov::tell(ov::send<0>(kClose, child));
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ class Menus : public FrameworkTest {
   }
 
   void TearDown() override {
-    ov::send<0>(kClose, menubar_);
+    ov::tell(ov::send<0>(kClose, menubar_));
     menubar_.reset();
     gChoices.clear();
     FrameworkTest::TearDown();
@@ -103,15 +103,15 @@ class Menus : public FrameworkTest {
   static ovRef OpenMenubar() {
     ovRef menubar = ov::make(kMenubar).take();
     ov::set(kOwner, menubar, Desktop());
-    ov::send<0>(kOpen, menubar);
+    ov::tell(ov::send<0>(kOpen, menubar));
     return menubar;
   }
 
   // Opens the menu an archive text describes in the menubar.
   ovRef AddMenu(const char* text) {
     ovRef menu = Value(text);
-    ov::send<0>(kSetOwner, menu, {menubar_});
-    ov::send<0>(kOpen, menu);
+    ov::tell(ov::send<0>(kSetOwner, menu, {menubar_}));
+    ov::tell(ov::send<0>(kOpen, menu));
     return menu;
   }
 
@@ -121,8 +121,8 @@ class Menus : public FrameworkTest {
 
   // The enabling a menu task does, with the desktop modal or not.
   void UpdateMenus(bool modal = false) {
-    ov::send<0>(kSetModal, Desktop(), {ov::boolean(modal)});
-    ov::send<0>(kUpdateMenus, menubar_, {gEvent.get()});
+    ov::tell(ov::send<0>(kSetModal, Desktop(), {ov::boolean(modal)}));
+    ov::tell(ov::send<0>(kUpdateMenus, menubar_, {gEvent.get()}));
   }
 
   ovRef menubar_;
@@ -179,7 +179,7 @@ TEST_F(Menus, AChosenNumberPostsItsItemsBehaviorWithTheItemAndItsMenu) {
   ovRef file = AddMenu(kFileMenu);
   ovC_object* recent = ElementOf(file.get(), 3);
   ovC_object* about = ElementOf(recent, 0);
-  ov::send<0>(kChooseMenu, menubar_, {nullptr, ov::get(kNumber, about)});
+  ov::tell(ov::send<0>(kChooseMenu, menubar_, {nullptr, ov::get(kNumber, about)}));
   ASSERT_EQ(gChoices.size(), 1u);
   ASSERT_EQ(gChoices[0].size(), 2u);
   EXPECT_EQ(ov::toInt(gChoices[0][0]), ov::toInt(ov::get(kNumber, about)));
@@ -189,7 +189,7 @@ TEST_F(Menus, AChosenNumberPostsItsItemsBehaviorWithTheItemAndItsMenu) {
 TEST_F(Menus, ANumberNoItemOwnsGoesToTheFilters) {
   AddMenu(kFileMenu);
   ov::set(kFilters, menubar_, ov::listOf({ov::text("Record Menu Choice")}));
-  ov::send<0>(kChooseMenu, menubar_, {nullptr, ov::integer(999)});
+  ov::tell(ov::send<0>(kChooseMenu, menubar_, {nullptr, ov::integer(999)}));
   ASSERT_EQ(gChoices.size(), 1u);
   ASSERT_EQ(gChoices[0].size(), 2u);
   EXPECT_EQ(gChoices[0][0].get(), nullptr);
@@ -202,15 +202,15 @@ TEST_F(Menus, ABehaviorDisablesItsItem) {
   ovRef file = AddMenu(kFileMenu);
   ovC_object* exit = ElementOf(file.get(), 4);
   ovRef behavior = ov::get(kBehavior, exit);
-  ov::send<0>(kSetEnabled, behavior, {gdDefaultFalse});
+  ov::tell(ov::send<0>(kSetEnabled, behavior, {gdDefaultFalse}));
   EXPECT_TRUE(ov::isFalse(ov::get(kEnabled, exit)));
   EXPECT_TRUE(EntryGrayed(PopupOf(file), 4));
   EXPECT_EQ(EntryText(PopupOf(file), 4), "E&xit");
-  ov::send<0>(kChooseMenu, menubar_, {nullptr, ov::get(kNumber, exit)});
+  ov::tell(ov::send<0>(kChooseMenu, menubar_, {nullptr, ov::get(kNumber, exit)}));
   EXPECT_TRUE(gChoices.empty()) << "a disabled item's command does not run";
-  ov::send<0>(kSetEnabled, behavior, {gdDefaultTrue});
+  ov::tell(ov::send<0>(kSetEnabled, behavior, {gdDefaultTrue}));
   EXPECT_FALSE(EntryGrayed(PopupOf(file), 4));
-  ov::send<0>(kChooseMenu, menubar_, {nullptr, ov::get(kNumber, exit)});
+  ov::tell(ov::send<0>(kChooseMenu, menubar_, {nullptr, ov::get(kNumber, exit)}));
   EXPECT_EQ(gChoices.size(), 1u);
 }
 
@@ -219,23 +219,23 @@ TEST_F(Menus, ABehaviorDisablesItsItem) {
 TEST_F(Menus, AMenuGraysItsOwnEntry) {
   ovRef file = AddMenu(kFileMenu);
   ovRef edit = AddMenu(kEditMenu);
-  ov::send<0>(kSetEnabled, edit, {gdDefaultFalse});
+  ov::tell(ov::send<0>(kSetEnabled, edit, {gdDefaultFalse}));
   EXPECT_TRUE(EntryGrayed(Bar(), 1));
   EXPECT_FALSE(EntryGrayed(Bar(), 0));
   EXPECT_EQ(EntryText(Bar(), 1), "&Edit");
   EXPECT_EQ(GetSubMenu(Bar(), 1), PopupOf(edit));
-  ov::send<0>(kSetEnabled, edit, {gdDefaultTrue});
+  ov::tell(ov::send<0>(kSetEnabled, edit, {gdDefaultTrue}));
   EXPECT_FALSE(EntryGrayed(Bar(), 1));
 
   ovC_object* recent = ElementOf(file.get(), 3);
-  ov::send<0>(kSetEnabled, recent, {gdDefaultFalse});
+  ov::tell(ov::send<0>(kSetEnabled, recent, {gdDefaultFalse}));
   EXPECT_TRUE(EntryGrayed(PopupOf(file), 3));
   EXPECT_EQ(GetSubMenu(PopupOf(file), 3), PopupOf(recent));
 }
 
 TEST_F(Menus, TenUpdateRequestsBeforeAnIdlePassQueueOneMenuTask) {
   RunUntilIdle();
-  for (int i = 0; i < 10; ++i) ov::universal<0>(kPostMenuUpdate);
+  for (int i = 0; i < 10; ++i) ov::tell(ov::universal<0>(kPostMenuUpdate));
   auto menuTasks = [] {
     ovRef deferred = ov::get(kDeferredCommands, ov::get(kCommander, Application()));
     int count = 0;
@@ -245,7 +245,7 @@ TEST_F(Menus, TenUpdateRequestsBeforeAnIdlePassQueueOneMenuTask) {
   EXPECT_EQ(menuTasks(), 1);
   RunUntilIdle();
   EXPECT_EQ(menuTasks(), 0);
-  ov::universal<0>(kPostMenuUpdate);
+  ov::tell(ov::universal<0>(kPostMenuUpdate));
   EXPECT_EQ(menuTasks(), 1) << "a request after the update queues the next one";
 }
 
@@ -264,13 +264,13 @@ TEST_F(Menus, AnUpdateEnablesOnlyWhatIsClaimed) {
 
 TEST_F(Menus, TheApplicationClaimsBeforeTheTarget) {
   ovRef file = AddMenu(kFileMenu);
-  ov::universal<0>(kSetTarget, {ov::text("Exit")});
+  ov::tell(ov::universal<0>(kSetTarget, {ov::text("Exit")}));
   UpdateMenus();
   ovC_object* exit = ElementOf(file.get(), 4);
   EXPECT_TRUE(ov::isTrue(ov::get(kEnabled, exit))) << "the first claimer of an item with a behaviour keeps it";
   EXPECT_FALSE(EntryGrayed(PopupOf(file), 4));
 
-  ov::universal<0>(kSetTarget, {ov::text("Open")});
+  ov::tell(ov::universal<0>(kSetTarget, {ov::text("Open")}));
   UpdateMenus();
   EXPECT_TRUE(ov::isFalse(ov::get(kEnabled, ElementOf(file.get(), 0))))
       << "an item without a behaviour takes the last claim";
@@ -291,16 +291,17 @@ TEST_F(Menus, WhileModalTheApplicationEnablesOnlyExit) {
 TEST_F(Menus, TheCommanderClaimsUndoBeforeTheTargetAndTitlesIt) {
   ovRef edit = AddMenu(kEditMenu);
   ovC_object* undo = ElementOf(edit.get(), 0);
-  ov::universal<0>(kSetTarget, {ov::text("Undo")});
+  ov::tell(ov::universal<0>(kSetTarget, {ov::text("Undo")}));
   UpdateMenus();
   EXPECT_TRUE(ov::isFalse(ov::get(kEnabled, undo))) << "nothing to undo: the target's claim stands";
 
-  ov::send<0>(kPost, Value(R"(<<Behavior>> [ "Enabled?": TRUE "Undo?": TRUE "Name": "" "Method": "Get Application"
-                                 "Specifiers": ( ) ])"));
+  ov::tell(
+      ov::send<0>(kPost, Value(R"(<<Behavior>> [ "Enabled?": TRUE "Undo?": TRUE "Name": "" "Method": "Get Application"
+                                 "Specifiers": ( ) ])")));
   UpdateMenus();
   EXPECT_TRUE(ov::isTrue(ov::get(kEnabled, undo)));
   EXPECT_EQ(EntryText(PopupOf(edit), 0), "Undo");
-  ov::send<0>(kUndo, ov::get(kCommander, Application()));
+  ov::tell(ov::send<0>(kUndo, ov::get(kCommander, Application())));
   UpdateMenus();
   EXPECT_EQ(EntryText(PopupOf(edit), 0), "Redo");
 }
@@ -313,7 +314,7 @@ TEST_F(Menus, AnAddedMenuComesLastInTheBar) {
   text.insert(text.find("\"Enabled?\""), "\"Hierarchical?\": TRUE ");
   ovRef edit = AddMenu(text.c_str());
   ASSERT_EQ(GetMenuItemCount(Bar()), 1);
-  ov::send<0>(kAdd, edit);
+  ov::tell(ov::send<0>(kAdd, edit));
   ASSERT_EQ(GetMenuItemCount(Bar()), 2);
   EXPECT_EQ(EntryText(Bar(), 1), "&Edit");
   EXPECT_EQ(GetSubMenu(Bar(), 1), PopupOf(edit));
@@ -325,7 +326,7 @@ TEST_F(Menus, ClosingTakesThePlatformMenusAwayAndKeepsTheMenusItems) {
   HMENU bar = Bar();
   HMENU popup = PopupOf(file);
   HMENU submenu = PopupOf(ElementOf(file.get(), 3));
-  ov::send<0>(kClose, menubar_);
+  ov::tell(ov::send<0>(kClose, menubar_));
   EXPECT_FALSE(IsMenu(bar));
   EXPECT_FALSE(IsMenu(popup));
   EXPECT_FALSE(IsMenu(submenu));
@@ -333,8 +334,8 @@ TEST_F(Menus, ClosingTakesThePlatformMenusAwayAndKeepsTheMenusItems) {
   ASSERT_EQ(ov::length(ov::get(kMenuItems, file)), 5u) << "the submenu stays in its menu";
 
   menubar_ = OpenMenubar();
-  ov::send<0>(kSetOwner, file, {menubar_});
-  ov::send<0>(kOpen, file);
+  ov::tell(ov::send<0>(kSetOwner, file, {menubar_}));
+  ov::tell(ov::send<0>(kOpen, file));
   EXPECT_EQ(GetMenuItemCount(PopupOf(file)), 5);
   EXPECT_EQ(GetMenuItemCount(PopupOf(ElementOf(file.get(), 3))), 1);
 }

@@ -43,7 +43,7 @@ class MultipleViews : public EditWindowTest {
 
   static bool Shown(const char* name) { return IsWindowVisible(EditorOf(name)); }
 
-  static void SwitchTo(const char* name) { ov::send<0>(kSwitchView, Item("Cards"), {ov::text(name)}); }
+  static void SwitchTo(const char* name) { ov::tell(ov::send<0>(kSwitchView, Item("Cards"), {ov::text(name)})); }
 };
 
 TEST_F(MultipleViews, OneSubViewIsShownAtTheOriginAndTheOtherGoesBackToItsFrame) {

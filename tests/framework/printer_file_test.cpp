@@ -64,17 +64,17 @@ TEST_F(Printer, TheApplicationsPrinterPreparesThePrintDialogRecord) {
 
 TEST_F(Printer, OpeningAgainRefillsTheSameRecord) {
   ovRef printer = ov::make(kPrinterClass).take();
-  ov::send<0>(kOpen, printer);
+  ov::tell(ov::send<0>(kOpen, printer));
   ovRef record = ov::get(kPrintRecord, printer);
   auto* pd = ov::recordMemory<PRINTDLGA>(record);
   ASSERT_NE(pd, nullptr);
   pd->nCopies = 7;
   pd->lCustData = 42;
-  ov::send<0>(kOpen, printer);
+  ov::tell(ov::send<0>(kOpen, printer));
   EXPECT_EQ(ov::get(kPrintRecord, printer).get(), record.get());
   EXPECT_EQ(pd->nCopies, 1);
   EXPECT_EQ(pd->lCustData, 0);
-  ov::send<0>(kClose, printer);
+  ov::tell(ov::send<0>(kClose, printer));
   EXPECT_EQ(ov::get(kPrintRecord, printer).get(), nullptr);
 }
 
@@ -82,7 +82,7 @@ TEST_F(Printer, ThePrinterDcOwnsOneDeviceContextAtATime) {
   ovRef printer = ov::make(kPrinterClass).take();
   HDC first = CreateCompatibleDC(nullptr);
   HDC second = CreateCompatibleDC(nullptr);
-  auto setDc = [&](HDC dc) { ov::send<0>(kSetPrinterDc, printer, {dc ? ov::handleValue(dc) : ovRef()}); };
+  auto setDc = [&](HDC dc) { ov::tell(ov::send<0>(kSetPrinterDc, printer, {dc ? ov::handleValue(dc) : ovRef()})); };
   auto held = [] { return ov::toHandle<HDC>(gPrinterDc.peek()); };
 
   setDc(first);
@@ -98,7 +98,7 @@ TEST_F(Printer, ThePrinterDcOwnsOneDeviceContextAtATime) {
 
   HDC third = CreateCompatibleDC(nullptr);
   setDc(third);
-  ov::send<0>(kClose, printer);
+  ov::tell(ov::send<0>(kClose, printer));
   EXPECT_EQ(gPrinterDc.peek(), nullptr);
   EXPECT_EQ(GetObjectType(third), 0u) << "closing the printer deletes its DC";
 }
@@ -198,11 +198,11 @@ TEST_F(Files, AnErrorIsKeptAndShownToTheUser) {
     shown = text;
     platform::headless::pressKey(VK_RETURN);
   };
-  ov::send<0>(kError, file, {ov::integer(0)});
+  ov::tell(ov::send<0>(kError, file, {ov::integer(0)}));
   EXPECT_TRUE(shown.empty()) << "no error, no message";
   EXPECT_EQ(ov::get(kLastError, file).get(), nullptr);
 
-  ov::send<0>(kError, file, {ov::integer(5)});
+  ov::tell(ov::send<0>(kError, file, {ov::integer(5)}));
   EXPECT_EQ(shown, "File error number:5");
   EXPECT_EQ(ov::toInt(ov::get(kLastError, file)), 5);
 }

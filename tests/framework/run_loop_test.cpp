@@ -42,7 +42,7 @@ class RunLoop : public FrameworkTest {
     ovRef task = ov::make(kDeferredTask).take();
     ov::set(kName, task, ov::text(name));
     ov::set(kWhen, task, ov::integer(when));
-    ov::send<0>(kPost, task);
+    ov::tell(ov::send<0>(kPost, task));
   }
 
   static std::vector<std::string> DeferredNames() {
@@ -62,13 +62,13 @@ TEST_F(RunLoop, AnOpenApplicationIsInFrontUntilItCloses) {
   EXPECT_EQ(gTheFrontApplication.peek(), nullptr);
   EXPECT_EQ(ov::length(gTheProcesses.get()), 0u);
   EXPECT_EQ(ov::get(kCommander, Application()).get(), nullptr);
-  ov::universal<0>(kPopApplication);  // on an empty stack: nothing changes
+  ov::tell(ov::universal<0>(kPopApplication));  // on an empty stack: nothing changes
   EXPECT_EQ(gTheFrontApplication.peek(), nullptr);
 }
 
 TEST_F(RunLoop, QuitEndsTheLoopAtTheNextPass) {
   OpenApplication();
-  ov::send<0>(kQuit, Application());
+  ov::tell(ov::send<0>(kQuit, Application()));
   EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application())));
   EXPECT_EQ(ov::send<0>(kRun, Application()).status, ovTerminate);
 }
@@ -82,15 +82,15 @@ TEST_F(RunLoop, QuitClosesTheDocumentsUntilOneRefuses) {
   SetDefault(WindowText("Window"));
   ovRef first = ov::make(kWindow).take();
   ovRef last = ov::make(kWindow).take();
-  for (ovC_object* window : {first.get(), last.get()}) ov::send<0>(kOpen, window, {nullptr});
+  for (ovC_object* window : {first.get(), last.get()}) ov::tell(ov::send<0>(kOpen, window, {nullptr}));
   ovRef stuck = Value(R"(<<File>> [ "File Reference": 7 ])");
   ov::set(kDocuments, Application(), ov::listOf({first, stuck, last}));
-  ov::send<0>(kQuit, Application());
+  ov::tell(ov::send<0>(kQuit, Application()));
   EXPECT_EQ(ov::get(kWindowRecord, first).get(), nullptr);
   EXPECT_NE(ov::get(kWindowRecord, last).get(), nullptr);
   EXPECT_TRUE(ov::isTrue(ov::get(kActive, Application())));
   ov::set(kDocuments, Application(), ov::listOf({last}));
-  ov::send<0>(kQuit, Application());
+  ov::tell(ov::send<0>(kQuit, Application()));
   EXPECT_EQ(ov::get(kWindowRecord, last).get(), nullptr);
   EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application())));
 }
@@ -101,10 +101,10 @@ TEST_F(RunLoop, TheCursorIsHiddenAndShownOnceWhateverTheRepeats) {
   ovRef cursors = ov::get(kCursor, Application());
   int shown = ShowCursor(TRUE) - 1;
   ShowCursor(FALSE);
-  for (ovC_object* visible : {gdDefaultFalse, gdDefaultFalse}) ov::send<0>(kSetVisible, cursors, {visible});
+  for (ovC_object* visible : {gdDefaultFalse, gdDefaultFalse}) ov::tell(ov::send<0>(kSetVisible, cursors, {visible}));
   EXPECT_EQ(ShowCursor(FALSE) + 1, shown - 1);
   ShowCursor(TRUE);
-  for (ovC_object* visible : {gdDefaultTrue, gdDefaultTrue}) ov::send<0>(kSetVisible, cursors, {visible});
+  for (ovC_object* visible : {gdDefaultTrue, gdDefaultTrue}) ov::tell(ov::send<0>(kSetVisible, cursors, {visible}));
   EXPECT_EQ(ShowCursor(FALSE) + 1, shown);
   ShowCursor(TRUE);
 }
@@ -155,7 +155,7 @@ const ovUniversalName kApplication("Application");
 // on with no window.
 void runWithAnImpossibleMainWindow(void*) {
   ov::set(kFlags, ov::text("Main Window"), ov::integer(static_cast<int32_t>(WS_CHILD)));
-  ov::universal<0>(kApplication);
+  ov::tell(ov::universal<0>(kApplication));
 }
 
 TEST(MainWindow, ThatCannotBeOpenedEndsTheProgramWithAMessage) {

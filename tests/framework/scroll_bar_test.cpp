@@ -192,11 +192,11 @@ TEST_F(ScrollingViewUnderAMenuBar, ArrowsTrackAndKeysScrollTheContent) {
 
 // An inactive view disables its bars, and a press on them moves nothing.
 TEST_F(ScrollingView, AnInactiveViewDoesNotScroll) {
-  ov::send<0>(kSetActive, Item("Pane"), {gdDefaultFalse});
+  ov::tell(ov::send<0>(kSetActive, Item("Pane"), {gdDefaultFalse}));
   EXPECT_FALSE(EnableScrollBar(Pane(), SB_VERT, ESB_DISABLE_BOTH)) << "already disabled";
   Click(OnBar(SB_VERT, -3));
   EXPECT_EQ(Origin().y, 0);
-  ov::send<0>(kSetActive, Item("Pane"), {gdDefaultTrue});
+  ov::tell(ov::send<0>(kSetActive, Item("Pane"), {gdDefaultTrue}));
   Click(OnBar(SB_VERT, -3));
   EXPECT_EQ(Origin().y, Line());
 }

@@ -70,7 +70,7 @@ TEST_F(Views, SetValueWithAShortListLeavesTheOtherItemsAlone) {
   ovRef view = Value(ViewText("View", "{ 0 0 100 100 }",
                               ItemText("Control", "First", "{ 0 0 10 10 }", R"("Control Value": 0)") +
                                   ItemText("Control", "Second", "{ 20 0 30 10 }", R"("Control Value": 1)")));
-  ov::send<0>(kSetValue, view, {ov::listOf({gdDefaultTrue})});
+  ov::tell(ov::send<0>(kSetValue, view, {ov::listOf({gdDefaultTrue})}));
   ovRef values = ov::send(kGetValue, view).take();
   ASSERT_EQ(ov::length(values), 2u);
   EXPECT_TRUE(ov::isTrue(ov::element(values, 0)));
@@ -81,7 +81,7 @@ TEST_F(Views, SetValueWithNullClearsEveryItem) {
   ovRef view = Value(ViewText("View", "{ 0 0 100 100 }",
                               ItemText("Control", "First", "{ 0 0 10 10 }", R"("Control Value": 1)") +
                                   ItemText("Control", "Second", "{ 20 0 30 10 }", R"("Control Value": 1)")));
-  ov::send<0>(kSetValue, view, {nullptr});
+  ov::tell(ov::send<0>(kSetValue, view, {nullptr}));
   ovRef values = ov::send(kGetValue, view).take();
   ASSERT_EQ(ov::length(values), 2u);
   EXPECT_TRUE(ov::isFalse(ov::element(values, 0)));
@@ -96,7 +96,7 @@ class ViewScrollRange : public Views {
                           std::string(R"("VScroll": <<Control>> [ "Control Value": )") + std::to_string(value) +
                               R"( ] "Limits": )" + limits));
   }
-  static void Resize(ovC_object* view) { ov::send<0>(kSetFrame, view, {ov::rect(0, 0, 100, 200)}); }
+  static void Resize(ovC_object* view) { ov::tell(ov::send<0>(kSetFrame, view, {ov::rect(0, 0, 100, 200)})); }
   static int32_t ShownHeight() { return 100 - (GetSystemMetrics(SM_CXVSCROLL) + 2); }
 };
 
@@ -142,7 +142,7 @@ TEST_F(Views, TheWindowFindsItemsAndReadsAndSetsValuesThroughItsView) {
            ItemText("Control", "Second", "{ 40 10 60 120 }", R"("Title": "Second" "Control Value": 1 "Type": 3)"));
   EXPECT_EQ(NameOf(ov::send(kFindItem, MainWindow(), {ov::point(50, 20)}).get()), "Second");
   EXPECT_EQ(ov::send(kFindItem, MainWindow(), {ov::point(100, 300)}).get(), nullptr);
-  ov::send<0>(kSetValue, MainWindow(), {ov::listOf({gdDefaultTrue, gdDefaultFalse})});
+  ov::tell(ov::send<0>(kSetValue, MainWindow(), {ov::listOf({gdDefaultTrue, gdDefaultFalse})}));
   EXPECT_EQ(SendMessageA(Handle("First"), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageA(Handle("Second"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   ovRef values = ov::send(kGetValue, MainWindow()).take();
@@ -158,18 +158,18 @@ TEST_F(Views, MovingANestedViewCarriesTheWindowOriginsOfTheViewsInside) {
                     ViewText("Deep", "{ 5 6 50 100 }", ViewText("Deeper", "{ 1 2 10 10 }", ""),
                              R"("Window Origin": { 25 36 })"),
                     R"("Window Origin": { 20 30 })"));
-  ov::send<0>(kSetLocation, Item("Deep"), {ov::point(10, 12)});
+  ov::tell(ov::send<0>(kSetLocation, Item("Deep"), {ov::point(10, 12)}));
   POINT deep = ov::toPOINT(ov::get(kWindowOrigin, Item("Deep")));
   POINT deeper = ov::toPOINT(ov::get(kWindowOrigin, Item("Deeper")));
   EXPECT_EQ(deep.y, 30);
   EXPECT_EQ(deep.x, 42);
   EXPECT_EQ(deeper.y, 31);
   EXPECT_EQ(deeper.x, 44);
-  ov::send<0>(kSetOwner, Item("Deeper"), {Item("Inner")});
+  ov::tell(ov::send<0>(kSetOwner, Item("Deeper"), {Item("Inner")}));
   deeper = ov::toPOINT(ov::get(kWindowOrigin, Item("Deeper")));
   EXPECT_EQ(deeper.y, 21) << "placed in its new owner";
   EXPECT_EQ(deeper.x, 32);
-  ov::send<0>(kSetOwner, Item("Deeper"), {Item("Deep")});
+  ov::tell(ov::send<0>(kSetOwner, Item("Deeper"), {Item("Deep")}));
 }
 
 // A view's draw behaviour runs after the view has drawn its items.
@@ -195,9 +195,9 @@ TEST_F(Views, AClickOnAViewsGroundRunsItsClickBehaviorOnlyWhileActive) {
     return std::string(title);
   };
   std::string before = clickAndRead(false);
-  ov::send<0>(kSetActive, Item("Ground"), {gdDefaultFalse});
+  ov::tell(ov::send<0>(kSetActive, Item("Ground"), {gdDefaultFalse}));
   EXPECT_EQ(clickAndRead(true), before);
-  ov::send<0>(kSetActive, Item("Ground"), {gdDefaultTrue});
+  ov::tell(ov::send<0>(kSetActive, Item("Ground"), {gdDefaultTrue}));
   EXPECT_EQ(clickAndRead(true), "Clicked");
 }
 
@@ -234,10 +234,10 @@ TEST_F(Views, ANestedViewsBorderIsItsPlatformWindowsBorder) {
 TEST_F(Views, AnInactiveViewDisablesItsControls) {
   OpenWith(ViewText("Inner", "{ 0 0 100 300 }",
                     ItemText("Control", "Box", "{ 10 10 30 120 }", R"("Title": "Box" "Control Value": 0 "Type": 3)")));
-  ov::send<0>(kSetActive, Item("Inner"), {gdDefaultFalse});
+  ov::tell(ov::send<0>(kSetActive, Item("Inner"), {gdDefaultFalse}));
   EXPECT_FALSE(IsWindowEnabled(Handle("Box")));
   EXPECT_TRUE(ov::isFalse(ov::get(kActive, Item("Box"))));
-  ov::send<0>(kSetActive, Item("Inner"), {gdDefaultTrue});
+  ov::tell(ov::send<0>(kSetActive, Item("Inner"), {gdDefaultTrue}));
   EXPECT_TRUE(IsWindowEnabled(Handle("Box")));
 }
 
@@ -246,7 +246,7 @@ TEST_F(Views, TabbingForwardFromTheLastItemOfANestedViewReachesTheNextItemOfItsO
            ItemText("Control", "After", "{ 80 10 100 100 }"));
   ovRef inside = Item("Inside");
   ovRef after = Item("After");
-  ov::send<0>(kTab, MainWindow(), {inside, gdDefaultFalse});
+  ov::tell(ov::send<0>(kTab, MainWindow(), {inside, gdDefaultFalse}));
   EXPECT_EQ(ov::get(kTarget, MainWindow()).get(), after.get());
   EXPECT_EQ(GetFocus(), Handle("After"));
 }
@@ -260,9 +260,9 @@ TEST_F(Views, TabbingPassesByNestedViewsThatAreHiddenInactiveOrEmpty) {
   };
   OpenWith(ItemText("Control", "Before", "{ 0 10 20 100 }") + nested("Hidden", 30) + nested("Off", 60) +
            ViewText("Empty", "{ 90 0 120 200 }", "") + ItemText("Control", "After", "{ 130 10 150 100 }"));
-  ov::send<0>(kSetVisible, Item("Hidden"), {gdDefaultFalse});
-  ov::send<0>(kSetActive, Item("Off"), {gdDefaultFalse});
-  ov::send<0>(kTab, MainWindow(), {Item("Before"), gdDefaultFalse});
+  ov::tell(ov::send<0>(kSetVisible, Item("Hidden"), {gdDefaultFalse}));
+  ov::tell(ov::send<0>(kSetActive, Item("Off"), {gdDefaultFalse}));
+  ov::tell(ov::send<0>(kTab, MainWindow(), {Item("Before"), gdDefaultFalse}));
   EXPECT_EQ(ov::get(kTarget, MainWindow()).get(), Item("After").get());
 }
 

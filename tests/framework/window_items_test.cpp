@@ -37,7 +37,7 @@ TEST_F(WindowItems, AnInactiveVisibleTargetableItemIsADisabledVisibleTabStopChil
 TEST_F(WindowItems, AnItemDrawnByItsViewIsRepaintedWhereItWasAndWhereItIs) {
   OpenWith(ItemText("Window Item", "Moved", "{ 30 40 60 100 }", R"("Border": <<Regular Border>>)"));
   ASSERT_EQ(ClientPixel(39, 45), 0x000000u);
-  ov::send<0>(kSetLocation, Item("Moved"), {ov::point(70, 200)});
+  ov::tell(ov::send<0>(kSetLocation, Item("Moved"), {ov::point(70, 200)}));
   RunUntilIdle();
   EXPECT_EQ(ClientPixel(39, 45), Face());
   EXPECT_EQ(ClientPixel(70, 29), Face());
@@ -50,7 +50,7 @@ TEST_F(WindowItems, AnItemDrawnByItsViewIsRepaintedWhereItWasAndWhereItIs) {
 // around it; it draws only where the area asked for meets its border.
 TEST_F(WindowItems, AButtonRepaintsItselfAndItsBorderAndDrawsOnlyWhereAsked) {
   OpenWith(ItemText("Push Button", "Go", "{ 30 40 60 100 }", R"("Title": "Go" "Border": <<Regular Border>>)"));
-  ov::send<0>(kRedraw, Item("Go"), {gdDefaultTrue});
+  ov::tell(ov::send<0>(kRedraw, Item("Go"), {gdDefaultTrue}));
   EXPECT_TRUE(GetUpdateRect(Handle("Go"), nullptr, FALSE));
   RECT around{};
   ASSERT_TRUE(GetUpdateRect(Handle("Root"), &around, FALSE));
@@ -68,7 +68,7 @@ TEST_F(WindowItems, ADrawnItemIsRepaintedOnlyWhenItsActivityOrVisibilityChanges)
   OpenWith(ItemText("Window Item", "Drawn", "{ 30 40 60 100 }"));
   for (const ovMethodSelector* change : {&kSetActive, &kSetVisible}) {
     for (bool value : {true, false}) {
-      ov::send<0>(*change, Item("Drawn"), {ov::boolean(value)});
+      ov::tell(ov::send<0>(*change, Item("Drawn"), {ov::boolean(value)}));
       RECT asked{};
       EXPECT_EQ(GetUpdateRect(Handle("Root"), &asked, FALSE), !value) << value;
       if (!value) {
@@ -77,7 +77,7 @@ TEST_F(WindowItems, ADrawnItemIsRepaintedOnlyWhenItsActivityOrVisibilityChanges)
       }
       RunUntilIdle();
     }
-    ov::send<0>(*change, Item("Drawn"), {gdDefaultTrue});
+    ov::tell(ov::send<0>(*change, Item("Drawn"), {gdDefaultTrue}));
     RunUntilIdle();
   }
 }
@@ -113,7 +113,7 @@ TEST_F(WindowItems, OnlyAReachableTargetableItemBecomesTheTarget) {
                     R"("Origin": { 0 0 } "Content": ( )" +
                         ItemText("Control", "InHidden", "{ 5 5 25 100 }", R"("Title": "x" "Control Value": 0 "Type": 3)") +
                         " )"));
-  ov::send<0>(kSetVisible, Item("Hidden"), {gdDefaultFalse});
+  ov::tell(ov::send<0>(kSetVisible, Item("Hidden"), {gdDefaultFalse}));
   ASSERT_TRUE(ov::send<0>(kTarget, Item("Here"), {gdDefaultFalse}).succeeded());
   ovRef closed = Value(ItemText("Control", "Closed", "{ 5 5 25 100 }"));
   const struct {

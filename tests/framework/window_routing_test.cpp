@@ -146,9 +146,9 @@ TEST_F(WindowRouting, AWindowOpenedAgainHoldsEachAcceleratorOnceAndItStillRuns) 
                                    {"Key Behavior", KeysText("\"Control?\": TRUE \"Character\": \"G\"",
                                                              RetitlingBehaviorText("Window Item Behavior", "Fired"))}}));
   ovRef window = ov::make(kWindow).take();
-  ov::send<0>(kOpen, window, {nullptr});
-  ov::send<0>(kClose, window);
-  ov::send<0>(kOpen, window, {nullptr});
+  ov::tell(ov::send<0>(kOpen, window, {nullptr}));
+  ov::tell(ov::send<0>(kClose, window));
+  ov::tell(ov::send<0>(kOpen, window, {nullptr}));
   RunUntilIdle();
   EXPECT_EQ(ov::length(ov::get(kAccelerators, window)), 1u);
   platform::headless::keyDown(VK_CONTROL);
@@ -156,7 +156,7 @@ TEST_F(WindowRouting, AWindowOpenedAgainHoldsEachAcceleratorOnceAndItStillRuns) 
   platform::headless::keyUp(VK_CONTROL);
   RunUntilIdle();
   EXPECT_EQ(CaptionOf(ov::toHandle<HWND>(ov::get(kWindowRecord, window))), "Fired");
-  ov::send<0>(kClose, window);
+  ov::tell(ov::send<0>(kClose, window));
 }
 
 // The Enter key as the framework's data gives it: "Default" on the window,
@@ -182,7 +182,7 @@ TEST_F(WindowRouting, EnterRunsTheDefaultButtonsClickBehaviorWhileItIsActive) {
   for (const auto& step : steps) {
     SCOPED_TRACE(std::string(step.defaultItem) + (step.active ? " active" : " inactive"));
     ov::set(kDefaultItem, MainWindow(), ov::text(step.defaultItem));
-    ov::send<0>(kSetActive, Item("Go"), {ov::boolean(step.active)});
+    ov::tell(ov::send<0>(kSetActive, Item("Go"), {ov::boolean(step.active)}));
     platform::headless::pressKey(VK_RETURN);
     RunUntilIdle();
     EXPECT_EQ(CaptionOf(MainWindowHandle()), step.caption);
@@ -218,7 +218,7 @@ TEST_F(WindowRouting, TheDesktopsUpdateGivesAnEventTheDefaultHandling) {
   ov::set(kLParam, paint, ov::integer(0));
   ovRef event = ov::make(kEvent).take();
   ov::set(kPlatformEventAttribute, event, paint);
-  ov::send<0>(kUpdate, Desktop(), {event});
+  ov::tell(ov::send<0>(kUpdate, Desktop(), {event}));
   EXPECT_FALSE(GetUpdateRect(MainWindowHandle(), nullptr, FALSE));
 }
 
@@ -231,7 +231,7 @@ TEST_F(WindowRouting, AnUpdateWithoutAnEventPaintsAtOnce) {
   FillRect(dc, &corner, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   ReleaseDC(view, dc);
   InvalidateRect(view, &corner, TRUE);
-  ov::send<0>(kUpdate, MainWindow(), {gdDefaultNone});
+  ov::tell(ov::send<0>(kUpdate, MainWindow(), {gdDefaultNone}));
   EXPECT_FALSE(GetUpdateRect(view, nullptr, FALSE));
   EXPECT_EQ(ClientPixel(5, 5), 0x0000FFu);
 }

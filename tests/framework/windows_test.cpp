@@ -80,7 +80,7 @@ TEST_F(Windows, LocationModesCentreOrPlaceAsAnAlertOnTheScreen) {
     EXPECT_EQ(r.left, c.left);
     EXPECT_EQ(r.bottom - r.top, 200);
     EXPECT_EQ(r.right - r.left, 300);
-    ov::send<0>(kClose, window);
+    ov::tell(ov::send<0>(kClose, window));
   }
 }
 
@@ -100,8 +100,8 @@ TEST_F(Windows, AStackedWindowGoesByTheFrontWindowUnlessItWouldLeaveTheScreen) {
   POINT at = PointOf(ov::get(kLocation, tooTall).get());
   EXPECT_EQ(at.y, 5);
   EXPECT_EQ(at.x, 7);
-  ov::send<0>(kClose, fits);
-  ov::send<0>(kClose, tooTall);
+  ov::tell(ov::send<0>(kClose, fits));
+  ov::tell(ov::send<0>(kClose, tooTall));
 }
 
 TEST_F(Windows, OpeningAnOpenWindowCreatesNothing) {
@@ -132,7 +132,7 @@ TEST_F(Windows, ReopeningAnOpenWindowPlacesItsLocationByItsModeButLeavesItWhereI
   EXPECT_EQ(at.y, 284);
   EXPECT_EQ(at.x, 362);
   EXPECT_EQ(WindowRectOf(RecordOf(window)).left, 10);
-  ov::send<0>(kClose, window);
+  ov::tell(ov::send<0>(kClose, window));
 }
 
 // The application's initial windows, named by class, open with it after
@@ -175,13 +175,13 @@ TEST_F(Windows, AnInvisibleWindowOpensHiddenUntilMadeVisible) {
   RunUntilIdle();
   SetDefault(WindowText("Window", {{"Visible?", "FALSE"}}));
   ovRef window = ov::make(kWindow).take();
-  ov::send<0>(kSetTitle, window, {ov::text("Later")});
-  ov::send<0>(kOpen, window, {nullptr});
+  ov::tell(ov::send<0>(kSetTitle, window, {ov::text("Later")}));
+  ov::tell(ov::send<0>(kOpen, window, {nullptr}));
   EXPECT_FALSE(IsWindowVisible(RecordOf(window)));
   EXPECT_EQ(CaptionOf(RecordOf(window)), "Later");
-  ov::send<0>(kSetVisible, window, {gdDefaultTrue});
+  ov::tell(ov::send<0>(kSetVisible, window, {gdDefaultTrue}));
   EXPECT_TRUE(IsWindowVisible(RecordOf(window)));
-  ov::send<0>(kClose, window);
+  ov::tell(ov::send<0>(kClose, window));
 }
 
 // The computed style is the border's bits, WS_CLIPCHILDREN and the
@@ -207,7 +207,7 @@ TEST_F(Windows, TheBorderGivesTheFrameStyleAndEveryWindowClipsItsChildren) {
     auto style = static_cast<DWORD>(GetWindowLongPtrA(RecordOf(window), GWL_STYLE));
     EXPECT_EQ(style & c.style, c.style);
     EXPECT_EQ(style & (WS_SYSMENU | WS_THICKFRAME | WS_CHILD), c.style & (WS_SYSMENU | WS_THICKFRAME));
-    ov::send<0>(kClose, window);
+    ov::tell(ov::send<0>(kClose, window));
   }
 }
 
@@ -219,7 +219,7 @@ TEST_F(Windows, AFloatingWindowIsATopmostToolWindowAmongTheDesktopsFloating) {
   auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(RecordOf(palette), GWL_EXSTYLE));
   EXPECT_EQ(exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW), static_cast<DWORD>(WS_EX_TOPMOST | WS_EX_TOOLWINDOW));
   EXPECT_EQ(ov::indexOf(ov::get(kFloating, Desktop()), palette), 0);
-  ov::send<0>(kClose, palette);
+  ov::tell(ov::send<0>(kClose, palette));
   EXPECT_EQ(ov::length(ov::get(kFloating, Desktop())), 0u);
 }
 
@@ -240,7 +240,7 @@ TEST_F(Windows, AFloatingWindowHidesWhileTheApplicationIsInTheBackground) {
   RunUntilIdle();
   EXPECT_TRUE(IsWindowVisible(RecordOf(palette)));
   EXPECT_TRUE(ov::isTrue(ov::get(kVisible, palette)));
-  ov::send<0>(kClose, palette);
+  ov::tell(ov::send<0>(kClose, palette));
 }
 
 TEST_F(Windows, AModalWindowDisablesTheOthersUntilItCloses) {
@@ -252,7 +252,7 @@ TEST_F(Windows, AModalWindowDisablesTheOthersUntilItCloses) {
   EXPECT_FALSE(IsWindowEnabled(MainWindowHandle()));
   EXPECT_TRUE(IsWindowEnabled(RecordOf(dialog)));
   EXPECT_TRUE(ov::isTrue(ov::get(kModal, Desktop())));
-  ov::send<0>(kClose, dialog);
+  ov::tell(ov::send<0>(kClose, dialog));
   RunUntilIdle();
   EXPECT_TRUE(IsWindowEnabled(MainWindowHandle()));
   EXPECT_TRUE(ov::isFalse(ov::get(kModal, Desktop()))) << "the main window, active again, is not modal";
@@ -263,7 +263,7 @@ TEST_F(Windows, TheCaptionIsWhatTheWindowsClassGivesAsTitleAndFollowsSetTitle) {
   OpenApplication();
   RunUntilIdle();
   EXPECT_EQ(CaptionOf(MainWindowHandle()), ov::chars(ov::send(kGetTitle, MainWindow()).get()));
-  ov::send<0>(kSetTitle, MainWindow(), {ov::text("Renamed")});
+  ov::tell(ov::send<0>(kSetTitle, MainWindow(), {ov::text("Renamed")}));
   EXPECT_EQ(CaptionOf(MainWindowHandle()), "Renamed");
 }
 

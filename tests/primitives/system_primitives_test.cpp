@@ -81,10 +81,10 @@ TEST_F(SystemPrimitivesTest, OnlyAWindowBecomesTheMainWindow) {
   ASSERT_TRUE(platform::headless::start());
   HWND first = window("first");
   ASSERT_NE(first, nullptr);
-  call<0>("set-application-main-window", {integerOf(first)});
+  ov::tell(call<0>("set-application-main-window", {integerOf(first)}));
   EXPECT_EQ(Global.mainWindow, first);
-  call<0>("set-application-main-window", {nullptr});
-  call<0>("set-application-main-window", {Int(0x7FFF1234)});
+  ov::tell(call<0>("set-application-main-window", {nullptr}));
+  ov::tell(call<0>("set-application-main-window", {Int(0x7FFF1234)}));
   EXPECT_EQ(Global.mainWindow, first);
   EXPECT_EQ(ovioGetMainWindow(), first);
   DestroyWindow(first);

@@ -86,7 +86,7 @@ TEST_F(KitCalls, MethodsDeclaredApartJoinTheirClassAndAreInherited) {
 
 TEST_F(KitCalls, AccessorRoutinesReadAndWriteTheirAttribute) {
   ovRef s = square(1);
-  ov::send(kSetName, s, {ov::text("plot")});
+  ov::tell(ov::send(kSetName, s, {ov::text("plot")}));
   EXPECT_TRUE(ov::textEquals(ov::send(kGetName, s).get(), "plot"));
 }
 
@@ -128,9 +128,9 @@ TEST_F(KitCalls, AddressHandlesTravelWhole) {
 TEST_F(KitCalls, TheSendTraceShowsNestingAndStatus) {
   ovRef s = square(2);
   std::string trace = traced([&] {
-    ov::send(kDescribe, s);
-    ov::send(kNotAMethod, s);
-    ov::universal(kAreaUniversal, {s});
+    ov::tell(ov::send(kDescribe, s));
+    ov::tell(ov::send(kNotAMethod, s));
+    ov::tell(ov::universal(kAreaUniversal, {s}));
   });
   EXPECT_EQ(trace,
             "send  1 Square/Describe {\n"
@@ -148,10 +148,10 @@ TEST_F(KitCalls, TheSendTraceNamesEveryKindOfCallReceiverAndStatus) {
     std::function<void()> call;
     const char* line;
   } cases[] = {
-      {[&] { ov::send(kArea, shape); }, "send  1 Shape/Area -> failure\n"},
-      {[] { ov::sendToClass(kSquare, kMakeSquare, {ov::integer(5)}); },
+      {[&] { ov::tell(ov::send(kArea, shape)); }, "send  1 Shape/Area -> failure\n"},
+      {[] { ov::tell(ov::sendToClass(kSquare, kMakeSquare, {ov::integer(5)})); },
        "send  1 Square/Make Square (class method) -> success\n"},
-      {[&] { ov::callNamed(ov::text("/Get Name"), kShape, List(shape)); },
+      {[&] { ov::tell(ov::callNamed(ov::text("/Get Name"), kShape, List(shape))); },
        "send  1 \"/Get Name\" (by name, to Shape) -> success\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(traced(c.call), c.line);
@@ -178,7 +178,7 @@ TEST_F(KitCalls, TheSendTraceNamesAReceiverThatIsNoInstanceByItsKind) {
       {ovRef::adopt(ovMakePtr(nullptr, nullptr)), "pointer"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(traced([&] { ov::send(kDescribe, c.receiver); }),
+    EXPECT_EQ(traced([&] { ov::tell(ov::send(kDescribe, c.receiver)); }),
               std::string("send  1 ") + c.kind + "/Describe -> no such method\n");
 }
 
