@@ -8,13 +8,14 @@
 // The loop makes an "Event" per pass and keeps it in the persistent
 // "Event"; the window procedure attaches the raw message as a "Platform
 // Event" and names it; the handler routes the event by that name to the
-// desktop, the window or the keyboard target. Handlers read message
+// desktop, the window or the keyboard target (message_events.cpp). Handlers read message
 // parameters through the accessors here, never from the platform directly.
 #include "framework/deferred_due.h"
 #include "framework/idle_wait.h"
+#include "framework/message_events.h"
 #include "framework/persistents.h"
-#include "runtime/methods/platform_values.h"
 #include "runtime/methods/kit.h"
+#include "runtime/methods/platform_values.h"
 #include "runtime/methods/records.h"
 
 ovPersistent gEvent("Event");
@@ -158,29 +159,13 @@ ovStatus Pretranslate(const ov::Args& a) {
   return ovSuccess;
 }
 
-// The routing table: each event name and the handler method it reaches.
-struct Route {
-  const char* name;
-  const ovMethodSelector* method;
-};
-const Route kRoutes[] = {
-    {"COMMAND", &"On Command"_sel},      {"KEYDOWN", &"Key Down"_sel},         {"MOVE", &"Mouse Down"_sel},
-    {"LCLICK", &"Mouse Down"_sel},       {"GROW", &"Mouse Down"_sel},          {"CLOSE", &"Mouse Down"_sel},
-    {"DOUBLEDOWN", &"Mouse Down"_sel},   {"HSCROLL", &"Mouse Down"_sel},       {"VSCROLL", &"Mouse Down"_sel},
-    {"RCLICK", &"Mouse Down Right"_sel}, {"MCLICK", &"Mouse Down Middle"_sel}, {"UPDATE", &"Update Event"_sel},
-    {"BACKGROUND", &"Update Event"_sel}, {"MOUSEMOVE", &"Mouse Moved"_sel},    {"LUP", &"Mouse Up"_sel},
-    {"RUP", &"Mouse Up Right"_sel},      {"MUP", &"Mouse Up Middle"_sel},      {"ACTIVATE", &"Activate Event"_sel},
-    {"ACTIVATEAPP", &"OS Event"_sel},    {"CTLCOLOR", &"Change Color"_sel},
-};
-
 const ovMethodSelector* routeOf(ovC_object* platformEvent) {
   ovRef type = ov::get("Type"_attr, platformEvent);
   // A notification of code 1 (from an accelerator) counts as a key.
   if (ov::textEquals(type, "NOTIFY"))
     return ov::toInt(ov::send("Get WParam Hi"_sel, platformEvent).get()) == 1 ? &"Key Down"_sel : nullptr;
-  for (const Route& r : kRoutes)
-    if (ov::textEquals(type, r.name)) return r.method;
-  return nullptr;
+  if (!ov::isText(type)) return nullptr;
+  return vorn::RouteOfEvent(ov::chars(type));
 }
 
 ovStatus DoEvent(const ov::Args& a) {

@@ -3,7 +3,7 @@
 // Every window the framework makes of its own kind (top-level windows, MDI
 // children, the child windows of views) belongs to one platform window
 // class whose procedure is the universal "VornWndProc". It names each
-// message ("COMMAND", "LCLICK", "UPDATE", ...), attaches it to the current
+// message ("COMMAND", "LCLICK", "UPDATE", ...: message_events.cpp), attaches it to the current
 // event as a "Platform Event", and hands the event to the commander's event
 // handler. A named message returns what the handlers left in the persistent
 // "Return Value"; an unnamed one gets the platform's default processing.
@@ -11,59 +11,19 @@
 // platform's question for screen readers (drawn_items_answer.h), where the
 // platform asks it (not on Windows).
 #include "framework/key_scrolling.h"
-#include "framework/platform_context.h"
+#include "framework/message_events.h"
 #include "framework/persistents.h"
+#include "framework/platform_context.h"
 #include "framework/pointer_probe.h"
 #include "platform/win32.h"
-#include "runtime/methods/platform_values.h"
 #include "runtime/methods/kit.h"
+#include "runtime/methods/platform_values.h"
 #include "runtime/methods/records.h"
 #ifdef WM_GETDRAWNITEMS
 #include "framework/drawn_items_answer.h"
 #endif
 
 namespace {
-
-// The event names of the messages the framework handles; any other
-// message has none and gets default processing. WM_KEYDOWN has no name:
-// keys arrive as WM_CHAR after TranslateMessage; only the navigation keys
-// of a window with scroll bars are answered here, as scroll messages.
-struct MessageName {
-  UINT message;
-  const char* name;
-};
-const MessageName kMessageNames[] = {
-    {WM_COMMAND, "COMMAND"},
-    {WM_LBUTTONDOWN, "LCLICK"},
-    {WM_RBUTTONDOWN, "RCLICK"},
-    {WM_MBUTTONDOWN, "MCLICK"},
-    {WM_MOUSEMOVE, "MOUSEMOVE"},
-    {WM_LBUTTONUP, "LUP"},
-    {WM_RBUTTONUP, "RUP"},
-    {WM_MBUTTONUP, "MUP"},
-    {WM_MOVE, "MOVE"},
-    {WM_SIZE, "GROW"},
-    {WM_PAINT, "UPDATE"},
-    {WM_CHAR, "KEYDOWN"},
-    {WM_CLOSE, "CLOSE"},
-    {WM_ACTIVATE, "ACTIVATE"},
-    {WM_ACTIVATEAPP, "ACTIVATEAPP"},
-    {WM_HSCROLL, "HSCROLL"},
-    {WM_VSCROLL, "VSCROLL"},
-    {WM_LBUTTONDBLCLK, "DOUBLEDOWN"},
-    {WM_ERASEBKGND, "BACKGROUND"},
-    {WM_CTLCOLORBTN, "CTLCOLOR"},
-    {WM_CTLCOLOREDIT, "CTLCOLOR"},
-    {WM_CTLCOLORLISTBOX, "CTLCOLOR"},
-    {WM_CTLCOLORSCROLLBAR, "CTLCOLOR"},
-    {WM_QUIT, "QUIT"},
-};
-
-const char* eventNameOf(UINT message) {
-  for (const MessageName& m : kMessageNames)
-    if (m.message == message) return m.name;
-  return nullptr;
-}
 
 // The framework object owning the current event's handle gets "Hit Test".
 void routeHitTest(ovC_object* event) {
@@ -126,7 +86,7 @@ ovStatus VornWndProc(const ov::Args& a) {
   ov::set("Platform Event"_attr, event, platformEvent);
 
   auto message = static_cast<UINT>(ov::toInt(a[1]));
-  const char* name = eventNameOf(message);
+  const vorn::MessageEvent* named = vorn::EventOfMessage(message);
   if (message == WM_QUIT) ov::tell("Quit"_sel, ov::universal("Get Application"_uni).get());
   if (message == WM_NCHITTEST) routeHitTest(event.get());
 #ifdef WM_GETDRAWNITEMS
@@ -140,8 +100,8 @@ ovStatus VornWndProc(const ov::Args& a) {
     a.put(0, ov::integer(0));
     return ovSuccess;
   }
-  if (name && hasHandler()) {
-    a.put(0, handle(event.get(), ov::get("Platform Event"_attr, event).get(), name));
+  if (named && hasHandler()) {
+    a.put(0, handle(event.get(), ov::get("Platform Event"_attr, event).get(), named->name));
     return ovSuccess;
   }
   LRESULT result = defaultProcessing(ov::toHandle<HWND>(a[0]), message, ov::messageWord(a[2]), ov::messageWord(a[3]));
