@@ -163,7 +163,8 @@ ovStatus GetUniqueId(const ov::Args& a) {
 // The new target is the target given, or else the window, or else the
 // desktop itself.
 ovStatus SetTarget(const ov::Args& a) {
-  ovC_object* target = a[2] ? a[2] : a[1] ? a[1] : a.receiver();
+  auto [window, given] = a.inputs<1, 2>();
+  ovC_object* target = given ? given : window ? window : a.receiver();
   return ov::send<0>("Set Target"_sel, application(), {target}).status;
 }
 

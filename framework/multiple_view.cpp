@@ -142,14 +142,15 @@ ovStatus leave(ovC_object* view, ovC_object* backward) {
 // tabbing. Without a shown sub-view there is nothing to tab to.
 ovStatus Tab(const ov::Args& a) {
   ovC_object* view = a.receiver();
+  auto [from, backward] = a.inputs<1, 2>();
   ovRef name = ov::get("Current View"_attr, view);
   if (!name) return ovFailure;
   ovRef shown = ov::send("Find Window Item"_sel, view, {name}).take();
-  bool fromShown = a[1] && (a[1] == shown.get() || ov::textEquals(nameOf(a[1]), ov::chars(name)));
+  bool fromShown = from && (from == shown.get() || ov::textEquals(nameOf(from), ov::chars(name)));
   bool enterable = answersYes("Targetable?"_sel, shown.get()) || answersYes("Is View?"_sel, shown.get());
-  if (fromShown || !enterable) return leave(view, a[2]);
-  if (tabByOrder(view, shown.get(), a[1], a[2])) return ovSuccess;
-  return ov::send<0>("Tab"_sel, shown, {a[1], a[2]}).status;
+  if (fromShown || !enterable) return leave(view, backward);
+  if (tabByOrder(view, shown.get(), from, backward)) return ovSuccess;
+  return ov::send<0>("Tab"_sel, shown, {from, backward}).status;
 }
 
 }  // namespace multiple_view

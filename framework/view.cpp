@@ -347,21 +347,23 @@ ovRef localWhere(ovC_object* view, ovC_object* event) { return ov::send("Get Loc
 
 ovStatus MouseDown(const ov::Args& a) {
   ovC_object* view = a.receiver();
+  auto [where, event] = a.inputs<1, 2>();
   if (ovRef capturing = ov::send("Find Capture Item"_sel, view).take())
-    return ov::send<0>("Mouse Down"_sel, capturing, {a[1], a[2]}).status;
+    return ov::send<0>("Mouse Down"_sel, capturing, {where, event}).status;
   if (!ov::isTrue(ov::get("Active?"_attr, view))) return ovSuccess;
-  auto scroll = ov::send("In Scroll Bar?"_sel, view, {a[2]});
-  if (scroll.succeeded() && scroll.get()) return ov::send<0>("Mouse Down"_sel, scroll.get(), {a[1], a[2]}).status;
-  return ov::send<0>("Click in Content"_sel, view, {localWhere(view, a[2]), a[2]}).status;
+  auto scroll = ov::send("In Scroll Bar?"_sel, view, {event});
+  if (scroll.succeeded() && scroll.get()) return ov::send<0>("Mouse Down"_sel, scroll.get(), {where, event}).status;
+  return ov::send<0>("Click in Content"_sel, view, {localWhere(view, event), event}).status;
 }
 
 // A click on no item is a click on the view itself.
 ovStatus ClickInContent(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  if (ovRef item = ov::send("Find Item"_sel, view, {a[1]}).take())
-    return ov::send<0>("Mouse Down"_sel, item, {a[1], a[2]}).status;
+  auto [where, event] = a.inputs<1, 2>();
+  if (ovRef item = ov::send("Find Item"_sel, view, {where}).take())
+    return ov::send<0>("Mouse Down"_sel, item, {where, event}).status;
   ov::tell("Prepare Self"_sel, view);
-  return ov::send<0>("Post Click Behavior"_sel, view, {a[2]}).status;
+  return ov::send<0>("Post Click Behavior"_sel, view, {event}).status;
 }
 
 bool eventIsMine(ovC_object* view, ovC_object* event) {
@@ -410,26 +412,29 @@ ovStatus MouseMoved(const ov::Args& a) {
 
 ovStatus MouseUp(const ov::Args& a) {
   ovC_object* view = a.receiver();
+  auto [where, event] = a.inputs<1, 2>();
   ovRef item = ov::send("Find Capture Item"_sel, view).take();
-  if (!item) item = pointerItem(view, a[2]);
+  if (!item) item = pointerItem(view, event);
   if (!item) return ovSuccess;
-  return ov::send<0>("Mouse Up"_sel, item, {a[1], a[2]}).status;
+  return ov::send<0>("Mouse Up"_sel, item, {where, event}).status;
 }
 
 ovStatus ChangeCursor(const ov::Args& a) {
   ovC_object* view = a.receiver();
-  auto scroll = ov::send("In Scroll Bar?"_sel, view, {a[2]});
+  auto [where, event] = a.inputs<1, 2>();
+  auto scroll = ov::send("In Scroll Bar?"_sel, view, {event});
   if (scroll.succeeded() && scroll.get() && ov::isTrue(ov::send("Get Visible?"_sel, scroll.get()).get()))
-    return ov::send<0>("Change Cursor"_sel, scroll.get(), {a[1], a[2]}).status;
-  return ov::send<0>("Change Cursor in Content"_sel, view, {localWhere(view, a[2]), a[2]}).status;
+    return ov::send<0>("Change Cursor"_sel, scroll.get(), {where, event}).status;
+  return ov::send<0>("Change Cursor in Content"_sel, view, {localWhere(view, event), event}).status;
 }
 
 // The item under the point (content coordinates) shapes the cursor, else
 // the view as a plain item.
 ovStatus ChangeCursorInContent(const ov::Args& a) {
-  if (ovRef item = ov::send("Find Item"_sel, a.receiver(), {a[1]}).take())
-    return ov::send<0>("Change Cursor"_sel, item, {a[1], a[2]}).status;
-  return ov::sendAs<0>("Window Item"_cls, "Change Cursor"_sel, a.receiver(), {a[1], a[2]}).status;
+  auto [where, event] = a.inputs<1, 2>();
+  if (ovRef item = ov::send("Find Item"_sel, a.receiver(), {where}).take())
+    return ov::send<0>("Change Cursor"_sel, item, {where, event}).status;
+  return ov::sendAs<0>("Window Item"_cls, "Change Cursor"_sel, a.receiver(), {where, event}).status;
 }
 
 // The scroll bar a scroll event of the view's own platform window is for.

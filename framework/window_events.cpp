@@ -264,18 +264,18 @@ ovStatus GetFont(const ov::Args& a) {
 // owner, and the active MDI child of a main window, have their say.
 ovStatus UpdateMenus(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  ovC_object* menubar = a[1];
-  if (!ov::isTrue(a[3])) {
+  auto [menubar, event, modal] = a.inputs<1, 2, 3>();
+  if (!ov::isTrue(modal)) {
     ov::tell("Set Item Enabled?"_sel, menubar, {ov::text("Close"), w, gdDefaultTrue});
     if (ov::length(ov::send("Get Font"_sel, w).get()) > 0)
       for (const char* name : {"Font", "Font Size", "Font Style"})
         if (ov::send<0>("Set Item Enabled?"_sel, menubar, {ov::text(name), w, gdDefaultTrue}).failed()) break;
   }
   ovRef owner = ov::get("Owner"_attr, w);
-  if (owner && !ov::isNone(owner)) ov::tell("Update Menus"_sel, owner, {menubar, a[2], a[3]});
+  if (owner && !ov::isNone(owner)) ov::tell("Update Menus"_sel, owner, {menubar, event, modal});
   if (ov::send<0>("Is Main Window?"_sel, w).failed() || ov::universal<0>("Is MDI?"_uni).failed()) return ovSuccess;
   ovRef child = ov::send("Get Active Child"_sel, viewOf(w)).take();
-  if (child && child.get() != w) ov::tell("Update Menus"_sel, child, {menubar, a[2], a[3]});
+  if (child && child.get() != w) ov::tell("Update Menus"_sel, child, {menubar, event, modal});
   return ovSuccess;
 }
 

@@ -297,13 +297,14 @@ ovStatus PostClickBehavior(const ov::Args& a) {
 // to the item itself; a key the item does not take goes up to its owner.
 ovStatus KeyDown(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  bool accelerator = ov::textEquals(ov::send("Get Type"_sel, a[3]).get(), "COMMAND");
-  auto handled = accelerator ? ov::send<0>("Special Key"_sel, item, {a[1], a[2], a[3]})
-                             : ov::send<0>("Process Key"_sel, item, {a[1], a[2], a[3]});
+  auto [key, modifiers, event] = a.inputs<1, 2, 3>();
+  bool accelerator = ov::textEquals(ov::send("Get Type"_sel, event).get(), "COMMAND");
+  auto handled = accelerator ? ov::send<0>("Special Key"_sel, item, {key, modifiers, event})
+                             : ov::send<0>("Process Key"_sel, item, {key, modifiers, event});
   if (handled.succeeded()) return ovSuccess;
   ovRef owner = ov::get("Owner"_attr, item);
   if (!owner) return ovFailure;
-  return ov::send<0>("Key Down"_sel, owner, {a[1], a[2], a[3]}).status;
+  return ov::send<0>("Key Down"_sel, owner, {key, modifiers, event}).status;
 }
 
 // Posts the behaviour of the item's key whose command id the event carries.

@@ -123,8 +123,9 @@ ovStatus Tab(const ov::Args& a) {
 
 // Keys go to the window's accelerator keys, then to the desktop.
 ovStatus KeyDown(const ov::Args& a) {
-  if (ov::send<0>("Special Key"_sel, a.receiver(), {a[1], a[2], a[3]}).succeeded()) return ovSuccess;
-  return ov::send<0>("Key Down"_sel, desktop(), {a[1], a[2], a[3]}).status;
+  auto [key, modifiers, event] = a.inputs<1, 2, 3>();
+  if (ov::send<0>("Special Key"_sel, a.receiver(), {key, modifiers, event}).succeeded()) return ovSuccess;
+  return ov::send<0>("Key Down"_sel, desktop(), {key, modifiers, event}).status;
 }
 
 // The behaviour of the key whose command the event carries is posted;

@@ -65,6 +65,12 @@ class Args {
   // Input i, borrowed; nullptr when the caller passed fewer.
   ovC_object* operator[](uint32_t i) const { return i < nin_ ? in_[i] : nullptr; }
   ovC_object* receiver() const { return (*this)[0]; }
+  // Inputs bound to names, in the order asked: auto [where, event] =
+  // a.inputs<1, 2>(). Each is borrowed, and nullptr past the caller's.
+  template <uint32_t... I>
+  std::array<ovC_object*, sizeof...(I)> inputs() const {
+    return {(*this)[I]...};
+  }
   // Hands a value to output i; dropped when the caller asked for fewer.
   void put(uint32_t i, ovRef value) const {
     if (i < nout_) value.releaseInto(out_[i]);

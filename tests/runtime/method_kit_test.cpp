@@ -81,7 +81,8 @@ ovStatus splitAt(const ov::Args& a) {
 
 // Adds pairs from two lists: the shorter list bounds the loop.
 ovStatus addPairs(const ov::Args& a) {
-  ov::ListLoop loop({a[0], a[1]});
+  auto [left, right] = a.inputs<0, 1>();
+  ov::ListLoop loop({left, right});
   ov::ListOutput sums(loop);
   loop.run([&](ov::Iteration& it) -> ovStatus {
     it.addTo(sums, RuntimeTest::Int(ovGetInteger(it.element(0)) + ovGetInteger(it.element(1))));
