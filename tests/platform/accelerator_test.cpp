@@ -45,9 +45,7 @@ class Accelerators : public PlatformTest {
 
 TEST_F(Accelerators, AVirtualKeyWithControlIsTranslated) {
   HWND w = shownTopLevel();
-  headless::keyDown(VK_CONTROL);
-  headless::pressKey('S');
-  headless::keyUp(VK_CONTROL);
+  pressWith(VK_CONTROL, 'S');
   pumpTranslating(w);
   EXPECT_SEQUENCE({WM_KEYDOWN, Posted | WParam, VK_CONTROL},
                   {WM_COMMAND, Sent | WParam | LParam, MAKEWPARAM(kSave, 1), 0}, {WM_KEYUP, Posted | WParam, 'S'},
@@ -58,9 +56,7 @@ TEST_F(Accelerators, ModifiersMustMatchExactly) {
   HWND w = shownTopLevel();
   headless::pressKey('S');
   headless::keyDown(VK_SHIFT);
-  headless::keyDown(VK_CONTROL);
-  headless::pressKey('S');
-  headless::keyUp(VK_CONTROL);
+  pressWith(VK_CONTROL, 'S');
   headless::pressKey(VK_TAB);
   headless::keyUp(VK_SHIFT);
   headless::pressKey(VK_TAB);
@@ -71,9 +67,7 @@ TEST_F(Accelerators, ModifiersMustMatchExactly) {
 TEST_F(Accelerators, ACharacterEntryMatchesTheTypedCharacter) {
   HWND w = shownTopLevel();
   headless::pressKey('Q');
-  headless::keyDown(VK_SHIFT);
-  headless::pressKey('Q');
-  headless::keyUp(VK_SHIFT);
+  pressWith(VK_SHIFT, 'Q');
   pumpTranslating(w);
   EXPECT_EQ(commands(), (std::vector<WPARAM>{MAKEWPARAM(kQuit, 1)}));
   bool qDispatched = false, capitalDispatched = false;
@@ -90,12 +84,8 @@ TEST_F(Accelerators, AMenuItemIsAnnouncedAndAGrayedOneIsNotSent) {
   HMENU popup = CreatePopupMenu();
   AppendMenuA(popup, MF_STRING, kMenuItem, "&Make\tAlt+M");
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), "&Tools");
-  HWND w = topLevel(10, 20, 455, 193, WS_OVERLAPPEDWINDOW, bar);
-  ShowWindow(w, SW_SHOW);
-  settle();
-  headless::keyDown(VK_MENU);
-  headless::pressKey('M');
-  headless::keyUp(VK_MENU);
+  HWND w = shownTopLevel(10, 20, 455, 193, WS_OVERLAPPEDWINDOW, bar);
+  pressWith(VK_MENU, 'M');
   pumpTranslating(w);
   auto popupParam = reinterpret_cast<WPARAM>(popup);
   EXPECT_SEQUENCE({WM_SYSKEYDOWN, Posted | WParam, VK_MENU}, {WM_INITMENU, Sent | WParam, reinterpret_cast<WPARAM>(bar)},
@@ -104,9 +94,7 @@ TEST_F(Accelerators, AMenuItemIsAnnouncedAndAGrayedOneIsNotSent) {
                   {WM_SYSKEYUP, Posted | WParam, 'M'}, {WM_SYSKEYUP, Posted | WParam, VK_MENU});
   EnableMenuItem(bar, kMenuItem, MF_GRAYED);
   msglog::clear();
-  headless::keyDown(VK_MENU);
-  headless::pressKey('M');
-  headless::keyUp(VK_MENU);
+  pressWith(VK_MENU, 'M');
   pumpTranslating(w);
   EXPECT_TRUE(commands().empty());
   for (const Recorded& r : recorded()) EXPECT_NE(r.message, WM_ENTERMENULOOP);

@@ -10,6 +10,7 @@
 #include "platform/accessibility/accessible_tree.h"
 #include "platform/accessibility/reading_order.h"
 #include "platform/accessibility/win_events.h"
+#include "sample_menu.h"
 
 using namespace platform::accessibility;
 
@@ -117,33 +118,29 @@ TEST_F(AccessibilityTest, AnEditTellsWhereItsCharactersAreAndItsFont) {
 }
 
 TEST_F(AccessibilityTest, MenusShowTheirItemsStatesAndChoices) {
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  AppendMenuA(file, MF_STRING, 40, "&Open\tCtrl+O");
-  AppendMenuA(file, MF_STRING | MF_GRAYED, 41, "&Save");
-  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(file, MF_STRING | MF_CHECKED, 42, "E&xit");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+  HMENU bar = makeMenuBar();
+  CheckMenuItem(bar, kExit, MF_CHECKED);
   HWND w = topLevel(10, 10, 300, 200, WS_OVERLAPPEDWINDOW | WS_VISIBLE, bar);
   settle();
   std::vector<NodeId> top = tree().children(windowNode(w));
   ASSERT_FALSE(top.empty());
   ASSERT_EQ(tree().describe(top[0]).role, Role::MenuBar);
   std::vector<NodeId> menus = tree().children(top[0]);
-  ASSERT_EQ(menus.size(), 1u);
+  ASSERT_EQ(menus.size(), 2u);
   EXPECT_EQ(tree().describe(menus[0]).role, Role::Menu);
   EXPECT_EQ(tree().describe(menus[0]).name, "File");
   std::vector<NodeId> items = tree().children(menus[0]);
-  ASSERT_EQ(items.size(), 4u);
+  ASSERT_EQ(items.size(), 5u);
   struct Expected {
     Role role;
     const char* name;
     const char* keys;
     uint32_t states;
   };
-  const Expected expected[] = {{Role::MenuItem, "Open", "Ctrl+O", kEnabled},
-                               {Role::MenuItem, "Save", "", 0},
+  const Expected expected[] = {{Role::MenuItem, "Open...", "Ctrl+O", kEnabled},
+                               {Role::MenuItem, "Save", "", kEnabled},
                                {Role::Separator, "", "", 0},
+                               {Role::MenuItem, "Print", "", 0},
                                {Role::CheckMenuItem, "Exit", "", kEnabled | kChecked}};
   for (size_t i = 0; i < items.size(); ++i) {
     Description d = tree().describe(items[i]);
@@ -154,22 +151,18 @@ TEST_F(AccessibilityTest, MenusShowTheirItemsStatesAndChoices) {
     EXPECT_FALSE(d.states & kShowing) << "a closed menu's items do not show";
     EXPECT_EQ(tree().parent(items[i]), menus[0]);
   }
-  EXPECT_FALSE(tree().act(items[1], 0));
+  EXPECT_FALSE(tree().act(items[3], 0));
   EXPECT_TRUE(tree().act(items[0], 0));
   msglog::clear();
   msglog::pump();
   bool chosen = std::any_of(msglog::recorded().begin(), msglog::recorded().end(), [&](const msglog::Recorded& r) {
-    return r.role == msglog::Role::Main && r.message == WM_COMMAND && r.wParam == MAKEWPARAM(40, 0);
+    return r.role == msglog::Role::Main && r.message == WM_COMMAND && r.wParam == MAKEWPARAM(kOpen, 0);
   });
   EXPECT_TRUE(chosen);
 }
 
 TEST_F(AccessibilityTest, ClickOpensAMenuWhoseItemsThenShow) {
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  AppendMenuA(file, MF_STRING, 40, "&Open");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
-  HWND w = topLevel(10, 10, 300, 200, WS_OVERLAPPEDWINDOW | WS_VISIBLE, bar);
+  HWND w = topLevel(10, 10, 300, 200, WS_OVERLAPPEDWINDOW | WS_VISIBLE, makeMenuBar());
   settle();
   NodeId fileMenu = tree().children(tree().children(windowNode(w))[0])[0];
   NodeId open = tree().children(fileMenu)[0];
@@ -238,10 +231,7 @@ LRESULT CALLBACK drawingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 TEST_F(AccessibilityTest, DrawnTextsAreLabelsInReadingOrder) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = drawingProc;
-  wc.lpszClassName = "Drawing";
-  ASSERT_NE(RegisterClassA(&wc), 0);
+  ASSERT_NE(msglog::registerClass("Drawing", drawingProc), 0);
   HWND w = CreateWindowExA(0, "Drawing", "Calc", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr, nullptr,
                            nullptr, nullptr);
   HWND edit = CreateWindowExA(0, "EDIT", "100", WS_CHILD | WS_VISIBLE, 200, 10, 50, 20, w, nullptr, nullptr, nullptr);

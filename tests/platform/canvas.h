@@ -24,11 +24,7 @@ class CanvasTest : public PlatformTest {
     PlatformTest::TearDown();
   }
 
-  void fill(RECT r, COLORREF color) {
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc_, &r, brush);
-    DeleteObject(brush);
-  }
+  void fill(RECT r, COLORREF color) { fillWith(dc_, r, color); }
 
   COLORREF at(int x, int y) const {
     uint32_t p = platform::headless::surfaceOf(window_)->pixel(x, y);

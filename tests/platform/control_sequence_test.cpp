@@ -140,6 +140,7 @@ TEST_F(ControlSequence, ClickAndTypingInANumberEdit) {
 TEST_F(ControlSequence, AnEditAtItsLimitTakesWhatHasRoomAndSaysItIsFull) {
   HWND edit = control(WC_EDITA, "", ES_AUTOHSCROLL, 3, {10, 10, 110, 32});
   SendMessageA(edit, EM_LIMITTEXT, 3, 0);
+  EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 3);
   SetFocus(edit);
   settle();
   SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("12345"));

@@ -46,12 +46,7 @@ class ControlsTest : public PlatformTest {
   }
 
   // The colour at a screen point of the main window.
-  COLORREF pixelAt(POINT screen) const {
-    RECT frame;
-    GetWindowRect(main_, &frame);
-    uint32_t p = platform::headless::surfaceOf(main_)->pixel(screen.x - frame.left, screen.y - frame.top);
-    return platform::gdi::colorRefFromPixel(p);
-  }
+  COLORREF pixelAt(POINT screen) const { return screenPixel(main_, screen); }
 
   static std::string textOf(HWND w) {
     char buffer[512];
@@ -62,6 +57,3 @@ class ControlsTest : public PlatformTest {
   HWND main_ = nullptr;
   HFONT boxFont_ = BoxFont::handle();
 };
-
-inline LPARAM handleParam(HWND h) { return reinterpret_cast<LPARAM>(h); }
-inline WPARAM handleWParam(HWND h) { return reinterpret_cast<WPARAM>(h); }

@@ -90,7 +90,8 @@ TEST_F(DialogKeys, AnAutoRadioButtonReachedByAnArrowSendsItsClicks) {
 }
 
 // Tab lands on push buttons, which show BS_DEFPUSHBUTTON while they have
-// the focus; elsewhere OK shows it, and stays the default throughout.
+// the focus; elsewhere OK shows it, and stays the default throughout, until
+// DM_SETDEFID names another.
 TEST_F(DialogKeys, TheDefaultPushButtonFollowsTheFocus) {
   const struct {
     int focus;
@@ -110,10 +111,6 @@ TEST_F(DialogKeys, TheDefaultPushButtonFollowsTheFocus) {
     EXPECT_EQ(kindOf(dialog, IDCANCEL), step.cancel);
     EXPECT_EQ(SendMessageA(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
   }
-}
-
-TEST_F(DialogKeys, DmSetDefIdMovesTheDefaultButton) {
-  HWND dialog = choices();
   EXPECT_TRUE(SendMessageA(dialog, DM_SETDEFID, IDCANCEL, 0));
   EXPECT_EQ(SendMessageA(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDCANCEL, DC_HASDEFID));
   EXPECT_EQ(kindOf(dialog, IDOK), static_cast<DWORD>(BS_PUSHBUTTON));

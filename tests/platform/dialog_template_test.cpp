@@ -53,11 +53,7 @@ TEST(DialogTemplate, CompiledSourceReadsBack) {
   EXPECT_TRUE((t->items[1].units.left == 62 && t->items[1].units.bottom == 75));
   EXPECT_EQ(t->items[2].className, "Gadget");
   EXPECT_EQ(t->items[2].exStyle, static_cast<DWORD>(WS_EX_CLIENTEDGE));
-}
-
-TEST(DialogTemplate, ItemsStartOnFourByteBoundaries) {
-  std::vector<uint8_t> bytes = compiled(kSource);
-  // Header (18) + menu and class words (4) + the caption's 8 units and NUL
+  // Items start on four-byte boundaries. Header (18) + menu and class words (4) + the caption's 8 units and NUL
   // (18) + point size (2) + "MS Sans Serif" and NUL (28) = 70, padded to 72.
   ASSERT_GT(bytes.size(), 76u);
   EXPECT_EQ(bytes[70], 0);
@@ -66,14 +62,11 @@ TEST(DialogTemplate, ItemsStartOnFourByteBoundaries) {
   EXPECT_EQ(firstStyle, static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
 }
 
-TEST(DialogTemplate, EveryShortenedTemplateIsRefused) {
+TEST(DialogTemplate, EveryShortenedTemplateAndExtendedTemplatesAreRefused) {
   std::vector<uint8_t> bytes = compiled(kSource);
   for (size_t size = 0; size < bytes.size(); ++size)
     EXPECT_FALSE(readDialogTemplate(bytes.data(), size)) << size;
   EXPECT_TRUE(readDialogTemplate(bytes.data(), bytes.size()));
-}
-
-TEST(DialogTemplate, ExtendedTemplatesAreRefused) {
   const uint8_t extended[64] = {0x01, 0x00, 0xFF, 0xFF};
   EXPECT_FALSE(readDialogTemplate(extended, sizeof extended));
   EXPECT_FALSE(readDialogTemplate(nullptr, 10));

@@ -115,34 +115,30 @@ TEST_F(DrawText, AmpersandUnderlinesTheNextCharacterUnlessNoPrefix) {
   EXPECT_EQ(at(6, 9), kWhite);
   EXPECT_EQ(firstInkOnRow(2), 0);
   EXPECT_EQ(at(23, 2), kWhite);
-  fill({0, 0, 64, 48}, kWhite);
-  RECT r{0, 0, 60, 20};
-  DrawTextA(dc_, "a&&b", -1, &r, DT_CALCRECT);
-  EXPECT_EQ(r.right, 18);
-  r = {0, 0, 60, 20};
-  DrawTextA(dc_, "&File", -1, &r, DT_CALCRECT | DT_NOPREFIX);
-  EXPECT_EQ(r.right, 30);
 }
 
-TEST_F(DrawText, AnAmpersandBeforeAnExpandedTabUnderlinesNothing) {
+// A tab stop is eight average characters; an ampersand before a tab
+// underlines nothing.
+TEST_F(DrawText, ExpandsTabsToEightAverageCharacters) {
   draw("&\tb", {0, 0, 60, 20}, DT_SINGLELINE | DT_EXPANDTABS);
   EXPECT_EQ(at(48, 2), kBlack);
+  EXPECT_EQ(at(47, 2), kWhite);
   for (int x = 0; x < 64; ++x) EXPECT_EQ(at(x, 9), kWhite) << x;
 }
 
-TEST_F(DrawText, ExpandsTabsToEightAverageCharacters) {
-  RECT r{0, 0, 60, 20};
-  DrawTextA(dc_, "a\tb", -1, &r, DT_CALCRECT | DT_EXPANDTABS);
-  EXPECT_EQ(r.right, 54);
-  draw("a\tb", {0, 0, 60, 20}, DT_SINGLELINE | DT_EXPANDTABS);
-  EXPECT_EQ(at(48, 2), kBlack);
-  EXPECT_EQ(at(47, 2), kWhite);
-}
-
-TEST_F(DrawText, CountLimitsTheText) {
-  RECT r{0, 0, 60, 20};
-  DrawTextA(dc_, "abcdef", 2, &r, DT_CALCRECT);
-  EXPECT_EQ(r.right, 12);
+TEST_F(DrawText, CalcRectMeasuresPrefixesTabsAndTheCountGiven) {
+  const struct {
+    const char* text;
+    int count;
+    UINT format;
+    int width;
+  } cases[] = {
+      {"a&&b", -1, 0, 18}, {"&File", -1, DT_NOPREFIX, 30}, {"a\tb", -1, DT_EXPANDTABS, 54}, {"abcdef", 2, 0, 12}};
+  for (const auto& c : cases) {
+    RECT r{0, 0, 60, 20};
+    DrawTextA(dc_, c.text, c.count, &r, DT_CALCRECT | c.format);
+    EXPECT_EQ(r.right, c.width) << c.text;
+  }
 }
 
 TEST_F(DrawText, AWindowThatGotNoFontDrawsInTheSystemFont) {

@@ -75,6 +75,14 @@ class Edits : public ControlsTest {
     return true;
   }
 
+  // A screen point inside the box font's character n of a single-line edit
+  // with a client edge (text starts 2 pixels into the client area).
+  static POINT atCharacter(HWND e, int n) {
+    RECT r;
+    GetWindowRect(e, &r);
+    return {r.left + 2 + 2 + 6 * n + 1, (r.top + r.bottom) / 2};
+  }
+
   static int caretX(HWND e) {
     auto caret = selection(e).second;
     return GET_X_LPARAM(SendMessageA(e, EM_POSFROMCHAR, caret, 0));
@@ -122,44 +130,36 @@ TEST_F(Edits, WordsForControlArrowsAndDoubleClicks) {
   EXPECT_EQ(selection(e).second, 9u);
   press(VK_LEFT, {VK_CONTROL});
   EXPECT_EQ(selection(e).second, 4u);
-  POINT at = centreOf(e);
-  RECT r;
-  GetWindowRect(e, &r);
-  platform::headless::doubleClick(r.left + 2 + 2 + 6 * 5, at.y);
+  POINT word = atCharacter(e, 5);
+  platform::headless::doubleClick(word.x, word.y);
   pump();
   EXPECT_EQ(selection(e), std::make_pair(DWORD{4}, DWORD{9}));
 }
 
 TEST_F(Edits, MouseDragSelects) {
   HWND e = edit("abcdefgh");
-  RECT r;
-  GetWindowRect(e, &r);
-  int y = (r.top + r.bottom) / 2, left = r.left + 2 + 2;
-  platform::headless::pressButton(left + 6 * 1, y);
-  platform::headless::moveMouse(left + 6 * 4, y);
-  platform::headless::releaseButton(left + 6 * 4, y);
+  POINT from = atCharacter(e, 1), to = atCharacter(e, 4);
+  platform::headless::pressButton(from.x - 1, from.y);
+  platform::headless::moveMouse(to.x - 1, to.y);
+  platform::headless::releaseButton(to.x - 1, to.y);
   pump();
   EXPECT_EQ(selection(e), std::make_pair(DWORD{1}, DWORD{4}));
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(Edits, SelectAllThenTypingReplacesEverything) {
+// Backspace at the start erases nothing.
+TEST_F(Edits, TypingReplacesTheSelectionAndBackspaceAndDeleteEraseBesideTheCaret) {
   HWND e = edit("12345");
   SendMessageA(e, EM_SETSEL, 0, -1);
-  type("7");
-  EXPECT_EQ(textOf(e), "7");
-  EXPECT_EQ(selection(e), std::make_pair(DWORD{1}, DWORD{1}));
-}
-
-TEST_F(Edits, BackspaceAndDelete) {
-  HWND e = edit("abcd");
-  SendMessageA(e, EM_SETSEL, 2, 2);
+  type("7abcd");
+  EXPECT_EQ(selection(e), std::make_pair(DWORD{5}, DWORD{5}));
+  SendMessageA(e, EM_SETSEL, 3, 3);
   type("\b");
   press(VK_DELETE);
-  EXPECT_EQ(textOf(e), "ad");
+  EXPECT_EQ(textOf(e), "7ad");
   SendMessageA(e, EM_SETSEL, 0, 0);
   type("\b");
-  EXPECT_EQ(textOf(e), "ad");
+  EXPECT_EQ(textOf(e), "7ad");
 }
 
 TEST_F(Edits, NumberEditRefusesWhatIsNotADigit) {
@@ -235,6 +235,9 @@ TEST_F(Edits, CutCopyPasteAndClearThroughTheClipboard) {
   EXPECT_EQ(textOf(e), "one");
   EXPECT_EQ(clipboardText(), " two");
   EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
+  putOnClipboard("first\r\nsecond");
+  SendMessageA(e, WM_PASTE, 0, 0);
+  EXPECT_EQ(textOf(e), "firstone") << "a single line takes the first line";
 }
 
 TEST_F(Edits, ControlKeysReachTheClipboard) {
@@ -251,13 +254,6 @@ TEST_F(Edits, ControlKeysReachTheClipboard) {
   EXPECT_EQ(clipboardText(), "abcab");
   press('Z', {VK_CONTROL});
   EXPECT_EQ(textOf(e), "abcab");
-}
-
-TEST_F(Edits, PastingIntoASingleLineTakesTheFirstLine) {
-  HWND e = edit("");
-  putOnClipboard("first\r\nsecond");
-  SendMessageA(e, WM_PASTE, 0, 0);
-  EXPECT_EQ(textOf(e), "first");
 }
 
 TEST_F(Edits, ReadOnlyTextCanBeCopiedButNotChanged) {
@@ -291,12 +287,9 @@ TEST_F(Edits, APasswordEditShowsItsPasswordCharacterButAnswersItsText) {
     EXPECT_EQ((GetWindowLongPtrA(password, GWL_STYLE) & ES_PASSWORD) != 0, c.passwordChar != 0);
     EXPECT_EQ(textOf(password), "Wm1");
   }
-}
-
-TEST_F(Edits, AMultiLineEditTakesNoPasswordCharacter) {
-  HWND e = edit("ab", ES_MULTILINE | ES_PASSWORD);
-  SendMessageA(e, EM_SETPASSWORDCHAR, '#', 0);
-  EXPECT_EQ(SendMessageA(e, EM_GETPASSWORDCHAR, 0, 0), 0);
+  HWND multiLine = control(WC_EDITA, "ab", ES_MULTILINE | ES_PASSWORD, 9, {10, 70, 130, 90});
+  SendMessageA(multiLine, EM_SETPASSWORDCHAR, '#', 0);
+  EXPECT_EQ(SendMessageA(multiLine, EM_GETPASSWORDCHAR, 0, 0), 0) << "a multi-line edit takes none";
 }
 
 TEST_F(Edits, APasswordCannotBeCopiedNorCut) {
@@ -334,14 +327,6 @@ TEST_F(Edits, WithoutAutoScrollTextStopsAtTheEdge) {
   GetClientRect(e, &client);
   int room = client.right - 4;
   EXPECT_EQ(textOf(e).size(), static_cast<size_t>((room - 1) / 6));
-}
-
-TEST_F(Edits, LimitStopsTyping) {
-  HWND e = edit("");
-  SendMessageA(e, EM_LIMITTEXT, 3, 0);
-  type("12345");
-  EXPECT_EQ(textOf(e), "123");
-  EXPECT_EQ(SendMessageA(e, EM_GETLIMITTEXT, 0, 0), 3);
 }
 
 TEST_F(Edits, MultiLineWrapsAndMovesByLine) {
@@ -427,9 +412,7 @@ TEST_F(Edits, TheCaretRestsShownAfterTheTimeoutUntilInputWakesIt) {
 
 TEST_F(Edits, ClickFocusesAndPlacesTheCaret) {
   HWND e = control(WC_EDITA, "abcdef", ES_AUTOHSCROLL, 7, {10, 10, 130, 30}, WS_EX_CLIENTEDGE, true);
-  RECT r;
-  GetWindowRect(e, &r);
-  clickAt({r.left + 2 + 2 + 6 * 3 + 1, (r.top + r.bottom) / 2});
+  clickAt(atCharacter(e, 3));
   pump();
   EXPECT_EQ(GetFocus(), e);
   EXPECT_EQ(selection(e), std::make_pair(DWORD{3}, DWORD{3}));

@@ -1,8 +1,7 @@
 // Calls the framework's windows make of the platform, as Windows answers
-// them: redrawing a menu bar after its items changed, the height of a
-// horizontal scroll bar, the default procedures of MDI frames and children,
-// a paint whose background erase was left undone, an accelerator on the
-// Enter key, and deleting a window's device context.
+// them: redrawing a menu bar after its items changed, the default
+// procedures of MDI frames and children, an accelerator on the Enter key,
+// and deleting a window's device context.
 #include "platform_fixture.h"
 
 using namespace msglog;
@@ -30,9 +29,7 @@ TEST_F(FrameworkCalls, DrawMenuBarShowsItemsGrayedSinceTheLastDrawing) {
   constexpr UINT kItem = 7;
   HMENU bar = CreateMenu();
   AppendMenuA(bar, MF_STRING, kItem, "Exit");
-  HWND w = topLevel(10, 20, 455, 193, WS_OVERLAPPEDWINDOW, bar);
-  ShowWindow(w, SW_SHOW);
-  settle();
+  HWND w = shownTopLevel(10, 20, 455, 193, WS_OVERLAPPEDWINDOW, bar);
   const platform::gdi::Surface* s = headless::surfaceOf(w);
   RECT inBar{4, 23, 451, 23 + 19};
   auto grayTextIn = [s, &inBar] {
@@ -47,16 +44,6 @@ TEST_F(FrameworkCalls, DrawMenuBarShowsItemsGrayedSinceTheLastDrawing) {
   EXPECT_FALSE(grayTextIn());
   EXPECT_TRUE(DrawMenuBar(w));
   EXPECT_TRUE(grayTextIn());
-}
-
-TEST_F(FrameworkCalls, AHorizontalScrollBarIsAsHighAsAVerticalOneIsWide) {
-  EXPECT_EQ(GetSystemMetrics(SM_CYHSCROLL), 16);
-  EXPECT_EQ(GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CXVSCROLL));
-  HWND main = topLevel(0, 0, 300, 200);
-  HWND scrolled = child(main, 1, 0, 0, 100, 50, WS_VISIBLE | WS_HSCROLL);
-  RECT client;
-  GetClientRect(scrolled, &client);
-  EXPECT_EQ(client.bottom, 50 - GetSystemMetrics(SM_CYHSCROLL));
 }
 
 // The platform has no MDI client window class. Without a client, Windows'
@@ -81,25 +68,6 @@ TEST_F(FrameworkCalls, WithoutAnMdiClientTheFrameAndChildDefaultsAreThePlainDefa
   EXPECT_FALSE(IsWindow(inside));
   DefFrameProcA(frame, nullptr, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(frame));
-}
-
-// An erase the window procedure leaves undone during BeginPaint (it
-// answers WM_ERASEBKGND with 0) is reported by fErase; the erase comes
-// with the paint's own device context.
-TEST_F(FrameworkCalls, BeginPaintReportsAnEraseItsWindowLeftUndone) {
-  HWND w = shownTopLevel();
-  for (LRESULT erased : {0, 1}) {
-    SCOPED_TRACE(erased);
-    answer(WM_ERASEBKGND, erased);
-    InvalidateRect(w, nullptr, TRUE);
-    clear();
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(w, &ps);
-    ASSERT_NE(dc, nullptr);
-    EXPECT_EQ(ps.fErase, erased ? FALSE : TRUE);
-    EndPaint(w, &ps);
-    EXPECT_SEQUENCE({WM_ERASEBKGND, Sent | WParam, reinterpret_cast<WPARAM>(dc)});
-  }
 }
 
 TEST_F(FrameworkCalls, AnAcceleratorOnEnterTakesTheKeyBeforeItBecomesACharacter) {

@@ -93,16 +93,15 @@ TEST_F(HandleMisuse, DeletedObjectsAreRefused) {
   EXPECT_TRUE(inked({0, 0, 64, 48}).empty());
 }
 
-TEST_F(HandleMisuse, StockObjectsSurviveDeleteObject) {
+// Stock objects survive DeleteObject; a pen deleted while selected still
+// draws until it is replaced.
+TEST_F(HandleMisuse, StockAndSelectedObjectsSurviveDeleteObject) {
   HGDIOBJ black = GetStockObject(BLACK_BRUSH);
   EXPECT_TRUE(DeleteObject(black));
-  RECT r{0, 0, 2, 2};
+  RECT r{0, 2, 2, 4};
   EXPECT_NE(FillRect(dc_, &r, static_cast<HBRUSH>(black)), 0);
-  EXPECT_EQ(at(1, 1), kBlack);
+  EXPECT_EQ(at(1, 3), kBlack);
   EXPECT_EQ(GetStockObject(99), nullptr);
-}
-
-TEST_F(HandleMisuse, APenDeletedWhileSelectedStillDrawsUntilReplaced) {
   HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 255));
   SelectObject(dc_, pen);
   EXPECT_TRUE(DeleteObject(pen));
@@ -150,10 +149,7 @@ LRESULT CALLBACK selfDestroyingProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 }
 
 TEST_F(HandleMisuse, AWindowDestroyedInsideItsOwnProcedureIsFreedSafely) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = selfDestroyingProc;
-  wc.lpszClassName = "SelfDestroying";
-  ASSERT_NE(RegisterClassA(&wc), 0);
+  ASSERT_NE(msglog::registerClass("SelfDestroying", selfDestroyingProc), 0);
   HWND parent = CreateWindowExA(0, "SelfDestroying", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
   HWND c = CreateWindowExA(0, "SelfDestroying", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr);
   PostMessageA(c, WM_USER, 0, 0);
@@ -174,15 +170,13 @@ TEST_F(HandleMisuse, ClassAndCreationErrors) {
   expectError(ERROR_TLW_WITH_WSCHILD);
   EXPECT_FALSE(UnregisterClassA(msglog::recorderClass(), nullptr));
   expectError(ERROR_CLASS_HAS_WINDOWS);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = "recorder";
-  EXPECT_EQ(RegisterClassA(&wc), 0);
+  EXPECT_EQ(msglog::registerClass("recorder", DefWindowProcA), 0);
   expectError(ERROR_CLASS_ALREADY_EXISTS);
   EXPECT_FALSE(UnregisterClassA("NoSuchClass", nullptr));
   expectError(ERROR_CLASS_DOES_NOT_EXIST);
   SetLastError(0);
-  EXPECT_FALSE(GetClassInfoA(nullptr, "NoSuchClass", &wc));
+  WNDCLASSA info;
+  EXPECT_FALSE(GetClassInfoA(nullptr, "NoSuchClass", &info));
   expectError(ERROR_CLASS_DOES_NOT_EXIST);
 }
 

@@ -33,12 +33,6 @@ class MemoryDC : public CanvasTest {
     return screen;
   }
 
-  static void fillIn(HDC dc, RECT r, COLORREF color) {
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
-  }
-
  private:
   std::vector<std::pair<HDC, HBITMAP>> made_;
 };
@@ -52,7 +46,7 @@ TEST_F(MemoryDC, DrawsIntoItsBitmapWithoutAWindow) {
   EXPECT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
   HGDIOBJ first = SelectObject(dc, bitmap);
   EXPECT_EQ(first, defaultBitmap());
-  fillIn(dc, {2, 1, 5, 3}, kRed);
+  fillWith(dc, {2, 1, 5, 3}, kRed);
   EXPECT_EQ(GetPixel(dc, 2, 1), kRed);
   EXPECT_EQ(GetPixel(dc, 4, 2), kRed);
   EXPECT_EQ(GetPixel(dc, 5, 2), RGB(0, 0, 0));
@@ -81,12 +75,12 @@ TEST_F(MemoryDC, BitmapsCompatibleWithAFreshMemoryDCAreMonochrome) {
   HDC fresh = CreateCompatibleDC(dc_);
   HDC mono = memoryDC(fresh, 4, 2);
   DeleteDC(fresh);
-  fillIn(mono, {0, 0, 2, 2}, RGB(200, 180, 190));
-  fillIn(mono, {2, 0, 4, 2}, RGB(90, 0, 40));
+  fillWith(mono, {0, 0, 2, 2}, RGB(200, 180, 190));
+  fillWith(mono, {2, 0, 4, 2}, RGB(90, 0, 40));
   EXPECT_EQ(GetPixel(mono, 1, 1), RGB(255, 255, 255));
   EXPECT_EQ(GetPixel(mono, 3, 1), RGB(0, 0, 0));
   HDC color = memoryDC(dc_, 4, 2);
-  fillIn(color, {0, 0, 4, 2}, RGB(90, 0, 40));
+  fillWith(color, {0, 0, 4, 2}, RGB(90, 0, 40));
   EXPECT_EQ(GetPixel(color, 3, 1), RGB(90, 0, 40));
 }
 
@@ -102,7 +96,7 @@ TEST_F(MemoryDC, BitBltCombinesSourcePatternAndDestinationByItsRasterOperation) 
       {DSTINVERT, ~d & all}, {BLACKNESS, 0},          {WHITENESS, all},
   };
   HDC source = memoryDC(dc_, 4, 4);
-  fillIn(source, {0, 0, 4, 4}, s);
+  fillWith(source, {0, 0, 4, 4}, s);
   HBRUSH pattern = CreateSolidBrush(p);
   HGDIOBJ oldBrush = SelectObject(dc_, pattern);
   for (const auto& row : table) {

@@ -3,31 +3,14 @@
 #include "platform/menus/menu_bar.h"
 #include "platform/menus/popup_window.h"
 #include "platform_fixture.h"
+#include "sample_menu.h"
 
 using namespace msglog;
 namespace headless = platform::headless;
 
 namespace {
 
-constexpr UINT kOpen = 10, kSave = 11, kPrint = 12, kExit = 13, kUndo = 30, kHelp = 40, kRecentOne = 50,
-               kRecentTwo = 51;
-
-// File (Open, Save, separator, grayed Print, Exit) and Edit (Undo).
-HMENU makeMenuBar(HMENU* fileOut = nullptr) {
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  AppendMenuA(file, MF_STRING, kOpen, "&Open...\tCtrl+O");
-  AppendMenuA(file, MF_STRING, kSave, "&Save");
-  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(file, MF_STRING | MF_GRAYED, kPrint, "&Print");
-  AppendMenuA(file, MF_STRING, kExit, "E&xit");
-  HMENU edit = CreatePopupMenu();
-  AppendMenuA(edit, MF_STRING, kUndo, "&Undo");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
-  if (fileOut) *fileOut = file;
-  return bar;
-}
+constexpr UINT kHelp = 40, kRecentOne = 50, kRecentTwo = 51;
 
 // makeMenuBar's menus with a cascading Recent (One, Two) last in File and a
 // plain Help command on the bar, whose "&&" is no mnemonic.
@@ -60,14 +43,7 @@ HWND FindPopup() {
 
 class Menus : public PlatformTest {
  protected:
-  HWND withMenu(HMENU bar) {
-    HWND w = topLevel(10, 20, 455, 193, WS_OVERLAPPEDWINDOW, bar);
-    ShowWindow(w, SW_SHOW);
-    UpdateWindow(w);
-    settle();
-    return w;
-  }
-
+  HWND withMenu(HMENU bar) { return shownTopLevel(10, 20, 455, 193, WS_OVERLAPPEDWINDOW, bar); }
 };
 
 TEST_F(Menus, ItemsAreFoundByPositionAndByCommandInSubmenus) {
@@ -285,9 +261,7 @@ TEST_F(Menus, ChosenByKeyboardWithMnemonics) {
   HMENU file = nullptr;
   HMENU bar = makeMenuBar(&file);
   withMenu(bar);
-  headless::keyDown(VK_MENU);
-  headless::pressKey('F');
-  headless::keyUp(VK_MENU);
+  pressWith(VK_MENU, 'F');
   headless::pressKey('X');
   pump();
   auto popupOf = reinterpret_cast<LPARAM>(file);

@@ -133,17 +133,21 @@ std::string sideBySide(const std::vector<Expected>& expected, size_t failedAt) {
 
 }  // namespace
 
+WORD registerClass(const char* name, WNDPROC procedure, HBRUSH background, UINT style) {
+  WNDCLASSA wc{};
+  wc.style = style;
+  wc.lpfnWndProc = procedure;
+  wc.hbrBackground = background;
+  wc.lpszClassName = name;
+  return RegisterClassA(&wc);
+}
+
 const char* recorderClass(bool doubleClicks) {
   static bool registered[2] = {false, false};
   const char* name = doubleClicks ? "RecorderDbl" : "Recorder";
-  if (!registered[doubleClicks]) {
-    WNDCLASSA wc{};
-    wc.style = doubleClicks ? CS_DBLCLKS : 0;
-    wc.lpfnWndProc = recordingProc;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = name;
-    registered[doubleClicks] = RegisterClassA(&wc) != 0;
-  }
+  if (!registered[doubleClicks])
+    registered[doubleClicks] = registerClass(name, recordingProc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
+                                             doubleClicks ? CS_DBLCLKS : 0) != 0;
   return name;
 }
 

@@ -47,6 +47,9 @@ struct Recorded {
 // command.
 INT_PTR CALLBACK recordingDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Registers a window class of this name, procedure, background and style.
+WORD registerClass(const char* name, WNDPROC procedure, HBRUSH background = nullptr, UINT style = 0);
+
 // The class every recording window belongs to ("Recorder", with CS_DBLCLKS
 // when doubleClicks), registered once.
 const char* recorderClass(bool doubleClicks = false);

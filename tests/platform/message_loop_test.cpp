@@ -14,25 +14,37 @@ namespace {
 
 class MessageLoop : public PlatformTest {};
 
+// GetMessageA and WaitMessage both wake for a post from another thread.
 TEST_F(MessageLoop, APostFromAnotherThreadWakesAWaitingReader) {
   HWND w = topLevel(0, 0, 50, 50);
-  std::thread poster([w] {
-    Sleep(20);
-    PostMessageA(w, WM_USER + 5, 1, 2);
-  });
-  MSG msg{};
-  while (GetMessageA(&msg, nullptr, 0, 0) && msg.message != WM_USER + 5) DispatchMessageA(&msg);
-  poster.join();
-  EXPECT_EQ(msg.hwnd, w);
-  EXPECT_EQ(msg.wParam, 1u);
+  for (bool getMessage : {true, false}) {
+    settle();
+    std::thread poster([w] {
+      Sleep(20);
+      PostMessageA(w, WM_USER + 5, 1, 2);
+    });
+    MSG msg{};
+    if (getMessage)
+      while (GetMessageA(&msg, nullptr, 0, 0) && msg.message != WM_USER + 5) DispatchMessageA(&msg);
+    else
+      EXPECT_TRUE(WaitMessage() && PeekMessageA(&msg, w, WM_USER + 5, WM_USER + 5, PM_REMOVE));
+    poster.join();
+    EXPECT_EQ(msg.hwnd, w);
+    EXPECT_EQ(msg.wParam, 1u);
+  }
 }
 
+// WaitMessage wakes for a due timer; it comes with the window and id it
+// was set for, and stops when killed.
 TEST_F(MessageLoop, TimersArriveWhenDueAndStopWhenKilled) {
   HWND w = topLevel(0, 0, 50, 50);
+  settle();
   EXPECT_EQ(SetTimer(w, 7, 15, nullptr), 7u);
   DWORD start = GetTickCount();
+  EXPECT_TRUE(WaitMessage());
   MSG msg{};
-  while (GetMessageA(&msg, nullptr, 0, 0) && msg.message != WM_TIMER) DispatchMessageA(&msg);
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
   EXPECT_EQ(msg.hwnd, w);
   EXPECT_EQ(msg.wParam, 7u);
   EXPECT_GE(GetTickCount() - start, 10u);
@@ -53,6 +65,7 @@ TEST_F(MessageLoop, ATimerProcedureIsCalledByDispatch) {
   KillTimer(nullptr, id);
 }
 
+// A peek without removing leaves the message for the next read.
 TEST_F(MessageLoop, QuitComesAfterPostedMessagesAndBeforePaint) {
   HWND w = topLevel(0, 0, 50, 50, WS_POPUP | WS_VISIBLE);
   settle();
@@ -60,24 +73,16 @@ TEST_F(MessageLoop, QuitComesAfterPostedMessagesAndBeforePaint) {
   PostMessageA(w, WM_USER, 0, 0);
   PostQuitMessage(3);
   MSG msg{};
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
   ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(msg.message, WM_USER);
+  EXPECT_EQ(GetMessageTime(), static_cast<LONG>(msg.time));
   ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(msg.message, WM_QUIT);
   EXPECT_EQ(msg.wParam, 3u);
   ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(msg.message, WM_PAINT);
   EXPECT_EQ(msg.hwnd, w);
-}
-
-TEST_F(MessageLoop, PeekWithoutRemovingLeavesTheMessage) {
-  HWND w = topLevel(0, 0, 50, 50);
-  PostMessageA(w, WM_USER, 0, 0);
-  MSG msg{};
-  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
-  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
-  EXPECT_EQ(msg.message, WM_USER);
-  EXPECT_EQ(GetMessageTime(), static_cast<LONG>(msg.time));
 }
 
 TEST_F(MessageLoop, AProcedureThatDoesNotPaintIsNotAskedForever) {
@@ -153,19 +158,6 @@ TEST_F(MessageLoop, APollingLoopKeepsRunning) {
   EXPECT_TRUE(got(WM_USER + 3));
 }
 
-TEST_F(MessageLoop, WaitMessageReturnsForAPostFromAnotherThread) {
-  HWND w = topLevel(0, 0, 50, 50);
-  settle();
-  std::thread poster([w] {
-    Sleep(20);
-    PostMessageA(w, WM_USER + 5, 0, 0);
-  });
-  EXPECT_TRUE(WaitMessage());
-  poster.join();
-  MSG msg{};
-  EXPECT_TRUE(PeekMessageA(&msg, w, WM_USER + 5, WM_USER + 5, PM_REMOVE));
-}
-
 // The headless backend's idle hook runs when a wait goes to sleep: input it
 // gives arrives while WaitMessage waits.
 TEST_F(MessageLoop, WaitMessageReturnsForInput) {
@@ -175,17 +167,6 @@ TEST_F(MessageLoop, WaitMessageReturnsForInput) {
   EXPECT_TRUE(WaitMessage());
   headless::onIdle(nullptr);
   EXPECT_EQ(HIWORD(GetQueueStatus(QS_ALLINPUT)), QS_KEY);
-}
-
-TEST_F(MessageLoop, WaitMessageReturnsForADueTimer) {
-  settle();
-  UINT_PTR id = SetTimer(nullptr, 0, 20, nullptr);
-  EXPECT_TRUE(WaitMessage());
-  MSG msg{};
-  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
-  EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
-  EXPECT_EQ(msg.wParam, id);
-  KillTimer(nullptr, id);
 }
 
 TEST_F(MessageLoop, AWaitWithNothingComingTimesOut) {
@@ -337,10 +318,6 @@ TEST_F(MessageLoop, SetCursorPosMovesThePointerOverWindows) {
   msglog::pump();
   EXPECT_SEQUENCE({WM_MOUSEMOVE, msglog::Posted | msglog::LParam, 0, MAKELPARAM(20, 30)});
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(MessageLoop, QueueStatusTellsWhatIsQueuedAndWhatIsNew) {
   HWND w = topLevel(0, 0, 50, 50, WS_POPUP | WS_VISIBLE);

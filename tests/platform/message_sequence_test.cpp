@@ -7,9 +7,6 @@ namespace headless = platform::headless;
 
 namespace {
 
-LPARAM hwndParam(HWND h) { return reinterpret_cast<LPARAM>(h); }
-WPARAM hwndWParam(HWND h) { return reinterpret_cast<WPARAM>(h); }
-
 // What a mouse event sends before its message is queued, when no window
 // has the capture.
 std::vector<Expected> hitTest(UINT message, Role role = Role::Main) {
@@ -80,7 +77,7 @@ TEST_F(MessageSequence, CreatingAVisibleChildNotifiesItsParent) {
                   {WM_CREATE, Sent, 0, 0, Role::Child},
                   {WM_SIZE, Sent | LParam, 0, MAKELPARAM(50, 20), Role::Child},
                   {WM_MOVE, Sent | LParam, 0, MAKELPARAM(5, 6), Role::Child},
-                  {WM_PARENTNOTIFY, Sent | WParam | LParam, notify, hwndParam(c)},
+                  {WM_PARENTNOTIFY, Sent | WParam | LParam, notify, handleParam(c)},
                   {WM_SHOWWINDOW, Sent | WParam | Optional, TRUE, 0, Role::Child},
                   {WM_WINDOWPOSCHANGING, Sent | Optional, 0, 0, Role::Child},
                   {WM_WINDOWPOSCHANGED, Sent | Optional, 0, 0, Role::Child});
@@ -106,17 +103,6 @@ TEST_F(MessageSequence, ShowingActivatesAndUpdatingPaints) {
   EXPECT_SEQUENCE();
 }
 
-TEST_F(MessageSequence, ClickOnTheActiveWindow) {
-  shownTopLevel();
-  headless::click(100, 100);
-  msglog::pump();
-  LPARAM at = MAKELPARAM(86, 57);
-  EXPECT_TRUE(matches(hitTest(WM_MOUSEMOVE) + std::vector<Expected>{{WM_MOUSEMOVE, Posted | LParam, 0, at}} +
-                      hitTest(WM_LBUTTONDOWN) +
-                      std::vector<Expected>{{WM_LBUTTONDOWN, Posted | WParam | LParam, MK_LBUTTON, at}} +
-                      hitTest(WM_LBUTTONUP) + std::vector<Expected>{{WM_LBUTTONUP, Posted | WParam | LParam, 0, at}}));
-}
-
 TEST_F(MessageSequence, ClickActivatesAnInactiveWindow) {
   HWND main = shownTopLevel(10, 20, 455, 193);
   HWND other = topLevel(600, 20, 200, 200, WS_OVERLAPPEDWINDOW, nullptr, Role::Other);
@@ -127,15 +113,15 @@ TEST_F(MessageSequence, ClickActivatesAnInactiveWindow) {
   msglog::pump();
   EXPECT_TRUE(matches(
       hitTest(WM_MOUSEMOVE) + std::vector<Expected>{{WM_MOUSEMOVE, Posted}, {WM_NCHITTEST, Sent},
-                                                     {WM_MOUSEACTIVATE, Sent | WParam | LParam, hwndWParam(main),
+                                                     {WM_MOUSEACTIVATE, Sent | WParam | LParam, handleWParam(main),
                                                       MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)},
                                                      {WM_WINDOWPOSCHANGING, Sent | Optional},
                                                      {WM_NCACTIVATE, Sent | WParam, FALSE, 0, Role::Other},
-                                                     {WM_ACTIVATE, Sent | WParam | LParam, WA_INACTIVE, hwndParam(main), Role::Other},
+                                                     {WM_ACTIVATE, Sent | WParam | LParam, WA_INACTIVE, handleParam(main), Role::Other},
                                                      {WM_NCACTIVATE, Sent | WParam, TRUE},
-                                                     {WM_ACTIVATE, Sent | WParam | LParam, WA_CLICKACTIVE, hwndParam(other)},
-                                                     {WM_KILLFOCUS, Sent | WParam, hwndWParam(main), 0, Role::Other},
-                                                     {WM_SETFOCUS, Sent | WParam, hwndWParam(other)},
+                                                     {WM_ACTIVATE, Sent | WParam | LParam, WA_CLICKACTIVE, handleParam(other)},
+                                                     {WM_KILLFOCUS, Sent | WParam, handleWParam(main), 0, Role::Other},
+                                                     {WM_SETFOCUS, Sent | WParam, handleWParam(other)},
                                                      {WM_WINDOWPOSCHANGED, Sent | Optional},
                                                      {WM_SETCURSOR, Sent | LParam, 0, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)},
                                                      {WM_LBUTTONDOWN, Posted}}));
@@ -156,11 +142,11 @@ TEST_F(MessageSequence, SetActiveWindowActivatesATopLevelWindowAndNotAChild) {
   EXPECT_SEQUENCE();
   EXPECT_EQ(SetActiveWindow(main), other);
   EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent | Optional}, {WM_NCACTIVATE, Sent | WParam, FALSE, 0, Role::Other},
-                  {WM_ACTIVATE, Sent | WParam | LParam, WA_INACTIVE, hwndParam(main), Role::Other},
+                  {WM_ACTIVATE, Sent | WParam | LParam, WA_INACTIVE, handleParam(main), Role::Other},
                   {WM_NCACTIVATE, Sent | WParam, TRUE},
-                  {WM_ACTIVATE, Sent | WParam | LParam, WA_ACTIVE, hwndParam(other)},
-                  {WM_KILLFOCUS, Sent | WParam, hwndWParam(main), 0, Role::Other},
-                  {WM_SETFOCUS, Sent | WParam, hwndWParam(other)}, {WM_WINDOWPOSCHANGED, Sent | Optional});
+                  {WM_ACTIVATE, Sent | WParam | LParam, WA_ACTIVE, handleParam(other)},
+                  {WM_KILLFOCUS, Sent | WParam, handleWParam(main), 0, Role::Other},
+                  {WM_SETFOCUS, Sent | WParam, handleWParam(other)}, {WM_WINDOWPOSCHANGED, Sent | Optional});
   EXPECT_EQ(GetForegroundWindow(), main);
   EXPECT_TRUE(SetForegroundWindow(other));
   EXPECT_EQ(GetForegroundWindow(), other);
@@ -183,20 +169,23 @@ TEST_F(MessageSequence, SwitchingToAnotherProgramAndBack) {
   EXPECT_EQ(GetActiveWindow(), main);
 }
 
-TEST_F(MessageSequence, DoubleClickNeedsTheClassStyle) {
+// Each click on the active window: the move to the point, the press and
+// the release, each hit-tested first. The second of a double click is a
+// WM_LBUTTONDBLCLK only for a class with CS_DBLCLKS.
+TEST_F(MessageSequence, ClicksAndDoubleClicksOnTheActiveWindow) {
+  const auto click = [](UINT down) {
+    const LPARAM at = MAKELPARAM(86, 57);
+    return hitTest(WM_MOUSEMOVE) + std::vector<Expected>{{WM_MOUSEMOVE, Posted | LParam, 0, at}} +
+           hitTest(WM_LBUTTONDOWN) + std::vector<Expected>{{down, Posted | WParam | LParam, MK_LBUTTON, at}} +
+           hitTest(WM_LBUTTONUP) + std::vector<Expected>{{WM_LBUTTONUP, Posted | WParam | LParam, 0, at}};
+  };
   for (bool classWantsDoubleClicks : {true, false}) {
     SCOPED_TRACE(classWantsDoubleClicks ? "CS_DBLCLKS" : "no CS_DBLCLKS");
     doubleClicks_ = classWantsDoubleClicks;
     HWND w = shownTopLevel();
     headless::doubleClick(100, 100);
     msglog::pump();
-    UINT second = classWantsDoubleClicks ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
-    EXPECT_TRUE(matches(hitTest(WM_MOUSEMOVE) + std::vector<Expected>{{WM_MOUSEMOVE, Posted}} +
-                        hitTest(WM_LBUTTONDOWN) + std::vector<Expected>{{WM_LBUTTONDOWN, Posted}} +
-                        hitTest(WM_LBUTTONUP) + std::vector<Expected>{{WM_LBUTTONUP, Posted}} +
-                        hitTest(WM_MOUSEMOVE) + std::vector<Expected>{{WM_MOUSEMOVE, Posted}} +
-                        hitTest(WM_LBUTTONDOWN) + std::vector<Expected>{{second, Posted | WParam, MK_LBUTTON}} +
-                        hitTest(WM_LBUTTONUP) + std::vector<Expected>{{WM_LBUTTONUP, Posted}}));
+    EXPECT_TRUE(matches(click(WM_LBUTTONDOWN) + click(classWantsDoubleClicks ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)));
     DestroyWindow(w);
     settle();
   }
@@ -205,9 +194,7 @@ TEST_F(MessageSequence, DoubleClickNeedsTheClassStyle) {
 TEST_F(MessageSequence, KeysAreTranslatedToCharacters) {
   shownTopLevel();
   headless::pressKey('A');
-  headless::keyDown(VK_SHIFT);
-  headless::pressKey('1');
-  headless::keyUp(VK_SHIFT);
+  pressWith(VK_SHIFT, '1');
   msglog::pump();
   const LPARAM down = 1, up = static_cast<LPARAM>(0xC0000001u);
   EXPECT_SEQUENCE({WM_KEYDOWN, Posted | WParam | LParam, 'A', down}, {WM_CHAR, Posted | WParam, 'a'},
@@ -247,9 +234,7 @@ TEST_F(MessageSequence, SidedModifiersHoldTheirGenericKey) {
 
 TEST_F(MessageSequence, AltWithALetterAsksForTheMenu) {
   shownTopLevel();
-  headless::keyDown(VK_MENU);
-  headless::pressKey('F');
-  headless::keyUp(VK_MENU);
+  pressWith(VK_MENU, 'F');
   msglog::pump();
   const LPARAM altDown = 0x20000001, altUp = static_cast<LPARAM>(0xE0000001u);
   EXPECT_SEQUENCE({WM_SYSKEYDOWN, Posted | WParam | LParam, VK_MENU, altDown},
@@ -259,31 +244,26 @@ TEST_F(MessageSequence, AltWithALetterAsksForTheMenu) {
                   {WM_SYSKEYUP, Posted | WParam, VK_MENU});
 }
 
-TEST_F(MessageSequence, FocusMovesBetweenChildren) {
+// The window losing the focus hears which window takes it and the other
+// way round. The window losing the capture hears which window took it:
+// another one, itself again, or none.
+TEST_F(MessageSequence, FocusAndCaptureMoveBetweenChildren) {
   HWND main = shownTopLevel();
   HWND first = child(main, 1, 10, 10, 50, 20);
   HWND second = child(main, 2, 10, 40, 50, 20, WS_VISIBLE, Role::Other);
   SetFocus(first);
   settle();
   EXPECT_EQ(SetFocus(second), first);
-  EXPECT_SEQUENCE({WM_KILLFOCUS, Sent | WParam, hwndWParam(second), 0, Role::Child},
-                  {WM_SETFOCUS, Sent | WParam, hwndWParam(first), 0, Role::Other});
+  EXPECT_SEQUENCE({WM_KILLFOCUS, Sent | WParam, handleWParam(second), 0, Role::Child},
+                  {WM_SETFOCUS, Sent | WParam, handleWParam(first), 0, Role::Other});
   EXPECT_EQ(GetFocus(), second);
-}
-
-// The window losing the capture hears which window took it: another one,
-// itself again, or none.
-TEST_F(MessageSequence, CaptureChangedNamesTheWindowTakingTheCapture) {
-  HWND main = shownTopLevel();
-  HWND first = child(main, 1, 10, 10, 50, 20);
-  HWND second = child(main, 2, 10, 40, 50, 20, WS_VISIBLE, Role::Other);
   SetCapture(first);
   settle();
   EXPECT_EQ(SetCapture(second), first);
   EXPECT_EQ(SetCapture(second), second);
   EXPECT_TRUE(ReleaseCapture());
-  EXPECT_SEQUENCE({WM_CAPTURECHANGED, Sent | LParam, 0, hwndParam(second), Role::Child},
-                  {WM_CAPTURECHANGED, Sent | LParam, 0, hwndParam(second), Role::Other},
+  EXPECT_SEQUENCE({WM_CAPTURECHANGED, Sent | LParam, 0, handleParam(second), Role::Child},
+                  {WM_CAPTURECHANGED, Sent | LParam, 0, handleParam(second), Role::Other},
                   {WM_CAPTURECHANGED, Sent | LParam, 0, 0, Role::Other});
 }
 
@@ -359,12 +339,7 @@ TEST_F(MessageSequence, AltF4AndTheCloseButtonCloseThroughTheSystemCommand) {
     const char* name;
     void (*act)(HWND);
   } ways[] = {
-      {"Alt+F4",
-       [](HWND) {
-         headless::keyDown(VK_MENU);
-         headless::pressKey(VK_F4);
-         headless::keyUp(VK_MENU);
-       }},
+      {"Alt+F4", [](HWND) { pressWith(VK_MENU, VK_F4); }},
       {"close button",
        [](HWND w) {
          RECT r;
@@ -400,7 +375,7 @@ TEST_F(MessageSequence, DestroyingAChildTellsItsParent) {
   HWND c = child(main, 3, 0, 0, 50, 50);
   msglog::clear();
   DestroyWindow(c);
-  EXPECT_SEQUENCE({WM_PARENTNOTIFY, Sent | WParam | LParam, MAKEWPARAM(WM_DESTROY, 3), hwndParam(c)},
+  EXPECT_SEQUENCE({WM_PARENTNOTIFY, Sent | WParam | LParam, MAKEWPARAM(WM_DESTROY, 3), handleParam(c)},
                   {WM_SHOWWINDOW, Sent | WParam, FALSE, 0, Role::Child}, {WM_DESTROY, Sent, 0, 0, Role::Child},
                   {WM_NCDESTROY, Sent, 0, 0, Role::Child});
 }
@@ -415,7 +390,7 @@ TEST_F(MessageSequence, HidingOrDestroyingAShownChildErasesItsParentAtOnce) {
   ShowWindow(c, SW_HIDE);
   EXPECT_SEQUENCE({WM_SHOWWINDOW, Sent | WParam, FALSE, 0, Role::Child}, {WM_WINDOWPOSCHANGING, Sent, 0, 0, Role::Child},
                   {WM_ERASEBKGND, Sent}, {WM_WINDOWPOSCHANGED, Sent, 0, 0, Role::Child},
-                  {WM_KILLFOCUS, Sent | WParam, hwndWParam(main), 0, Role::Child}, {WM_SETFOCUS, Sent | WParam, hwndWParam(c)});
+                  {WM_KILLFOCUS, Sent | WParam, handleWParam(main), 0, Role::Child}, {WM_SETFOCUS, Sent | WParam, handleWParam(c)});
   ShowWindow(c, SW_SHOW);
   settle();
   DestroyWindow(c);

@@ -22,10 +22,7 @@ class MessageTrace : public PlatformTest {
  protected:
   void SetUp() override {
     PlatformTest::SetUp();
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = nestingProc;
-    wc.lpszClassName = "Nesting";
-    RegisterClassA(&wc);
+    msglog::registerClass("Nesting", nestingProc);
     window_ = CreateWindowExA(0, "Nesting", "trace me", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
     keep(window_, msglog::Role::Other);
   }

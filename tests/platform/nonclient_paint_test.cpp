@@ -12,12 +12,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 class NonClientPainting : public PlatformTest {};
 
-void fillRect(HDC dc, RECT r, COLORREF color) {
-  HBRUSH brush = CreateSolidBrush(color);
-  FillRect(dc, &r, brush);
-  DeleteObject(brush);
-}
-
 COLORREF pixelOf(HWND w, POINT at, bool wholeWindow) {
   HDC dc = wholeWindow ? GetWindowDC(w) : GetDC(w);
   COLORREF color = GetPixel(dc, at.x, at.y);
@@ -60,7 +54,7 @@ TEST_F(NonClientPainting, DefWindowProcDrawsOnlyTheRegionItIsGiven) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     HDC dc = GetWindowDC(w);
-    fillRect(dc, {0, 0, 455, 193}, kRed);
+    fillWith(dc, {0, 0, 455, 193}, kRed);
     ReleaseDC(w, dc);
     HRGN region = IsRectEmpty(&c.screenPart) ? nullptr : CreateRectRgnIndirect(&c.screenPart);
     DefWindowProcA(w, WM_NCPAINT, region ? reinterpret_cast<WPARAM>(region) : 1, 0);
@@ -85,11 +79,11 @@ TEST_F(NonClientPainting, GetDCExClipsToTheRegionAndDeletesIt) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.flag);
     HDC dc = GetDC(w);
-    fillRect(dc, {0, 0, 100, 100}, kWhite);
+    fillWith(dc, {0, 0, 100, 100}, kWhite);
     ReleaseDC(w, dc);
     HRGN region = CreateRectRgn(client.x, client.y, client.x + 10, client.y + 10);
     dc = GetDCEx(w, region, c.flag);
-    fillRect(dc, {0, 0, 100, 100}, kBlack);
+    fillWith(dc, {0, 0, 100, 100}, kBlack);
     ReleaseDC(w, dc);
     EXPECT_EQ(pixelOf(w, {5, 5}, false), c.inside);
     EXPECT_EQ(pixelOf(w, {50, 50}, false), c.outside);

@@ -9,6 +9,32 @@
 #include "platform/win32.h"
 #include "watchdog.h"
 
+// Handles as message parameters.
+inline LPARAM handleParam(HANDLE h) { return reinterpret_cast<LPARAM>(h); }
+inline WPARAM handleWParam(HANDLE h) { return reinterpret_cast<WPARAM>(h); }
+
+// The colour a top-level window shows at a screen point.
+inline COLORREF screenPixel(HWND top, POINT screen) {
+  RECT frame;
+  GetWindowRect(top, &frame);
+  uint32_t pixel = platform::headless::surfaceOf(top)->pixel(screen.x - frame.left, screen.y - frame.top);
+  return platform::gdi::colorRefFromPixel(pixel);
+}
+
+// Fills a rectangle of a device context with a colour.
+inline void fillWith(HDC dc, RECT r, COLORREF color) {
+  HBRUSH brush = CreateSolidBrush(color);
+  FillRect(dc, &r, brush);
+  DeleteObject(brush);
+}
+
+// A key pressed while a modifier is held.
+inline void pressWith(UINT modifier, UINT key) {
+  platform::headless::keyDown(modifier);
+  platform::headless::pressKey(key);
+  platform::headless::keyUp(modifier);
+}
+
 class PlatformTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -45,8 +71,9 @@ class PlatformTest : public ::testing::Test {
   }
 
   // A shown, active and painted top-level window, with the log cleared.
-  HWND shownTopLevel(int x = 10, int y = 20, int width = 455, int height = 193) {
-    HWND w = topLevel(x, y, width, height);
+  HWND shownTopLevel(int x = 10, int y = 20, int width = 455, int height = 193, DWORD style = WS_OVERLAPPEDWINDOW,
+                     HMENU menu = nullptr) {
+    HWND w = topLevel(x, y, width, height, style, menu);
     ShowWindow(w, SW_SHOW);
     UpdateWindow(w);
     settle();

@@ -6,19 +6,14 @@
 #include "platform/gdi/surface.h"
 #include "platform/menus/popup_window.h"
 #include "platform_fixture.h"
+#include "sample_menu.h"
 
 namespace headless = platform::headless;
 
 namespace {
 
 const std::string kShots = VELMARO_SCREENSHOTS;
-
-COLORREF pixelOf(HWND top, POINT screen) {
-  RECT frame;
-  GetWindowRect(top, &frame);
-  const platform::gdi::Surface* surface = headless::surfaceOf(top);
-  return platform::gdi::colorRefFromPixel(surface->pixel(screen.x - frame.left, screen.y - frame.top));
-}
+const auto kFaceBrush = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
 
 // A point of a control, relative to its top-left corner.
 POINT at(HWND control, int x, int y) {
@@ -32,12 +27,8 @@ int inkedPixels(HWND top, HWND control, COLORREF background) {
   GetWindowRect(control, &r);
   int count = 0;
   for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) count += pixelOf(top, {x, y}) != background;
+    for (int x = r.left; x < r.right; ++x) count += screenPixel(top, {x, y}) != background;
   return count;
-}
-
-LRESULT CALLBACK faceProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 class Screenshots : public PlatformTest {
@@ -45,11 +36,7 @@ class Screenshots : public PlatformTest {
   void SetUp() override {
     PlatformTest::SetUp();
     std::filesystem::create_directories(kShots);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = faceProc;
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
-    wc.lpszClassName = "Face";
-    RegisterClassA(&wc);
+    msglog::registerClass("Face", DefWindowProcA, kFaceBrush);
     font_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
   }
 
@@ -100,19 +87,19 @@ TEST_F(Screenshots, EveryControlInTheClassicLook) {
   headless::runUntilIdle();
   ASSERT_TRUE(headless::saveWindowPng(window_, kShots + "/controls.png"));
 
-  EXPECT_EQ(pixelOf(window_, at(go, 30, 4)), GetSysColor(COLOR_3DFACE));
-  EXPECT_EQ(pixelOf(window_, at(go, 0, 0)), GetSysColor(COLOR_3DHIGHLIGHT));
-  EXPECT_EQ(pixelOf(window_, at(go, 59, 19)), GetSysColor(COLOR_3DDKSHADOW));
-  EXPECT_EQ(pixelOf(window_, at(pushed, 1, 1)), GetSysColor(COLOR_3DSHADOW));
-  EXPECT_EQ(pixelOf(window_, at(checked, 0, 1)), GetSysColor(COLOR_3DSHADOW));
-  EXPECT_EQ(pixelOf(window_, at(checked, 2, 3)), GetSysColor(COLOR_WINDOW));
-  EXPECT_EQ(pixelOf(window_, at(checked, 5, 8)), GetSysColor(COLOR_WINDOWTEXT));
-  EXPECT_EQ(pixelOf(window_, at(three, 5, 8)), GetSysColor(COLOR_GRAYTEXT));
-  EXPECT_EQ(pixelOf(window_, at(edit, 1, 1)), GetSysColor(COLOR_3DDKSHADOW));
-  EXPECT_EQ(pixelOf(window_, at(edit, 140, 3)), GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(screenPixel(window_, at(go, 30, 4)), GetSysColor(COLOR_3DFACE));
+  EXPECT_EQ(screenPixel(window_, at(go, 0, 0)), GetSysColor(COLOR_3DHIGHLIGHT));
+  EXPECT_EQ(screenPixel(window_, at(go, 59, 19)), GetSysColor(COLOR_3DDKSHADOW));
+  EXPECT_EQ(screenPixel(window_, at(pushed, 1, 1)), GetSysColor(COLOR_3DSHADOW));
+  EXPECT_EQ(screenPixel(window_, at(checked, 0, 1)), GetSysColor(COLOR_3DSHADOW));
+  EXPECT_EQ(screenPixel(window_, at(checked, 2, 3)), GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(screenPixel(window_, at(checked, 5, 8)), GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(screenPixel(window_, at(three, 5, 8)), GetSysColor(COLOR_GRAYTEXT));
+  EXPECT_EQ(screenPixel(window_, at(edit, 1, 1)), GetSysColor(COLOR_3DDKSHADOW));
+  EXPECT_EQ(screenPixel(window_, at(edit, 140, 3)), GetSysColor(COLOR_WINDOW));
   EXPECT_GT(inkedPixels(window_, label, GetSysColor(COLOR_3DFACE)), 150);
   bool highlighted = false;
-  for (int x = 0; x < 150; ++x) highlighted |= pixelOf(window_, at(edit, x, 11)) == GetSysColor(COLOR_HIGHLIGHT);
+  for (int x = 0; x < 150; ++x) highlighted |= screenPixel(window_, at(edit, x, 11)) == GetSysColor(COLOR_HIGHLIGHT);
   EXPECT_TRUE(highlighted);
 }
 
@@ -126,9 +113,9 @@ LRESULT CALLBACK menuShotProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     auto popup = reinterpret_cast<HWND>(lParam);
     RECT save = platform::menus::popupItemRect(popup, 1), r;
     GetWindowRect(popup, &r);
-    EXPECT_EQ(pixelOf(popup, {save.left + 2, (save.top + save.bottom) / 2}), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(pixelOf(popup, {r.left, r.top}), GetSysColor(COLOR_3DLIGHT));
-    EXPECT_EQ(pixelOf(popup, {r.left + 1, r.top + 1}), GetSysColor(COLOR_3DHIGHLIGHT));
+    EXPECT_EQ(screenPixel(popup, {save.left + 2, (save.top + save.bottom) / 2}), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(screenPixel(popup, {r.left, r.top}), GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(screenPixel(popup, {r.left + 1, r.top + 1}), GetSysColor(COLOR_3DHIGHLIGHT));
     headless::pressKey(VK_ESCAPE);
     headless::pressKey(VK_ESCAPE);
   }
@@ -136,29 +123,14 @@ LRESULT CALLBACK menuShotProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 TEST_F(Screenshots, AnOpenMenu) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = menuShotProc;
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
-  wc.lpszClassName = "MenuShot";
-  RegisterClassA(&wc);
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  AppendMenuA(file, MF_STRING, 10, "&Open...\tCtrl+O");
-  AppendMenuA(file, MF_STRING | MF_CHECKED, 11, "&Save");
-  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(file, MF_STRING | MF_GRAYED, 12, "&Print");
-  AppendMenuA(file, MF_STRING, 13, "E&xit");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
-  HMENU edit = CreatePopupMenu();
-  AppendMenuA(edit, MF_STRING, 30, "&Undo\tCtrl+Z");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
+  msglog::registerClass("MenuShot", menuShotProc, kFaceBrush);
+  HMENU bar = makeMenuBar();
+  CheckMenuItem(bar, kSave, MF_CHECKED);
   window_ = CreateWindowExA(0, "MenuShot", "Velmaro", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 455, 193, nullptr, bar,
                             nullptr, nullptr);
   headless::runUntilIdle();
   menuIdles = 0;
-  headless::keyDown(VK_MENU);
-  headless::pressKey('F');
-  headless::keyUp(VK_MENU);
+  pressWith(VK_MENU, 'F');
   headless::runUntilIdle();
   EXPECT_EQ(menuIdles, 2);
   EXPECT_TRUE(std::filesystem::exists(kShots + "/menu.png"));
@@ -172,7 +144,7 @@ TEST_F(Screenshots, ADialog) {
     HWND dialog = GetActiveWindow();
     RECT r;
     GetWindowRect(dialog, &r);
-    EXPECT_EQ(pixelOf(dialog, {(r.left + r.right) / 2, r.bottom - 8}), GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(screenPixel(dialog, {(r.left + r.right) / 2, r.bottom - 8}), GetSysColor(COLOR_3DFACE));
     headless::pressKey(VK_ESCAPE);
   });
   HWND owner = shownTopLevel(10, 10, 400, 260);

@@ -15,13 +15,7 @@ constexpr DWORD kBothBars = WS_VSCROLL | WS_HSCROLL;
 
 class ScrollBars : public PlatformTest {
  protected:
-  HWND scrolled(DWORD bars = kBothBars) {
-    HWND w = topLevel(10, 20, 200, 200, WS_OVERLAPPEDWINDOW | bars);
-    ShowWindow(w, SW_SHOW);
-    UpdateWindow(w);
-    settle();
-    return w;
-  }
+  HWND scrolled(DWORD bars = kBothBars) { return shownTopLevel(10, 20, 200, 200, WS_OVERLAPPEDWINDOW | bars); }
 
   // The bar's rectangle on the screen: beside and under the client area.
   static RECT barOnScreen(HWND w, int bar) {
@@ -50,19 +44,10 @@ SCROLLINFO infoOf(HWND w, int bar) {
   return info;
 }
 
-COLORREF windowPixel(HWND w, POINT screen) {
-  RECT r;
-  GetWindowRect(w, &r);
-  HDC dc = GetWindowDC(w);
-  COLORREF color = GetPixel(dc, screen.x - r.left, screen.y - r.top);
-  ReleaseDC(w, dc);
-  return color;
-}
-
 // The track's halftone: of two neighbouring pixels one is the highlight.
 bool showsTrack(HWND w, POINT p) {
   COLORREF light = GetSysColor(COLOR_3DHIGHLIGHT);
-  return (windowPixel(w, p) == light) != (windowPixel(w, {p.x + 1, p.y}) == light);
+  return (screenPixel(w, p) == light) != (screenPixel(w, {p.x + 1, p.y}) == light);
 }
 
 DWORD barStyles(HWND w) { return static_cast<DWORD>(GetWindowLongPtrA(w, GWL_STYLE)) & kBothBars; }
@@ -135,18 +120,41 @@ TEST_F(ScrollBars, SetScrollInfoKeepsPageAndPositionInsideTheRange) {
   }
 }
 
-TEST_F(ScrollBars, PositionAndRangeCalls) {
-  HWND w = scrolled();
-  EXPECT_EQ(SetScrollPos(w, SB_HORZ, 40, TRUE), 0);
-  EXPECT_EQ(SetScrollPos(w, SB_HORZ, 400, TRUE), 40);  // the previous position
-  EXPECT_EQ(GetScrollPos(w, SB_HORZ), 100);
-  EXPECT_TRUE(SetScrollRange(w, SB_HORZ, 10, 60, TRUE));
+// Each call answers as Windows does and leaves the bars it shows: a
+// position alone shows none, a range with something to scroll shows its
+// bar, SB_BOTH takes both at once, SB_CTL shows or hides the window itself,
+// and EnableScrollBar answers whether anything changed.
+TEST_F(ScrollBars, TheCallsAnswerAndShowTheirBars) {
+  HWND w = scrolled(0);
+  const auto answers = [w](int answer, int expected, DWORD bars) {
+    EXPECT_EQ(answer, expected);
+    EXPECT_EQ(barStyles(w), bars);
+  };
+  answers(SetScrollPos(w, SB_VERT, 5, TRUE), 0, 0);
+  answers(GetScrollPos(w, SB_VERT), 5, 0);
+  answers(ShowScrollBar(w, SB_BOTH, TRUE), TRUE, kBothBars);
+  answers(ShowScrollBar(w, SB_VERT, FALSE), TRUE, WS_HSCROLL);
+  answers(ShowScrollBar(w, 7, TRUE), FALSE, WS_HSCROLL);
+  answers(SetScrollRange(w, SB_VERT, 0, 20, TRUE), TRUE, kBothBars);
+  answers(SetScrollPos(w, SB_HORZ, 40, TRUE), 0, kBothBars);
+  answers(SetScrollPos(w, SB_HORZ, 400, TRUE), 40, kBothBars);  // the previous position
+  answers(GetScrollPos(w, SB_HORZ), 100, kBothBars);
+  answers(SetScrollRange(w, SB_HORZ, 10, 60, TRUE), TRUE, kBothBars);
+  answers(GetScrollPos(w, SB_HORZ), 60, kBothBars);
+  answers(GetScrollPos(w, SB_VERT), 5, kBothBars);
   int low = 0, high = 0;
-  GetScrollRange(w, SB_HORZ, &low, &high);
+  answers(GetScrollRange(w, SB_HORZ, &low, &high), TRUE, kBothBars);
   EXPECT_EQ(low, 10);
   EXPECT_EQ(high, 60);
-  EXPECT_EQ(GetScrollPos(w, SB_HORZ), 60);
-  EXPECT_EQ(GetScrollPos(w, SB_VERT), 0);
+  answers(GetScrollRange(w, SB_VERT, nullptr, nullptr), TRUE, kBothBars);
+  answers(EnableScrollBar(w, SB_VERT, ESB_ENABLE_BOTH), FALSE, kBothBars);
+  answers(EnableScrollBar(w, SB_VERT, ESB_DISABLE_UP), TRUE, kBothBars);
+  answers(EnableScrollBar(w, SB_BOTH, ESB_DISABLE_BOTH), TRUE, kBothBars);
+  answers(EnableScrollBar(w, SB_BOTH, ESB_DISABLE_BOTH), FALSE, kBothBars);
+  answers(ShowScrollBar(w, SB_CTL, FALSE), TRUE, kBothBars);
+  EXPECT_FALSE(IsWindowVisible(w));
+  answers(ShowScrollBar(w, SB_CTL, TRUE), TRUE, kBothBars);
+  EXPECT_TRUE(IsWindowVisible(w));
 }
 
 // A range with nothing to scroll hides the bar, or disables it with
@@ -170,45 +178,6 @@ TEST_F(ScrollBars, NeedlessBarsHideOrDisable) {
   SCROLLINFO longer{sizeof(SCROLLINFO), SIF_RANGE, 0, 90};
   SetScrollInfo(w, SB_VERT, &longer, TRUE);
   EXPECT_FALSE(EnableScrollBar(w, SB_VERT, ESB_ENABLE_BOTH)) << "enabled again";
-}
-
-// A position alone never shows a bar; a window's first range does.
-TEST_F(ScrollBars, APositionAloneShowsNoBarButARangeDoes) {
-  HWND w = scrolled(0);
-  SetScrollPos(w, SB_VERT, 5, TRUE);
-  EXPECT_FALSE(barStyles(w));
-  EXPECT_EQ(GetScrollPos(w, SB_VERT), 5);
-  SetScrollRange(w, SB_HORZ, 0, 20, TRUE);
-  EXPECT_EQ(barStyles(w), DWORD{WS_HSCROLL});
-}
-
-TEST_F(ScrollBars, ShowScrollBarTakesBothBarsAtOnce) {
-  HWND w = scrolled(0);
-  EXPECT_TRUE(ShowScrollBar(w, SB_BOTH, TRUE));
-  EXPECT_EQ(barStyles(w), kBothBars);
-  EXPECT_TRUE(ShowScrollBar(w, SB_VERT, FALSE));
-  EXPECT_EQ(barStyles(w), DWORD{WS_HSCROLL});
-  EXPECT_FALSE(ShowScrollBar(w, 7, TRUE));
-}
-
-// EnableScrollBar answers whether anything changed.
-TEST_F(ScrollBars, EnableScrollBarAnswersWhetherTheArrowsChanged) {
-  HWND w = scrolled();
-  EXPECT_FALSE(EnableScrollBar(w, SB_VERT, ESB_ENABLE_BOTH));
-  EXPECT_TRUE(EnableScrollBar(w, SB_VERT, ESB_DISABLE_UP));
-  EXPECT_TRUE(EnableScrollBar(w, SB_BOTH, ESB_DISABLE_BOTH));
-  EXPECT_FALSE(EnableScrollBar(w, SB_BOTH, ESB_DISABLE_BOTH));
-}
-
-// SB_CTL shows or hides the window itself; the range may be read into no
-// place at all.
-TEST_F(ScrollBars, ShowScrollBarWithSbCtlShowsOrHidesTheWindowItself) {
-  HWND w = scrolled();
-  EXPECT_TRUE(ShowScrollBar(w, SB_CTL, FALSE));
-  EXPECT_FALSE(IsWindowVisible(w));
-  EXPECT_TRUE(ShowScrollBar(w, SB_CTL, TRUE));
-  EXPECT_TRUE(IsWindowVisible(w));
-  EXPECT_TRUE(GetScrollRange(w, SB_VERT, nullptr, nullptr));
 }
 
 // Failures: a handle that is no window, arguments out of their domain, a
@@ -420,15 +389,15 @@ TEST_F(ScrollBars, TheThumbAndArrowsShowThePositionAndState) {
   int arrow = GetSystemMetrics(SM_CYVSCROLL);
   POINT trackTop = onBar(w, SB_VERT, arrow + 4), trackBottom = onBar(w, SB_VERT, -arrow - 4);
   POINT glyph = onBar(w, SB_VERT, arrow / 2);
-  EXPECT_EQ(windowPixel(w, trackTop), GetSysColor(COLOR_3DFACE));
+  EXPECT_EQ(screenPixel(w, trackTop), GetSysColor(COLOR_3DFACE));
   EXPECT_TRUE(showsTrack(w, trackBottom));
-  EXPECT_EQ(windowPixel(w, glyph), GetSysColor(COLOR_BTNTEXT));
+  EXPECT_EQ(screenPixel(w, glyph), GetSysColor(COLOR_BTNTEXT));
   SetScrollPos(w, SB_VERT, 100, TRUE);
   EXPECT_TRUE(showsTrack(w, trackTop));
-  EXPECT_EQ(windowPixel(w, trackBottom), GetSysColor(COLOR_3DFACE));
+  EXPECT_EQ(screenPixel(w, trackBottom), GetSysColor(COLOR_3DFACE));
   EnableScrollBar(w, SB_VERT, ESB_DISABLE_BOTH);
   EXPECT_TRUE(showsTrack(w, trackBottom));
-  EXPECT_EQ(windowPixel(w, glyph), GetSysColor(COLOR_3DSHADOW));
+  EXPECT_EQ(screenPixel(w, glyph), GetSysColor(COLOR_3DSHADOW));
 }
 
 }  // namespace

@@ -17,24 +17,21 @@ class UpdateRegion : public PlatformTest {
   }
 };
 
-TEST_F(UpdateRegion, InvalidateRgnAddsTheRegionOrTheWholeClientArea) {
+// InvalidateRgn adds the region or the whole client area; ValidateRect
+// takes a part or all away, and what is valid is not painted.
+TEST_F(UpdateRegion, InvalidateRgnAddsAndValidateRectTakesAway) {
   HWND w = shownTopLevel();
   HRGN region = CreateRectRgn(5, 6, 15, 16);
   EXPECT_TRUE(InvalidateRgn(w, region, FALSE));
   EXPECT_TRUE(updateIs(w, {5, 6, 15, 16}));
-  EXPECT_TRUE(InvalidateRgn(w, nullptr, FALSE));
+  DeleteObject(region);
+  EXPECT_TRUE(InvalidateRgn(w, nullptr, TRUE));
   RECT client;
   GetClientRect(w, &client);
   EXPECT_TRUE(updateIs(w, client));
-  DeleteObject(region);
-}
-
-TEST_F(UpdateRegion, ValidateRectTakesAPartOrAllAndWhatIsValidIsNotPainted) {
-  HWND w = shownTopLevel();
-  RECT area{0, 0, 40, 20}, right{20, 0, 40, 20};
-  InvalidateRect(w, &area, TRUE);
+  RECT right{20, 0, client.right, client.bottom};
   EXPECT_TRUE(ValidateRect(w, &right));
-  EXPECT_TRUE(updateIs(w, {0, 0, 20, 20}));
+  EXPECT_TRUE(updateIs(w, {0, 0, 20, client.bottom}));
   EXPECT_TRUE(ValidateRect(w, nullptr));
   EXPECT_TRUE(updateIs(w, {}));
   pump();
@@ -110,11 +107,7 @@ TEST_F(UpdateRegion, InvalidateRectWithoutAWindowInvalidatesEveryWindow) {
 // when that dimension of it changes; otherwise only what the change
 // uncovered, here nothing.
 TEST_F(UpdateRegion, AClientAreaNarrowedIsRedrawnWholeOnlyForClassesThatAskForIt) {
-  WNDCLASSA redrawing{};
-  redrawing.style = CS_HREDRAW | CS_VREDRAW;
-  redrawing.lpfnWndProc = DefWindowProcA;
-  redrawing.lpszClassName = "Redrawing";
-  ASSERT_NE(RegisterClassA(&redrawing), 0);
+  ASSERT_NE(registerClass("Redrawing", DefWindowProcA, nullptr, CS_HREDRAW | CS_VREDRAW), 0);
   const struct {
     const char* className;
     bool whole;
