@@ -64,21 +64,19 @@ TEST_F(AccessibilityTest, EachControlFamilyMapsAsWindowsDoes) {
   }
 }
 
-TEST_F(AccessibilityTest, ACheckBoxShowsItsCheck) {
-  HWND box = control("BUTTON", "Bold", BS_AUTOCHECKBOX, 7, {10, 10, 90, 30});
-  EXPECT_FALSE(tree().describe(windowNode(box)).states & kChecked);
-  SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
-  EXPECT_TRUE(tree().describe(windowNode(box)).states & kChecked);
-}
-
+// A check box clicked so shows its check.
 TEST_F(AccessibilityTest, ClickGoesTheRoadOfAPersonsClick) {
   HWND button = control("BUTTON", "Go", BS_PUSHBUTTON, 7, {10, 10, 90, 30});
   HWND disabled = control("BUTTON", "No", BS_PUSHBUTTON | WS_DISABLED, 8, {10, 40, 90, 60});
+  HWND box = control("BUTTON", "Bold", BS_AUTOCHECKBOX, 9, {10, 70, 90, 90});
   EXPECT_TRUE(tree().act(windowNode(button), 0));
   EXPECT_FALSE(tree().act(windowNode(disabled), 0));
+  EXPECT_TRUE(tree().act(windowNode(box), 0));
   EXPECT_TRUE(notifications(button).empty());
+  EXPECT_FALSE(tree().describe(windowNode(box)).states & kChecked);
   msglog::pump();
   EXPECT_EQ(notifications(button), std::vector<WORD>{BN_CLICKED});
+  EXPECT_TRUE(tree().describe(windowNode(box)).states & kChecked);
 }
 
 TEST_F(AccessibilityTest, EditChangesAreTyped) {

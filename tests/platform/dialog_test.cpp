@@ -155,28 +155,15 @@ TEST_F(Dialogs, EscapeAndClosingAnswerCancel) {
 TEST_F(Dialogs, TabMovesThroughTheTabStopsInTemplateOrder) {
   HWND owner = shownTopLevel();
   std::vector<int> focused;
-  auto note = [&focused] { focused.push_back(GetDlgCtrlID(GetFocus())); };
-  whenIdle([&] {
-    note();
-    headless::pressKey(VK_TAB);
-  });
-  whenIdle([&] {
-    note();
-    headless::pressKey(VK_TAB);
-  });
-  whenIdle([&] {
-    note();
-    headless::keyDown(VK_SHIFT);
-    headless::pressKey(VK_TAB);
-    headless::pressKey(VK_TAB);
-    headless::keyUp(VK_SHIFT);
-  });
-  whenIdle([&] {
-    note();
-    headless::pressKey(VK_RETURN);
-  });
+  const std::pair<UINT, UINT> presses[] = {
+      {0, VK_TAB}, {0, VK_TAB}, {VK_SHIFT, VK_TAB}, {VK_SHIFT, VK_TAB}, {0, VK_RETURN}};
+  for (const auto& press : presses)
+    whenIdle([&focused, press] {
+      focused.push_back(GetDlgCtrlID(GetFocus()));
+      press.first ? pressWith(press.first, press.second) : headless::pressKey(press.second);
+    });
   EXPECT_EQ(run(owner), IDOK);
-  EXPECT_EQ(focused, (std::vector<int>{kName, IDOK, IDCANCEL, kName}));
+  EXPECT_EQ(focused, (std::vector<int>{kName, IDOK, IDCANCEL, IDOK, kName}));
 }
 
 TEST_F(Dialogs, ControlsAreLaidOutInDialogUnitsOfTheFont) {

@@ -59,15 +59,6 @@ TEST_F(MessageSequence, APopupHearsSizeAndMoveAtCreation) {
                   {WM_MOVE, Sent | LParam, 0, MAKELPARAM(10, 20)});
 }
 
-// Only overlapped and sizable windows are held to WM_GETMINMAXINFO's sizes.
-TEST_F(MessageSequence, ResizingAPopupAsksForNoTrackingSizes) {
-  HWND popup = topLevel(10, 20, 100, 50, WS_POPUP | WS_VISIBLE);
-  settle();
-  MoveWindow(popup, 10, 20, 120, 60, TRUE);
-  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_WINDOWPOSCHANGED, Sent},
-                  {WM_SIZE, Sent | LParam, 0, MAKELPARAM(120, 60)});
-}
-
 TEST_F(MessageSequence, CreatingAVisibleChildNotifiesItsParent) {
   HWND main = topLevel(10, 20, 455, 193);
   msglog::clear();
@@ -191,6 +182,7 @@ TEST_F(MessageSequence, ClicksAndDoubleClicksOnTheActiveWindow) {
   }
 }
 
+// Alt with a letter asks for the menu.
 TEST_F(MessageSequence, KeysAreTranslatedToCharacters) {
   shownTopLevel();
   headless::pressKey('A');
@@ -201,6 +193,14 @@ TEST_F(MessageSequence, KeysAreTranslatedToCharacters) {
                   {WM_KEYUP, Posted | WParam | LParam, 'A', up}, {WM_KEYDOWN, Posted | WParam, VK_SHIFT},
                   {WM_KEYDOWN, Posted | WParam, '1'}, {WM_CHAR, Posted | WParam, '!'},
                   {WM_KEYUP, Posted | WParam, '1'}, {WM_KEYUP, Posted | WParam, VK_SHIFT});
+  clear();
+  pressWith(VK_MENU, 'F');
+  pump();
+  const LPARAM altDown = 0x20000001, altUp = static_cast<LPARAM>(0xE0000001u);
+  EXPECT_SEQUENCE({WM_SYSKEYDOWN, Posted | WParam | LParam, VK_MENU, altDown},
+                  {WM_SYSKEYDOWN, Posted | WParam | LParam, 'F', altDown}, {WM_SYSCHAR, Posted | WParam, 'f'},
+                  {WM_SYSCOMMAND, Sent | WParam | LParam, SC_KEYMENU, 'f'},
+                  {WM_SYSKEYUP, Posted | WParam | LParam, 'F', altUp}, {WM_SYSKEYUP, Posted | WParam, VK_MENU});
 }
 
 TEST_F(MessageSequence, KeypadKeysTypeTheirCharacters) {
@@ -230,18 +230,6 @@ TEST_F(MessageSequence, SidedModifiersHoldTheirGenericKey) {
     pump();
     EXPECT_GE(GetKeyState(static_cast<int>(row.generic)), 0) << row.sided;
   }
-}
-
-TEST_F(MessageSequence, AltWithALetterAsksForTheMenu) {
-  shownTopLevel();
-  pressWith(VK_MENU, 'F');
-  msglog::pump();
-  const LPARAM altDown = 0x20000001, altUp = static_cast<LPARAM>(0xE0000001u);
-  EXPECT_SEQUENCE({WM_SYSKEYDOWN, Posted | WParam | LParam, VK_MENU, altDown},
-                  {WM_SYSKEYDOWN, Posted | WParam | LParam, 'F', altDown}, {WM_SYSCHAR, Posted | WParam, 'f'},
-                  {WM_SYSCOMMAND, Sent | WParam | LParam, SC_KEYMENU, 'f'},
-                  {WM_SYSKEYUP, Posted | WParam | LParam, 'F', altUp},
-                  {WM_SYSKEYUP, Posted | WParam, VK_MENU});
 }
 
 // The window losing the focus hears which window takes it and the other
@@ -309,7 +297,14 @@ TEST_F(MessageSequence, AFocusChangeLeavesOnlyAButtonThatLostTheFocusToPaint) {
   }
 }
 
+// Only overlapped and sizable windows are held to WM_GETMINMAXINFO's sizes.
 TEST_F(MessageSequence, ResizingSendsSizeAndMovingSendsMove) {
+  HWND popup = topLevel(10, 20, 100, 50, WS_POPUP | WS_VISIBLE);
+  settle();
+  MoveWindow(popup, 10, 20, 120, 60, TRUE);
+  EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_WINDOWPOSCHANGED, Sent},
+                  {WM_SIZE, Sent | LParam, 0, MAKELPARAM(120, 60)});
+  DestroyWindow(popup);
   HWND main = shownTopLevel();
   MoveWindow(main, 10, 20, 500, 300, TRUE);
   EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_GETMINMAXINFO, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE},
@@ -360,17 +355,10 @@ TEST_F(MessageSequence, AltF4AndTheCloseButtonCloseThroughTheSystemCommand) {
   }
 }
 
+// A child destroyed tells its parent (a child of a hidden window is hidden
+// by its style alone); destroying the parent reaches parents first and
+// frees children first.
 TEST_F(MessageSequence, DestroyReachesParentsFirstAndFreesChildrenFirst) {
-  HWND main = topLevel(10, 20, 300, 200);
-  child(main, 3, 0, 0, 50, 50);
-  msglog::clear();
-  DestroyWindow(main);
-  EXPECT_SEQUENCE({WM_DESTROY, Sent}, {WM_DESTROY, Sent, 0, 0, Role::Child}, {WM_NCDESTROY, Sent, 0, 0, Role::Child},
-                  {WM_NCDESTROY, Sent});
-}
-
-// A child of a hidden window is hidden by its style alone.
-TEST_F(MessageSequence, DestroyingAChildTellsItsParent) {
   HWND main = topLevel(10, 20, 300, 200);
   HWND c = child(main, 3, 0, 0, 50, 50);
   msglog::clear();
@@ -378,6 +366,11 @@ TEST_F(MessageSequence, DestroyingAChildTellsItsParent) {
   EXPECT_SEQUENCE({WM_PARENTNOTIFY, Sent | WParam | LParam, MAKEWPARAM(WM_DESTROY, 3), handleParam(c)},
                   {WM_SHOWWINDOW, Sent | WParam, FALSE, 0, Role::Child}, {WM_DESTROY, Sent, 0, 0, Role::Child},
                   {WM_NCDESTROY, Sent, 0, 0, Role::Child});
+  child(main, 3, 0, 0, 50, 50);
+  msglog::clear();
+  DestroyWindow(main);
+  EXPECT_SEQUENCE({WM_DESTROY, Sent}, {WM_DESTROY, Sent, 0, 0, Role::Child}, {WM_NCDESTROY, Sent, 0, 0, Role::Child},
+                  {WM_NCDESTROY, Sent});
 }
 
 // The parent's uncovered part is erased during the call; the focus goes back

@@ -39,10 +39,19 @@ TEST_F(ModelessDialogs, CreatedShownAndActivatedWithTheFocusOnTheFirstTabStop) {
   EXPECT_EQ(SendMessageA(field, EM_GETSEL, 0, 0), MAKELONG(0, 3));
 }
 
+// Deactivated, a dialog remembers which control had the focus and gives it
+// back to that control when activated again. Destroyed, it gives the
+// activation and the focus back to its owner.
 TEST_F(ModelessDialogs, DestroyWindowReturnsActivationAndFocusToTheOwner) {
   HWND owner = shownTopLevel();
   HWND dialog = modeless(kVisibleFields, recordingDialogProc, owner);
-  HWND field = GetDlgItem(dialog, kField);
+  HWND field = GetDlgItem(dialog, kField), ok = GetDlgItem(dialog, IDOK);
+  SetFocus(ok);
+  SetActiveWindow(owner);
+  EXPECT_EQ(GetFocus(), owner);
+  SetActiveWindow(dialog);
+  EXPECT_EQ(GetFocus(), ok);
+  SetFocus(field);
   keepOnly({WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_DESTROY});
   clear();
   DestroyWindow(dialog);
@@ -87,19 +96,6 @@ TEST_F(ModelessDialogs, CreateDialogParamAMakesTheResourcesDialog) {
     EXPECT_NE(GetDlgItem(dialog, kField), nullptr);
     DestroyWindow(dialog);
   }
-}
-
-// Deactivated, a dialog remembers which control had the focus and gives it
-// back to that control when activated again.
-TEST_F(ModelessDialogs, ReactivatedTheDialogGivesTheFocusBackToItsControl) {
-  HWND owner = shownTopLevel();
-  HWND dialog = modeless(kVisibleFields, recordingDialogProc, owner);
-  HWND ok = GetDlgItem(dialog, IDOK);
-  SetFocus(ok);
-  SetActiveWindow(owner);
-  EXPECT_EQ(GetFocus(), owner);
-  SetActiveWindow(dialog);
-  EXPECT_EQ(GetFocus(), ok);
 }
 
 // Without a control to take it, the focus goes to the dialog itself.
