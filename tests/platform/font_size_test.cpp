@@ -39,11 +39,8 @@ TEST(FontSize, PositiveHeightIsTheExactCellHeight) {
     EXPECT_LT(size.emHeight, cell) << cell;
     EXPECT_GT(size.ascent, size.descent) << cell;
   }
-}
-
-TEST(FontSize, ZeroHeightIsTheDefaultCell) {
-  auto size = fontSize(sansUnits(), 0, 0);
-  EXPECT_EQ(size.ascent + size.descent, platform::text::kDefaultCellHeight);
+  auto zero = fontSize(sansUnits(), 0, 0);
+  EXPECT_EQ(zero.ascent + zero.descent, platform::text::kDefaultCellHeight) << "zero is the default cell";
 }
 
 TEST(FontSize, SmallAndHugeRequestsAreClamped) {
