@@ -15,50 +15,61 @@ class CompareTest : public RuntimeTest {};
 // A list nested depth deep around a single integer.
 ovRef nestedList(uint32_t depth, int32_t innermost) {
   ovRef v = ovRef::adopt(ovMakeInteger(innermost));
-  for (uint32_t i = 0; i < depth; ++i) {
-    ovRef outer = ovRef::adopt(ovMakeList(0));
-    ovListAppend(outer.get(), v.release(), 0);
-    v = std::move(outer);
-  }
+  for (uint32_t i = 0; i < depth; ++i) v = RuntimeTest::List(v);
   return v;
 }
 
-TEST_F(CompareTest, NumbersCompareAcrossIntegerAndReal) {
-  EXPECT_EQ(ovCompare(Int(2).get(), Real(2.0).get()), 0);
-  EXPECT_EQ(ovCompare(Int(2).get(), Real(2.5).get()), -1);
-  EXPECT_EQ(ovCompare(Real(-1.5).get(), Int(-2).get()), 1);
-  EXPECT_EQ(ovCompare(Int(INT32_MIN).get(), Int(INT32_MAX).get()), -1);
-  EXPECT_EQ(ovCompare(Real(NAN).get(), Int(1).get()), 0) << "an unordered pair counts as equal";
-  EXPECT_EQ(ovCompare(Int(2).get(), Text("2").get()), ovCompareNotComparable);
-}
+ovRef adopt(ovC_object* v) { return ovRef::adopt(v); }
 
-TEST_F(CompareTest, NullIsOnlyEqualToNull) {
-  EXPECT_EQ(ovCompare(nullptr, nullptr), 0);
-  EXPECT_EQ(ovCompare(nullptr, Int(0).get()), ovCompareNotComparable);
-  EXPECT_EQ(ovCompare(Int(0).get(), nullptr), ovCompareNotComparable);
-}
-
-TEST_F(CompareTest, BooleansOrderFalseBeforeTrue) {
-  ovRef t = ovRef::adopt(ovMakeBoolean(1));
-  ovRef f = ovRef::adopt(ovMakeBoolean(0));
-  EXPECT_EQ(ovCompare(f.get(), t.get()), -1);
-  EXPECT_EQ(ovCompare(t.get(), f.get()), 1);
-  ovRef copy = ovRef::adopt(ovCopyObject(t.get()));
-  EXPECT_EQ(ovCompare(copy.get(), t.get()), 0);
-  EXPECT_EQ(ovCompare(t.get(), Int(1).get()), ovCompareNotComparable);
-}
-
-TEST_F(CompareTest, TextsOrderBytewiseWithSignedHighBytes) {
-  EXPECT_EQ(ovCompare(Text("abc").get(), Text("abd").get()), -1);
-  EXPECT_EQ(ovCompare(Text("abc").get(), Text("ab").get()), 1);
-  EXPECT_EQ(ovCompare(Text("ab").get(), Text("abc").get()), -1);
-  EXPECT_EQ(ovCompare(Text("Abc").get(), Text("abc").get()), -1);
-  EXPECT_EQ(ovCompare(Text("x\xE9").get(), Text("xa").get()), -1);
-  EXPECT_EQ(ovCompare(Text("").get(), Text("").get()), 0);
-}
-
-TEST_F(CompareTest, TextsCompareUpToTheirFirstNul) {
-  EXPECT_EQ(ovCompare(Text(std::string("a\0b", 3)).get(), Text(std::string("a\0c", 3)).get()), 0);
+// Numbers across integer and real (an unordered pair counts as equal); NULL
+// equal only to NULL; FALSE before TRUE; texts bytewise up to their first
+// NUL, high bytes signed, the longer after; geometry, pointers and
+// instances equal or unordered; externals equal with the same type, size
+// and bytes; lists equal by elements and never ordered.
+TEST_F(CompareTest, EachKindComparesByItsOwnRule) {
+  int cell = 0;
+  RTExternal type{nullptr, 4}, other{nullptr, 4};
+  uint32_t word = 0x01020304, different = 0x01020305;
+  RTClass cls{};
+  ovRef instance = adopt(ovMakeEmptyInstance(&cls));
+  auto external = [](RTExternal* t, uint32_t size, const uint32_t* bytes) {
+    return adopt(ovMakeExternal(t, size, bytes));
+  };
+  constexpr int32_t no = ovCompareNotComparable, unordered = ovCompareUnordered;
+  const struct {
+    ovRef a, b;
+    int32_t result;
+  } cases[] = {
+      {Int(2), Real(2.0), 0}, {Int(2), Real(2.5), -1}, {Real(-1.5), Int(-2), 1}, {Int(INT32_MIN), Int(INT32_MAX), -1},
+      {Real(NAN), Int(1), 0}, {Int(2), Text("2"), no}, {nullptr, nullptr, 0}, {nullptr, Int(0), no},
+      {Int(0), nullptr, no},
+      {adopt(ovMakeBoolean(0)), adopt(ovMakeBoolean(1)), -1}, {adopt(ovMakeBoolean(1)), adopt(ovMakeBoolean(0)), 1},
+      {adopt(ovCopyObject(gdDefaultTrue)), adopt(ovMakeBoolean(1)), 0}, {adopt(ovMakeBoolean(1)), Int(1), no},
+      {Text("abc"), Text("abd"), -1}, {Text("abc"), Text("ab"), 1}, {Text("ab"), Text("abc"), -1},
+      {Text("Abc"), Text("abc"), -1}, {Text("x\xE9"), Text("xa"), -1}, {Text(""), Text(""), 0},
+      {Text(std::string("a\0b", 3)), Text(std::string("a\0c", 3)), 0},
+      {adopt(ovMakeNone()), adopt(ovCopyObject(gdDefaultNone)), 0}, {adopt(ovMakeUndef()), adopt(ovMakeNone()), no},
+      {adopt(ovMakePointWin(1, 2)), adopt(ovMakePointWin(1, 2)), 0},
+      {adopt(ovMakePointWin(1, 2)), adopt(ovMakePointWin(2, 1)), unordered},
+      {adopt(ovMakeRectMac(1, 2, 3, 4)), adopt(ovMakeRectMac(1, 2, 3, 4)), 0},
+      {adopt(ovMakeRectMac(1, 2, 3, 4)), adopt(ovMakeRectMac(1, 2, 3, 5)), unordered},
+      {adopt(ovMakeRGB(1, 2, 3)), adopt(ovMakeRGB(1, 2, 3)), 0},
+      {adopt(ovMakeRGB(1, 2, 3)), adopt(ovMakeRGB(1, 2, 4)), unordered},
+      {adopt(ovMakePointWin(1, 2)), adopt(ovMakeRectMac(1, 2, 3, 4)), no},
+      {adopt(ovMakePtr(&type, &cell)), adopt(ovMakePtr(nullptr, &cell)), 0},  // the pointee type does not count
+      {adopt(ovMakePtr(&type, &cell)), adopt(ovMakeHandle(&type, &cell)), unordered},
+      {external(&type, 4, &word), external(&type, 4, &word), 0},
+      {external(&type, 4, &word), external(&type, 4, &different), no},
+      {external(&type, 4, &word), external(&other, 4, &word), no},
+      {external(&type, 4, &word), external(&type, 3, &word), no},
+      {instance, instance, 0}, {instance, adopt(ovMakeEmptyInstance(&cls)), unordered},
+      {List(Int(1), List(Int(2), Int(3))), List(Int(1), List(Int(2), Real(3.0))), 0},
+      {List(Int(1), Int(2)), List(Int(1), Int(3)), unordered}, {List(Int(1)), List(Int(1), Int(2)), unordered},
+      {List(Int(1)), List(Text("1")), unordered}, {List(), List(), 0}, {List(), Int(0), no},
+      {adopt(ovMakeList(2)), adopt(ovMakeList(2)), 0}, {adopt(ovMakeList(2)), List(ovRef(), Int(5)), unordered},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(ovCompare(cases[i].a.get(), cases[i].b.get()), cases[i].result) << "case " << i;
 }
 
 TEST(CompareStrings, LimitsNullsAndLengthRule) {
@@ -78,69 +89,6 @@ TEST(CompareStrings, CaseInsensitiveFoldsWindows1252Letters) {
   EXPECT_EQ(ovCharUpper1252('\xF7'), '\xF7') << "the division sign has no capital";
   EXPECT_EQ(ovCharUpper1252('\xDF'), '\xDF');
   EXPECT_NE(ovCompareStrings("abc", "ABC", 1, 0, 0, 1), 0);
-}
-
-TEST_F(CompareTest, GeometryAndPointersAreEqualOrUnordered) {
-  ovRef p = ovRef::adopt(ovMakePointWin(1, 2));
-  EXPECT_EQ(ovCompare(p.get(), ovRef::adopt(ovMakePointWin(1, 2)).get()), 0);
-  EXPECT_EQ(ovCompare(p.get(), ovRef::adopt(ovMakePointWin(2, 1)).get()), ovCompareUnordered);
-  ovRef r = ovRef::adopt(ovMakeRectMac(1, 2, 3, 4));
-  EXPECT_EQ(ovCompare(r.get(), ovRef::adopt(ovMakeRectMac(1, 2, 3, 4)).get()), 0);
-  EXPECT_EQ(ovCompare(r.get(), ovRef::adopt(ovMakeRectMac(1, 2, 3, 5)).get()), ovCompareUnordered);
-  ovRef c = ovRef::adopt(ovMakeRGB(1, 2, 3));
-  EXPECT_EQ(ovCompare(c.get(), ovRef::adopt(ovMakeRGB(1, 2, 3)).get()), 0);
-  EXPECT_EQ(ovCompare(c.get(), ovRef::adopt(ovMakeRGB(1, 2, 4)).get()), ovCompareUnordered);
-  EXPECT_EQ(ovCompare(p.get(), r.get()), ovCompareNotComparable);
-
-  int cell = 0;
-  RTExternal type{nullptr, 4};
-  ovRef a = ovRef::adopt(ovMakePtr(&type, &cell));
-  EXPECT_EQ(ovCompare(a.get(), ovRef::adopt(ovMakePtr(nullptr, &cell)).get()), 0) << "pointee type ignored";
-  EXPECT_EQ(ovCompare(a.get(), ovRef::adopt(ovMakeHandle(&type, &cell)).get()), ovCompareUnordered);
-}
-
-TEST_F(CompareTest, ExternalsNeedSameTypeSizeAndBytes) {
-  RTExternal type{nullptr, 4};
-  RTExternal other{nullptr, 4};
-  uint32_t word = 0x01020304;
-  uint32_t different = 0x01020305;
-  ovRef e = ovRef::adopt(ovMakeExternal(&type, 4, &word));
-  EXPECT_EQ(ovCompare(e.get(), ovRef::adopt(ovMakeExternal(&type, 4, &word)).get()), 0);
-  EXPECT_EQ(ovCompare(e.get(), ovRef::adopt(ovMakeExternal(&type, 4, &different)).get()), ovCompareNotComparable);
-  EXPECT_EQ(ovCompare(e.get(), ovRef::adopt(ovMakeExternal(&other, 4, &word)).get()), ovCompareNotComparable);
-  EXPECT_EQ(ovCompare(e.get(), ovRef::adopt(ovMakeExternal(&type, 3, &word)).get()), ovCompareNotComparable);
-}
-
-TEST_F(CompareTest, NoneAndUndefinedEqualThemselvesAndCopies) {
-  ovRef none = ovRef::adopt(ovMakeNone());
-  EXPECT_EQ(ovCompare(none.get(), ovRef::adopt(ovCopyObject(none.get())).get()), 0);
-  ovRef undefined = ovRef::adopt(ovMakeUndef());
-  EXPECT_EQ(ovCompare(undefined.get(), none.get()), ovCompareNotComparable);
-}
-
-TEST_F(CompareTest, InstancesAreEqualOnlyToThemselves) {
-  RTClass cls{};
-  ovRef a = ovRef::adopt(ovMakeEmptyInstance(&cls));
-  ovRef b = ovRef::adopt(ovMakeEmptyInstance(&cls));
-  EXPECT_EQ(ovCompare(a.get(), a.get()), 0);
-  EXPECT_EQ(ovCompare(a.get(), b.get()), ovCompareUnordered);
-}
-
-TEST_F(CompareTest, ListsAreEqualByElementsAndNeverOrdered) {
-  EXPECT_EQ(ovCompare(List(Int(1), List(Int(2), Int(3))).get(), List(Int(1), List(Int(2), Real(3.0))).get()), 0);
-  EXPECT_EQ(ovCompare(List(Int(1), Int(2)).get(), List(Int(1), Int(3)).get()), ovCompareUnordered);
-  EXPECT_EQ(ovCompare(List(Int(1)).get(), List(Int(1), Int(2)).get()), ovCompareUnordered);
-  EXPECT_EQ(ovCompare(List(Int(1)).get(), List(Text("1")).get()), ovCompareUnordered);
-  EXPECT_EQ(ovCompare(List().get(), List().get()), 0);
-  EXPECT_EQ(ovCompare(List().get(), Int(0).get()), ovCompareNotComparable);
-}
-
-TEST_F(CompareTest, ListsHoldingNullsCompareElementwise) {
-  ovRef a = ovRef::adopt(ovMakeList(2));
-  ovRef b = ovRef::adopt(ovMakeList(2));
-  EXPECT_EQ(ovCompare(a.get(), b.get()), 0);
-  ovListSetSlot(b.get(), 1, 1, 1, Int(5).get());
-  EXPECT_EQ(ovCompare(a.get(), b.get()), ovCompareUnordered);
 }
 
 TEST_F(CompareTest, SelfContainingListsTerminateAndLeaveNoMarks) {

@@ -7,6 +7,7 @@
 #include "runtime/values/read.h"
 #include "runtime/values/db_visit.h"
 #include "runtime/values/instance.h"
+#include "runtime/values/text.h"
 #include "tests/runtime/runtime_fixture.h"
 
 namespace {
@@ -28,9 +29,9 @@ TEST_F(CopyTest, CopySharesElementsOfANewList) {
   EXPECT_EQ(copy->useCount, 1u);
 }
 
-TEST_F(CopyTest, CopyBringsAGrownListBackIntoOneBlock) {
+TEST_F(CopyTest, CopyBringsAGrownListOrTextBackIntoOneBlock) {
   ovRef list = List();
-  std::vector<ovRef> neighbours;  // made between growths, so the list cannot grow in place
+  std::vector<ovRef> neighbours;  // made between growths, so neither can grow in place
   for (int i = 0; i < 50; ++i) {
     ovListAppend(list.get(), Int(i + 2).get(), 1);
     neighbours.push_back(Int(i + 2));
@@ -39,6 +40,13 @@ TEST_F(CopyTest, CopyBringsAGrownListBackIntoOneBlock) {
   ovRef copy = ovRef::adopt(ovCopyObject(list.get()));
   EXPECT_EQ(ovMemBlock::Of(copy.get())->flags & ovMemFlagsOutOfLine, 0);
   EXPECT_EQ(ovCompare(copy.get(), list.get()), 0);
+  ovRef text = Text("golden");
+  neighbours.push_back(Int(5));
+  text.as<ovC_text>()->Stretch(" section calculator");
+  ASSERT_NE(ovMemBlock::Of(text.get())->flags & ovMemFlagTextOutOfLine, 0);
+  ovRef textCopy = ovRef::adopt(ovCopyObject(text.get()));
+  EXPECT_EQ(ovMemBlock::Of(textCopy.get())->flags & ovMemFlagsOutOfLine, 0);
+  EXPECT_STREQ(textCopy.as<ovC_text>()->inlineChars, "golden section calculator");
 }
 
 TEST_F(CopyTest, CopiesOfScalarsAreNewObjectsExceptSharedConstantKinds) {
@@ -60,6 +68,9 @@ TEST_F(CopyTest, CopiesOfScalarsAreNewObjectsExceptSharedConstantKinds) {
   EXPECT_EQ(ovCopyObject(nullptr), nullptr);
   EXPECT_EQ(ovDuplicateObject(nullptr), nullptr);
   EXPECT_EQ(ovCloneObject(nullptr), nullptr);
+  ovRef clone = ovRef::adopt(ovCloneObject(n.get()));
+  EXPECT_EQ(clone.get(), n.get()) << "a clone of a scalar is the scalar";
+  EXPECT_EQ(n->useCount, 2u);
 }
 
 TEST_F(CopyTest, CloneSharesLeavesAndCopiesSharedSubListsOnce) {
@@ -76,13 +87,6 @@ TEST_F(CopyTest, CloneSharesLeavesAndCopiesSharedSubListsOnce) {
   EXPECT_EQ(sub->visitMark, 0u);
   EXPECT_EQ(list->visitMark, 0u);
   EXPECT_EQ(DBVisitGetNum(), 0u) << "the visit table is emptied";
-}
-
-TEST_F(CopyTest, CloneOfAScalarIsTheScalar) {
-  ovRef n = Int(42);
-  ovRef clone = ovRef::adopt(ovCloneObject(n.get()));
-  EXPECT_EQ(clone.get(), n.get());
-  EXPECT_EQ(n->useCount, 2u);
 }
 
 TEST_F(CopyTest, CloneCopiesCyclesAsCycles) {

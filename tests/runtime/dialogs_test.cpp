@@ -113,12 +113,4 @@ TEST_F(RuntimeDialogs, WithoutAMainWindowTheRunTimeMakesItsOwn) {
   EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
-TEST_F(RuntimeDialogs, OnlyAWindowBecomesTheMainWindow) {
-  HWND stale = CreateWindowExA(0, "Dialog Owner", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  DestroyWindow(stale);
-  ovioSetMainWindow(stale);
-  ovioSetMainWindow(nullptr);
-  EXPECT_EQ(ovioGetMainWindow(), owner_);
-}
-
 }  // namespace

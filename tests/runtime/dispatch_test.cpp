@@ -16,25 +16,6 @@
 
 namespace {
 
-const ovMethodSelector kDescribe("Describe");
-const ovMethodSelector kArea("Area");
-const ovMethodSelector kSidesOf("Sides Of");
-const ovMethodSelector kDoubleIt("Double It");
-const ovMethodSelector kTestAdd("test-add");
-const ovMethodSelector kNeverDefined("Never Defined Anywhere");
-const ovAttributeSelector kName("Name");
-const ovAttributeSelector kSides("Sides");
-const ovAttributeSelector kSide("Side");
-const ovAttributeSelector kMade("Made");
-const ovAttributeSelector kNotAnAttribute("Not An Attribute");
-const ovAttributeSelector kPoints("Points");
-const ovAttributeSelector kLevel("Level");
-const ovClassName kShape("Shape");
-const ovClassName kSquare("Square");
-const ovClassName kCounted("Counted");
-const ovClassName kGauge("Gauge");
-
-
 std::string str(const ovRef& t) {
   return ovIsKind(t.get(), ovKindText) ? std::string(ovStringGetPtr(t.get()), ovStringGetLength(t.get())) : "<not a text>";
 }
@@ -59,31 +40,27 @@ class Dispatch : public InstancesTest {
 }  // namespace
 
 TEST_F(Dispatch, TheMostDerivedMethodAnswersAndAncestorsFillIn) {
-  ovRef square = make(kSquare);
-  ov::set(kSide, square, RuntimeTest::Int(3));
-  ov::set(kSides, square, RuntimeTest::Int(4));
-  EXPECT_EQ(str(ov::send(kDescribe, square).take()), "polygon square");  // via Polygon's
-  EXPECT_EQ(ovGetInteger(ov::send(kArea, square).get()), 9);             // Square's own
-  EXPECT_EQ(ovGetInteger(ov::send(kSidesOf, square).get()), 4);          // Shape's
-  ovRef shape = make(kShape);
-  EXPECT_EQ(str(ov::send(kDescribe, shape).take()), "shape");
-  auto area = ov::send(kArea, shape);
+  ovRef square = make("Square"_cls);
+  ov::set("Side"_attr, square, RuntimeTest::Int(3));
+  ov::set("Sides"_attr, square, RuntimeTest::Int(4));
+  EXPECT_EQ(str(ov::send("Describe"_sel, square).take()), "polygon square");  // via Polygon's
+  EXPECT_EQ(ovGetInteger(ov::send("Area"_sel, square).get()), 9);             // Square's own
+  EXPECT_EQ(ovGetInteger(ov::send("Sides Of"_sel, square).get()), 4);          // Shape's
+  ovRef shape = make("Shape"_cls);
+  EXPECT_EQ(str(ov::send("Describe"_sel, shape).take()), "shape");
+  auto area = ov::send("Area"_sel, shape);
   EXPECT_TRUE(area.failed());
   EXPECT_EQ(area.get(), nullptr);
-}
-
-TEST_F(Dispatch, ACallNamingTheClassSkipsTheReceiversOverride) {
-  ovRef square = make(kSquare);
-  auto shapes = ov::sendAs(kShape, kDescribe, square);
-  EXPECT_EQ(str(shapes.take()), "shape");
-  EXPECT_EQ(UCClassMethod(kNeverDefined.number(), kSquare.record()), &UCDoNothing);
+  // A call naming the class skips the receiver's override.
+  EXPECT_EQ(str(ov::sendAs("Shape"_cls, "Describe"_sel, square).take()), "shape");
+  EXPECT_EQ(UCClassMethod("Never Defined Anywhere"_sel.number(), "Square"_cls.record()), &UCDoNothing);
 }
 
 TEST_F(Dispatch, UnknownSelectorsDoNothingAndSucceed) {
-  ovRef square = make(kSquare);
+  ovRef square = make("Square"_cls);
   for (ovC_object* receiver : {square.get(), static_cast<ovC_object*>(nullptr), gdDefaultPOne}) {
-    EXPECT_EQ(UCLookupMethod(kNeverDefined.number(), receiver), &UCDoNothing);
-    auto r = ov::send<2>(kNeverDefined, receiver);
+    EXPECT_EQ(UCLookupMethod("Never Defined Anywhere"_sel.number(), receiver), &UCDoNothing);
+    auto r = ov::send<2>("Never Defined Anywhere"_sel, receiver);
     EXPECT_FALSE(r.failed());
     EXPECT_EQ(r.status, ovNothingRan);
     EXPECT_EQ(r.get(0), nullptr);
@@ -91,56 +68,56 @@ TEST_F(Dispatch, UnknownSelectorsDoNothingAndSucceed) {
   }
   // A method name a class defines is not found for a value that is no
   // instance: only primitives and universals answer those.
-  EXPECT_EQ(UCLookupMethod(kDescribe.number(), gdDefaultPOne), &UCDoNothing);
+  EXPECT_EQ(UCLookupMethod("Describe"_sel.number(), gdDefaultPOne), &UCDoNothing);
 }
 
 TEST_F(Dispatch, ValuesThatAreNotInstancesReachPrimitivesThenUniversals) {
-  auto sum = ov::send(kTestAdd, RuntimeTest::Int(40), {RuntimeTest::Int(2)});
+  auto sum = ov::send("test-add"_sel, RuntimeTest::Int(40), {RuntimeTest::Int(2)});
   EXPECT_EQ(ovGetInteger(sum.get()), 42);
-  auto doubled = ov::send(kDoubleIt, RuntimeTest::Int(21));
+  auto doubled = ov::send("Double It"_sel, RuntimeTest::Int(21));
   EXPECT_EQ(ovGetInteger(doubled.get()), 42);
   // An instance does not: its class chain has no such method.
-  ovRef shape = make(kShape);
-  EXPECT_EQ(ov::send(kDoubleIt, shape).status, ovNothingRan);
+  ovRef shape = make("Shape"_cls);
+  EXPECT_EQ(ov::send("Double It"_sel, shape).status, ovNothingRan);
 }
 
 TEST_F(Dispatch, AttributesReadAndWriteThroughInstancesAndClassNames) {
-  ovRef square = make(kSquare);
-  ov::set(kName, square, RuntimeTest::Text("mine"));
-  EXPECT_EQ(str(ov::get(kName, square)), "mine");
+  ovRef square = make("Square"_cls);
+  ov::set("Name"_attr, square, RuntimeTest::Text("mine"));
+  EXPECT_EQ(str(ov::get("Name"_attr, square)), "mine");
   // Through a class-name text: the default instance.
-  ov::set(kName, RuntimeTest::Text("Square"), RuntimeTest::Text("default name"));
-  EXPECT_EQ(str(ov::get(kName, RuntimeTest::Text("Square"))), "default name");
-  EXPECT_EQ(str(ov::get(kName, square)), "mine");
-  ovRef later = make(kSquare);
-  EXPECT_EQ(str(ov::get(kName, later)), "default name");
+  ov::set("Name"_attr, RuntimeTest::Text("Square"), RuntimeTest::Text("default name"));
+  EXPECT_EQ(str(ov::get("Name"_attr, RuntimeTest::Text("Square"))), "default name");
+  EXPECT_EQ(str(ov::get("Name"_attr, square)), "mine");
+  ovRef later = make("Square"_cls);
+  EXPECT_EQ(str(ov::get("Name"_attr, later)), "default name");
   // Unknown attributes, classes and kinds read NULL and write nothing.
-  EXPECT_EQ(ov::get(kNotAnAttribute, square).get(), nullptr);
-  EXPECT_EQ(ov::get(kName, RuntimeTest::Text("No Such Class")).get(), nullptr);
-  EXPECT_EQ(ov::get(kName, gdDefaultZero).get(), nullptr);
-  ov::set(kName, gdDefaultZero, RuntimeTest::Text("ignored"));
+  EXPECT_EQ(ov::get("Not An Attribute"_attr, square).get(), nullptr);
+  EXPECT_EQ(ov::get("Name"_attr, RuntimeTest::Text("No Such Class")).get(), nullptr);
+  EXPECT_EQ(ov::get("Name"_attr, gdDefaultZero).get(), nullptr);
+  ov::set("Name"_attr, gdDefaultZero, RuntimeTest::Text("ignored"));
 }
 
 TEST_F(Dispatch, TheObjectPassesThroughAttributeAccess) {
-  ovRef square = make(kSquare);
+  ovRef square = make("Square"_cls);
   ovC_object* passed = nullptr;
   ovC_object* value = gdDefaultTrue;  // the read overwrites the slot without dropping what it held
-  UCGetAttribute(kName.number(), square.get(), &passed, &value);
+  UCGetAttribute("Name"_attr.number(), square.get(), &passed, &value);
   EXPECT_EQ(passed, square.get());
   EXPECT_EQ(value, nullptr);
   EXPECT_EQ(square->useCount, 2u);
   ovDecUse(passed);
-  UCSetAttribute(kNotAnAttribute.number(), gdDefaultZero, nullptr, &passed);
+  UCSetAttribute("Not An Attribute"_attr.number(), gdDefaultZero, nullptr, &passed);
   EXPECT_EQ(passed, gdDefaultZero);
   ovDecUse(passed);
 }
 
 TEST_F(Dispatch, ClassAttributesAreSharedByEveryInstanceAndSubclass) {
-  ovRef a = make(kSquare);
-  ovRef b = make(kShape);
-  ov::set(kMade, a, RuntimeTest::Int(5));
-  EXPECT_EQ(ovGetInteger(ov::get(kMade, b).get()), 5);
-  EXPECT_EQ(ovGetInteger(ov::get(kMade, RuntimeTest::Text("Counted")).get()), 5);
+  ovRef a = make("Square"_cls);
+  ovRef b = make("Shape"_cls);
+  ov::set("Made"_attr, a, RuntimeTest::Int(5));
+  EXPECT_EQ(ovGetInteger(ov::get("Made"_attr, b).get()), 5);
+  EXPECT_EQ(ovGetInteger(ov::get("Made"_attr, RuntimeTest::Text("Counted")).get()), 5);
 }
 
 TEST_F(Dispatch, InitialListsSetInstanceAndClassAttributesAndSkipTheRest) {
@@ -151,36 +128,36 @@ TEST_F(Dispatch, InitialListsSetInstanceAndClassAttributesAndSkipTheRest) {
   ovListAppend(initial.get(), RuntimeTest::Text("not a pair").release(), 0);
   ovListAppend(initial.get(), RuntimeTest::List(RuntimeTest::Text("Name")).release(), 0);
   ovListAppend(initial.get(), RuntimeTest::List(RuntimeTest::Int(1), RuntimeTest::Text("by number")).release(), 0);
-  ovRef square = make(kSquare, initial.get());
-  EXPECT_EQ(str(ov::get(kName, square)), "initial");
-  EXPECT_EQ(ovGetInteger(ov::get(kMade, square).get()), 77);
+  ovRef square = make("Square"_cls, initial.get());
+  EXPECT_EQ(str(ov::get("Name"_attr, square)), "initial");
+  EXPECT_EQ(ovGetInteger(ov::get("Made"_attr, square).get()), 77);
   // The default instance is untouched.
-  EXPECT_EQ(ov::get(kName, RuntimeTest::Text("Square")).get(), nullptr);
+  EXPECT_EQ(ov::get("Name"_attr, RuntimeTest::Text("Square")).get(), nullptr);
 }
 
 TEST_F(Dispatch, NewInstancesAreDeepCopiesOfTheDefault) {
   ovRef points = ovRef::adopt(ovMakeList(0));
   ovListAppend(points.get(), RuntimeTest::Int(1).release(), 0);
-  ov::set(kPoints, RuntimeTest::Text("Square"), points);
-  ovRef a = make(kSquare);
-  ovRef b = make(kSquare);
-  ovRef pa = ov::get(kPoints, a);
-  ovRef pb = ov::get(kPoints, b);
+  ov::set("Points"_attr, RuntimeTest::Text("Square"), points);
+  ovRef a = make("Square"_cls);
+  ovRef b = make("Square"_cls);
+  ovRef pa = ov::get("Points"_attr, a);
+  ovRef pb = ov::get("Points"_attr, b);
   EXPECT_NE(pa.get(), pb.get());
   EXPECT_NE(pa.get(), points.get());
   EXPECT_EQ(ovListGetLength(pa.get()), 1u);
 }
 
 TEST_F(Dispatch, AnInitialisationMethodRunsForEveryNewInstance) {
-  ovRef first = make(kCounted);
-  ovRef second = make(kCounted);
+  ovRef first = make("Counted"_cls);
+  ovRef second = make("Counted"_cls);
   ASSERT_NE(second.get(), nullptr);
   EXPECT_EQ(second->useCount, 1u);
-  EXPECT_EQ(ovGetInteger(ov::get(kMade, first).get()), 2);
+  EXPECT_EQ(ovGetInteger(ov::get("Made"_attr, first).get()), 2);
 }
 
 TEST_F(Dispatch, AClassWithoutADefaultMakesNull) {
-  RTClass* square = kSquare.record();
+  RTClass* square = "Square"_cls.record();
   ovC_object* saved = square->defaultInstance;
   square->defaultInstance = nullptr;
   ovC_object* slot = nullptr;
@@ -190,8 +167,8 @@ TEST_F(Dispatch, AClassWithoutADefaultMakesNull) {
 }
 
 TEST_F(Dispatch, GetMethodsAnswerBeforeAttributes) {
-  ovRef gauge = make(kGauge);
-  ov::set(kLevel, gauge, RuntimeTest::Int(4));
+  ovRef gauge = make("Gauge"_cls);
+  ov::set("Level"_attr, gauge, RuntimeTest::Int(4));
   ovC_object* passed = nullptr;
   ovC_object* value = nullptr;
   EXPECT_EQ(UCInjectGetAttribute(RuntimeTest::Text("/Reading").get(), gauge.get(), &passed, &value), ovSuccess);
@@ -206,19 +183,19 @@ TEST_F(Dispatch, GetMethodsAnswerBeforeAttributes) {
   ovDecUse(value);
   // With a NULL object: passes NULL, answers NULL.
   passed = value = gdDefaultTrue;
-  EXPECT_EQ(UCGetMethod(1, kName.number(), nullptr, &passed, &value), ovSuccess);
+  EXPECT_EQ(UCGetMethod(1, "Name"_attr.number(), nullptr, &passed, &value), ovSuccess);
   EXPECT_EQ(passed, nullptr);
   EXPECT_EQ(value, nullptr);
 }
 
 TEST_F(Dispatch, RunTimeNamesFindMethodsByPathKind) {
-  ovRef square = make(kSquare);
+  ovRef square = make("Square"_cls);
   auto callNamed = [&](const char* name, const RTClass* current) {
     return ov::call(UCInjectLookupMethod(RuntimeTest::Text(name).get(), current, square.get()), {square});
   };
   EXPECT_EQ(str(callNamed("/Describe", nullptr).take()), "polygon square");
   EXPECT_EQ(str(callNamed("Shape/Describe", nullptr).take()), "shape");
-  EXPECT_EQ(str(callNamed("//Describe", kShape.record()).take()), "shape");
+  EXPECT_EQ(str(callNamed("//Describe", "Shape"_cls.record()).take()), "shape");
   EXPECT_EQ(UCInjectLookupMethod(RuntimeTest::Text("//Describe").get(), nullptr, square.get()), &UCDoNothing);
   EXPECT_EQ(UCInjectLookupMethod(RuntimeTest::Text("Describe").get(), nullptr, square.get()), &UCDoNothing);
   EXPECT_NE(UCInjectLookupMethod(RuntimeTest::Text("Double It").get(), nullptr, nullptr), &UCDoNothing);
@@ -231,20 +208,9 @@ TEST_F(Dispatch, RunTimeNamesFindMethodsByPathKind) {
   ovDecUse(slot);
 }
 
-TEST_F(Dispatch, PersistentsAreReadByName) {
-  gTestCounter = ovMakeInteger(12);
-  ovC_object* slot = nullptr;
-  UCInjectGetPersistent(RuntimeTest::Text("Test Counter").get(), &slot);
-  EXPECT_EQ(slot, gTestCounter);
-  EXPECT_EQ(gTestCounter->useCount, 2u);
-  ovDecUse(slot);
-  UCInjectGetPersistent(RuntimeTest::Text("No Persistent").get(), &slot);
-  EXPECT_EQ(slot, nullptr);
-}
-
 TEST_F(Dispatch, AncestryAndDescendants) {
-  RTClass* square = kSquare.record();
-  RTClass* shape = kShape.record();
+  RTClass* square = "Square"_cls.record();
+  RTClass* shape = "Shape"_cls.record();
   EXPECT_TRUE(square->IsAncestor(shape));
   EXPECT_FALSE(shape->IsAncestor(square));
   EXPECT_FALSE(square->IsAncestor(square));
@@ -256,19 +222,19 @@ TEST_F(Dispatch, AncestryAndDescendants) {
 }
 
 TEST_F(Dispatch, TheMethodCacheForgetsWhatChangedOnceInvalidated) {
-  ovRef square = make(kSquare);
-  ovRoutine before = UCLookupMethod(kArea.number(), square.get());
+  ovRef square = make("Square"_cls);
+  ovRoutine before = UCLookupMethod("Area"_sel.number(), square.get());
   ASSERT_NE(before, &UCDoNothing);
   // Change what Square answers for Area, as a changed class would.
   RTMethod* area = nullptr;
   for (RTMethod& m : RTHeader::gRTHeader->methods)
-    if (m.selector == kArea.number() && m.code == before) area = &m;
+    if (m.selector == "Area"_sel.number() && m.code == before) area = &m;
   ASSERT_NE(area, nullptr);
   area->code = &UCDoNothing;
-  EXPECT_EQ(UCLookupMethod(kArea.number(), square.get()), before);  // still cached
+  EXPECT_EQ(UCLookupMethod("Area"_sel.number(), square.get()), before);  // still cached
   ovMethodCacheInvalidate();
-  EXPECT_EQ(UCLookupMethod(kArea.number(), square.get()), &UCDoNothing);
-  EXPECT_EQ(UCClassMethod(kArea.number(), kSquare.record()), &UCDoNothing);
+  EXPECT_EQ(UCLookupMethod("Area"_sel.number(), square.get()), &UCDoNothing);
+  EXPECT_EQ(UCClassMethod("Area"_sel.number(), "Square"_cls.record()), &UCDoNothing);
   area->code = before;
   ovMethodCacheInvalidate();
 }

@@ -83,30 +83,18 @@ class HeapModel {
   ovC_object* PoolValue() { return Roll(8) == 0 ? nullptr : pool_[Roll(pool_.size())]; }
 
   void Create() {
-    Tracked t{};
-    switch (Roll(3)) {
-      case 0: {
-        t.kind = Kind::Plain;
-        uint32_t size = PlainSize();
-        t.address = ovRunTimeHeap->Alloc(size, Roll(2), 0);
-        t.bytes.resize(size);
-        Fill(t.bytes.data(), size);
-        std::memcpy(t.address, t.bytes.data(), size);
-        break;
-      }
-      case 1: {
-        t.kind = Kind::Text;
-        t.chars = RandomChars(Roll(40));
-        t.address = ovMakeText(t.chars.c_str());
-        break;
-      }
-      default: {
-        t.kind = Kind::List;
-        uint32_t n = Roll(6);
-        t.address = ovMakeList(n);
-        t.elements.assign(n, nullptr);
-        break;
-      }
+    Tracked t{static_cast<Kind>(Roll(3))};
+    if (t.kind == Kind::Plain) {
+      t.bytes.resize(PlainSize());
+      Fill(t.bytes.data(), t.bytes.size());
+      t.address = ovRunTimeHeap->Alloc(static_cast<uint32_t>(t.bytes.size()), Roll(2), 0);
+      std::memcpy(t.address, t.bytes.data(), t.bytes.size());
+    } else if (t.kind == Kind::Text) {
+      t.chars = RandomChars(Roll(40));
+      t.address = ovMakeText(t.chars.c_str());
+    } else {
+      t.elements.assign(Roll(6), nullptr);
+      t.address = ovMakeList(static_cast<uint32_t>(t.elements.size()));
     }
     live_.push_back(std::move(t));
   }

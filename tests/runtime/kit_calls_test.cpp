@@ -19,19 +19,6 @@
 
 namespace {
 
-const ovMethodSelector kArea("Area");
-const ovMethodSelector kDescribe("Describe");
-const ovMethodSelector kMakeSquare("Make Square");
-const ovMethodSelector kPerimeter("Perimeter");
-const ovMethodSelector kGetName("Get Name");
-const ovMethodSelector kSetName("Set Name");
-const ovMethodSelector kNotAMethod("Not A Method");
-const ovAttributeSelector kSide("Side");
-const ovAttributeSelector kSides("Sides");
-const ovClassName kShape("Shape");
-const ovClassName kSquare("Square");
-const ovUniversalName kAreaUniversal("Area");
-
 class KitCalls : public InstancesTest {
  protected:
   // What the send trace printed while call ran.
@@ -45,52 +32,52 @@ class KitCalls : public InstancesTest {
   }
 
   static ovRef square(int32_t side) {
-    ovRef s = ov::make(kSquare).take();
-    ov::set(kSide, s, ov::integer(side));
-    ov::set(kSides, s, ov::integer(4));
+    ovRef s = ov::make("Square"_cls).take();
+    ov::set("Side"_attr, s, ov::integer(side));
+    ov::set("Sides"_attr, s, ov::integer(4));
     return s;
   }
 };
 
 TEST_F(KitCalls, AUniversalIsCalledDirectlyWhateverItsFirstInput) {
   ovRef s = square(3);
-  EXPECT_EQ(ov::toInt(ov::send(kArea, s).get()), 9);  // the square's own method
-  EXPECT_EQ(ov::toInt(ov::universal(kAreaUniversal, {s}).get()), -1);
+  EXPECT_EQ(ov::toInt(ov::send("Area"_sel, s).get()), 9);  // the square's own method
+  EXPECT_EQ(ov::toInt(ov::universal("Area"_uni, {s}).get()), -1);
 }
 
 TEST_F(KitCalls, AMethodNamedAtRunTimeTakesItsInputsFromAList) {
   ovRef s = square(3);
   ovRef inputs = ov::listOf({s});
-  EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("/Area"), kShape, inputs).get()), 9);
-  EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("Area"), kShape, inputs).get()), -1);
-  EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("Double It"), kShape, ov::listOf({ov::integer(21)})).get()), 42);
-  auto unknown = ov::callNamed(ov::text("No Such Method"), kShape, inputs);
+  EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("/Area"), "Shape"_cls, inputs).get()), 9);
+  EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("Area"), "Shape"_cls, inputs).get()), -1);
+  EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("Double It"), "Shape"_cls, ov::listOf({ov::integer(21)})).get()), 42);
+  auto unknown = ov::callNamed(ov::text("No Such Method"), "Shape"_cls, inputs);
   EXPECT_EQ(unknown.status, ovNothingRan);
   EXPECT_EQ(unknown.get(), nullptr);
-  EXPECT_EQ(ov::callNamed(ov::text("No Such Class/Area"), kShape, inputs).status, ovNothingRan);
-  EXPECT_EQ(ov::callNamed(ov::integer(5), kShape, inputs).status, ovNothingRan) << "a name that is no text";
+  EXPECT_EQ(ov::callNamed(ov::text("No Such Class/Area"), "Shape"_cls, inputs).status, ovNothingRan);
+  EXPECT_EQ(ov::callNamed(ov::integer(5), "Shape"_cls, inputs).status, ovNothingRan) << "a name that is no text";
   // Inputs that are not a list are no inputs: the universal sees none.
-  EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("Double It"), kShape, ov::integer(5)).get()), 0);
+  EXPECT_EQ(ov::toInt(ov::callNamed(ov::text("Double It"), "Shape"_cls, ov::integer(5)).get()), 0);
 }
 
 TEST_F(KitCalls, AClassMethodIsCalledWithoutAReceiver) {
-  ovRef made = ov::sendToClass(kSquare, kMakeSquare, {ov::integer(5)}).take();
-  ASSERT_TRUE(ov::isA(made, kSquare));
-  EXPECT_EQ(ov::toInt(ov::get(kSide, made)), 5);
+  ovRef made = ov::sendToClass("Square"_cls, "Make Square"_sel, {ov::integer(5)}).take();
+  ASSERT_TRUE(ov::isA(made, "Square"_cls));
+  EXPECT_EQ(ov::toInt(ov::get("Side"_attr, made)), 5);
 }
 
 TEST_F(KitCalls, MethodsDeclaredApartJoinTheirClassAndAreInherited) {
   ovRef s = square(3);
-  EXPECT_EQ(ov::toInt(ov::send(kPerimeter, s).get()), 12);
+  EXPECT_EQ(ov::toInt(ov::send("Perimeter"_sel, s).get()), 12);
 }
 
 TEST_F(KitCalls, AccessorRoutinesReadAndWriteTheirAttribute) {
   ovRef s = square(1);
-  ov::tell(ov::send(kSetName, s, {ov::text("plot")}));
-  EXPECT_TRUE(ov::textEquals(ov::send(kGetName, s).get(), "plot"));
+  ov::tell(ov::send("Set Name"_sel, s, {ov::text("plot")}));
+  EXPECT_TRUE(ov::textEquals(ov::send("Get Name"_sel, s).get(), "plot"));
 }
 
-TEST_F(KitCalls, APersistentKeepsOneUseOfWhatItHolds) {
+TEST_F(KitCalls, APersistentKeepsOneUseOfWhatItHoldsAndIsReadByName) {
   ovRef first = ov::text("first");
   gTestLevel.set(first);
   EXPECT_EQ(first->useCount, 2u);
@@ -104,6 +91,13 @@ TEST_F(KitCalls, APersistentKeepsOneUseOfWhatItHolds) {
   EXPECT_TRUE(ov::textEquals(byName, "second"));
   ovDecUse(byName);
   gTestLevel.set(nullptr);
+  gTestCounter = ovMakeInteger(12);  // a persistent declared over a bare slot
+  UCInjectGetPersistent(ov::text("Test Counter").get(), &byName);
+  EXPECT_EQ(byName, gTestCounter);
+  EXPECT_EQ(gTestCounter->useCount, 2u);
+  ovDecUse(byName);
+  UCInjectGetPersistent(ov::text("No Persistent").get(), &byName);
+  EXPECT_EQ(byName, nullptr);
 }
 
 TEST_F(KitCalls, HandlesTravelAsPositiveIntegers) {
@@ -125,36 +119,28 @@ TEST_F(KitCalls, AddressHandlesTravelWhole) {
   }
 }
 
-TEST_F(KitCalls, TheSendTraceShowsNestingAndStatus) {
+// Each kind of call and receiver names itself in the trace, nested sends
+// are indented, and each status is told in words.
+TEST_F(KitCalls, TheSendTraceShowsNestingAndNamesEveryKindOfCallAndStatus) {
+  ovRef shape = ov::make("Shape"_cls).take();
   ovRef s = square(2);
-  std::string trace = traced([&] {
-    ov::tell(ov::send(kDescribe, s));
-    ov::tell(ov::send(kNotAMethod, s));
-    ov::tell(ov::universal(kAreaUniversal, {s}));
-  });
-  EXPECT_EQ(trace,
-            "send  1 Square/Describe {\n"
-            "send  2   Square as Polygon/Describe -> success\n"
-            "send  1 } Square/Describe -> success\n"
-            "send  1 Square/Not A Method -> no such method\n"
-            "send  1 Area (universal) -> success\n");
-}
-
-// Each kind of call and receiver names itself in the trace, and each
-// status is told in words.
-TEST_F(KitCalls, TheSendTraceNamesEveryKindOfCallReceiverAndStatus) {
-  ovRef shape = ov::make(kShape).take();
   const struct {
     std::function<void()> call;
-    const char* line;
+    const char* lines;
   } cases[] = {
-      {[&] { ov::tell(ov::send(kArea, shape)); }, "send  1 Shape/Area -> failure\n"},
-      {[] { ov::tell(ov::sendToClass(kSquare, kMakeSquare, {ov::integer(5)})); },
+      {[&] { ov::tell(ov::send("Describe"_sel, s)); },
+       "send  1 Square/Describe {\n"
+       "send  2   Square as Polygon/Describe -> success\n"
+       "send  1 } Square/Describe -> success\n"},
+      {[&] { ov::tell(ov::send("Not A Method"_sel, s)); }, "send  1 Square/Not A Method -> no such method\n"},
+      {[&] { ov::tell(ov::universal("Area"_uni, {s})); }, "send  1 Area (universal) -> success\n"},
+      {[&] { ov::tell(ov::send("Area"_sel, shape)); }, "send  1 Shape/Area -> failure\n"},
+      {[] { ov::tell(ov::sendToClass("Square"_cls, "Make Square"_sel, {ov::integer(5)})); },
        "send  1 Square/Make Square (class method) -> success\n"},
-      {[&] { ov::tell(ov::callNamed(ov::text("/Get Name"), kShape, List(shape))); },
+      {[&] { ov::tell(ov::callNamed(ov::text("/Get Name"), "Shape"_cls, List(shape))); },
        "send  1 \"/Get Name\" (by name, to Shape) -> success\n"},
   };
-  for (const auto& c : cases) EXPECT_EQ(traced(c.call), c.line);
+  for (const auto& c : cases) EXPECT_EQ(traced(c.call), c.lines);
 }
 
 // A receiver that is no instance is named by its kind.
@@ -163,22 +149,14 @@ TEST_F(KitCalls, TheSendTraceNamesAReceiverThatIsNoInstanceByItsKind) {
     ovRef receiver;
     const char* kind;
   } cases[] = {
-      {nullptr, "NULL"},
-      {ov::integer(1), "integer"},
-      {ov::text("t"), "text"},
-      {ov::real(1.5), "real"},
-      {ov::boolean(true), "boolean"},
-      {ov::emptyList(), "list"},
-      {ov::point(1, 2), "point"},
-      {ov::rect(1, 2, 3, 4), "rect"},
-      {ovRef::adopt(ovMakeRGB(1, 2, 3)), "rgb"},
-      {ovRef::adopt(ovMakeNone()), "none"},
-      {ovRef::adopt(ovMakeUndef()), "undefined"},
-      {ovRef::adopt(ovMakeExternal(nullptr, 4, nullptr)), "external"},
+      {nullptr, "NULL"}, {ov::integer(1), "integer"}, {ov::text("t"), "text"}, {ov::real(1.5), "real"},
+      {ov::boolean(true), "boolean"}, {ov::emptyList(), "list"}, {ov::point(1, 2), "point"},
+      {ov::rect(1, 2, 3, 4), "rect"}, {ovRef::adopt(ovMakeRGB(1, 2, 3)), "rgb"}, {ovRef::adopt(ovMakeNone()), "none"},
+      {ovRef::adopt(ovMakeUndef()), "undefined"}, {ovRef::adopt(ovMakeExternal(nullptr, 4, nullptr)), "external"},
       {ovRef::adopt(ovMakePtr(nullptr, nullptr)), "pointer"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(traced([&] { ov::tell(ov::send(kDescribe, c.receiver)); }),
+    EXPECT_EQ(traced([&] { ov::tell(ov::send("Describe"_sel, c.receiver)); }),
               std::string("send  1 ") + c.kind + "/Describe -> no such method\n");
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/methods/names.h"
 #include "runtime/tables/declarations.h"
 #include "runtime/tables/header.h"
 #include "runtime/values/list.h"
@@ -12,8 +13,6 @@
 #include "test_classes.h"
 
 namespace {
-
-const ovMethodSelector calledOnly("Called But Never Defined");
 
 int32_t compareNames(const char* a, const char* b) {
   RTNameBuffer x, y;
@@ -26,20 +25,18 @@ std::string nameOf(const RTName* n) { return n ? std::string(n->chars, n->length
 
 }  // namespace
 
+// Bytes above 0x7F sort after every letter, however far apart.
 TEST(Names, OrderIsByUnsignedBytesWithPrefixesFirst) {
-  EXPECT_LT(compareNames("MDI?", "Main Documents"), 0);
-  EXPECT_LT(compareNames("HWnd", "Has Menubar?"), 0);
-  EXPECT_LT(compareNames("Get Window", "Get Window Record"), 0);
-  EXPECT_LT(compareNames("RGB To ColorRef", "Rect Height"), 0);
-  EXPECT_GT(compareNames("Open", "Ope"), 0);
-  EXPECT_EQ(compareNames("Open", "Open"), 0);
-  EXPECT_EQ(compareNames("", ""), 0);
-  EXPECT_LT(compareNames("", "A"), 0);
-  EXPECT_GT(compareNames("A", ""), 0);
-  // Bytes above 0x7F sort after every letter, however far apart.
-  EXPECT_GT(compareNames("\xE9t\xE9", "A"), 0);
-  EXPECT_LT(compareNames("A", "\xFF"), 0);
-  EXPECT_GT(compareNames("Abcd\xFF", "Abcd\x01"), 0);
+  const struct {
+    const char *a, *b;
+    int sign;
+  } cases[] = {{"MDI?", "Main Documents", -1}, {"HWnd", "Has Menubar?", -1},   {"Get Window", "Get Window Record", -1},
+               {"RGB To ColorRef", "Rect Height", -1}, {"Open", "Ope", 1}, {"Open", "Open", 0}, {"", "", 0},
+               {"", "A", -1}, {"A", "", 1}, {"\xE9t\xE9", "A", 1}, {"A", "\xFF", -1}, {"Abcd\xFF", "Abcd\x01", 1}};
+  for (const auto& c : cases) {
+    int32_t order = compareNames(c.a, c.b);
+    EXPECT_EQ((order > 0) - (order < 0), c.sign) << c.a << " against " << c.b;
+  }
 }
 
 TEST(Names, RecordsArePaddedToFourBytesWithAtLeastOneZero) {
@@ -102,7 +99,7 @@ TEST_F(Tables, SelectorsAreOneBasedPositionsOfSortedNames) {
   EXPECT_EQ(number, 0u);
   // Names that only code uses get numbers too.
   EXPECT_TRUE(methods->FindSelectorByName(RuntimeTest::Text("Called But Never Defined").get(), &number));
-  EXPECT_EQ(calledOnly.number(), number);
+  EXPECT_EQ("Called But Never Defined"_sel.number(), number);
 }
 
 TEST_F(Tables, UniversalsPrimitivesAndPersistentsAreFoundByName) {

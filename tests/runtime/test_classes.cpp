@@ -17,12 +17,6 @@ ovPersistent gTestLevel("Test Level");
 
 namespace {
 
-const ovMethodSelector kDescribe("Describe");
-const ovAttributeSelector kSides("Sides");
-const ovAttributeSelector kSide("Side");
-const ovAttributeSelector kMade("Made");
-const ovClassName kPolygon("Polygon");
-
 ovRef text(const char* s) { return ovRef::adopt(ovMakeText(s)); }
 
 ovStatus describeShape(const ov::Args& a) {
@@ -37,7 +31,7 @@ ovStatus describePolygon(const ov::Args& a) {
 
 // Reaches the superclass's version by naming the class.
 ovStatus describeSquare(const ov::Args& a) {
-  auto inherited = ov::sendAs(kPolygon, kDescribe, a.receiver());
+  auto inherited = ov::sendAs("Polygon"_cls, "Describe"_sel, a.receiver());
   if (inherited.failed()) return ovFailure;
   ovRef description = inherited.take();
   ovStringJoin(description.get(), text(" square").get());
@@ -49,7 +43,7 @@ ovStatus describeSquare(const ov::Args& a) {
 ovStatus areaOfShape(const ov::Args&) { return ovFailure; }
 
 ovStatus areaOfSquare(const ov::Args& a) {
-  ovRef side = ov::get(kSide, a.receiver());
+  ovRef side = ov::get("Side"_attr, a.receiver());
   if (!ovIsNumber(side.get())) return ovFailure;
   int32_t s = ovGetInteger(side.get());
   a.put(0, ovRef::adopt(ovMakeInteger(s * s)));
@@ -57,23 +51,22 @@ ovStatus areaOfSquare(const ov::Args& a) {
 }
 
 ovStatus sidesOf(const ov::Args& a) {
-  a.put(0, ov::get(kSides, a.receiver()));
+  a.put(0, ov::get("Sides"_attr, a.receiver()));
   return ovSuccess;
 }
 
 // Counts instances made in the class attribute Made, and passes the new
 // instance on.
 ovStatus initCounted(const ov::Args& a) {
-  ovRef made = ov::get(kMade, a.receiver());
-  ov::set(kMade, a.receiver(), ovRef::adopt(ovMakeInteger(ovGetInteger(made.get()) + 1)));
+  ovRef made = ov::get("Made"_attr, a.receiver());
+  ov::set("Made"_attr, a.receiver(), ovRef::adopt(ovMakeInteger(ovGetInteger(made.get()) + 1)));
   a.put(0, a.receiver());
   return ovSuccess;
 }
 
 // A get-method: outputs the object and ten times its Level.
-const ovAttributeSelector kLevel("Level");
 ovStatus readingOf(const ov::Args& a) {
-  ovRef level = ov::get(kLevel, a.receiver());
+  ovRef level = ov::get("Level"_attr, a.receiver());
   a.put(0, a.receiver());
   a.put(1, ovRef::adopt(ovMakeInteger(10 * ovGetInteger(level.get()))));
   return ovSuccess;
@@ -91,22 +84,19 @@ ovStatus areaUnknown(const ov::Args& a) {
 }
 
 // A class method: no receiver, the side as its one input.
-const ovClassName kSquare("Square");
 ovStatus makeSquare(const ov::Args& a) {
-  auto made = ov::make(kSquare);
-  ov::set(kSide, made.get(), a[0]);
+  auto made = ov::make("Square"_cls);
+  ov::set("Side"_attr, made.get(), a[0]);
   a.put(0, made.take());
   return ovSuccess;
 }
 
 ovStatus perimeterOf(const ov::Args& a) {
-  ovRef side = ov::get(kSide, a.receiver());
-  ovRef sides = ov::get(kSides, a.receiver());
+  ovRef side = ov::get("Side"_attr, a.receiver());
+  ovRef sides = ov::get("Sides"_attr, a.receiver());
   a.put(0, ovRef::adopt(ovMakeInteger(ovGetInteger(side.get()) * ovGetInteger(sides.get()))));
   return ovSuccess;
 }
-
-const ovAttributeSelector kName("Name");
 
 // What the entry point calls: counts its runs and asks for an exit status.
 ovStatus testApplication(const ov::Args&) {
@@ -127,8 +117,8 @@ const ovClassDeclaration kShapeClass({
     .methods = {{"Describe", ov::routine<describeShape>},
                 {"Area", ov::routine<areaOfShape>},
                 {"Sides Of", ov::routine<sidesOf>},
-                {"Get Name", ov::reader<kName>},
-                {"Set Name", ov::writer<kName>}},
+                {"Get Name", ov::reader<"Name"_attr>},
+                {"Set Name", ov::writer<"Name"_attr>}},
 });
 
 // Methods of Shape declared apart from the class.

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "runtime/values/text.h"
 #include "runtime/values/unparse.h"
 #include "tests/runtime/runtime_fixture.h"
@@ -20,24 +18,22 @@ class UnparseTest : public RuntimeTest {
   }
 };
 
-TEST_F(UnparseTest, ConstantsAndIntegers) {
-  EXPECT_EQ(Printed(nullptr), "NULL");
-  EXPECT_EQ(Printed(ovRef::adopt(ovMakeBoolean(1)).get()), "TRUE");
-  EXPECT_EQ(Printed(ovRef::adopt(ovMakeBoolean(0)).get()), "FALSE");
-  EXPECT_EQ(Printed(ovRef::adopt(ovMakeNone()).get()), "NONE");
-  EXPECT_EQ(Printed(ovRef::adopt(ovMakeUndef()).get()), "UNDEFINED");
-  EXPECT_EQ(Printed(Int(-3).get()), "-3");
-  EXPECT_EQ(Printed(Int(INT32_MIN).get()), "-2147483648");
-}
-
-TEST_F(UnparseTest, RealsUseTwelveDigitsAndMarkWholeValues) {
-  EXPECT_EQ(Printed(Real(0.5).get()), "0.5");
-  EXPECT_EQ(Printed(Real(2.0).get()), "2.0");
-  EXPECT_EQ(Printed(Real(-3.0).get()), "-3.0");
-  EXPECT_EQ(Printed(Real(1e20).get()), "1e+20.0");
-  EXPECT_EQ(Printed(Real(1.0 / 3).get()), "0.333333333333");
-  EXPECT_EQ(Printed(Real(1.5e-7).get()), "1.5e-07");
-  EXPECT_EQ(Printed(Real(123456789012.9).get()), "123456789013") << "rounded, but had a fraction";
+// Reals print to twelve digits, whole ones with a point; geometry prints in
+// the language's order.
+TEST_F(UnparseTest, ScalarsPrintInTheValueTextForm) {
+  const struct {
+    ovRef value;
+    const char* text;
+  } cases[] = {
+      {nullptr, "NULL"}, {ovRef::adopt(ovMakeBoolean(1)), "TRUE"}, {ovRef::adopt(ovMakeBoolean(0)), "FALSE"},
+      {ovRef::adopt(ovMakeNone()), "NONE"}, {ovRef::adopt(ovMakeUndef()), "UNDEFINED"}, {Int(-3), "-3"},
+      {Int(INT32_MIN), "-2147483648"}, {Real(0.5), "0.5"}, {Real(2.0), "2.0"}, {Real(-3.0), "-3.0"},
+      {Real(1e20), "1e+20.0"}, {Real(1.0 / 3), "0.333333333333"}, {Real(1.5e-7), "1.5e-07"},
+      {Real(123456789012.9), "123456789013"},  // rounded, but had a fraction
+      {ovRef::adopt(ovMakePointWin(20, 10)), "{ 10 20 }"}, {ovRef::adopt(ovMakeRectMac(1, 2, 3, -4)), "{ 1 2 3 -4 }"},
+      {ovRef::adopt(ovMakeRGB(65535, 0, 7)), "{ 65535 0 7 }"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Printed(c.value.get()), c.text);
 }
 
 TEST_F(UnparseTest, TextsQuoteAndDoubleQuotesOrPrintThemselves) {
@@ -67,12 +63,6 @@ TEST_F(UnparseTest, ListsQuoteTheirTextsAndRestoreTheSetting) {
   ovUseQuotes(1);
 }
 
-TEST_F(UnparseTest, GeometryPrintsInLanguageOrder) {
-  EXPECT_EQ(Printed(ovRef::adopt(ovMakePointWin(20, 10)).get()), "{ 10 20 }");
-  EXPECT_EQ(Printed(ovRef::adopt(ovMakeRectMac(1, 2, 3, -4)).get()), "{ 1 2 3 -4 }");
-  EXPECT_EQ(Printed(ovRef::adopt(ovMakeRGB(65535, 0, 7)).get()), "{ 65535 0 7 }");
-}
-
 TEST_F(UnparseTest, DescriptionsSetTheFlag) {
   RTName name{3, {'F', 'o', 'o', 0}};
   RTExternal type{&name, 8};
@@ -92,12 +82,10 @@ TEST_F(UnparseTest, DescriptionsSetTheFlag) {
 }
 
 TEST_F(UnparseTest, InstancesPrintTheirClassName) {
-  alignas(RTName) char storage[sizeof(RTName) + 4] = {};
-  auto* longName = reinterpret_cast<RTName*>(storage);
-  longName->length = 6;
-  std::memcpy(longName->chars, "Window", 6);
+  RTNameBuffer name;
+  name.name().SetName("Window", 6);
   RTClass cls{};
-  cls.name = longName;
+  cls.name = &name.name();
   EXPECT_EQ(Printed(ovRef::adopt(ovMakeEmptyInstance(&cls)).get()), "<<Window>>");
   EXPECT_EQ(Printed(ovRef::adopt(ovMakeEmptyInstance(nullptr)).get()), "<<>>");
 }
