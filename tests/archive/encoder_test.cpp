@@ -63,17 +63,6 @@ TEST_F(EncoderTest, InstancesWriteEverySlotAndTheirClassNumber) {
   EXPECT_EQ(records[1].first, uint32_t{DBCodeBoolean});
 }
 
-TEST_F(EncoderTest, DecodingGivesTheSameShapeSharingAndCycles) {
-  std::mt19937 random(5);
-  for (int round = 0; round < 200; ++round) {
-    ovRef original = graph::randomGraph(random, 1 + round % 40);
-    ovC_object* copy = Decode(Encode(original.get()));
-    ASSERT_TRUE(graph::sameShape(original.get(), copy)) << "round " << round;
-    ASSERT_TRUE(graph::miscounted(copy).empty()) << "round " << round;
-    graph::release(original.release());
-  }
-}
-
 TEST_F(EncoderTest, HandlesTheRunTimeAllocatedRoundTrip) {
   const RTExternal* type = nullptr;
   RTHeader::GetExternalTable()->FindByName("Boolean", &type);

@@ -30,29 +30,20 @@ inline ovRef randomText(std::mt19937& random) {
 inline int16_t coordinate(std::mt19937& random) { return static_cast<int16_t>(random()); }
 
 inline ovRef randomPlain(std::mt19937& random) {
+  auto half = [&] { return static_cast<uint16_t>(random()); };
   switch (random() % 10) {
-    case 0:
-      return ovRef::adopt(ovMakeInteger(static_cast<int32_t>(random() % 5) - 2));
-    case 1:
-      return ovRef::adopt(ovMakeInteger(static_cast<int32_t>(random())));
-    case 2:
-      return ovRef::adopt(ovMakeReal(static_cast<int32_t>(random()) / (random() % 1000 + 1.0)));
-    case 3:
-      return randomText(random);
-    case 4:
-      return ovRef::adopt(ovMakePointWin(coordinate(random), coordinate(random)));
+    case 0: return ovRef::adopt(ovMakeInteger(static_cast<int32_t>(random() % 5) - 2));
+    case 1: return ovRef::adopt(ovMakeInteger(static_cast<int32_t>(random())));
+    case 2: return ovRef::adopt(ovMakeReal(static_cast<int32_t>(random()) / (random() % 1000 + 1.0)));
+    case 3: return randomText(random);
+    case 4: return ovRef::adopt(ovMakePointWin(coordinate(random), coordinate(random)));
     case 5:
       return ovRef::adopt(
           ovMakeRectMac(coordinate(random), coordinate(random), coordinate(random), coordinate(random)));
-    case 6:
-      return ovRef::adopt(
-          ovMakeRGB(static_cast<uint16_t>(random()), static_cast<uint16_t>(random()), static_cast<uint16_t>(random())));
-    case 7:
-      return ovRef::adopt(ovMakeBoolean(random() % 2));
-    case 8:
-      return ovRef::adopt(random() % 2 ? ovMakeNone() : ovMakeUndef());
-    default:
-      return nullptr;
+    case 6: return ovRef::adopt(ovMakeRGB(half(), half(), half()));
+    case 7: return ovRef::adopt(ovMakeBoolean(random() % 2));
+    case 8: return ovRef::adopt(random() % 2 ? ovMakeNone() : ovMakeUndef());
+    default: return nullptr;
   }
 }
 

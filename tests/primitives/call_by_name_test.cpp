@@ -41,23 +41,27 @@ TEST_F(CallByNameTest, TheCallIsLaidOutAsCountsInputsAndOutputAddresses) {
   EXPECT_EQ(withOutputs[5].value, nullptr);
 }
 
-TEST_F(CallByNameTest, TheOutputsComeBackAsAListOnSuccessTerminateAndFinish) {
-  EXPECT_EQ(callByName("Echo", List(Int(1), Text("a"), Int(3)), Int(2)),
-            (std::pair<ovStatus, std::string>{ovSuccess, "( 1 \"a\" )"}));
-  EXPECT_EQ(callByName("Stop Early", List(Int(7)), Int(1)), (std::pair<ovStatus, std::string>{ovTerminate, "( 7 )"}));
-  EXPECT_EQ(callByName("Echo", List(Int(1)), List(Int(0), Int(0))),
-            (std::pair<ovStatus, std::string>{ovSuccess, "( 1 NULL )"}));
-}
-
-TEST_F(CallByNameTest, AFailureGivesNoListAndWhatTheMethodWroteIsReleased) {
-  EXPECT_EQ(callByName("Fail After Writing", List(Text("kept?")), Int(1)),
-            (std::pair<ovStatus, std::string>{ovFailure, "NULL"}));
-}
-
-TEST_F(CallByNameTest, AnUnknownNameDoesNothingAndCountsAsSuccess) {
-  auto [status, list] = callByName("No Such Method", List(Int(1)), Int(1));
-  EXPECT_EQ(status, ovNothingRan);
-  EXPECT_EQ(list, "NULL");
+// The outputs come back as a list on success and terminate; a failure gives
+// no list (what the method wrote is released); an unknown name does nothing
+// and counts as success; a negative output count asks for none, a huge one
+// fails.
+TEST_F(CallByNameTest, TheOutputsComeBackAsAListUnlessTheCallFails) {
+  const struct {
+    const char* name;
+    ovRef inputs, outputs;
+    ovStatus status;
+    const char* list;
+  } cases[] = {
+      {"Echo", List(Int(1), Text("a"), Int(3)), Int(2), ovSuccess, "( 1 \"a\" )"},
+      {"Stop Early", List(Int(7)), Int(1), ovTerminate, "( 7 )"},
+      {"Echo", List(Int(1)), List(Int(0), Int(0)), ovSuccess, "( 1 NULL )"},
+      {"Fail After Writing", List(Text("kept?")), Int(1), ovFailure, "NULL"},
+      {"No Such Method", List(Int(1)), Int(1), ovNothingRan, "NULL"},
+      {"Echo", List(Int(1)), Int(-4), ovSuccess, "( )"},
+      {"Echo", List(Int(1)), Int(ovMaxCallOutputs + 1), ovFailure, "NULL"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(callByName(c.name, c.inputs, c.outputs), (std::pair<ovStatus, std::string>{c.status, c.list})) << c.name;
 }
 
 TEST_F(CallByNameTest, WithoutAnOutputSlotTheOutputsAreReleased) {
@@ -73,12 +77,6 @@ TEST_F(CallByNameTest, PathsFindTheReceiversTheNamedOrTheCallersClass) {
   EXPECT_EQ(callByName("/Who", List(callee), Int(1)).second, "( \"Callee/Who\" )");
   EXPECT_EQ(callByName("Caller/Who", List(callee), Int(1)).second, "( \"Caller/Who\" )");
   EXPECT_EQ(callByName("//Who", List(Int(0)), Int(1), classNamed("Grand Callee")).second, "( \"Callee/Who\" )");
-}
-
-TEST_F(CallByNameTest, ANegativeOrHugeOutputCountAsksForNoneOrFails) {
-  EXPECT_EQ(callByName("Echo", List(Int(1)), Int(-4)), (std::pair<ovStatus, std::string>{ovSuccess, "( )"}));
-  EXPECT_EQ(callByName("Echo", List(Int(1)), Int(ovMaxCallOutputs + 1)),
-            (std::pair<ovStatus, std::string>{ovFailure, "NULL"}));
 }
 
 }  // namespace
