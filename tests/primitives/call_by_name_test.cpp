@@ -70,6 +70,10 @@ TEST_F(CallByNameTest, WithoutAnOutputSlotTheOutputsAreReleased) {
   ovRef count = Int(1);
   ovC_object* in[] = {name.get(), inputs.get(), count.get()};
   EXPECT_EQ(call_prim_internal(nullptr, 3, 0, in, nullptr), ovSuccess);
+  ovC_object* list = nullptr;
+  ovC_object** out[] = {&list};
+  EXPECT_EQ(call_prim_internal(nullptr, 1, 1, in, out), ovSuccess) << "a name alone: no inputs, no outputs";
+  EXPECT_EQ(printed(ovRef::adopt(list)), "( )");
 }
 
 TEST_F(CallByNameTest, PathsFindTheReceiversTheNamedOrTheCallersClass) {

@@ -98,6 +98,8 @@ TEST_F(MemoryPrimitivesTest, PointersToTypesTextsAndResourceNumbers) {
   EXPECT_EQ(call("make-pointer", {Text("No Such Type")}).get(), nullptr);
   EXPECT_EQ(call("make-pointer", {Int(5)}).get(), nullptr) << "a type named by no text";
   EXPECT_EQ(call("make-pointer", {Int(0), Int(-1)}).get(), nullptr) << "a size below 0";
+  EXPECT_EQ(call<0>("make-pointer", {Int(0), Int(4)}).status, ovSuccess) << "no output: nothing to free it";
+  EXPECT_EQ(call("string-address", {Int(5)}).get(), nullptr);
   EXPECT_EQ(printed(call("get-external-size", {Int(5)}).get()), "0") << "a value of no external type";
   ovDisposePointer(rect.get());
 

@@ -32,6 +32,10 @@ TEST_F(PushPopTest, IntegersWidenWithTheirSignAndAddressesKeepEveryBit) {
   EXPECT_EQ(static_cast<intptr_t>(slot), -2);
   UCExtPushInt4(gdDefaultTrue, &slot);
   EXPECT_EQ(slot, 1u);
+  UCExtPushInt4(Real(-2.7).get(), &slot);
+  EXPECT_EQ(static_cast<intptr_t>(slot), -2);
+  UCExtPushPointer(Real(4096.5).get(), &slot);
+  EXPECT_EQ(slot, 4096u);
   slot = 0xAAAAAAAAAAAAAAAAu;
   UCExtPushInt1(Int(0x1234).get(), &slot);
   EXPECT_EQ(slot, 0xAAAAAAAAAAAAAA34u);

@@ -55,6 +55,13 @@ TEST_F(CompareTest, EachKindComparesByItsOwnRule) {
       {adopt(ovMakeRectMac(1, 2, 3, 4)), adopt(ovMakeRectMac(1, 2, 3, 5)), unordered},
       {adopt(ovMakeRGB(1, 2, 3)), adopt(ovMakeRGB(1, 2, 3)), 0},
       {adopt(ovMakeRGB(1, 2, 3)), adopt(ovMakeRGB(1, 2, 4)), unordered},
+      {adopt(ovMakeRGB(2, 2, 3)), adopt(ovMakeRGB(1, 2, 3)), unordered},
+      {adopt(ovMakeRGB(1, 3, 3)), adopt(ovMakeRGB(1, 2, 3)), unordered},
+      {adopt(ovMakePointWin(1, 2)), adopt(ovMakePointWin(1, 3)), unordered},
+      {adopt(ovMakeRectMac(2, 2, 3, 4)), adopt(ovMakeRectMac(1, 2, 3, 4)), unordered},
+      {adopt(ovMakeRectMac(1, 3, 3, 4)), adopt(ovMakeRectMac(1, 2, 3, 4)), unordered},
+      {adopt(ovMakeRectMac(1, 2, 4, 4)), adopt(ovMakeRectMac(1, 2, 3, 4)), unordered},
+      {adopt(ovMakePtr(&type, &cell)), adopt(ovMakePtr(&type, &word)), unordered},
       {adopt(ovMakePointWin(1, 2)), adopt(ovMakeRectMac(1, 2, 3, 4)), no},
       {adopt(ovMakePtr(&type, &cell)), adopt(ovMakePtr(nullptr, &cell)), 0},  // the pointee type does not count
       {adopt(ovMakePtr(&type, &cell)), adopt(ovMakeHandle(&type, &cell)), unordered},

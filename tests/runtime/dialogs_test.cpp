@@ -68,6 +68,7 @@ TEST_F(RuntimeDialogs, ShowPutsTheTextInTheMessageDialogAndEnterClosesIt) {
     MapDialogRect(dialog, &size);
     EXPECT_TRUE(EqualRect(&client, &size));
     EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDOK);
+    EXPECT_FALSE(SendMessageA(dialog, WM_COMMAND, 5, 0)) << "only OK and Cancel close it";
     headless::pressKey(VK_RETURN);
   };
   ovioShow("hi(\"a\" 1)");
@@ -83,6 +84,11 @@ TEST_F(RuntimeDialogs, TheDefaultProcedureAnswersOkCancelAndClose) {
     INT_PTR answer;
   } cases[] = {
       {[](HWND) { headless::pressKey(VK_RETURN); }, IDOK},
+      {[](HWND dialog) {  // another command leaves it open
+         SendMessageA(dialog, WM_COMMAND, 5, 0);
+         headless::pressKey(VK_ESCAPE);
+       },
+       IDCANCEL},
       {[](HWND) { headless::pressKey(VK_ESCAPE); }, IDCANCEL},
       {[](HWND dialog) { headless::requestClose(dialog); }, IDCANCEL},
   };

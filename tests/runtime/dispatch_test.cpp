@@ -54,6 +54,7 @@ TEST_F(Dispatch, TheMostDerivedMethodAnswersAndAncestorsFillIn) {
   // A call naming the class skips the receiver's override.
   EXPECT_EQ(str(ov::sendAs("Shape"_cls, "Describe"_sel, square).take()), "shape");
   EXPECT_EQ(UCClassMethod("Never Defined Anywhere"_sel.number(), "Square"_cls.record()), &UCDoNothing);
+  EXPECT_EQ(UCClassMethod("Describe"_sel.number(), nullptr), &UCDoNothing);
 }
 
 TEST_F(Dispatch, UnknownSelectorsDoNothingAndSucceed) {
@@ -131,8 +132,9 @@ TEST_F(Dispatch, InitialListsSetInstanceAndClassAttributesAndSkipTheRest) {
   ovRef square = make("Square"_cls, initial.get());
   EXPECT_EQ(str(ov::get("Name"_attr, square)), "initial");
   EXPECT_EQ(ovGetInteger(ov::get("Made"_attr, square).get()), 77);
-  // The default instance is untouched.
+  // The default instance is untouched; initial values that are no list are none.
   EXPECT_EQ(ov::get("Name"_attr, RuntimeTest::Text("Square")).get(), nullptr);
+  EXPECT_EQ(ov::get("Name"_attr, make("Square"_cls, gdDefaultPOne)).get(), nullptr);
 }
 
 TEST_F(Dispatch, NewInstancesAreDeepCopiesOfTheDefault) {
@@ -181,11 +183,14 @@ TEST_F(Dispatch, GetMethodsAnswerBeforeAttributes) {
   EXPECT_EQ(ovGetInteger(value), 4);
   ovDecUse(passed);
   ovDecUse(value);
-  // With a NULL object: passes NULL, answers NULL.
-  passed = value = gdDefaultTrue;
-  EXPECT_EQ(UCGetMethod(1, "Name"_attr.number(), nullptr, &passed, &value), ovSuccess);
-  EXPECT_EQ(passed, nullptr);
-  EXPECT_EQ(value, nullptr);
+  // With a NULL object or one that has no attributes: passes it, answers NULL.
+  for (ovC_object* object : {static_cast<ovC_object*>(nullptr), gdDefaultZero}) {
+    passed = value = gdDefaultTrue;
+    EXPECT_EQ(UCGetMethod(1, "Name"_attr.number(), object, &passed, &value), ovSuccess);
+    EXPECT_EQ(passed, object);
+    EXPECT_EQ(value, nullptr);
+    ovDecUse(passed);
+  }
 }
 
 TEST_F(Dispatch, RunTimeNamesFindMethodsByPathKind) {

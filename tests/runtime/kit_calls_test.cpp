@@ -10,6 +10,7 @@
 #include "platform/win32.h"
 #include "runtime/dispatch/dispatch.h"
 #include "runtime/methods/platform_values.h"
+#include "runtime/methods/records.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/persistent.h"
 #include "runtime/values/make.h"
@@ -119,6 +120,40 @@ TEST_F(KitCalls, AddressHandlesTravelWhole) {
   }
 }
 
+// The kit's readers answer nothing for a value of another kind; its list
+// helpers answer new lists and leave the one they are given as it was.
+TEST_F(KitCalls, HelpersReadEveryKindAndLeaveTheirListsAlone) {
+  ovRef five = ov::integer(5), s = square(2), list = ov::listOf({five, s});
+  EXPECT_EQ(ov::toInt(ov::text("5")), 0);
+  EXPECT_EQ(ov::chars(five), "");
+  EXPECT_EQ(ov::cString(ov::text("abc"), 3), "ab");
+  EXPECT_EQ(ov::cString(ov::text("abc"), 0), "");
+  EXPECT_FALSE(ov::textEquals(five, "5"));
+  EXPECT_TRUE(ov::isA(s, "Shape"_cls));
+  EXPECT_FALSE(ov::isA(ov::make("Shape"_cls).take(), "Square"_cls));
+  EXPECT_FALSE(ov::isA(five, "Shape"_cls));
+  EXPECT_TRUE(ov::textEquals(ov::classNameOf(s), "Square"));
+  EXPECT_EQ(ov::classNameOf(five).get(), nullptr);
+  EXPECT_EQ(ov::getInstance("Side"_attr, s).get(), nullptr) << "the side is no instance";
+  EXPECT_TRUE(ov::isA(ov::makeNamed(ov::text("Square")).take(), "Square"_cls));
+  EXPECT_EQ(ov::boolean(false).get(), gdDefaultFalse);
+  EXPECT_EQ(ov::element(five, 0), nullptr);
+  EXPECT_EQ(ov::indexOf(list, s), 1);
+  EXPECT_EQ(ov::indexOf(list, ov::integer(5)), -1) << "an equal value is another object";
+  EXPECT_EQ(ov::element(ov::inserted(list, 9, five), 2), five.get()) << "past the end: at the end";
+  EXPECT_EQ(ov::element(ov::without(list, 0), 0), s.get());
+  EXPECT_EQ(ov::length(ov::appended(ov::emptyList(), five)), 1u);
+  EXPECT_EQ(ov::length(list), 2u);
+  POINT p = ov::toPOINT(five);
+  RECT r = ov::toRECT(five);
+  EXPECT_EQ(p.x | p.y | r.left | r.top | r.right | r.bottom, 0);
+  ovRef record = ov::newRecord("Test RECT"_ext);
+  EXPECT_EQ(record.as<ovC_pointer>()->pointeeType, "Test RECT"_ext.record());
+  ov::disposeRecord(record);
+  // More inputs than a call holds in place.
+  EXPECT_EQ(ov::toInt(ov::universal("Area"_uni, {s, five, five, five, five, five, five, five, five}).get()), -1);
+}
+
 // Each kind of call and receiver names itself in the trace, nested sends
 // are indented, and each status is told in words.
 TEST_F(KitCalls, TheSendTraceShowsNestingAndNamesEveryKindOfCallAndStatus) {
@@ -139,6 +174,15 @@ TEST_F(KitCalls, TheSendTraceShowsNestingAndNamesEveryKindOfCallAndStatus) {
        "send  1 Square/Make Square (class method) -> success\n"},
       {[&] { ov::tell(ov::callNamed(ov::text("/Get Name"), "Shape"_cls, List(shape))); },
        "send  1 \"/Get Name\" (by name, to Shape) -> success\n"},
+      {[&] { ov::tell(ov::callNamed(ov::integer(1), "Shape"_cls, List(shape))); },
+       "send  1 ? (by name, to Shape) -> no such method\n"},
+      {[&] { ov::tell(ov::call(UCLookupMethod("Describe"_sel.number(), s.get()), {s})); },  // untraced itself
+       "send  1 Square as Polygon/Describe -> success\n"},
+      {[] { ov::tell(ov::universal("Status Of"_uni, {ov::integer(ovTerminate)})); },
+       "send  1 Status Of (universal) -> terminate\n"},
+      {[] { ov::tell(ov::universal("Status Of"_uni, {ov::integer(ovFinish)})); }, "send  1 Status Of (universal) -> finish\n"},
+      {[] { ov::tell(ov::universal("Status Of"_uni, {ov::integer(7)})); },
+       "send  1 Status Of (universal) -> success (other)\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(traced(c.call), c.lines);
 }

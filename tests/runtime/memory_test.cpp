@@ -118,11 +118,15 @@ TEST_F(SmallHeap, ARequestTheArenaCannotSupplyAnswersNullAndLeavesTheHeapWhole) 
   EXPECT_EQ(heap_->Alloc(0x50000, 0, 0), nullptr);
   EXPECT_EQ(heap_->ReAlloc(nullptr, 0x50000), nullptr);
   ovMemArenaSetLimit(0);
+  EXPECT_EQ(heap_->Alloc(ovMemMaxRequest + 1, 0, 0), nullptr);
+  EXPECT_EQ(heap_->ReAlloc(nullptr, ovMemMaxRequest + 1), nullptr);
   EXPECT_EQ(heap_->LiveCount(), live);
   void* big = heap_->ReAlloc(nullptr, 0x50000);
   EXPECT_NE(big, nullptr);
   EXPECT_EQ(heap_->LiveCount(), live + 1) << "growing nothing makes a block";
   heap_->Free(big);
+  heap_->Free(nullptr);
+  EXPECT_EQ(ovMemDuplicate(nullptr), nullptr);
 }
 
 TEST_F(SmallHeap, MergingFreedNeighboursSatisfiesARequestNoSingleBlockCould) {
@@ -271,6 +275,8 @@ TEST(LowMemory, BlocksAreZeroFilledAndGrowZeroFilled) {
   EXPECT_EQ(ovLowMemCompareBlocks(p, other, 3), 0);
   EXPECT_EQ(ovLowMemCopyBlock(other, p, -1), other);
   EXPECT_EQ(other[2], 8);
+  ovLowMemCopyBlock(other + 1, p + 10, 2);
+  EXPECT_EQ(other[2], 0);
   ovLowMemFree(p);
   ovLowMemFree(nullptr);
 }

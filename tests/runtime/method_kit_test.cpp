@@ -175,9 +175,22 @@ TEST_F(MethodKit, TheShortestListBoundsTheLoop) {
   EXPECT_EQ(numbers(sums[0]), (std::vector<int32_t>{11, 22, 33}));
 }
 
-TEST_F(MethodKit, RepeatRunsUntilItsBodyStops) {
+// Terminate, failure and finish stop it; a list's elements are visited until
+// one fails.
+TEST_F(MethodKit, RepeatsAndWalksRunUntilTheirBodyStops) {
   auto odd = ov::call(ov::routine<halveToOdd>, {RuntimeTest::Int(48)});
   EXPECT_EQ(ovGetInteger(odd.get()), 3);
+  int runs = 0;
+  ov::repeat([&] { return ++runs == 2 ? ovFailure : ovSuccess; });
+  ov::repeat([&] { return ++runs == 4 ? ovFinish : ovSuccess; });
+  EXPECT_EQ(runs, 4);
+  auto failOnTwo = [&](ovC_object* v) {
+    ++runs;
+    return ovGetInteger(v) == 2 ? ovFailure : ovSuccess;
+  };
+  EXPECT_EQ(ov::forEach(listOf({1, 2, 3}), failOnTwo), ovFailure);
+  EXPECT_EQ(ov::forEach(Int(1), [](ovC_object*) { return ovFailure; }), ovSuccess) << "no list, no calls";
+  EXPECT_EQ(runs, 6);
 }
 
 TEST_F(MethodKit, FramesEmptyEverySlotAtCaseExit) {
@@ -201,23 +214,20 @@ TEST_F(MethodKit, FramesEmptyEverySlotAtCaseExit) {
 }
 
 TEST_F(MethodKit, MatchersAnswerZeroForAMatch) {
-  ovRef move = ovRef::adopt(ovMakeText("MOVE"));
-  ovRef moved = ovRef::adopt(ovMakeText("MOVED"));
-  ovRef three = ovRef::adopt(ovMakeText("3"));
-  ovRef real3 = ovRef::adopt(ovMakeReal(3.0));
-  ovRef empty = ovRef::adopt(ovMakeList(0));
-  EXPECT_EQ(UCMatchString(4, "MOVE", move.get()), ovSuccess);
-  EXPECT_EQ(UCMatchString(4, "MOVE", moved.get()), ovFailure);
-  EXPECT_EQ(UCMatchString(4, "MOVE", nullptr), ovFailure);
-  EXPECT_EQ(UCMatchInteger(3, RuntimeTest::Int(3).get()), ovSuccess);
-  EXPECT_EQ(UCMatchInteger(3, real3.get()), ovSuccess);
-  EXPECT_EQ(UCMatchInteger(3, three.get()), ovFailure);
-  EXPECT_EQ(UCMatchNone(gdDefaultNone), ovSuccess);
-  EXPECT_EQ(UCMatchNone(nullptr), ovFailure);
-  EXPECT_EQ(UCMatchTrue(gdDefaultTrue), ovSuccess);
-  EXPECT_EQ(UCMatchFalse(gdDefaultTrue), ovFailure);
-  EXPECT_EQ(UCMatchEmptyList(empty.get()), ovSuccess);
-  EXPECT_EQ(UCMatchEmptyList(nullptr), ovFailure);
+  ovRef move = Text("MOVE"), moved = Text("MOVED"), three = Text("3"), real3 = Real(3.0), real35 = Real(3.5);
+  ovRef empty = List(), one = List(Int(1));
+  const std::pair<ovStatus, ovStatus> cases[] = {
+      {UCMatchString(4, "MOVE", move.get()), ovSuccess}, {UCMatchString(4, "MOVE", moved.get()), ovFailure},
+      {UCMatchString(4, "MOVE", nullptr), ovFailure},    {UCMatchInteger(3, Int(3).get()), ovSuccess},
+      {UCMatchInteger(3, real3.get()), ovSuccess},       {UCMatchInteger(3, real35.get()), ovFailure},
+      {UCMatchInteger(3, three.get()), ovFailure},       {UCMatchNone(gdDefaultNone), ovSuccess},
+      {UCMatchNone(nullptr), ovFailure},                 {UCMatchTrue(gdDefaultTrue), ovSuccess},
+      {UCMatchTrue(gdDefaultFalse), ovFailure},          {UCMatchFalse(gdDefaultFalse), ovSuccess},
+      {UCMatchFalse(gdDefaultTrue), ovFailure},          {UCMatchFalse(nullptr), ovFailure},
+      {UCMatchEmptyList(empty.get()), ovSuccess},        {UCMatchEmptyList(one.get()), ovFailure},
+      {UCMatchEmptyList(nullptr), ovFailure},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
 }
 
 TEST_F(MethodKit, ListRoutinesKeepCountsBalanced) {

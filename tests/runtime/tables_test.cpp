@@ -97,6 +97,7 @@ TEST_F(Tables, SelectorsAreOneBasedPositionsOfSortedNames) {
   EXPECT_EQ(nameOf(methods->NameOf(number)), "Describe");
   EXPECT_FALSE(methods->FindSelectorByName(RuntimeTest::Text("Nothing Defines This").get(), &number));
   EXPECT_EQ(number, 0u);
+  EXPECT_FALSE(methods->FindSelectorByName(gdDefaultZero, &number)) << "a name that is no text";
   // Names that only code uses get numbers too.
   EXPECT_TRUE(methods->FindSelectorByName(RuntimeTest::Text("Called But Never Defined").get(), &number));
   EXPECT_EQ("Called But Never Defined"_sel.number(), number);
@@ -111,6 +112,10 @@ TEST_F(Tables, UniversalsPrimitivesAndPersistentsAreFoundByName) {
   const RTPersistent* persistent = nullptr;
   ASSERT_TRUE(RTHeader::GetPersistentTable()->FindByName(RuntimeTest::Text("Test Counter").get(), &persistent));
   EXPECT_EQ(persistent->slot, &gTestCounter);
+  EXPECT_FALSE(RTHeader::GetPersistentTable()->FindByName(gdDefaultZero, &persistent));
+  const RTExternal* external = nullptr;
+  EXPECT_FALSE(RTHeader::GetExternalTable()->FindByName(nullptr, &external));
+  EXPECT_EQ(RTHeader::GetExternalTable()->IndexOf(nullptr), -1);
 }
 
 TEST_F(Tables, ExternalTypesHaveTheirSizesAndPositions) {

@@ -105,6 +105,9 @@ ovStatus testApplication(const ov::Args&) {
   return ovSuccess;
 }
 
+// Answers its input as its status.
+ovStatus statusOf(const ov::Args& a) { return static_cast<ovStatus>(ovGetInteger(a[0])); }
+
 ovStatus testAdd(const ov::Args& a) {
   a.put(0, ovRef::adopt(ovMakeInteger(ovGetInteger(a[0]) + ovGetInteger(a[1]))));
   return ovSuccess;
@@ -154,6 +157,7 @@ const ovClassDeclaration kGaugeClass({
 
 const ovUniversalDeclaration kDoubleIt("Double It", ov::routine<doubleIt>);
 const ovUniversalDeclaration kAreaUnknown("Area", ov::routine<areaUnknown>);
+const ovUniversalDeclaration kStatusOf("Status Of", ov::routine<statusOf>);
 const ovUniversalDeclaration kTestApplication("Application", ov::routine<testApplication>);
 const ovPrimitiveDeclaration kTestAdd("test-add", ov::routine<testAdd>, true);
 const ovPersistentDeclaration kTestCounterPersistent("Test Counter", &gTestCounter);

@@ -7,7 +7,8 @@
 //     Counted                    -- has an initialisation method
 //   Gauge (Level)                -- has a get-method "Reading"
 //
-// plus the universals "Double It", "Area" (-1) and "Application", the lookup-table
+// plus the universals "Double It", "Area" (-1), "Status Of" (answers its
+// input as its status) and "Application", the lookup-table
 // primitive "test-add" and the persistents "Test Counter" (a bare slot) and
 // "Test Level".
 #pragma once

@@ -119,7 +119,7 @@ TEST(NumToString, PadsAndNeverWritesPastItsBuffer) {
     uint32_t n, radix, width;
     const char* text;
   } cases[] = {{255, 16, 8, "000000FF"}, {0, 10, 0, "0"}, {0xFFFFFFFF, 2, 0, "11111111111111111111111111111111"},
-               {35, 36, 1, "Z"}, {7, 1, 4, ""}};
+               {35, 36, 1, "Z"}, {7, 1, 4, ""}, {7, 37, 4, ""}};
   char out[64];
   for (const auto& c : cases) {
     ovNumToString(c.n, c.radix, out, c.width);
