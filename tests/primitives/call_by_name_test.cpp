@@ -41,7 +41,7 @@ TEST_F(CallByNameTest, TheCallIsLaidOutAsCountsInputsAndOutputAddresses) {
   EXPECT_EQ(withOutputs[5].value, nullptr);
 }
 
-// The outputs come back as a list on success and terminate; a failure gives
+// The outputs come back as a list on success, terminate and finish; a failure gives
 // no list (what the method wrote is released); an unknown name does nothing
 // and counts as success; a negative output count asks for none, a huge one
 // fails.
@@ -54,6 +54,7 @@ TEST_F(CallByNameTest, TheOutputsComeBackAsAListUnlessTheCallFails) {
   } cases[] = {
       {"Echo", List(Int(1), Text("a"), Int(3)), Int(2), ovSuccess, "( 1 \"a\" )"},
       {"Stop Early", List(Int(7)), Int(1), ovTerminate, "( 7 )"},
+      {"Finish Early", List(Int(8)), Int(1), ovFinish, "( 8 )"},
       {"Echo", List(Int(1)), List(Int(0), Int(0)), ovSuccess, "( 1 NULL )"},
       {"Fail After Writing", List(Text("kept?")), Int(1), ovFailure, "NULL"},
       {"No Such Method", List(Int(1)), Int(1), ovNothingRan, "NULL"},

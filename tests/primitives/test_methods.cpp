@@ -71,6 +71,7 @@ const ovClassDeclaration kGrandCallee({.name = "Grand Callee", .superclass = "Ca
 const ovUniversalDeclaration kEcho("Echo", ov::routine<echo>);
 const ovUniversalDeclaration kFailAfterWriting("Fail After Writing", ov::routine<writeThen<ovFailure>>);
 const ovUniversalDeclaration kStopEarly("Stop Early", ov::routine<writeThen<ovTerminate>>);
+const ovUniversalDeclaration kFinishEarly("Finish Early", ov::routine<writeThen<ovFinish>>);
 const ovUniversalDeclaration kWindowProbe("Window Probe", ov::routine<windowProbe>);
 const ovUniversalDeclaration kSilentProbe("Silent Probe", ov::routine<silentProbe>);
 const ovUniversalDeclaration kDefaultWindowProbe("Default Window Probe", ov::routine<defaultWindowProbe>);

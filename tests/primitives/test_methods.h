@@ -5,8 +5,8 @@
 //       Grand Callee
 //
 // and the universals "Echo" (each input to the output of the same place),
-// "Fail After Writing" and "Stop Early" (write their first input, then fail
-// or terminate), "Window Probe" (records its inputs, outputs message +
+// "Fail After Writing", "Stop Early" and "Finish Early" (write their first
+// input, then fail, terminate or finish), "Window Probe" (records its inputs, outputs message +
 // wParam), "Silent Probe" (records its inputs, outputs nothing) and
 // "Default Window Probe" (a window procedure: WM_USER answers 1234, other
 // messages go to DefWindowProcA).

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <thread>
 
 #include "runtime/memory/arena.h"
@@ -143,6 +144,25 @@ TEST_F(SmallHeap, MergingFreedNeighboursSatisfiesARequestNoSingleBlockCould) {
   EXPECT_EQ(d, a);
   EXPECT_EQ(subHeaps, 1u);
   for (void* p : {c, d}) heap_->Free(p);
+}
+
+// A region a heap gave back is taken again, whole or in part, by the next
+// sub-heap that fits in it.
+TEST_F(SmallHeap, ARegionGivenBackIsUsedAgain) {
+  Make(0x1000);
+  auto firstRegion = [](const ovMemHeap& h) {
+    ovMemSubHeap* first = nullptr;
+    h.ForEachSubHeap([&](ovMemSubHeap* s) { first = s; });
+    return first;
+  };
+  auto given = std::make_unique<ovMemHeap>(0x8000);
+  ovMemSubHeap* region = firstRegion(*given);
+  given.reset();
+  given = std::make_unique<ovMemHeap>(0x8000);
+  EXPECT_EQ(firstRegion(*given), region);
+  given.reset();
+  EXPECT_EQ(firstRegion(ovMemHeap(0x1000)), region);
+  heap_->Optimize();  // a heap going away empties the shared cache; the failure path lists the blocks again
 }
 
 // Each kind of damage is named; the damage is undone before the next.

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "runtime/methods/names.h"
+#include "runtime/archive/to_bytes.h"
+#include "runtime/startup/init_data.h"
 #include "runtime/tables/declarations.h"
 #include "runtime/tables/header.h"
 #include "runtime/values/list.h"
@@ -164,4 +166,23 @@ TEST_F(Tables, InstalledDataTakesUsesAndWrongLengthsInstallNothing) {
   ovListDeleteItem(values.get(), 0, 1);  // one element short
   RTHeader::InitializeData(values.get(), classValues.get(), defaults.get());
   for (const RTPersistent& p : h->persistentTable.records) EXPECT_EQ(*p.slot, nullptr);
+}
+
+// The archive's root must be a list of exactly three lists: persistent
+// values, class attribute values, default instances.
+TEST_F(Tables, StartUpInstallsOnlyAListOfThreeLists) {
+  auto install = [](const ovRef& root) {
+    std::vector<unsigned char> block;
+    ASSERT_EQ(DBToBytes(root.get(), 0, &block), DBEncoded);
+    InitDataFromBlock(block.data(), block.size());
+  };
+  ovRef values = RuntimeTest::List();
+  for (uint32_t i = 0; i < RTHeader::GetPersistentTable()->Count(); ++i)
+    ovListAppend(values.get(), RuntimeTest::Int(100 + i).get(), 1);
+  for (const ovRef& root : {values, RuntimeTest::List(values, values), RuntimeTest::List(values, values, values, values),
+                            RuntimeTest::List(values, values, RuntimeTest::Int(3))})
+    install(root);
+  EXPECT_EQ(gTestCounter, nullptr);
+  install(RuntimeTest::List(values, RuntimeTest::List(), RuntimeTest::List()));
+  EXPECT_TRUE(ovIsKind(gTestCounter, ovKindInteger));
 }

@@ -208,6 +208,7 @@ TEST_F(Lists, ExtractClampsAndRaisesCountsWhenAsked) {
   EXPECT_EQ(a->useCount, 2u);
   for (auto [from, to] : {std::pair{2u, 1u}, std::pair{5u, 9u}})
     EXPECT_EQ(ovListGetLength(ovRef::adopt(list.as<ovC_list>()->Extract(from, to, 0)).get()), 0u);
+  EXPECT_EQ(ovListGetLength(ovRef::adopt(List().as<ovC_list>()->Extract(0, 0, 0)).get()), 0u);
 }
 
 TEST_F(Lists, SetNthTakesOverAndDropsAsAsked) {
@@ -230,6 +231,7 @@ TEST_F(Lists, JoinAppendsAnotherListOrItself) {
   ovRef list = List(x);
   ovListJoin(list.get(), List(Int(5), Int(6)).get(), 1);
   ovListJoin(list.get(), list.get(), 1);
+  ovListJoin(list.get(), nullptr, 1);
   ASSERT_EQ(ovListGetLength(list.get()), 6u);
   EXPECT_EQ(ovListGetSlot(list.get(), 3, 0), x.get());
   EXPECT_EQ(ovGetInteger(ovListGetSlot(list.get(), 5, 0)), 6);
