@@ -52,7 +52,9 @@ TEST_F(DecoderTest, EachKindDecodesFromItsRecord) {
     std::string printed;
     ovUnparseAppend(item, printed);
     EXPECT_EQ(printed, c.printed);
-    if (c.shared) EXPECT_EQ(item, c.shared) << c.printed;
+    if (c.shared) {
+      EXPECT_EQ(item, c.shared) << c.printed;
+    }
   }
 }
 

@@ -126,26 +126,22 @@ class HeapModel {
     std::memcpy(t.bytes.data() + kept, p + kept, size - kept);
   }
 
+  // Stretched by up to 300 characters, padded by up to 50, or joined to
+  // itself while short.
   void GrowText(Tracked& t) {
     auto* text = static_cast<ovC_object*>(t.address);
-    switch (Roll(3)) {
-      case 0: {
-        std::string more = RandomChars(Roll(300));
-        ovAs<ovC_text>(text)->Stretch(more.c_str());
-        t.chars += more;
-        break;
-      }
-      case 1: {
-        uint32_t n = Roll(50);
-        ovStringPad(text, n, '#');
-        t.chars.append(n, '#');
-        break;
-      }
-      default:
-        if (t.chars.size() < 20000) {
-          ovStringJoin(text, text);
-          t.chars += t.chars;
-        }
+    uint32_t op = Roll(3);
+    if (op == 0) {
+      std::string more = RandomChars(Roll(300));
+      ovAs<ovC_text>(text)->Stretch(more.c_str());
+      t.chars += more;
+    } else if (op == 1) {
+      uint32_t n = Roll(50);
+      ovStringPad(text, n, '#');
+      t.chars.append(n, '#');
+    } else if (t.chars.size() < 20000) {
+      ovStringJoin(text, text);
+      t.chars += t.chars;
     }
   }
 

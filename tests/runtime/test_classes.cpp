@@ -19,13 +19,10 @@ namespace {
 
 ovRef text(const char* s) { return ovRef::adopt(ovMakeText(s)); }
 
-ovStatus describeShape(const ov::Args& a) {
-  a.put(0, text("shape"));
-  return ovSuccess;
-}
-
-ovStatus describePolygon(const ov::Args& a) {
-  a.put(0, text("polygon"));
+// Answers the text T.
+template <ov::NameText T>
+ovStatus answer(const ov::Args& a) {
+  a.put(0, text(T.chars));
   return ovSuccess;
 }
 
@@ -39,19 +36,11 @@ ovStatus describeSquare(const ov::Args& a) {
   return ovSuccess;
 }
 
-// A shape in general has no area.
-ovStatus areaOfShape(const ov::Args&) { return ovFailure; }
-
 ovStatus areaOfSquare(const ov::Args& a) {
   ovRef side = ov::get("Side"_attr, a.receiver());
   if (!ovIsNumber(side.get())) return ovFailure;
   int32_t s = ovGetInteger(side.get());
   a.put(0, ovRef::adopt(ovMakeInteger(s * s)));
-  return ovSuccess;
-}
-
-ovStatus sidesOf(const ov::Args& a) {
-  a.put(0, ov::get("Sides"_attr, a.receiver()));
   return ovSuccess;
 }
 
@@ -117,9 +106,9 @@ const ovClassDeclaration kShapeClass({
     .name = "Shape",
     .attributes = {"Name", "Sides"},
     .classAttributes = {"Made"},
-    .methods = {{"Describe", ov::routine<describeShape>},
-                {"Area", ov::routine<areaOfShape>},
-                {"Sides Of", ov::routine<sidesOf>},
+    .methods = {{"Describe", ov::routine<answer<"shape">>},
+                {"Area", ov::failing},  // a shape in general has no area
+                {"Sides Of", ov::reader<"Sides"_attr>},
                 {"Get Name", ov::reader<"Name"_attr>},
                 {"Set Name", ov::writer<"Name"_attr>}},
 });
@@ -131,7 +120,7 @@ const ovClassDeclaration kPolygonClass({
     .name = "Polygon",
     .superclass = "Shape",
     .attributes = {"Points"},
-    .methods = {{"Describe", ov::routine<describePolygon>}},
+    .methods = {{"Describe", ov::routine<answer<"polygon">>}},
 });
 
 const ovClassDeclaration kSquareClass({

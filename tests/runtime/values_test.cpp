@@ -65,7 +65,9 @@ TEST_F(Values, ReduceResultGivesIntegersOnlyForIntegralValuesThatFit) {
   for (const auto& c : cases) {
     ovRef v = ovRef::adopt(ovReduceResult(c.d));
     EXPECT_TRUE(ovIsType(v.get(), c.kind)) << c.d;
-    if (c.kind == ovKindInteger) EXPECT_EQ(ovGetInteger(v.get()), c.d);
+    if (c.kind == ovKindInteger) {
+      EXPECT_EQ(ovGetInteger(v.get()), c.d);
+    }
   }
   EXPECT_TRUE(ovIsType(Real(3.0).get(), ovKindReal));  // makers never reduce
 }
