@@ -12,12 +12,6 @@ namespace {
 
 using DecoderTest = ArchiveTest;
 
-TEST_F(DecoderTest, AnArchiveWithoutItemsIsNull) {
-  uint16_t status = 99;
-  EXPECT_EQ(Decode(Archive().Block(), &status), nullptr);
-  EXPECT_EQ(status, DBStatusOK);
-}
-
 // Each record decoded as the one element of a root list, printed in the
 // value text form; the constant kinds are the run-time's shared objects.
 // Geometry keeps its stored order; reals are big-endian doubles (sign and

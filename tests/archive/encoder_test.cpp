@@ -104,10 +104,12 @@ TEST_F(EncoderTest, RefusesWhatTheFormatCannotHold) {
   ovDisposePointer(strangeHandle.get());
 }
 
-TEST_F(EncoderTest, NullEncodesAsAnArchiveWithoutItems) {
+TEST_F(EncoderTest, NullEncodesAsAnArchiveWithoutItemsWhichDecodesAsNull) {
   Bytes block = Encode(nullptr);
   EXPECT_EQ(block.size(), kDBBlockHeaderSize);
-  EXPECT_EQ(Decode(block), nullptr);
+  uint16_t status = 99;
+  EXPECT_EQ(Decode(block, &status), nullptr);
+  EXPECT_EQ(status, DBStatusOK);
 }
 
 }  // namespace

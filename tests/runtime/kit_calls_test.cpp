@@ -180,7 +180,8 @@ TEST_F(KitCalls, TheSendTraceShowsNestingAndNamesEveryKindOfCallAndStatus) {
        "send  1 Square as Polygon/Describe -> success\n"},
       {[] { ov::tell(ov::universal("Status Of"_uni, {ov::integer(ovTerminate)})); },
        "send  1 Status Of (universal) -> terminate\n"},
-      {[] { ov::tell(ov::universal("Status Of"_uni, {ov::integer(ovFinish)})); }, "send  1 Status Of (universal) -> finish\n"},
+      {[] { ov::tell(ov::universal("Status Of"_uni, {ov::integer(ovFinish)})); },
+       "send  1 Status Of (universal) -> finish\n"},
       {[] { ov::tell(ov::universal("Status Of"_uni, {ov::integer(7)})); },
        "send  1 Status Of (universal) -> success (other)\n"},
   };

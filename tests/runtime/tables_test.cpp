@@ -179,7 +179,8 @@ TEST_F(Tables, StartUpInstallsOnlyAListOfThreeLists) {
   ovRef values = RuntimeTest::List();
   for (uint32_t i = 0; i < RTHeader::GetPersistentTable()->Count(); ++i)
     ovListAppend(values.get(), RuntimeTest::Int(100 + i).get(), 1);
-  for (const ovRef& root : {values, RuntimeTest::List(values, values), RuntimeTest::List(values, values, values, values),
+  for (const ovRef& root : {values, RuntimeTest::List(values, values),
+                            RuntimeTest::List(values, values, values, values),
                             RuntimeTest::List(values, values, RuntimeTest::Int(3))})
     install(root);
   EXPECT_EQ(gTestCounter, nullptr);

@@ -78,7 +78,8 @@ TEST_F(Lists, TextsAndListsAppendedOneAtATimeRarelyMoveTheirStorage) {
   EXPECT_EQ(ovStringGetPtr(t.get())[ovStringGetLength(t.get())], '\0');
   ASSERT_EQ(ovListGetLength(list.get()), 1000u);
   EXPECT_GE(list.as<ovC_list>()->Capacity(), 1000u);
-  for (uint32_t i = 0; i < 1000; ++i) ASSERT_EQ(ovGetInteger(ovListGetSlot(list.get(), i, 0)), 1000 + static_cast<int32_t>(i));
+  for (uint32_t i = 0; i < 1000; ++i)
+    ASSERT_EQ(ovGetInteger(ovListGetSlot(list.get(), i, 0)), 1000 + static_cast<int32_t>(i));
 }
 
 TEST_F(Texts, CharacterAccessOutOfRangeReadsZeroAndWritesNothing) {
@@ -174,7 +175,8 @@ TEST_F(Texts, PathNamesSplitAtTheFirstSlash) {
 
 TEST_F(Texts, PathNamesAreRebuiltFromTheirParts) {
   const std::pair<uint32_t, const char*> cases[] = {
-      {ovPathPlain, "Open"}, {ovPathClass, "Window/Open"}, {ovPathReceiver, "/Open"}, {ovPathCurrent, "//Open"}, {7, ""}};
+      {ovPathPlain, "Open"},      {ovPathClass, "Window/Open"}, {ovPathReceiver, "/Open"},
+      {ovPathCurrent, "//Open"}, {7, ""}};
   ovRef cls = Text("Window"), name = Text("Open");
   for (const auto& [path, text] : cases) EXPECT_EQ(take(ovMakePathName(cls.get(), name.get(), path)), text) << path;
   EXPECT_EQ(take(ovMakePathName(nullptr, nullptr, ovPathCurrent)), "//");
