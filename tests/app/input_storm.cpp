@@ -275,90 +275,65 @@ struct Measure {
   size_t committed = 0;
 };
 
-Measure measureNow() { return {ovRunTimeHeap->LiveCount(), committedBytes()}; }
+// One stage of the soak: an input given a number of times (told how many
+// came before it), then the heap measured once the program has settled.
+struct Stage {
+  std::function<void(long)> input;
+  long times;
+  Measure after{};
+  double seconds = 0;
+};
 
 int soak(long presses) {
   startWatchdog(std::chrono::seconds(120 + presses / 50));
   POINT go1{}, go2{}, c1{};
-  std::vector<std::function<void()>> steps;
-  // The rounds: one press of each Go, then the long runs; the heap is
-  // measured when the program has settled after each.
-  enum Stage { First, Presses, Typing, Menu, Done };
-  Stage stage = First;
-  long done = 0;
-  Measure first, afterPresses, afterTyping, afterMenu;
-  Clock::time_point pressesStart;
-  double pressSeconds = 0;
-  auto pressBoth = [&] {
+  auto pressBoth = [&](long) {
     headless::click(go1.x, go1.y);
     headless::click(go2.x, go2.y);
   };
-  auto prelude = [&]() -> bool {
-    switch (stage) {
-      case First:
-        if (done == 0) {
-          go1 = onScreen(kGo1);
-          go2 = onScreen(kGo2);
-          c1 = onScreen(kC1);
-          pressBoth();
-          ++done;
-          return true;
-        }
-        first = measureNow();
-        stage = Presses;
-        done = 0;
-        pressesStart = Clock::now();
-        [[fallthrough]];
-      case Presses:
-        if (done < presses) {
-          pressBoth();
-          ++done;
-          return true;
-        }
-        pressSeconds = std::chrono::duration<double>(Clock::now() - pressesStart).count();
-        afterPresses = measureNow();
-        headless::click(c1.x, c1.y);
-        stage = Typing;
-        done = 0;
-        return true;
-      case Typing:
-        if (done < presses) {
-          headless::typeText("7");
-          press(VK_BACK);
-          ++done;
-          return true;
-        }
-        afterTyping = measureNow();
-        stage = Menu;
-        done = 0;
-        [[fallthrough]];
-      case Menu:
-        if (done < presses) {
-          press('F', {VK_MENU});
-          press(VK_ESCAPE);
-          press(VK_ESCAPE);
-          ++done;
-          return true;
-        }
-        afterMenu = measureNow();
-        stage = Done;
-        return false;
-      case Done:
-        return false;
+  auto typeIntoC1 = [&](long before) {
+    if (before == 0) return headless::click(c1.x, c1.y);
+    headless::typeText("7");
+    press(VK_BACK);
+  };
+  auto openAndLeaveTheMenu = [](long) {
+    press('F', {VK_MENU});
+    press(VK_ESCAPE);
+    press(VK_ESCAPE);
+  };
+  // The first round, then the long runs of presses, typing and the menu.
+  Stage stages[] = {{pressBoth, 1}, {pressBoth, presses}, {typeIntoC1, presses + 1}, {openAndLeaveTheMenu, presses}};
+  size_t stage = 0;
+  long done = 0;
+  Clock::time_point start;
+  auto prelude = [&]() {
+    if (stage == std::size(stages)) return false;
+    if (stage == 0 && done == 0) {
+      go1 = onScreen(kGo1);
+      go2 = onScreen(kGo2);
+      c1 = onScreen(kC1);
     }
-    return false;
+    if (done == stages[stage].times) {
+      stages[stage].seconds = std::chrono::duration<double>(Clock::now() - start).count();
+      stages[stage].after = {ovRunTimeHeap->LiveCount(), committedBytes()};
+      if (++stage == std::size(stages)) return false;
+      done = 0;
+    }
+    if (done == 0) start = Clock::now();
+    stages[stage].input(done++);
+    return true;
   };
   std::istringstream noScript;
   std::ostringstream printed;
   velmaro::ScriptResult result = velmaro::RunScript(noScript, printed, prelude);
-  std::printf("soak: %ld presses of each Go: %.1f us per press\n", presses, 1e6 * pressSeconds / (2.0 * presses));
-  std::printf("soak: live objects / committed heap bytes: first round %u / %zu; after the presses %u / %zu; "
-              "after typing %u / %zu; after the menu %u / %zu\n",
-              first.live, first.committed, afterPresses.live, afterPresses.committed, afterTyping.live,
-              afterTyping.committed, afterMenu.live, afterMenu.committed);
-  bool steady = afterPresses.live == first.live && afterTyping.live == first.live && afterMenu.live == first.live &&
-                afterPresses.committed == first.committed && afterTyping.committed == first.committed &&
-                afterMenu.committed == first.committed;
+  std::printf("soak: %ld presses of each Go: %.1f us per press\n", presses, 1e6 * stages[1].seconds / (2.0 * presses));
+  std::printf("soak: live objects / committed heap bytes after the first round, the presses, typing, the menu:");
+  bool steady = true;
+  for (const Stage& s : stages) {
+    std::printf(" %u / %zu;", s.after.live, s.after.committed);
+    steady = steady && s.after.live == stages[0].after.live && s.after.committed == stages[0].after.committed;
+  }
+  std::printf("\n");
   if (result.status != 0 || !steady) {
     std::fprintf(stderr, "velmaro_storm: %s\n", result.status != 0 ? "the program failed" : "the heap grew with use");
     return 1;
