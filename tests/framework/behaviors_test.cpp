@@ -7,21 +7,6 @@
 
 namespace {
 
-const ovMethodSelector kGetName("Get Name");
-const ovMethodSelector kGetValue("Get Value");
-const ovMethodSelector kNew("New");
-const ovMethodSelector kPost("Post");
-const ovMethodSelector kResolve("Resolve");
-const ovAttributeSelector kActive("Active?");
-const ovAttributeSelector kMainWindow("Main Window");
-const ovAttributeSelector kWindow("Window");
-const ovClassName kAttributeSpecifier("Attribute Specifier");
-const ovClassName kBehaviorSpecifier("Behavior Specifier");
-const ovClassName kMethodSpecifier("Method Specifier");
-const ovClassName kPersistentSpecifier("Persistent Specifier");
-const ovClassName kValueSpecifier("Value Specifier");
-const ovClassName kWindowItemSpecifier("Window Item Specifier");
-
 // The inputs of every call of "Record Behavior Inputs", in order.
 std::vector<std::vector<ovRef>> gCalls;
 
@@ -37,7 +22,7 @@ class Behaviors : public FrameworkTest {
  protected:
   void SetUp() override {
     FrameworkTest::SetUp();
-    ov::set(kMainWindow, Application(), ov::text(""));
+    ov::set("Main Window"_attr, Application(), ov::text(""));
   }
   void TearDown() override {
     gCalls.clear();
@@ -45,7 +30,7 @@ class Behaviors : public FrameworkTest {
   }
 
   // Posts the behaviour an archive text describes.
-  static void Post(std::string_view text) { ov::tell(ov::send<0>(kPost, Value(text))); }
+  static void Post(std::string_view text) { ov::tell(ov::send<0>("Post"_sel, Value(text))); }
 };
 
 TEST_F(Behaviors, DoCallsTheNamedUniversalWithEachSpecifiersValueInOrder) {
@@ -85,18 +70,19 @@ TEST_F(Behaviors, ASlashNameCallsTheMethodOfTheFirstValuesClass) {
   OpenApplication();
   Post(R"(<<Menu Behavior>> [ "Enabled?": TRUE "Method": "/Quit"
             "Specifiers": ( <<Persistent Specifier>> [ "Value": "The Front Application" ] ) ])");
-  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application()))) << "the application quit";
+  EXPECT_TRUE(ov::isFalse(ov::get("Active?"_attr, Application()))) << "the application quit";
 }
 
 TEST_F(Behaviors, EachSpecifierClassMakesInstancesOfItselfWithNew) {
-  for (const ovClassName* cls : {&kBehaviorSpecifier, &kAttributeSpecifier, &kMethodSpecifier, &kPersistentSpecifier,
-                                 &kWindowItemSpecifier, &kValueSpecifier}) {
-    ovRef made = ov::sendToClass(*cls, kNew, {ov::text("Window")}).take();
+  for (const ovClassName* cls : std::initializer_list<const ovClassName*>{
+           &"Behavior Specifier"_cls, &"Attribute Specifier"_cls, &"Method Specifier"_cls, &"Persistent Specifier"_cls,
+           &"Window Item Specifier"_cls, &"Value Specifier"_cls}) {
+    ovRef made = ov::sendToClass(*cls, "New"_sel, {ov::text("Window")}).take();
     EXPECT_TRUE(ov::textEquals(ov::classNameOf(made), cls->name())) << cls->name();
-    EXPECT_TRUE(ov::textEquals(ov::send(kGetValue, made).get(), "Window")) << cls->name();
+    EXPECT_TRUE(ov::textEquals(ov::send("Get Value"_sel, made).get(), "Window")) << cls->name();
   }
-  ovRef literal = ov::sendToClass(kBehaviorSpecifier, kNew, {gdDefaultTrue}).take();
-  EXPECT_TRUE(ov::isTrue(ov::send(kResolve, literal, {nullptr}).get()));
+  ovRef literal = ov::sendToClass("Behavior Specifier"_cls, "New"_sel, {gdDefaultTrue}).take();
+  EXPECT_TRUE(ov::isTrue(ov::send("Resolve"_sel, literal, {nullptr}).get()));
 }
 
 // Behaviours of a window's items: the window holds two edit texts.
@@ -104,7 +90,7 @@ class WindowItemSpecifiers : public Behaviors {
  protected:
   void SetUp() override {
     Behaviors::SetUp();
-    ov::set(kMainWindow, Application(), ov::text("Main Window"));
+    ov::set("Main Window"_attr, Application(), ov::text("Main Window"));
     SetDefault(R"(<<Main Window>> [
       "Name": "Main Window" "Title": "Main Window" "Modal?": FALSE
       "Maximum Size": { 500 500 } "Minimum Size": { 50 50 } "Active?": FALSE "Visible?": TRUE
@@ -126,8 +112,8 @@ class WindowItemSpecifiers : public Behaviors {
     ovRef behavior = Value(std::string(R"(<<Window Item Behavior>> [ "Enabled?": TRUE
         "Method": "Record Behavior Inputs" "Specifiers": ( <<)") +
                            specifierClass + R"(>> [ "Value": )" + value + " ] ) ]");
-    ov::set(kWindow, behavior, MainWindow());
-    ov::tell(ov::send<0>(kPost, behavior));
+    ov::set("Window"_attr, behavior, MainWindow());
+    ov::tell(ov::send<0>("Post"_sel, behavior));
   }
 };
 
@@ -146,7 +132,7 @@ TEST_F(WindowItemSpecifiers, AWindowItemSpecifierAnswersTheNamedItem) {
   PostWithSpecifier("Window Item Specifier", R"("B2")");
   PostWithSpecifier("Value Specifier", R"("Nowhere")");
   ASSERT_EQ(gCalls.size(), 2u);
-  EXPECT_TRUE(ov::textEquals(ov::send(kGetName, gCalls[0][0]).get(), "B2"));
+  EXPECT_TRUE(ov::textEquals(ov::send("Get Name"_sel, gCalls[0][0]).get(), "B2"));
   EXPECT_EQ(gCalls[0][0], Item("B2"));
   EXPECT_EQ(gCalls[1][0].get(), nullptr) << "a value specifier of no item answers NULL";
 }

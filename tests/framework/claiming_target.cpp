@@ -6,11 +6,9 @@
 
 namespace {
 
-const ovMethodSelector kSetItemEnabled("Set Item Enabled?");
-
 ovStatus TextTargetClaims(const ov::Args& a) {
   if (!ov::isText(a[0])) return ovSuccess;
-  return ov::send<0>(kSetItemEnabled, a[1], {a[0], a[0], gdDefaultFalse}).status;
+  return ov::send<0>("Set Item Enabled?"_sel, a[1], {a[0], a[0], gdDefaultFalse}).status;
 }
 const ovUniversalDeclaration kTextTargetClaims("Update Menus", ov::routine<TextTargetClaims>);
 

@@ -143,9 +143,8 @@ TEST_F(FrameworkClasses, DescendantsOfWindowItemInTableOrder) {
     ovC_object* n = ovListGetSlot(names.get(), i, 0);
     got.emplace_back(ovStringGetPtr(n), ovStringGetLength(n));
   }
-  EXPECT_EQ(got,
-            (std::vector<std::string>{"Control", "Edit Text", "Graphic Item", "Multiple View", "Push Button", "Scroll Bar",
-                                      "View"}));
+  EXPECT_EQ(got, (std::vector<std::string>{"Control", "Edit Text", "Graphic Item", "Multiple View", "Push Button",
+                                           "Scroll Bar", "View"}));
 }
 
 TEST_F(FrameworkClasses, AttributeSelectorsFollowTheNameOrder) {

@@ -7,13 +7,6 @@
 
 namespace {
 
-const ovMethodSelector kClose("Close");
-const ovMethodSelector kGetScrap("Get Scrap");
-const ovMethodSelector kGetText("Get Text");
-const ovAttributeSelector kClipboard("Clipboard");
-const ovAttributeSelector kMainWindow("Main Window");
-const ovAttributeSelector kRegisteredFormat("Registered Format");
-
 // Puts a block of bytes on the platform clipboard in a format.
 void PutOnClipboard(UINT format, const char* bytes, size_t size) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
@@ -38,17 +31,17 @@ class Clipboard : public FrameworkTest {
  protected:
   void SetUp() override {
     FrameworkTest::SetUp();
-    ov::set(kMainWindow, Application(), ov::text(""));
+    ov::set("Main Window"_attr, Application(), ov::text(""));
     OpenApplication();
   }
 
-  static ovRef AppClipboard() { return ov::get(kClipboard, Application()); }
+  static ovRef AppClipboard() { return ov::get("Clipboard"_attr, Application()); }
 };
 
 TEST_F(Clipboard, TextComesBackWithoutItsTerminator) {
   const char text[] = "Golden ratio";
   PutOnClipboard(CF_TEXT, text, sizeof text);
-  auto read = ov::send(kGetText, AppClipboard());
+  auto read = ov::send("Get Text"_sel, AppClipboard());
   ASSERT_FALSE(read.failed());
   EXPECT_EQ(ov::chars(read.get()), "Golden ratio");
   EXPECT_FALSE(ClipboardWasOpen());
@@ -56,25 +49,25 @@ TEST_F(Clipboard, TextComesBackWithoutItsTerminator) {
 
 TEST_F(Clipboard, NoTextIsAFailureThatLeavesTheClipboardClosed) {
   EmptyTheClipboard();
-  auto read = ov::send(kGetText, AppClipboard());
+  auto read = ov::send("Get Text"_sel, AppClipboard());
   EXPECT_TRUE(read.failed());
   EXPECT_EQ(read.get(), nullptr);
   EXPECT_FALSE(ClipboardWasOpen());
 }
 
 TEST_F(Clipboard, OpeningRegistersTheFormatsAndClosingForgetsThem) {
-  ovRef formats = ov::get(kRegisteredFormat, AppClipboard());
+  ovRef formats = ov::get("Registered Format"_attr, AppClipboard());
   ASSERT_EQ(ov::length(formats), 2u);
   EXPECT_EQ(static_cast<UINT>(ov::toInt(ov::element(formats, 0))), RegisterClipboardFormatA("Orvane Instance"));
   EXPECT_EQ(static_cast<UINT>(ov::toInt(ov::element(formats, 1))), RegisterClipboardFormatA("external block"));
-  ov::tell(ov::send<0>(kClose, AppClipboard()));
-  EXPECT_EQ(ov::length(ov::get(kRegisteredFormat, AppClipboard())), 0u);
+  ov::tell(ov::send<0>("Close"_sel, AppClipboard()));
+  EXPECT_EQ(ov::length(ov::get("Registered Format"_attr, AppClipboard())), 0u);
 }
 
 TEST_F(Clipboard, AScrapIsTheFormatsBlockAndItsSizeWithTheClipboardLeftOpen) {
   UINT format = RegisterClipboardFormatA("Orvane Instance");
   PutOnClipboard(format, "\1\2\3\4\5", 5);
-  auto scrap = ov::send<2>(kGetScrap, AppClipboard(), {ov::integer(static_cast<int32_t>(format))});
+  auto scrap = ov::send<2>("Get Scrap"_sel, AppClipboard(), {ov::integer(static_cast<int32_t>(format))});
   ASSERT_FALSE(scrap.failed());
   EXPECT_EQ(ov::toInt(scrap.get(1)), 5);
   auto* bytes = static_cast<const char*>(GlobalLock(ov::toHandle<HGLOBAL>(scrap.get(0))));
@@ -82,7 +75,7 @@ TEST_F(Clipboard, AScrapIsTheFormatsBlockAndItsSizeWithTheClipboardLeftOpen) {
   EXPECT_EQ(std::memcmp(bytes, "\1\2\3\4\5", 5), 0);
   GlobalUnlock(ov::toHandle<HGLOBAL>(scrap.get(0)));
   EXPECT_TRUE(ClipboardWasOpen()) << "the caller closes it";
-  EXPECT_TRUE(ov::send<2>(kGetScrap, AppClipboard(), {ov::integer(CF_TEXT + 1000)}).failed());
+  EXPECT_TRUE(ov::send<2>("Get Scrap"_sel, AppClipboard(), {ov::integer(CF_TEXT + 1000)}).failed());
   EXPECT_FALSE(ClipboardWasOpen()) << "a format the clipboard lacks closes it again";
 }
 

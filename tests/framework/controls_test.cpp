@@ -7,16 +7,6 @@
 
 namespace {
 
-const ovMethodSelector kClose("Close");
-const ovMethodSelector kOpen("Open");
-const ovMethodSelector kGetControlValue("Get Control Value");
-const ovMethodSelector kSetActive("Set Active?");
-const ovMethodSelector kSetTitle("Set Title");
-const ovAttributeSelector kControlValue("Control Value");
-const ovAttributeSelector kName("Name");
-const ovAttributeSelector kNumber("Number");
-const ovAttributeSelector kView("View");
-
 // What the click behaviour's method saw of the item it was given.
 struct Click {
   std::string item;
@@ -25,7 +15,8 @@ struct Click {
 std::vector<Click> gClicks;
 
 ovStatus RecordClick(const ov::Args& a) {
-  gClicks.push_back({std::string(ov::chars(ov::get(kName, a[0]))), ov::toInt(ov::get(kControlValue, a[0]))});
+  gClicks.push_back(
+      {std::string(ov::chars(ov::get("Name"_attr, a[0]))), ov::toInt(ov::get("Control Value"_attr, a[0]))});
   return ovSuccess;
 }
 const ovUniversalDeclaration kRecordClick("Record Click", ov::routine<RecordClick>);
@@ -75,9 +66,9 @@ TEST_F(Controls, TheDefaultPushButtonIsMadeWithTheDefaultStyleAndIdOne) {
   HWND cancel = Handle("Cancel");
   EXPECT_EQ(GetWindowLongPtrA(ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
   EXPECT_EQ(GetDlgCtrlID(ok), IDOK);
-  EXPECT_EQ(ov::toInt(ov::get(kNumber, Item("OK"))), IDOK);
+  EXPECT_EQ(ov::toInt(ov::get("Number"_attr, Item("OK"))), IDOK);
   EXPECT_EQ(GetWindowLongPtrA(cancel, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
-  EXPECT_EQ(GetDlgCtrlID(cancel), ov::toInt(ov::get(kNumber, Item("Cancel"))));
+  EXPECT_EQ(GetDlgCtrlID(cancel), ov::toInt(ov::get("Number"_attr, Item("Cancel"))));
   EXPECT_NE(GetDlgCtrlID(cancel), IDOK);
 }
 
@@ -104,11 +95,9 @@ TEST_F(Controls, ACheckBoxClickShowsItsNewStateToTheBehavior) {
 // click on it runs nothing.
 TEST_F(Controls, TheButtonShowsANewTitleAndTakesNoClickWhileInactive) {
   OpenWith(ControlText("Push Button", "Go", "{ 10 10 30 70 }"));
-  ov::tell(ov::send<0>(kSetTitle, Item("Go"), {ov::text("Stop")}));
-  char title[16] = {};
-  GetWindowTextA(Handle("Go"), title, sizeof title);
-  EXPECT_STREQ(title, "Stop");
-  ov::tell(ov::send<0>(kSetActive, Item("Go"), {gdDefaultFalse}));
+  ov::tell(ov::send<0>("Set Title"_sel, Item("Go"), {ov::text("Stop")}));
+  EXPECT_EQ(TextOf(Handle("Go")), "Stop");
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("Go"), {gdDefaultFalse}));
   EXPECT_FALSE(IsWindowEnabled(Handle("Go")));
   ClickOn("Go");
   EXPECT_TRUE(gClicks.empty());
@@ -121,17 +110,15 @@ TEST_F(Controls, AClosedControlAnswersTheStateItShowedLastAndKeepsWhatItIsGiven)
   OpenWith(ControlText("Control", "Box", "{ 10 10 30 120 }", R"("Type": 3)"));
   HWND box = Handle("Box");
   ClickOn("Box");
-  ov::tell(ov::send<0>(kClose, Item("Box")));
+  ov::tell(ov::send<0>("Close"_sel, Item("Box")));
   EXPECT_FALSE(IsWindow(box));
-  EXPECT_EQ(ov::toInt(ov::send(kGetControlValue, Item("Box")).get()), BST_CHECKED);
+  EXPECT_EQ(ov::toInt(ov::send("Get Control Value"_sel, Item("Box")).get()), BST_CHECKED);
 
-  ov::tell(ov::send<0>(kSetTitle, Item("Box"), {ov::text("Later")}));
-  ov::tell(ov::send<0>(kSetActive, Item("Box"), {gdDefaultFalse}));
-  ov::tell(ov::send<0>(kOpen, Item("Box"), {ov::get(kView, MainWindow())}));
+  ov::tell(ov::send<0>("Set Title"_sel, Item("Box"), {ov::text("Later")}));
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("Box"), {gdDefaultFalse}));
+  ov::tell(ov::send<0>("Open"_sel, Item("Box"), {ov::get("View"_attr, MainWindow())}));
   box = Handle("Box");
-  char title[16] = {};
-  GetWindowTextA(box, title, sizeof title);
-  EXPECT_STREQ(title, "Later");
+  EXPECT_EQ(TextOf(box), "Later");
   EXPECT_FALSE(IsWindowEnabled(box));
   EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
 }

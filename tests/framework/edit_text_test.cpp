@@ -9,28 +9,6 @@
 
 namespace {
 
-const ovMethodSelector kClose("Close");
-const ovMethodSelector kGetSelection("Get Selection");
-const ovMethodSelector kGetTarget("Get Target");
-const ovMethodSelector kSelectAll("Select All");
-const ovMethodSelector kSetActive("Set Active?");
-const ovMethodSelector kSetFrame("Set Frame");
-const ovMethodSelector kSetLocation("Set Location");
-const ovMethodSelector kSetTarget("Set Target");
-const ovMethodSelector kGetFlags("Get Flags");
-const ovMethodSelector kSetValue("Set Value");
-const ovAttributeSelector kActive("Active?");
-const ovAttributeSelector kAutoScroll("Auto Scroll?");
-const ovAttributeSelector kBorder("Border");
-const ovAttributeSelector kCommander("Commander");
-const ovAttributeSelector kDeferredCommands("Deferred Commands");
-const ovAttributeSelector kEditable("Editable?");
-const ovAttributeSelector kName("Name");
-const ovAttributeSelector kText("Text");
-const ovAttributeSelector kWrap("Wrap?");
-const ovClassName kEditTextClass("Edit Text");
-const ovClassName kRegularBorder("Regular Border");
-
 // The tests' text filter: a text used as a filter rejects the texts that
 // hold any of its characters. For anything else it is as if no "Do" were
 // defined.
@@ -46,9 +24,10 @@ const char* const kExitBehavior =
     R"("Exit Behavior": <<Deferred Task>> [ "Name": "exit" "Enabled?": TRUE "Undo?": FALSE "When": 1073741824 ])";
 
 int Posted(ovC_object* commander, const char* name) {
-  ovRef list = ov::get(kDeferredCommands, commander);
+  ovRef list = ov::get("Deferred Commands"_attr, commander);
   int count = 0;
-  for (uint32_t i = 0; i < ov::length(list); ++i) count += ov::textEquals(ov::get(kName, ov::element(list, i)), name);
+  for (uint32_t i = 0; i < ov::length(list); ++i)
+    count += ov::textEquals(ov::get("Name"_attr, ov::element(list, i)), name);
   return count;
 }
 
@@ -71,51 +50,45 @@ class EditTexts : public EditWindowTest {
 };
 
 TEST_F(EditTexts, AValueSetByTheProgramIsInTheControlAtOnce) {
-  InstallMainWindow(EditText("A", "10 10 32 110", R"("Text": "100")"));
-  OpenApplication();
-  RunUntilIdle();
+  OpenWindow(EditText("A", "10 10 32 110", R"("Text": "100")"));
   HWND control = EditorOf("A");
   ASSERT_NE(control, nullptr);
-  EXPECT_EQ(ControlText(control), "100");
+  EXPECT_EQ(TextOf(control), "100");
 
-  ov::tell(ov::send<0>(kSetValue, Item("A"), {ov::text("62")}));
-  EXPECT_EQ(ControlText(control), "62");
+  ov::tell(ov::send<0>("Set Value"_sel, Item("A"), {ov::text("62")}));
+  EXPECT_EQ(TextOf(control), "62");
   EXPECT_EQ(ValueOf("A"), "62");
   RunUntilIdle();
   int shown = DarkPixels(control);
 
-  ov::tell(ov::send<0>(kSetValue, Item("A"), {nullptr}));
-  EXPECT_EQ(ControlText(control), "");
+  ov::tell(ov::send<0>("Set Value"_sel, Item("A"), {nullptr}));
+  EXPECT_EQ(TextOf(control), "");
   EXPECT_EQ(ValueOf("A"), "");
   RunUntilIdle();
   EXPECT_LT(DarkPixels(control), shown) << "only the caret is left";
 }
 
 TEST_F(EditTexts, WhatTheUserTypesIsTheValue) {
-  InstallMainWindow(EditText("A", "10 10 32 110"));
-  OpenApplication();
-  RunUntilIdle();
+  OpenWindow(EditText("A", "10 10 32 110"));
   ClickItem("A");
   Type("250");
   EXPECT_EQ(ValueOf("A"), "250");
-  EXPECT_TRUE(ov::textEquals(ov::get(kText, Item("A")), "250"));
+  EXPECT_TRUE(ov::textEquals(ov::get("Text"_attr, Item("A")), "250"));
 }
 
 // Closing keeps what the control held, though the program never read it;
 // the closed item has no selection.
 TEST_F(EditTexts, AClosedItemKeepsTheControlsLastText) {
-  InstallMainWindow(EditText("A", "10 10 32 110"));
-  OpenApplication();
-  RunUntilIdle();
+  OpenWindow(EditText("A", "10 10 32 110"));
   HWND editor = EditorOf("A");
   SetWindowTextA(editor, "618");
-  ASSERT_FALSE(ov::textEquals(ov::get(kText, Item("A")), "618"));
-  ov::tell(ov::send<0>(kClose, Item("A")));
+  ASSERT_FALSE(ov::textEquals(ov::get("Text"_attr, Item("A")), "618"));
+  ov::tell(ov::send<0>("Close"_sel, Item("A")));
   EXPECT_FALSE(IsWindow(editor));
   EXPECT_EQ(EditorOf("A"), nullptr);
   EXPECT_EQ(ValueOf("A"), "618");
-  ov::tell(ov::send<0>(kSelectAll, Item("A")));
-  POINT selection = ov::toPOINT(ov::send(kGetSelection, Item("A")).get());
+  ov::tell(ov::send<0>("Select All"_sel, Item("A")));
+  POINT selection = ov::toPOINT(ov::send("Get Selection"_sel, Item("A")).get());
   EXPECT_EQ(selection.x, 0) << "a closed item has no selection";
   EXPECT_EQ(selection.y, 0);
 }
@@ -123,11 +96,9 @@ TEST_F(EditTexts, AClosedItemKeepsTheControlsLastText) {
 // Moved or resized, the item takes its control along; made inactive while
 // it is the target, it gives the target up and its control is disabled.
 TEST_F(EditTexts, TheControlFollowsTheItemsPlaceSizeAndActivity) {
-  InstallMainWindow(EditText("A", "10 10 32 110") + EditText("B", "50 10 72 110"));
-  OpenApplication();
-  RunUntilIdle();
-  ov::tell(ov::send<0>(kSetLocation, Item("A"), {ov::point(100, 20)}));
-  ov::tell(ov::send<0>(kSetFrame, Item("B"), {ov::rect(140, 30, 170, 230)}));
+  OpenWindow(EditText("A", "10 10 32 110") + EditText("B", "50 10 72 110"));
+  ov::tell(ov::send<0>("Set Location"_sel, Item("A"), {ov::point(100, 20)}));
+  ov::tell(ov::send<0>("Set Frame"_sel, Item("B"), {ov::rect(140, 30, 170, 230)}));
   for (const auto& [name, left, top, width] : {std::tuple{"A", 20, 100, 100}, std::tuple{"B", 30, 140, 200}}) {
     RECT r{};
     GetWindowRect(EditorOf(name), &r);
@@ -136,9 +107,9 @@ TEST_F(EditTexts, TheControlFollowsTheItemsPlaceSizeAndActivity) {
     EXPECT_EQ(r.top, top) << name;
     EXPECT_EQ(r.right - r.left, width) << name;
   }
-  ASSERT_EQ(ov::send(kGetTarget, MainWindow()).get(), Item("A").get());
-  ov::tell(ov::send<0>(kSetActive, Item("A"), {gdDefaultFalse}));
-  EXPECT_NE(ov::send(kGetTarget, MainWindow()).get(), Item("A").get());
+  ASSERT_EQ(ov::send("Get Target"_sel, MainWindow()).get(), Item("A").get());
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("A"), {gdDefaultFalse}));
+  EXPECT_NE(ov::send("Get Target"_sel, MainWindow()).get(), Item("A").get());
   EXPECT_FALSE(IsWindowEnabled(EditorOf("A")));
 }
 
@@ -156,12 +127,12 @@ TEST_F(EditTexts, StyleBitsFollowTheItem) {
       {true, false, true, false, ES_MULTILINE | WS_TABSTOP},
   };
   for (const auto& c : cases) {
-    ovRef item = ov::make(kEditTextClass).take();
-    ov::set(kEditable, item, ov::boolean(c.editable));
-    if (c.border) ov::set(kBorder, item, ov::make(kRegularBorder).get());
-    ov::set(kWrap, item, ov::boolean(c.wrap));
-    ov::set(kAutoScroll, item, ov::boolean(c.autoScroll));
-    auto style = static_cast<uint32_t>(ov::toInt(ov::send(kGetFlags, item).get()));
+    ovRef item = ov::make("Edit Text"_cls).take();
+    ov::set("Editable?"_attr, item, ov::boolean(c.editable));
+    if (c.border) ov::set("Border"_attr, item, ov::make("Regular Border"_cls).get());
+    ov::set("Wrap?"_attr, item, ov::boolean(c.wrap));
+    ov::set("Auto Scroll?"_attr, item, ov::boolean(c.autoScroll));
+    auto style = static_cast<uint32_t>(ov::toInt(ov::send("Get Flags"_sel, item).get()));
     EXPECT_EQ(style & kOwnBits, c.bits) << c.editable << c.border << c.wrap << c.autoScroll;
   }
 }
@@ -169,12 +140,10 @@ TEST_F(EditTexts, StyleBitsFollowTheItem) {
 // A draws with its font's size and weight, B with the system font's (bold,
 // and not 20 high).
 TEST_F(EditTexts, TheItemsFontIsTheControls) {
-  InstallMainWindow(
+  OpenWindow(
       EditText("A", "10 10 32 110",
                R"("Font": <<Font>> [ "Font Name": "MS Sans Serif" "Size": 20 "Style": ( 400 FALSE FALSE FALSE ) ])") +
       EditText("B", "40 10 62 110"));
-  OpenApplication();
-  RunUntilIdle();
   // The metrics of a font (the one a DC starts with for none) in a
   // control's DC.
   auto metricsOf = [](HWND control, HGDIOBJ font) {
@@ -201,10 +170,7 @@ TEST_F(EditTexts, TheItemsFontIsTheControls) {
 }
 
 TEST_F(EditTexts, AReadOnlyItemIsMadeReadOnlyAndTabbingPassesItBy) {
-  InstallMainWindow(EditText("A", "10 10 32 110") + EditText("R", "40 10 62 110", "", false) +
-                    EditText("C", "70 10 92 110"));
-  OpenApplication();
-  RunUntilIdle();
+  OpenWindow(EditText("A", "10 10 32 110") + EditText("R", "40 10 62 110", "", false) + EditText("C", "70 10 92 110"));
   auto styleOf = [](const char* name) { return GetWindowLongPtrA(EditorOf(name), GWL_STYLE); };
   EXPECT_TRUE(styleOf("R") & ES_READONLY);
   EXPECT_FALSE(styleOf("A") & ES_READONLY);
@@ -218,25 +184,21 @@ TEST_F(EditTexts, AReadOnlyItemIsMadeReadOnlyAndTabbingPassesItBy) {
 }
 
 TEST_F(EditTexts, AnAcceptedTextLeavesOnTabAndPostsTheExitBehavior) {
-  InstallMainWindow(EditText("A", "10 10 32 110", std::string(R"("Text Filter": "x" )") + kExitBehavior) +
-                    EditText("B", "40 10 62 110"));
-  OpenApplication();
-  RunUntilIdle();
+  OpenWindow(EditText("A", "10 10 32 110", std::string(R"("Text Filter": "x" )") + kExitBehavior) +
+             EditText("B", "40 10 62 110"));
   ClickItem("A");
   Type("ok");
   PressKey(VK_TAB);
   EXPECT_EQ(Target().get(), Item("B").get());
-  EXPECT_TRUE(ov::textEquals(ov::get(kText, Item("A")), "ok"));
-  EXPECT_EQ(Posted(ov::get(kCommander, Application()).get(), "exit"), 1);
+  EXPECT_TRUE(ov::textEquals(ov::get("Text"_attr, Item("A")), "ok"));
+  EXPECT_EQ(Posted(ov::get("Commander"_attr, Application()).get(), "exit"), 1);
 }
 
 TEST_F(EditTexts, ARejectedTextKeepsTheTargetOnTabAndClickButNotOnClose) {
-  InstallMainWindow(EditText("A", "10 10 32 110", std::string(R"("Text Filter": "x" )") + kExitBehavior) +
-                    EditText("B", "40 10 62 110"));
-  OpenApplication();
-  RunUntilIdle();
+  OpenWindow(EditText("A", "10 10 32 110", std::string(R"("Text Filter": "x" )") + kExitBehavior) +
+             EditText("B", "40 10 62 110"));
   ovRef a = Item("A");
-  ovRef commander = ov::get(kCommander, Application());
+  ovRef commander = ov::get("Commander"_attr, Application());
   ClickItem("A");
   Type("x");
 
@@ -249,18 +211,16 @@ TEST_F(EditTexts, ARejectedTextKeepsTheTargetOnTabAndClickButNotOnClose) {
 
   platform::headless::requestClose(MainWindowHandle());
   RunUntilIdle();
-  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application()))) << "closing the main window quits";
+  EXPECT_TRUE(ov::isFalse(ov::get("Active?"_attr, Application()))) << "closing the main window quits";
   CloseApplication();
-  EXPECT_TRUE(ov::textEquals(ov::get(kText, a), "x")) << "a forced exit stores the rejected text";
+  EXPECT_TRUE(ov::textEquals(ov::get("Text"_attr, a), "x")) << "a forced exit stores the rejected text";
   EXPECT_EQ(Posted(commander.get(), "exit"), 0);
 }
 
 TEST_F(EditTexts, TheEditMenuFollowsTheSelectionTheClipboardAndTheText) {
   InstallEditMenu();
-  InstallMainWindow(EditText("A", "10 10 32 110", R"("Text": "hello")") +
-                    EditText("R", "40 10 62 110", R"("Text": "fixed")", false));
-  OpenApplication();
-  RunUntilIdle();
+  OpenWindow(EditText("A", "10 10 32 110", R"("Text": "hello")") +
+             EditText("R", "40 10 62 110", R"("Text": "fixed")", false));
   const char* const items[] = {"Cut", "Copy", "Paste", "Clear", "Select All"};
   auto enabled = [&] {
     std::string states;
@@ -279,7 +239,7 @@ TEST_F(EditTexts, TheEditMenuFollowsTheSelectionTheClipboardAndTheText) {
   PointAtMenuBar();
   EXPECT_EQ(enabled(), "11111");
 
-  ov::tell(ov::send<0>(kSetValue, Item("A"), {ov::text("")}));
+  ov::tell(ov::send<0>("Set Value"_sel, Item("A"), {ov::text("")}));
   PointAtMenuBar();
   EXPECT_EQ(enabled(), "00100") << "an empty item: only Paste";
 
@@ -293,9 +253,7 @@ TEST_F(EditTexts, TheEditMenuFollowsTheSelectionTheClipboardAndTheText) {
 // or a push button with no font of its own; never without a target.
 TEST_F(EditTexts, TheFontItemsFollowATargetWithAFont) {
   InstallEditMenu();
-  InstallMainWindow(EditText("A", "10 10 32 110") + ButtonText("B", "{ 40 10 62 110 }"), R"("A" "B")");
-  OpenApplication();
-  RunUntilIdle();
+  OpenWindow(EditText("A", "10 10 32 110") + ButtonText("B", "{ 40 10 62 110 }"), R"("A" "B")");
   auto fontItems = [&] {
     PointAtMenuBar();
     std::string states;
@@ -307,7 +265,7 @@ TEST_F(EditTexts, TheFontItemsFollowATargetWithAFont) {
   PressKey(VK_TAB);
   ASSERT_EQ(Target().get(), Item("B").get());
   EXPECT_EQ(fontItems(), "111");
-  ov::tell(ov::send<0>(kSetTarget, MainWindow(), {nullptr, gdDefaultTrue}));
+  ov::tell(ov::send<0>("Set Target"_sel, MainWindow(), {nullptr, gdDefaultTrue}));
   EXPECT_EQ(fontItems(), "000");
 }
 

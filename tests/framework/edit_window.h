@@ -10,6 +10,7 @@
 #include <iterator>
 #include <string>
 
+#include "archived_windows.h"
 #include "framework_fixture.h"
 
 class EditWindowTest : public FrameworkTest {
@@ -23,25 +24,15 @@ class EditWindowTest : public FrameworkTest {
            (editable ? "TRUE" : "FALSE") + " \"Border\": <<Regular Border>> " + more + " ]";
   }
 
-  // Installs the main window, its root view holding items (archive text),
-  // with a tab order of names (archive text of a list's elements).
-  static void InstallMainWindow(const std::string& items, const std::string& tabOrder = "") {
-    SetDefault(R"(<<Main Window>> [
-      "Name": "Main Window" "Title": "Main Window" "Modal?": FALSE
-      "Maximum Size": { 500 500 } "Minimum Size": { 50 50 }
-      "Active?": FALSE "Visible?": TRUE "Location": { 20 20 } "Size": { 240 455 }
-      "HasGrow?": TRUE "HasClose?": TRUE "Default Item": "" "Data Mapping": ( )
-      "Floating?": FALSE "Location Mode": 1 "Flags": 0 "Extended Style": 0
-      "Border": <<Window Border>> [ "Caption?": TRUE "Sys Menu?": TRUE ]
-      "Child?": FALSE "Accelerators": ( ) "Current Item ID": 0 "Initial Menus": ( ) "Has Menubar?": TRUE
-      "Tab Order": ( )" +
-               tabOrder + R"( )
-      "Key Behavior": <<Special Keys>> [ "Keys": ( )" +
-               TabKey(false) + TabKey(true) + R"( ) ]
-      "View": <<View>> [ "Name": "Root" "Frame": { 0 0 190 447 } "Active?": TRUE "Visible?": TRUE
-        "Transparent?": FALSE "Origin": { 0 0 } "Content": ( )" +
-               items + R"( ) ]
-    ])");
+  // Opens the application with the main window, its root view holding
+  // items (archive text), with a tab order of names (archive text of a
+  // list's elements).
+  void OpenWindow(const std::string& items, const std::string& tabOrder = "") {
+    OpenMainWindow(FramedMainWindowText(items, {{"Title", "\"Main Window\""},
+                                                {"Size", "{ 240 455 }"},
+                                                {"Has Menubar?", "TRUE"},
+                                                {"Tab Order", "( " + tabOrder + " )"},
+                                                {"Key Behavior", TabKeysText()}}));
   }
 
   // The application shows the File menu and an Edit menu.
@@ -51,21 +42,19 @@ class EditWindowTest : public FrameworkTest {
     ovRef menus = Value(R"(( "Basic File Menu" <<Menu>> [ "Name": "Edit" "Title": "Edit" "Number": 0 "Enabled?": TRUE
         "String?": TRUE "Flags": 0 "Menu Items": ( )" +
                         items + ") ] )");
-    ov::set(initialMenus_, Application(), menus);
+    ov::set("Initial Menus"_attr, Application(), menus);
   }
 
-  static HWND EditorOf(const char* name) { return ov::toHandle<HWND>(ov::send(getWindowRecord_, Item(name)).get()); }
-
-  static std::string ControlText(HWND hwnd) {
-    char text[256] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
+  static HWND EditorOf(const char* name) {
+    return ov::toHandle<HWND>(ov::send("Get Window Record"_sel, Item(name)).get());
   }
 
-  static std::string ValueOf(const char* name) { return std::string(ov::chars(ov::send(getValue_, Item(name)).get())); }
+  static std::string ValueOf(const char* name) {
+    return std::string(ov::chars(ov::send("Get Value"_sel, Item(name)).get()));
+  }
 
   // The application's keyboard target (NULL without one).
-  static ovRef Target() { return ov::universal(getTarget_).take(); }
+  static ovRef Target() { return ov::universal("Get Target"_uni).take(); }
 
   // A click in the middle of the item's control.
   void ClickItem(const char* name) {
@@ -155,18 +144,6 @@ class EditWindowTest : public FrameworkTest {
     return -1;
   }
 
-  // A Tab key of the window: "/Tab" on the window, its target and the
-  // direction.
-  static std::string TabKey(bool backward) {
-    return std::string(R"(( <<Accelerator Entry>> [ "Control?": FALSE "Alt?": FALSE "Shift?": )") +
-           (backward ? "TRUE" : "FALSE") + R"( "Invert Menu?": FALSE "Case Sensitive?": FALSE "Character": ")" + "\t" +
-           R"(" ]
-        <<Window Item Behavior>> [ "Enabled?": TRUE "Undo?": FALSE "Method": "/Tab" "Specifiers": (
-          <<Attribute Specifier>> [ "Value": "Window" ] <<Method Specifier>> [ "Value": "Get Target" ]
-          <<Behavior Specifier>> [ "Value": )" +
-           (backward ? "TRUE" : "FALSE") + " ] ) ] )";
-  }
-
   // "Undo" calls the commander; the others call the target.
   static std::string MenuItem(const std::string& name) {
     std::string receiver = name == "Undo" ? "Get Commander" : "Get Target";
@@ -175,9 +152,4 @@ class EditWindowTest : public FrameworkTest {
         "Behavior": <<Menu Behavior>> [ "Enabled?": TRUE "Undo?": FALSE "Method": "/)" +
            name + R"(" "Specifiers": ( <<Method Specifier>> [ "Value": ")" + receiver + R"(" ] ) ] ] )";
   }
-
-  inline static const ovAttributeSelector initialMenus_{"Initial Menus"};
-  inline static const ovMethodSelector getWindowRecord_{"Get Window Record"};
-  inline static const ovMethodSelector getValue_{"Get Value"};
-  inline static const ovUniversalName getTarget_{"Get Target"};
 };

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "archived_windows.h"
 #include "framework_fixture.h"
 #include "platform/menus/popup_window.h"
 
@@ -11,41 +12,8 @@ namespace {
 
 namespace headless = platform::headless;
 
-const ovMethodSelector kGetEnabler("Get Enabler");
-const ovMethodSelector kGetMenubarRecord("Get Menubar Record");
-const ovMethodSelector kSetEnabled("Set Enabled?");
-const ovAttributeSelector kActive("Active?");
-const ovAttributeSelector kBehavior("Behavior");
-const ovAttributeSelector kEnabled("Enabled?");
-const ovAttributeSelector kMenuItems("Menu Items");
-const ovAttributeSelector kMenubar("Menubar");
-const ovAttributeSelector kMenus("Menus");
-const ovUniversalName kPostMenuUpdate("Post Menu Update");
-const ovUniversalName kGetCommander("Get Commander");
-const ovAttributeSelector kDeferredCommands("Deferred Commands");
-const ovClassName kMenuTask("Menu Task");
-const ovUniversalName kSetTarget("Set Target");
-
 // Targets that are texts claim and disable the item they name
 // (claiming_target.cpp).
-
-std::string MainWindowText(const char* initialMenus) {
-  return std::string(R"(<<Main Window>> [ "Name": "Main Window" "Title": "Main Window" "Visible?": TRUE
-      "Modal?": FALSE "Location": { 20 20 } "Size": { 193 455 } "Location Mode": 1 "Floating?": FALSE
-      "Child?": FALSE "Has Menubar?": TRUE "Tab Order": ( ) "Default Item": "" "Accelerators": ( )
-      "Flags": 0 "Extended Style": 0 "HasGrow?": TRUE "HasClose?": TRUE
-      "Border": <<Window Border>> [ "Border": 0 "Caption?": TRUE "Sys Menu?": TRUE "Minimize?": FALSE
-                                    "Maximize?": FALSE ]
-      "View": <<View>> [ "Name": "Root" "Active?": TRUE "Visible?": TRUE "Origin": { 0 0 } "Content": ( ) ]
-      "Initial Menus": )") +
-         initialMenus + " ]";
-}
-
-std::string EntryText(HMENU menu, UINT position) {
-  char text[64] = "";
-  GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-  return text;
-}
 
 // The window of the open drop-down menu, or null.
 HWND OpenPopup() {
@@ -72,17 +40,16 @@ class FileMenu : public FrameworkTest {
   // The application's own menus, from its "Initial Menus": the archive's
   // Basic File Menu.
   void OpenWithMenus(const char* windowMenus = "( )") {
-    SetDefault(MainWindowText(windowMenus));
-    OpenApplication();
-    RunUntilIdle();
+    OpenMainWindow(FramedMainWindowText(
+        "", {{"Title", "\"Main Window\""}, {"Has Menubar?", "TRUE"}, {"Initial Menus", windowMenus}}));
   }
 
-  static ovRef WindowMenubar() { return ov::get(kMenubar, MainWindow()); }
-  static ovRef TopMenu(uint32_t i) { return ovRef::share(ov::element(ov::get(kMenus, WindowMenubar()), i)); }
+  static ovRef WindowMenubar() { return ov::get("Menubar"_attr, MainWindow()); }
+  static ovRef TopMenu(uint32_t i) { return ovRef::share(ov::element(ov::get("Menus"_attr, WindowMenubar()), i)); }
   static ovRef TopMenuItem(uint32_t menu, uint32_t i) {
-    return ovRef::share(ov::element(ov::get(kMenuItems, TopMenu(menu)), i));
+    return ovRef::share(ov::element(ov::get("Menu Items"_attr, TopMenu(menu)), i));
   }
-  static bool Quit() { return ov::isFalse(ov::get(kActive, Application())); }
+  static bool Quit() { return ov::isFalse(ov::get("Active?"_attr, Application())); }
 
   // The middle of the "File" title: the bar lies just above the client
   // area.
@@ -97,22 +64,22 @@ TEST_F(FileMenu, TheMainWindowShowsFileWithExitEnabledByTheApplication) {
   OpenWithMenus();
   HMENU bar = GetMenu(MainWindowHandle());
   ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(ov::toHandle<HMENU>(ov::send(kGetMenubarRecord, WindowMenubar()).get()), bar);
-  EXPECT_EQ(EntryText(bar, 0), "&File");
+  EXPECT_EQ(ov::toHandle<HMENU>(ov::send("Get Menubar Record"_sel, WindowMenubar()).get()), bar);
+  EXPECT_EQ(MenuEntryText(bar, 0), "&File");
   HMENU file = GetSubMenu(bar, 0);
-  EXPECT_EQ(EntryText(file, 0), "E&xit");
+  EXPECT_EQ(MenuEntryText(file, 0), "E&xit");
   EXPECT_EQ(GetMenuState(file, 0, MF_BYPOSITION) & MF_GRAYED, 0u);
-  EXPECT_EQ(ov::send(kGetEnabler, TopMenuItem(0, 0)).get(), Application().get()) << "the update ran when idle";
+  EXPECT_EQ(ov::send("Get Enabler"_sel, TopMenuItem(0, 0)).get(), Application().get()) << "the update ran when idle";
 }
 
 TEST_F(FileMenu, AnUpdateRequestedBeforeAnIdlePassRunsInIt) {
   OpenWithMenus();
   ovRef exit = TopMenuItem(0, 0);
-  ov::tell(ov::send<0>(kSetEnabled, ov::get(kBehavior, exit), {gdDefaultFalse}));
+  ov::tell(ov::send<0>("Set Enabled?"_sel, ov::get("Behavior"_attr, exit), {gdDefaultFalse}));
   ASSERT_NE(GetMenuState(GetSubMenu(GetMenu(MainWindowHandle()), 0), 0, MF_BYPOSITION) & MF_GRAYED, 0u);
-  ov::tell(ov::universal<0>(kPostMenuUpdate));
+  ov::tell(ov::universal<0>("Post Menu Update"_uni));
   RunUntilIdle();
-  EXPECT_TRUE(ov::isTrue(ov::get(kEnabled, exit)));
+  EXPECT_TRUE(ov::isTrue(ov::get("Enabled?"_attr, exit)));
   EXPECT_EQ(GetMenuState(GetSubMenu(GetMenu(MainWindowHandle()), 0), 0, MF_BYPOSITION) & MF_GRAYED, 0u);
 }
 
@@ -125,15 +92,15 @@ TEST_F(FileMenu, OnlyARealHitTestOverTheMenuBarPostsAnUpdate) {
   headless::moveMouse(title.x, title.y);
   RunUntilIdle();
   ovRef exit = TopMenuItem(0, 0);
-  ov::tell(ov::send<0>(kSetEnabled, ov::get(kBehavior, exit), {gdDefaultFalse}));
+  ov::tell(ov::send<0>("Set Enabled?"_sel, ov::get("Behavior"_attr, exit), {gdDefaultFalse}));
   HMENU file = GetSubMenu(GetMenu(MainWindowHandle()), 0);
   RunUntilIdle();
   EXPECT_NE(GetMenuState(file, 0, MF_BYPOSITION) & MF_GRAYED, 0u) << "idle passes alone update nothing";
   for (int i = 0; i < 2; ++i)
     EXPECT_EQ(SendMessageA(MainWindowHandle(), WM_NCHITTEST, 0, MAKELPARAM(title.x, title.y)), HTMENU);
-  ovRef deferred = ov::get(kDeferredCommands, ov::universal(kGetCommander).get());
+  ovRef deferred = ov::get("Deferred Commands"_attr, ov::universal("Get Commander"_uni).get());
   ASSERT_EQ(ov::length(deferred), 1u);
-  EXPECT_TRUE(ov::isA(ov::element(deferred, 0), kMenuTask));
+  EXPECT_TRUE(ov::isA(ov::element(deferred, 0), "Menu Task"_cls));
   RunUntilIdle();
   EXPECT_EQ(GetMenuState(file, 0, MF_BYPOSITION) & MF_GRAYED, 0u);
 }
@@ -172,12 +139,12 @@ TEST_F(FileMenu, TheFrontWindowClaimsBeforeTheTarget) {
       "Flags": 0 "Menu Items": ( <<Menu Item>> [ "Name": "Close" "Title": "Close" "Character": "C" "Enabled?": TRUE
         "String?": TRUE "Flags": 0 "Behavior": <<Menu Behavior>> [ "Enabled?": TRUE "Method": "/Close"
           "Specifiers": ( <<Attribute Specifier>> [ "Value": "Menu" ] ) ] ] ) ] ))");
-  EXPECT_EQ(EntryText(GetMenu(MainWindowHandle()), 0), "&Window");
-  ov::tell(ov::universal<0>(kSetTarget, {ov::text("Close")}));
+  EXPECT_EQ(MenuEntryText(GetMenu(MainWindowHandle()), 0), "&Window");
+  ov::tell(ov::universal<0>("Set Target"_uni, {ov::text("Close")}));
   RunUntilIdle();
   ovRef close = TopMenuItem(0, 0);
-  EXPECT_TRUE(ov::isTrue(ov::get(kEnabled, close)));
-  EXPECT_EQ(ov::send(kGetEnabler, close).get(), MainWindow().get());
+  EXPECT_TRUE(ov::isTrue(ov::get("Enabled?"_attr, close)));
+  EXPECT_EQ(ov::send("Get Enabler"_sel, close).get(), MainWindow().get());
 }
 
 }  // namespace

@@ -66,7 +66,15 @@ class FrameworkTest : public TablesTest {
 
   void OpenApplication() {
     opened_ = true;
-    ov::tell(ov::send<0>(fixtureOpen_, Application()));
+    ov::tell(ov::send<0>("Open"_sel, Application()));
+  }
+
+  // Opens the application with the main window an archive text describes
+  // and runs it until it is idle.
+  void OpenMainWindow(std::string_view text) {
+    SetDefault(text);
+    OpenApplication();
+    RunUntilIdle();
   }
 
   // Runs the loop until the program has nothing left to do (or quits).
@@ -78,17 +86,19 @@ class FrameworkTest : public TablesTest {
 
   void CloseApplication() {
     opened_ = false;
-    ov::tell(ov::send<0>(fixtureClose_, Application()));
+    ov::tell(ov::send<0>("Close"_sel, Application()));
   }
 
-  static ovRef Desktop() { return ov::get(fixtureDesktopAttribute_, Application()); }
+  static ovRef Desktop() { return ov::get("Desktop"_attr, Application()); }
 
-  static ovRef MainWindow() { return ov::send(fixtureGetMainWindow_, Desktop()).take(); }
+  static ovRef MainWindow() { return ov::send("Get Main Window"_sel, Desktop()).take(); }
 
-  static HWND MainWindowHandle() { return ov::toHandle<HWND>(ov::send(fixtureGetWindowRecord_, MainWindow()).get()); }
+  static HWND MainWindowHandle() { return ov::toHandle<HWND>(ov::send("Get Window Record"_sel, MainWindow()).get()); }
 
   // The main window's item of that name, or NULL.
-  static ovRef Item(const char* name) { return ov::send(fixtureFindWindowItem_, MainWindow(), {ov::text(name)}).take(); }
+  static ovRef Item(const char* name) {
+    return ov::send("Find Window Item"_sel, MainWindow(), {ov::text(name)}).take();
+  }
 
   // A point of the main window's client area in screen coordinates.
   static POINT OnScreen(int x, int y) {
@@ -97,14 +107,30 @@ class FrameworkTest : public TablesTest {
     return p;
   }
 
+  // A pixel of the main window's client area, as 0xRRGGBB.
+  static uint32_t ClientPixel(int x, int y) {
+    RECT window{};
+    GetWindowRect(MainWindowHandle(), &window);
+    POINT p = OnScreen(x, y);
+    return platform::headless::surfaceOf(MainWindowHandle())->pixel(p.x - window.left, p.y - window.top);
+  }
+
+  // A window's text: a caption or a control's text.
+  static std::string TextOf(HWND hwnd) {
+    char text[256] = "";
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+  }
+
+  // The text of a menu's entry at a position.
+  static std::string MenuEntryText(HMENU menu, UINT position) {
+    char text[64] = "";
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+  }
+
   Watchdog watchdog_;
 
  private:
-  inline static const ovMethodSelector fixtureOpen_{"Open"};
-  inline static const ovMethodSelector fixtureClose_{"Close"};
-  inline static const ovMethodSelector fixtureGetMainWindow_{"Get Main Window"};
-  inline static const ovMethodSelector fixtureGetWindowRecord_{"Get Window Record"};
-  inline static const ovMethodSelector fixtureFindWindowItem_{"Find Window Item"};
-  inline static const ovAttributeSelector fixtureDesktopAttribute_{"Desktop"};
   bool opened_ = false;
 };

@@ -6,24 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "framework_fixture.h"
 #include "archived_windows.h"
+#include "framework_fixture.h"
 
 namespace {
-
-const ovMethodSelector kGetValue("Get Value");
-const ovMethodSelector kSetValue("Set Value");
-const ovMethodSelector kInvert("Invert");
-const ovMethodSelector kGetFont("Get Font");
-const ovMethodSelector kGetPen("Get Pen");
-const ovMethodSelector kHasFont("Has Font?");
-const ovMethodSelector kSetFrame("Set Frame");
-const ovMethodSelector kSetLocation("Set Location");
-const ovClassName kFont("Font");
-const ovAttributeSelector kInverted("Inverted?");
-const ovAttributeSelector kCapture("Capture?");
-const ovAttributeSelector kOwner("Owner");
-const ovMethodSelector kGetWindowRecord("Get Window Record");
 
 // The click behaviour of the button below calls this universal.
 int gClicks = 0;
@@ -99,18 +85,11 @@ class GraphicItems : public FrameworkTest {
   // The pixels (0x00RRGGBB, row by row) of a rectangle of the main window's
   // client area.
   static std::vector<uint32_t> ClientPixels(RECT r) {
-    RECT frame;
-    GetWindowRect(MainWindowHandle(), &frame);
-    POINT origin = OnScreen(0, 0);
-    const platform::gdi::Surface* surface = platform::headless::surfaceOf(MainWindowHandle());
     std::vector<uint32_t> pixels;
     for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x)
-        pixels.push_back(surface->pixel(origin.x - frame.left + x, origin.y - frame.top + y));
+      for (int x = r.left; x < r.right; ++x) pixels.push_back(ClientPixel(x, y));
     return pixels;
   }
-
-  static uint32_t ClientPixel(int x, int y) { return ClientPixels({x, y, x + 1, y + 1})[0]; }
 
   // What the platform draws for the text in the items' font, black on
   // white, in a rectangle of the size given: drawn in a window of its own
@@ -150,11 +129,11 @@ class GraphicItems : public FrameworkTest {
     return pixels;
   }
 
-  static bool Pressed(const char* name) { return ov::isTrue(ov::get(kCapture, Item(name))); }
+  static bool Pressed(const char* name) { return ov::isTrue(ov::get("Capture?"_attr, Item(name))); }
 
   // The platform window the items draw in: their view's.
   static HWND ViewHandle() {
-    return ov::toHandle<HWND>(ov::send(kGetWindowRecord, ov::get(kOwner, Item("Press"))).get());
+    return ov::toHandle<HWND>(ov::send("Get Window Record"_sel, ov::get("Owner"_attr, Item("Press"))).get());
   }
 
   static POINT Middle(RECT r) { return OnScreen((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
@@ -169,15 +148,15 @@ TEST_F(GraphicItems, ATextItemShowsItsTextInItsFontOnItsOwnGround) {
 TEST_F(GraphicItems, ANewValueIsShownAtOnce) {
   std::vector<uint32_t> expected = Reference("7", kShown);
   Open();
-  ov::tell(ov::send<0>(kSetValue, Item("Shown"), {ov::integer(7)}));
-  EXPECT_TRUE(ov::textEquals(ov::send(kGetValue, Item("Shown")).get(), "7"));
+  ov::tell(ov::send<0>("Set Value"_sel, Item("Shown"), {ov::integer(7)}));
+  EXPECT_TRUE(ov::textEquals(ov::send("Get Value"_sel, Item("Shown")).get(), "7"));
   RunUntilIdle();
   EXPECT_EQ(ClientPixels(kShown), expected);
 }
 
 TEST_F(GraphicItems, ATransparentTextGivenAShorterValueLeavesNoTraceOfTheOldOne) {
   Open();
-  ov::tell(ov::send<0>(kSetValue, Item("Fading"), {ov::text("1")}));
+  ov::tell(ov::send<0>("Set Value"_sel, Item("Fading"), {ov::text("1")}));
   RunUntilIdle();
   EXPECT_EQ(ClientPixels(kFading), ClientPixels(kSteady)) << "the same as an item that showed 1 from the start";
 }
@@ -229,9 +208,9 @@ TEST_F(GraphicItems, InvertingShowsAtOnceAndOnlyAGraphicWithoutARegionIsRepainte
     SCOPED_TRACE(c.item);
     Open();
     std::vector<uint32_t> normal = ClientPixels(c.frame);
-    ov::tell(ov::send<0>(kInvert, Item(c.item)));
+    ov::tell(ov::send<0>("Invert"_sel, Item(c.item)));
     EXPECT_EQ(ClientPixels(c.frame), Inverted(normal));
-    EXPECT_TRUE(ov::isTrue(ov::get(kInverted, Item(c.item))));
+    EXPECT_TRUE(ov::isTrue(ov::get("Inverted?"_attr, Item(c.item))));
     EXPECT_EQ(GetUpdateRect(ViewHandle(), nullptr, FALSE), c.repainted);
     RunUntilIdle();
     EXPECT_EQ(ClientPixels(c.frame), c.repainted ? normal : Inverted(normal));
@@ -243,11 +222,11 @@ TEST_F(GraphicItems, InvertingShowsAtOnceAndOnlyAGraphicWithoutARegionIsRepainte
 // wider than high runs across its middle row.
 TEST_F(GraphicItems, AMovedOrResizedLineRunsAcrossTheMiddleOfItsNewFrame) {
   Open();
-  ov::tell(ov::send<0>(kSetFrame, Item("Rule"), {ov::rect(100, 20, 121, 200)}));
-  ovRef ends = ov::send(kGetValue, Item("Rule")).take();
+  ov::tell(ov::send<0>("Set Frame"_sel, Item("Rule"), {ov::rect(100, 20, 121, 200)}));
+  ovRef ends = ov::send("Get Value"_sel, Item("Rule")).take();
   EXPECT_EQ(ov::toPOINT(ov::element(ends, 0)).y, 110);
   EXPECT_EQ(ov::toPOINT(ov::element(ends, 1)).x, 200);
-  ov::tell(ov::send<0>(kSetLocation, Item("Rule"), {ov::point(140, 20)}));
+  ov::tell(ov::send<0>("Set Location"_sel, Item("Rule"), {ov::point(140, 20)}));
   RunUntilIdle();
   std::vector<uint32_t> rule = ClientPixels({20, 150, 200, 151});
   EXPECT_EQ(rule, std::vector<uint32_t>(rule.size(), kBlack));
@@ -257,88 +236,75 @@ TEST_F(GraphicItems, AMovedOrResizedLineRunsAcrossTheMiddleOfItsNewFrame) {
 // A text has a font and no pen; a line has neither.
 TEST_F(GraphicItems, TheItemAnswersThePenAndFontQuestionsAsItsGraphicDoes) {
   Open();
-  EXPECT_TRUE(ov::send<0>(kHasFont, Item("Shown")).succeeded());
-  EXPECT_TRUE(ov::isA(ov::send(kGetFont, Item("Shown")).get(), kFont));
-  EXPECT_TRUE(ov::send<0>(kHasFont, Item("Rule")).failed());
-  for (const char* name : {"Shown", "Rule"}) EXPECT_EQ(ov::send(kGetPen, Item(name)).get(), nullptr) << name;
+  EXPECT_TRUE(ov::send<0>("Has Font?"_sel, Item("Shown")).succeeded());
+  EXPECT_TRUE(ov::isA(ov::send("Get Font"_sel, Item("Shown")).get(), "Font"_cls));
+  EXPECT_TRUE(ov::send<0>("Has Font?"_sel, Item("Rule")).failed());
+  for (const char* name : {"Shown", "Rule"}) EXPECT_EQ(ov::send("Get Pen"_sel, Item(name)).get(), nullptr) << name;
 }
 
 // Without a graphic an item has no value and no font, and a new value
 // changes nothing.
 TEST_F(GraphicItems, AnItemWithoutAGraphicHasNoValueNorFont) {
   Open();
-  ov::tell(ov::send<0>(kSetValue, Item("Dead"), {ov::integer(7)}));
-  EXPECT_EQ(ov::send(kGetValue, Item("Dead")).get(), nullptr);
-  EXPECT_EQ(ov::send(kGetFont, Item("Dead")).get(), nullptr);
-  EXPECT_TRUE(ov::send<0>(kHasFont, Item("Dead")).failed());
+  ov::tell(ov::send<0>("Set Value"_sel, Item("Dead"), {ov::integer(7)}));
+  EXPECT_EQ(ov::send("Get Value"_sel, Item("Dead")).get(), nullptr);
+  EXPECT_EQ(ov::send("Get Font"_sel, Item("Dead")).get(), nullptr);
+  EXPECT_TRUE(ov::send<0>("Has Font?"_sel, Item("Dead")).failed());
 }
 
 using GraphicButton = GraphicItems;
 
-TEST_F(GraphicButton, APressCapturesAndInvertsItAndAReleaseOnItClicks) {
-  Open();
-  POINT on = Middle(kButton);
-  platform::headless::pressButton(on.x, on.y);
-  RunUntilIdle();
-  EXPECT_TRUE(Pressed("Press"));
-  EXPECT_EQ(GetCapture(), ViewHandle());
-  EXPECT_EQ(gClicks, 0) << "no click before the release";
-  platform::headless::releaseButton(on.x, on.y);
-  RunUntilIdle();
-  EXPECT_FALSE(Pressed("Press"));
-  EXPECT_FALSE(ov::isTrue(ov::get(kInverted, Item("Press"))));
-  EXPECT_EQ(GetCapture(), nullptr);
-  EXPECT_EQ(gClicks, 1);
-}
+// Gestures of the pointer on the button ("Press") and away from it, each
+// followed by what the button shows then: inverted, pressed (holding the
+// capture) and the clicks so far; -1 where a step does not say. The
+// pointer over the button inverts it, pressed or not.
+enum Gesture { kPress, kMove, kRelease };
+struct Step {
+  Gesture gesture;
+  bool onButton;
+  int inverted, pressed, clicks;
+};
 
-TEST_F(GraphicButton, TheInvertedLookFollowsThePointerOutAndBackIn) {
-  Open();
-  POINT on = Middle(kButton);
-  POINT off = OnScreen(kButton.right + 40, kButton.bottom + 20);
-  platform::headless::pressButton(on.x, on.y);
-  platform::headless::moveMouse(off.x, off.y);
-  RunUntilIdle();
-  EXPECT_FALSE(ov::isTrue(ov::get(kInverted, Item("Press")))) << "not inverted while the pointer is away";
-  platform::headless::moveMouse(on.x, on.y);
-  RunUntilIdle();
-  EXPECT_TRUE(ov::isTrue(ov::get(kInverted, Item("Press")))) << "inverted again once back";
-  platform::headless::releaseButton(on.x, on.y);
-  RunUntilIdle();
-  EXPECT_EQ(gClicks, 1);
-}
-
-TEST_F(GraphicButton, AReleaseAwayFromTheButtonClicksNothing) {
-  Open();
-  POINT on = Middle(kButton);
-  POINT off = OnScreen(kButton.right + 40, kButton.bottom + 20);
-  platform::headless::pressButton(on.x, on.y);
-  platform::headless::moveMouse(off.x, off.y);
-  platform::headless::releaseButton(off.x, off.y);
-  RunUntilIdle();
-  EXPECT_FALSE(Pressed("Press"));
-  EXPECT_EQ(GetCapture(), nullptr);
-  EXPECT_EQ(gClicks, 0);
-  platform::headless::click(on.x, on.y);
-  RunUntilIdle();
-  EXPECT_EQ(gClicks, 1) << "the press is over: the next click counts";
-}
-
-// The pointer over an item inverts it, pressed or not; a release after a
-// press begun elsewhere takes the inverted look away and clicks nothing.
-TEST_F(GraphicButton, APressBegunElsewhereAndReleasedOnItClicksNothing) {
-  Open();
-  POINT on = Middle(kButton);
-  POINT elsewhere = OnScreen(kButton.right + 40, kButton.bottom + 20);
-  platform::headless::moveMouse(on.x, on.y);
-  RunUntilIdle();
-  EXPECT_TRUE(ov::isTrue(ov::get(kInverted, Item("Press")))) << "hovering";
-  platform::headless::pressButton(elsewhere.x, elsewhere.y);
-  platform::headless::moveMouse(on.x, on.y);
-  platform::headless::releaseButton(on.x, on.y);
-  RunUntilIdle();
-  EXPECT_FALSE(ov::isTrue(ov::get(kInverted, Item("Press"))));
-  EXPECT_FALSE(Pressed("Press"));
-  EXPECT_EQ(gClicks, 0);
+TEST_F(GraphicButton, TheButtonFollowsThePointerAndClicksOnAReleaseOnItAfterAPressOnIt) {
+  const struct {
+    const char* behaviour;
+    std::vector<Step> steps;
+  } cases[] = {
+      {"a press captures and inverts it, a release on it clicks", {{kPress, true, -1, 1, 0}, {kRelease, true, 0, 0, 1}}},
+      {"the inverted look follows the pointer out and back in",
+       {{kPress, true, -1, 1, 0}, {kMove, false, 0, 1, 0}, {kMove, true, 1, 1, 0}, {kRelease, true, 0, 0, 1}}},
+      {"a release away clicks nothing, and the press is over: the next click counts",
+       {{kPress, true, -1, 1, 0},
+        {kMove, false, 0, 1, 0},
+        {kRelease, false, 0, 0, 0},
+        {kPress, true, -1, 1, 0},
+        {kRelease, true, 0, 0, 1}}},
+      {"a press begun elsewhere and released on it clicks nothing",
+       {{kMove, true, 1, 0, 0}, {kPress, false, -1, -1, 0}, {kMove, true, -1, -1, 0}, {kRelease, true, 0, 0, 0}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.behaviour);
+    gClicks = 0;
+    Open();
+    for (size_t i = 0; i < c.steps.size(); ++i) {
+      const Step& step = c.steps[i];
+      POINT at = step.onButton ? Middle(kButton) : OnScreen(kButton.right + 40, kButton.bottom + 20);
+      if (step.gesture == kPress) platform::headless::pressButton(at.x, at.y);
+      if (step.gesture == kMove) platform::headless::moveMouse(at.x, at.y);
+      if (step.gesture == kRelease) platform::headless::releaseButton(at.x, at.y);
+      RunUntilIdle();
+      SCOPED_TRACE("step " + std::to_string(i));
+      if (step.inverted >= 0) {
+        EXPECT_EQ(ov::isTrue(ov::get("Inverted?"_attr, Item("Press"))), step.inverted == 1);
+      }
+      if (step.pressed >= 0) {
+        EXPECT_EQ(Pressed("Press"), step.pressed == 1);
+        EXPECT_EQ(GetCapture(), step.pressed == 1 ? ViewHandle() : nullptr);
+      }
+      EXPECT_EQ(gClicks, step.clicks);
+    }
+    CloseApplication();
+  }
 }
 
 // An item that is no button clicks at the press; an inactive one never.

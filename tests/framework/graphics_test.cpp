@@ -6,24 +6,11 @@
 
 namespace {
 
-const ovMethodSelector kClose("Close");
-const ovMethodSelector kGetText("Get Text");
-const ovMethodSelector kOpen("Open");
-const ovMethodSelector kSetFrame("Set Frame");
-const ovMethodSelector kSetValue("Set Value");
-const ovAttributeSelector kEndPoints("End Points");
-const ovAttributeSelector kFontHandle("Font");
-const ovAttributeSelector kPenHandle("Pen Handle");
-const ovClassName kLine("Line");
-const ovClassName kText("Text");
-const ovUniversalName kCenterRect("Center Rect");
-const ovUniversalName kRectHeight("Rect Height");
-const ovUniversalName kRectWidth("Rect Width");
-const ovUniversalName kRgbToColorRef("RGB To ColorRef");
-
 class DrawingUniversals : public FrameworkTest {
  protected:
-  static int32_t ColorRefOf(const char* rgb) { return ov::toInt(ov::universal(kRgbToColorRef, {Value(rgb)}).get()); }
+  static int32_t ColorRefOf(const char* rgb) {
+    return ov::toInt(ov::universal("RGB To ColorRef"_uni, {Value(rgb)}).get());
+  }
 };
 
 TEST_F(DrawingUniversals, AColourBecomesThePlatformColourOfItsHighBytes) {
@@ -34,7 +21,7 @@ TEST_F(DrawingUniversals, AColourBecomesThePlatformColourOfItsHighBytes) {
 }
 
 RECT Centred(RECT outer, RECT inner) {
-  return ov::toRECT(ov::universal(kCenterRect, {ov::rectFrom(outer), ov::rectFrom(inner)}).get());
+  return ov::toRECT(ov::universal("Center Rect"_uni, {ov::rectFrom(outer), ov::rectFrom(inner)}).get());
 }
 
 TEST_F(DrawingUniversals, CenterRectMovesTheInnerRectangleIntoTheMiddleKeepingItsSize) {
@@ -50,8 +37,8 @@ TEST_F(DrawingUniversals, CenterRectMovesTheInnerRectangleIntoTheMiddleKeepingIt
 
 TEST_F(DrawingUniversals, RectHeightAndWidthAreTheSidesLengths) {
   ovRef r = Value("{ 10 20 35 120 }");  // top left bottom right
-  EXPECT_EQ(ov::toInt(ov::universal(kRectHeight, {r}).get()), 25);
-  EXPECT_EQ(ov::toInt(ov::universal(kRectWidth, {r}).get()), 100);
+  EXPECT_EQ(ov::toInt(ov::universal("Rect Height"_uni, {r}).get()), 25);
+  EXPECT_EQ(ov::toInt(ov::universal("Rect Width"_uni, {r}).get()), 100);
 }
 
 class LineFrame : public FrameworkTest {
@@ -59,10 +46,10 @@ class LineFrame : public FrameworkTest {
   // The end points, as (v h) pairs, of a line from `from` to `to` set to
   // the frame (top left bottom right).
   static std::vector<int32_t> Refitted(POINT from, POINT to, RECT frame) {
-    ovRef line = ov::make(kLine).take();
-    ov::set(kEndPoints, line, ov::listOf({ov::pointFrom(from), ov::pointFrom(to)}));
-    ov::tell(ov::send<0>(kSetFrame, line, {ov::rectFrom(frame)}));
-    ovRef ends = ov::get(kEndPoints, line);
+    ovRef line = ov::make("Line"_cls).take();
+    ov::set("End Points"_attr, line, ov::listOf({ov::pointFrom(from), ov::pointFrom(to)}));
+    ov::tell(ov::send<0>("Set Frame"_sel, line, {ov::rectFrom(frame)}));
+    ovRef ends = ov::get("End Points"_attr, line);
     POINT a = ov::toPOINT(ov::element(ends, 0));
     POINT b = ov::toPOINT(ov::element(ends, 1));
     return {a.y, a.x, b.y, b.x};
@@ -95,12 +82,12 @@ class PlatformObjects : public FrameworkTest {
   // attribute holds at the end.
   static std::vector<DWORD> Lifecycle(const char* text, const ovAttributeSelector& handle) {
     ovRef object = Value(text);
-    ov::tell(ov::send<0>(kOpen, object));
+    ov::tell(ov::send<0>("Open"_sel, object));
     HGDIOBJ first = ov::toHandle<HGDIOBJ>(ov::get(handle, object));
-    ov::tell(ov::send<0>(kOpen, object));
+    ov::tell(ov::send<0>("Open"_sel, object));
     HGDIOBJ second = ov::toHandle<HGDIOBJ>(ov::get(handle, object));
     std::vector<DWORD> kinds{GetObjectType(first), GetObjectType(second)};
-    ov::tell(ov::send<0>(kClose, object));
+    ov::tell(ov::send<0>("Close"_sel, object));
     kinds.push_back(GetObjectType(second));
     kinds.push_back(ov::get(handle, object) ? 1 : 0);
     return kinds;
@@ -109,20 +96,20 @@ class PlatformObjects : public FrameworkTest {
 
 TEST_F(PlatformObjects, AFontOrPenOwnsOnePlatformObjectFromOpenUntilClose) {
   EXPECT_EQ(Lifecycle(R"(<<Font>> [ "Font Name": "MS Sans Serif" "Size": 8 "Style": ( 700 TRUE FALSE FALSE ) ])",
-                      kFontHandle),
+                      "Font"_attr),
             (std::vector<DWORD>{0, OBJ_FONT, 0, 0}));
   EXPECT_EQ(Lifecycle(R"(<<Pen>> [ "Size": { 2 2 } "Mode": 13 "ForeColor": { 0 0 65535 } "Style": 0 "Pattern": NONE ])",
-                      kPenHandle),
+                      "Pen Handle"_attr),
             (std::vector<DWORD>{0, OBJ_PEN, 0, 0}));
 }
 
 using TextValue = FrameworkTest;
 
 TEST_F(TextValue, SetValueStoresTextsAsTheyAreAndOtherValuesInTheirPrintedForm) {
-  ovRef text = ov::make(kText).take();
+  ovRef text = ov::make("Text"_cls).take();
   auto stored = [&](ovRef value) {
-    ov::tell(ov::send<0>(kSetValue, text, {value}));
-    return std::string(ov::chars(ov::send(kGetText, text).get()));
+    ov::tell(ov::send<0>("Set Value"_sel, text, {value}));
+    return std::string(ov::chars(ov::send("Get Text"_sel, text).get()));
   };
   EXPECT_EQ(stored(ov::integer(62)), "62");
   EXPECT_EQ(stored(ov::real(2.5)), "2.5");

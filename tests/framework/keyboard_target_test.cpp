@@ -7,18 +7,6 @@
 
 namespace {
 
-const ovMethodSelector kClose("Close");
-const ovMethodSelector kFindWindowItem("Find Window Item");
-const ovMethodSelector kOpen("Open");
-const ovMethodSelector kSetTarget("Set Target");
-const ovMethodSelector kTab("Tab");
-const ovAttributeSelector kControlRecord("Control Record");
-const ovAttributeSelector kName("Name");
-const ovAttributeSelector kTarget("Target");
-const ovAttributeSelector kText("Text");
-const ovAttributeSelector kWindowRecord("Window Record");
-const ovClassName kWindow("Window");
-
 // A text filter's check that accepts no text.
 const ovUniversalDeclaration kRefuseText("Refuse Text", ov::failing);
 
@@ -27,32 +15,17 @@ std::string ThreeButtons() {
          ButtonText("Three", "{ 70 10 90 70 }");
 }
 
-// The window's Tab and Shift+Tab keys, as the framework's data gives them:
-// "Tab" on the window from the current target, forward or backward.
-std::string TabKeys() {
-  auto key = [](const char* shift, const char* backward) {
-    return std::string("( <<Accelerator Entry>> [ \"Character\": \"\t\" \"Case Sensitive?\": FALSE \"Shift?\": ") + shift +
-           " ] <<Window Item Behavior>> [ \"Enabled?\": TRUE \"Undo?\": FALSE \"Method\": \"/Tab\" \"Specifiers\": ( "
-           "<<Attribute Specifier>> [ \"Value\": \"Window\" ] <<Method Specifier>> [ \"Value\": \"Get Target\" ] "
-           "<<Behavior Specifier>> [ \"Value\": " +
-           backward + " ] ) ] )";
-  };
-  return "<<Special Keys>> [ \"Keys\": ( " + key("FALSE", "FALSE") + " " + key("TRUE", "TRUE") + " ) ]";
-}
-
 class KeyboardTarget : public FrameworkTest {
  protected:
-  void OpenWith(const std::map<std::string, std::string>& given) {
-    SetDefault(MainWindowText(given));
-    OpenApplication();
-    RunUntilIdle();
-  }
+  void OpenWith(const std::map<std::string, std::string>& given) { OpenMainWindow(MainWindowText(given)); }
 
-  static std::string TargetName() { return std::string(ov::chars(ov::get(kName, ov::get(kTarget, MainWindow())))); }
+  static std::string TargetName() {
+    return std::string(ov::chars(ov::get("Name"_attr, ov::get("Target"_attr, MainWindow()))));
+  }
 
   // Tab from the current target, as the Tab keys do.
   static ovStatus Tab(bool backward) {
-    return ov::send<0>(kTab, MainWindow(), {ov::get(kTarget, MainWindow()), ov::boolean(backward)}).status;
+    return ov::send<0>("Tab"_sel, MainWindow(), {ov::get("Target"_attr, MainWindow()), ov::boolean(backward)}).status;
   }
 
   // The target's name after each Tab, forward or backward.
@@ -69,7 +42,7 @@ class KeyboardTarget : public FrameworkTest {
 TEST_F(KeyboardTarget, AnOpeningWindowGivesTheTargetAndFocusToItsFirstItem) {
   OpenWith({{"View", ViewText(ThreeButtons())}});
   EXPECT_EQ(TargetName(), "One");
-  EXPECT_EQ(GetFocus(), ov::toHandle<HWND>(ov::get(kControlRecord, Item("One"))));
+  EXPECT_EQ(GetFocus(), ov::toHandle<HWND>(ov::get("Control Record"_attr, Item("One"))));
 }
 
 TEST_F(KeyboardTarget, WithoutATabOrderTabGoesThroughTheViewAndWrapsAroundBothWays) {
@@ -88,13 +61,13 @@ TEST_F(KeyboardTarget, TheTabOrderDecidesAndWrapsAroundBothWays) {
 
 TEST_F(KeyboardTarget, AWindowWithNothingToTargetKeepsNoTarget) {
   OpenWith({{"View", ViewText("")}});
-  EXPECT_EQ(ov::get(kTarget, MainWindow()).get(), nullptr);
+  EXPECT_EQ(ov::get("Target"_attr, MainWindow()).get(), nullptr);
   EXPECT_EQ(Tab(false), ovFailure);
-  EXPECT_EQ(ov::get(kTarget, MainWindow()).get(), nullptr);
+  EXPECT_EQ(ov::get("Target"_attr, MainWindow()).get(), nullptr);
 }
 
 TEST_F(KeyboardTarget, TheTabKeysMoveTheTarget) {
-  OpenWith({{"View", ViewText(ThreeButtons())}, {"Key Behavior", TabKeys()}});
+  OpenWith({{"View", ViewText(ThreeButtons())}, {"Key Behavior", TabKeysText()}});
   platform::headless::pressKey(VK_TAB);
   RunUntilIdle();
   EXPECT_EQ(TargetName(), "Two");
@@ -103,7 +76,7 @@ TEST_F(KeyboardTarget, TheTabKeysMoveTheTarget) {
   platform::headless::keyUp(VK_SHIFT);
   RunUntilIdle();
   EXPECT_EQ(TargetName(), "One");
-  EXPECT_EQ(GetFocus(), ov::toHandle<HWND>(ov::get(kControlRecord, Item("One"))));
+  EXPECT_EQ(GetFocus(), ov::toHandle<HWND>(ov::get("Control Record"_attr, Item("One"))));
 }
 
 // An edit item whose filter rejects its text refuses to leave when asked,
@@ -115,25 +88,25 @@ TEST_F(KeyboardTarget, ARefusedExitKeepsTheTargetButClosingTheWindowForcesIt) {
       "<<Edit Text>> [ \"Name\": \"Entry\" \"Frame\": { 10 10 30 110 } \"Active?\": TRUE \"Visible?\": TRUE "
       "\"Editable?\": TRUE \"Text\": \"\" \"Text Filter\": <<Behavior>> [ \"Enabled?\": TRUE \"Undo?\": FALSE "
       "\"Method\": \"Refuse Text\" \"Specifiers\": ( ) ] ]";
-  SetDefault(WindowText("Window", {{"Location", "{ 300 300 }"},
-                                   {"View", ViewText(entry + ButtonText("Other", "{ 40 10 60 70 }"))}}));
-  ovRef window = ov::make(kWindow).take();
-  ASSERT_TRUE(ov::send<0>(kOpen, window, {nullptr}).succeeded());
+  SetDefault(WindowText(
+      "Window", {{"Location", "{ 300 300 }"}, {"View", ViewText(entry + ButtonText("Other", "{ 40 10 60 70 }"))}}));
+  ovRef window = ov::make("Window"_cls).take();
+  ASSERT_TRUE(ov::send<0>("Open"_sel, window, {nullptr}).succeeded());
   RunUntilIdle();
-  ovRef edit = ov::send(kFindWindowItem, window, {ov::text("Entry")}).take();
-  ovRef other = ov::send(kFindWindowItem, window, {ov::text("Other")}).take();
-  ASSERT_EQ(ov::get(kTarget, window).get(), edit.get());
+  ovRef edit = ov::send("Find Window Item"_sel, window, {ov::text("Entry")}).take();
+  ovRef other = ov::send("Find Window Item"_sel, window, {ov::text("Other")}).take();
+  ASSERT_EQ(ov::get("Target"_attr, window).get(), edit.get());
   platform::headless::typeText("kept");
   RunUntilIdle();
 
-  EXPECT_EQ(ov::send<0>(kSetTarget, window, {other, gdDefaultFalse}).status, ovFailure);
-  EXPECT_EQ(ov::get(kTarget, window).get(), edit.get());
+  EXPECT_EQ(ov::send<0>("Set Target"_sel, window, {other, gdDefaultFalse}).status, ovFailure);
+  EXPECT_EQ(ov::get("Target"_attr, window).get(), edit.get());
 
-  HWND hwnd = ov::toHandle<HWND>(ov::get(kWindowRecord, window));
-  EXPECT_TRUE(ov::send<0>(kClose, window).succeeded());
+  HWND hwnd = ov::toHandle<HWND>(ov::get("Window Record"_attr, window));
+  EXPECT_TRUE(ov::send<0>("Close"_sel, window).succeeded());
   EXPECT_FALSE(IsWindow(hwnd));
-  EXPECT_EQ(ov::get(kTarget, window).get(), nullptr);
-  EXPECT_TRUE(ov::textEquals(ov::get(kText, edit), "kept"));
+  EXPECT_EQ(ov::get("Target"_attr, window).get(), nullptr);
+  EXPECT_TRUE(ov::textEquals(ov::get("Text"_attr, edit), "kept"));
 }
 
 }  // namespace

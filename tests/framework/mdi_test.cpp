@@ -12,15 +12,6 @@ namespace {
 
 namespace headless = platform::headless;
 
-const ovMethodSelector kClose("Close");
-const ovMethodSelector kOpen("Open");
-const ovAttributeSelector kMdi("MDI?");
-const ovAttributeSelector kView("View");
-const ovAttributeSelector kWindowRecord("Window Record");
-const ovClassName kWindow("Window");
-const ovUniversalName kGetDocument("Get Document");
-const ovUniversalName kGetFrontWindow("Get Front Window");
-
 // What the main view's platform window heard of the MDI messages.
 struct Heard {
   UINT message;
@@ -30,7 +21,8 @@ std::vector<Heard> gHeard;
 WNDPROC gViewProcedure = nullptr;
 
 LRESULT CALLBACK RecordingViewProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_MDIACTIVATE || message == WM_MDIDESTROY) gHeard.push_back({message, reinterpret_cast<HWND>(wParam)});
+  if (message == WM_MDIACTIVATE || message == WM_MDIDESTROY)
+    gHeard.push_back({message, reinterpret_cast<HWND>(wParam)});
   return CallWindowProcA(gViewProcedure, hwnd, message, wParam, lParam);
 }
 
@@ -39,7 +31,7 @@ class Mdi : public FrameworkTest {
   void SetUp() override {
     FrameworkTest::SetUp();
     gHeard.clear();
-    ov::set(kMdi, Application(), gdDefaultTrue);
+    ov::set("MDI?"_attr, Application(), gdDefaultTrue);
     SetDefault(MainWindowText({{"View", ViewText("")}}));
     OpenApplication();
     RunUntilIdle();
@@ -48,13 +40,13 @@ class Mdi : public FrameworkTest {
         SetWindowLongPtrA(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingViewProcedure)));
   }
 
-  static HWND ClientHandle() { return RecordOf(ov::get(kView, MainWindow()).get()); }
-  static HWND RecordOf(ovC_object* object) { return ov::toHandle<HWND>(ov::get(kWindowRecord, object)); }
+  static HWND ClientHandle() { return RecordOf(ov::get("View"_attr, MainWindow()).get()); }
+  static HWND RecordOf(ovC_object* object) { return ov::toHandle<HWND>(ov::get("Window Record"_attr, object)); }
 
   static ovRef OpenChild() {
     SetDefault(WindowText("Window", {{"Child?", "TRUE"}, {"Location", "{ 5 5 }"}, {"Size", "{ 80 120 }"}}));
-    ovRef child = ov::make(kWindow).take();
-    EXPECT_TRUE(ov::send<0>(kOpen, child, {nullptr}).succeeded());
+    ovRef child = ov::make("Window"_cls).take();
+    EXPECT_TRUE(ov::send<0>("Open"_sel, child, {nullptr}).succeeded());
     return child;
   }
 };
@@ -68,7 +60,7 @@ TEST_F(Mdi, AChildLivesInTheMainViewWhichHearsItActivatedAndDestroyed) {
   ASSERT_EQ(gHeard.size(), 1u);
   EXPECT_EQ(gHeard[0].message, static_cast<UINT>(WM_MDIACTIVATE));
   EXPECT_EQ(gHeard[0].child, hwnd);
-  ov::tell(ov::send<0>(kClose, child));
+  ov::tell(ov::send<0>("Close"_sel, child));
   ASSERT_EQ(gHeard.size(), 2u);
   EXPECT_EQ(gHeard[1].message, static_cast<UINT>(WM_MDIDESTROY));
   EXPECT_EQ(gHeard[1].child, hwnd);
@@ -79,9 +71,9 @@ TEST_F(Mdi, AChildLivesInTheMainViewWhichHearsItActivatedAndDestroyed) {
 // with a child open.
 TEST_F(Mdi, TheFrontWindowAndTheDocumentAreNotFound) {
   ovRef child = OpenChild();
-  EXPECT_TRUE(ov::universal(kGetFrontWindow).failed());
-  EXPECT_TRUE(ov::universal(kGetDocument).failed());
-  ov::tell(ov::send<0>(kClose, child));
+  EXPECT_TRUE(ov::universal("Get Front Window"_uni).failed());
+  EXPECT_TRUE(ov::universal("Get Document"_uni).failed());
+  ov::tell(ov::send<0>("Close"_sel, child));
 }
 
 // Ctrl+F4 would close the client's active child; there is none to close.
@@ -95,7 +87,7 @@ TEST_F(Mdi, TheChildrensSystemKeysFindNoActiveChild) {
   RunUntilIdle();
   EXPECT_TRUE(IsWindow(hwnd));
   EXPECT_EQ(RecordOf(child.get()), hwnd);
-  ov::tell(ov::send<0>(kClose, child));
+  ov::tell(ov::send<0>("Close"_sel, child));
 }
 
 // What the framework does not handle of the frame's and the child's own
@@ -106,15 +98,13 @@ TEST_F(Mdi, TheFrameAndTheChildStillGetTheDefaultHandling) {
   HWND hwnd = RecordOf(child.get());
   for (HWND w : {MainWindowHandle(), hwnd}) {
     SetWindowTextA(w, "Renamed");
-    char title[16] = {};
-    GetWindowTextA(w, title, sizeof title);
-    EXPECT_STREQ(title, "Renamed");
+    EXPECT_EQ(TextOf(w), "Renamed");
     RECT r{};
     GetWindowRect(w, &r);
     EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2)), HTCLIENT);
     EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(r.right + 1, r.top + 1)), HTNOWHERE);
   }
-  ov::tell(ov::send<0>(kClose, child));
+  ov::tell(ov::send<0>("Close"_sel, child));
 }
 
 }  // namespace

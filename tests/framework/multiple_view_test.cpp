@@ -7,13 +7,6 @@
 
 namespace {
 
-const ovMethodSelector kGetCurrentView("Get Current View");
-const ovMethodSelector kGetFrame("Get Frame");
-const ovMethodSelector kGetTabOrder("Get Tab Order");
-const ovMethodSelector kSwitchView("Switch View");
-const ovMethodSelector kTab("Tab");
-const ovClassName kMultipleView("Multiple View");
-
 class MultipleViews : public EditWindowTest {
  protected:
   // "Before", the multiple view "Cards" with the sub-views "First" (F1, F2;
@@ -26,11 +19,9 @@ class MultipleViews : public EditWindowTest {
         SubView("Second", "50 20 100 290", EditText("S1", "5 10 27 110") + EditText("S2", "30 10 52 110"));
     std::string cards = R"(<<Multiple View>> [ "Name": "Cards" "Frame": { 40 10 150 310 } "Active?": TRUE
         "Visible?": TRUE "Transparent?": FALSE "Origin": { 0 0 } "Initial View": "First"
-        "Tab Orders": ( )" + tabOrders + R"( ) "Content": ( )" +
-                        first + second + " ) ]";
-    InstallMainWindow(EditText("Before", "10 10 32 110") + cards + EditText("After", "160 10 182 110"), windowOrder);
-    OpenApplication();
-    RunUntilIdle();
+        "Tab Orders": ( )" +
+                        tabOrders + R"( ) "Content": ( )" + first + second + " ) ]";
+    OpenWindow(EditText("Before", "10 10 32 110") + cards + EditText("After", "160 10 182 110"), windowOrder);
   }
 
   static std::string SubView(const std::string& name, const std::string& frame, const std::string& items) {
@@ -39,16 +30,16 @@ class MultipleViews : public EditWindowTest {
            " ) ]";
   }
 
-  static RECT FrameOf(const char* name) { return ov::toRECT(ov::send(kGetFrame, Item(name)).get()); }
+  static RECT FrameOf(const char* name) { return ov::toRECT(ov::send("Get Frame"_sel, Item(name)).get()); }
 
   static bool Shown(const char* name) { return IsWindowVisible(EditorOf(name)); }
 
-  static void SwitchTo(const char* name) { ov::tell(ov::send<0>(kSwitchView, Item("Cards"), {ov::text(name)})); }
+  static void SwitchTo(const char* name) { ov::tell(ov::send<0>("Switch View"_sel, Item("Cards"), {ov::text(name)})); }
 };
 
 TEST_F(MultipleViews, OneSubViewIsShownAtTheOriginAndTheOtherGoesBackToItsFrame) {
   OpenCards();
-  EXPECT_TRUE(ov::textEquals(ov::send(kGetCurrentView, Item("Cards")).get(), "First"));
+  EXPECT_TRUE(ov::textEquals(ov::send("Get Current View"_sel, Item("Cards")).get(), "First"));
   EXPECT_TRUE(Shown("F1"));
   EXPECT_FALSE(Shown("S1"));
   RECT first = FrameOf("First");
@@ -82,8 +73,8 @@ TEST_F(MultipleViews, OneSubViewIsShownAtTheOriginAndTheOtherGoesBackToItsFrame)
   ovRef cards = Item("Cards");
   ovRef firstView = Item("First");
   CloseApplication();
-  EXPECT_EQ(ov::send(kGetCurrentView, cards).get(), nullptr) << "closing hides the shown sub-view";
-  first = ov::toRECT(ov::send(kGetFrame, firstView).get());
+  EXPECT_EQ(ov::send("Get Current View"_sel, cards).get(), nullptr) << "closing hides the shown sub-view";
+  first = ov::toRECT(ov::send("Get Frame"_sel, firstView).get());
   EXPECT_EQ(first.left, 5);
   EXPECT_EQ(first.top, 5);
 }
@@ -127,9 +118,9 @@ TEST_F(MultipleViews, ShiftTabGoesRoundTheShownSubViewsOrderBackward) {
 // A name no sub-view has hides the shown one and shows none.
 TEST_F(MultipleViews, SwitchingToANameNoSubViewHasShowsNone) {
   OpenCards();
-  ovRef shown = ov::send(kSwitchView, Item("Cards"), {ov::text("Third")}).take();
+  ovRef shown = ov::send("Switch View"_sel, Item("Cards"), {ov::text("Third")}).take();
   EXPECT_EQ(shown.get(), nullptr);
-  EXPECT_EQ(ov::send(kGetCurrentView, Item("Cards")).get(), nullptr);
+  EXPECT_EQ(ov::send("Get Current View"_sel, Item("Cards")).get(), nullptr);
   EXPECT_FALSE(Shown("F1"));
   EXPECT_FALSE(Shown("S1"));
 }
@@ -149,10 +140,10 @@ TEST_F(MultipleViews, TabbingPastTheShownSubViewLeavesTheMultipleView) {
 }
 
 TEST_F(MultipleViews, WithoutAShownSubViewThereIsNoTabOrderAndNothingToTabTo) {
-  ovRef cards = ov::make(kMultipleView).take();
-  EXPECT_EQ(ov::length(ov::send(kGetTabOrder, cards).get()), 0u);
-  EXPECT_TRUE(ov::isList(ov::send(kGetTabOrder, cards).get()));
-  EXPECT_EQ(ov::send<0>(kTab, cards, {nullptr, gdDefaultFalse}).status, ovFailure);
+  ovRef cards = ov::make("Multiple View"_cls).take();
+  EXPECT_EQ(ov::length(ov::send("Get Tab Order"_sel, cards).get()), 0u);
+  EXPECT_TRUE(ov::isList(ov::send("Get Tab Order"_sel, cards).get()));
+  EXPECT_EQ(ov::send<0>("Tab"_sel, cards, {nullptr, gdDefaultFalse}).status, ovFailure);
 }
 
 }  // namespace

@@ -9,68 +9,50 @@
 
 namespace {
 
-const ovMethodSelector kOpen("Open");
-const ovMethodSelector kPost("Post");
-const ovMethodSelector kSetVisible("Set Visible?");
-const ovAttributeSelector kCursor("Cursor");
-const ovAttributeSelector kDocuments("Documents");
-const ovAttributeSelector kWindowRecord("Window Record");
-const ovClassName kWindow("Window");
-const ovMethodSelector kQuit("Quit");
-const ovMethodSelector kRun("Run");
-const ovAttributeSelector kActive("Active?");
-const ovAttributeSelector kCommander("Commander");
-const ovAttributeSelector kDeferredCommands("Deferred Commands");
-const ovAttributeSelector kMainWindow("Main Window");
-const ovAttributeSelector kName("Name");
-const ovAttributeSelector kWhen("When");
-const ovClassName kDeferredTask("Deferred Task");
-const ovUniversalName kGetApplication("Get Application");
-const ovUniversalName kPopApplication("Pop Application");
-
 class RunLoop : public FrameworkTest {
  protected:
   // An application with no main window: only the loop runs.
   void SetUp() override {
     FrameworkTest::SetUp();
-    ov::set(kMainWindow, Application(), ov::text(""));
+    ov::set("Main Window"_attr, Application(), ov::text(""));
   }
 
-  static ovRef Deferred() { return ov::get(kDeferredCommands, ov::get(kCommander, Application())); }
+  static ovRef Deferred() { return ov::get("Deferred Commands"_attr, ov::get("Commander"_attr, Application())); }
 
   static void PostTask(const char* name, int32_t when) {
-    ovRef task = ov::make(kDeferredTask).take();
-    ov::set(kName, task, ov::text(name));
-    ov::set(kWhen, task, ov::integer(when));
-    ov::tell(ov::send<0>(kPost, task));
+    ovRef task = ov::make("Deferred Task"_cls).take();
+    ov::set("Name"_attr, task, ov::text(name));
+    ov::set("When"_attr, task, ov::integer(when));
+    ov::tell(ov::send<0>("Post"_sel, task));
   }
 
   static std::vector<std::string> DeferredNames() {
     std::vector<std::string> names;
     ovRef list = Deferred();
-    for (uint32_t i = 0; i < ov::length(list); ++i) names.emplace_back(ov::chars(ov::get(kName, ov::element(list, i))));
+    for (uint32_t i = 0; i < ov::length(list); ++i)
+      names.emplace_back(ov::chars(ov::get("Name"_attr, ov::element(list, i))));
     return names;
   }
 };
 
 TEST_F(RunLoop, AnOpenApplicationIsInFrontUntilItCloses) {
   OpenApplication();
-  EXPECT_EQ(ov::universal(kGetApplication).get(), Application().get());
+  EXPECT_EQ(ov::universal("Get Application"_uni).get(), Application().get());
   RunUntilIdle();
-  EXPECT_TRUE(ov::isTrue(ov::get(kActive, Application())));
+  EXPECT_TRUE(ov::isTrue(ov::get("Active?"_attr, Application())));
   CloseApplication();
   EXPECT_EQ(gTheFrontApplication.peek(), nullptr);
   EXPECT_EQ(ov::length(gTheProcesses.get()), 0u);
-  EXPECT_EQ(ov::get(kCommander, Application()).get(), nullptr);
-  ov::tell(ov::universal<0>(kPopApplication));  // on an empty stack: nothing changes
+  EXPECT_EQ(ov::get("Commander"_attr, Application()).get(), nullptr);
+  ov::tell(ov::universal<0>("Pop Application"_uni));  // on an empty stack: nothing changes
   EXPECT_EQ(gTheFrontApplication.peek(), nullptr);
 }
 
 TEST_F(RunLoop, QuitEndsTheLoopAtTheNextPass) {
   OpenApplication();
-  ov::tell(ov::send<0>(kQuit, Application()));
-  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application())));
-  EXPECT_EQ(ov::send<0>(kRun, Application()).status, ovTerminate);
+  ov::tell(ov::send<0>("Quit"_sel, Application()));
+  EXPECT_TRUE(ov::isFalse(ov::get("Active?"_attr, Application())));
+  EXPECT_EQ(ov::send<0>("Run"_sel, Application()).status, ovTerminate);
 }
 
 // Quitting closes the documents in order; one that will not close (an open
@@ -80,31 +62,33 @@ TEST_F(RunLoop, QuitClosesTheDocumentsUntilOneRefuses) {
   OpenApplication();
   RunUntilIdle();
   SetDefault(WindowText("Window"));
-  ovRef first = ov::make(kWindow).take();
-  ovRef last = ov::make(kWindow).take();
-  for (ovC_object* window : {first.get(), last.get()}) ov::tell(ov::send<0>(kOpen, window, {nullptr}));
+  ovRef first = ov::make("Window"_cls).take();
+  ovRef last = ov::make("Window"_cls).take();
+  for (ovC_object* window : {first.get(), last.get()}) ov::tell(ov::send<0>("Open"_sel, window, {nullptr}));
   ovRef stuck = Value(R"(<<File>> [ "File Reference": 7 ])");
-  ov::set(kDocuments, Application(), ov::listOf({first, stuck, last}));
-  ov::tell(ov::send<0>(kQuit, Application()));
-  EXPECT_EQ(ov::get(kWindowRecord, first).get(), nullptr);
-  EXPECT_NE(ov::get(kWindowRecord, last).get(), nullptr);
-  EXPECT_TRUE(ov::isTrue(ov::get(kActive, Application())));
-  ov::set(kDocuments, Application(), ov::listOf({last}));
-  ov::tell(ov::send<0>(kQuit, Application()));
-  EXPECT_EQ(ov::get(kWindowRecord, last).get(), nullptr);
-  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application())));
+  ov::set("Documents"_attr, Application(), ov::listOf({first, stuck, last}));
+  ov::tell(ov::send<0>("Quit"_sel, Application()));
+  EXPECT_EQ(ov::get("Window Record"_attr, first).get(), nullptr);
+  EXPECT_NE(ov::get("Window Record"_attr, last).get(), nullptr);
+  EXPECT_TRUE(ov::isTrue(ov::get("Active?"_attr, Application())));
+  ov::set("Documents"_attr, Application(), ov::listOf({last}));
+  ov::tell(ov::send<0>("Quit"_sel, Application()));
+  EXPECT_EQ(ov::get("Window Record"_attr, last).get(), nullptr);
+  EXPECT_TRUE(ov::isFalse(ov::get("Active?"_attr, Application())));
 }
 
 // Hiding or showing the cursor twice moves the display count once.
 TEST_F(RunLoop, TheCursorIsHiddenAndShownOnceWhateverTheRepeats) {
   OpenApplication();
-  ovRef cursors = ov::get(kCursor, Application());
+  ovRef cursors = ov::get("Cursor"_attr, Application());
   int shown = ShowCursor(TRUE) - 1;
   ShowCursor(FALSE);
-  for (ovC_object* visible : {gdDefaultFalse, gdDefaultFalse}) ov::tell(ov::send<0>(kSetVisible, cursors, {visible}));
+  for (ovC_object* visible : {gdDefaultFalse, gdDefaultFalse})
+    ov::tell(ov::send<0>("Set Visible?"_sel, cursors, {visible}));
   EXPECT_EQ(ShowCursor(FALSE) + 1, shown - 1);
   ShowCursor(TRUE);
-  for (ovC_object* visible : {gdDefaultTrue, gdDefaultTrue}) ov::tell(ov::send<0>(kSetVisible, cursors, {visible}));
+  for (ovC_object* visible : {gdDefaultTrue, gdDefaultTrue})
+    ov::tell(ov::send<0>("Set Visible?"_sel, cursors, {visible}));
   EXPECT_EQ(ShowCursor(FALSE) + 1, shown);
   ShowCursor(TRUE);
 }
@@ -133,7 +117,7 @@ TEST_F(RunLoop, ATaskDueLaterRunsAtItsTickWithNothingElseArriving) {
   ASSERT_EQ(DeferredNames(), (std::vector<std::string>{"soon"}));
   int passes = 0;
   while (!DeferredNames().empty()) {
-    ASSERT_EQ(ov::send<0>(kRun, Application()).status, ovSuccess);
+    ASSERT_EQ(ov::send<0>("Run"_sel, Application()).status, ovSuccess);
     ++passes;
   }
   EXPECT_GE(static_cast<int32_t>(GetTickCount()) - due, 0) << "it ran at its tick, not before";
@@ -147,15 +131,12 @@ TEST_F(RunLoop, ATaskDueLaterRunsAtItsTickWithNothingElseArriving) {
 
 namespace {
 
-const ovAttributeSelector kFlags("Flags");
-const ovUniversalName kApplication("Application");
-
 // A main window the platform refuses (a child window without a parent):
 // the program says so and ends with a failing status instead of running
 // on with no window.
 void runWithAnImpossibleMainWindow(void*) {
-  ov::set(kFlags, ov::text("Main Window"), ov::integer(static_cast<int32_t>(WS_CHILD)));
-  ov::tell(ov::universal<0>(kApplication));
+  ov::set("Flags"_attr, ov::text("Main Window"), ov::integer(static_cast<int32_t>(WS_CHILD)));
+  ov::tell(ov::universal<0>("Application"_uni));
 }
 
 TEST(MainWindow, ThatCannotBeOpenedEndsTheProgramWithAMessage) {

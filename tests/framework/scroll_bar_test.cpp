@@ -10,12 +10,6 @@ namespace {
 
 namespace headless = platform::headless;
 
-const ovMethodSelector kGetControlValue("Get Control Value");
-const ovMethodSelector kSetActive("Set Active?");
-const ovAttributeSelector kOrigin("Origin");
-const ovAttributeSelector kVScroll("VScroll");
-const ovAttributeSelector kHScroll("HScroll");
-
 // A pane 120 high and 200 wide showing part of a 400 x 500 content, with a
 // button far down in it.
 std::string PaneText() {
@@ -51,10 +45,10 @@ class ScrollingView : public ViewWindowTest {
     RunUntilIdle();
   }
 
-  static POINT Origin() { return ov::toPOINT(ov::get(kOrigin, Item("Pane"))); }
+  static POINT Origin() { return ov::toPOINT(ov::get("Origin"_attr, Item("Pane"))); }
 
   static int32_t ValueOf(const ovAttributeSelector& bar) {
-    return ov::toInt(ov::send(kGetControlValue, ov::get(bar, Item("Pane")).get()).get());
+    return ov::toInt(ov::send("Get Control Value"_sel, ov::get(bar, Item("Pane")).get()).get());
   }
 
   // Where the button's platform window stands in the pane's client area.
@@ -110,8 +104,8 @@ TEST_F(ScrollingView, ClicksOnArrowsAndTrackScrollTheContent) {
     Click(OnBar(s.bar, s.along));
     EXPECT_EQ(Origin().x, s.origin.x);
     EXPECT_EQ(Origin().y, s.origin.y);
-    EXPECT_EQ(ValueOf(kVScroll), s.origin.y);
-    EXPECT_EQ(ValueOf(kHScroll), s.origin.x);
+    EXPECT_EQ(ValueOf("VScroll"_attr), s.origin.y);
+    EXPECT_EQ(ValueOf("HScroll"_attr), s.origin.x);
     EXPECT_EQ(GetScrollPos(Pane(), SB_VERT), s.origin.y);
     EXPECT_EQ(ButtonPlace().x, 20 - s.origin.x);
     EXPECT_EQ(ButtonPlace().y, 200 - s.origin.y);
@@ -159,7 +153,7 @@ TEST_F(ScrollingView, ADraggedThumbScrollsToWhereItIsLeft) {
   int low = 0, high = 0;
   GetScrollRange(Pane(), SB_VERT, &low, &high);
   EXPECT_EQ(Origin().y, high);
-  EXPECT_EQ(ValueOf(kVScroll), high);
+  EXPECT_EQ(ValueOf("VScroll"_attr), high);
   EXPECT_EQ(ButtonPlace().y, 200 - high);
 }
 
@@ -169,12 +163,7 @@ class ScrollingViewUnderAMenuBar : public ScrollingView {
  protected:
   void SetUp() override {
     ViewWindowTest::SetUp();
-    std::string window = MainWindowWithView(PaneText());
-    const std::string without = R"("Has Menubar?": FALSE)";
-    window.replace(window.find(without), without.size(), R"("Has Menubar?": TRUE)");
-    SetDefault(window);
-    OpenApplication();
-    RunUntilIdle();
+    OpenMainWindow(FramedMainWindowText(PaneText(), {{"Has Menubar?", "TRUE"}}));
   }
 };
 
@@ -192,11 +181,11 @@ TEST_F(ScrollingViewUnderAMenuBar, ArrowsTrackAndKeysScrollTheContent) {
 
 // An inactive view disables its bars, and a press on them moves nothing.
 TEST_F(ScrollingView, AnInactiveViewDoesNotScroll) {
-  ov::tell(ov::send<0>(kSetActive, Item("Pane"), {gdDefaultFalse}));
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("Pane"), {gdDefaultFalse}));
   EXPECT_FALSE(EnableScrollBar(Pane(), SB_VERT, ESB_DISABLE_BOTH)) << "already disabled";
   Click(OnBar(SB_VERT, -3));
   EXPECT_EQ(Origin().y, 0);
-  ov::tell(ov::send<0>(kSetActive, Item("Pane"), {gdDefaultTrue}));
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("Pane"), {gdDefaultTrue}));
   Click(OnBar(SB_VERT, -3));
   EXPECT_EQ(Origin().y, Line());
 }

@@ -6,14 +6,6 @@
 
 namespace {
 
-const ovMethodSelector kFindKeyById("Find Key by ID");
-const ovAttributeSelector kCommander("Commander");
-const ovAttributeSelector kDeferredCommands("Deferred Commands");
-const ovAttributeSelector kId("ID");
-const ovAttributeSelector kKeyBehavior("Key Behavior");
-const ovAttributeSelector kKeys("Keys");
-const ovAttributeSelector kName("Name");
-
 // A Ctrl key of an item whose behaviour waits in the commander's deferred
 // list once posted, named after the key.
 std::string ControlKey(char key) {
@@ -32,17 +24,15 @@ std::string KeysJAndK() {
 class SpecialKeys : public EditWindowTest {
  protected:
   static std::string PostedNames() {
-    ovRef list = ov::get(kDeferredCommands, ov::get(kCommander, Application()));
+    ovRef list = ov::get("Deferred Commands"_attr, ov::get("Commander"_attr, Application()));
     std::string names;
-    for (uint32_t i = 0; i < ov::length(list); ++i) names += ov::chars(ov::get(kName, ov::element(list, i)));
+    for (uint32_t i = 0; i < ov::length(list); ++i) names += ov::chars(ov::get("Name"_attr, ov::element(list, i)));
     return names;
   }
 };
 
 TEST_F(SpecialKeys, AnItemsKeyPostsItsBehavior) {
-  InstallMainWindow(EditText("A", "10 10 32 110", KeysJAndK()));
-  OpenApplication();
-  RunUntilIdle();
+  OpenWindow(EditText("A", "10 10 32 110", KeysJAndK()));
   ClickItem("A");
   platform::headless::keyDown(VK_CONTROL);
   platform::headless::pressKey('J');
@@ -54,20 +44,18 @@ TEST_F(SpecialKeys, AnItemsKeyPostsItsBehavior) {
 }
 
 TEST_F(SpecialKeys, EachKeyHasItsOwnCommandNumberToBeFoundBy) {
-  InstallMainWindow(EditText("A", "10 10 32 110", KeysJAndK()));
-  OpenApplication();
-  RunUntilIdle();
-  ovRef keys = ov::get(kKeyBehavior, Item("A"));
-  ovRef pairs = ov::get(kKeys, keys);
+  OpenWindow(EditText("A", "10 10 32 110", KeysJAndK()));
+  ovRef keys = ov::get("Key Behavior"_attr, Item("A"));
+  ovRef pairs = ov::get("Keys"_attr, keys);
   ovC_object* k = ov::element(pairs, 0);
   ovC_object* j = ov::element(pairs, 1);
-  int32_t kNumber = ov::toInt(ov::get(kId, ov::element(k, 0)));
-  int32_t jNumber = ov::toInt(ov::get(kId, ov::element(j, 0)));
+  int32_t kNumber = ov::toInt(ov::get("ID"_attr, ov::element(k, 0)));
+  int32_t jNumber = ov::toInt(ov::get("ID"_attr, ov::element(j, 0)));
   EXPECT_NE(kNumber, 0);
   EXPECT_NE(kNumber, jNumber);
-  EXPECT_EQ(ov::send(kFindKeyById, keys, {ov::integer(jNumber)}).get(), j);
-  EXPECT_EQ(ov::send(kFindKeyById, keys, {ov::integer(kNumber)}).get(), k);
-  EXPECT_EQ(ov::send(kFindKeyById, keys, {ov::integer(kNumber + jNumber)}).get(), nullptr);
+  EXPECT_EQ(ov::send("Find Key by ID"_sel, keys, {ov::integer(jNumber)}).get(), j);
+  EXPECT_EQ(ov::send("Find Key by ID"_sel, keys, {ov::integer(kNumber)}).get(), k);
+  EXPECT_EQ(ov::send("Find Key by ID"_sel, keys, {ov::integer(kNumber + jNumber)}).get(), nullptr);
 }
 
 }  // namespace

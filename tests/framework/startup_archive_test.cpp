@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "framework/persistents.h"
 #include "platform/win32.h"

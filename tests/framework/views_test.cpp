@@ -7,26 +7,6 @@
 
 namespace {
 
-const ovMethodSelector kFindItem("Find Item");
-const ovMethodSelector kFindWindowItem("Find Window Item");
-const ovMethodSelector kGetValue("Get Value");
-const ovMethodSelector kSetFrame("Set Frame");
-const ovMethodSelector kSetValue("Set Value");
-const ovMethodSelector kTab("Tab");
-const ovAttributeSelector kActive("Active?");
-const ovAttributeSelector kContent("Content");
-const ovAttributeSelector kControlValue("Control Value");
-const ovAttributeSelector kMax("Max");
-const ovAttributeSelector kMin("Min");
-const ovAttributeSelector kName("Name");
-const ovAttributeSelector kTarget("Target");
-const ovAttributeSelector kVScroll("VScroll");
-const ovAttributeSelector kWindowOrigin("Window Origin");
-const ovMethodSelector kSetActive("Set Active?");
-const ovMethodSelector kSetLocation("Set Location");
-const ovMethodSelector kSetOwner("Set Owner");
-const ovMethodSelector kSetVisible("Set Visible?");
-
 // A view of these items, not opened.
 std::string ViewText(const char* name, const char* frame, const std::string& content, const std::string& more = "") {
   return ItemText("View", name, frame, R"("Origin": { 0 0 } "Content": ( )" + content + " ) " + more);
@@ -41,19 +21,19 @@ std::string BorderText(const char* color) {
 
 class Views : public ViewWindowTest {
  protected:
-  static std::string NameOf(ovC_object* item) { return std::string(ov::chars(ov::get(kName, item))); }
+  static std::string NameOf(ovC_object* item) { return std::string(ov::chars(ov::get("Name"_attr, item))); }
 };
 
 TEST_F(Views, FindWindowItemAnswersTheFirstNamesakeDepthFirst) {
   ovRef view = Value(ViewText("Outer", "{ 0 0 100 100 }",
                               ViewText("Inner", "{ 0 0 50 50 }", ItemText("Window Item", "Twin", "{ 1 1 2 2 }")) +
                                   ItemText("Window Item", "Twin", "{ 3 3 4 4 }")));
-  ovRef twin = ov::send(kFindWindowItem, view, {ov::text("Twin")}).take();
-  ovRef inner = ov::send(kFindWindowItem, view, {ov::text("Inner")}).take();
+  ovRef twin = ov::send("Find Window Item"_sel, view, {ov::text("Twin")}).take();
+  ovRef inner = ov::send("Find Window Item"_sel, view, {ov::text("Inner")}).take();
   ASSERT_TRUE(twin);
-  EXPECT_EQ(twin.get(), ov::element(ov::get(kContent, inner), 0));
-  EXPECT_EQ(ov::send(kFindWindowItem, view, {ov::text("Outer")}).get(), view.get());
-  EXPECT_EQ(ov::send(kFindWindowItem, view, {ov::text("Nobody")}).get(), nullptr);
+  EXPECT_EQ(twin.get(), ov::element(ov::get("Content"_attr, inner), 0));
+  EXPECT_EQ(ov::send("Find Window Item"_sel, view, {ov::text("Outer")}).get(), view.get());
+  EXPECT_EQ(ov::send("Find Window Item"_sel, view, {ov::text("Nobody")}).get(), nullptr);
 }
 
 TEST_F(Views, FindItemAnswersTheFrontMostVisibleItemUnderThePoint) {
@@ -61,61 +41,46 @@ TEST_F(Views, FindItemAnswersTheFrontMostVisibleItemUnderThePoint) {
       "View", "{ 0 0 100 100 }",
       R"(<<Window Item>> [ "Name": "Hidden" "Frame": { 0 0 90 90 } "Active?": TRUE "Visible?": FALSE ])" +
           ItemText("Window Item", "Front", "{ 10 10 50 50 }") + ItemText("Window Item", "Back", "{ 20 20 60 60 }")));
-  EXPECT_EQ(NameOf(ov::send(kFindItem, view, {ov::point(30, 30)}).get()), "Front");
-  EXPECT_EQ(NameOf(ov::send(kFindItem, view, {ov::point(55, 55)}).get()), "Back");
-  EXPECT_EQ(ov::send(kFindItem, view, {ov::point(80, 80)}).get(), nullptr);
+  EXPECT_EQ(NameOf(ov::send("Find Item"_sel, view, {ov::point(30, 30)}).get()), "Front");
+  EXPECT_EQ(NameOf(ov::send("Find Item"_sel, view, {ov::point(55, 55)}).get()), "Back");
+  EXPECT_EQ(ov::send("Find Item"_sel, view, {ov::point(80, 80)}).get(), nullptr);
 }
 
-TEST_F(Views, SetValueWithAShortListLeavesTheOtherItemsAlone) {
-  ovRef view = Value(ViewText("View", "{ 0 0 100 100 }",
-                              ItemText("Control", "First", "{ 0 0 10 10 }", R"("Control Value": 0)") +
-                                  ItemText("Control", "Second", "{ 20 0 30 10 }", R"("Control Value": 1)")));
-  ov::tell(ov::send<0>(kSetValue, view, {ov::listOf({gdDefaultTrue})}));
-  ovRef values = ov::send(kGetValue, view).take();
-  ASSERT_EQ(ov::length(values), 2u);
-  EXPECT_TRUE(ov::isTrue(ov::element(values, 0)));
-  EXPECT_TRUE(ov::isTrue(ov::element(values, 1)));
-}
-
-TEST_F(Views, SetValueWithNullClearsEveryItem) {
-  ovRef view = Value(ViewText("View", "{ 0 0 100 100 }",
-                              ItemText("Control", "First", "{ 0 0 10 10 }", R"("Control Value": 1)") +
-                                  ItemText("Control", "Second", "{ 20 0 30 10 }", R"("Control Value": 1)")));
-  ov::tell(ov::send<0>(kSetValue, view, {nullptr}));
-  ovRef values = ov::send(kGetValue, view).take();
-  ASSERT_EQ(ov::length(values), 2u);
-  EXPECT_TRUE(ov::isFalse(ov::element(values, 0)));
-  EXPECT_TRUE(ov::isFalse(ov::element(values, 1)));
-}
-
-// The scroll range of a view 100 high with a vertical scroll bar.
-class ViewScrollRange : public Views {
- protected:
-  ovRef ScrolledView(const char* limits, int32_t value) {
-    return Value(ViewText("View", "{ 0 0 100 200 }", "",
-                          std::string(R"("VScroll": <<Control>> [ "Control Value": )") + std::to_string(value) +
-                              R"( ] "Limits": )" + limits));
+// A short list leaves the items after it alone; NULL clears every item.
+TEST_F(Views, SetValueGivesEachItemItsElementOfTheList) {
+  for (bool shortList : {true, false}) {
+    ovRef given = shortList ? ov::listOf({gdDefaultTrue}) : ovRef();
+    ovRef view = Value(ViewText("View", "{ 0 0 100 100 }",
+                                ItemText("Control", "First", "{ 0 0 10 10 }", R"("Control Value": 0)") +
+                                    ItemText("Control", "Second", "{ 20 0 30 10 }", R"("Control Value": 1)")));
+    ov::tell(ov::send<0>("Set Value"_sel, view, {given}));
+    ovRef values = ov::send("Get Value"_sel, view).take();
+    ASSERT_EQ(ov::length(values), 2u);
+    EXPECT_EQ(ov::isTrue(ov::element(values, 0)), shortList);
+    EXPECT_EQ(ov::isTrue(ov::element(values, 1)), shortList) << "the second item keeps its value or is cleared";
   }
-  static void Resize(ovC_object* view) { ov::tell(ov::send<0>(kSetFrame, view, {ov::rect(0, 0, 100, 200)})); }
-  static int32_t ShownHeight() { return 100 - (GetSystemMetrics(SM_CXVSCROLL) + 2); }
-};
-
-TEST_F(ViewScrollRange, LimitsShorterThanTheViewKeepTheMaximumAtTheirTop) {
-  ovRef view = ScrolledView("{ 10 0 50 200 }", 30);
-  Resize(view.get());
-  ovRef bar = ov::get(kVScroll, view);
-  EXPECT_EQ(ov::toInt(ov::get(kMin, bar)), 10);
-  EXPECT_EQ(ov::toInt(ov::get(kMax, bar)), 10);
-  EXPECT_EQ(ov::toInt(ov::get(kControlValue, bar)), 10);
 }
 
-TEST_F(ViewScrollRange, TallerLimitsEndWhereTheLastScreenfulStarts) {
-  ovRef view = ScrolledView("{ 10 0 300 200 }", 500);
-  Resize(view.get());
-  ovRef bar = ov::get(kVScroll, view);
-  EXPECT_EQ(ov::toInt(ov::get(kMin, bar)), 10);
-  EXPECT_EQ(ov::toInt(ov::get(kMax, bar)), 300 - ShownHeight());
-  EXPECT_EQ(ov::toInt(ov::get(kControlValue, bar)), 300 - ShownHeight());
+// The scroll range of a view 100 high with a vertical scroll bar: limits
+// shorter than the view keep the maximum at their top, taller ones end
+// where the last screenful starts; the value stays within the range.
+TEST_F(Views, AVerticalBarsRangeFollowsTheLimits) {
+  const int32_t shown = 100 - (GetSystemMetrics(SM_CXVSCROLL) + 2);
+  const struct {
+    const char* limits;
+    int32_t value, max;
+  } cases[] = {{"{ 10 0 50 200 }", 30, 10}, {"{ 10 0 300 200 }", 500, 300 - shown}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.limits);
+    ovRef view = Value(ViewText("View", "{ 0 0 100 200 }", "",
+                                std::string(R"("VScroll": <<Control>> [ "Control Value": )") + std::to_string(c.value) +
+                                    R"( ] "Limits": )" + c.limits));
+    ov::tell(ov::send<0>("Set Frame"_sel, view, {ov::rect(0, 0, 100, 200)}));
+    ovRef bar = ov::get("VScroll"_attr, view);
+    EXPECT_EQ(ov::toInt(ov::get("Min"_attr, bar)), 10);
+    EXPECT_EQ(ov::toInt(ov::get("Max"_attr, bar)), c.max);
+    EXPECT_EQ(ov::toInt(ov::get("Control Value"_attr, bar)), c.max);
+  }
 }
 
 // Two bordered items overlap; their borders cross at (50, 19) and (19, 50).
@@ -140,12 +105,12 @@ TEST_F(Views, ABorderedItemShowsItsFrame) {
 TEST_F(Views, TheWindowFindsItemsAndReadsAndSetsValuesThroughItsView) {
   OpenWith(ItemText("Control", "First", "{ 10 10 30 120 }", R"("Title": "First" "Control Value": 0 "Type": 3)") +
            ItemText("Control", "Second", "{ 40 10 60 120 }", R"("Title": "Second" "Control Value": 1 "Type": 3)"));
-  EXPECT_EQ(NameOf(ov::send(kFindItem, MainWindow(), {ov::point(50, 20)}).get()), "Second");
-  EXPECT_EQ(ov::send(kFindItem, MainWindow(), {ov::point(100, 300)}).get(), nullptr);
-  ov::tell(ov::send<0>(kSetValue, MainWindow(), {ov::listOf({gdDefaultTrue, gdDefaultFalse})}));
+  EXPECT_EQ(NameOf(ov::send("Find Item"_sel, MainWindow(), {ov::point(50, 20)}).get()), "Second");
+  EXPECT_EQ(ov::send("Find Item"_sel, MainWindow(), {ov::point(100, 300)}).get(), nullptr);
+  ov::tell(ov::send<0>("Set Value"_sel, MainWindow(), {ov::listOf({gdDefaultTrue, gdDefaultFalse})}));
   EXPECT_EQ(SendMessageA(Handle("First"), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageA(Handle("Second"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  ovRef values = ov::send(kGetValue, MainWindow()).take();
+  ovRef values = ov::send("Get Value"_sel, MainWindow()).take();
   ASSERT_EQ(ov::length(values), 2u);
   EXPECT_TRUE(ov::isTrue(ov::element(values, 0)));
   EXPECT_TRUE(ov::isFalse(ov::element(values, 1)));
@@ -154,31 +119,29 @@ TEST_F(Views, TheWindowFindsItemsAndReadsAndSetsValuesThroughItsView) {
 // A nested view's window origin is its place in its owner's; moving it
 // carries the views inside along, and a new owner places it anew.
 TEST_F(Views, MovingANestedViewCarriesTheWindowOriginsOfTheViewsInside) {
-  OpenWith(ViewText("Inner", "{ 20 30 100 300 }",
-                    ViewText("Deep", "{ 5 6 50 100 }", ViewText("Deeper", "{ 1 2 10 10 }", ""),
-                             R"("Window Origin": { 25 36 })"),
-                    R"("Window Origin": { 20 30 })"));
-  ov::tell(ov::send<0>(kSetLocation, Item("Deep"), {ov::point(10, 12)}));
-  POINT deep = ov::toPOINT(ov::get(kWindowOrigin, Item("Deep")));
-  POINT deeper = ov::toPOINT(ov::get(kWindowOrigin, Item("Deeper")));
+  OpenWith(ViewText(
+      "Inner", "{ 20 30 100 300 }",
+      ViewText("Deep", "{ 5 6 50 100 }", ViewText("Deeper", "{ 1 2 10 10 }", ""), R"("Window Origin": { 25 36 })"),
+      R"("Window Origin": { 20 30 })"));
+  ov::tell(ov::send<0>("Set Location"_sel, Item("Deep"), {ov::point(10, 12)}));
+  POINT deep = ov::toPOINT(ov::get("Window Origin"_attr, Item("Deep")));
+  POINT deeper = ov::toPOINT(ov::get("Window Origin"_attr, Item("Deeper")));
   EXPECT_EQ(deep.y, 30);
   EXPECT_EQ(deep.x, 42);
   EXPECT_EQ(deeper.y, 31);
   EXPECT_EQ(deeper.x, 44);
-  ov::tell(ov::send<0>(kSetOwner, Item("Deeper"), {Item("Inner")}));
-  deeper = ov::toPOINT(ov::get(kWindowOrigin, Item("Deeper")));
+  ov::tell(ov::send<0>("Set Owner"_sel, Item("Deeper"), {Item("Inner")}));
+  deeper = ov::toPOINT(ov::get("Window Origin"_attr, Item("Deeper")));
   EXPECT_EQ(deeper.y, 21) << "placed in its new owner";
   EXPECT_EQ(deeper.x, 32);
-  ov::tell(ov::send<0>(kSetOwner, Item("Deeper"), {Item("Deep")}));
+  ov::tell(ov::send<0>("Set Owner"_sel, Item("Deeper"), {Item("Deep")}));
 }
 
 // A view's draw behaviour runs after the view has drawn its items.
 TEST_F(Views, AViewsDrawBehaviorRunsWhenItIsDrawn) {
   OpenWith(ViewText("Drawn", "{ 10 10 60 100 }", "",
                     "\"Draw Behavior\": " + RetitlingBehaviorText("Window Item Behavior", "Drawn")));
-  char title[32] = "";
-  GetWindowTextA(MainWindowHandle(), title, sizeof title);
-  EXPECT_STREQ(title, "Drawn");
+  EXPECT_EQ(TextOf(MainWindowHandle()), "Drawn");
 }
 
 // A click on a view's own ground runs the view's click behaviour, but not
@@ -190,14 +153,12 @@ TEST_F(Views, AClickOnAViewsGroundRunsItsClickBehaviorOnlyWhileActive) {
     POINT p = OnScreen(50, 30);
     if (click) platform::headless::click(p.x, p.y);
     RunUntilIdle();
-    char title[32] = "";
-    GetWindowTextA(MainWindowHandle(), title, sizeof title);
-    return std::string(title);
+    return TextOf(MainWindowHandle());
   };
   std::string before = clickAndRead(false);
-  ov::tell(ov::send<0>(kSetActive, Item("Ground"), {gdDefaultFalse}));
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("Ground"), {gdDefaultFalse}));
   EXPECT_EQ(clickAndRead(true), before);
-  ov::tell(ov::send<0>(kSetActive, Item("Ground"), {gdDefaultTrue}));
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("Ground"), {gdDefaultTrue}));
   EXPECT_EQ(clickAndRead(true), "Clicked");
 }
 
@@ -208,12 +169,11 @@ TEST_F(Views, ATransparentViewShowsItsOwnersBackground) {
       "Visible?": TRUE "Transparent?": TRUE "Origin": { 0 0 } "Content": (
     <<Graphic Item>> [ "Name": "Label" "Frame": { 2 2 20 60 } "Active?": TRUE "Visible?": TRUE
         "Transparent?": TRUE "Graphic": <<Text>> [ "Text": "ab" ] ] ) ])";
-  std::string window = MainWindowWithView(
-      ViewText("Own", "{ 10 10 60 100 }", "", R"("Background": <<Background>> [ "Color": { 0 0 65535 } ])") + glass);
-  window.insert(window.find(R"("Name": "Root")"), R"("Background": <<Background>> [ "Color": { 0 65535 0 } ] )");
-  SetDefault(window);
-  OpenApplication();
-  RunUntilIdle();
+  std::string own =
+      ViewText("Own", "{ 10 10 60 100 }", "", R"("Background": <<Background>> [ "Color": { 0 0 65535 } ])") + glass;
+  OpenMainWindow(FramedMainWindowText(
+      "",
+      {{"View", ::ViewText(own, R"("Transparent?": FALSE "Background": <<Background>> [ "Color": { 0 65535 0 } ])")}}));
   EXPECT_EQ(ClientPixel(50, 50), 0x0000FFu);
   EXPECT_EQ(ClientPixel(90, 110), 0x00FF00u);
   EXPECT_EQ(ClientPixel(60, 85), 0x00FF00u) << "beside the text, inside the label";
@@ -234,10 +194,10 @@ TEST_F(Views, ANestedViewsBorderIsItsPlatformWindowsBorder) {
 TEST_F(Views, AnInactiveViewDisablesItsControls) {
   OpenWith(ViewText("Inner", "{ 0 0 100 300 }",
                     ItemText("Control", "Box", "{ 10 10 30 120 }", R"("Title": "Box" "Control Value": 0 "Type": 3)")));
-  ov::tell(ov::send<0>(kSetActive, Item("Inner"), {gdDefaultFalse}));
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("Inner"), {gdDefaultFalse}));
   EXPECT_FALSE(IsWindowEnabled(Handle("Box")));
-  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Item("Box"))));
-  ov::tell(ov::send<0>(kSetActive, Item("Inner"), {gdDefaultTrue}));
+  EXPECT_TRUE(ov::isFalse(ov::get("Active?"_attr, Item("Box"))));
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("Inner"), {gdDefaultTrue}));
   EXPECT_TRUE(IsWindowEnabled(Handle("Box")));
 }
 
@@ -246,8 +206,8 @@ TEST_F(Views, TabbingForwardFromTheLastItemOfANestedViewReachesTheNextItemOfItsO
            ItemText("Control", "After", "{ 80 10 100 100 }"));
   ovRef inside = Item("Inside");
   ovRef after = Item("After");
-  ov::tell(ov::send<0>(kTab, MainWindow(), {inside, gdDefaultFalse}));
-  EXPECT_EQ(ov::get(kTarget, MainWindow()).get(), after.get());
+  ov::tell(ov::send<0>("Tab"_sel, MainWindow(), {inside, gdDefaultFalse}));
+  EXPECT_EQ(ov::get("Target"_attr, MainWindow()).get(), after.get());
   EXPECT_EQ(GetFocus(), Handle("After"));
 }
 
@@ -260,10 +220,10 @@ TEST_F(Views, TabbingPassesByNestedViewsThatAreHiddenInactiveOrEmpty) {
   };
   OpenWith(ItemText("Control", "Before", "{ 0 10 20 100 }") + nested("Hidden", 30) + nested("Off", 60) +
            ViewText("Empty", "{ 90 0 120 200 }", "") + ItemText("Control", "After", "{ 130 10 150 100 }"));
-  ov::tell(ov::send<0>(kSetVisible, Item("Hidden"), {gdDefaultFalse}));
-  ov::tell(ov::send<0>(kSetActive, Item("Off"), {gdDefaultFalse}));
-  ov::tell(ov::send<0>(kTab, MainWindow(), {Item("Before"), gdDefaultFalse}));
-  EXPECT_EQ(ov::get(kTarget, MainWindow()).get(), Item("After").get());
+  ov::tell(ov::send<0>("Set Visible?"_sel, Item("Hidden"), {gdDefaultFalse}));
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("Off"), {gdDefaultFalse}));
+  ov::tell(ov::send<0>("Tab"_sel, MainWindow(), {Item("Before"), gdDefaultFalse}));
+  EXPECT_EQ(ov::get("Target"_attr, MainWindow()).get(), Item("After").get());
 }
 
 }  // namespace

@@ -6,19 +6,6 @@
 
 namespace {
 
-const ovMethodSelector kContainsHandle("Contains Handle");
-const ovMethodSelector kDoDraw("Do Draw?");
-const ovMethodSelector kRedraw("Redraw");
-const ovMethodSelector kFindItemByKey("Find Item By Key");
-const ovMethodSelector kSetLocation("Set Location");
-const ovMethodSelector kSetActive("Set Active?");
-const ovMethodSelector kSetVisible("Set Visible?");
-const ovMethodSelector kTarget("Target");
-const ovAttributeSelector kTargetAttribute("Target");
-const ovAttributeSelector kContent("Content");
-const ovUniversalName kAddPt("AddPt");
-const ovUniversalName kSubPt("SubPt");
-
 using WindowItems = ViewWindowTest;
 
 TEST_F(WindowItems, AnInactiveVisibleTargetableItemIsADisabledVisibleTabStopChild) {
@@ -37,7 +24,7 @@ TEST_F(WindowItems, AnInactiveVisibleTargetableItemIsADisabledVisibleTabStopChil
 TEST_F(WindowItems, AnItemDrawnByItsViewIsRepaintedWhereItWasAndWhereItIs) {
   OpenWith(ItemText("Window Item", "Moved", "{ 30 40 60 100 }", R"("Border": <<Regular Border>>)"));
   ASSERT_EQ(ClientPixel(39, 45), 0x000000u);
-  ov::tell(ov::send<0>(kSetLocation, Item("Moved"), {ov::point(70, 200)}));
+  ov::tell(ov::send<0>("Set Location"_sel, Item("Moved"), {ov::point(70, 200)}));
   RunUntilIdle();
   EXPECT_EQ(ClientPixel(39, 45), Face());
   EXPECT_EQ(ClientPixel(70, 29), Face());
@@ -50,7 +37,7 @@ TEST_F(WindowItems, AnItemDrawnByItsViewIsRepaintedWhereItWasAndWhereItIs) {
 // around it; it draws only where the area asked for meets its border.
 TEST_F(WindowItems, AButtonRepaintsItselfAndItsBorderAndDrawsOnlyWhereAsked) {
   OpenWith(ItemText("Push Button", "Go", "{ 30 40 60 100 }", R"("Title": "Go" "Border": <<Regular Border>>)"));
-  ov::tell(ov::send<0>(kRedraw, Item("Go"), {gdDefaultTrue}));
+  ov::tell(ov::send<0>("Redraw"_sel, Item("Go"), {gdDefaultTrue}));
   EXPECT_TRUE(GetUpdateRect(Handle("Go"), nullptr, FALSE));
   RECT around{};
   ASSERT_TRUE(GetUpdateRect(Handle("Root"), &around, FALSE));
@@ -58,15 +45,17 @@ TEST_F(WindowItems, AButtonRepaintsItselfAndItsBorderAndDrawsOnlyWhereAsked) {
   EXPECT_LE(around.top, 29);
   EXPECT_GE(around.right, 101);
   EXPECT_GE(around.bottom, 61);
-  EXPECT_TRUE(ov::send<0>(kDoDraw, Item("Go"), {ov::rect(0, 0, 30, 40)}).succeeded()) << "meets the border's corner";
-  EXPECT_TRUE(ov::send<0>(kDoDraw, Item("Go"), {ov::rect(0, 0, 29, 39)}).failed());
+  EXPECT_TRUE(ov::send<0>("Do Draw?"_sel, Item("Go"), {ov::rect(0, 0, 30, 40)}).succeeded())
+      << "meets the border's corner";
+  EXPECT_TRUE(ov::send<0>("Do Draw?"_sel, Item("Go"), {ov::rect(0, 0, 29, 39)}).failed());
 }
 
 // An item drawn by its view asks for a repaint of its frame when its
 // activity or visibility changes, and not when it is given what it holds.
 TEST_F(WindowItems, ADrawnItemIsRepaintedOnlyWhenItsActivityOrVisibilityChanges) {
   OpenWith(ItemText("Window Item", "Drawn", "{ 30 40 60 100 }"));
-  for (const ovMethodSelector* change : {&kSetActive, &kSetVisible}) {
+  for (const ovMethodSelector* change :
+       std::initializer_list<const ovMethodSelector*>{&"Set Active?"_sel, &"Set Visible?"_sel}) {
     for (bool value : {true, false}) {
       ov::tell(ov::send<0>(*change, Item("Drawn"), {ov::boolean(value)}));
       RECT asked{};
@@ -86,7 +75,7 @@ TEST_F(WindowItems, ADrawnItemIsRepaintedOnlyWhenItsActivityOrVisibilityChanges)
 // even the null one.
 TEST_F(WindowItems, AnItemWithoutAPlatformWindowHoldsNoHandle) {
   ovRef view = Value(R"(<<View>> [ "Content": ( <<Window Item>> [ "Name": "Plain" ] ) ])");
-  auto found = ov::send<2>(kContainsHandle, view, {ov::integer(0)});
+  auto found = ov::send<2>("Contains Handle"_sel, view, {ov::integer(0)});
   EXPECT_TRUE(ov::isFalse(found.get(0)));
   EXPECT_EQ(found.get(1), nullptr);
 }
@@ -98,23 +87,24 @@ TEST_F(WindowItems, FindItemByKeyAnswersTheItemHoldingTheKey) {
       <<Window Item>> [ "Name": "Keyless" ]
       <<Window Item>> [ "Name": "Keyed" "Key Behavior": <<Special Keys>> [
           "Keys": ( ( <<Accelerator Entry>> [ "Character": "K" "ID": 7 ] <<Behavior>> ) ) ] ] ) ])");
-  ovRef keyed = ovRef::share(ov::element(ov::get(kContent, view), 1));
-  EXPECT_EQ(ov::send(kFindItemByKey, view, {ov::integer(7)}).get(), keyed.get());
-  EXPECT_EQ(ov::send(kFindItemByKey, view, {ov::integer(8)}).get(), nullptr);
+  ovRef keyed = ovRef::share(ov::element(ov::get("Content"_attr, view), 1));
+  EXPECT_EQ(ov::send("Find Item By Key"_sel, view, {ov::integer(7)}).get(), keyed.get());
+  EXPECT_EQ(ov::send("Find Item By Key"_sel, view, {ov::integer(8)}).get(), nullptr);
 }
 
 // An item becomes the target only when it can be one and everything from
 // it up to its window is active and visible; otherwise the window's
 // target stays where it was.
 TEST_F(WindowItems, OnlyAReachableTargetableItemBecomesTheTarget) {
-  OpenWith(ItemText("Control", "Here", "{ 100 10 120 100 }", R"("Title": "Here" "Control Value": 0 "Type": 3)") +
-           ItemText("Window Item", "Plain", "{ 130 10 150 100 }") +
-           ItemText("View", "Hidden", "{ 0 0 40 200 }",
-                    R"("Origin": { 0 0 } "Content": ( )" +
-                        ItemText("Control", "InHidden", "{ 5 5 25 100 }", R"("Title": "x" "Control Value": 0 "Type": 3)") +
-                        " )"));
-  ov::tell(ov::send<0>(kSetVisible, Item("Hidden"), {gdDefaultFalse}));
-  ASSERT_TRUE(ov::send<0>(kTarget, Item("Here"), {gdDefaultFalse}).succeeded());
+  OpenWith(
+      ItemText("Control", "Here", "{ 100 10 120 100 }", R"("Title": "Here" "Control Value": 0 "Type": 3)") +
+      ItemText("Window Item", "Plain", "{ 130 10 150 100 }") +
+      ItemText("View", "Hidden", "{ 0 0 40 200 }",
+               R"("Origin": { 0 0 } "Content": ( )" +
+                   ItemText("Control", "InHidden", "{ 5 5 25 100 }", R"("Title": "x" "Control Value": 0 "Type": 3)") +
+                   " )"));
+  ov::tell(ov::send<0>("Set Visible?"_sel, Item("Hidden"), {gdDefaultFalse}));
+  ASSERT_TRUE(ov::send<0>("Target"_sel, Item("Here"), {gdDefaultFalse}).succeeded());
   ovRef closed = Value(ItemText("Control", "Closed", "{ 5 5 25 100 }"));
   const struct {
     const char* name;
@@ -122,14 +112,14 @@ TEST_F(WindowItems, OnlyAReachableTargetableItemBecomesTheTarget) {
   } refused[] = {{"not targetable", Item("Plain")}, {"in an invisible view", Item("InHidden")}, {"closed", closed}};
   for (const auto& r : refused) {
     SCOPED_TRACE(r.name);
-    EXPECT_TRUE(ov::send<0>(kTarget, r.item, {gdDefaultFalse}).failed());
-    EXPECT_EQ(ov::get(kTargetAttribute, MainWindow()).get(), Item("Here").get());
+    EXPECT_TRUE(ov::send<0>("Target"_sel, r.item, {gdDefaultFalse}).failed());
+    EXPECT_EQ(ov::get("Target"_attr, MainWindow()).get(), Item("Here").get());
   }
 }
 
 TEST_F(WindowItems, ThePointUniversalsAddAndSubtractComponentwise) {
-  ovRef sum = ov::universal(kAddPt, {ov::point(1, 2), ov::point(10, 20)}).take();
-  ovRef difference = ov::universal(kSubPt, {ov::point(1, 2), ov::point(10, 20)}).take();
+  ovRef sum = ov::universal("AddPt"_uni, {ov::point(1, 2), ov::point(10, 20)}).take();
+  ovRef difference = ov::universal("SubPt"_uni, {ov::point(1, 2), ov::point(10, 20)}).take();
   EXPECT_EQ(ov::toPOINT(sum).y, 11);
   EXPECT_EQ(ov::toPOINT(sum).x, 22);
   EXPECT_EQ(ov::toPOINT(difference).y, 9);

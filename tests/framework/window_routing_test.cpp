@@ -10,33 +10,6 @@
 
 namespace {
 
-const ovMethodSelector kClose("Close");
-const ovMethodSelector kGetMenubarRecord("Get Menubar Record");
-const ovMethodSelector kOpen("Open");
-const ovAttributeSelector kAccelerators("Accelerators");
-const ovAttributeSelector kActive("Active?");
-const ovAttributeSelector kDefaultItem("Default Item");
-const ovMethodSelector kSetActive("Set Active?");
-const ovAttributeSelector kMenubar("Menubar");
-const ovAttributeSelector kView("View");
-const ovAttributeSelector kWindowRecord("Window Record");
-const ovClassName kWindow("Window");
-const ovClassName kEvent("Event");
-const ovClassName kPlatformEvent("Platform Event");
-const ovAttributeSelector kPlatformEventAttribute("Platform Event");
-const ovMethodSelector kUpdate("Update");
-const ovAttributeSelector kHWnd("HWnd");
-const ovAttributeSelector kLastHelp("Last Help");
-const ovAttributeSelector kLParam("LParam");
-const ovAttributeSelector kMessage("Message");
-const ovAttributeSelector kWParam("WParam");
-
-std::string CaptionOf(HWND hwnd) {
-  char text[64] = {};
-  GetWindowTextA(hwnd, text, sizeof text);
-  return text;
-}
-
 // A window's keys: one accelerator entry and the behaviour it runs.
 std::string KeysText(const std::string& entry, const std::string& behavior) {
   return "<<Special Keys>> [ \"Keys\": ( ( <<Accelerator Entry>> [ " + entry + " ] " + behavior + " ) ) ]";
@@ -44,25 +17,13 @@ std::string KeysText(const std::string& entry, const std::string& behavior) {
 
 class WindowRouting : public FrameworkTest {
  protected:
-  void OpenWith(const std::map<std::string, std::string>& given) {
-    SetDefault(MainWindowText(given));
-    OpenApplication();
-    RunUntilIdle();
-  }
+  void OpenWith(const std::map<std::string, std::string>& given) { OpenMainWindow(MainWindowText(given)); }
 
   // A click at a point of the main window's client area.
   void ClickAt(int x, int y) {
     POINT p = OnScreen(x, y);
     platform::headless::click(p.x, p.y);
     RunUntilIdle();
-  }
-
-  // The colour of a client-area pixel of the main window.
-  static uint32_t ClientPixel(int x, int y) {
-    POINT origin = OnScreen(0, 0);
-    RECT frame{};
-    GetWindowRect(MainWindowHandle(), &frame);
-    return platform::headless::surfaceOf(MainWindowHandle())->pixel(origin.x - frame.left + x, origin.y - frame.top + y);
   }
 };
 
@@ -71,34 +32,35 @@ TEST_F(WindowRouting, AClickOnAButtonRunsItsClickBehavior) {
                                   "\"Click Behavior\": " + RetitlingBehaviorText("Control Behavior", "Clicked"));
   OpenWith({{"View", ViewText(button)}});
   ClickAt(40, 20);
-  EXPECT_EQ(CaptionOf(MainWindowHandle()), "Clicked");
+  EXPECT_EQ(TextOf(MainWindowHandle()), "Clicked");
 }
 
 // An item without a platform window of its own is found by its view.
 TEST_F(WindowRouting, AClickOnAnItemOfTheViewRunsItsClickBehavior) {
-  std::string item = "<<Window Item>> [ \"Name\": \"Spot\" \"Frame\": { 50 100 80 160 } \"Active?\": TRUE "
-                     "\"Visible?\": TRUE \"Click Behavior\": " +
-                     RetitlingBehaviorText("Window Item Behavior", "Spot") + " ]";
+  std::string item =
+      "<<Window Item>> [ \"Name\": \"Spot\" \"Frame\": { 50 100 80 160 } \"Active?\": TRUE "
+      "\"Visible?\": TRUE \"Click Behavior\": " +
+      RetitlingBehaviorText("Window Item Behavior", "Spot") + " ]";
   OpenWith({{"View", ViewText(item)}});
-  std::string before = CaptionOf(MainWindowHandle());
+  std::string before = TextOf(MainWindowHandle());
   ClickAt(10, 10);
-  EXPECT_EQ(CaptionOf(MainWindowHandle()), before) << "a click beside the item";
+  EXPECT_EQ(TextOf(MainWindowHandle()), before) << "a click beside the item";
   ClickAt(130, 60);
-  EXPECT_EQ(CaptionOf(MainWindowHandle()), "Spot");
+  EXPECT_EQ(TextOf(MainWindowHandle()), "Spot");
 }
 
 // The File menu's Exit quits; a notification from a control that is not
 // the window's is dropped whatever its command number.
 TEST_F(WindowRouting, AMenuCommandReachesTheMenubarAndAStrangeControlsCommandNothing) {
   OpenWith({{"Has Menubar?", "TRUE"}});
-  HMENU bar = ov::toHandle<HMENU>(ov::send(kGetMenubarRecord, ov::get(kMenubar, MainWindow())).get());
+  HMENU bar = ov::toHandle<HMENU>(ov::send("Get Menubar Record"_sel, ov::get("Menubar"_attr, MainWindow())).get());
   ASSERT_EQ(GetMenu(MainWindowHandle()), bar);
   UINT exit = GetMenuItemID(GetSubMenu(bar, 0), 0);
   HWND stranger = CreateWindowExA(0, "BUTTON", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   SendMessageA(MainWindowHandle(), WM_COMMAND, MAKEWPARAM(exit, BN_CLICKED), reinterpret_cast<LPARAM>(stranger));
-  EXPECT_TRUE(ov::isTrue(ov::get(kActive, Application())));
+  EXPECT_TRUE(ov::isTrue(ov::get("Active?"_attr, Application())));
   SendMessageA(MainWindowHandle(), WM_COMMAND, MAKEWPARAM(exit, 0), 0);
-  EXPECT_TRUE(ov::isFalse(ov::get(kActive, Application())));
+  EXPECT_TRUE(ov::isFalse(ov::get("Active?"_attr, Application())));
   DestroyWindow(stranger);
 }
 
@@ -128,11 +90,11 @@ TEST_F(WindowRouting, AnAcceleratorRunsItsKeysBehaviorForItsKeyAndModifiersAlone
     platform::headless::pressKey(p.key);
     for (auto held = p.held.rbegin(); held != p.held.rend(); ++held) platform::headless::keyUp(*held);
     RunUntilIdle();
-    return CaptionOf(MainWindowHandle());
+    return TextOf(MainWindowHandle());
   };
   for (const auto& k : keys) {
     SCOPED_TRACE(k.title);
-    std::string before = CaptionOf(MainWindowHandle());
+    std::string before = TextOf(MainWindowHandle());
     EXPECT_EQ(press(k.other), before);
     EXPECT_EQ(press(k.own), k.title);
   }
@@ -142,21 +104,22 @@ TEST_F(WindowRouting, AnAcceleratorRunsItsKeysBehaviorForItsKeyAndModifiersAlone
 // accelerators once.
 TEST_F(WindowRouting, AWindowOpenedAgainHoldsEachAcceleratorOnceAndItStillRuns) {
   OpenWith({});
-  SetDefault(WindowText("Window", {{"Location", "{ 300 300 }"},
-                                   {"Key Behavior", KeysText("\"Control?\": TRUE \"Character\": \"G\"",
-                                                             RetitlingBehaviorText("Window Item Behavior", "Fired"))}}));
-  ovRef window = ov::make(kWindow).take();
-  ov::tell(ov::send<0>(kOpen, window, {nullptr}));
-  ov::tell(ov::send<0>(kClose, window));
-  ov::tell(ov::send<0>(kOpen, window, {nullptr}));
+  SetDefault(
+      WindowText("Window", {{"Location", "{ 300 300 }"},
+                            {"Key Behavior", KeysText("\"Control?\": TRUE \"Character\": \"G\"",
+                                                      RetitlingBehaviorText("Window Item Behavior", "Fired"))}}));
+  ovRef window = ov::make("Window"_cls).take();
+  ov::tell(ov::send<0>("Open"_sel, window, {nullptr}));
+  ov::tell(ov::send<0>("Close"_sel, window));
+  ov::tell(ov::send<0>("Open"_sel, window, {nullptr}));
   RunUntilIdle();
-  EXPECT_EQ(ov::length(ov::get(kAccelerators, window)), 1u);
+  EXPECT_EQ(ov::length(ov::get("Accelerators"_attr, window)), 1u);
   platform::headless::keyDown(VK_CONTROL);
   platform::headless::pressKey('G');
   platform::headless::keyUp(VK_CONTROL);
   RunUntilIdle();
-  EXPECT_EQ(CaptionOf(ov::toHandle<HWND>(ov::get(kWindowRecord, window))), "Fired");
-  ov::tell(ov::send<0>(kClose, window));
+  EXPECT_EQ(TextOf(ov::toHandle<HWND>(ov::get("Window Record"_attr, window))), "Fired");
+  ov::tell(ov::send<0>("Close"_sel, window));
 }
 
 // The Enter key as the framework's data gives it: "Default" on the window,
@@ -167,13 +130,13 @@ TEST_F(WindowRouting, EnterRunsTheDefaultButtonsClickBehaviorWhileItIsActive) {
   std::string enter =
       "<<Window Item Behavior>> [ \"Enabled?\": TRUE \"Undo?\": FALSE \"Method\": \"/Default\" \"Specifiers\": ( "
       "<<Attribute Specifier>> [ \"Value\": \"Window\" ] <<Attribute Specifier>> [ \"Value\": \"Event\" ] ) ]";
-  std::string buttons =
-      ButtonText("Other", "{ 40 10 60 70 }") +
-      ButtonText("Go", "{ 10 10 30 70 }", "\"Click Behavior\": " + RetitlingBehaviorText("Control Behavior", "Entered"));
+  std::string buttons = ButtonText("Other", "{ 40 10 60 70 }") +
+                        ButtonText("Go", "{ 10 10 30 70 }",
+                                   "\"Click Behavior\": " + RetitlingBehaviorText("Control Behavior", "Entered"));
   OpenWith({{"View", ViewText(buttons)},
             {"Default Item", "\"Go\""},
             {"Key Behavior", KeysText("\"Character\": \"\r\" \"Case Sensitive?\": FALSE", enter)}});
-  const std::string before = CaptionOf(MainWindowHandle());
+  const std::string before = TextOf(MainWindowHandle());
   const struct {
     const char* defaultItem;
     bool active;
@@ -181,11 +144,11 @@ TEST_F(WindowRouting, EnterRunsTheDefaultButtonsClickBehaviorWhileItIsActive) {
   } steps[] = {{"", true, before}, {"Nowhere", true, before}, {"Go", false, before}, {"Go", true, "Entered"}};
   for (const auto& step : steps) {
     SCOPED_TRACE(std::string(step.defaultItem) + (step.active ? " active" : " inactive"));
-    ov::set(kDefaultItem, MainWindow(), ov::text(step.defaultItem));
-    ov::tell(ov::send<0>(kSetActive, Item("Go"), {ov::boolean(step.active)}));
+    ov::set("Default Item"_attr, MainWindow(), ov::text(step.defaultItem));
+    ov::tell(ov::send<0>("Set Active?"_sel, Item("Go"), {ov::boolean(step.active)}));
     platform::headless::pressKey(VK_RETURN);
     RunUntilIdle();
-    EXPECT_EQ(CaptionOf(MainWindowHandle()), step.caption);
+    EXPECT_EQ(TextOf(MainWindowHandle()), step.caption);
   }
 }
 
@@ -199,7 +162,7 @@ TEST_F(WindowRouting, PaintsDrawTheViewsBackgroundThroughTheCurrentDevice) {
   EXPECT_EQ(ClientPixel(100, 80), 0x0000FFu);
   EXPECT_EQ(ClientPixel(20, 20), 0x0000FFu);
   EXPECT_EQ(gCurrentDevice.peek(), nullptr);
-  HWND view = ov::toHandle<HWND>(ov::get(kWindowRecord, ov::get(kView, MainWindow())));
+  HWND view = ov::toHandle<HWND>(ov::get("Window Record"_attr, ov::get("View"_attr, MainWindow())));
   HDC dc = GetDC(view);
   EXPECT_EQ(SendMessageA(view, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
   EXPECT_EQ(SendMessageA(MainWindowHandle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0);
@@ -211,27 +174,27 @@ TEST_F(WindowRouting, PaintsDrawTheViewsBackgroundThroughTheCurrentDevice) {
 TEST_F(WindowRouting, TheDesktopsUpdateGivesAnEventTheDefaultHandling) {
   OpenWith({});
   InvalidateRect(MainWindowHandle(), nullptr, FALSE);
-  ovRef paint = ov::make(kPlatformEvent).take();
-  ov::set(kHWnd, paint, ov::handleValue(MainWindowHandle()));
-  ov::set(kMessage, paint, ov::integer(WM_PAINT));
-  ov::set(kWParam, paint, ov::integer(0));
-  ov::set(kLParam, paint, ov::integer(0));
-  ovRef event = ov::make(kEvent).take();
-  ov::set(kPlatformEventAttribute, event, paint);
-  ov::tell(ov::send<0>(kUpdate, Desktop(), {event}));
+  ovRef paint = ov::make("Platform Event"_cls).take();
+  ov::set("HWnd"_attr, paint, ov::handleValue(MainWindowHandle()));
+  ov::set("Message"_attr, paint, ov::integer(WM_PAINT));
+  ov::set("WParam"_attr, paint, ov::integer(0));
+  ov::set("LParam"_attr, paint, ov::integer(0));
+  ovRef event = ov::make("Event"_cls).take();
+  ov::set("Platform Event"_attr, event, paint);
+  ov::tell(ov::send<0>("Update"_sel, Desktop(), {event}));
   EXPECT_FALSE(GetUpdateRect(MainWindowHandle(), nullptr, FALSE));
 }
 
 // A window told to update without an event paints what is pending at once.
 TEST_F(WindowRouting, AnUpdateWithoutAnEventPaintsAtOnce) {
   OpenWith({{"View", ViewText("", "\"Background\": <<Background>> [ \"Color\": { 0 0 65535 } ]")}});
-  HWND view = ov::toHandle<HWND>(ov::get(kWindowRecord, ov::get(kView, MainWindow())));
+  HWND view = ov::toHandle<HWND>(ov::get("Window Record"_attr, ov::get("View"_attr, MainWindow())));
   RECT corner{0, 0, 10, 10};
   HDC dc = GetDC(view);
   FillRect(dc, &corner, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   ReleaseDC(view, dc);
   InvalidateRect(view, &corner, TRUE);
-  ov::tell(ov::send<0>(kUpdate, MainWindow(), {gdDefaultNone}));
+  ov::tell(ov::send<0>("Update"_sel, MainWindow(), {gdDefaultNone}));
   EXPECT_FALSE(GetUpdateRect(view, nullptr, FALSE));
   EXPECT_EQ(ClientPixel(5, 5), 0x0000FFu);
 }
@@ -240,13 +203,13 @@ TEST_F(WindowRouting, AnUpdateWithoutAnEventPaintsAtOnce) {
 // shown.
 TEST_F(WindowRouting, OffAnyViewThePointerIsTheArrowAndNoHelpIsShown) {
   OpenWith({});
-  ov::set(kLastHelp, Desktop(), ov::text("help"));
+  ov::set("Last Help"_attr, Desktop(), ov::text("help"));
   SetCursor(nullptr);
   POINT off = OnScreen(150, 150);
   platform::headless::moveMouse(off.x, off.y);
   RunUntilIdle();
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
-  EXPECT_EQ(ov::get(kLastHelp, Desktop()).get(), nullptr);
+  EXPECT_EQ(ov::get("Last Help"_attr, Desktop()).get(), nullptr);
 }
 
 }  // namespace
