@@ -20,12 +20,6 @@ std::vector<std::string> lines(const std::string& text) {
   return out;
 }
 
-TEST(Calculator, OpensWithTheArchivedValuesAndTheirResults) {
-  ProgramRun run = RunVelmaroScript("print C1\nprint B1\nprint A1\nprint B2\nprint A2\nprint C2\n");
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "C1\t100\nB1\t62\nA1\t38\nB2\t62\nA2\t38\nC2\t100\n");
-}
-
 TEST(Calculator, BothRowsAgreeWithTheFormulaOverManyValues) {
   std::mt19937 random(20261206);
   std::vector<long long> values = {0, 1, 2, 3, 61, 62, 100, 101, 999, 1000, 4096, 65535, 1000000, 2147483647};
@@ -48,47 +42,6 @@ TEST(Calculator, BothRowsAgreeWithTheFormulaOverManyValues) {
     EXPECT_EQ(got[4 * i + 2], "A2\t" + r2.smaller);
     EXPECT_EQ(got[4 * i + 3], "C2\t" + r2.whole);
   }
-}
-
-TEST(Calculator, NumbersBeyondThirtyTwoBitsNeverWrap) {
-  ProgramRun run = RunVelmaroScript("set C1 9999999999\nclick Go1\nprint B1\nprint A1\n");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "B1\t6180498999.0\nA1\t3819856789.0\n");
-}
-
-TEST(Calculator, AnEmptyOrZeroEntryShowsZeroAndLeavesNothingStale) {
-  ProgramRun run = RunVelmaroScript(
-      "set C1 1\nclick Go1\nprint B1\nprint A1\n"
-      "set C1\nclick Go1\nprint B1\nprint A1\n"
-      "set C1 000\nclick Go1\nprint B1\nprint A1\n");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "B1\t1\nA1\t0\nB1\t0\nA1\t0\nB1\t0\nA1\t0\n");
-}
-
-TEST(Calculator, TheEditTextsTakeDigitsOnly) {
-  ProgramRun run = RunVelmaroScript("set C1 -1.5x2\nprint C1\n");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "C1\t152\n");
-}
-
-// Before Shift+Tab both rows hold new entries (2000 and 500) that no "Go"
-// has taken yet, so the rows show which button Space pressed: the first.
-TEST(Calculator, TheKeyboardAloneWorksTheRowsAndTheMenu) {
-  ProgramRun run = RunVelmaroScript(
-      "key Home\nkey Shift+End\ntype 200\nkey Enter\nprint B1\nprint A1\n"
-      "key End\ntype 0\n"
-      "key Tab\nkey Tab\ntype 50\nkey Enter\nprint A2\nprint C2\n"
-      "type 0\nkey Shift+Tab\nkey Space\nprint B1\nprint A1\nprint A2\nprint C2\n"
-      "key Alt+F\nkey x\n");
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "B1\t124\nA1\t76\nA2\t31\nC2\t81\nB1\t1236\nA1\t764\nA2\t31\nC2\t81\n");
-}
-
-// A clicked "Go" takes the focus, and the keys start from it.
-TEST(Calculator, TabAfterAClickMovesOnFromTheClickedButton) {
-  ProgramRun run = RunVelmaroScript("click Go1\nkey Tab\ntype 50\nkey Enter\nprint A2\nprint C2\n");
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "A2\t31\nC2\t81\n");
 }
 
 TEST(Calculator, ABadScriptIsRefusedWithItsLineAndStatusTwo) {
@@ -134,6 +87,25 @@ TEST(Calculator, ScriptsPrintWhatTheItemsShow) {
     const char* script;
     const char* printed;
   } cases[] = {
+      {"it opens with the archived values and their results",
+       "print C1\nprint B1\nprint A1\nprint B2\nprint A2\nprint C2\n",
+       "C1\t100\nB1\t62\nA1\t38\nB2\t62\nA2\t38\nC2\t100\n"},
+      {"numbers beyond thirty-two bits never wrap", "set C1 9999999999\nclick Go1\nprint B1\nprint A1\n",
+       "B1\t6180498999.0\nA1\t3819856789.0\n"},
+      {"an empty or zero entry shows zero and leaves nothing stale",
+       "set C1 1\nclick Go1\nprint B1\nprint A1\nset C1\nclick Go1\nprint B1\nprint A1\n"
+       "set C1 000\nclick Go1\nprint B1\nprint A1\n",
+       "B1\t1\nA1\t0\nB1\t0\nA1\t0\nB1\t0\nA1\t0\n"},
+      {"the edit texts take digits only", "set C1 -1.5x2\nprint C1\n", "C1\t152\n"},
+      // Before Shift+Tab both rows hold new entries (2000 and 500) that no
+      // "Go" has taken yet, so the rows show which button Space pressed.
+      {"the keyboard alone works the rows and the menu; Shift+Tab and Space press the first Go",
+       "key Home\nkey Shift+End\ntype 200\nkey Enter\nprint B1\nprint A1\nkey End\ntype 0\n"
+       "key Tab\nkey Tab\ntype 50\nkey Enter\nprint A2\nprint C2\n"
+       "type 0\nkey Shift+Tab\nkey Space\nprint B1\nprint A1\nprint A2\nprint C2\nkey Alt+F\nkey x\n",
+       "B1\t124\nA1\t76\nA2\t31\nC2\t81\nB1\t1236\nA1\t764\nA2\t31\nC2\t81\n"},
+      {"a clicked Go takes the focus, and the keys start from it",
+       "click Go1\nkey Tab\ntype 50\nkey Enter\nprint A2\nprint C2\n", "A2\t31\nC2\t81\n"},
       {"a shown result has no window of its own: a click on it leaves the focus in the edit text",
        "set C1 20\nclick B1\ntype 0\nkey Enter\nprint C1\nprint B1\n", "C1\t200\nB1\t124\n"},
       {"an item without a text value shows its title", "print Go1\n", "Go1\tGo\n"},

@@ -226,4 +226,45 @@ TEST_F(Views, TabbingPassesByNestedViewsThatAreHiddenInactiveOrEmpty) {
   EXPECT_EQ(ov::get("Target"_attr, MainWindow()).get(), Item("After").get());
 }
 
+// Asked what it draws itself, the window answers the texts of its visible
+// items that have no platform window, framed on the screen, nested views'
+// included, and the names its controls are known by; an asker short of
+// room learns how many there are, and a question of another size gets
+// none.
+TEST_F(Views, TheWindowTellsAScreenReaderTheTextsItDrawsAndTheNamesOfItsControls) {
+  const std::string text = R"("Graphic": <<Text>> [ "Text": ")";
+  OpenWith(ItemText("Graphic Item", "Shown", "{ 10 20 30 80 }", text + "38\" ]") +
+           ViewText("Inner", "{ 40 0 100 200 }", ItemText("Graphic Item", "Deep", "{ 5 10 25 70 }", text + "62\" ]")) +
+           ItemText("Graphic Item", "Hidden", "{ 110 20 130 80 }", text + "0\" ]") +
+           ItemText("Push Button", "Go", "{ 140 10 160 70 }", R"("Title": "Go" "Balloon Help": "Go, top row")") +
+           ItemText("Push Button", "Nameless", "{ 170 10 190 70 }", R"("Title": "N")") +
+           ItemText("Window Item", "Plain", "{ 200 10 210 70 }"));
+  ov::tell(ov::send<0>("Set Visible?"_sel, Item("Hidden"), {gdDefaultFalse}));
+  auto ask = [](HWND window, UINT size, UINT room, DRAWNITEM* entries) {
+    DRAWNITEMS question{size, room, entries};
+    return SendMessageA(window, WM_GETDRAWNITEMS, 0, reinterpret_cast<LPARAM>(&question));
+  };
+  DRAWNITEM entries[8] = {};
+  ASSERT_EQ(ask(MainWindowHandle(), sizeof(DRAWNITEMS), 8, entries), 3);
+  POINT shown = OnScreen(20, 10), deep{10, 5};
+  ClientToScreen(Handle("Inner"), &deep);
+  const struct {
+    const char *text, *name;
+    RECT at;
+  } expected[] = {{"38", "", {shown.x, shown.y, shown.x + 60, shown.y + 20}},
+                  {"62", "", {deep.x, deep.y, deep.x + 60, deep.y + 20}},
+                  {"", "Go, top row", {}}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_STREQ(entries[i].szText, expected[i].text) << i;
+    EXPECT_STREQ(entries[i].szName, expected[i].name) << i;
+    EXPECT_TRUE(EqualRect(&entries[i].rcItem, &expected[i].at)) << i;
+  }
+  EXPECT_EQ(entries[2].hwndItem, Handle("Go"));
+  DRAWNITEM one[2] = {};
+  EXPECT_EQ(ask(MainWindowHandle(), sizeof(DRAWNITEMS), 1, one), 3);
+  EXPECT_STREQ(one[0].szText, "38");
+  EXPECT_STREQ(one[1].szText, "") << "no more than the room given";
+  EXPECT_EQ(ask(MainWindowHandle(), sizeof(DRAWNITEMS) - 1, 8, entries), 0);
+}
+
 }  // namespace
