@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "archived_windows.h"
 #include "framework_fixture.h"
 
 namespace {
@@ -91,20 +92,11 @@ class WindowItemSpecifiers : public Behaviors {
   void SetUp() override {
     Behaviors::SetUp();
     ov::set("Main Window"_attr, Application(), ov::text("Main Window"));
-    SetDefault(R"(<<Main Window>> [
-      "Name": "Main Window" "Title": "Main Window" "Modal?": FALSE
-      "Maximum Size": { 500 500 } "Minimum Size": { 50 50 } "Active?": FALSE "Visible?": TRUE
-      "Location": { 20 20 } "Size": { 193 455 } "HasGrow?": TRUE "HasClose?": TRUE
-      "Tab Order": ( ) "Default Item": "" "Data Mapping": ( ) "Floating?": FALSE "Location Mode": 1
-      "Flags": 0 "Extended Style": 0 "Border": <<Window Border>> "Child?": FALSE "Accelerators": ( )
-      "Current Item ID": 0 "Initial Menus": ( ) "Has Menubar?": FALSE
-      "View": <<View>> [ "Frame": { 0 0 147 447 } "Active?": TRUE "Visible?": TRUE "Content": (
-        <<Edit Text>> [ "Name": "B2" "Frame": { 95 192 117 260 } "Number": 78 "Active?": TRUE "Visible?": TRUE
-                        "Text": "62" "Editable?": TRUE ]
-        <<Edit Text>> [ "Name": "C1" "Frame": { 25 295 47 356 } "Number": 86 "Active?": TRUE "Visible?": TRUE
-                        "Text": "100" "Editable?": TRUE ] ) ] ])");
-    OpenApplication();
-    RunUntilIdle();
+    OpenMainWindow(FramedMainWindowText(
+        R"(<<Edit Text>> [ "Name": "B2" "Frame": { 95 192 117 260 } "Number": 78 "Active?": TRUE "Visible?": TRUE
+                           "Text": "62" "Editable?": TRUE ]
+           <<Edit Text>> [ "Name": "C1" "Frame": { 25 295 47 356 } "Number": 86 "Active?": TRUE "Visible?": TRUE
+                           "Text": "100" "Editable?": TRUE ])"));
   }
 
   // Posts a window item behaviour of the main window with one specifier.

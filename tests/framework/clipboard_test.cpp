@@ -7,23 +7,6 @@
 
 namespace {
 
-// Puts a block of bytes on the platform clipboard in a format.
-void PutOnClipboard(UINT format, const char* bytes, size_t size) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-  std::memcpy(GlobalLock(block), bytes, size);
-  GlobalUnlock(block);
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  SetClipboardData(format, block);
-  CloseClipboard();
-}
-
-void EmptyTheClipboard() {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  CloseClipboard();
-}
-
 // The clipboard is open exactly when closing it succeeds.
 bool ClipboardWasOpen() { return CloseClipboard() != FALSE; }
 
@@ -48,7 +31,7 @@ TEST_F(Clipboard, TextComesBackWithoutItsTerminator) {
 }
 
 TEST_F(Clipboard, NoTextIsAFailureThatLeavesTheClipboardClosed) {
-  EmptyTheClipboard();
+  PutOnClipboard(CF_TEXT, nullptr, 0);
   auto read = ov::send("Get Text"_sel, AppClipboard());
   EXPECT_TRUE(read.failed());
   EXPECT_EQ(read.get(), nullptr);

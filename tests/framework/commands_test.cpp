@@ -6,8 +6,7 @@
 
 namespace {
 
-ovStatus Failing(const ov::Args&) { return ovFailure; }
-const ovUniversalDeclaration kFailing("Fail As Command", ov::routine<Failing>);
+const ovUniversalDeclaration kFailing("Fail As Command", ov::failing);
 
 class Commands : public EditWindowTest {
  protected:

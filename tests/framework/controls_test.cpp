@@ -36,22 +36,12 @@ class Controls : public ViewWindowTest {
     ViewWindowTest::SetUp();
     gClicks.clear();
   }
-
-  void ClickOn(const char* name) {
-    RECT r{};
-    GetWindowRect(Handle(name), &r);
-    platform::headless::click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    RunUntilIdle();
-  }
 };
 
 TEST_F(Controls, AControlIsPlacedAtItsFrameInItsView) {
   OpenWith(ControlText("Push Button", "Placed", "{ 10 20 30 120 }"));
-  HWND button = Handle("Placed");
-  ASSERT_NE(button, nullptr);
-  RECT r{};
-  GetWindowRect(button, &r);
-  MapWindowPoints(nullptr, GetParent(button), reinterpret_cast<POINT*>(&r), 2);
+  ASSERT_NE(Handle("Placed"), nullptr);
+  RECT r = PlaceOf("Placed");
   EXPECT_EQ(r.left, 20);
   EXPECT_EQ(r.top, 10);
   EXPECT_EQ(r.right - r.left, 100);
@@ -75,7 +65,7 @@ TEST_F(Controls, TheDefaultPushButtonIsMadeWithTheDefaultStyleAndIdOne) {
 TEST_F(Controls, AClickOnAPushButtonRunsItsClickBehavior) {
   OpenWith(ControlText("Push Button", "Go", "{ 10 10 30 70 }") +
            ControlText("Push Button", "Other", "{ 40 10 60 70 }"));
-  ClickOn("Go");
+  ClickItem("Go");
   ASSERT_EQ(gClicks.size(), 1u);
   EXPECT_EQ(gClicks[0].item, "Go");
 }
@@ -84,8 +74,8 @@ TEST_F(Controls, AClickOnAPushButtonRunsItsClickBehavior) {
 // behaviour runs.
 TEST_F(Controls, ACheckBoxClickShowsItsNewStateToTheBehavior) {
   OpenWith(ControlText("Control", "Box", "{ 10 10 30 120 }", R"("Type": 3)"));
-  ClickOn("Box");
-  ClickOn("Box");
+  ClickItem("Box");
+  ClickItem("Box");
   ASSERT_EQ(gClicks.size(), 2u);
   EXPECT_EQ(gClicks[0].checkState, BST_CHECKED);
   EXPECT_EQ(gClicks[1].checkState, BST_UNCHECKED);
@@ -99,7 +89,7 @@ TEST_F(Controls, TheButtonShowsANewTitleAndTakesNoClickWhileInactive) {
   EXPECT_EQ(TextOf(Handle("Go")), "Stop");
   ov::tell(ov::send<0>("Set Active?"_sel, Item("Go"), {gdDefaultFalse}));
   EXPECT_FALSE(IsWindowEnabled(Handle("Go")));
-  ClickOn("Go");
+  ClickItem("Go");
   EXPECT_TRUE(gClicks.empty());
 }
 
@@ -109,7 +99,7 @@ TEST_F(Controls, TheButtonShowsANewTitleAndTakesNoClickWhileInactive) {
 TEST_F(Controls, AClosedControlAnswersTheStateItShowedLastAndKeepsWhatItIsGiven) {
   OpenWith(ControlText("Control", "Box", "{ 10 10 30 120 }", R"("Type": 3)"));
   HWND box = Handle("Box");
-  ClickOn("Box");
+  ClickItem("Box");
   ov::tell(ov::send<0>("Close"_sel, Item("Box")));
   EXPECT_FALSE(IsWindow(box));
   EXPECT_EQ(ov::toInt(ov::send("Get Control Value"_sel, Item("Box")).get()), BST_CHECKED);

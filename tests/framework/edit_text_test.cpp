@@ -51,7 +51,7 @@ class EditTexts : public EditWindowTest {
 
 TEST_F(EditTexts, AValueSetByTheProgramIsInTheControlAtOnce) {
   OpenWindow(EditText("A", "10 10 32 110", R"("Text": "100")"));
-  HWND control = EditorOf("A");
+  HWND control = Handle("A");
   ASSERT_NE(control, nullptr);
   EXPECT_EQ(TextOf(control), "100");
 
@@ -80,12 +80,12 @@ TEST_F(EditTexts, WhatTheUserTypesIsTheValue) {
 // the closed item has no selection.
 TEST_F(EditTexts, AClosedItemKeepsTheControlsLastText) {
   OpenWindow(EditText("A", "10 10 32 110"));
-  HWND editor = EditorOf("A");
+  HWND editor = Handle("A");
   SetWindowTextA(editor, "618");
   ASSERT_FALSE(ov::textEquals(ov::get("Text"_attr, Item("A")), "618"));
   ov::tell(ov::send<0>("Close"_sel, Item("A")));
   EXPECT_FALSE(IsWindow(editor));
-  EXPECT_EQ(EditorOf("A"), nullptr);
+  EXPECT_EQ(Handle("A"), nullptr);
   EXPECT_EQ(ValueOf("A"), "618");
   ov::tell(ov::send<0>("Select All"_sel, Item("A")));
   POINT selection = ov::toPOINT(ov::send("Get Selection"_sel, Item("A")).get());
@@ -100,9 +100,7 @@ TEST_F(EditTexts, TheControlFollowsTheItemsPlaceSizeAndActivity) {
   ov::tell(ov::send<0>("Set Location"_sel, Item("A"), {ov::point(100, 20)}));
   ov::tell(ov::send<0>("Set Frame"_sel, Item("B"), {ov::rect(140, 30, 170, 230)}));
   for (const auto& [name, left, top, width] : {std::tuple{"A", 20, 100, 100}, std::tuple{"B", 30, 140, 200}}) {
-    RECT r{};
-    GetWindowRect(EditorOf(name), &r);
-    MapWindowPoints(nullptr, GetParent(EditorOf(name)), reinterpret_cast<POINT*>(&r), 2);
+    RECT r = PlaceOf(name);
     EXPECT_EQ(r.left, left) << name;
     EXPECT_EQ(r.top, top) << name;
     EXPECT_EQ(r.right - r.left, width) << name;
@@ -110,7 +108,7 @@ TEST_F(EditTexts, TheControlFollowsTheItemsPlaceSizeAndActivity) {
   ASSERT_EQ(ov::send("Get Target"_sel, MainWindow()).get(), Item("A").get());
   ov::tell(ov::send<0>("Set Active?"_sel, Item("A"), {gdDefaultFalse}));
   EXPECT_NE(ov::send("Get Target"_sel, MainWindow()).get(), Item("A").get());
-  EXPECT_FALSE(IsWindowEnabled(EditorOf("A")));
+  EXPECT_FALSE(IsWindowEnabled(Handle("A")));
 }
 
 TEST_F(EditTexts, StyleBitsFollowTheItem) {
@@ -156,11 +154,11 @@ TEST_F(EditTexts, TheItemsFontIsTheControls) {
     return tm;
   };
   auto drawnWith = [&](const char* name) {
-    HWND control = EditorOf(name);
+    HWND control = Handle(name);
     return metricsOf(control, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
   };
   TEXTMETRICA a = drawnWith("A"), b = drawnWith("B");
-  TEXTMETRICA system = metricsOf(EditorOf("B"), GetStockObject(SYSTEM_FONT));
+  TEXTMETRICA system = metricsOf(Handle("B"), GetStockObject(SYSTEM_FONT));
   EXPECT_EQ(a.tmHeight, 20);
   EXPECT_EQ(a.tmWeight, FW_NORMAL);
   EXPECT_EQ(b.tmHeight, system.tmHeight) << "without a font the control keeps the system font";
@@ -171,16 +169,16 @@ TEST_F(EditTexts, TheItemsFontIsTheControls) {
 
 TEST_F(EditTexts, AReadOnlyItemIsMadeReadOnlyAndTabbingPassesItBy) {
   OpenWindow(EditText("A", "10 10 32 110") + EditText("R", "40 10 62 110", "", false) + EditText("C", "70 10 92 110"));
-  auto styleOf = [](const char* name) { return GetWindowLongPtrA(EditorOf(name), GWL_STYLE); };
+  auto styleOf = [](const char* name) { return GetWindowLongPtrA(Handle(name), GWL_STYLE); };
   EXPECT_TRUE(styleOf("R") & ES_READONLY);
   EXPECT_FALSE(styleOf("A") & ES_READONLY);
-  EXPECT_TRUE(GetWindowLongPtrA(EditorOf("R"), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) << "the application is 3D";
+  EXPECT_TRUE(GetWindowLongPtrA(Handle("R"), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) << "the application is 3D";
 
   ClickItem("A");
   EXPECT_EQ(Target().get(), Item("A").get());
   PressKey(VK_TAB);
   EXPECT_EQ(Target().get(), Item("C").get());
-  EXPECT_EQ(GetFocus(), EditorOf("C"));
+  EXPECT_EQ(GetFocus(), Handle("C"));
 }
 
 TEST_F(EditTexts, AnAcceptedTextLeavesOnTabAndPostsTheExitBehavior) {
@@ -204,10 +202,10 @@ TEST_F(EditTexts, ARejectedTextKeepsTheTargetOnTabAndClickButNotOnClose) {
 
   PressKey(VK_TAB);
   EXPECT_EQ(Target().get(), a.get());
-  EXPECT_EQ(GetFocus(), EditorOf("A"));
+  EXPECT_EQ(GetFocus(), Handle("A"));
   ClickItem("B");
   EXPECT_EQ(Target().get(), a.get());
-  EXPECT_EQ(GetFocus(), EditorOf("A")) << "the focus goes back to the item that keeps the target";
+  EXPECT_EQ(GetFocus(), Handle("A")) << "the focus goes back to the item that keeps the target";
 
   platform::headless::requestClose(MainWindowHandle());
   RunUntilIdle();

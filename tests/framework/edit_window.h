@@ -45,24 +45,12 @@ class EditWindowTest : public FrameworkTest {
     ov::set("Initial Menus"_attr, Application(), menus);
   }
 
-  static HWND EditorOf(const char* name) {
-    return ov::toHandle<HWND>(ov::send("Get Window Record"_sel, Item(name)).get());
-  }
-
   static std::string ValueOf(const char* name) {
     return std::string(ov::chars(ov::send("Get Value"_sel, Item(name)).get()));
   }
 
   // The application's keyboard target (NULL without one).
   static ovRef Target() { return ov::universal("Get Target"_uni).take(); }
-
-  // A click in the middle of the item's control.
-  void ClickItem(const char* name) {
-    RECT r;
-    GetWindowRect(EditorOf(name), &r);
-    platform::headless::click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    RunUntilIdle();
-  }
 
   void PressKey(UINT key) {
     platform::headless::pressKey(key);
@@ -110,15 +98,7 @@ class EditWindowTest : public FrameworkTest {
   }
 
   static void SetClipboardText(const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    if (!text.empty()) {
-      HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-      memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-      GlobalUnlock(block);
-      SetClipboardData(CF_TEXT, block);
-    }
-    CloseClipboard();
+    PutOnClipboard(CF_TEXT, text.c_str(), text.empty() ? 0 : text.size() + 1);
   }
 
   static std::string ClipboardText() {

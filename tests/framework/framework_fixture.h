@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,6 +101,27 @@ class FrameworkTest : public TablesTest {
     return ov::send("Find Window Item"_sel, MainWindow(), {ov::text(name)}).take();
   }
 
+  // The platform window of the main window's item of that name.
+  static HWND Handle(const char* name) {
+    return ov::toHandle<HWND>(ov::send("Get Window Record"_sel, Item(name)).get());
+  }
+
+  // Where the item's platform window stands in its parent's client area.
+  static RECT PlaceOf(const char* name) {
+    RECT r{};
+    GetWindowRect(Handle(name), &r);
+    MapWindowPoints(nullptr, GetParent(Handle(name)), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+
+  // A click in the middle of the item's platform window.
+  void ClickItem(const char* name) {
+    RECT r{};
+    GetWindowRect(Handle(name), &r);
+    platform::headless::click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    RunUntilIdle();
+  }
+
   // A point of the main window's client area in screen coordinates.
   static POINT OnScreen(int x, int y) {
     POINT p{x, y};
@@ -120,6 +142,20 @@ class FrameworkTest : public TablesTest {
     char text[256] = "";
     GetWindowTextA(hwnd, text, sizeof text);
     return text;
+  }
+
+  // Empties the platform clipboard and puts a block of bytes on it in a
+  // format, unless there are none.
+  static void PutOnClipboard(UINT format, const char* bytes, size_t size) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    if (size) {
+      HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+      memcpy(GlobalLock(block), bytes, size);
+      GlobalUnlock(block);
+      SetClipboardData(format, block);
+    }
+    CloseClipboard();
   }
 
   // The text of a menu's entry at a position.

@@ -270,7 +270,8 @@ TEST_F(GraphicButton, TheButtonFollowsThePointerAndClicksOnAReleaseOnItAfterAPre
     const char* behaviour;
     std::vector<Step> steps;
   } cases[] = {
-      {"a press captures and inverts it, a release on it clicks", {{kPress, true, -1, 1, 0}, {kRelease, true, 0, 0, 1}}},
+      {"a press captures and inverts it, a release on it clicks",
+       {{kPress, true, -1, 1, 0}, {kRelease, true, 0, 0, 1}}},
       {"the inverted look follows the pointer out and back in",
        {{kPress, true, -1, 1, 0}, {kMove, false, 0, 1, 0}, {kMove, true, 1, 1, 0}, {kRelease, true, 0, 0, 1}}},
       {"a release away clicks nothing, and the press is over: the next click counts",

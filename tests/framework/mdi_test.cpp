@@ -32,9 +32,7 @@ class Mdi : public FrameworkTest {
     FrameworkTest::SetUp();
     gHeard.clear();
     ov::set("MDI?"_attr, Application(), gdDefaultTrue);
-    SetDefault(MainWindowText({{"View", ViewText("")}}));
-    OpenApplication();
-    RunUntilIdle();
+    OpenMainWindow(MainWindowText({{"View", ViewText("")}}));
     HWND client = ClientHandle();
     gViewProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingViewProcedure)));

@@ -32,7 +32,7 @@ class MultipleViews : public EditWindowTest {
 
   static RECT FrameOf(const char* name) { return ov::toRECT(ov::send("Get Frame"_sel, Item(name)).get()); }
 
-  static bool Shown(const char* name) { return IsWindowVisible(EditorOf(name)); }
+  static bool Shown(const char* name) { return IsWindowVisible(Handle(name)); }
 
   static void SwitchTo(const char* name) { ov::tell(ov::send<0>("Switch View"_sel, Item("Cards"), {ov::text(name)})); }
 };
@@ -99,7 +99,7 @@ TEST_F(MultipleViews, TabGoesRoundTheShownSubViewsOwnOrder) {
   EXPECT_EQ(Target().get(), Item("S2").get());
   PressKey(VK_TAB);
   EXPECT_EQ(Target().get(), Item("S1").get());
-  EXPECT_EQ(GetFocus(), EditorOf("S1"));
+  EXPECT_EQ(GetFocus(), Handle("S1"));
 }
 
 // Shift+Tab goes through the shown sub-view's tab order from its end.

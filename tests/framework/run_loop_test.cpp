@@ -58,9 +58,7 @@ TEST_F(RunLoop, QuitEndsTheLoopAtTheNextPass) {
 // Quitting closes the documents in order; one that will not close (an open
 // file that cannot be closed) abandons the quit and keeps the ones after it.
 TEST_F(RunLoop, QuitClosesTheDocumentsUntilOneRefuses) {
-  SetDefault(MainWindowText());
-  OpenApplication();
-  RunUntilIdle();
+  OpenMainWindow(MainWindowText());
   SetDefault(WindowText("Window"));
   ovRef first = ov::make("Window"_cls).take();
   ovRef last = ov::make("Window"_cls).take();

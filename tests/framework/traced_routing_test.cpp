@@ -27,10 +27,8 @@ class TracedRouting : public FrameworkTest {
  protected:
   void SetUp() override {
     FrameworkTest::SetUp();
-    SetDefault(MainWindowText({{"View", ViewText(R"(<<Window Item>> [ "Name": "Spot" "Frame": { 10 10 50 50 }
+    OpenMainWindow(MainWindowText({{"View", ViewText(R"(<<Window Item>> [ "Name": "Spot" "Frame": { 10 10 50 50 }
                                                      "Active?": TRUE "Visible?": TRUE ])")}}));
-    OpenApplication();
-    RunUntilIdle();
   }
 
   // The sends the input makes until the loop is idle again.

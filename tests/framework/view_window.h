@@ -27,11 +27,6 @@ class ViewWindowTest : public FrameworkTest {
     OpenMainWindow(FramedMainWindowText(content, {{"Default Item", "\"" + std::string(defaultItem) + "\""}}));
   }
 
-  // The platform window of the main window's item of that name.
-  static HWND Handle(const char* name) {
-    return ov::toHandle<HWND>(ov::send("Get Window Record"_sel, Item(name)).get());
-  }
-
   // The colour views are filled with (a 3D interface's face colour).
   static uint32_t Face() { return platform::gdi::pixelFromColorRef(GetSysColor(COLOR_BTNFACE)); }
 };

@@ -27,14 +27,6 @@ class WindowRouting : public FrameworkTest {
   }
 };
 
-TEST_F(WindowRouting, AClickOnAButtonRunsItsClickBehavior) {
-  std::string button = ButtonText("Go", "{ 10 10 30 70 }",
-                                  "\"Click Behavior\": " + RetitlingBehaviorText("Control Behavior", "Clicked"));
-  OpenWith({{"View", ViewText(button)}});
-  ClickAt(40, 20);
-  EXPECT_EQ(TextOf(MainWindowHandle()), "Clicked");
-}
-
 // An item without a platform window of its own is found by its view.
 TEST_F(WindowRouting, AClickOnAnItemOfTheViewRunsItsClickBehavior) {
   std::string item =

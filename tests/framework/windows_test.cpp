@@ -33,66 +33,46 @@ class Windows : public FrameworkTest {
   static HWND RecordOf(ov::In window) { return ov::toHandle<HWND>(ov::get("Window Record"_attr, window)); }
 };
 
-// On the 1024 by 768 screen, a window 200 high and 300 wide.
-TEST_F(Windows, LocationModesCentreOrPlaceAsAnAlertOnTheScreen) {
+// On the 1024 by 768 screen, a window 200 high and 300 wide centred or
+// placed as an alert; a stacked window goes by the front window (the main
+// window at 20, 20) unless it would leave the screen.
+TEST_F(Windows, TheLocationModePlacesTheWindow) {
   OpenMainWindow(MainWindowText());
   const struct {
-    const char* mode;
-    int top, left;
-  } cases[] = {{"2", 284, 362}, {"3", 189, 362}};
+    const char *mode, *size;
+    int top, left, height;
+  } cases[] = {{"2", "{ 200 300 }", 284, 362, 200},
+               {"3", "{ 200 300 }", 189, 362, 200},
+               {"4", "{ 200 300 }", 50, 60, 200},
+               {"4", "{ 720 300 }", 5, 7, 720}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.mode);
-    ovRef window = OpenSecondWindow({{"Location Mode", c.mode}, {"Size", "{ 200 300 }"}});
+    SCOPED_TRACE(std::string(c.mode) + " " + c.size);
+    ovRef window = OpenSecondWindow(
+        {{"Location Mode", c.mode}, {"Size", c.size}, {"Stacking Offset", "{ 30 40 }"}, {"Location", "{ 5 7 }"}});
     POINT at = PointOf(ov::get("Location"_attr, window).get());
     EXPECT_EQ(at.y, c.top);
     EXPECT_EQ(at.x, c.left);
     RECT r = WindowRectOf(RecordOf(window));
     EXPECT_EQ(r.top, c.top);
     EXPECT_EQ(r.left, c.left);
-    EXPECT_EQ(r.bottom - r.top, 200);
+    EXPECT_EQ(r.bottom - r.top, c.height);
     EXPECT_EQ(r.right - r.left, 300);
     ov::tell(ov::send<0>("Close"_sel, window));
   }
 }
 
-TEST_F(Windows, AStackedWindowGoesByTheFrontWindowUnlessItWouldLeaveTheScreen) {
-  OpenMainWindow(MainWindowText({{"Location", "{ 20 20 }"}}));
-  ovRef fits = OpenSecondWindow({{"Location Mode", "4"}, {"Stacking Offset", "{ 30 40 }"}, {"Size", "{ 100 100 }"}});
-  RECT r = WindowRectOf(RecordOf(fits));
-  EXPECT_EQ(r.top, 50);
-  EXPECT_EQ(r.left, 60);
-  ovRef tooTall = OpenSecondWindow(
-      {{"Location Mode", "4"}, {"Stacking Offset", "{ 30 40 }"}, {"Size", "{ 720 100 }"}, {"Location", "{ 5 7 }"}});
-  r = WindowRectOf(RecordOf(tooTall));
-  EXPECT_EQ(r.top, 5);
-  EXPECT_EQ(r.left, 7);
-  POINT at = PointOf(ov::get("Location"_attr, tooTall).get());
-  EXPECT_EQ(at.y, 5);
-  EXPECT_EQ(at.x, 7);
-  ov::tell(ov::send<0>("Close"_sel, fits));
-  ov::tell(ov::send<0>("Close"_sel, tooTall));
-}
-
-TEST_F(Windows, OpeningAnOpenWindowCreatesNothing) {
-  OpenMainWindow(MainWindowText());
-  HWND first = MainWindowHandle();
-  int before = TopLevelWindowCount();
-  EXPECT_TRUE(ov::send<0>("Open"_sel, MainWindow(), {nullptr}).succeeded());
-  RunUntilIdle();
-  EXPECT_EQ(MainWindowHandle(), first);
-  EXPECT_EQ(TopLevelWindowCount(), before);
-  EXPECT_EQ(ov::length(ov::get("Windows"_attr, Desktop())), 1u);
-}
-
-// Opening again brings the window to the front where it is; its stored
-// place is the mode's again.
+// Opening an open window creates nothing and brings it to the front where
+// it is; its stored place is the mode's again.
 TEST_F(Windows, ReopeningAnOpenWindowPlacesItsLocationByItsModeButLeavesItWhereItIs) {
   OpenMainWindow(MainWindowText());
   ovRef window = OpenSecondWindow({{"Location Mode", "2"}, {"Size", "{ 200 300 }"}});
   MoveWindow(RecordOf(window), 10, 15, 300, 200, TRUE);
   RunUntilIdle();
   ASSERT_EQ(PointOf(ov::get("Location"_attr, window).get()).x, 10);
+  int before = TopLevelWindowCount();
   EXPECT_TRUE(ov::send<0>("Open"_sel, window, {nullptr}).succeeded());
+  EXPECT_EQ(TopLevelWindowCount(), before) << "nothing is created";
+  EXPECT_EQ(ov::length(ov::get("Windows"_attr, Desktop())), 2u);
   POINT at = PointOf(ov::get("Location"_attr, window).get());
   EXPECT_EQ(at.y, 284);
   EXPECT_EQ(at.x, 362);
@@ -168,21 +148,14 @@ TEST_F(Windows, TheBorderGivesTheFrameStyleAndEveryWindowClipsItsChildren) {
   }
 }
 
-TEST_F(Windows, AFloatingWindowIsATopmostToolWindowAmongTheDesktopsFloating) {
+// The application in the background suspends its desktop: a floating
+// window hides, the others stay; back in front, it shows again.
+TEST_F(Windows, AFloatingWindowIsATopmostToolWindowHiddenWhileTheApplicationIsInTheBackground) {
   OpenMainWindow(MainWindowText());
   ovRef palette = OpenSecondWindow({{"Floating?", "TRUE"}, {"Location", "{ 300 300 }"}});
   auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(RecordOf(palette), GWL_EXSTYLE));
   EXPECT_EQ(exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW), static_cast<DWORD>(WS_EX_TOPMOST | WS_EX_TOOLWINDOW));
   EXPECT_EQ(ov::indexOf(ov::get("Floating"_attr, Desktop()), palette), 0);
-  ov::tell(ov::send<0>("Close"_sel, palette));
-  EXPECT_EQ(ov::length(ov::get("Floating"_attr, Desktop())), 0u);
-}
-
-// The application in the background suspends its desktop: a floating
-// window hides, the others stay; back in front, it shows again.
-TEST_F(Windows, AFloatingWindowHidesWhileTheApplicationIsInTheBackground) {
-  OpenMainWindow(MainWindowText());
-  ovRef palette = OpenSecondWindow({{"Floating?", "TRUE"}, {"Location", "{ 300 300 }"}});
   RunUntilIdle();
   platform::headless::switchAway();
   RunUntilIdle();
@@ -194,6 +167,7 @@ TEST_F(Windows, AFloatingWindowHidesWhileTheApplicationIsInTheBackground) {
   EXPECT_TRUE(IsWindowVisible(RecordOf(palette)));
   EXPECT_TRUE(ov::isTrue(ov::get("Visible?"_attr, palette)));
   ov::tell(ov::send<0>("Close"_sel, palette));
+  EXPECT_EQ(ov::length(ov::get("Floating"_attr, Desktop())), 0u);
 }
 
 TEST_F(Windows, AModalWindowDisablesTheOthersUntilItCloses) {
