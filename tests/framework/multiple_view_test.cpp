@@ -2,10 +2,13 @@
 // multiple view's origin, and the Tab key going round the shown sub-view's
 // own tab order.
 #include <string>
+#include <vector>
 
 #include "edit_window.h"
 
 namespace {
+
+using Names = std::vector<std::string>;
 
 class MultipleViews : public EditWindowTest {
  protected:
@@ -31,6 +34,19 @@ class MultipleViews : public EditWindowTest {
   }
 
   static RECT FrameOf(const char* name) { return ov::toRECT(ov::send("Get Frame"_sel, Item(name)).get()); }
+
+  // The target's name after each Tab key, Shift+Tab where backward.
+  std::vector<std::string> Tabs(std::initializer_list<bool> backward) {
+    std::vector<std::string> names;
+    for (bool b : backward) {
+      if (b) platform::headless::keyDown(VK_SHIFT);
+      platform::headless::pressKey(VK_TAB);
+      if (b) platform::headless::keyUp(VK_SHIFT);
+      RunUntilIdle();
+      names.emplace_back(ov::chars(ov::get("Name"_attr, Target())));
+    }
+    return names;
+  }
 
   static bool Shown(const char* name) { return IsWindowVisible(Handle(name)); }
 
@@ -82,23 +98,11 @@ TEST_F(MultipleViews, OneSubViewIsShownAtTheOriginAndTheOtherGoesBackToItsFrame)
 TEST_F(MultipleViews, TabGoesRoundTheShownSubViewsOwnOrder) {
   OpenCards();
   ClickItem("Before");
-  PressKey(VK_TAB);
-  EXPECT_EQ(Target().get(), Item("F2").get()) << "the tab order of First starts with F2";
-  PressKey(VK_TAB);
-  EXPECT_EQ(Target().get(), Item("F1").get());
-  PressKey(VK_TAB);
-  EXPECT_EQ(Target().get(), Item("F2").get());
-
+  EXPECT_EQ(Tabs({false, false, false}), (Names{"F2", "F1", "F2"})) << "the tab order of First starts with F2";
   SwitchTo("Second");
   EXPECT_NE(Target().get(), Item("F2").get()) << "a hidden sub-view keeps no target";
-  PressKey(VK_TAB);
-  EXPECT_EQ(Target().get(), Item("Before").get()) << "from the window the tab order starts again";
-  PressKey(VK_TAB);
-  EXPECT_EQ(Target().get(), Item("S1").get());
-  PressKey(VK_TAB);
-  EXPECT_EQ(Target().get(), Item("S2").get());
-  PressKey(VK_TAB);
-  EXPECT_EQ(Target().get(), Item("S1").get());
+  EXPECT_EQ(Tabs({false, false, false, false}), (Names{"Before", "S1", "S2", "S1"}))
+      << "from the window the tab order starts again";
   EXPECT_EQ(GetFocus(), Handle("S1"));
 }
 
@@ -106,13 +110,7 @@ TEST_F(MultipleViews, TabGoesRoundTheShownSubViewsOwnOrder) {
 TEST_F(MultipleViews, ShiftTabGoesRoundTheShownSubViewsOrderBackward) {
   OpenCards();
   ClickItem("After");
-  const char* const expected[] = {"F1", "F2"};
-  for (const char* name : expected) {
-    platform::headless::keyDown(VK_SHIFT);
-    PressKey(VK_TAB);
-    platform::headless::keyUp(VK_SHIFT);
-    EXPECT_EQ(Target().get(), Item(name).get()) << name;
-  }
+  EXPECT_EQ(Tabs({true, true}), (Names{"F1", "F2"}));
 }
 
 // A name no sub-view has hides the shown one and shows none.
@@ -130,13 +128,9 @@ TEST_F(MultipleViews, SwitchingToANameNoSubViewHasShowsNone) {
 TEST_F(MultipleViews, TabbingPastTheShownSubViewLeavesTheMultipleView) {
   OpenCards("( ) ( )", "");
   ClickItem("F2");
-  PressKey(VK_TAB);
-  EXPECT_EQ(Target().get(), Item("After").get());
+  EXPECT_EQ(Tabs({false}), (Names{"After"}));
   ClickItem("F1");
-  platform::headless::keyDown(VK_SHIFT);
-  PressKey(VK_TAB);
-  platform::headless::keyUp(VK_SHIFT);
-  EXPECT_EQ(Target().get(), Item("Before").get());
+  EXPECT_EQ(Tabs({true}), (Names{"Before"}));
 }
 
 TEST_F(MultipleViews, WithoutAShownSubViewThereIsNoTabOrderAndNothingToTabTo) {

@@ -13,6 +13,7 @@
 #include "platform/win32.h"
 #include "runtime/archive/named_resources.h"
 #include "runtime/archive/to_bytes.h"
+#include "runtime/methods/kit.h"
 #include "runtime/startup/init_data.h"
 #include "runtime/values/instance.h"
 #include "runtime/values/read.h"
@@ -24,27 +25,10 @@ namespace {
 
 class StartUpArchiveTest : public TablesTest {
  protected:
-  static ovC_object* Attribute(ovC_object* instance, const char* name) {
-    const RTInstAttr* attr = nullptr;
-    ovRef text = Text(name);
-    if (!ovIsKind(instance, ovKindInstance) ||
-        !ovAs<ovC_instance>(instance)->cls->FindInstAttrByName(text.get(), &attr))
-      return nullptr;
-    return ovInstanceGetSlot(instance, attr->slot, 0);
-  }
-
   static RTClass* ClassNamed(const char* name) {
     RTClass* cls = nullptr;
     RTHeader::GetClassTable()->FindClassByName(Text(name).get(), &cls);
     return cls;
-  }
-
-  static std::string TextOf(ovC_object* v) {
-    return ovIsKind(v, ovKindText) ? std::string(ovStringGetPtr(v), ovStringGetLength(v)) : "<not a text>";
-  }
-
-  static bool IsInstanceOf(ovC_object* v, const char* className) {
-    return ovIsKind(v, ovKindInstance) && ovAs<ovC_instance>(v)->cls == ClassNamed(className);
   }
 
   static std::string EmbeddedArchive() {
@@ -59,12 +43,13 @@ class StartUpArchiveTest : public TablesTest {
 
 TEST_F(StartUpArchiveTest, InstallsThePersistents) {
   InitData(GetModuleHandleA(nullptr));
-  ASSERT_TRUE(IsInstanceOf(gTheApplication.peek(), "Starter Application"));
-  EXPECT_EQ(TextOf(Attribute(gTheApplication.peek(), "Name")), "Velmaro");
-  EXPECT_EQ(TextOf(Attribute(gTheApplication.peek(), "Main Window")), "Main Window");
-  EXPECT_EQ(TextOf(ovListGetSlot(Attribute(gTheApplication.peek(), "Initial Menus"), 0, 0)), "Basic File Menu");
-  EXPECT_EQ(Attribute(gTheApplication.peek(), "3D Interface?"), gdDefaultTrue);
-  EXPECT_TRUE(IsInstanceOf(gEvent.peek(), "Event"));
+  ASSERT_TRUE(ov::isA(gTheApplication.peek(), "Starter Application"_cls));
+  EXPECT_EQ(ov::chars(ov::get("Name"_attr, gTheApplication.peek())), "Velmaro");
+  EXPECT_EQ(ov::chars(ov::get("Main Window"_attr, gTheApplication.peek())), "Main Window");
+  EXPECT_EQ(ov::chars(ovListGetSlot(ov::get("Initial Menus"_attr, gTheApplication.peek()).get(), 0, 0)),
+            "Basic File Menu");
+  EXPECT_EQ(ov::get("3D Interface?"_attr, gTheApplication.peek()).get(), gdDefaultTrue);
+  EXPECT_TRUE(ov::isA(gEvent.peek(), "Event"_cls));
   ASSERT_TRUE(ovIsKind(gCurrentDevice.peek(), ovKindList));
   EXPECT_EQ(ovGetInteger(ovListGetSlot(gCurrentDevice.peek(), 0, 0)), 16842838);
   EXPECT_EQ(ovListGetSlot(gCurrentDevice.peek(), 1, 0), nullptr);
@@ -94,24 +79,24 @@ TEST_F(StartUpArchiveTest, InstallsADefaultInstanceOfEveryClassAndTheClassAttrib
 TEST_F(StartUpArchiveTest, NewInstancesCarryTheArchivedDefaults) {
   InitData(GetModuleHandleA(nullptr));
   ovRef desktop = ovRef::adopt(ClassNamed("Desktop")->MakeInstance());
-  EXPECT_EQ(ovGetInteger(Attribute(desktop.get(), "Current ID")), 3);
-  ovC_object* bounds = Attribute(desktop.get(), "Bounds");
+  EXPECT_EQ(ovGetInteger(ov::get("Current ID"_attr, desktop.get()).get()), 3);
+  ovC_object* bounds = ov::get("Bounds"_attr, desktop.get()).get();
   EXPECT_EQ(ovGetRectTop(bounds), 20);
   EXPECT_EQ(ovGetRectBottom(bounds), 600);
   EXPECT_EQ(ovGetRectRight(bounds), 500);
   ovRef handler = ovRef::adopt(ClassNamed("Event Handler")->MakeInstance());
-  EXPECT_EQ(ovGetInteger(Attribute(handler.get(), "Background Sleep")), 600);
+  EXPECT_EQ(ovGetInteger(ov::get("Background Sleep"_attr, handler.get()).get()), 600);
   ovRef menu = ovRef::adopt(ClassNamed("Basic File Menu")->MakeInstance());
-  EXPECT_EQ(TextOf(Attribute(menu.get(), "Character")), "F");
-  ovC_object* exit = ovListGetSlot(Attribute(menu.get(), "Menu Items"), 0, 0);
-  EXPECT_EQ(TextOf(Attribute(exit, "Title")), "Exit");
-  ovC_object* behavior = Attribute(exit, "Behavior");
-  EXPECT_EQ(TextOf(Attribute(behavior, "Method")), "/Quit");
-  ovC_object* specifier = ovListGetSlot(Attribute(behavior, "Specifiers"), 0, 0);
-  EXPECT_TRUE(IsInstanceOf(specifier, "Persistent Specifier"));
-  EXPECT_EQ(TextOf(Attribute(specifier, "Value")), "The Front Application");
+  EXPECT_EQ(ov::chars(ov::get("Character"_attr, menu.get())), "F");
+  ovC_object* exit = ovListGetSlot(ov::get("Menu Items"_attr, menu.get()).get(), 0, 0);
+  EXPECT_EQ(ov::chars(ov::get("Title"_attr, exit)), "Exit");
+  ovC_object* behavior = ov::get("Behavior"_attr, exit).get();
+  EXPECT_EQ(ov::chars(ov::get("Method"_attr, behavior)), "/Quit");
+  ovC_object* specifier = ovListGetSlot(ov::get("Specifiers"_attr, behavior).get(), 0, 0);
+  EXPECT_TRUE(ov::isA(specifier, "Persistent Specifier"_cls));
+  EXPECT_EQ(ov::chars(ov::get("Value"_attr, specifier)), "The Front Application");
   ovRef task = ovRef::adopt(ClassNamed("Cut Task")->MakeInstance());
-  EXPECT_EQ(Attribute(task.get(), "Undo?"), gdDefaultTrue);
+  EXPECT_EQ(ov::get("Undo?"_attr, task.get()).get(), gdDefaultTrue);
 }
 
 TEST_F(StartUpArchiveTest, AnArchiveOfAnotherShapeInstallsNothing) {
