@@ -158,6 +158,19 @@ class FrameworkTest : public TablesTest {
     CloseClipboard();
   }
 
+  // The names of the commands waiting in the commander's deferred list.
+  static std::vector<std::string> DeferredNames() {
+    ovRef list = ov::get("Deferred Commands"_attr, ov::get("Commander"_attr, Application()));
+    std::vector<std::string> names;
+    for (uint32_t i = 0; i < ov::length(list); ++i)
+      names.emplace_back(ov::chars(ov::get("Name"_attr, ov::element(list, i))));
+    return names;
+  }
+
+  // A rectangle's sides (left, top, right, bottom), to compare at once.
+  using Sides = std::vector<LONG>;
+  static Sides SidesOf(RECT r) { return {r.left, r.top, r.right, r.bottom}; }
+
   // The text of a menu's entry at a position.
   static std::string MenuEntryText(HMENU menu, UINT position) {
     char text[64] = "";

@@ -58,41 +58,25 @@ TEST_F(MultipleViews, OneSubViewIsShownAtTheOriginAndTheOtherGoesBackToItsFrame)
   EXPECT_TRUE(ov::textEquals(ov::send("Get Current View"_sel, Item("Cards")).get(), "First"));
   EXPECT_TRUE(Shown("F1"));
   EXPECT_FALSE(Shown("S1"));
-  RECT first = FrameOf("First");
-  EXPECT_EQ(first.left, 0);
-  EXPECT_EQ(first.top, 0);
-  EXPECT_EQ(first.right, 280);
-  EXPECT_EQ(first.bottom, 90);
+  EXPECT_EQ(SidesOf(FrameOf("First")), (Sides{0, 0, 280, 90}));
 
   SwitchTo("Second");
   EXPECT_FALSE(Shown("F1"));
   EXPECT_TRUE(Shown("S1"));
-  RECT second = FrameOf("Second");
-  EXPECT_EQ(second.left, 0);
-  EXPECT_EQ(second.top, 0);
-  EXPECT_EQ(second.right, 270);
-  EXPECT_EQ(second.bottom, 50);
-  first = FrameOf("First");
-  EXPECT_EQ(first.left, 5);
-  EXPECT_EQ(first.top, 5);
+  EXPECT_EQ(SidesOf(FrameOf("Second")), (Sides{0, 0, 270, 50}));
+  EXPECT_EQ(SidesOf(FrameOf("First")), (Sides{5, 5, 285, 95}));
 
   SwitchTo("Second");
   EXPECT_TRUE(Shown("S1")) << "switching to the shown sub-view shows it again";
   EXPECT_EQ(FrameOf("Second").top, 0);
   SwitchTo("First");
-  second = FrameOf("Second");
-  EXPECT_EQ(second.left, 20);
-  EXPECT_EQ(second.top, 50);
-  EXPECT_EQ(second.right, 290);
-  EXPECT_EQ(second.bottom, 100);
+  EXPECT_EQ(SidesOf(FrameOf("Second")), (Sides{20, 50, 290, 100}));
 
   ovRef cards = Item("Cards");
   ovRef firstView = Item("First");
   CloseApplication();
   EXPECT_EQ(ov::send("Get Current View"_sel, cards).get(), nullptr) << "closing hides the shown sub-view";
-  first = ov::toRECT(ov::send("Get Frame"_sel, firstView).get());
-  EXPECT_EQ(first.left, 5);
-  EXPECT_EQ(first.top, 5);
+  EXPECT_EQ(SidesOf(ov::toRECT(ov::send("Get Frame"_sel, firstView).get())), (Sides{5, 5, 285, 95}));
 }
 
 TEST_F(MultipleViews, TabGoesRoundTheShownSubViewsOwnOrder) {

@@ -17,21 +17,11 @@ class RunLoop : public FrameworkTest {
     ov::set("Main Window"_attr, Application(), ov::text(""));
   }
 
-  static ovRef Deferred() { return ov::get("Deferred Commands"_attr, ov::get("Commander"_attr, Application())); }
-
   static void PostTask(const char* name, int32_t when) {
     ovRef task = ov::make("Deferred Task"_cls).take();
     ov::set("Name"_attr, task, ov::text(name));
     ov::set("When"_attr, task, ov::integer(when));
     ov::tell(ov::send<0>("Post"_sel, task));
-  }
-
-  static std::vector<std::string> DeferredNames() {
-    std::vector<std::string> names;
-    ovRef list = Deferred();
-    for (uint32_t i = 0; i < ov::length(list); ++i)
-      names.emplace_back(ov::chars(ov::get("Name"_attr, ov::element(list, i))));
-    return names;
   }
 };
 
