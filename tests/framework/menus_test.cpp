@@ -55,11 +55,13 @@ class Menus : public FrameworkTest {
     ov::set("Main Window"_attr, Application(), ov::text(""));
     OpenApplication();
     menubar_ = OpenMenubar();
+    file_ = AddMenu(kFileMenu);
   }
 
   void TearDown() override {
     ov::tell(ov::send<0>("Close"_sel, menubar_));
     menubar_.reset();
+    file_.reset();
     gChoices.clear();
     FrameworkTest::TearDown();
   }
@@ -92,15 +94,15 @@ class Menus : public FrameworkTest {
   }
 
   ovRef menubar_;
+  ovRef file_;
 };
 
 TEST_F(Menus, TitlesShowTheirMnemonicMark) {
-  ovRef file = AddMenu(kFileMenu);
   EXPECT_EQ(MenuEntryText(Bar(), 0), "&File");
-  EXPECT_EQ(MenuEntryText(PopupOf(file), 0), "O&pen");
-  EXPECT_EQ(MenuEntryText(PopupOf(file), 1), "Save") << "a mnemonic the title lacks leaves it unchanged";
-  EXPECT_EQ(MenuEntryText(PopupOf(file), 3), "Recent");
-  EXPECT_EQ(MenuEntryText(PopupOf(file), 4), "E&xit");
+  EXPECT_EQ(MenuEntryText(PopupOf(file_), 0), "O&pen");
+  EXPECT_EQ(MenuEntryText(PopupOf(file_), 1), "Save") << "a mnemonic the title lacks leaves it unchanged";
+  EXPECT_EQ(MenuEntryText(PopupOf(file_), 3), "Recent");
+  EXPECT_EQ(MenuEntryText(PopupOf(file_), 4), "E&xit");
 }
 
 TEST_F(Menus, AKeyboardEquivalentFollowsTheTitleAfterATab) {
@@ -121,29 +123,26 @@ TEST_F(Menus, AKeyboardEquivalentFollowsTheTitleAfterATab) {
 }
 
 TEST_F(Menus, ASeparatorHasTheSeparatorFlagAlone) {
-  ovRef file = AddMenu(kFileMenu);
-  EXPECT_EQ(ov::toInt(ov::send("Get Flags"_sel, ElementOf(file.get(), 2)).get()), MF_SEPARATOR);
-  EXPECT_EQ(GetMenuState(PopupOf(file), 2, MF_BYPOSITION), static_cast<UINT>(MF_SEPARATOR | MF_GRAYED | MF_DISABLED));
+  EXPECT_EQ(ov::toInt(ov::send("Get Flags"_sel, ElementOf(file_.get(), 2)).get()), MF_SEPARATOR);
+  EXPECT_EQ(GetMenuState(PopupOf(file_), 2, MF_BYPOSITION), static_cast<UINT>(MF_SEPARATOR | MF_GRAYED | MF_DISABLED));
 }
 
 TEST_F(Menus, CommandNumbersComeFromTheApplicationsCounterInOpeningOrder) {
-  ovRef file = AddMenu(kFileMenu);
   ovRef edit = AddMenu(kEditMenu);
   // The desktop's counter starts at 3: the File menu takes 4, its items and
   // submenu follow in order, then the Edit menu and its item.
-  EXPECT_EQ(ov::toInt(ov::get("Number"_attr, file)), 4);
+  EXPECT_EQ(ov::toInt(ov::get("Number"_attr, file_)), 4);
   std::vector<int32_t> numbers;
-  for (uint32_t i = 0; i < 5; ++i) numbers.push_back(ov::toInt(ov::get("Number"_attr, ElementOf(file.get(), i))));
+  for (uint32_t i = 0; i < 5; ++i) numbers.push_back(ov::toInt(ov::get("Number"_attr, ElementOf(file_.get(), i))));
   EXPECT_EQ(numbers, (std::vector<int32_t>{5, 6, 7, 8, 10}));
-  EXPECT_EQ(ov::toInt(ov::get("Number"_attr, ElementOf(ElementOf(file.get(), 3), 0))), 9);
+  EXPECT_EQ(ov::toInt(ov::get("Number"_attr, ElementOf(ElementOf(file_.get(), 3), 0))), 9);
   EXPECT_EQ(ov::toInt(ov::get("Number"_attr, edit)), 11);
-  EXPECT_EQ(GetMenuItemID(PopupOf(file), 4), 10u);
+  EXPECT_EQ(GetMenuItemID(PopupOf(file_), 4), 10u);
   EXPECT_EQ(GetSubMenu(Bar(), 1), PopupOf(edit));
 }
 
 TEST_F(Menus, AChosenNumberPostsItsItemsBehaviorWithTheItemAndItsMenu) {
-  ovRef file = AddMenu(kFileMenu);
-  ovC_object* recent = ElementOf(file.get(), 3);
+  ovC_object* recent = ElementOf(file_.get(), 3);
   ovC_object* about = ElementOf(recent, 0);
   ov::tell(ov::send<0>("Choose Menu"_sel, menubar_, {nullptr, ov::get("Number"_attr, about)}));
   ASSERT_EQ(gChoices.size(), 1u);
@@ -153,7 +152,6 @@ TEST_F(Menus, AChosenNumberPostsItsItemsBehaviorWithTheItemAndItsMenu) {
 }
 
 TEST_F(Menus, ANumberNoItemOwnsGoesToTheFilters) {
-  AddMenu(kFileMenu);
   ov::set("Filters"_attr, menubar_, ov::listOf({ov::text("Record Menu Choice")}));
   ov::tell(ov::send<0>("Choose Menu"_sel, menubar_, {nullptr, ov::integer(999)}));
   ASSERT_EQ(gChoices.size(), 1u);
@@ -165,17 +163,16 @@ TEST_F(Menus, ANumberNoItemOwnsGoesToTheFilters) {
 // A menu behaviour enables and disables its own item: the item, its entry
 // and the command change together.
 TEST_F(Menus, ABehaviorDisablesItsItem) {
-  ovRef file = AddMenu(kFileMenu);
-  ovC_object* exit = ElementOf(file.get(), 4);
+  ovC_object* exit = ElementOf(file_.get(), 4);
   ovRef behavior = ov::get("Behavior"_attr, exit);
   ov::tell(ov::send<0>("Set Enabled?"_sel, behavior, {gdDefaultFalse}));
   EXPECT_TRUE(ov::isFalse(ov::get("Enabled?"_attr, exit)));
-  EXPECT_TRUE(EntryGrayed(PopupOf(file), 4));
-  EXPECT_EQ(MenuEntryText(PopupOf(file), 4), "E&xit");
+  EXPECT_TRUE(EntryGrayed(PopupOf(file_), 4));
+  EXPECT_EQ(MenuEntryText(PopupOf(file_), 4), "E&xit");
   ov::tell(ov::send<0>("Choose Menu"_sel, menubar_, {nullptr, ov::get("Number"_attr, exit)}));
   EXPECT_TRUE(gChoices.empty()) << "a disabled item's command does not run";
   ov::tell(ov::send<0>("Set Enabled?"_sel, behavior, {gdDefaultTrue}));
-  EXPECT_FALSE(EntryGrayed(PopupOf(file), 4));
+  EXPECT_FALSE(EntryGrayed(PopupOf(file_), 4));
   ov::tell(ov::send<0>("Choose Menu"_sel, menubar_, {nullptr, ov::get("Number"_attr, exit)}));
   EXPECT_EQ(gChoices.size(), 1u);
 }
@@ -183,7 +180,6 @@ TEST_F(Menus, ABehaviorDisablesItsItem) {
 // A disabled top-level menu shows a grayed title in the bar and keeps its
 // popup; a disabled submenu grays its entry in its parent.
 TEST_F(Menus, AMenuGraysItsOwnEntry) {
-  ovRef file = AddMenu(kFileMenu);
   ovRef edit = AddMenu(kEditMenu);
   ov::tell(ov::send<0>("Set Enabled?"_sel, edit, {gdDefaultFalse}));
   EXPECT_TRUE(EntryGrayed(Bar(), 1));
@@ -193,10 +189,10 @@ TEST_F(Menus, AMenuGraysItsOwnEntry) {
   ov::tell(ov::send<0>("Set Enabled?"_sel, edit, {gdDefaultTrue}));
   EXPECT_FALSE(EntryGrayed(Bar(), 1));
 
-  ovC_object* recent = ElementOf(file.get(), 3);
+  ovC_object* recent = ElementOf(file_.get(), 3);
   ov::tell(ov::send<0>("Set Enabled?"_sel, recent, {gdDefaultFalse}));
-  EXPECT_TRUE(EntryGrayed(PopupOf(file), 3));
-  EXPECT_EQ(GetSubMenu(PopupOf(file), 3), PopupOf(recent));
+  EXPECT_TRUE(EntryGrayed(PopupOf(file_), 3));
+  EXPECT_EQ(GetSubMenu(PopupOf(file_), 3), PopupOf(recent));
 }
 
 TEST_F(Menus, TenUpdateRequestsBeforeAnIdlePassQueueOneMenuTask) {
@@ -216,42 +212,39 @@ TEST_F(Menus, TenUpdateRequestsBeforeAnIdlePassQueueOneMenuTask) {
 }
 
 TEST_F(Menus, AnUpdateEnablesOnlyWhatIsClaimed) {
-  ovRef file = AddMenu(kFileMenu);
   UpdateMenus();
-  ovC_object* exit = ElementOf(file.get(), 4);
-  ovC_object* save = ElementOf(file.get(), 1);
+  ovC_object* exit = ElementOf(file_.get(), 4);
+  ovC_object* save = ElementOf(file_.get(), 1);
   EXPECT_TRUE(ov::isTrue(ov::get("Enabled?"_attr, exit))) << "the application serves Exit";
   EXPECT_EQ(ov::send("Get Enabler"_sel, exit).get(), Application().get());
   EXPECT_TRUE(ov::isFalse(ov::get("Enabled?"_attr, save))) << "nobody serves Save";
-  EXPECT_TRUE(EntryGrayed(PopupOf(file), 1));
+  EXPECT_TRUE(EntryGrayed(PopupOf(file_), 1));
   EXPECT_TRUE(ov::isFalse(ov::get("Enabled?"_attr, ov::get("Behavior"_attr, save))));
-  EXPECT_TRUE(EntryGrayed(PopupOf(file), 3)) << "a submenu nobody claims is disabled too";
+  EXPECT_TRUE(EntryGrayed(PopupOf(file_), 3)) << "a submenu nobody claims is disabled too";
 }
 
 TEST_F(Menus, TheApplicationClaimsBeforeTheTarget) {
-  ovRef file = AddMenu(kFileMenu);
   ov::tell(ov::universal<0>("Set Target"_uni, {ov::text("Exit")}));
   UpdateMenus();
-  ovC_object* exit = ElementOf(file.get(), 4);
+  ovC_object* exit = ElementOf(file_.get(), 4);
   EXPECT_TRUE(ov::isTrue(ov::get("Enabled?"_attr, exit))) << "the first claimer of an item with a behaviour keeps it";
-  EXPECT_FALSE(EntryGrayed(PopupOf(file), 4));
+  EXPECT_FALSE(EntryGrayed(PopupOf(file_), 4));
 
   ov::tell(ov::universal<0>("Set Target"_uni, {ov::text("Open")}));
   UpdateMenus();
-  EXPECT_TRUE(ov::isFalse(ov::get("Enabled?"_attr, ElementOf(file.get(), 0))))
+  EXPECT_TRUE(ov::isFalse(ov::get("Enabled?"_attr, ElementOf(file_.get(), 0))))
       << "an item without a behaviour takes the last claim";
-  EXPECT_TRUE(EntryGrayed(PopupOf(file), 0));
+  EXPECT_TRUE(EntryGrayed(PopupOf(file_), 0));
 }
 
 TEST_F(Menus, WhileModalTheApplicationEnablesOnlyExit) {
-  ovRef file = AddMenu(kFileMenu);
   UpdateMenus(true);
-  EXPECT_TRUE(ov::isTrue(ov::get("Enabled?"_attr, ElementOf(file.get(), 4))));
-  EXPECT_TRUE(ov::isFalse(ov::get("Enabled?"_attr, ElementOf(file.get(), 0))));
-  EXPECT_TRUE(ov::isFalse(ov::get("Enabled?"_attr, ElementOf(ElementOf(file.get(), 3), 0))));
+  EXPECT_TRUE(ov::isTrue(ov::get("Enabled?"_attr, ElementOf(file_.get(), 4))));
+  EXPECT_TRUE(ov::isFalse(ov::get("Enabled?"_attr, ElementOf(file_.get(), 0))));
+  EXPECT_TRUE(ov::isFalse(ov::get("Enabled?"_attr, ElementOf(ElementOf(file_.get(), 3), 0))));
   UpdateMenus(false);
-  EXPECT_TRUE(ov::isTrue(ov::get("Enabled?"_attr, ElementOf(file.get(), 0))));
-  EXPECT_TRUE(ov::isTrue(ov::get("Enabled?"_attr, ElementOf(ElementOf(file.get(), 3), 0)))) << "About, in a submenu";
+  EXPECT_TRUE(ov::isTrue(ov::get("Enabled?"_attr, ElementOf(file_.get(), 0))));
+  EXPECT_TRUE(ov::isTrue(ov::get("Enabled?"_attr, ElementOf(ElementOf(file_.get(), 3), 0)))) << "About, in a submenu";
 }
 
 TEST_F(Menus, TheCommanderClaimsUndoBeforeTheTargetAndTitlesIt) {
@@ -275,7 +268,6 @@ TEST_F(Menus, TheCommanderClaimsUndoBeforeTheTargetAndTitlesIt) {
 // A menu opened as a submenu is kept out of the bar until it is added:
 // then it comes last, with its popup.
 TEST_F(Menus, AnAddedMenuComesLastInTheBar) {
-  AddMenu(kFileMenu);
   std::string text = kEditMenu;
   text.insert(text.find("\"Enabled?\""), "\"Hierarchical?\": TRUE ");
   ovRef edit = AddMenu(text.c_str());
@@ -288,22 +280,21 @@ TEST_F(Menus, AnAddedMenuComesLastInTheBar) {
 }
 
 TEST_F(Menus, ClosingTakesThePlatformMenusAwayAndKeepsTheMenusItems) {
-  ovRef file = AddMenu(kFileMenu);
   HMENU bar = Bar();
-  HMENU popup = PopupOf(file);
-  HMENU submenu = PopupOf(ElementOf(file.get(), 3));
+  HMENU popup = PopupOf(file_);
+  HMENU submenu = PopupOf(ElementOf(file_.get(), 3));
   ov::tell(ov::send<0>("Close"_sel, menubar_));
   EXPECT_FALSE(IsMenu(bar));
   EXPECT_FALSE(IsMenu(popup));
   EXPECT_FALSE(IsMenu(submenu));
-  EXPECT_EQ(ov::get("Owner"_attr, file).get(), nullptr);
-  ASSERT_EQ(ov::length(ov::get("Menu Items"_attr, file)), 5u) << "the submenu stays in its menu";
+  EXPECT_EQ(ov::get("Owner"_attr, file_).get(), nullptr);
+  ASSERT_EQ(ov::length(ov::get("Menu Items"_attr, file_)), 5u) << "the submenu stays in its menu";
 
   menubar_ = OpenMenubar();
-  ov::tell(ov::send<0>("Set Owner"_sel, file, {menubar_}));
-  ov::tell(ov::send<0>("Open"_sel, file));
-  EXPECT_EQ(GetMenuItemCount(PopupOf(file)), 5);
-  EXPECT_EQ(GetMenuItemCount(PopupOf(ElementOf(file.get(), 3))), 1);
+  ov::tell(ov::send<0>("Set Owner"_sel, file_, {menubar_}));
+  ov::tell(ov::send<0>("Open"_sel, file_));
+  EXPECT_EQ(GetMenuItemCount(PopupOf(file_)), 5);
+  EXPECT_EQ(GetMenuItemCount(PopupOf(ElementOf(file_.get(), 3))), 1);
 }
 
 }  // namespace
