@@ -67,7 +67,8 @@ TEST_F(Commands, AnUndoableCommandThatFailsLeavesNothingToUndo) {
   ov::tell(ov::send<0>("Post"_sel, Command(true)));
   ov::tell(ov::send<0>("Post"_sel, Command(true, "Fail As Command")));
   EXPECT_EQ(ov::get("Undo Command"_attr, Commander()).get(), nullptr);
-  EXPECT_EQ(UndoItem(), "Undo");
+  Undo();
+  EXPECT_EQ(UndoItem(), "Undo") << "Undo with nothing to undo changes nothing";
 }
 
 }  // namespace

@@ -140,7 +140,9 @@ TEST_F(Files, APlainFileCannotOpenOrClose) {
   ovRef file = FileAt(MakeFile("plain.txt", 0644));
   EXPECT_EQ(ov::send<0>("Open"_sel, file).status, ovFailure);
   EXPECT_EQ(ov::toInt(ov::get("File Reference"_attr, file)), 0) << "it stays closed";
+  EXPECT_EQ(ov::send<0>("Close"_sel, file).status, ovSuccess) << "a closed file is closed at once";
   ov::set("File Reference"_attr, file, ov::integer(5));
+  EXPECT_EQ(ov::send<0>("Open"_sel, file).status, ovSuccess) << "an open file is open at once";
   EXPECT_EQ(ov::send<0>("Close"_sel, file).status, ovFailure);
 }
 

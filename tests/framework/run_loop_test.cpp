@@ -88,6 +88,7 @@ TEST_F(RunLoop, TasksDueTogetherRunBackToBackInPostingOrder) {
   PostTask("first", 1);
   PostTask("second", 1);
   PostTask("third", 1);
+  ov::tell(ov::send<0>("Post"_sel, Value(R"(<<Deferred Task>> [ "Name": "off" "Enabled?": FALSE "When": 1 ])")));
   EXPECT_EQ(DeferredNames(), (std::vector<std::string>{"first", "second", "third", "later"}));
   RunUntilIdle();
   EXPECT_EQ(DeferredNames(), (std::vector<std::string>{"later"}));

@@ -265,6 +265,7 @@ TEST_F(Views, TheWindowTellsAScreenReaderTheTextsItDrawsAndTheNamesOfItsControls
   EXPECT_STREQ(one[0].szText, "38");
   EXPECT_STREQ(one[1].szText, "") << "no more than the room given";
   EXPECT_EQ(ask(MainWindowHandle(), sizeof(DRAWNITEMS) - 1, 8, entries), 0);
+  EXPECT_EQ(SendMessageA(MainWindowHandle(), WM_GETDRAWNITEMS, 0, 0), 0) << "no question";
 }
 
 }  // namespace
