@@ -66,13 +66,10 @@ TEST_F(EditTexts, AValueSetByTheProgramIsInTheControlAtOnce) {
   EXPECT_EQ(ValueOf("A"), "");
   RunUntilIdle();
   EXPECT_LT(DarkPixels(control), shown) << "only the caret is left";
-}
 
-TEST_F(EditTexts, WhatTheUserTypesIsTheValue) {
-  OpenWindow(EditText("A", "10 10 32 110"));
   ClickItem("A");
   Type("250");
-  EXPECT_EQ(ValueOf("A"), "250");
+  EXPECT_EQ(ValueOf("A"), "250") << "what the user types is the value";
   EXPECT_TRUE(ov::textEquals(ov::get("Text"_attr, Item("A")), "250"));
 }
 

@@ -214,23 +214,18 @@ TEST_F(GraphicItems, AMovedOrResizedLineRunsAcrossTheMiddleOfItsNewFrame) {
   EXPECT_NE(ClientPixel(30, 60), kBlack) << "gone from where it was";
 }
 
-// A text has a font and no pen; a line has neither.
+// A text has a font and no pen; a line has neither. Without a graphic an
+// item has no value and no font, and a new value changes nothing.
 TEST_F(GraphicItems, TheItemAnswersThePenAndFontQuestionsAsItsGraphicDoes) {
-  Open();
-  EXPECT_TRUE(ov::send<0>("Has Font?"_sel, Item("Shown")).succeeded());
-  EXPECT_TRUE(ov::isA(ov::send("Get Font"_sel, Item("Shown")).get(), "Font"_cls));
-  EXPECT_TRUE(ov::send<0>("Has Font?"_sel, Item("Rule")).failed());
-  for (const char* name : {"Shown", "Rule"}) EXPECT_EQ(ov::send("Get Pen"_sel, Item(name)).get(), nullptr) << name;
-}
-
-// Without a graphic an item has no value and no font, and a new value
-// changes nothing.
-TEST_F(GraphicItems, AnItemWithoutAGraphicHasNoValueNorFont) {
   Open();
   ov::tell(ov::send<0>("Set Value"_sel, Item("Dead"), {ov::integer(7)}));
   EXPECT_EQ(ov::send("Get Value"_sel, Item("Dead")).get(), nullptr);
+  EXPECT_TRUE(ov::isA(ov::send("Get Font"_sel, Item("Shown")).get(), "Font"_cls));
   EXPECT_EQ(ov::send("Get Font"_sel, Item("Dead")).get(), nullptr);
-  EXPECT_TRUE(ov::send<0>("Has Font?"_sel, Item("Dead")).failed());
+  for (const auto& [name, hasFont] : {std::pair{"Shown", true}, std::pair{"Rule", false}, std::pair{"Dead", false}}) {
+    EXPECT_EQ(ov::send<0>("Has Font?"_sel, Item(name)).succeeded(), hasFont) << name;
+    EXPECT_EQ(ov::send("Get Pen"_sel, Item(name)).get(), nullptr) << name;
+  }
 }
 
 using GraphicButton = GraphicItems;

@@ -166,13 +166,9 @@ TEST_F(WindowRouting, PaintsDrawTheViewsBackgroundThroughTheCurrentDevice) {
 TEST_F(WindowRouting, TheDesktopsUpdateGivesAnEventTheDefaultHandling) {
   OpenWith({});
   InvalidateRect(MainWindowHandle(), nullptr, FALSE);
-  ovRef paint = ov::make("Platform Event"_cls).take();
-  ov::set("HWnd"_attr, paint, ov::handleValue(MainWindowHandle()));
-  ov::set("Message"_attr, paint, ov::integer(WM_PAINT));
-  ov::set("WParam"_attr, paint, ov::integer(0));
-  ov::set("LParam"_attr, paint, ov::integer(0));
-  ovRef event = ov::make("Event"_cls).take();
-  ov::set("Platform Event"_attr, event, paint);
+  ovRef event =
+      Value(R"(<<Event>> [ "Platform Event": <<Platform Event>> [ "Message": 15 "WParam": 0 "LParam": 0 ] ])");
+  ov::set("HWnd"_attr, ov::get("Platform Event"_attr, event), ov::handleValue(MainWindowHandle()));
   ov::tell(ov::send<0>("Update"_sel, Desktop(), {event}));
   EXPECT_FALSE(GetUpdateRect(MainWindowHandle(), nullptr, FALSE));
 }
