@@ -165,14 +165,13 @@ TEST_F(GraphicItems, ALineRunsFromItsFirstEndPointUpToItsLastInItsPensColor) {
 TEST_F(GraphicItems, ABorderFramesTheItemJustOutsideItsFrame) {
   Open();
   RECT ring{kBoxed.left - 1, kBoxed.top - 1, kBoxed.right + 1, kBoxed.bottom + 1};
-  std::vector<uint32_t> top = ClientPixels({ring.left, ring.top, ring.right, ring.top + 1});
-  std::vector<uint32_t> bottom = ClientPixels({ring.left, ring.bottom - 1, ring.right, ring.bottom});
-  std::vector<uint32_t> left = ClientPixels({ring.left, ring.top, ring.left + 1, ring.bottom});
-  std::vector<uint32_t> right = ClientPixels({ring.right - 1, ring.top, ring.right, ring.bottom});
-  EXPECT_EQ(top, std::vector<uint32_t>(top.size(), kBlack));
-  EXPECT_EQ(bottom, std::vector<uint32_t>(bottom.size(), kBlack));
-  EXPECT_EQ(left, std::vector<uint32_t>(left.size(), kBlack));
-  EXPECT_EQ(right, std::vector<uint32_t>(right.size(), kBlack));
+  for (RECT side : {RECT{ring.left, ring.top, ring.right, ring.top + 1},
+                    {ring.left, ring.bottom - 1, ring.right, ring.bottom},
+                    {ring.left, ring.top, ring.left + 1, ring.bottom},
+                    {ring.right - 1, ring.top, ring.right, ring.bottom}}) {
+    std::vector<uint32_t> pixels = ClientPixels(side);
+    EXPECT_EQ(pixels, std::vector<uint32_t>(pixels.size(), kBlack)) << side.left << "," << side.top;
+  }
   EXPECT_EQ(ClientPixel(kBoxed.left, kBoxed.top), 0xFFFFFFu) << "inside, the text's own white";
 }
 

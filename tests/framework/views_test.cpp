@@ -126,14 +126,10 @@ TEST_F(Views, MovingANestedViewCarriesTheWindowOriginsOfTheViewsInside) {
   ov::tell(ov::send<0>("Set Location"_sel, Item("Deep"), {ov::point(10, 12)}));
   POINT deep = ov::toPOINT(ov::get("Window Origin"_attr, Item("Deep")));
   POINT deeper = ov::toPOINT(ov::get("Window Origin"_attr, Item("Deeper")));
-  EXPECT_EQ(deep.y, 30);
-  EXPECT_EQ(deep.x, 42);
-  EXPECT_EQ(deeper.y, 31);
-  EXPECT_EQ(deeper.x, 44);
+  EXPECT_EQ((Sides{deep.x, deep.y, deeper.x, deeper.y}), (Sides{42, 30, 44, 31}));
   ov::tell(ov::send<0>("Set Owner"_sel, Item("Deeper"), {Item("Inner")}));
   deeper = ov::toPOINT(ov::get("Window Origin"_attr, Item("Deeper")));
-  EXPECT_EQ(deeper.y, 21) << "placed in its new owner";
-  EXPECT_EQ(deeper.x, 32);
+  EXPECT_EQ((Sides{deeper.x, deeper.y}), (Sides{32, 21})) << "placed in its new owner";
   ov::tell(ov::send<0>("Set Owner"_sel, Item("Deeper"), {Item("Deep")}));
 }
 

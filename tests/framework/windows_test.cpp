@@ -195,11 +195,8 @@ TEST_F(Windows, AResizeReachesTheStoredSizeAndTheViewsFrame) {
   MoveWindow(MainWindowHandle(), 40, 30, 400, 250, TRUE);
   RunUntilIdle();
   POINT size = PointOf(ov::get("Size"_attr, MainWindow()).get());
-  EXPECT_EQ(size.y, 250);
-  EXPECT_EQ(size.x, 400);
   POINT at = PointOf(ov::get("Location"_attr, MainWindow()).get());
-  EXPECT_EQ(at.y, 30);
-  EXPECT_EQ(at.x, 40);
+  EXPECT_EQ((Sides{at.x, at.y, size.x, size.y}), (Sides{40, 30, 400, 250}));
   RECT client{};
   GetClientRect(MainWindowHandle(), &client);
   RECT frame = ov::toRECT(ov::get("Frame"_attr, ov::get("View"_attr, MainWindow())).get());
