@@ -2,8 +2,8 @@
 // test describes (archive text form), with Tab and Shift+Tab keys that run
 // the window's tabbing as the framework's own windows do, an Edit menu whose
 // items call the target's (or the commander's) editing methods, with the
-// font items after them, and the
-// means to reach the items' controls and the clipboard as a user would.
+// font items after them, and the means to reach the items' controls and the
+// clipboard as a user would.
 #pragma once
 
 #include <cstring>

@@ -26,12 +26,11 @@ RECT Centred(RECT outer, RECT inner) {
 
 TEST_F(DrawingUniversals, CenterRectMovesTheInnerRectangleIntoTheMiddleKeepingItsSize) {
   RECT r = Centred({20, 10, 60, 30}, {0, 0, 10, 4});  // left, top, right, bottom
-  EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}), (std::vector<LONG>{35, 18, 45, 22}));
+  EXPECT_EQ(SidesOf(r), (Sides{35, 18, 45, 22}));
   r = Centred({0, 0, 50, 10}, {7, 3, 8, 4});
-  EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}), (std::vector<LONG>{24, 4, 25, 5}))
-      << "odd free space: the half is rounded down";
+  EXPECT_EQ(SidesOf(r), (Sides{24, 4, 25, 5})) << "odd free space: the half is rounded down";
   r = Centred({0, 0, 10, 10}, {0, 0, 13, 13});
-  EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}), (std::vector<LONG>{-1, -1, 12, 12}))
+  EXPECT_EQ(SidesOf(r), (Sides{-1, -1, 12, 12}))
       << "a larger inner rectangle overhangs evenly, the half rounded toward zero";
 }
 

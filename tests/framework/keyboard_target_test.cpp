@@ -1,14 +1,11 @@
 // The keyboard target: where it is when a window opens, how Tab moves it
 // (through the view tree, or through the window's tab order), wrapping
-// around both ways, the Tab key doing it, an exit the target refuses, and a
-// closing window forcing it.
+// around both ways, and the Tab key doing it. (An exit the target refuses
+// and a closing window forcing it are in edit_text_test.cpp.)
 #include "archived_windows.h"
 #include "framework_fixture.h"
 
 namespace {
-
-// A text filter's check that accepts no text.
-const ovUniversalDeclaration kRefuseText("Refuse Text", ov::failing);
 
 std::string ThreeButtons() {
   return ButtonText("One", "{ 10 10 30 70 }") + ButtonText("Two", "{ 40 10 60 70 }") +
@@ -75,36 +72,6 @@ TEST_F(KeyboardTarget, TheTabKeysMoveTheTarget) {
   RunUntilIdle();
   EXPECT_EQ(TargetName(), "One");
   EXPECT_EQ(GetFocus(), Handle("One"));
-}
-
-// An edit item whose filter rejects its text refuses to leave when asked,
-// but not when its window closes: the window closes and the item keeps the
-// text it held.
-TEST_F(KeyboardTarget, ARefusedExitKeepsTheTargetButClosingTheWindowForcesIt) {
-  OpenWith({});
-  std::string entry =
-      "<<Edit Text>> [ \"Name\": \"Entry\" \"Frame\": { 10 10 30 110 } \"Active?\": TRUE \"Visible?\": TRUE "
-      "\"Editable?\": TRUE \"Text\": \"\" \"Text Filter\": <<Behavior>> [ \"Enabled?\": TRUE \"Undo?\": FALSE "
-      "\"Method\": \"Refuse Text\" \"Specifiers\": ( ) ] ]";
-  SetDefault(WindowText(
-      "Window", {{"Location", "{ 300 300 }"}, {"View", ViewText(entry + ButtonText("Other", "{ 40 10 60 70 }"))}}));
-  ovRef window = ov::make("Window"_cls).take();
-  ASSERT_TRUE(ov::send<0>("Open"_sel, window, {nullptr}).succeeded());
-  RunUntilIdle();
-  ovRef edit = ov::send("Find Window Item"_sel, window, {ov::text("Entry")}).take();
-  ovRef other = ov::send("Find Window Item"_sel, window, {ov::text("Other")}).take();
-  ASSERT_EQ(ov::get("Target"_attr, window).get(), edit.get());
-  platform::headless::typeText("kept");
-  RunUntilIdle();
-
-  EXPECT_EQ(ov::send<0>("Set Target"_sel, window, {other, gdDefaultFalse}).status, ovFailure);
-  EXPECT_EQ(ov::get("Target"_attr, window).get(), edit.get());
-
-  HWND hwnd = ov::toHandle<HWND>(ov::get("Window Record"_attr, window));
-  EXPECT_TRUE(ov::send<0>("Close"_sel, window).succeeded());
-  EXPECT_FALSE(IsWindow(hwnd));
-  EXPECT_EQ(ov::get("Target"_attr, window).get(), nullptr);
-  EXPECT_TRUE(ov::textEquals(ov::get("Text"_attr, edit), "kept"));
 }
 
 }  // namespace
