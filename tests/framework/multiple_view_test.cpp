@@ -97,6 +97,20 @@ TEST_F(MultipleViews, ShiftTabGoesRoundTheShownSubViewsOrderBackward) {
   EXPECT_EQ(Tabs({true, true}), (Names{"F1", "F2"}));
 }
 
+// Tab sent from a name goes on from the name's place in the shown
+// sub-view's order, either way; from the sub-view's own name, out of the
+// multiple view through the window's order.
+TEST_F(MultipleViews, TabFromANameGoesOnFromItsPlaceInTheOrder) {
+  OpenCards();
+  auto tabFrom = [](const char* name, bool backward) {
+    EXPECT_TRUE(ov::send<0>("Tab"_sel, Item("Cards"), {ov::text(name), ov::boolean(backward)}).succeeded()) << name;
+    return std::string(ov::chars(ov::get("Name"_attr, Target())));
+  };
+  EXPECT_EQ(tabFrom("F2", false), "F1");
+  EXPECT_EQ(tabFrom("F1", true), "F2");
+  EXPECT_EQ(tabFrom("First", false), "After");
+}
+
 // A name no sub-view has hides the shown one and shows none.
 TEST_F(MultipleViews, SwitchingToANameNoSubViewHasShowsNone) {
   OpenCards();

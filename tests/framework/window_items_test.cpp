@@ -78,6 +78,7 @@ TEST_F(WindowItems, AnItemWithoutAPlatformWindowHoldsNoHandle) {
   auto found = ov::send<2>("Contains Handle"_sel, view, {ov::integer(0)});
   EXPECT_TRUE(ov::isFalse(found.get(0)));
   EXPECT_EQ(found.get(1), nullptr);
+  EXPECT_TRUE(ov::send("Get Window"_sel, view).failed()) << "a view of no window has none";
 }
 
 // The item whose key behaviour holds the accelerator's command id is found,
