@@ -37,6 +37,10 @@ TEST_F(WindowRouting, AClickOnAnItemOfTheViewRunsItsClickBehavior) {
   std::string before = TextOf(MainWindowHandle());
   ClickAt(10, 10);
   EXPECT_EQ(TextOf(MainWindowHandle()), before) << "a click beside the item";
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("Spot"), {gdDefaultFalse}));
+  ClickAt(130, 60);
+  EXPECT_EQ(TextOf(MainWindowHandle()), before) << "an inactive item takes no click";
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("Spot"), {gdDefaultTrue}));
   ClickAt(130, 60);
   EXPECT_EQ(TextOf(MainWindowHandle()), "Spot");
 }
@@ -70,6 +74,7 @@ TEST_F(WindowRouting, AnAcceleratorRunsItsKeysBehaviorForItsKeyAndModifiersAlone
   } keys[] = {
       {R"("Control?": TRUE "Character": "G" "Case Sensitive?": FALSE)", "Control G", {{}, 'G'}, {{VK_CONTROL}, 'G'}},
       {R"("Alt?": TRUE "Shift?": TRUE "Character": "K")", "Alt Shift K", {{VK_MENU}, 'K'}, {{VK_MENU, VK_SHIFT}, 'K'}},
+      {R"("Control?": TRUE "Invert Menu?": TRUE "Character": "M")", "Control M", {{}, 'M'}, {{VK_CONTROL}, 'M'}},
       {R"("Case Sensitive?": TRUE "Character": "j")", "j", {{VK_SHIFT}, 'J'}, {{}, 'J'}},
   };
   std::string entries;
