@@ -19,10 +19,9 @@ std::string BorderText(const char* color) {
          color + " ] ]";
 }
 
-class Views : public ViewWindowTest {
- protected:
-  static std::string NameOf(ovC_object* item) { return std::string(ov::chars(ov::get("Name"_attr, item))); }
-};
+std::string NameOf(ovC_object* item) { return std::string(ov::chars(ov::get("Name"_attr, item))); }
+
+using Views = ViewWindowTest;
 
 TEST_F(Views, FindWindowItemAnswersTheFirstNamesakeDepthFirst) {
   ovRef view = Value(ViewText("Outer", "{ 0 0 100 100 }",

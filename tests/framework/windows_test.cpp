@@ -6,8 +6,6 @@
 
 namespace {
 
-POINT PointOf(ov::In v) { return ov::toPOINT(v); }
-
 RECT WindowRectOf(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
@@ -49,7 +47,7 @@ TEST_F(Windows, TheLocationModePlacesTheWindow) {
     SCOPED_TRACE(std::string(c.mode) + " " + c.size);
     ovRef window = OpenSecondWindow(
         {{"Location Mode", c.mode}, {"Size", c.size}, {"Stacking Offset", "{ 30 40 }"}, {"Location", "{ 5 7 }"}});
-    POINT at = PointOf(ov::get("Location"_attr, window).get());
+    POINT at = ov::toPOINT(ov::get("Location"_attr, window).get());
     EXPECT_EQ(at.y, c.top);
     EXPECT_EQ(at.x, c.left);
     RECT r = WindowRectOf(RecordOf(window));
@@ -68,12 +66,12 @@ TEST_F(Windows, ReopeningAnOpenWindowPlacesItsLocationByItsModeButLeavesItWhereI
   ovRef window = OpenSecondWindow({{"Location Mode", "2"}, {"Size", "{ 200 300 }"}});
   MoveWindow(RecordOf(window), 10, 15, 300, 200, TRUE);
   RunUntilIdle();
-  ASSERT_EQ(PointOf(ov::get("Location"_attr, window).get()).x, 10);
+  ASSERT_EQ(ov::toPOINT(ov::get("Location"_attr, window).get()).x, 10);
   int before = TopLevelWindowCount();
   EXPECT_TRUE(ov::send<0>("Open"_sel, window, {nullptr}).succeeded());
   EXPECT_EQ(TopLevelWindowCount(), before) << "nothing is created";
   EXPECT_EQ(ov::length(ov::get("Windows"_attr, Desktop())), 2u);
-  POINT at = PointOf(ov::get("Location"_attr, window).get());
+  POINT at = ov::toPOINT(ov::get("Location"_attr, window).get());
   EXPECT_EQ(at.y, 284);
   EXPECT_EQ(at.x, 362);
   EXPECT_EQ(WindowRectOf(RecordOf(window)).left, 10);
@@ -194,8 +192,8 @@ TEST_F(Windows, AResizeReachesTheStoredSizeAndTheViewsFrame) {
   OpenMainWindow(MainWindowText({{"View", ViewText("")}}));
   MoveWindow(MainWindowHandle(), 40, 30, 400, 250, TRUE);
   RunUntilIdle();
-  POINT size = PointOf(ov::get("Size"_attr, MainWindow()).get());
-  POINT at = PointOf(ov::get("Location"_attr, MainWindow()).get());
+  POINT size = ov::toPOINT(ov::get("Size"_attr, MainWindow()).get());
+  POINT at = ov::toPOINT(ov::get("Location"_attr, MainWindow()).get());
   EXPECT_EQ((Sides{at.x, at.y, size.x, size.y}), (Sides{40, 30, 400, 250}));
   RECT client{};
   GetClientRect(MainWindowHandle(), &client);
