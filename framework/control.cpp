@@ -7,6 +7,7 @@
 // closed the stored value stands.
 #include <string>
 
+#include "framework/event_message.h"
 #include "framework/platform_context.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
@@ -99,7 +100,7 @@ ovStatus SetValue(const ov::Args& a) {
 // target (Tab, Enter) start from it.
 ovStatus OnCommand(const ov::Args& a) {
   ovC_object* control = a.receiver();
-  int32_t code = ov::toInt(ov::send("Get Notify Code"_sel, a[1]).get());
+  int32_t code = vorn::MessageOf(a[1]).wParamHi();
   if (code == BN_SETFOCUS) return ov::send<0>("Target"_sel, control, {gdDefaultFalse}).status;
   if (code != BN_CLICKED) return ovSuccess;
   ov::tell("Set Control Value"_sel, control, {ov::send("Get Control Value"_sel, control).get()});

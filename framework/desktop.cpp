@@ -6,10 +6,13 @@
 // Invariant: "Windows" and "Window Records" have the same length and change
 // together; element i of "Window Records" is the handle of element i of
 // "Windows".
+#include <string_view>
+
+#include "framework/event_message.h"
 #include "framework/persistents.h"
 #include "framework/pointer_probe.h"
-#include "runtime/methods/platform_values.h"
 #include "runtime/methods/kit.h"
+#include "runtime/methods/platform_values.h"
 #include "runtime/methods/records.h"
 
 ovPersistent gReturnValue("Return Value");
@@ -169,12 +172,12 @@ ovStatus SetTarget(const ov::Args& a) {
 }
 
 // What a mouse-down of each event type asks of its window.
-const ovMethodSelector* mouseDownAction(ovC_object* type) {
-  for (const char* click : {"NOTIFY", "LCLICK", "RCLICK", "VSCROLL", "HSCROLL", "DOUBLEDOWN"})
-    if (ov::textEquals(type, click)) return &"Mouse Down"_sel;
-  if (ov::textEquals(type, "MOVE")) return &"Drag"_sel;
-  if (ov::textEquals(type, "GROW")) return &"Grow"_sel;
-  if (ov::textEquals(type, "CLOSE")) return &"Close"_sel;
+const ovMethodSelector* mouseDownAction(std::string_view type) {
+  for (std::string_view click : {"NOTIFY", "LCLICK", "RCLICK", "VSCROLL", "HSCROLL", "DOUBLEDOWN"})
+    if (type == click) return &"Mouse Down"_sel;
+  if (type == "MOVE") return &"Drag"_sel;
+  if (type == "GROW") return &"Grow"_sel;
+  if (type == "CLOSE") return &"Close"_sel;
   return nullptr;
 }
 
@@ -182,12 +185,13 @@ const ovMethodSelector* mouseDownAction(ovC_object* type) {
 // front window.
 ovStatus MouseDown(const ov::Args& a) {
   ovC_object* event = a[1];
+  const vorn::EventMessage m = vorn::MessageOf(event);
   ov::set("Last Window"_attr, a.receiver(), nullptr);
-  ovRef window = ov::send("Get Window"_sel, a.receiver(), {ov::send("Get HWnd"_sel, event).get()}).take();
+  ovRef window = ov::send("Get Window"_sel, a.receiver(), {ov::handleValue(m.hwnd)}).take();
   if (!window) return ovSuccess;
   if (ov::send<0>("Is Modal?"_sel, a.receiver(), {window}).failed()) return ovSuccess;
   ov::set("Last Window"_attr, a.receiver(), window);
-  const ovMethodSelector* action = mouseDownAction(ov::send("Get Type"_sel, event).get());
+  const ovMethodSelector* action = mouseDownAction(m.name);
   if (!action) return ovSuccess;
   if (action == &"Close"_sel) return ov::send<0>("Close"_sel, window).status;
   return ov::send<0>(*action, window, {event}).status;
@@ -196,7 +200,7 @@ ovStatus MouseDown(const ov::Args& a) {
 // The window of the event's handle gets the method of the same name.
 template <const auto& Method>
 ovStatus ToWindow(const ov::Args& a) {
-  ovRef window = ov::send("Get Window"_sel, a.receiver(), {ov::send("Get HWnd"_sel, a[1]).get()}).take();
+  ovRef window = ov::send("Get Window"_sel, a.receiver(), {ov::handleValue(vorn::MessageOf(a[1]).hwnd)}).take();
   if (!window) return ovSuccess;
   return ov::send<0>(Method, window, {a[1]}).status;
 }
@@ -205,7 +209,7 @@ ovStatus ToWindow(const ov::Args& a) {
 // pointer is in its client area.
 ovStatus ChangeCursor(const ov::Args& a) {
   ovC_object* event = a[1];
-  POINT p = ov::toPOINT(ov::send("Get Where"_sel, event).get());
+  POINT p = vorn::MessageOf(event).where;
   HWND under = vorn::WindowUnderPointer(p);
   ov::setField(ov::send("Get Event Record"_sel, event).get(), ovFields::kMsgHwnd, under);
   ovRef window = ov::send("Get Window"_sel, a.receiver(), {ov::handleValue(under)}).take();

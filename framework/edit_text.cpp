@@ -7,8 +7,9 @@
 // FALSE.
 #include <string>
 
-#include "framework/platform_context.h"
+#include "framework/event_message.h"
 #include "framework/persistents.h"
+#include "framework/platform_context.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -217,7 +218,7 @@ void colorText(ovC_object* item) {
 
 // The control's notifications.
 ovStatus OnCommand(const ov::Args& a) {
-  int32_t code = ov::toInt(ov::send("Get Notify Code"_sel, a[1]).get());
+  int32_t code = vorn::MessageOf(a[1]).wParamHi();
   if (code == EN_SETFOCUS) takeTarget(a.receiver());
   if (code == EN_CHANGE) markDocumentDirty();
   if (code == EN_UPDATE) colorText(a.receiver());
@@ -226,9 +227,8 @@ ovStatus OnCommand(const ov::Args& a) {
 
 // A command from an accelerator key: the control handles that key itself.
 bool fromAccelerator() {
-  ovRef event = gEvent.get();
-  return ov::send<0>("Is Command?"_sel, event).succeeded() &&
-         ov::toInt(ov::send("Get Notify Code"_sel, event).get()) == kFromAccelerator;
+  const vorn::EventMessage m = vorn::MessageOf(gEvent.get());
+  return m.message == WM_COMMAND && m.wParamHi() == kFromAccelerator;
 }
 
 // Posts a task of class Task on the item; a task that changes the text does

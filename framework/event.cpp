@@ -8,8 +8,9 @@
 // The loop makes an "Event" per pass and keeps it in the persistent
 // "Event"; the window procedure attaches the raw message as a "Platform
 // Event" and names it; the handler routes the event by that name to the
-// desktop, the window or the keyboard target (message_events.cpp). Handlers read message
-// parameters through the accessors here, never from the platform directly.
+// desktop, the window or the keyboard target (message_events.cpp). Handlers
+// read the message through the accessors here or as the window procedure's
+// typed snapshot (event_message.h), never from the platform directly.
 #include "framework/deferred_due.h"
 #include "framework/idle_wait.h"
 #include "framework/message_events.h"

@@ -12,6 +12,7 @@
 // platform window, from the press on the item ("Capture?" TRUE) to the
 // release, which always ends the capture; it clicks only when the press
 // was on it and the release is over it too.
+#include "framework/event_message.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -130,8 +131,8 @@ bool inGraphic(ovC_object* item, ovC_object* point) {
 // The inverted look follows the pointer in and out of the item.
 ovStatus MouseMoved(const ov::Args& a) {
   ovC_object* item = a.receiver();
-  ovRef where = ov::point(ov::toInt(ov::send("Get LParam Hi"_sel, a[1]).get()),
-                          ov::toInt(ov::send("Get LParam Lo"_sel, a[1]).get()));
+  const vorn::EventMessage m = vorn::MessageOf(a[1]);
+  ovRef where = ov::point(m.lParamHi(), m.lParamLo());
   bool inside = inGraphic(item, where.get());
   bool inverted = ov::isTrue(ov::get("Inverted?"_attr, item));
   if (inside && !inverted) {

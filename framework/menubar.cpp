@@ -10,6 +10,7 @@
 // commander, the front window, the target and the menus themselves claim
 // the items they serve, in that order; the first claimer of an item with a
 // behaviour keeps it.
+#include "framework/event_message.h"
 #include "framework/menu_mnemonic.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
@@ -97,7 +98,7 @@ ovStatus Draw(const ov::Args& a) {
 }
 
 ovStatus OnCommand(const ov::Args& a) {
-  ovRef number = ov::send("Get WParam Lo"_sel, a[1]).take();
+  ovRef number = ov::integer(vorn::MessageOf(a[1]).wParamLo());
   return ov::send<0>("Choose Menu"_sel, a.receiver(), {nullptr, number}).status;
 }
 

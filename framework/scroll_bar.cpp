@@ -15,6 +15,7 @@
 // and the view's scroll "Origin" follows, its items with it.
 #include <algorithm>
 
+#include "framework/event_message.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -66,14 +67,15 @@ int32_t pageOf(ovC_object* scroll) {
 
 // The value a scroll event asks for, from the current one.
 int32_t valueAfter(ovC_object* scroll, ovC_object* event, int32_t value) {
-  switch (ov::toInt(ov::send("Get WParam Lo"_sel, event).get())) {
+  const vorn::EventMessage m = vorn::MessageOf(event);
+  switch (m.wParamLo()) {
     case SB_LINEUP: return value - lineOf(scroll);
     case SB_LINEDOWN: return value + lineOf(scroll);
     case SB_PAGEUP: return value - pageOf(scroll);
     case SB_PAGEDOWN: return value + pageOf(scroll);
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION:
-      return ov::toInt(ov::send("Get WParam Hi"_sel, event).get());
+      return m.wParamHi();
     case SB_TOP:
       return intOf(scroll, "Min"_attr);
     case SB_BOTTOM:

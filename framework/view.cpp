@@ -14,8 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/platform_context.h"
+#include "framework/event_message.h"
 #include "framework/persistents.h"
+#include "framework/platform_context.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -337,7 +338,7 @@ ovStatus PrepareSelf(const ov::Args& a) {
 
 // The event's screen point in the view's content coordinates.
 ovStatus GetLocalWhere(const ov::Args& a) {
-  POINT where = ov::toPOINT(ov::send("Get Where"_sel, a[1]).get());
+  POINT where = vorn::MessageOf(a[1]).where;
   ScreenToClient(recordOf(a.receiver()), &where);
   a.put(0, ov::universal("AddPt"_uni, {ov::send("Get Origin"_sel, a.receiver()).get(), ov::pointFrom(where)}).take());
   return ovSuccess;
@@ -368,7 +369,7 @@ ovStatus ClickInContent(const ov::Args& a) {
 
 bool eventIsMine(ovC_object* view, ovC_object* event) {
   HWND record = recordOf(view);
-  return record && ov::toHandle<HWND>(ov::send("Get HWnd"_sel, event).get()) == record;
+  return record && vorn::MessageOf(event).hwnd == record;
 }
 
 ovStatus MouseDownRight(const ov::Args& a) {
@@ -441,10 +442,10 @@ ovStatus ChangeCursorInContent(const ov::Args& a) {
 ovStatus InScrollBar(const ov::Args& a) {
   ovC_object* view = a.receiver();
   if (!eventIsMine(view, a[1])) return ovFailure;
-  ovRef type = ov::send("Get Type"_sel, a[1]).take();
+  const vorn::EventMessage m = vorn::MessageOf(a[1]);
   ovRef scroll;
-  if (ov::textEquals(type, "VSCROLL")) scroll = ov::get("VScroll"_attr, view);
-  if (ov::textEquals(type, "HSCROLL")) scroll = ov::get("HScroll"_attr, view);
+  if (m.name == "VSCROLL") scroll = ov::get("VScroll"_attr, view);
+  if (m.name == "HSCROLL") scroll = ov::get("HScroll"_attr, view);
   if (!scroll) return ovFailure;
   a.put(0, std::move(scroll));
   return ovSuccess;

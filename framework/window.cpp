@@ -14,8 +14,9 @@
 // target and accelerators are in window_keyboard.cpp.
 #include <string>
 
-#include "framework/platform_context.h"
+#include "framework/event_message.h"
 #include "framework/persistents.h"
+#include "framework/platform_context.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -42,9 +43,7 @@ ovRef frontWindow() {
 
 HWND recordOf(ov::In window) { return ov::toHandle<HWND>(ov::get("Window Record"_attr, window)); }
 
-bool flag(const ovAttributeSelector& attribute, ovC_object* object) {
-  return ov::isTrue(ov::get(attribute, object));
-}
+bool flag(const ovAttributeSelector& attribute, ovC_object* object) { return ov::isTrue(ov::get(attribute, object)); }
 
 bool applicationIsMdi() { return flag("MDI?"_attr, application().get()); }
 
@@ -414,7 +413,7 @@ ovStatus GetMenus(const ov::Args& a) {
 
 // The event's screen point in the window's client coordinates.
 ovStatus GetLocalWhere(const ov::Args& a) {
-  POINT p = ov::toPOINT(ov::send("Get Where"_sel, a[1]).get());
+  POINT p = vorn::MessageOf(a[1]).where;
   ScreenToClient(recordOf(a.receiver()), &p);
   a.put(0, ov::pointFrom(p));
   return ovSuccess;

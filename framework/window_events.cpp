@@ -7,6 +7,7 @@
 // erases the background first; the default frame procedure may send
 // messages), and each entry replaces the current event's message, so every
 // method reads the parameters it needs before it calls out.
+#include "framework/event_message.h"
 #include "framework/persistents.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
@@ -28,42 +29,26 @@ ovRef mainWindow() {
 bool applicationIsMdi() { return ov::isTrue(ov::get("MDI?"_attr, ov::universal("Get Application"_uni).get())); }
 
 // The object of the window's tree that owns a platform window, or NULL.
-ovRef ownerOfHandle(ovC_object* window, ovC_object* hwnd) {
-  return ov::send<2>("Contains Handle"_sel, window, {hwnd}).take(1);
+ovRef ownerOfHandle(ovC_object* window, HWND hwnd) {
+  return ov::send<2>("Contains Handle"_sel, window, {ov::handleValue(hwnd)}).take(1);
 }
 
-int32_t intAnswer(const ovMethodSelector& question, ovC_object* event) {
-  return ov::toInt(ov::send(question, event).get());
-}
-
-// A message as the event carries it, read before any call can replace it.
-struct Message {
-  explicit Message(ovC_object* event)
-      : hwnd(ov::send("Get HWnd"_sel, event).take()),
-        message(static_cast<UINT>(intAnswer("Get Message"_sel, event))),
-        wParam(ov::messageWord(ov::send("Get WParam"_sel, event).get())),
-        lParam(ov::messageWord(ov::send("Get LParam"_sel, event).get())) {}
-  HWND handle() const { return ov::toHandle<HWND>(hwnd); }
-
-  ovRef hwnd;
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-};
+// The window a message's lParam names (a control's, a scroll bar's).
+HWND lParamWindow(const vorn::EventMessage& m) { return reinterpret_cast<HWND>(m.lParam); }
 
 // An MDI child's own message gets the platform's MDI child default.
-void mdiChildDefault(ovC_object* window, const Message& m) {
-  if (m.handle() != recordOf(window) || !ov::isTrue(ov::get("Child?"_attr, window)) || !applicationIsMdi()) return;
-  DefMDIChildProcA(m.handle(), m.message, m.wParam, m.lParam);
+void mdiChildDefault(ovC_object* window, const vorn::EventMessage& m) {
+  if (m.hwnd != recordOf(window) || !ov::isTrue(ov::get("Child?"_attr, window)) || !applicationIsMdi()) return;
+  DefMDIChildProcA(m.hwnd, m.message, m.wParam, m.lParam);
 }
 
 // The MDI frame's own message gets the platform's frame default, whose
 // answer the window procedure returns.
-void mdiFrameDefault(ovC_object* window, const Message& m) {
+void mdiFrameDefault(ovC_object* window, const vorn::EventMessage& m) {
   if (!applicationIsMdi()) return;
   ovRef main = mainWindow();
   HWND frame = main ? recordOf(main) : nullptr;
-  if (!frame || frame != recordOf(window) || m.handle() != frame) return;
+  if (!frame || frame != recordOf(window) || m.hwnd != frame) return;
   HWND client = ov::toHandle<HWND>(ov::send("Get Window Record"_sel, viewOf(main)).get());
   gReturnValue.set(ov::integer(static_cast<int32_t>(DefFrameProcA(frame, client, m.message, m.wParam, m.lParam))));
 }
@@ -73,14 +58,14 @@ namespace window {
 // A paint: the object owning the painted platform window draws the
 // invalid area while "Current Device" holds the paint's device context.
 ovStatus paint(ovC_object* w, ovC_object* event) {
-  ovRef hwnd = ov::send("Get HWnd"_sel, event).take();
+  HWND hwnd = vorn::MessageOf(event).hwnd;
   ovRef ps = ov::newRecord("PAINTSTRUCT"_ext);
-  HDC hdc = BeginPaint(ov::toHandle<HWND>(hwnd), ov::recordMemory<PAINTSTRUCT>(ps));
+  HDC hdc = BeginPaint(hwnd, ov::recordMemory<PAINTSTRUCT>(ps));
   if (hdc) {
-    ovRef painted = ownerOfHandle(w, hwnd.get());
+    ovRef painted = ownerOfHandle(w, hwnd);
     ov::tell("Set Device Context"_sel, w, {ov::handleValue(hdc), ps});
     ov::tell("Draw"_sel, painted, {ov::rectFrom(ov::field<RECT>(ps, ovFields::kPaintRect))});
-    EndPaint(ov::toHandle<HWND>(hwnd), ov::recordMemory<PAINTSTRUCT>(ps));
+    EndPaint(hwnd, ov::recordMemory<PAINTSTRUCT>(ps));
     gCurrentDevice.set(nullptr);
     ov::set("Device Context"_attr, w, nullptr);
   }
@@ -92,9 +77,9 @@ ovStatus paint(ovC_object* w, ovC_object* event) {
 // the message brings, and the platform hears that the background is
 // erased. Anything else is not erased by the framework. The device in use
 // before (NULL outside a paint) is in use again afterwards.
-ovStatus eraseBackground(ovC_object* w, ovC_object* event) {
-  ovRef hdc = ov::send("Get WParam"_sel, event).take();
-  ovRef erased = ownerOfHandle(w, ov::send("Get HWnd"_sel, event).get());
+ovStatus eraseBackground(ovC_object* w, const vorn::EventMessage& m) {
+  ovRef hdc = ov::handleValue(reinterpret_cast<HDC>(m.wParam));
+  ovRef erased = ownerOfHandle(w, m.hwnd);
   if (!ov::isA(erased, "View"_cls)) return ovFailure;
   ovRef device = gCurrentDevice.get();
   ovRef context = ov::get("Device Context"_attr, w);
@@ -112,7 +97,8 @@ ovStatus Update(const ov::Args& a) {
     UpdateWindow(recordOf(a.receiver()));
     return ovSuccess;
   }
-  if (ov::textEquals(ov::send("Get Type"_sel, event).get(), "BACKGROUND")) return eraseBackground(a.receiver(), event);
+  const vorn::EventMessage m = vorn::MessageOf(event);
+  if (m.name == "BACKGROUND") return eraseBackground(a.receiver(), m);
   return paint(a.receiver(), event);
 }
 
@@ -132,17 +118,14 @@ ovStatus accelerator(ovC_object* w, ovC_object* event, int32_t id) {
 ovStatus OnCommand(const ov::Args& a) {
   ovC_object* w = a.receiver();
   ovC_object* event = a[1];
-  Message m(event);
-  int32_t source = intAnswer("Get WParam Hi"_sel, event);
-  int32_t id = intAnswer("Get WParam Lo"_sel, event);
-  ovRef control = ov::send("Get LParam"_sel, event).take();
+  const vorn::EventMessage m = vorn::MessageOf(event);
   mdiFrameDefault(w, m);
   if (m.lParam != 0) {
-    ovRef item = ownerOfHandle(w, control.get());
+    ovRef item = ownerOfHandle(w, lParamWindow(m));
     return item ? ov::send<0>("On Command"_sel, item, {event}).status : ovSuccess;
   }
-  if (source == 0) return ov::send<0>("On Command"_sel, ov::send("Get Menubar"_sel, w).get(), {event}).status;
-  if (source == 1) return accelerator(w, event, id);
+  if (m.wParamHi() == 0) return ov::send<0>("On Command"_sel, ov::send("Get Menubar"_sel, w).get(), {event}).status;
+  if (m.wParamHi() == 1) return accelerator(w, event, m.wParamLo());
   return ovSuccess;
 }
 
@@ -150,7 +133,7 @@ ovStatus OnCommand(const ov::Args& a) {
 // view takes the new client area as its frame.
 ovStatus Grow(const ov::Args& a) {
   ovC_object* w = a.receiver();
-  Message m(a[1]);
+  const vorn::EventMessage m = vorn::MessageOf(a[1]);
   mdiChildDefault(w, m);
   mdiFrameDefault(w, m);
   ov::tell("Reset Bounds"_sel, w);
@@ -160,8 +143,7 @@ ovStatus Grow(const ov::Args& a) {
 }
 
 ovStatus Drag(const ov::Args& a) {
-  Message m(a[1]);
-  mdiChildDefault(a.receiver(), m);
+  mdiChildDefault(a.receiver(), vorn::MessageOf(a[1]));
   return ov::send<0>("Reset Bounds"_sel, a.receiver()).status;
 }
 
@@ -180,17 +162,14 @@ ovStatus ResetBounds(const ov::Args& a) {
 
 // Whether the event's platform window is this window or one of its views:
 // mouse events of other windows are not this window's.
-bool isOwnEvent(ovC_object* w, ovC_object* event) {
-  return ownerOfHandle(w, ov::send("Get HWnd"_sel, event).get()) != nullptr;
-}
+bool isOwnEvent(ovC_object* w, const vorn::EventMessage& m) { return ownerOfHandle(w, m.hwnd) != nullptr; }
 
 // The view a mouse-down goes to: for a scroll event of a nested view's
 // standard bars, that view, wherever the pointer is (a key scrolls too);
 // for any other event the root view, which finds the item under it.
-ovRef clickedView(ovC_object* w, ovC_object* event) {
-  ovRef type = ov::send("Get Type"_sel, event).take();
-  if (ov::textEquals(type, "VSCROLL") || ov::textEquals(type, "HSCROLL")) {
-    ovRef owner = ownerOfHandle(w, ov::send("Get HWnd"_sel, event).get());
+ovRef clickedView(ovC_object* w, const vorn::EventMessage& m) {
+  if (m.name == "VSCROLL" || m.name == "HSCROLL") {
+    ovRef owner = ownerOfHandle(w, m.hwnd);
     if (owner && ov::send<0>("Is View?"_sel, owner).succeeded()) return owner;
   }
   return viewOf(w);
@@ -203,16 +182,17 @@ ovRef clickedView(ovC_object* w, ovC_object* event) {
 ovStatus MouseDown(const ov::Args& a) {
   ovC_object* w = a.receiver();
   ovC_object* event = a[1];
-  if (!isOwnEvent(w, event)) return ovFailure;
+  const vorn::EventMessage m = vorn::MessageOf(event);
+  if (!isOwnEvent(w, m)) return ovFailure;
   ovRef menubar = ov::get("Menubar"_attr, w);
-  bool onWindow = ov::toHandle<HWND>(ov::send("Get HWnd"_sel, event).get()) == recordOf(w);
-  if (menubar && onWindow && intAnswer("Get LParam"_sel, event) == 0 && intAnswer("Get WParam Hi"_sel, event) == 0)
+  bool onWindow = m.hwnd == recordOf(w);
+  if (menubar && onWindow && m.lParam == 0 && m.wParamHi() == 0)
     return ov::send<0>("Mouse Down"_sel, menubar, {event}).status;
-  return ov::send<0>("Mouse Down"_sel, clickedView(w, event), {ov::send("Get Where"_sel, event).get(), event}).status;
+  return ov::send<0>("Mouse Down"_sel, clickedView(w, m), {ov::pointFrom(m.where), event}).status;
 }
 
 ovStatus MouseMoved(const ov::Args& a) {
-  if (!isOwnEvent(a.receiver(), a[1])) return ovSuccess;
+  if (!isOwnEvent(a.receiver(), vorn::MessageOf(a[1]))) return ovSuccess;
   return ov::send<0>("Mouse Moved"_sel, viewOf(a.receiver()), {a[1]}).status;
 }
 
@@ -226,7 +206,7 @@ ovStatus MouseUp(const ov::Args& a) {
 // The view's method of the same name gets the event's screen point.
 template <const auto& Method>
 ovStatus ToView(const ov::Args& a) {
-  return ov::send<0>(Method, viewOf(a.receiver()), {ov::send("Get Where"_sel, a[1]).get(), a[1]}).status;
+  return ov::send<0>(Method, viewOf(a.receiver()), {ov::pointFrom(vorn::MessageOf(a[1]).where), a[1]}).status;
 }
 
 // The view shapes the cursor over its frame; elsewhere it is the arrow.
@@ -242,7 +222,7 @@ ovStatus ChangeCursor(const ov::Args& a) {
 
 // A control asks for its colours: the item owning it answers.
 ovStatus ChangeColor(const ov::Args& a) {
-  ovRef item = ownerOfHandle(a.receiver(), ov::send("Get LParam"_sel, a[1]).get());
+  ovRef item = ownerOfHandle(a.receiver(), lParamWindow(vorn::MessageOf(a[1])));
   return item ? ov::send<0>("Change Color"_sel, item, {a[1]}).status : ovSuccess;
 }
 

@@ -9,6 +9,7 @@
 // others answer NULL and are drawn into their owner's platform window, so
 // what they invalidate or invert is their frame less the owner's scroll
 // origin, in the owner's platform window.
+#include "framework/event_message.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -298,7 +299,7 @@ ovStatus PostClickBehavior(const ov::Args& a) {
 ovStatus KeyDown(const ov::Args& a) {
   ovC_object* item = a.receiver();
   auto [key, modifiers, event] = a.inputs<1, 2, 3>();
-  bool accelerator = ov::textEquals(ov::send("Get Type"_sel, event).get(), "COMMAND");
+  bool accelerator = vorn::MessageOf(event).name == "COMMAND";
   auto handled = accelerator ? ov::send<0>("Special Key"_sel, item, {key, modifiers, event})
                              : ov::send<0>("Process Key"_sel, item, {key, modifiers, event});
   if (handled.succeeded()) return ovSuccess;
@@ -311,7 +312,7 @@ ovStatus KeyDown(const ov::Args& a) {
 ovStatus SpecialKey(const ov::Args& a) {
   ovRef keys = ov::get("Key Behavior"_attr, a.receiver());
   if (!keys) return ovFailure;
-  ovRef id = ov::send("Get WParam Lo"_sel, a[3]).take();
+  ovRef id = ov::integer(vorn::MessageOf(a[3]).wParamLo());
   ovRef pair = ov::send("Find Key by ID"_sel, keys, {id}).take();
   ovC_object* behavior = ov::element(pair, 1);
   if (!behavior) return ovFailure;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/event_message.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -22,9 +23,7 @@ namespace {
 
 ovRef desktop() { return ov::universal("Get Desktop"_uni).take(); }
 
-bool flag(const ovAttributeSelector& attribute, ovC_object* object) {
-  return ov::isTrue(ov::get(attribute, object));
-}
+bool flag(const ovAttributeSelector& attribute, ovC_object* object) { return ov::isTrue(ov::get(attribute, object)); }
 
 HWND recordOf(ov::In window) { return ov::toHandle<HWND>(ov::get("Window Record"_attr, window)); }
 
@@ -132,7 +131,7 @@ ovStatus KeyDown(const ov::Args& a) {
 // fails without keys or when none has that command.
 ovStatus SpecialKey(const ov::Args& a) {
   ovRef keys = ov::get("Keys"_attr, ov::get("Key Behavior"_attr, a.receiver()));
-  int32_t id = ov::toInt(ov::send("Get WParam Lo"_sel, a[3]).get());
+  int32_t id = vorn::MessageOf(a[3]).wParamLo();
   for (uint32_t i = 0; i < ov::length(keys); ++i) {
     ovC_object* pair = ov::element(keys, i);
     if (ov::toInt(ov::get("ID"_attr, ov::element(pair, 0))) != id) continue;

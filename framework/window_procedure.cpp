@@ -3,13 +3,16 @@
 // Every window the framework makes of its own kind (top-level windows, MDI
 // children, the child windows of views) belongs to one platform window
 // class whose procedure is the universal "VornWndProc". It names each
-// message ("COMMAND", "LCLICK", "UPDATE", ...: message_events.cpp), attaches it to the current
-// event as a "Platform Event", and hands the event to the commander's event
-// handler. A named message returns what the handlers left in the persistent
-// "Return Value"; an unnamed one gets the platform's default processing.
+// message ("COMMAND", "LCLICK", "UPDATE", ...: message_events.cpp),
+// attaches it to the current event as a "Platform Event" and, for the
+// methods, as a typed snapshot (event_message.h), and hands the event to
+// the commander's event handler. A named message returns what the handlers
+// left in the persistent "Return Value"; an unnamed one gets the
+// platform's default processing.
 // One more message is answered here, without a name: WM_GETDRAWNITEMS, the
 // platform's question for screen readers (drawn_items_answer.h), where the
 // platform asks it (not on Windows).
+#include "framework/event_message.h"
 #include "framework/key_scrolling.h"
 #include "framework/message_events.h"
 #include "framework/persistents.h"
@@ -26,8 +29,8 @@
 namespace {
 
 // The framework object owning the current event's handle gets "Hit Test".
-void routeHitTest(ovC_object* event) {
-  ovRef hwnd = ov::send("Get HWnd"_sel, event).take();
+void routeHitTest(ovC_object* event, HWND handle) {
+  ovRef hwnd = ov::handleValue(handle);
   ovRef desktop = ov::universal("Get Desktop"_uni).take();
   ovRef windows = ov::get("Windows"_attr, desktop);
   for (uint32_t i = 0; i < ov::length(windows); ++i) {
@@ -74,6 +77,18 @@ bool hasHandler() {
   return ov::get("Event Handler"_attr, commander).get() != nullptr;
 }
 
+// The procedure's inputs as the methods read them, with the pass's point.
+vorn::EventMessage typedMessage(const ov::Args& a, ovC_object* event, const vorn::MessageEvent* named) {
+  return {
+      .hwnd = ov::toHandle<HWND>(a[0]),
+      .message = static_cast<UINT>(ov::toInt(a[1])),
+      .wParam = static_cast<WPARAM>(ov::messageWord(a[2])),
+      .lParam = ov::messageWord(a[3]),
+      .where = ov::field<POINT>(ov::get("Event Record"_attr, event), ovFields::kMsgPt),
+      .name = named ? named->name : "",
+  };
+}
+
 namespace universal {
 
 ovStatus VornWndProc(const ov::Args& a) {
@@ -87,16 +102,18 @@ ovStatus VornWndProc(const ov::Args& a) {
 
   auto message = static_cast<UINT>(ov::toInt(a[1]));
   const vorn::MessageEvent* named = vorn::EventOfMessage(message);
+  const vorn::EventMessage m = typedMessage(a, event.get(), named);
+  vorn::MessageSnapshot snapshot(event.get(), platformEvent.get(), m);
   if (message == WM_QUIT) ov::tell("Quit"_sel, ov::universal("Get Application"_uni).get());
-  if (message == WM_NCHITTEST) routeHitTest(event.get());
+  if (message == WM_NCHITTEST) routeHitTest(event.get(), m.hwnd);
 #ifdef WM_GETDRAWNITEMS
   if (message == WM_GETDRAWNITEMS) {
-    a.put(0, ov::integer(static_cast<int32_t>(
-                 vorn::AnswerDrawnItems(ov::toHandle<HWND>(a[0]), reinterpret_cast<const DRAWNITEMS*>(ov::messageWord(a[3]))))));
+    a.put(0, ov::integer(
+                 static_cast<int32_t>(vorn::AnswerDrawnItems(m.hwnd, reinterpret_cast<const DRAWNITEMS*>(m.lParam)))));
     return ovSuccess;
   }
 #endif
-  if (message == WM_KEYDOWN && vorn::ScrollByKey(ov::toHandle<HWND>(a[0]), static_cast<WPARAM>(ov::messageWord(a[2])))) {
+  if (message == WM_KEYDOWN && vorn::ScrollByKey(m.hwnd, m.wParam)) {
     a.put(0, ov::integer(0));
     return ovSuccess;
   }
@@ -104,7 +121,7 @@ ovStatus VornWndProc(const ov::Args& a) {
     a.put(0, handle(event.get(), ov::get("Platform Event"_attr, event).get(), named->name));
     return ovSuccess;
   }
-  LRESULT result = defaultProcessing(ov::toHandle<HWND>(a[0]), message, ov::messageWord(a[2]), ov::messageWord(a[3]));
+  LRESULT result = defaultProcessing(m.hwnd, message, m.wParam, m.lParam);
   // The pointer over a menu bar: menus are brought up to date before the
   // user can open one (not for the framework's own probes: pointer_probe.h).
   if (message == WM_NCHITTEST && result == HTMENU && !vorn::ProbingPointer())
