@@ -91,10 +91,9 @@ ovStatus ResolveValues(const ov::Args& a) {
 const ovClassDeclaration kBehaviorSpecifierClass({
     .name = "Behavior Specifier"_cls,
     .attributes = {"Value"_attr},
-    .methods = {{"New"_sel, ov::routine<specifier::New<"Behavior Specifier"_cls>>},
-                {"Resolve"_sel, ov::routine<specifier::ResolveLiteral>},
-                {"Get Value"_sel, ov::reader<"Value"_attr>},
-                {"Set Value"_sel, ov::writer<"Value"_attr>}},
+    .methods = ov::methods({{"New"_sel, ov::routine<specifier::New<"Behavior Specifier"_cls>>},
+                            {"Resolve"_sel, ov::routine<specifier::ResolveLiteral>}},
+                           ov::getters<"Value">(), ov::setters<"Value">()),
 });
 
 const ovClassDeclaration kAttributeSpecifierClass({

@@ -76,29 +76,26 @@ const ovClassDeclaration kBehaviorClass({
     .name = "Behavior"_cls,
     .superclass = "Command"_cls,
     .attributes = {"Method"_attr, "Specifiers"_attr, "Attachments"_attr},
-    .methods = {{"Do"_sel, ov::routine<behavior::Do>}, {"Open"_sel, ov::nothing}, {"Close"_sel, ov::nothing}},
+    .methods = ov::methods({{"Do"_sel, ov::routine<behavior::Do>}}, ov::doingNothing<"Open", "Close">()),
 });
 
 const ovClassDeclaration kMenuBehaviorClass({
     .name = "Menu Behavior"_cls,
     .superclass = "Behavior"_cls,
     .attributes = {"Menu"_attr, "Item"_attr, "Enabler"_attr},
-    .methods = {{"Open"_sel, ov::routine<menu_behavior::Open>},
-                {"Set Item"_sel, ov::writer<"Item"_attr>},
-                {"Set Enabled?"_sel, ov::routine<menu_behavior::SetEnabled>},
-                {"Close"_sel, ov::routine<menu_behavior::Close>},
-                {"Get Enabler"_sel, ov::reader<"Enabler"_attr>},
-                {"Set Enabler"_sel, ov::writer<"Enabler"_attr>}},
+    .methods = ov::methods({{"Open"_sel, ov::routine<menu_behavior::Open>},
+                            {"Set Enabled?"_sel, ov::routine<menu_behavior::SetEnabled>},
+                            {"Close"_sel, ov::routine<menu_behavior::Close>}},
+                           ov::getters<"Enabler">(), ov::setters<"Item", "Enabler">()),
 });
 
 const ovClassDeclaration kWindowItemBehaviorClass({
     .name = "Window Item Behavior"_cls,
     .superclass = "Behavior"_cls,
     .attributes = {"Window"_attr, "Window Item"_attr, "Event"_attr},
-    .methods = {{"Open"_sel, ov::routine<window_item_behavior::Open>},
-                {"Set Event"_sel, ov::writer<"Event"_attr>},
-                {"Close"_sel, ov::routine<window_item_behavior::Close>},
-                {"Set Value"_sel, ov::nothing}},
+    .methods = ov::methods({{"Open"_sel, ov::routine<window_item_behavior::Open>},
+                            {"Close"_sel, ov::routine<window_item_behavior::Close>}},
+                           ov::setters<"Event">(), ov::doingNothing<"Set Value">()),
 });
 
 const ovClassDeclaration kControlBehaviorClass({

@@ -20,14 +20,8 @@ ovStatus Post(const ov::Args& a) {
 const ovClassDeclaration kCommandClass({
     .name = "Command"_cls,
     .attributes = {"Name"_attr, "Enabled?"_attr, "Undo?"_attr, "Recordable?"_attr},
-    .methods = {{"Post"_sel, ov::routine<command::Post>},
-                {"Do"_sel, ov::nothing},
-                {"Undo"_sel, ov::nothing},
-                {"Redo"_sel, ov::nothing},
-                {"Dispose"_sel, ov::nothing},
-                {"Get Name"_sel, ov::reader<"Name"_attr>},
-                {"Get Undo?"_sel, ov::reader<"Undo?"_attr>},
-                {"Set Enabled?"_sel, ov::writer<"Enabled?"_attr>}},
+    .methods = ov::methods({{"Post"_sel, ov::routine<command::Post>}}, ov::getters<"Name", "Undo?">(),
+                           ov::setters<"Enabled?">(), ov::doingNothing<"Do", "Undo", "Redo", "Dispose">()),
 });
 
 }  // namespace

@@ -159,13 +159,12 @@ const ovClassDeclaration kMultipleViewClass({
     .name = "Multiple View"_cls,
     .superclass = "View"_cls,
     .attributes = {"Initial View"_attr, "Current View"_attr, "Saved Frame"_attr, "Tab Orders"_attr},
-    .methods = {{"Open"_sel, ov::routine<multiple_view::Open>},
-                {"Close"_sel, ov::routine<multiple_view::Close>},
-                {"Switch View"_sel, ov::routine<multiple_view::SwitchView>},
-                {"Get Current View"_sel, ov::reader<"Current View"_attr>},
-                {"Get Tab Order"_sel, ov::routine<multiple_view::GetTabOrder>},
-                {"Tab"_sel, ov::routine<multiple_view::Tab>},
-                {"Targetable?"_sel, ov::nothing}},
+    .methods = ov::methods({{"Open"_sel, ov::routine<multiple_view::Open>},
+                            {"Close"_sel, ov::routine<multiple_view::Close>},
+                            {"Switch View"_sel, ov::routine<multiple_view::SwitchView>},
+                            {"Get Tab Order"_sel, ov::routine<multiple_view::GetTabOrder>},
+                            {"Tab"_sel, ov::routine<multiple_view::Tab>}},
+                           ov::getters<"Current View">(), ov::doingNothing<"Targetable?">()),
 });
 
 }  // namespace

@@ -78,14 +78,13 @@ const ovClassDeclaration kPenClass({
     .name = "Pen"_cls,
     .attributes = {"Apply?"_attr, "Size"_attr, "Pattern"_attr, "Mode"_attr, "ForeColor"_attr, "BackColor"_attr,
                    "Style"_attr, "Pen Handle"_attr},
-    .methods = {{"Open"_sel, ov::routine<pen::Open>},
-                {"Close"_sel, ov::routine<pen::Close>},
-                {"Delete Pen"_sel, ov::routine<pen::DeletePen>},
-                {"Use"_sel, ov::routine<pen::Use>},
-                {"Use Normal"_sel, ov::routine<pen::UseNormal>},
-                {"Get Brush"_sel, ov::routine<pen::GetBrush>},
-                {"Get ForeColor"_sel, ov::reader<"ForeColor"_attr>},
-                {"Get Size"_sel, ov::reader<"Size"_attr>}},
+    .methods = ov::methods({{"Open"_sel, ov::routine<pen::Open>},
+                            {"Close"_sel, ov::routine<pen::Close>},
+                            {"Delete Pen"_sel, ov::routine<pen::DeletePen>},
+                            {"Use"_sel, ov::routine<pen::Use>},
+                            {"Use Normal"_sel, ov::routine<pen::UseNormal>},
+                            {"Get Brush"_sel, ov::routine<pen::GetBrush>}},
+                           ov::getters<"ForeColor", "Size">()),
 });
 
 }  // namespace

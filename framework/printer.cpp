@@ -85,11 +85,11 @@ ovStatus GetFlags(const ov::Args& a) {
 const ovClassDeclaration kPrinterClass({
     .name = "Printer"_cls,
     .attributes = {"Print Record"_attr, "Print Port"_attr},
-    .methods = {{"Open"_sel, ov::routine<printer::Open>},
-                {"Close"_sel, ov::routine<printer::Close>},
-                {"Set Printer DC"_sel, ov::routine<printer::SetPrinterDc>},
-                {"Get Flags"_sel, ov::routine<printer::GetFlags>},
-                {"Error"_sel, ov::nothing}},
+    .methods = ov::methods({{"Open"_sel, ov::routine<printer::Open>},
+                            {"Close"_sel, ov::routine<printer::Close>},
+                            {"Set Printer DC"_sel, ov::routine<printer::SetPrinterDc>},
+                            {"Get Flags"_sel, ov::routine<printer::GetFlags>}},
+                           ov::doingNothing<"Error">()),
 });
 
 }  // namespace

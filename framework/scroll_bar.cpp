@@ -167,15 +167,15 @@ ovStatus MouseDown(const ov::Args& a) {
 const ovClassDeclaration kScrollBarClass({
     .name = "Scroll Bar"_cls,
     .superclass = "Control"_cls,
-    .methods = {{"Open"_sel, ov::routine<scroll_bar::Open>},
-                {"Close"_sel, ov::routine<scroll_bar::Close>},
-                {"Set Active?"_sel, ov::routine<scroll_bar::SetActive>},
-                {"Set Min"_sel, ov::routine<scroll_bar::SetMin>},
-                {"Set Max"_sel, ov::routine<scroll_bar::SetMax>},
-                {"Get Control Value"_sel, ov::routine<scroll_bar::GetControlValue>},
-                {"Set Control Value"_sel, ov::routine<scroll_bar::SetControlValue>},
-                {"Mouse Down"_sel, ov::routine<scroll_bar::MouseDown>},
-                {"Get Window Record"_sel, ov::nothing}},
+    .methods = ov::methods({{"Open"_sel, ov::routine<scroll_bar::Open>},
+                            {"Close"_sel, ov::routine<scroll_bar::Close>},
+                            {"Set Active?"_sel, ov::routine<scroll_bar::SetActive>},
+                            {"Set Min"_sel, ov::routine<scroll_bar::SetMin>},
+                            {"Set Max"_sel, ov::routine<scroll_bar::SetMax>},
+                            {"Get Control Value"_sel, ov::routine<scroll_bar::GetControlValue>},
+                            {"Set Control Value"_sel, ov::routine<scroll_bar::SetControlValue>},
+                            {"Mouse Down"_sel, ov::routine<scroll_bar::MouseDown>}},
+                           ov::doingNothing<"Get Window Record">()),
 });
 
 }  // namespace

@@ -47,10 +47,10 @@ ovStatus FindKeyById(const ov::Args& a) {
 const ovClassDeclaration kSpecialKeysClass({
     .name = "Special Keys"_cls,
     .attributes = {"Keys"_attr},
-    .methods = {{"Open"_sel, ov::routine<special_keys::Open>},
-                {"Close"_sel, ov::routine<special_keys::Close>},
-                {"Find Key by ID"_sel, ov::routine<special_keys::FindKeyById>},
-                {"On Command"_sel, ov::nothing}},
+    .methods = ov::methods({{"Open"_sel, ov::routine<special_keys::Open>},
+                            {"Close"_sel, ov::routine<special_keys::Close>},
+                            {"Find Key by ID"_sel, ov::routine<special_keys::FindKeyById>}},
+                           ov::doingNothing<"On Command">()),
 });
 
 }  // namespace

@@ -31,7 +31,7 @@ const ovClassDeclaration kTaskClass({
     .name = "Task"_cls,
     .superclass = "Command"_cls,
     .attributes = {"Done"_attr},
-    .methods = {{"Do"_sel, ov::nothing}, {"Undo"_sel, ov::nothing}, {"Redo"_sel, ov::nothing}},
+    .methods = ov::methods({}, ov::doingNothing<"Do", "Undo", "Redo">()),
 });
 
 const ovClassDeclaration kDeferredTaskClass({

@@ -28,10 +28,10 @@ const ovClassDeclaration kTextTaskClass({
     .superclass = "Task"_cls,
     .attributes = {"Text Item"_attr, "Before"_attr, "Before Style"_attr, "Before Point"_attr, "After"_attr,
                    "After Style"_attr, "After Point"_attr},
-    .methods = {{"Set Edit Text"_sel, ov::writer<"Text Item"_attr>},
-                {"Undo"_sel, ov::routine<text_task::ToEditor<EM_UNDO>>},
-                {"Redo"_sel, ov::routine<text_task::ToEditor<EM_UNDO>>},
-                {"Dispose"_sel, ov::nothing}},
+    .methods = ov::methods({{"Set Edit Text"_sel, ov::writer<"Text Item"_attr>},
+                            {"Undo"_sel, ov::routine<text_task::ToEditor<EM_UNDO>>},
+                            {"Redo"_sel, ov::routine<text_task::ToEditor<EM_UNDO>>}},
+                           ov::doingNothing<"Dispose">()),
 });
 
 const ovClassDeclaration kCutTaskClass({

@@ -257,7 +257,8 @@ const ovClassDeclaration kAcceleratorEntryClass({
     .name = "Accelerator Entry"_cls,
     .attributes = {"Control?"_attr, "Alt?"_attr, "Shift?"_attr, "Invert Menu?"_attr, "Case Sensitive?"_attr,
                    "Character"_attr, "ID"_attr},
-    .methods = {{"Make Accel String"_sel, ov::routine<accelerator_entry::MakeAccelString>}, {"Close"_sel, ov::nothing}},
+    .methods = ov::methods({{"Make Accel String"_sel, ov::routine<accelerator_entry::MakeAccelString>}},
+                           ov::doingNothing<"Close">()),
 });
 
 }  // namespace

@@ -22,6 +22,7 @@
 #pragma once
 
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -326,6 +327,40 @@ ovStatus writer(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object**
 ovStatus nothing(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
 ovStatus failing(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
 ovStatus self(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
+
+// A class's method table that says each thing once: the rows of methods
+// with bodies of their own, then the plain methods grouped by what they do.
+// getters<"Frame", "Name">() declares "Get Frame" answering attribute
+// "Frame" and "Get Name" answering "Name"; setters<...>() the same for
+// "Set X" storing its input into X; doingNothing<"Draw", "Idle">() methods
+// that do nothing and succeed.
+//
+//   .methods = ov::methods({{"Open"_sel, ov::routine<window::Open>},
+//                           {"Close"_sel, ov::routine<window::Close>}},
+//                          ov::getters<"Frame", "Name">(), ov::doingNothing<"Draw">()),
+using MethodRows = std::vector<ovMethodDeclaration>;
+
+template <NameText... Attributes>
+MethodRows getters() {
+  return {{kMethodName<joined<"Get ", Attributes>()>, reader<kAttributeName<Attributes>>}...};
+}
+
+template <NameText... Attributes>
+MethodRows setters() {
+  return {{kMethodName<joined<"Set ", Attributes>()>, writer<kAttributeName<Attributes>>}...};
+}
+
+template <NameText... Methods>
+MethodRows doingNothing() {
+  return {{kMethodName<Methods>, nothing}...};
+}
+
+// The rows, followed by each group in turn.
+template <std::same_as<MethodRows>... Groups>
+MethodRows methods(MethodRows rows, Groups... groups) {
+  (rows.insert(rows.end(), groups.begin(), groups.end()), ...);
+  return rows;
+}
 
 // What a case answers to hand over to the next case.
 inline constexpr ovStatus kNextCase = 0xFFFFFFFFu;

@@ -24,8 +24,19 @@ namespace ov {
 template <size_t N>
 struct NameText {
   consteval NameText(const char (&text)[N]) { std::copy_n(text, N, chars); }
-  char chars[N];
+  consteval NameText() = default;
+  char chars[N]{};
 };
+
+// Two names' texts one after the other: "Get " and "Frame" make "Get Frame".
+template <NameText Head, NameText Tail>
+consteval auto joined() {
+  constexpr size_t head = sizeof(Head.chars) - 1;
+  NameText<head + sizeof(Tail.chars)> text;
+  std::copy_n(Head.chars, head, text.chars);
+  std::copy_n(Tail.chars, sizeof(Tail.chars), text.chars + head);
+  return text;
+}
 
 // A named constant that also reads as its text. The text is the template
 // argument's, not the constant's own copy, so a declaration made while the
