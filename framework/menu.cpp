@@ -157,14 +157,6 @@ ovStatus GetFlags(const ov::Args& a) {
   return ovSuccess;
 }
 
-// What the owner answers to the same question.
-template <const auto& Question>
-ovStatus AskOwner(const ov::Args& a) {
-  auto answer = ov::send(Question, ov::get("Owner"_attr, a.receiver()));
-  a.put(0, answer.take());
-  return answer.failed() ? ovFailure : ovSuccess;
-}
-
 // The text of the menu's own entry: in a menubar the title with its
 // mnemonic marked, in a parent menu the title.
 std::string entryText(ovC_object* self, bool inMenubar) {
@@ -237,13 +229,12 @@ const ovClassDeclaration kMenuClass({
                             {"Get Item Position"_sel, ov::routine<menu::GetItemPosition>},
                             {"Get Items"_sel, ov::reader<"Menu Items"_attr>},
                             {"Get Flags"_sel, ov::routine<menu::GetFlags>},
-                            {"Get Unique ID"_sel, ov::routine<menu::AskOwner<"Get Unique ID"_sel>>},
-                            {"Get Window"_sel, ov::routine<menu::AskOwner<"Get Window"_sel>>},
                             {"Set Enabled?"_sel, ov::routine<menu::SetEnabled>},
                             {"Disable All Commands"_sel, ov::routine<menu::DisableAllCommands>},
                             {"Update Menu"_sel, ov::routine<menu::UpdateMenu>}},
                            ov::getters<"Enabler", "Menu Record", "Name", "Number", "Owner", "Resource">(),
-                           ov::setters<"Enabler", "Owner">(), ov::doingNothing<"Is Menu?">()),
+                           ov::setters<"Enabler", "Owner">(), ov::askedOf<"Owner", "Get Unique ID", "Get Window">(),
+                           ov::doingNothing<"Is Menu?">()),
 });
 
 const ovClassDeclaration kBasicFileMenuClass({

@@ -104,12 +104,6 @@ ovStatus GetFlags(const ov::Args& a) {
   return ovSuccess;
 }
 
-ovStatus GetWindow(const ov::Args& a) {
-  auto window = ov::send("Get Window"_sel, ov::get("Owner"_attr, a.receiver()));
-  a.put(0, window.take());
-  return window.failed() ? ovFailure : ovSuccess;
-}
-
 ovStatus GetEnabler(const ov::Args& a) {
   ovRef behavior = ov::get("Behavior"_attr, a.receiver());
   if (behavior) a.put(0, ov::send("Get Enabler"_sel, behavior).take());
@@ -159,14 +153,13 @@ const ovClassDeclaration kMenuItemClass({
                             {"Add Keyboard Access"_sel, ov::routine<menu_item::AddKeyboardAccess>},
                             {"Find Item"_sel, ov::routine<menu_item::FindItem>},
                             {"Get Flags"_sel, ov::routine<menu_item::GetFlags>},
-                            {"Get Window"_sel, ov::routine<menu_item::GetWindow>},
                             {"Get Enabler"_sel, ov::routine<menu_item::GetEnabler>},
                             {"Set Enabler"_sel, ov::routine<menu_item::SetEnabler>},
                             {"Set Enabled?"_sel, ov::routine<menu_item::SetEnabled>},
                             {"Set Title"_sel, ov::routine<menu_item::SetTitle>},
                             {"Post Click Behavior"_sel, ov::routine<menu_item::PostClickBehavior>},
                             {"Is Menu?"_sel, ov::failing}},
-                           ov::getters<"Name", "Number", "Title">()),
+                           ov::getters<"Name", "Number", "Title">(), ov::askedOf<"Owner", "Get Window">()),
 });
 
 }  // namespace

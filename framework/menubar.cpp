@@ -149,12 +149,6 @@ ovStatus GetItemPosition(const ov::Args& a) {
   return ovSuccess;
 }
 
-ovStatus GetUniqueId(const ov::Args& a) {
-  auto id = ov::send("Get Unique ID"_sel, ov::get("Owner"_attr, a.receiver()));
-  a.put(0, id.take());
-  return id.failed() ? ovFailure : ovSuccess;
-}
-
 // How a claimer enables or disables an item by name; an item with a
 // behaviour keeps the state its first claimer gave it.
 ovStatus SetItemEnabled(const ov::Args& a) {
@@ -217,13 +211,12 @@ const ovClassDeclaration kMenubarClass({
                             {"Find Item By ID"_sel, ov::routine<menubar::FindItemById>},
                             {"Find Menu Item"_sel, ov::routine<menubar::FindMenuItem>},
                             {"Get Item Position"_sel, ov::routine<menubar::GetItemPosition>},
-                            {"Get Unique ID"_sel, ov::routine<menubar::GetUniqueId>},
                             {"Get Window"_sel, ov::reader<"Owner"_attr>},
                             {"Set Item Enabled?"_sel, ov::routine<menubar::SetItemEnabled>},
                             {"Set Item String"_sel, ov::routine<menubar::SetItemString>},
                             {"Modal Menus"_sel, ov::routine<menubar::ModalMenus>},
                             {"Update Menus"_sel, ov::routine<menubar::UpdateMenus>}},
-                           ov::getters<"Menubar Record">(),
+                           ov::getters<"Menubar Record">(), ov::askedOf<"Owner", "Get Unique ID">(),
                            ov::doingNothing<"Key Down", "Mouse Down", "Resume", "Suspend", "Set Visible?">()),
 });
 

@@ -324,6 +324,15 @@ ovStatus writer(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object**
   set(A, a.receiver(), a[1]);
   return ovSuccess;
 }
+// A method the object in attribute A answers: the same question asked of
+// it, its answer, and failure when it fails.
+template <const auto& A, const auto& Question>
+ovStatus askHeld(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out) {
+  Args a(nin, nout, in, out);
+  auto answer = send(Question, get(A, a.receiver()));
+  a.put(0, answer.take());
+  return answer.failed() ? ovFailure : ovSuccess;
+}
 ovStatus nothing(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
 ovStatus failing(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
 ovStatus self(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
@@ -332,8 +341,9 @@ ovStatus self(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** c
 // with bodies of their own, then the plain methods grouped by what they do.
 // getters<"Frame", "Name">() declares "Get Frame" answering attribute
 // "Frame" and "Get Name" answering "Name"; setters<...>() the same for
-// "Set X" storing its input into X; doingNothing<"Draw", "Idle">() methods
-// that do nothing and succeed.
+// "Set X" storing its input into X; askedOf<"Owner", "Get Window">() methods
+// the object in attribute "Owner" answers; doingNothing<"Draw", "Idle">()
+// methods that do nothing and succeed.
 //
 //   .methods = ov::methods({{"Open"_sel, ov::routine<window::Open>},
 //                           {"Close"_sel, ov::routine<window::Close>}},
@@ -348,6 +358,11 @@ MethodRows getters() {
 template <NameText... Attributes>
 MethodRows setters() {
   return {{kMethodName<joined<"Set ", Attributes>()>, writer<kAttributeName<Attributes>>}...};
+}
+
+template <NameText Holder, NameText... Methods>
+MethodRows askedOf() {
+  return {{kMethodName<Methods>, askHeld<kAttributeName<Holder>, kMethodName<Methods>>}...};
 }
 
 template <NameText... Methods>
