@@ -9,10 +9,11 @@
 
 #include "platform/win32.h"
 #include "runtime/dispatch/dispatch.h"
-#include "runtime/methods/platform_values.h"
-#include "runtime/methods/records.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/persistent.h"
+#include "runtime/methods/platform_values.h"
+#include "runtime/methods/records.h"
+#include "runtime/tables/header.h"
 #include "runtime/values/make.h"
 #include "runtime/values/read.h"
 #include "runtime_fixture.h"
@@ -30,6 +31,12 @@ class KitCalls : public InstancesTest {
     std::string trace = testing::internal::GetCapturedStderr();
     ov::trace::Enable(false);
     return trace;
+  }
+
+  template <typename Constant>
+  static void startWith(const char* name) {
+    Constant constant(name);
+    RTHeader::Initialize();
   }
 
   static ovRef square(int32_t side) {
@@ -67,15 +74,20 @@ TEST_F(KitCalls, AClassMethodIsCalledWithoutAReceiver) {
   EXPECT_EQ(ov::toInt(ov::get("Side"_attr, made)), 5);
 }
 
-TEST_F(KitCalls, MethodsDeclaredApartJoinTheirClassAndAreInherited) {
+// Methods declared apart join their class; accessor groups answer.
+TEST_F(KitCalls, DeclaredMethodsAndAccessorsAnswer) {
   ovRef s = square(3);
   EXPECT_EQ(ov::toInt(ov::send("Perimeter"_sel, s).get()), 12);
-}
-
-TEST_F(KitCalls, AccessorRoutinesReadAndWriteTheirAttribute) {
-  ovRef s = square(1);
   ov::tell(ov::send("Set Name"_sel, s, {ov::text("plot")}));
   EXPECT_TRUE(ov::textEquals(ov::send("Get Name"_sel, s).get(), "plot"));
+}
+
+// A class, primitive or record type nothing declares stops the start-up.
+TEST_F(KitCalls, AMisspeltClassPrimitiveOrRecordTypeStopsTheStartUp) {
+  const auto stops = testing::ExitedWithCode(EXIT_FAILURE);
+  EXPECT_EXIT(startWith<ovClassName>("Sqaure"), stops, "undeclared class \"Sqaure\"");
+  EXPECT_EXIT(startWith<ovPrimitiveName>("test-ad"), stops, "undeclared primitive \"test-ad\"");
+  EXPECT_EXIT(startWith<ovExternalName>("Test RCT"), stops, "undeclared external type \"Test RCT\"");
 }
 
 TEST_F(KitCalls, APersistentKeepsOneUseOfWhatItHoldsAndIsReadByName) {
@@ -101,21 +113,16 @@ TEST_F(KitCalls, APersistentKeepsOneUseOfWhatItHoldsAndIsReadByName) {
   EXPECT_EQ(byName, nullptr);
 }
 
-TEST_F(KitCalls, HandlesTravelAsPositiveIntegers) {
+// Window and GDI handles travel as positive integers; instance and memory
+// handles (addresses, above 4 GiB on 64-bit Windows) travel whole.
+TEST_F(KitCalls, HandlesTravelAsValuesAndBack) {
   HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(0x7FFF1234));
-  ovRef value = ov::handleValue(window);
-  EXPECT_EQ(ov::toInt(value), 0x7FFF1234);
-  EXPECT_EQ(ov::toHandle<HWND>(value), window);
+  EXPECT_EQ(ov::toInt(ov::handleValue(window)), 0x7FFF1234);
+  EXPECT_EQ(ov::toHandle<HWND>(ov::handleValue(window)), window);
   EXPECT_EQ(ov::toHandle<HWND>(nullptr), nullptr);
-}
-
-// Instance and memory handles are addresses; a 64-bit program's image base
-// lies above 4 GiB (0x140000000 by default on Windows).
-TEST_F(KitCalls, AddressHandlesTravelWhole) {
   for (uintptr_t address : {uintptr_t{0x400000}, uintptr_t{0x80001000}, uintptr_t{0x140000000}}) {
-    auto instance = reinterpret_cast<HINSTANCE>(address);
-    ovRef value = ov::addressHandleValue(instance);
-    EXPECT_EQ(ov::toHandle<HINSTANCE>(value), instance) << std::hex << address;
+    ovRef value = ov::addressHandleValue(reinterpret_cast<HINSTANCE>(address));
+    EXPECT_EQ(ov::toHandle<HINSTANCE>(value), reinterpret_cast<HINSTANCE>(address)) << std::hex << address;
     EXPECT_EQ(ov::isInteger(value), address < 0x80000000) << std::hex << address;
   }
 }

@@ -146,6 +146,11 @@ TEST_F(MethodKit, LoopsGatherListsAndStopOnFailureAndFinish) {
   // Every gathered element carries exactly the list's use.
   EXPECT_EQ(ovListGetSlot(all.get(0), 1, 0)->useCount, 1u);
   EXPECT_EQ(all.get(0)->useCount, 1u);
+  auto parts = ov::call<2>(ov::routine<splitAt>, {listOf({5, 1, 9, 3, 7}), RuntimeTest::Int(5)});
+  EXPECT_EQ(numbers(parts[0]), (std::vector<int32_t>{5, 9, 7})) << "a partition's TRUE side";
+  EXPECT_EQ(numbers(parts[1]), (std::vector<int32_t>{1, 3}));
+  auto sums = ov::call(ov::routine<addPairs>, {listOf({1, 2, 3}), listOf({10, 20, 30, 40, 50})});
+  EXPECT_EQ(numbers(sums[0]), (std::vector<int32_t>{11, 22, 33})) << "the shortest list bounds the loop";
   // Outputs beyond what the caller asked for are dropped.
   EXPECT_EQ(numbers(ov::call<1>(ov::routine<doubleAll>, {listOf({4})})[0]), (std::vector<int32_t>{8}));
 }
@@ -162,17 +167,6 @@ TEST_F(MethodKit, TerminateInALoopStopsWithoutKeepingThePass) {
   });
   EXPECT_EQ(seen, (std::vector<int32_t>{1, 2, 3}));
   EXPECT_EQ(numbers(kept.take()), (std::vector<int32_t>{1, 2}));
-}
-
-TEST_F(MethodKit, PartitionsSplitByTheirBoolean) {
-  auto parts = ov::call<2>(ov::routine<splitAt>, {listOf({5, 1, 9, 3, 7}), RuntimeTest::Int(5)});
-  EXPECT_EQ(numbers(parts[0]), (std::vector<int32_t>{5, 9, 7}));
-  EXPECT_EQ(numbers(parts[1]), (std::vector<int32_t>{1, 3}));
-}
-
-TEST_F(MethodKit, TheShortestListBoundsTheLoop) {
-  auto sums = ov::call(ov::routine<addPairs>, {listOf({1, 2, 3}), listOf({10, 20, 30, 40, 50})});
-  EXPECT_EQ(numbers(sums[0]), (std::vector<int32_t>{11, 22, 33}));
 }
 
 // Terminate, failure and finish stop it; a list's elements are visited until

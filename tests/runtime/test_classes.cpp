@@ -106,11 +106,10 @@ const ovClassDeclaration kShapeClass({
     .name = "Shape",
     .attributes = {"Name", "Sides"},
     .classAttributes = {"Made"},
-    .methods = {{"Describe", ov::routine<answer<"shape">>},
-                {"Area", ov::failing},  // a shape in general has no area
-                {"Sides Of", ov::reader<"Sides"_attr>},
-                {"Get Name", ov::reader<"Name"_attr>},
-                {"Set Name", ov::writer<"Name"_attr>}},
+    .methods = ov::methods({{"Describe", ov::routine<answer<"shape">>},
+                            {"Area", ov::failing},  // a shape in general has no area
+                            {"Sides Of", ov::reader<"Sides"_attr>}},
+                           ov::getters<"Name">(), ov::setters<"Name">()),
 });
 
 // Methods of Shape declared apart from the class.
