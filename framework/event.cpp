@@ -58,14 +58,6 @@ ovStatus IsCommand(const ov::Args& a) {
 
 namespace event {
 
-// What the event's platform event answers to the same question.
-template <const auto& Question>
-ovStatus Forward(const ov::Args& a) {
-  auto answer = ov::send(Question, ov::get("Platform Event"_attr, a.receiver()));
-  a.put(0, answer.take());
-  return answer.status;
-}
-
 ovStatus GetWhen(const ov::Args& a) {
   ovRef record = ov::get("Event Record"_attr, a.receiver());
   a.put(0, ov::integer(static_cast<int32_t>(ov::field<DWORD>(record, ovFields::kMsgTime))));
@@ -237,23 +229,15 @@ const ovClassDeclaration kEventClass({
     .name = "Event"_cls,
     .attributes = {"Event Handler"_attr, "Event Record"_attr, "Double Down?"_attr, "Double Up?"_attr,
                    "Platform Event"_attr},
-    .methods = ov::methods({{"Get HWnd"_sel, ov::routine<event::Forward<"Get HWnd"_sel>>},
-                            {"Get Message"_sel, ov::routine<event::Forward<"Get Message"_sel>>},
-                            {"Get WParam"_sel, ov::routine<event::Forward<"Get WParam"_sel>>},
-                            {"Get WParam Hi"_sel, ov::routine<event::Forward<"Get WParam Hi"_sel>>},
-                            {"Get WParam Lo"_sel, ov::routine<event::Forward<"Get WParam Lo"_sel>>},
-                            {"Get LParam"_sel, ov::routine<event::Forward<"Get LParam"_sel>>},
-                            {"Get LParam Hi"_sel, ov::routine<event::Forward<"Get LParam Hi"_sel>>},
-                            {"Get LParam Lo"_sel, ov::routine<event::Forward<"Get LParam Lo"_sel>>},
-                            {"Get Type"_sel, ov::routine<event::Forward<"Get Type"_sel>>},
-                            {"Default Window Proc"_sel, ov::routine<event::Forward<"Default Window Proc"_sel>>},
-                            {"Is Command?"_sel, ov::routine<event::Forward<"Is Command?"_sel>>},
-                            {"Get When"_sel, ov::routine<event::GetWhen>},
-                            {"Get Where"_sel, ov::routine<event::GetWhere>},
-                            {"Get Notify Code"_sel, ov::routine<event::Forward<"Get WParam Hi"_sel>>},
-                            {"Get Activate Flag"_sel, ov::routine<event::GetActivateFlag>},
-                            {"Check Key"_sel, ov::routine<event::CheckKey>}},
-                           ov::getters<"Event Record">(), ov::setters<"Event Record", "Double Down?">()),
+    .methods = ov::methods(
+        {{"Get When"_sel, ov::routine<event::GetWhen>},
+         {"Get Where"_sel, ov::routine<event::GetWhere>},
+         {"Get Notify Code"_sel, ov::askHeld<"Platform Event"_attr, "Get WParam Hi"_sel>},
+         {"Get Activate Flag"_sel, ov::routine<event::GetActivateFlag>},
+         {"Check Key"_sel, ov::routine<event::CheckKey>}},
+        ov::askedOf<"Platform Event", "Get HWnd", "Get Message", "Get WParam", "Get WParam Hi", "Get WParam Lo",
+                    "Get LParam", "Get LParam Hi", "Get LParam Lo", "Get Type", "Default Window Proc", "Is Command?">(),
+        ov::getters<"Event Record">(), ov::setters<"Event Record", "Double Down?">()),
 });
 
 const ovClassDeclaration kEventHandlerClass({

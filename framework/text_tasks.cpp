@@ -34,29 +34,17 @@ const ovClassDeclaration kTextTaskClass({
                            ov::doingNothing<"Dispose">()),
 });
 
-const ovClassDeclaration kCutTaskClass({
-    .name = "Cut Task"_cls,
-    .superclass = "Text Task"_cls,
-    .methods = {{"Do"_sel, ov::routine<text_task::ToEditor<WM_CUT>>}},
-});
+// A text task that does one message to the editor.
+template <UINT Message>
+ovClassSpec editorTask(const char* name) {
+  return {
+      .name = name, .superclass = "Text Task"_cls, .methods = {{"Do"_sel, ov::routine<text_task::ToEditor<Message>>}}};
+}
 
-const ovClassDeclaration kCopyTaskClass({
-    .name = "Copy Task"_cls,
-    .superclass = "Text Task"_cls,
-    .methods = {{"Do"_sel, ov::routine<text_task::ToEditor<WM_COPY>>}},
-});
-
-const ovClassDeclaration kPasteTaskClass({
-    .name = "Paste Task"_cls,
-    .superclass = "Text Task"_cls,
-    .methods = {{"Do"_sel, ov::routine<text_task::ToEditor<WM_PASTE>>}},
-});
-
+const ovClassDeclaration kCutTaskClass(editorTask<WM_CUT>("Cut Task"_cls));
+const ovClassDeclaration kCopyTaskClass(editorTask<WM_COPY>("Copy Task"_cls));
+const ovClassDeclaration kPasteTaskClass(editorTask<WM_PASTE>("Paste Task"_cls));
 // Clearing deletes the selection without touching the clipboard.
-const ovClassDeclaration kClearTaskClass({
-    .name = "Clear Task"_cls,
-    .superclass = "Text Task"_cls,
-    .methods = {{"Do"_sel, ov::routine<text_task::ToEditor<WM_CLEAR>>}},
-});
+const ovClassDeclaration kClearTaskClass(editorTask<WM_CLEAR>("Clear Task"_cls));
 
 }  // namespace

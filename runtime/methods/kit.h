@@ -325,13 +325,13 @@ ovStatus writer(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object**
   return ovSuccess;
 }
 // A method the object in attribute A answers: the same question asked of
-// it, its answer, and failure when it fails.
+// it, and its answer and status.
 template <const auto& A, const auto& Question>
 ovStatus askHeld(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out) {
   Args a(nin, nout, in, out);
   auto answer = send(Question, get(A, a.receiver()));
   a.put(0, answer.take());
-  return answer.failed() ? ovFailure : ovSuccess;
+  return answer.status;
 }
 ovStatus nothing(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
 ovStatus failing(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
