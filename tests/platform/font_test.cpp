@@ -36,6 +36,14 @@ struct Surface {
   int inkCount(uint32_t background = kWhite) const {
     return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [&](uint32_t p) { return p != background; }));
   }
+  // Pixels outside the clip rectangle that no longer hold the sentinel.
+  int changedOutside(int left, int top, int right, int bottom) const {
+    int changed = 0;
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        changed += (x < left || x >= right || y < top || y >= bottom) && at(x, y) != kSentinel;
+    return changed;
+  }
 };
 
 std::shared_ptr<const Font> open(const std::string& face, int height, int weight = 400) {
@@ -180,23 +188,17 @@ TEST(Font, GlyphsSitOnTheBaselineInsideTheCell) {
   for (int y = 4 + m.height; y < g.height; ++y) EXPECT_FALSE(g.rowHasInk(y, 0, g.width));
 }
 
+// The target is 40x30 pixels within rows of 48, with a guard row above and
+// below it.
 TEST(Font, NeverTouchesPixelsOutsideTheClipOrTheTarget) {
   FontRequest request{"Times New Roman", -24, 0, 700, true, true, true};
   auto font = Font::open(request);
-  const int width = 40, height = 30, stride = 48;
   for (int x : {-30, -3, 0, 10, 35}) {
     for (int y : {-20, -5, 0, 12, 28}) {
-      std::vector<uint32_t> memory(stride * (height + 2), kSentinel);
-      uint32_t* pixels = memory.data() + stride;
-      PixelTarget target{pixels, width, height, stride, 5, 4, 30, 22};
+      Surface s(48, 32, kSentinel);
+      PixelTarget target{s.pixels.data() + s.width, 40, 30, s.width, 5, 4, 30, 22};
       font->draw(target, x, y, "Wg\xC9j|_", 0);
-      for (int row = -1; row <= height; ++row)
-        for (int column = 0; column < stride; ++column) {
-          bool inClip = row >= 4 && row < 22 && column >= 5 && column < 30;
-          if (!inClip) {
-            EXPECT_EQ(pixels[row * stride + column], kSentinel) << column << "," << row;
-          }
-        }
+      EXPECT_EQ(s.changedOutside(5, 5, 30, 23), 0) << x << "," << y;
     }
   }
 }
@@ -237,12 +239,9 @@ TEST(Font, ItalicAndWidthChangeTheShapes) {
 }
 
 TEST(Font, Windows1252BytesFindTheirGlyphs) {
-  EXPECT_EQ(platform::text::unicodeOfWindows1252('A'), U'A');
-  EXPECT_EQ(platform::text::unicodeOfWindows1252(0x80), U'\u20AC');
-  EXPECT_EQ(platform::text::unicodeOfWindows1252(0x92), U'\u2019');
-  EXPECT_EQ(platform::text::unicodeOfWindows1252(0x9F), U'\u0178');
-  EXPECT_EQ(platform::text::unicodeOfWindows1252(0x81), U'\u0081');
-  EXPECT_EQ(platform::text::unicodeOfWindows1252(0xE9), U'\u00E9');
+  const std::pair<unsigned char, char32_t> mapped[] = {
+      {'A', U'A'}, {0x80, U'\u20AC'}, {0x92, U'\u2019'}, {0x9F, U'\u0178'}, {0x81, U'\u0081'}, {0xE9, U'\u00E9'}};
+  for (auto [byte, unicode] : mapped) EXPECT_EQ(platform::text::unicodeOfWindows1252(byte), unicode) << int{byte};
   auto font = open("MS Sans Serif", -20);
   // The euro sign and the e-acute are real glyphs, distinct from the missing-glyph box.
   auto euro = drawn(*font, "\x80").pixels, eAcute = drawn(*font, "\xE9").pixels, missing = drawn(*font, "\x81").pixels;
@@ -260,10 +259,6 @@ TEST(Font, MissingFaceFallbackKeepsMetricsAndClip) {
   PixelTarget t = s.target();
   t.clipLeft = 2, t.clipTop = 2, t.clipRight = 10, t.clipBottom = 10;
   font.draw(t, 0, 0, "WWWWWW", 0);
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 20; ++x)
-      if (x < 2 || x >= 10 || y < 2 || y >= 10) {
-            EXPECT_EQ(s.at(x, y), kSentinel);
-          }
+  EXPECT_EQ(s.changedOutside(2, 2, 10, 10), 0);
   EXPECT_GT(s.inkCount(kSentinel), 0);
 }
