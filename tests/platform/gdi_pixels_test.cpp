@@ -127,16 +127,6 @@ TEST_F(GdiPixels, InvertRectTwiceRestoresEveryPixel) {
   EXPECT_EQ(before, after);
 }
 
-TEST_F(GdiPixels, WindowOriginShiftsLogicalCoordinates) {
-  POINT old{};
-  SetWindowOrgEx(dc_, 10, 20, &old);
-  EXPECT_EQ(old, (POINT{0, 0}));
-  RECT r{10, 20, 12, 22};
-  FillRect(dc_, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  SetWindowOrgEx(dc_, 0, 0, nullptr);
-  EXPECT_EQ(inked({0, 0, 64, 48}), (Points{{0, 0}, {1, 0}, {0, 1}, {1, 1}}));
-}
-
 TEST_F(GdiPixels, SelectedRegionClipsDrawing) {
   HRGN clip = CreateRectRgn(2, 2, 4, 3);
   SelectObject(dc_, clip);
@@ -205,9 +195,15 @@ TEST_F(GdiPixels, PatBltCombinesTheSelectedBrushWithTheDestination) {
   DeleteObject(brush);
 }
 
-TEST_F(GdiPixels, FillRgnAndInvertRgnCoverTheRegionInLogicalCoordinates) {
+TEST_F(GdiPixels, FillsAndInvertRgnCoverTheirAreaInLogicalCoordinates) {
   HRGN region = CreateRectRgn(2, 2, 5, 4);
-  SetWindowOrgEx(dc_, 1, 1, nullptr);
+  POINT old{-1, -1};
+  SetWindowOrgEx(dc_, 1, 1, &old);
+  EXPECT_EQ(old, (POINT{0, 0}));
+  RECT r{1, 1, 3, 3};
+  FillRect(dc_, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  EXPECT_EQ(inked({0, 0, 64, 48}), (Points{{0, 0}, {1, 0}, {0, 1}, {1, 1}}));
+  fill({0, 0, 64, 48}, kWhite);
   EXPECT_TRUE(FillRgn(dc_, region, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))));
   EXPECT_EQ(inked({0, 0, 64, 48}), (Points{{1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 2}, {3, 2}}));
   EXPECT_TRUE(InvertRgn(dc_, region));
