@@ -37,32 +37,20 @@ class DrawText : public CanvasTest {
   HFONT font_ = nullptr;
 };
 
-TEST_F(DrawText, AlignsALineLeftCentredOrRight) {
+TEST_F(DrawText, PlacesASingleLineByItsAlignment) {
   const struct {
     UINT format;
-    int left;
-  } cases[] = {{DT_LEFT, 0}, {DT_CENTER, 21}, {DT_RIGHT, 42}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.format);
-    fill({0, 0, 64, 48}, kWhite);
-    EXPECT_EQ(draw("abc", {0, 0, 60, 20}, c.format | DT_SINGLELINE), 10);
-    EXPECT_EQ(firstInkOnRow(1), c.left);
-    EXPECT_EQ(at(c.left + 16, 1), kBlack);
-    EXPECT_EQ(at(c.left + 17, 1), kWhite);
-  }
-}
-
-TEST_F(DrawText, PlacesASingleLineVertically) {
-  const struct {
-    UINT format;
-    int top;
-    int answer;
-  } cases[] = {{DT_TOP, 0, 10}, {DT_VCENTER, 5, 15}, {DT_BOTTOM, 10, 20}};
+    int left, top, answer;
+  } cases[] = {{DT_LEFT | DT_TOP, 0, 0, 10}, {DT_CENTER, 21, 0, 10}, {DT_RIGHT, 42, 0, 10},
+               {DT_VCENTER, 0, 5, 15},      {DT_BOTTOM, 0, 10, 20}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.format);
     fill({0, 0, 64, 48}, kWhite);
     EXPECT_EQ(draw("abc", {0, 0, 60, 20}, c.format | DT_SINGLELINE), c.answer);
     EXPECT_EQ(firstInkedRow(), c.top + 1);
+    EXPECT_EQ(firstInkOnRow(c.top + 1), c.left);
+    EXPECT_EQ(at(c.left + 16, c.top + 1), kBlack);
+    EXPECT_EQ(at(c.left + 17, c.top + 1), kWhite);
   }
 }
 
