@@ -36,6 +36,7 @@ function(velmaro_add_resources target manifest)
     COMMENT "Compiling resources ${stem} into ${target}"
     VERBATIM)
   target_sources(${target} PRIVATE "${output}")
+  set_source_files_properties("${output}" PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
   if(NOT WIN32)
     target_link_libraries(${target} PRIVATE velmaro_platform)
   endif()
