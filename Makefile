@@ -78,10 +78,10 @@ test-asan: asan
 test: test-release test-asan fuzz-short
 
 fuzz-short: fuzz-build
-	FUZZ_SECONDS=10 scripts/run-fuzzers $(BUILD)/fuzz
+	JOBS=$(JOBS) FUZZ_SECONDS=10 scripts/run-fuzzers $(BUILD)/fuzz
 
 fuzz: fuzz-build
-	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers $(BUILD)/fuzz
+	JOBS=$(JOBS) FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers $(BUILD)/fuzz
 
 # What the whole test suite runs of framework/, app/, runtime/ and platform/,
 # measured with clang's source-based coverage: lines, functions and branches
