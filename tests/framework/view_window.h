@@ -24,7 +24,7 @@ class ViewWindowTest : public FrameworkTest {
  protected:
   // Opens the application with the main window holding these items.
   void OpenWith(const std::string& content, std::string_view defaultItem = "") {
-    OpenMainWindow(FramedMainWindowText(content, {{"Default Item", "\"" + std::string(defaultItem) + "\""}}));
+    OpenMainWindow(FramedMainWindowText(content, {{"Default Item", std::string("\"").append(defaultItem).append("\"")}}));
   }
 
   // The colour views are filled with (a 3D interface's face colour).
