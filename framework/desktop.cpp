@@ -198,11 +198,10 @@ ovStatus MouseDown(const ov::Args& a) {
 }
 
 // The window of the event's handle gets the method of the same name.
-template <const auto& Method>
-ovStatus ToWindow(const ov::Args& a) {
+ovStatus ToWindow(const ovMethodSelector& method, const ov::Args& a) {
   ovRef window = ov::send("Get Window"_sel, a.receiver(), {ov::handleValue(vorn::MessageOf(a[1]).hwnd)}).take();
   if (!window) return ovSuccess;
-  return ov::send<0>(Method, window, {a[1]}).status;
+  return ov::send<0>(method, window, {a[1]}).status;
 }
 
 // At idle time: the window under the pointer shapes the cursor when the
@@ -226,12 +225,11 @@ ovStatus Update(const ov::Args& a) { return ov::send<0>("Default Window Proc"_se
 
 // Floating windows, then the front window, hide or show with the
 // application.
-template <const auto& Method>
-ovStatus SuspendOrResume(const ov::Args& a) {
+ovStatus SuspendOrResume(const ovMethodSelector& method, const ov::Args& a) {
   ovRef floating = ov::get("Floating"_attr, a.receiver());
-  ov::forEach(floating, [](ovC_object* window) { return ov::send<0>(Method, window).status; });
+  ov::forEach(floating, [&method](ovC_object* window) { return ov::send<0>(method, window).status; });
   auto front = ov::send("Get Front Window"_sel, a.receiver());
-  if (!front.failed() && front.get()) ov::tell(Method, front.get());
+  if (!front.failed() && front.get()) ov::tell(method, front.get());
   return ovSuccess;
 }
 
@@ -253,36 +251,29 @@ const ovClassDeclaration kDesktopClass({
     .name = "Desktop"_cls,
     .attributes = {"Screens"_attr, "Windows"_attr, "Window Records"_attr, "Floating"_attr, "Menubar"_attr,
                    "Last Window"_attr, "Bounds"_attr, "Modal?"_attr, "Last Help"_attr, "Current ID"_attr},
-    .methods = ov::methods({{"Open"_sel, ov::routine<desktop::Open>},
-                            {"Close"_sel, ov::routine<desktop::Close>},
-                            {"Add Window"_sel, ov::routine<desktop::AddWindow>},
-                            {"Remove Window"_sel, ov::routine<desktop::RemoveWindow>},
-                            {"Add Floating"_sel, ov::routine<desktop::AddFloating>},
-                            {"Remove Floating"_sel, ov::routine<desktop::RemoveFloating>},
-                            {"Find Desktop Window"_sel, ov::routine<desktop::FindDesktopWindow>},
-                            {"Get Window"_sel, ov::routine<desktop::FindDesktopWindow>},
-                            {"Get Front Window"_sel, ov::routine<desktop::GetFrontWindow>},
-                            {"Get Main Window"_sel, ov::routine<desktop::GetMainWindow>},
-                            {"Get Menubar"_sel, ov::routine<desktop::GetMenubar>},
-                            {"Is Modal?"_sel, ov::routine<desktop::IsModal>},
-                            {"Get Unique ID"_sel, ov::routine<desktop::GetUniqueId>},
-                            {"Set Target"_sel, ov::routine<desktop::SetTarget>},
-                            {"Mouse Down"_sel, ov::routine<desktop::MouseDown>},
-                            {"Mouse Down Right"_sel, ov::routine<desktop::ToWindow<"Mouse Down Right"_sel>>},
-                            {"Mouse Down Middle"_sel, ov::routine<desktop::ToWindow<"Mouse Down Middle"_sel>>},
-                            {"Mouse Moved"_sel, ov::routine<desktop::ToWindow<"Mouse Moved"_sel>>},
-                            {"Mouse Up"_sel, ov::routine<desktop::ToWindow<"Mouse Up"_sel>>},
-                            {"Mouse Up Right"_sel, ov::routine<desktop::ToWindow<"Mouse Up Right"_sel>>},
-                            {"Mouse Up Middle"_sel, ov::routine<desktop::ToWindow<"Mouse Up Middle"_sel>>},
-                            {"On Command"_sel, ov::routine<desktop::ToWindow<"On Command"_sel>>},
-                            {"Change Color"_sel, ov::routine<desktop::ToWindow<"Change Color"_sel>>},
-                            {"Change Cursor"_sel, ov::routine<desktop::ChangeCursor>},
-                            {"Update"_sel, ov::routine<desktop::Update>},
-                            {"Suspend"_sel, ov::routine<desktop::SuspendOrResume<"Suspend"_sel>>},
-                            {"Resume"_sel, ov::routine<desktop::SuspendOrResume<"Resume"_sel>>},
-                            {"Get Window Record"_sel, ov::routine<desktop::GetWindowRecord>}},
-                           ov::getters<"Modal?", "Screens">(), ov::setters<"Modal?", "Last Help">(),
-                           ov::doingNothing<"Idle", "Key Down", "Set Up Drawing", "Update Menus">()),
+    .methods = ov::methods(
+        {{"Open"_sel, ov::routine<desktop::Open>},
+         {"Close"_sel, ov::routine<desktop::Close>},
+         {"Add Window"_sel, ov::routine<desktop::AddWindow>},
+         {"Remove Window"_sel, ov::routine<desktop::RemoveWindow>},
+         {"Add Floating"_sel, ov::routine<desktop::AddFloating>},
+         {"Remove Floating"_sel, ov::routine<desktop::RemoveFloating>},
+         {"Find Desktop Window"_sel, ov::routine<desktop::FindDesktopWindow>},
+         {"Get Window"_sel, ov::routine<desktop::FindDesktopWindow>},
+         {"Get Front Window"_sel, ov::routine<desktop::GetFrontWindow>},
+         {"Get Main Window"_sel, ov::routine<desktop::GetMainWindow>},
+         {"Get Menubar"_sel, ov::routine<desktop::GetMenubar>},
+         {"Is Modal?"_sel, ov::routine<desktop::IsModal>},
+         {"Get Unique ID"_sel, ov::routine<desktop::GetUniqueId>},
+         {"Set Target"_sel, ov::routine<desktop::SetTarget>},
+         {"Mouse Down"_sel, ov::routine<desktop::MouseDown>},
+         {"Change Cursor"_sel, ov::routine<desktop::ChangeCursor>},
+         {"Update"_sel, ov::routine<desktop::Update>},
+         {"Get Window Record"_sel, ov::routine<desktop::GetWindowRecord>}},
+        ov::forwarding<desktop::ToWindow, "Mouse Down Right", "Mouse Down Middle", "Mouse Moved", "Mouse Up",
+                       "Mouse Up Right", "Mouse Up Middle", "On Command", "Change Color">(),
+        ov::forwarding<desktop::SuspendOrResume, "Suspend", "Resume">(), ov::getters<"Modal?", "Screens">(),
+        ov::setters<"Modal?", "Last Help">(), ov::doingNothing<"Idle", "Key Down", "Set Up Drawing", "Update Menus">()),
 });
 
 const ovClassDeclaration kScreenClass({

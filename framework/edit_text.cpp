@@ -279,9 +279,8 @@ ovStatus GetFont(const ov::Args& a) {
 }
 
 // What the window item does; its failure is this method's.
-template <const auto& Method>
-ovStatus AsWindowItem(const ov::Args& a) {
-  return ov::sendAs<0>("Window Item"_cls, Method, a.receiver(), {a[1], a[2], a[3]}).failed() ? ovFailure : ovSuccess;
+ovStatus AsWindowItem(const ovMethodSelector& method, const ov::Args& a) {
+  return ov::sendAs<0>("Window Item"_cls, method, a.receiver(), {a[1], a[2], a[3]}).failed() ? ovFailure : ovSuccess;
 }
 
 }  // namespace edit_text
@@ -317,11 +316,9 @@ const ovClassDeclaration kEditTextClass({
                             {"Update Menus"_sel, ov::routine<edit_text::UpdateMenus>},
                             {"Use Font"_sel, ov::routine<edit_text::UseFont>},
                             {"Get Font"_sel, ov::routine<edit_text::GetFont>},
-                            {"Special Key"_sel, ov::routine<edit_text::AsWindowItem<"Special Key"_sel>>},
                             {"Get Window Record"_sel, ov::reader<"Text Editor"_attr>},
-                            {"Set Frame"_sel, ov::routine<edit_text::AsWindowItem<"Set Frame"_sel>>},
-                            {"Set Location"_sel, ov::routine<edit_text::AsWindowItem<"Set Location"_sel>>},
                             {"Process Key"_sel, ov::failing}},
+                           ov::forwarding<edit_text::AsWindowItem, "Special Key", "Set Frame", "Set Location">(),
                            ov::getters<"Editable?">(),
                            ov::doingNothing<"Change Cursor", "Draw", "Idle", "Has Font?", "Targetable?">()),
 });

@@ -170,9 +170,8 @@ ovStatus DoEvent(const ov::Args& a) {
 }
 
 // The desktop's method of the same name handles the event.
-template <const auto& Method>
-ovStatus ToDesktop(const ov::Args& a) {
-  return ov::send<0>(Method, desktop(), {a[1]}).status;
+ovStatus ToDesktop(const ovMethodSelector& method, const ov::Args& a) {
+  return ov::send<0>(method, desktop(), {a[1]}).status;
 }
 
 ovStatus MouseDown(const ov::Args& a) {
@@ -195,11 +194,10 @@ ovStatus KeyDown(const ov::Args& a) {
 }
 
 // The framework window of the event's platform window gets the event.
-template <const auto& Method>
-ovStatus ToWindow(const ov::Args& a) {
+ovStatus ToWindow(const ovMethodSelector& method, const ov::Args& a) {
   ovRef window = windowOf(a[1]);
   if (!window) return ovSuccess;
-  return ov::send<0>(Method, window, {a[1]}).status;
+  return ov::send<0>(method, window, {a[1]}).status;
 }
 
 // The application is activated (wParam 1) or deactivated (anything else).
@@ -244,25 +242,20 @@ const ovClassDeclaration kEventHandlerClass({
     .name = "Event Handler"_cls,
     .attributes = {"Sleep"_attr, "Mouse Region"_attr, "Where"_attr, "Down Time"_attr, "Up Time"_attr, "Filters"_attr,
                    "Background Sleep"_attr},
-    .methods = ov::methods({{"Do Event"_sel, ov::routine<handler::DoEvent>},
-                            {"Do Next Event"_sel, ov::routine<handler::DoNextEvent>},
-                            {"Null Event"_sel, ov::routine<handler::NullEvent>},
-                            {"Pretranslate"_sel, ov::routine<handler::Pretranslate>},
-                            {"On Command"_sel, ov::routine<handler::ToDesktop<"On Command"_sel>>},
-                            {"Key Down"_sel, ov::routine<handler::KeyDown>},
-                            {"Mouse Down"_sel, ov::routine<handler::MouseDown>},
-                            {"Mouse Down Right"_sel, ov::routine<handler::ToDesktop<"Mouse Down Right"_sel>>},
-                            {"Mouse Down Middle"_sel, ov::routine<handler::ToDesktop<"Mouse Down Middle"_sel>>},
-                            {"Update Event"_sel, ov::routine<handler::ToWindow<"Update"_sel>>},
-                            {"Mouse Moved"_sel, ov::routine<handler::ToDesktop<"Mouse Moved"_sel>>},
-                            {"Mouse Up"_sel, ov::routine<handler::ToDesktop<"Mouse Up"_sel>>},
-                            {"Mouse Up Right"_sel, ov::routine<handler::ToDesktop<"Mouse Up Right"_sel>>},
-                            {"Mouse Up Middle"_sel, ov::routine<handler::ToDesktop<"Mouse Up Middle"_sel>>},
-                            {"Activate Event"_sel, ov::routine<handler::ToWindow<"Activate"_sel>>},
-                            {"OS Event"_sel, ov::routine<handler::OsEvent>},
-                            {"Change Color"_sel, ov::routine<handler::ToDesktop<"Change Color"_sel>>},
-                            {"Down Time"_sel, ov::routine<handler::DownTime>}},
-                           ov::doingNothing<"Open", "Close">()),
+    .methods =
+        ov::methods({{"Do Event"_sel, ov::routine<handler::DoEvent>},
+                     {"Do Next Event"_sel, ov::routine<handler::DoNextEvent>},
+                     {"Null Event"_sel, ov::routine<handler::NullEvent>},
+                     {"Pretranslate"_sel, ov::routine<handler::Pretranslate>},
+                     {"Key Down"_sel, ov::routine<handler::KeyDown>},
+                     {"Mouse Down"_sel, ov::routine<handler::MouseDown>},
+                     {"Update Event"_sel, ov::forwarded<handler::ToWindow, "Update"_sel>},
+                     {"Activate Event"_sel, ov::forwarded<handler::ToWindow, "Activate"_sel>},
+                     {"OS Event"_sel, ov::routine<handler::OsEvent>},
+                     {"Down Time"_sel, ov::routine<handler::DownTime>}},
+                    ov::forwarding<handler::ToDesktop, "On Command", "Mouse Down Right", "Mouse Down Middle",
+                                   "Mouse Moved", "Mouse Up", "Mouse Up Right", "Mouse Up Middle", "Change Color">(),
+                    ov::doingNothing<"Open", "Close">()),
 });
 
 }  // namespace

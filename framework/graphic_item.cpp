@@ -184,9 +184,8 @@ ovStatus PointInGraphic(const ov::Args& a) {
 }
 
 // The graphic is refitted to the frame the item has after the move.
-template <const auto& Move>
-ovStatus MoveAndRefit(const ov::Args& a) {
-  ovStatus status = ov::sendAs<0>("Window Item"_cls, Move, a.receiver(), {a[1]}).status;
+ovStatus MoveAndRefit(const ovMethodSelector& move, const ov::Args& a) {
+  ovStatus status = ov::sendAs<0>("Window Item"_cls, move, a.receiver(), {a[1]}).status;
   if (ovRef graphic = graphicOf(a.receiver()))
     ov::tell("Set Frame"_sel, graphic, {ov::get("Frame"_attr, a.receiver())});
   return status;
@@ -212,11 +211,10 @@ ovStatus SetValue(const ov::Args& a) {
 }
 
 // What the graphic answers to the same question; NULL without a graphic.
-template <const auto& Question>
-ovStatus AskGraphic(const ov::Args& a) {
+ovStatus AskGraphic(const ovMethodSelector& question, const ov::Args& a) {
   ovRef graphic = graphicOf(a.receiver());
   if (!graphic) return ovSuccess;
-  auto answer = ov::send(Question, graphic);
+  auto answer = ov::send(question, graphic);
   a.put(0, answer.take());
   return answer.status;
 }
@@ -251,14 +249,11 @@ const ovClassDeclaration kGraphicItemClass({
                             {"Mouse Up"_sel, ov::routine<graphic_item::MouseUp>},
                             {"My Track Button"_sel, ov::routine<graphic_item::MyTrackButton>},
                             {"Point In Graphic?"_sel, ov::routine<graphic_item::PointInGraphic>},
-                            {"Set Frame"_sel, ov::routine<graphic_item::MoveAndRefit<"Set Frame"_sel>>},
-                            {"Set Location"_sel, ov::routine<graphic_item::MoveAndRefit<"Set Location"_sel>>},
                             {"Set Value"_sel, ov::routine<graphic_item::SetValue>},
-                            {"Get Value"_sel, ov::routine<graphic_item::AskGraphic<"Get Value"_sel>>},
-                            {"Get Font"_sel, ov::routine<graphic_item::AskGraphic<"Get Font"_sel>>},
                             {"Has Font?"_sel, ov::routine<graphic_item::HasFont>},
-                            {"Get Pen"_sel, ov::routine<graphic_item::AskGraphic<"Get Pen"_sel>>},
                             {"Get Transparent?"_sel, ov::routine<graphic_item::GetTransparent>}},
+                           ov::forwarding<graphic_item::MoveAndRefit, "Set Frame", "Set Location">(),
+                           ov::forwarding<graphic_item::AskGraphic, "Get Value", "Get Font", "Get Pen">(),
                            ov::getters<"Graphic", "Capture?">(), ov::setters<"Capture?">()),
 });
 

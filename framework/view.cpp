@@ -614,11 +614,10 @@ ovStatus Tab(const ov::Args& a) {
 }
 
 // Asks the owner the same question with the same inputs.
-template <const auto& Question>
-ovStatus AskOwner(const ov::Args& a) {
+ovStatus AskOwner(const ovMethodSelector& question, const ov::Args& a) {
   ovRef owner = ov::get("Owner"_attr, a.receiver());
   if (!owner) return ovFailure;
-  auto answer = ov::send(Question, owner);
+  auto answer = ov::send(question, owner);
   a.put(0, answer.take());
   return answer.status;
 }
@@ -676,9 +675,8 @@ const ovClassDeclaration kViewClass({
                             {"Hilite Content"_sel, ov::routine<view::HiliteContent>},
                             {"Hilite Scroll Bars"_sel, ov::routine<view::HiliteScrollBars>},
                             {"Tab"_sel, ov::routine<view::Tab>},
-                            {"Get Window"_sel, ov::routine<view::AskOwner<"Get Window"_sel>>},
-                            {"Set Port"_sel, ov::routine<view::AskOwner<"Set Port"_sel>>},
                             {"Process Key"_sel, ov::failing}},
+                           ov::forwarding<view::AskOwner, "Get Window", "Set Port">(),
                            ov::getters<"Content", "Origin", "Window Origin", "Window Record">(),
                            ov::doingNothing<"Adjust Clip Rect", "Is View?">()),
 });

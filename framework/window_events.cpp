@@ -204,9 +204,8 @@ ovStatus MouseUp(const ov::Args& a) {
 }
 
 // The view's method of the same name gets the event's screen point.
-template <const auto& Method>
-ovStatus ToView(const ov::Args& a) {
-  return ov::send<0>(Method, viewOf(a.receiver()), {ov::pointFrom(vorn::MessageOf(a[1]).where), a[1]}).status;
+ovStatus ToView(const ovMethodSelector& method, const ov::Args& a) {
+  return ov::send<0>(method, viewOf(a.receiver()), {ov::pointFrom(vorn::MessageOf(a[1]).where), a[1]}).status;
 }
 
 // The view shapes the cursor over its frame; elsewhere it is the arrow.
@@ -281,25 +280,22 @@ ovStatus ContainsHandle(const ov::Args& a) {
 
 }  // namespace window
 
-const ovClassMethods kWindowEventMethods("Window"_cls,
-                                         {{"Update"_sel, ov::routine<window::Update>},
-                                          {"On Command"_sel, ov::routine<window::OnCommand>},
-                                          {"Grow"_sel, ov::routine<window::Grow>},
-                                          {"Drag"_sel, ov::routine<window::Drag>},
-                                          {"Reset Bounds"_sel, ov::routine<window::ResetBounds>},
-                                          {"Mouse Down"_sel, ov::routine<window::MouseDown>},
-                                          {"Mouse Moved"_sel, ov::routine<window::MouseMoved>},
-                                          {"Mouse Up"_sel, ov::routine<window::MouseUp>},
-                                          {"Mouse Down Middle"_sel,
-                                           ov::routine<window::ToView<"Mouse Down Middle"_sel>>},
-                                          {"Mouse Down Right"_sel, ov::routine<window::ToView<"Mouse Down Right"_sel>>},
-                                          {"Mouse Up Middle"_sel, ov::routine<window::ToView<"Mouse Up Middle"_sel>>},
-                                          {"Mouse Up Right"_sel, ov::routine<window::ToView<"Mouse Up Right"_sel>>},
-                                          {"Change Cursor"_sel, ov::routine<window::ChangeCursor>},
-                                          {"Change Color"_sel, ov::routine<window::ChangeColor>},
-                                          {"Get Font"_sel, ov::routine<window::GetFont>},
-                                          {"Update Menus"_sel, ov::routine<window::UpdateMenus>},
-                                          {"Is Main Window?"_sel, ov::routine<window::IsMainWindow>},
-                                          {"Contains Handle"_sel, ov::routine<window::ContainsHandle>}});
+const ovClassMethods kWindowEventMethods(
+    "Window"_cls, ov::methods({{"Update"_sel, ov::routine<window::Update>},
+                               {"On Command"_sel, ov::routine<window::OnCommand>},
+                               {"Grow"_sel, ov::routine<window::Grow>},
+                               {"Drag"_sel, ov::routine<window::Drag>},
+                               {"Reset Bounds"_sel, ov::routine<window::ResetBounds>},
+                               {"Mouse Down"_sel, ov::routine<window::MouseDown>},
+                               {"Mouse Moved"_sel, ov::routine<window::MouseMoved>},
+                               {"Mouse Up"_sel, ov::routine<window::MouseUp>},
+                               {"Change Cursor"_sel, ov::routine<window::ChangeCursor>},
+                               {"Change Color"_sel, ov::routine<window::ChangeColor>},
+                               {"Get Font"_sel, ov::routine<window::GetFont>},
+                               {"Update Menus"_sel, ov::routine<window::UpdateMenus>},
+                               {"Is Main Window?"_sel, ov::routine<window::IsMainWindow>},
+                               {"Contains Handle"_sel, ov::routine<window::ContainsHandle>}},
+                              ov::forwarding<window::ToView, "Mouse Down Middle", "Mouse Down Right", "Mouse Up Middle",
+                                             "Mouse Up Right">()));
 
 }  // namespace

@@ -333,6 +333,14 @@ ovStatus askHeld(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object*
   a.put(0, answer.take());
   return answer.status;
 }
+// A body that hands its message on, told which message it was sent as, so
+// one body serves several messages: ov::forwarded<Forward, "X"_sel> is the
+// routine answering with Forward("X"_sel, inputs).
+using Forwarder = ovStatus (*)(const ovMethodSelector& method, const Args& a);
+template <Forwarder Forward, const auto& Method>
+ovStatus forwarded(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out) {
+  return Forward(Method, Args(nin, nout, in, out));
+}
 ovStatus nothing(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
 ovStatus failing(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
 ovStatus self(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** const* out);
@@ -342,8 +350,9 @@ ovStatus self(uint32_t nin, uint32_t nout, ovC_object* const* in, ovC_object** c
 // getters<"Frame", "Name">() declares "Get Frame" answering attribute
 // "Frame" and "Get Name" answering "Name"; setters<...>() the same for
 // "Set X" storing its input into X; askedOf<"Owner", "Get Window">() methods
-// the object in attribute "Owner" answers; doingNothing<"Draw", "Idle">()
-// methods that do nothing and succeed.
+// the object in attribute "Owner" answers; forwarding<ToView, "Mouse Up",
+// "Tab">() methods one body serves, each telling it its own name;
+// doingNothing<"Draw", "Idle">() methods that do nothing and succeed.
 //
 //   .methods = ov::methods({{"Open"_sel, ov::routine<window::Open>},
 //                           {"Close"_sel, ov::routine<window::Close>}},
@@ -363,6 +372,11 @@ MethodRows setters() {
 template <NameText Holder, NameText... Methods>
 MethodRows askedOf() {
   return {{kMethodName<Methods>, askHeld<kAttributeName<Holder>, kMethodName<Methods>>}...};
+}
+
+template <Forwarder Forward, NameText... Methods>
+MethodRows forwarding() {
+  return {{kMethodName<Methods>, forwarded<Forward, kMethodName<Methods>>}...};
 }
 
 template <NameText... Methods>

@@ -87,6 +87,13 @@ ovStatus perimeterOf(const ov::Args& a) {
   return ovSuccess;
 }
 
+// Asks its input the message it was sent as, and answers what it answers.
+ovStatus askInput(const ovMethodSelector& method, const ov::Args& a) {
+  auto answer = ov::send(method, a[1]);
+  a.put(0, answer.take());
+  return answer.status;
+}
+
 // What the entry point calls: counts its runs and asks for an exit status.
 ovStatus testApplication(const ov::Args&) {
   ++gTestApplicationRuns;
@@ -140,6 +147,7 @@ const ovClassDeclaration kCountedClass({
 const ovClassDeclaration kGaugeClass({
     .name = "Gauge",
     .attributes = {"Level"},
+    .methods = ov::forwarding<askInput, "Describe", "Area">(),
     .getMethods = {{"Reading", ov::routine<readingOf>}},
 });
 

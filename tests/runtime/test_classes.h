@@ -5,7 +5,8 @@
 //       Square (Side)            -- overrides Describe and Area; class
 //                                   method "Make Square"
 //     Counted                    -- has an initialisation method
-//   Gauge (Level)                -- has a get-method "Reading"
+//   Gauge (Level)                -- has a get-method "Reading"; asks its
+//                                   input "Describe" and "Area"
 //
 // plus the universals "Double It", "Area" (-1), "Status Of" (answers its
 // input as its status) and "Application", the lookup-table
