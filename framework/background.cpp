@@ -2,6 +2,7 @@
 // background colour that goes with it.
 //
 // "Object" holds the platform brush from "Open" to "Close".
+#include "framework/held_drawing_object.h"
 #include "framework/platform_context.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
@@ -16,12 +17,6 @@ namespace background {
 ovStatus Open(const ov::Args& a) {
   HBRUSH brush = CreateSolidBrush(colorRefOf(a.receiver()));
   ov::set("Object"_attr, a.receiver(), ov::handleValue(brush));
-  return ovSuccess;
-}
-
-ovStatus Close(const ov::Args& a) {
-  if (auto brush = ov::toHandle<HBRUSH>(ov::get("Object"_attr, a.receiver()))) DeleteObject(brush);
-  ov::set("Object"_attr, a.receiver(), nullptr);
   return ovSuccess;
 }
 
@@ -42,7 +37,7 @@ const ovClassDeclaration kBackgroundClass({
     .name = "Background"_cls,
     .attributes = {"Color"_attr, "Pattern"_attr, "Object"_attr},
     .methods = {{"Open"_sel, ov::routine<background::Open>},
-                {"Close"_sel, ov::routine<background::Close>},
+                {"Close"_sel, ov::routine<vorn::DeleteHeldObject<"Object"_attr>>},
                 {"Use"_sel, ov::routine<background::Use>},
                 {"Use Normal"_sel, ov::routine<background::UseNormal>}},
 });

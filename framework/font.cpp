@@ -3,6 +3,7 @@
 // A font owns at most one platform font, in "Font": "Open" deletes any
 // earlier one and makes a new one, "Close" deletes it. "Use" selects it
 // into the current device context with the font's colour for text.
+#include "framework/held_drawing_object.h"
 #include "framework/platform_context.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
@@ -39,13 +40,6 @@ ovStatus CreateFont(const ov::Args& a) {
   return ovSuccess;
 }
 
-ovStatus DeleteFont(const ov::Args& a) {
-  ovRef handle = ov::get("Font"_attr, a.receiver());
-  if (handle) DeleteObject(ov::toHandle<HFONT>(handle));
-  ov::set("Font"_attr, a.receiver(), nullptr);
-  return ovSuccess;
-}
-
 ovStatus Open(const ov::Args& a) {
   ov::tell("Delete Font"_sel, a.receiver());
   ov::set("Font"_attr, a.receiver(), ov::send("Create Font"_sel, a.receiver()).get());
@@ -70,7 +64,7 @@ const ovClassDeclaration kFontClass({
     .methods = ov::methods({{"Open"_sel, ov::routine<font::Open>},
                             {"Close"_sel, ov::routine<font::Close>},
                             {"Create Font"_sel, ov::routine<font::CreateFont>},
-                            {"Delete Font"_sel, ov::routine<font::DeleteFont>},
+                            {"Delete Font"_sel, ov::routine<vorn::DeleteHeldObject<"Font"_attr>>},
                             {"Use"_sel, ov::routine<font::Use>},
                             {"Get Font Size"_sel, ov::reader<"Size"_attr>},
                             {"Get Font Style"_sel, ov::reader<"Style"_attr>}},

@@ -5,6 +5,7 @@
 // pattern object (a brush of its own); "Pattern" is then neither NULL nor
 // NONE, and the pattern opens, closes, is used and gives its brush with
 // the pen.
+#include "framework/held_drawing_object.h"
 #include "framework/platform_context.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
@@ -35,13 +36,6 @@ ovStatus Open(const ov::Args& a) {
 ovStatus Close(const ov::Args& a) {
   if (ovRef pattern = patternOf(a.receiver())) ov::tell("Close"_sel, pattern);
   return ov::send<0>("Delete Pen"_sel, a.receiver()).status;
-}
-
-ovStatus DeletePen(const ov::Args& a) {
-  ovRef handle = ov::get("Pen Handle"_attr, a.receiver());
-  if (handle) DeleteObject(ov::toHandle<HPEN>(handle));
-  ov::set("Pen Handle"_attr, a.receiver(), nullptr);
-  return ovSuccess;
 }
 
 ovStatus Use(const ov::Args& a) {
@@ -80,7 +74,7 @@ const ovClassDeclaration kPenClass({
                    "Style"_attr, "Pen Handle"_attr},
     .methods = ov::methods({{"Open"_sel, ov::routine<pen::Open>},
                             {"Close"_sel, ov::routine<pen::Close>},
-                            {"Delete Pen"_sel, ov::routine<pen::DeletePen>},
+                            {"Delete Pen"_sel, ov::routine<vorn::DeleteHeldObject<"Pen Handle"_attr>>},
                             {"Use"_sel, ov::routine<pen::Use>},
                             {"Use Normal"_sel, ov::routine<pen::UseNormal>},
                             {"Get Brush"_sel, ov::routine<pen::GetBrush>}},
