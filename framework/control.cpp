@@ -23,6 +23,19 @@ int32_t flagsOf(ovC_object* control, const ovMethodSelector& question) {
 
 namespace control {
 
+// Stores the input into attribute; while the control is open, readies it
+// for drawing and shows the input on it with show(hwnd, input).
+template <typename Show>
+ovStatus storeAndShow(const ov::Args& a, const ovAttributeSelector& attribute, Show&& show) {
+  ovC_object* control = a.receiver();
+  ov::set(attribute, control, a[1]);
+  if (HWND hwnd = recordOf(control)) {
+    ov::tell("Prepare"_sel, control);
+    show(hwnd, a[1]);
+  }
+  return ovSuccess;
+}
+
 HWND createButton(ovC_object* control) {
   auto style = static_cast<DWORD>(flagsOf(control, "Get Flags"_sel));
   std::string title = ov::cString(ov::send("Make Title"_sel, control).get());
@@ -75,13 +88,8 @@ ovStatus GetControlValue(const ov::Args& a) {
 }
 
 ovStatus SetControlValue(const ov::Args& a) {
-  ovC_object* control = a.receiver();
-  ov::set("Control Value"_attr, control, a[1]);
-  if (HWND hwnd = recordOf(control)) {
-    ov::tell("Prepare"_sel, control);
-    SendMessageA(hwnd, BM_SETCHECK, ov::toInt(a[1]), 0);
-  }
-  return ovSuccess;
+  return storeAndShow(a, "Control Value"_attr,
+                      [](HWND hwnd, ovC_object* value) { SendMessageA(hwnd, BM_SETCHECK, ov::toInt(value), 0); });
 }
 
 ovStatus GetValue(const ov::Args& a) {
@@ -116,23 +124,12 @@ ovStatus UseFont(const ov::Args& a) {
 }
 
 ovStatus SetActive(const ov::Args& a) {
-  ovC_object* control = a.receiver();
-  ov::set("Active?"_attr, control, a[1]);
-  if (HWND hwnd = recordOf(control)) {
-    ov::tell("Prepare"_sel, control);
-    EnableWindow(hwnd, ov::isTrue(a[1]));
-  }
-  return ovSuccess;
+  return storeAndShow(a, "Active?"_attr, [](HWND hwnd, ovC_object* active) { EnableWindow(hwnd, ov::isTrue(active)); });
 }
 
 ovStatus SetTitle(const ov::Args& a) {
-  ovC_object* control = a.receiver();
-  ov::set("Title"_attr, control, a[1]);
-  if (HWND hwnd = recordOf(control)) {
-    ov::tell("Prepare"_sel, control);
-    SetWindowTextA(hwnd, ov::cString(a[1]).c_str());
-  }
-  return ovSuccess;
+  return storeAndShow(a, "Title"_attr,
+                      [](HWND hwnd, ovC_object* title) { SetWindowTextA(hwnd, ov::cString(title).c_str()); });
 }
 
 ovStatus Enter(const ov::Args& a) {
