@@ -7,6 +7,7 @@
 // parent menu. "Menu Items" describes the menu and outlives its popup: a
 // closed menu opens again with the same items and submenus.
 #include "framework/menu_mnemonic.h"
+#include "framework/menu_search.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -118,23 +119,11 @@ ovStatus FindItem(const ov::Args& a) {
 // searching submenus; NULL and NULL when none has it.
 ovStatus FindItemById(const ov::Args& a) {
   int32_t number = ov::toInt(a[1]);
-  ovRef holder;
-  ovRef item;
-  ov::forEach(ov::get("Menu Items"_attr, a.receiver()), [&](ovC_object* element) {
-    if (isMenu(element)) {
-      auto inside = ov::send<2>("Find Item By ID"_sel, element, {a[1]});
-      holder = inside.take(0);
-      item = inside.take(1);
-    } else if (ov::toInt(ov::get("Number"_attr, element)) == number) {
-      holder = ovRef::share(a.receiver());
-      item = ovRef::share(element);
-    }
-    return item ? ovFailure : ovSuccess;
+  return vorn::AnswerFirstFound(a, ov::get("Menu Items"_attr, a.receiver()), [&](ovC_object* element) {
+    if (isMenu(element)) return vorn::FoundIn(ov::send<2>("Find Item By ID"_sel, element, {a[1]}));
+    if (ov::toInt(ov::get("Number"_attr, element)) != number) return vorn::FoundItem{};
+    return vorn::FoundItem{ovRef::share(a.receiver()), ovRef::share(element)};
   });
-  if (!item) return ovSuccess;
-  a.put(0, std::move(holder));
-  a.put(1, std::move(item));
-  return ovSuccess;
 }
 
 // The 1-based position of the element with the item's name; 0 for none.

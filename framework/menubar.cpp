@@ -12,6 +12,7 @@
 // behaviour keeps it.
 #include "framework/event_message.h"
 #include "framework/menu_mnemonic.h"
+#include "framework/menu_search.h"
 #include "platform/win32.h"
 #include "runtime/methods/kit.h"
 #include "runtime/methods/platform_values.h"
@@ -116,31 +117,18 @@ ovStatus ChooseMenu(const ov::Args& a) {
 // The first menu holding an item with the number, and the item; NULL and
 // NULL when none does.
 ovStatus FindItemById(const ov::Args& a) {
-  ov::Results<2> found;
-  ov::forEach(ov::get("Menus"_attr, a.receiver()), [&](ovC_object* menu) {
-    found = ov::send<2>("Find Item By ID"_sel, menu, {a[1]});
-    return found.get(1) ? ovFailure : ovSuccess;
+  return vorn::AnswerFirstFound(a, ov::get("Menus"_attr, a.receiver()), [&](ovC_object* menu) {
+    return vorn::FoundIn(ov::send<2>("Find Item By ID"_sel, menu, {a[1]}));
   });
-  if (!found.get(1)) return ovSuccess;
-  a.put(0, found.take(0));
-  a.put(1, found.take(1));
-  return ovSuccess;
 }
 
 // The first menu holding an item of that name (or named so itself), and
 // the item; NULL and NULL when none does.
 ovStatus FindMenuItem(const ov::Args& a) {
-  ovRef holder;
-  ovRef item;
-  ov::forEach(ov::get("Menus"_attr, a.receiver()), [&](ovC_object* menu) {
-    item = ov::send("Find Item"_sel, menu, {a[1]}).take();
-    if (item) holder = ovRef::share(menu);
-    return item ? ovFailure : ovSuccess;
+  return vorn::AnswerFirstFound(a, ov::get("Menus"_attr, a.receiver()), [&](ovC_object* menu) {
+    ovRef item = ov::send("Find Item"_sel, menu, {a[1]}).take();
+    return vorn::FoundItem{item ? ovRef::share(menu) : ovRef(), std::move(item)};
   });
-  if (!item) return ovSuccess;
-  a.put(0, std::move(holder));
-  a.put(1, std::move(item));
-  return ovSuccess;
 }
 
 // A menu's 1-based position in the bar; 0 for a menu not in it.
