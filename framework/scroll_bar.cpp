@@ -114,20 +114,11 @@ ovStatus Open(const ov::Args& a) {
 // The platform's bar stays with the view's window, which the view closes.
 ovStatus Close(const ov::Args& a) { return ov::sendAs<0>("Window Item"_cls, "Close"_sel, a.receiver()).status; }
 
-ovStatus SetActive(const ov::Args& a) {
-  ov::set("Active?"_attr, a.receiver(), a[1]);
-  showState(a.receiver());
-  return ovSuccess;
-}
-
-ovStatus SetMin(const ov::Args& a) {
-  ov::set("Min"_attr, a.receiver(), a[1]);
-  showState(a.receiver());
-  return ovSuccess;
-}
-
-ovStatus SetMax(const ov::Args& a) {
-  ov::set("Max"_attr, a.receiver(), a[1]);
+// "Set Active?", "Set Min", "Set Max": the input is stored into the
+// attribute and the platform's bar shows the new state.
+template <const auto& Attribute>
+ovStatus StoreAndShow(const ov::Args& a) {
+  ov::set(Attribute, a.receiver(), a[1]);
   showState(a.receiver());
   return ovSuccess;
 }
@@ -169,9 +160,9 @@ const ovClassDeclaration kScrollBarClass({
     .superclass = "Control"_cls,
     .methods = ov::methods({{"Open"_sel, ov::routine<scroll_bar::Open>},
                             {"Close"_sel, ov::routine<scroll_bar::Close>},
-                            {"Set Active?"_sel, ov::routine<scroll_bar::SetActive>},
-                            {"Set Min"_sel, ov::routine<scroll_bar::SetMin>},
-                            {"Set Max"_sel, ov::routine<scroll_bar::SetMax>},
+                            {"Set Active?"_sel, ov::routine<scroll_bar::StoreAndShow<"Active?"_attr>>},
+                            {"Set Min"_sel, ov::routine<scroll_bar::StoreAndShow<"Min"_attr>>},
+                            {"Set Max"_sel, ov::routine<scroll_bar::StoreAndShow<"Max"_attr>>},
                             {"Get Control Value"_sel, ov::routine<scroll_bar::GetControlValue>},
                             {"Set Control Value"_sel, ov::routine<scroll_bar::SetControlValue>},
                             {"Mouse Down"_sel, ov::routine<scroll_bar::MouseDown>}},
