@@ -147,14 +147,11 @@ ovStatus OpenMainWindow(const ov::Args& a) {
   return ovSuccess;
 }
 
-ovStatus Suspend(const ov::Args& a) {
-  ov::set("Is Foreground?"_attr, a.receiver(), gdDefaultFalse);
-  return ov::send<0>("Suspend"_sel, ov::get("Desktop"_attr, a.receiver())).status;
-}
-
-ovStatus Resume(const ov::Args& a) {
-  ov::set("Is Foreground?"_attr, a.receiver(), gdDefaultTrue);
-  return ov::send<0>("Resume"_sel, ov::get("Desktop"_attr, a.receiver())).status;
+// "Suspend" and "Resume": the application leaves the foreground or comes
+// back to it, and the desktop with it.
+ovStatus SuspendOrResume(const ovMethodSelector& method, const ov::Args& a) {
+  ov::set("Is Foreground?"_attr, a.receiver(), ov::boolean(&method == &"Resume"_sel));
+  return ov::send<0>(method, ov::get("Desktop"_attr, a.receiver())).status;
 }
 
 // The application's share of menu enabling: while modal only "Exit".
@@ -295,13 +292,13 @@ const ovClassDeclaration kApplicationClass({
                             {"Open Clipboard"_sel, ov::routine<application::OpenClipboard>},
                             {"Open Printer"_sel, ov::routine<application::OpenPrinter>},
                             {"Open Main Window"_sel, ov::routine<application::OpenMainWindow>},
-                            {"Suspend"_sel, ov::routine<application::Suspend>},
-                            {"Resume"_sel, ov::routine<application::Resume>},
                             {"Update Menus"_sel, ov::routine<application::UpdateMenus>},
                             {"Set Target"_sel, ov::routine<application::SetTarget>}},
                            ov::getters<"3D Interface?", "Active?", "Commander", "Desktop", "Initial Menus",
                                        "Initial Windows", "Is Foreground?", "Main Window", "Name", "Target">(),
-                           ov::setters<"Active?">(), ov::doingNothing<"About">()),
+                           ov::setters<"Active?">(),
+                           ov::forwarding<application::SuspendOrResume, "Suspend", "Resume">(),
+                           ov::doingNothing<"About">()),
 });
 
 const ovUniversalDeclaration kApplication("Application"_uni, ov::routine<universal::Application>);
