@@ -13,13 +13,9 @@ namespace {
 
 namespace graphic {
 
-ovStatus Open(const ov::Args& a) {
-  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::tell("Open"_sel, pen);
-  return ovSuccess;
-}
-
-ovStatus Close(const ov::Args& a) {
-  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::tell("Close"_sel, pen);
+// "Open" and "Close": the pen, if any, opens and closes with the graphic.
+ovStatus WithPen(const ovMethodSelector& method, const ov::Args& a) {
+  if (ovRef pen = ov::get("Pen"_attr, a.receiver())) ov::tell(method, pen);
   return ovSuccess;
 }
 
@@ -154,13 +150,12 @@ ovStatus SetText(const ov::Args& a) {
 const ovClassDeclaration kGraphicClass({
     .name = "Graphic"_cls,
     .attributes = {"Pen"_attr},
-    .methods = ov::methods({{"Open"_sel, ov::routine<graphic::Open>},
-                            {"Close"_sel, ov::routine<graphic::Close>},
-                            {"Use Pen"_sel, ov::routine<graphic::UsePen>},
+    .methods = ov::methods({{"Use Pen"_sel, ov::routine<graphic::UsePen>},
                             {"Invert"_sel, ov::routine<graphic::Invert>},
                             {"Has Font?"_sel, ov::failing},
                             {"Has Region?"_sel, ov::failing}},
-                           ov::getters<"Pen">(), ov::doingNothing<"Draw", "Get Value", "Set Value", "Set Frame">()),
+                           ov::forwarding<graphic::WithPen, "Open", "Close">(), ov::getters<"Pen">(),
+                           ov::doingNothing<"Draw", "Get Value", "Set Value", "Set Frame">()),
 });
 
 const ovClassDeclaration kLineClass({
