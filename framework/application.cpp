@@ -109,18 +109,17 @@ ovStatus NullAttributes(const ov::Args& a) {
   return ovSuccess;
 }
 
-// Makes a part of the application, stores it and opens it.
-ovStatus openPart(const ov::Args& a, const ovAttributeSelector& part, const ovClassName& cls) {
-  ovRef made = ov::make(cls).take();
-  ov::set(part, a.receiver(), made);
+// "Open Desktop", "Open Clipboard", "Open Printer": makes the part of the
+// application of class Part, stores it in the attribute of that name and
+// opens it. A printer that cannot open leaves the application without one
+// that works.
+template <ov::NameText Part>
+ovStatus OpenPart(const ov::Args& a) {
+  ovRef made = ov::make(ov::kClassName<Part>).take();
+  ov::set(ov::kAttributeName<Part>, a.receiver(), made);
   ov::tell("Open"_sel, made);
   return ovSuccess;
 }
-
-ovStatus OpenDesktop(const ov::Args& a) { return openPart(a, "Desktop"_attr, "Desktop"_cls); }
-ovStatus OpenClipboard(const ov::Args& a) { return openPart(a, "Clipboard"_attr, "Clipboard"_cls); }
-// A printer that cannot open leaves the application without one that works.
-ovStatus OpenPrinter(const ov::Args& a) { return openPart(a, "Printer"_attr, "Printer"_cls); }
 
 // Without its main window the program cannot be used, nor even closed by
 // the user: it says so and stops with a failing exit status.
@@ -288,9 +287,9 @@ const ovClassDeclaration kApplicationClass({
                             {"Quit"_sel, ov::routine<application::Quit>},
                             {"Close"_sel, ov::routine<application::Close>},
                             {"NULL Attributes"_sel, ov::routine<application::NullAttributes>},
-                            {"Open Desktop"_sel, ov::routine<application::OpenDesktop>},
-                            {"Open Clipboard"_sel, ov::routine<application::OpenClipboard>},
-                            {"Open Printer"_sel, ov::routine<application::OpenPrinter>},
+                            {"Open Desktop"_sel, ov::routine<application::OpenPart<"Desktop">>},
+                            {"Open Clipboard"_sel, ov::routine<application::OpenPart<"Clipboard">>},
+                            {"Open Printer"_sel, ov::routine<application::OpenPart<"Printer">>},
                             {"Open Main Window"_sel, ov::routine<application::OpenMainWindow>},
                             {"Update Menus"_sel, ov::routine<application::UpdateMenus>},
                             {"Set Target"_sel, ov::routine<application::SetTarget>}},
