@@ -3,6 +3,7 @@
 // block's terminating NUL.
 #include <cstring>
 
+#include "archived_windows.h"
 #include "framework_fixture.h"
 
 namespace {
@@ -60,6 +61,19 @@ TEST_F(Clipboard, AScrapIsTheFormatsBlockAndItsSizeWithTheClipboardLeftOpen) {
   EXPECT_TRUE(ClipboardWasOpen()) << "the caller closes it";
   EXPECT_TRUE(ov::send<2>("Get Scrap"_sel, AppClipboard(), {ov::integer(CF_TEXT + 1000)}).failed());
   EXPECT_FALSE(ClipboardWasOpen()) << "a format the clipboard lacks closes it again";
+}
+
+// The main window opens the clipboard for the application: while another
+// window holds it open there is no text to be had, and it stays theirs.
+TEST_F(Clipboard, AClipboardHeldOpenElsewhereGivesNoTextUntilItIsClosed) {
+  CloseApplication();
+  ov::set("Main Window"_attr, Application(), ov::text("Main Window"));
+  OpenMainWindow(MainWindowText());
+  PutOnClipboard(CF_TEXT, "held", 5);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EXPECT_TRUE(ov::send("Get Text"_sel, AppClipboard()).failed());
+  EXPECT_TRUE(ClipboardWasOpen()) << "still open for the one that opened it";
+  EXPECT_EQ(ov::chars(ov::send("Get Text"_sel, AppClipboard()).get()), "held");
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ class Commands : public EditWindowTest {
   static ovRef Commander() { return ov::get("Commander"_attr, Application()); }
 
   // A behaviour calling a method that does nothing, or the one that fails.
-  static ovRef Command(bool undoable, const char* method = "Get Application") {
-    return Value(std::string(R"(<<Behavior>> [ "Enabled?": TRUE "Name": "" "Method": ")") + method +
+  static ovRef Command(bool undoable, const char* method = "Get Application", const char* name = "") {
+    return Value(std::string(R"(<<Behavior>> [ "Enabled?": TRUE "Name": ")") + name + R"(" "Method": ")" + method +
                  R"(" "Specifiers": ( ) "Undo?": )" + (undoable ? "TRUE" : "FALSE") + " ]");
   }
 
@@ -51,6 +51,8 @@ TEST_F(Commands, UndoRestoresWhatTheCommandChangedAndUndoAgainRedoesIt) {
   EXPECT_EQ(ov::get("Undo Command"_attr, Commander()), command) << "one command toggles; there is no deeper history";
 }
 
+// A named command's item is the "Undo Task" template filled with the verb
+// and the name; this program's named strings leave it without placeholders.
 TEST_F(Commands, UndoAfterACommandThatCannotBeUndoneUndoesTheOneBefore) {
   OpenWithoutWindow();
   ovRef undoable = Command(true);
@@ -60,6 +62,8 @@ TEST_F(Commands, UndoAfterACommandThatCannotBeUndoneUndoesTheOneBefore) {
   Undo();
   EXPECT_TRUE(ov::isTrue(ov::get("Redo?"_attr, Commander())));
   EXPECT_EQ(UndoItem(), "Redo");
+  ov::tell(ov::send<0>("Post"_sel, Command(true, "Get Application", "Golden")));
+  EXPECT_EQ(UndoItem(), "Undo Task");
 }
 
 TEST_F(Commands, AnUndoableCommandThatFailsLeavesNothingToUndo) {

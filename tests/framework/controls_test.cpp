@@ -50,6 +50,8 @@ TEST_F(Controls, TheDefaultPushButtonIsMadeWithTheDefaultStyleAndIdOne) {
   EXPECT_EQ(GetWindowLongPtrA(cancel, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
   EXPECT_EQ(GetDlgCtrlID(cancel), ov::toInt(ov::get("Number"_attr, Item("Cancel"))));
   EXPECT_NE(GetDlgCtrlID(cancel), IDOK);
+  ovRef closed = Value(ControlText("Push Button", "OK", "{ 10 10 30 70 }"));
+  EXPECT_EQ(ov::toInt(ov::send("Get ProcID"_sel, closed).get()), BS_PUSHBUTTON) << "no window, no default";
 }
 
 // A control is placed at its frame in its view; a new title shows on the

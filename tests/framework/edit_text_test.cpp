@@ -74,7 +74,8 @@ TEST_F(EditTexts, AValueSetByTheProgramIsInTheControlAtOnce) {
 }
 
 // Closing keeps what the control held, though the program never read it;
-// the closed item has no selection.
+// the closed item has no selection and keeps a value given to it. An item
+// that never opened and holds no text answers the empty text.
 TEST_F(EditTexts, AClosedItemKeepsTheControlsLastText) {
   OpenWindow(EditText("A", "10 10 32 110"));
   HWND editor = Handle("A");
@@ -88,6 +89,9 @@ TEST_F(EditTexts, AClosedItemKeepsTheControlsLastText) {
   POINT selection = ov::toPOINT(ov::send("Get Selection"_sel, Item("A")).get());
   EXPECT_EQ(selection.x, 0) << "a closed item has no selection";
   EXPECT_EQ(selection.y, 0);
+  ov::tell(ov::send<0>("Set Value"_sel, Item("A"), {ov::text("1.5")}));
+  EXPECT_EQ(ValueOf("A"), "1.5");
+  EXPECT_TRUE(ov::textEquals(ov::send("Get Value"_sel, ov::make("Edit Text"_cls).get()).get(), ""));
 }
 
 // Moved or resized, the item takes its control along; made inactive while
@@ -103,9 +107,13 @@ TEST_F(EditTexts, TheControlFollowsTheItemsPlaceSizeAndActivity) {
     EXPECT_EQ(r.right - r.left, width) << name;
   }
   ASSERT_EQ(ov::send("Get Target"_sel, MainWindow()).get(), Item("A").get());
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("B"), {gdDefaultFalse}));
+  EXPECT_EQ(ov::send("Get Target"_sel, MainWindow()).get(), Item("A").get()) << "B was not the target";
   ov::tell(ov::send<0>("Set Active?"_sel, Item("A"), {gdDefaultFalse}));
   EXPECT_NE(ov::send("Get Target"_sel, MainWindow()).get(), Item("A").get());
   EXPECT_FALSE(IsWindowEnabled(Handle("A")));
+  ov::tell(ov::send<0>("Set Active?"_sel, Item("A"), {gdDefaultTrue}));
+  EXPECT_TRUE(IsWindowEnabled(Handle("A")));
 }
 
 TEST_F(EditTexts, StyleBitsFollowTheItem) {

@@ -59,6 +59,10 @@ std::string Content() {
               "Transparent?": FALSE "Button?": FALSE "Capture?": FALSE "Inverted?": FALSE
               "Graphic": <<Line>> [ "End Points": ( { 64 20 } { 64 200 } ) "Pen": <<Pen>> [ "Size": { 1 1 }
                 "Mode": 13 "ForeColor": { 65535 0 0 } "BackColor": { 65535 65535 65535 } "Style": 0 ] ] ])" +
+         R"(<<Graphic Item>> [ "Name": "Thick" "Frame": { 150 200 151 290 } "Active?": TRUE "Visible?": TRUE
+              "Transparent?": FALSE "Button?": FALSE "Capture?": FALSE "Inverted?": FALSE
+              "Graphic": <<Line>> [ "End Points": ( { 150 200 } { 150 290 } ) "Pen": <<Pen>> [ "Size": { 3 3 }
+                "Mode": 13 "ForeColor": { 0 0 0 } "BackColor": { 65535 65535 65535 } "Style": 0 ] ] ])" +
          TextItem("Fading", "{ 100 200 120 260 }", "100", R"("Transparent?": TRUE "Button?": FALSE)") +
          TextItem("Steady", "{ 100 300 120 360 }", "1", R"("Transparent?": TRUE "Button?": FALSE)") +
          TextItem("Press", "{ 90 30 110 110 }", "Go", R"("Transparent?": FALSE "Button?": TRUE )" + kClickBehavior) +
@@ -196,6 +200,29 @@ TEST_F(GraphicItems, InvertingShowsAtOnceAndOnlyAGraphicWithoutARegionIsRepainte
     EXPECT_EQ(ClientPixels(c.frame), c.repainted ? normal : Inverted(normal));
     CloseApplication();
   }
+}
+
+// The area repainted takes in the border around the item and the part of a
+// line's pen that overhangs its frame; a closed item asks for nothing.
+TEST_F(GraphicItems, ARedrawTakesInTheBorderAndTheOverhangOfALinesPen) {
+  Open();
+  const struct {
+    const char* item;
+    RECT area;
+  } cases[] = {{"Boxed", {119, 19, 181, 41}}, {"Thick", {200, 150, 292, 153}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.item);
+    ov::tell(ov::send<0>("Redraw"_sel, Item(c.item), {gdDefaultTrue}));
+    RECT asked{};
+    ASSERT_TRUE(GetUpdateRect(ViewHandle(), &asked, FALSE));
+    EXPECT_EQ(SidesOf(asked), SidesOf(c.area));
+    RunUntilIdle();
+  }
+  ov::tell(ov::send<0>("Close"_sel, Item("Shown")));
+  ov::tell(ov::send<0>("Redraw"_sel, Item("Shown"), {gdDefaultTrue}));
+  ov::tell(ov::send<0>("Invert"_sel, Item("Shown")));
+  EXPECT_TRUE(ov::isTrue(ov::get("Inverted?"_attr, Item("Shown"))));
+  EXPECT_FALSE(GetUpdateRect(ViewHandle(), nullptr, FALSE)) << "closed, it has no owner to repaint it";
 }
 
 // A line refits to its item's new frame: an orthogonal line in a frame

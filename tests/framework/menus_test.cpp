@@ -148,6 +148,8 @@ TEST_F(Menus, AChosenNumberPostsItsItemsBehaviorWithTheItemAndItsMenu) {
   ASSERT_EQ(gChoices[0].size(), 2u);
   EXPECT_EQ(ov::toInt(gChoices[0][0]), ov::toInt(ov::get("Number"_attr, about)));
   EXPECT_EQ(gChoices[0][1].get(), recent) << "the behaviour's menu is the one holding its item";
+  ov::tell(ov::send<0>("Choose Menu"_sel, menubar_, {nullptr, ov::get("Number"_attr, ElementOf(file_.get(), 0))}));
+  EXPECT_EQ(gChoices.size(), 1u) << "an item without a behaviour posts nothing";
   ov::set("Filters"_attr, menubar_, ov::listOf({ov::text("Record Menu Choice")}));
   ov::tell(ov::send<0>("Choose Menu"_sel, menubar_, {nullptr, ov::integer(999)}));
   ASSERT_EQ(gChoices.size(), 2u) << "a number no item owns goes to the filters";
@@ -171,6 +173,8 @@ TEST_F(Menus, ABehaviorDisablesItsItem) {
   EXPECT_FALSE(EntryGrayed(PopupOf(file_), 4));
   ov::tell(ov::send<0>("Choose Menu"_sel, menubar_, {nullptr, ov::get("Number"_attr, exit)}));
   EXPECT_EQ(gChoices.size(), 1u);
+  ov::tell(ov::send<0>("Set Enabled?"_sel, file_, {ov::integer(999), gdDefaultFalse}));
+  EXPECT_FALSE(EntryGrayed(PopupOf(file_), 4)) << "a number no item owns changes nothing";
 }
 
 // A disabled top-level menu shows a grayed title in the bar and keeps its
@@ -262,8 +266,9 @@ TEST_F(Menus, TheCommanderClaimsUndoBeforeTheTargetAndTitlesIt) {
 }
 
 // A menu opened as a submenu is kept out of the bar until it is added:
-// then it comes last, with its popup.
-TEST_F(Menus, AnAddedMenuComesLastInTheBar) {
+// then it comes last, with its popup; one inserted at a position comes
+// there.
+TEST_F(Menus, AnAddedMenuComesLastInTheBarAndAnInsertedOneWhereAsked) {
   std::string text = kEditMenu;
   text.insert(text.find("\"Enabled?\""), "\"Hierarchical?\": TRUE ");
   ovRef edit = AddMenu(text.c_str());
@@ -273,6 +278,20 @@ TEST_F(Menus, AnAddedMenuComesLastInTheBar) {
   EXPECT_EQ(MenuEntryText(Bar(), 1), "&Edit");
   EXPECT_EQ(GetSubMenu(Bar(), 1), PopupOf(edit));
   EXPECT_EQ(ov::element(ov::get("Menus"_attr, menubar_), 1), edit.get());
+  ovRef first = AddMenu(text.c_str());
+  ov::tell(ov::send<0>("Insert"_sel, first, {ov::integer(0)}));
+  ASSERT_EQ(GetMenuItemCount(Bar()), 3);
+  EXPECT_EQ(GetSubMenu(Bar(), 0), PopupOf(first));
+  EXPECT_EQ(ov::element(ov::get("Menus"_attr, menubar_), 0), first.get());
+}
+
+TEST_F(Menus, DeletingAMenuOrItemThatIsNotThereChangesNothing) {
+  ovRef stranger = Value(kEditMenu);
+  ov::tell(ov::send<0>("Delete Menu"_sel, menubar_, {stranger}));
+  ov::tell(ov::send<0>("Delete Menu"_sel, file_, {stranger}));
+  EXPECT_EQ(GetMenuItemCount(Bar()), 1);
+  EXPECT_EQ(GetMenuItemCount(PopupOf(file_)), 5);
+  EXPECT_EQ(ov::length(ov::get("Menu Items"_attr, file_)), 5u);
 }
 
 TEST_F(Menus, ClosingTakesThePlatformMenusAwayAndKeepsTheMenusItems) {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "framework_fixture.h"
@@ -134,6 +135,19 @@ class Files : public FrameworkTest {
 TEST_F(Files, AFileWithoutAPathIsUntitled) {
   EXPECT_TRUE(ov::textEquals(ov::send("Get Name"_sel, FileAt("")).get(), "Untitled"));
   EXPECT_TRUE(ov::textEquals(ov::send("Get Name"_sel, FileAt("/tmp/notes.txt")).get(), "/tmp/notes.txt"));
+}
+
+// (folder, file name, whole path); a path without a folder has an empty one.
+TEST_F(Files, APathSplitsIntoItsFolderAndFileName) {
+  for (const auto& [path, folder, name] : {std::tuple{"/tmp/notes.txt", "/tmp/", "notes.txt"},
+                                           std::tuple{"C:\\golden\\ratio.txt", "C:\\golden\\", "ratio.txt"},
+                                           std::tuple{"notes.txt", "", "notes.txt"}}) {
+    auto parts = ov::send<3>("Extract Specification"_sel, FileAt(path));
+    EXPECT_EQ(ov::chars(parts.get(0)), folder) << path;
+    EXPECT_EQ(ov::chars(parts.get(1)), name) << path;
+    EXPECT_EQ(ov::chars(parts.get(2)), path);
+  }
+  EXPECT_TRUE(ov::send<3>("Extract Specification"_sel, FileAt("")).failed());
 }
 
 TEST_F(Files, APlainFileCannotOpenOrClose) {

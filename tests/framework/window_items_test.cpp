@@ -8,15 +8,18 @@ namespace {
 
 using WindowItems = ViewWindowTest;
 
+// An item that cannot be the target asks for no tab stop.
 TEST_F(WindowItems, AnInactiveVisibleTargetableItemIsADisabledVisibleTabStopChild) {
   OpenWith(
-      R"(<<Control>> [ "Name": "Off" "Title": "Off" "Frame": { 10 10 30 90 } "Active?": FALSE "Visible?": TRUE ])");
+      R"(<<Control>> [ "Name": "Off" "Title": "Off" "Frame": { 10 10 30 90 } "Active?": FALSE "Visible?": TRUE ])" +
+      ItemText("Window Item", "Plain", "{ 40 10 60 90 }"));
   HWND off = Handle("Off");
   ASSERT_NE(off, nullptr);
   auto style = static_cast<DWORD>(GetWindowLongPtrA(off, GWL_STYLE));
   EXPECT_EQ(style & (WS_CHILD | WS_DISABLED | WS_VISIBLE | WS_TABSTOP),
             static_cast<DWORD>(WS_CHILD | WS_DISABLED | WS_VISIBLE | WS_TABSTOP));
   EXPECT_FALSE(IsWindowEnabled(off));
+  EXPECT_EQ(ov::toInt(ov::send("Get Flags"_sel, Item("Plain")).get()), static_cast<int32_t>(WS_CHILD | WS_VISIBLE));
 }
 
 // A bordered item without a platform window moves from (30, 40, 60, 100)
@@ -71,6 +74,37 @@ TEST_F(WindowItems, ADrawnItemIsRepaintedOnlyWhenItsActivityOrVisibilityChanges)
   }
 }
 
+// Closed, an item has no owner: it is placed by its frame alone, and neither
+// it nor its border asks for a repaint or inverts anything.
+TEST_F(WindowItems, AClosedItemIsPlacedByItsFrameAndDrawsNothing) {
+  OpenWith(ItemText("Window Item", "Gone", "{ 30 40 60 100 }", R"("Border": <<Regular Border>>)"));
+  ovRef gone = Item("Gone");
+  ovRef border = ov::get("Border"_attr, gone);
+  ov::tell(ov::send<0>("Close"_sel, gone));
+  RunUntilIdle();
+  auto at = ov::send<4>("Get Coordinates"_sel, gone);
+  EXPECT_EQ((Sides{ov::toInt(at.get(0)), ov::toInt(at.get(1)), ov::toInt(at.get(2)), ov::toInt(at.get(3))}),
+            (Sides{40, 30, 60, 30}));
+  EXPECT_EQ(SidesOf(ov::toRECT(ov::send("Border Frame"_sel, border).get())), (Sides{0, 0, 0, 0}));
+  uint32_t before = ClientPixel(50, 45);
+  EXPECT_TRUE(ov::send<0>("Redraw"_sel, gone, {gdDefaultTrue}).succeeded());
+  EXPECT_TRUE(ov::send<0>("Redraw"_sel, border, {gdDefaultTrue}).succeeded());
+  EXPECT_TRUE(ov::send<0>("Invert"_sel, gone).succeeded());
+  EXPECT_FALSE(GetUpdateRect(Handle("Root"), nullptr, FALSE));
+  EXPECT_EQ(ClientPixel(50, 45), before);
+}
+
+// A transparent item with a platform window of its own is repainted by its
+// owner, over the item's frame.
+TEST_F(WindowItems, ATransparentItemWithItsOwnWindowIsRepaintedInItsOwner) {
+  OpenWith(ItemText("View", "Glass", "{ 30 40 60 100 }", R"("Origin": { 0 0 } "Content": ( ))"));
+  ov::set("Transparent?"_attr, Item("Glass"), gdDefaultTrue);
+  ov::tell(ov::send<0>("Redraw"_sel, Item("Glass"), {gdDefaultFalse}));
+  RECT asked{};
+  ASSERT_TRUE(GetUpdateRect(Handle("Root"), &asked, FALSE));
+  EXPECT_EQ(SidesOf(asked), (Sides{40, 30, 100, 60}));
+}
+
 // An item without a platform window of its own never claims a handle, not
 // even the null one.
 TEST_F(WindowItems, AnItemWithoutAPlatformWindowHoldsNoHandle) {
@@ -85,12 +119,16 @@ TEST_F(WindowItems, AnItemWithoutAPlatformWindowHoldsNoHandle) {
 // not the key itself.
 TEST_F(WindowItems, FindItemByKeyAnswersTheItemHoldingTheKey) {
   ovRef view = Value(R"(<<View>> [ "Content": (
+      <<Window Item>>
       <<Window Item>> [ "Name": "Keyless" ]
       <<Window Item>> [ "Name": "Keyed" "Key Behavior": <<Special Keys>> [
-          "Keys": ( ( <<Accelerator Entry>> [ "Character": "K" "ID": 7 ] <<Behavior>> ) ) ] ] ) ])");
-  ovRef keyed = ovRef::share(ov::element(ov::get("Content"_attr, view), 1));
+          "Keys": ( ( <<Accelerator Entry>> [ "Character": "L" ] <<Behavior>> )
+                    ( <<Accelerator Entry>> [ "Character": "K" "ID": 7 ] <<Behavior>> ) ) ] ] ) ])");
+  ovRef keyed = ovRef::share(ov::element(ov::get("Content"_attr, view), 2));
   EXPECT_EQ(ov::send("Find Item By Key"_sel, view, {ov::integer(7)}).get(), keyed.get());
   EXPECT_EQ(ov::send("Find Item By Key"_sel, view, {ov::integer(8)}).get(), nullptr);
+  EXPECT_EQ(ov::send("Find Item By Key"_sel, view, {ov::text("7")}).get(), nullptr) << "an id is a number";
+  EXPECT_EQ(ov::send("Find Window Item"_sel, view, {ov::text("Keyed")}).get(), keyed.get()) << "past a nameless item";
 }
 
 // An item becomes the target only when it can be one and everything from
