@@ -49,6 +49,10 @@ TEST_F(Commands, UndoRestoresWhatTheCommandChangedAndUndoAgainRedoesIt) {
   EXPECT_TRUE(ov::isFalse(ov::get("Redo?"_attr, Commander())));
   EXPECT_EQ(UndoItem(), "Undo");
   EXPECT_EQ(ov::get("Undo Command"_attr, Commander()), command) << "one command toggles; there is no deeper history";
+  ov::tell(ov::send<0>("Close"_sel, Item("A")));
+  Undo();
+  ov::tell(ov::send<0>("Post"_sel, ov::make("Clear Task"_cls).get()));
+  EXPECT_EQ(ValueOf("A"), "") << "a task of a closed item, or of none, changes no text";
 }
 
 // A named command's item is the "Undo Task" template filled with the verb

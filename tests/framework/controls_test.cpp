@@ -58,8 +58,9 @@ TEST_F(Controls, TheDefaultPushButtonIsMadeWithTheDefaultStyleAndIdOne) {
 // button; an inactive button is disabled and a click on it runs nothing.
 TEST_F(Controls, AClickOnAPushButtonRunsItsClickBehaviorWhileItIsActive) {
   OpenWith(ControlText("Push Button", "Go", "{ 10 10 30 70 }") +
-           ControlText("Push Button", "Other", "{ 40 10 60 70 }"));
+           ControlText("Push Button", "Other", "{ 40 10 60 70 }") + ControlText("Push Button", "", "{ 70 10 90 70 }"));
   EXPECT_EQ(SidesOf(PlaceOf("Go")), (Sides{10, 10, 70, 30}));
+  EXPECT_EQ(GetDlgItem(Handle("Root"), IDOK), nullptr) << "a nameless button is no default item's namesake";
   ClickItem("Go");
   ASSERT_EQ(gClicks.size(), 1u);
   EXPECT_EQ(gClicks[0].item, "Go");
@@ -91,6 +92,7 @@ TEST_F(Controls, AClosedControlAnswersTheStateItShowedLastAndKeepsWhatItIsGiven)
   ClickItem("Box");
   ov::tell(ov::send<0>("Close"_sel, Item("Box")));
   EXPECT_FALSE(IsWindow(box));
+  EXPECT_TRUE(ov::send<0>("Close"_sel, Item("Box")).succeeded()) << "closing it again is no failure";
   EXPECT_EQ(ov::toInt(ov::send("Get Control Value"_sel, Item("Box")).get()), BST_CHECKED);
 
   ov::tell(ov::send<0>("Set Title"_sel, Item("Box"), {ov::text("Later")}));

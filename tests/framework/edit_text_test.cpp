@@ -138,15 +138,24 @@ TEST_F(EditTexts, StyleBitsFollowTheItem) {
     auto style = static_cast<uint32_t>(ov::toInt(ov::send("Get Flags"_sel, item).get()));
     EXPECT_EQ(style & kOwnBits, c.bits) << c.editable << c.border << c.wrap << c.autoScroll;
   }
+  ov::set("Main Window"_attr, Application(), ov::text(""));
+  OpenApplication();
+  for (bool threeD : {true, false}) {
+    ov::set("3D Interface?"_attr, Application(), ov::boolean(threeD));
+    ovRef item = ov::make("Edit Text"_cls).take();
+    EXPECT_EQ(ov::toInt(ov::send("Get Extended Styles"_sel, item).get()), threeD ? WS_EX_CLIENTEDGE : 0)
+        << "a sunken edge in a three-dimensional interface";
+  }
 }
 
 // A draws with its font's size and weight, B with the system font's (bold,
-// and not 20 high).
+// and not 20 high), C with its font's plain weight.
 TEST_F(EditTexts, TheItemsFontIsTheControls) {
   OpenWindow(
       EditText("A", "10 10 32 110",
                R"("Font": <<Font>> [ "Font Name": "MS Sans Serif" "Size": 20 "Style": ( 400 FALSE FALSE FALSE ) ])") +
-      EditText("B", "40 10 62 110"));
+      EditText("B", "40 10 62 110") +
+      EditText("C", "70 10 92 110", R"("Font": <<Font>> [ "Font Name": "MS Sans Serif" "Size": 20 ])"));
   // The metrics of a font (the one a DC starts with for none) in a
   // control's DC.
   auto metricsOf = [](HWND control, HGDIOBJ font) {
@@ -170,6 +179,7 @@ TEST_F(EditTexts, TheItemsFontIsTheControls) {
   EXPECT_EQ(b.tmWeight, system.tmWeight);
   EXPECT_EQ(system.tmWeight, FW_BOLD);
   EXPECT_NE(system.tmHeight, 20);
+  EXPECT_EQ(drawnWith("C").tmWeight, FW_NORMAL) << "a font without a style list is plain";
 }
 
 TEST_F(EditTexts, AReadOnlyItemIsMadeReadOnlyAndTabbingPassesItBy) {

@@ -29,10 +29,12 @@ std::string FontText() {
          std::to_string(kJustification) + " ]";
 }
 
-std::string TextItem(const char* name, const char* frame, const char* text, const std::string& more = "") {
+// A text item; the text drawn with a pen when one is given.
+std::string TextItem(const char* name, const char* frame, const char* text, const std::string& more = "",
+                     const std::string& pen = "") {
   return std::string("<<Graphic Item>> [ \"Name\": \"") + name + "\" \"Frame\": " + frame +
          R"( "Active?": TRUE "Visible?": TRUE "Capture?": FALSE "Inverted?": FALSE )" + more +
-         " \"Graphic\": <<Text>> [ \"Text\": \"" + text + "\" \"Font\": " + FontText() + " ] ]";
+         " \"Graphic\": <<Text>> [ \"Text\": \"" + text + "\" \"Font\": " + FontText() + " " + pen + " ] ]";
 }
 
 const std::string kClickBehavior = R"("Click Behavior": <<Window Item Behavior>> [
@@ -66,7 +68,9 @@ std::string Content() {
          TextItem("Fading", "{ 100 200 120 260 }", "100", R"("Transparent?": TRUE "Button?": FALSE)") +
          TextItem("Steady", "{ 100 300 120 360 }", "1", R"("Transparent?": TRUE "Button?": FALSE)") +
          TextItem("Press", "{ 90 30 110 110 }", "Go", R"("Transparent?": FALSE "Button?": TRUE )" + kClickBehavior) +
-         TextItem("Label", "{ 140 30 160 110 }", "L", R"("Transparent?": FALSE "Button?": FALSE )" + kClickBehavior) +
+         TextItem("Label", "{ 140 30 160 110 }", "L", R"("Transparent?": FALSE "Button?": FALSE )" + kClickBehavior,
+                  R"("Pen": <<Pen>> [ "Size": { 1 1 } "Mode": 13 "ForeColor": { 65535 0 0 }
+                       "BackColor": { 65535 65535 65535 } "Style": 0 ])") +
          R"(<<Graphic Item>> [ "Name": "Dead" "Frame": { 140 120 160 190 } "Active?": FALSE "Visible?": TRUE
               "Transparent?": FALSE "Button?": TRUE "Capture?": FALSE "Inverted?": FALSE "Graphic": NONE )" +
          kClickBehavior + " ]";
@@ -128,11 +132,12 @@ class GraphicItems : public FrameworkTest {
   static POINT Middle(RECT r) { return OnScreen((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
 };
 
-// A text item shows its text in its font on its own ground, and a new
-// value at once.
+// A text item shows its text in its font on its own ground (white, or its
+// pen's colour), and a new value at once.
 TEST_F(GraphicItems, ATextItemShowsItsValueInItsFontOnItsOwnGround) {
   Open();
   EXPECT_EQ(ClientPixels(kShown), Reference("38", kShown));
+  EXPECT_EQ(ClientPixel(31, 141), 0xFF0000u) << "the Label's pen is red";
   ov::tell(ov::send<0>("Set Value"_sel, Item("Shown"), {ov::integer(7)}));
   EXPECT_TRUE(ov::textEquals(ov::send("Get Value"_sel, Item("Shown")).get(), "7"));
   RunUntilIdle();
@@ -223,6 +228,19 @@ TEST_F(GraphicItems, ARedrawTakesInTheBorderAndTheOverhangOfALinesPen) {
   ov::tell(ov::send<0>("Invert"_sel, Item("Shown")));
   EXPECT_TRUE(ov::isTrue(ov::get("Inverted?"_attr, Item("Shown"))));
   EXPECT_FALSE(GetUpdateRect(ViewHandle(), nullptr, FALSE)) << "closed, it has no owner to repaint it";
+}
+
+// In a three-dimensional interface every item shows its owner's background;
+// otherwise only a transparent one does.
+TEST_F(GraphicItems, OnlyATransparentItemIsTransparentOutsideAThreeDimensionalInterface) {
+  Open();
+  ovRef opaque = Value(TextItem("Opaque", "{ 0 0 10 10 }", "1", R"("Transparent?": FALSE)"));
+  ovRef clear = Value(TextItem("Clear", "{ 0 0 10 10 }", "1", R"("Transparent?": TRUE)"));
+  for (bool threeD : {true, false}) {
+    ov::set("3D Interface?"_attr, Application(), ov::boolean(threeD));
+    EXPECT_EQ(ov::isTrue(ov::send("Get Transparent?"_sel, opaque).get()), threeD);
+    EXPECT_TRUE(ov::isTrue(ov::send("Get Transparent?"_sel, clear).get())) << threeD;
+  }
 }
 
 // A line refits to its item's new frame: an orthogonal line in a frame
