@@ -285,6 +285,22 @@ TEST_F(Menus, AnAddedMenuComesLastInTheBarAndAnInsertedOneWhereAsked) {
   EXPECT_EQ(ov::element(ov::get("Menus"_attr, menubar_), 0), first.get());
 }
 
+// A title that is no text is a picture: the entry shows its bitmap, in the
+// bar and in the popup, until a text title takes its place.
+TEST_F(Menus, APictureTitleMakesABitmapEntryUntilATextTakesItsPlace) {
+  ovRef menu = AddMenu(R"(<<Menu>> [ "Name": "Pictures" "Title": 7 "Enabled?": TRUE "String?": FALSE "Flags": 0
+      "Menu Items": ( <<Menu Item>> [ "Name": "Sun" "Title": 8 "Enabled?": TRUE "String?": FALSE "Flags": 0 ] ) ])");
+  ovC_object* sun = ElementOf(menu.get(), 0);
+  EXPECT_TRUE(GetMenuState(Bar(), 1, MF_BYPOSITION) & MF_BITMAP);
+  EXPECT_TRUE(GetMenuState(PopupOf(menu), 0, MF_BYPOSITION) & MF_BITMAP);
+  ov::tell(ov::send<0>("Set Title"_sel, sun, {ov::integer(9)}));
+  EXPECT_TRUE(GetMenuState(PopupOf(menu), 0, MF_BYPOSITION) & MF_BITMAP);
+  ov::tell(ov::send<0>("Set Title"_sel, sun, {ov::text("Sun")}));
+  EXPECT_FALSE(GetMenuState(PopupOf(menu), 0, MF_BYPOSITION) & MF_BITMAP);
+  EXPECT_EQ(MenuEntryText(PopupOf(menu), 0), "Sun");
+  EXPECT_TRUE(ov::isTrue(ov::get("String?"_attr, sun)));
+}
+
 TEST_F(Menus, DeletingAMenuOrItemThatIsNotThereChangesNothing) {
   ovRef stranger = Value(kEditMenu);
   ov::tell(ov::send<0>("Delete Menu"_sel, menubar_, {stranger}));

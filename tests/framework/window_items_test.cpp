@@ -1,12 +1,31 @@
 // Window items: the style of their platform windows, the handles and keys
 // they answer to, and the point universals.
 #include <string>
+#include <string_view>
 
 #include "view_window.h"
 
 namespace {
 
-using WindowItems = ViewWindowTest;
+class WindowItems : public ViewWindowTest {
+ protected:
+  // A view, of no window, holding a nameless item, an item without keys and
+  // one whose key of command id 7 posts a behaviour.
+  static ovRef KeyedView() {
+    return Value(R"(<<View>> [ "Content": (
+        <<Window Item>>
+        <<Window Item>> [ "Name": "Keyless" ]
+        <<Window Item>> [ "Name": "Keyed" "Key Behavior": <<Special Keys>> [
+            "Keys": ( ( <<Accelerator Entry>> [ "Character": "L" ] <<Behavior>> )
+                      ( <<Accelerator Entry>> [ "Character": "K" "ID": 7 ] <<Behavior>> ) ) ] ] ) ])");
+  }
+
+  // A key event: an accelerator's command, or a character.
+  static ovRef KeyEvent(const char* type, UINT message, WPARAM wParam) {
+    return Value(R"(<<Event>> [ "Platform Event": <<Platform Event>> [ "Type": ")" + std::string(type) +
+                 R"(" "Message": )" + std::to_string(message) + R"( "WParam": )" + std::to_string(wParam) + " ] ]");
+  }
+};
 
 // An item that cannot be the target asks for no tab stop.
 TEST_F(WindowItems, AnInactiveVisibleTargetableItemIsADisabledVisibleTabStopChild) {
@@ -90,6 +109,9 @@ TEST_F(WindowItems, AClosedItemIsPlacedByItsFrameAndDrawsNothing) {
   EXPECT_TRUE(ov::send<0>("Redraw"_sel, gone, {gdDefaultTrue}).succeeded());
   EXPECT_TRUE(ov::send<0>("Redraw"_sel, border, {gdDefaultTrue}).succeeded());
   EXPECT_TRUE(ov::send<0>("Invert"_sel, gone).succeeded());
+  ovRef device = ov::universal("Get Current Device"_uni).take();
+  ov::tell(ov::send<0>("Prepare"_sel, gone));
+  EXPECT_EQ(ov::universal("Get Current Device"_uni).get(), device.get()) << "no owner to draw in";
   EXPECT_FALSE(GetUpdateRect(Handle("Root"), nullptr, FALSE));
   EXPECT_EQ(ClientPixel(50, 45), before);
 }
@@ -118,12 +140,7 @@ TEST_F(WindowItems, AnItemWithoutAPlatformWindowHoldsNoHandle) {
 // The item whose key behaviour holds the accelerator's command id is found,
 // not the key itself.
 TEST_F(WindowItems, FindItemByKeyAnswersTheItemHoldingTheKey) {
-  ovRef view = Value(R"(<<View>> [ "Content": (
-      <<Window Item>>
-      <<Window Item>> [ "Name": "Keyless" ]
-      <<Window Item>> [ "Name": "Keyed" "Key Behavior": <<Special Keys>> [
-          "Keys": ( ( <<Accelerator Entry>> [ "Character": "L" ] <<Behavior>> )
-                    ( <<Accelerator Entry>> [ "Character": "K" "ID": 7 ] <<Behavior>> ) ) ] ] ) ])");
+  ovRef view = KeyedView();
   ovRef keyed = ovRef::share(ov::element(ov::get("Content"_attr, view), 2));
   EXPECT_EQ(ov::send("Find Item By Key"_sel, view, {ov::integer(7)}).get(), keyed.get());
   EXPECT_EQ(ov::send("Find Item By Key"_sel, view, {ov::integer(8)}).get(), nullptr);
@@ -154,6 +171,22 @@ TEST_F(WindowItems, OnlyAReachableTargetableItemBecomesTheTarget) {
     EXPECT_TRUE(ov::send<0>("Target"_sel, r.item, {gdDefaultFalse}).failed());
     EXPECT_EQ(ov::get("Target"_attr, MainWindow()).get(), Item("Here").get());
   }
+}
+
+// An item takes an accelerator's command only with a key of that id; a key
+// it does not take would go up to its owner, and without one it is refused.
+TEST_F(WindowItems, AKeyAnItemWithoutOwnerDoesNotTakeIsRefused) {
+  ovRef view = KeyedView();
+  ovRef keyless = ovRef::share(ov::element(ov::get("Content"_attr, view), 1));
+  ovRef keyed = ovRef::share(ov::element(ov::get("Content"_attr, view), 2));
+  auto keyDown = [](ov::In item, ov::In event) {
+    return ov::send<0>("Key Down"_sel, item, {nullptr, nullptr, event}).status;
+  };
+  auto accelerator = [](WORD id) { return KeyEvent("COMMAND", WM_COMMAND, MAKEWPARAM(id, 1)); };
+  EXPECT_EQ(keyDown(keyed, accelerator(7)), ovSuccess);
+  EXPECT_EQ(keyDown(keyed, accelerator(8)), ovFailure);
+  EXPECT_EQ(keyDown(keyless, accelerator(7)), ovFailure);
+  EXPECT_EQ(keyDown(keyed, KeyEvent("KEYDOWN", WM_CHAR, 'k')), ovFailure);
 }
 
 TEST_F(WindowItems, ThePointUniversalsAddAndSubtractComponentwise) {
