@@ -289,11 +289,12 @@ TEST_F(Menus, AnAddedMenuComesLastInTheBarAndAnInsertedOneWhereAsked) {
 // bar and in the popup, until a text title takes its place.
 TEST_F(Menus, APictureTitleMakesABitmapEntryUntilATextTakesItsPlace) {
   ovRef menu = AddMenu(R"(<<Menu>> [ "Name": "Pictures" "Title": 7 "Enabled?": TRUE "String?": FALSE "Flags": 0
-      "Menu Items": ( <<Menu Item>> [ "Name": "Sun" "Title": 8 "Enabled?": TRUE "String?": FALSE "Flags": 0 ] ) ])");
+      "Menu Items": ( <<Menu Item>> [ "Name": "Sun" "Title": 8 "Enabled?": TRUE "String?": FALSE "Flags": 0 ]
+                      <<Menu Item>> [ "Name": "Moon" "Title": 9 "Enabled?": TRUE "String?": FALSE "Flags": 0 ] ) ])");
   ovC_object* sun = ElementOf(menu.get(), 0);
   EXPECT_TRUE(GetMenuState(Bar(), 1, MF_BYPOSITION) & MF_BITMAP);
   EXPECT_TRUE(GetMenuState(PopupOf(menu), 0, MF_BYPOSITION) & MF_BITMAP);
-  ov::tell(ov::send<0>("Set Title"_sel, sun, {ov::integer(9)}));
+  ov::tell(ov::send<0>("Set Title"_sel, sun, {ov::integer(10)}));
   EXPECT_TRUE(GetMenuState(PopupOf(menu), 0, MF_BYPOSITION) & MF_BITMAP);
   ov::tell(ov::send<0>("Set Title"_sel, sun, {ov::text("Sun")}));
   EXPECT_FALSE(GetMenuState(PopupOf(menu), 0, MF_BYPOSITION) & MF_BITMAP);

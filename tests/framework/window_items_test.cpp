@@ -9,12 +9,13 @@ namespace {
 
 class WindowItems : public ViewWindowTest {
  protected:
-  // A view, of no window, holding a nameless item, an item without keys and
-  // one whose key of command id 7 posts a behaviour.
+  // A view, of no window, holding a nameless item, an item and an edit text
+  // without keys and one whose key of command id 7 posts a behaviour.
   static ovRef KeyedView() {
     return Value(R"(<<View>> [ "Content": (
         <<Window Item>>
         <<Window Item>> [ "Name": "Keyless" ]
+        <<Edit Text>> [ "Name": "Typed" ]
         <<Window Item>> [ "Name": "Keyed" "Key Behavior": <<Special Keys>> [
             "Keys": ( ( <<Accelerator Entry>> [ "Character": "L" ] <<Behavior>> )
                       ( <<Accelerator Entry>> [ "Character": "K" "ID": 7 ] <<Behavior>> ) ) ] ] ) ])");
@@ -56,9 +57,14 @@ TEST_F(WindowItems, AnItemDrawnByItsViewIsRepaintedWhereItWasAndWhereItIs) {
 }
 
 // A push button repaints its own window and, in its view, the border
-// around it; it draws only where the area asked for meets its border.
+// around it when it has one; it draws only where the area asked for meets
+// its border.
 TEST_F(WindowItems, AButtonRepaintsItselfAndItsBorderAndDrawsOnlyWhereAsked) {
-  OpenWith(ItemText("Push Button", "Go", "{ 30 40 60 100 }", R"("Title": "Go" "Border": <<Regular Border>>)"));
+  OpenWith(ItemText("Push Button", "Go", "{ 30 40 60 100 }", R"("Title": "Go" "Border": <<Regular Border>>)") +
+           ItemText("Push Button", "Bare", "{ 80 40 100 100 }", R"("Title": "Bare")"));
+  ov::tell(ov::send<0>("Redraw"_sel, Item("Bare"), {gdDefaultTrue}));
+  EXPECT_TRUE(GetUpdateRect(Handle("Bare"), nullptr, FALSE));
+  EXPECT_FALSE(GetUpdateRect(Handle("Root"), nullptr, FALSE));
   ov::tell(ov::send<0>("Redraw"_sel, Item("Go"), {gdDefaultTrue}));
   EXPECT_TRUE(GetUpdateRect(Handle("Go"), nullptr, FALSE));
   RECT around{};
@@ -141,7 +147,7 @@ TEST_F(WindowItems, AnItemWithoutAPlatformWindowHoldsNoHandle) {
 // not the key itself.
 TEST_F(WindowItems, FindItemByKeyAnswersTheItemHoldingTheKey) {
   ovRef view = KeyedView();
-  ovRef keyed = ovRef::share(ov::element(ov::get("Content"_attr, view), 2));
+  ovRef keyed = ovRef::share(ov::element(ov::get("Content"_attr, view), 3));
   EXPECT_EQ(ov::send("Find Item By Key"_sel, view, {ov::integer(7)}).get(), keyed.get());
   EXPECT_EQ(ov::send("Find Item By Key"_sel, view, {ov::integer(8)}).get(), nullptr);
   EXPECT_EQ(ov::send("Find Item By Key"_sel, view, {ov::text("7")}).get(), nullptr) << "an id is a number";
@@ -174,11 +180,12 @@ TEST_F(WindowItems, OnlyAReachableTargetableItemBecomesTheTarget) {
 }
 
 // An item takes an accelerator's command only with a key of that id; a key
-// it does not take would go up to its owner, and without one it is refused.
-TEST_F(WindowItems, AKeyAnItemWithoutOwnerDoesNotTakeIsRefused) {
+// it does not take goes up to its owner, and without one it is refused.
+TEST_F(WindowItems, AKeyAnItemDoesNotTakeGoesToItsOwnerOrIsRefused) {
   ovRef view = KeyedView();
   ovRef keyless = ovRef::share(ov::element(ov::get("Content"_attr, view), 1));
-  ovRef keyed = ovRef::share(ov::element(ov::get("Content"_attr, view), 2));
+  ovRef typed = ovRef::share(ov::element(ov::get("Content"_attr, view), 2));
+  ovRef keyed = ovRef::share(ov::element(ov::get("Content"_attr, view), 3));
   auto keyDown = [](ov::In item, ov::In event) {
     return ov::send<0>("Key Down"_sel, item, {nullptr, nullptr, event}).status;
   };
@@ -186,7 +193,12 @@ TEST_F(WindowItems, AKeyAnItemWithoutOwnerDoesNotTakeIsRefused) {
   EXPECT_EQ(keyDown(keyed, accelerator(7)), ovSuccess);
   EXPECT_EQ(keyDown(keyed, accelerator(8)), ovFailure);
   EXPECT_EQ(keyDown(keyless, accelerator(7)), ovFailure);
+  EXPECT_EQ(keyDown(typed, accelerator(7)), ovFailure);
   EXPECT_EQ(keyDown(keyed, KeyEvent("KEYDOWN", WM_CHAR, 'k')), ovFailure);
+  ov::set("Key Behavior"_attr, view, ov::get("Key Behavior"_attr, keyed));
+  ov::tell(ov::send<0>("Set Owner"_sel, keyless, {view}));
+  EXPECT_EQ(keyDown(keyless, accelerator(7)), ovSuccess) << "its owner's key";
+  ov::tell(ov::send<0>("Set Owner"_sel, keyless, {nullptr}));
 }
 
 TEST_F(WindowItems, ThePointUniversalsAddAndSubtractComponentwise) {
