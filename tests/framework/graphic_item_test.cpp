@@ -243,6 +243,22 @@ TEST_F(GraphicItems, OnlyATransparentItemIsTransparentOutsideAThreeDimensionalIn
   }
 }
 
+// A point is in a graphic with a region when it is in the region, whatever
+// the item's frame; in one without, when it is in the frame.
+TEST_F(GraphicItems, APointIsInAGraphicByItsRegionOrElseByTheItemsFrame) {
+  Open();
+  auto in = [](const char* name, int x, int y) {
+    return ov::toInt(ov::send("Point In Graphic?"_sel, Item(name), {ov::point(y, x), nullptr}).get()) != 0;
+  };
+  EXPECT_TRUE(in("Rule", 100, 60));
+  EXPECT_FALSE(in("Rule", 100, 65));
+  HRGN region = CreateRectRgn(20, 50, 200, 70);
+  ov::set("Region"_attr, ov::get("Graphic"_attr, Item("Rule")), ov::handleValue(region));
+  EXPECT_TRUE(in("Rule", 100, 65));
+  EXPECT_FALSE(in("Rule", 100, 75));
+  DeleteObject(region);
+}
+
 // A line refits to its item's new frame: an orthogonal line in a frame
 // wider than high runs across its middle row.
 TEST_F(GraphicItems, AMovedOrResizedLineRunsAcrossTheMiddleOfItsNewFrame) {
