@@ -132,13 +132,9 @@ class Files : public FrameworkTest {
   std::vector<std::string> made_;
 };
 
-TEST_F(Files, AFileWithoutAPathIsUntitled) {
-  EXPECT_TRUE(ov::textEquals(ov::send("Get Name"_sel, FileAt("")).get(), "Untitled"));
-  EXPECT_TRUE(ov::textEquals(ov::send("Get Name"_sel, FileAt("/tmp/notes.txt")).get(), "/tmp/notes.txt"));
-}
-
-// (folder, file name, whole path); a path without a folder has an empty one.
-TEST_F(Files, APathSplitsIntoItsFolderAndFileName) {
+// A path names the file and splits into (folder, file name, whole path); a
+// path without a folder has an empty one. A file without a path is untitled.
+TEST_F(Files, APathNamesTheFileAndSplitsIntoItsFolderAndFileName) {
   for (const auto& [path, folder, name] : {std::tuple{"/tmp/notes.txt", "/tmp/", "notes.txt"},
                                            std::tuple{"C:\\golden\\ratio.txt", "C:\\golden\\", "ratio.txt"},
                                            std::tuple{"notes.txt", "", "notes.txt"}}) {
@@ -146,8 +142,10 @@ TEST_F(Files, APathSplitsIntoItsFolderAndFileName) {
     EXPECT_EQ(ov::chars(parts.get(0)), folder) << path;
     EXPECT_EQ(ov::chars(parts.get(1)), name) << path;
     EXPECT_EQ(ov::chars(parts.get(2)), path);
+    EXPECT_EQ(ov::chars(ov::send("Get Name"_sel, FileAt(path)).get()), path);
   }
   EXPECT_TRUE(ov::send<3>("Extract Specification"_sel, FileAt("")).failed());
+  EXPECT_EQ(ov::chars(ov::send("Get Name"_sel, FileAt("")).get()), "Untitled");
 }
 
 TEST_F(Files, APlainFileCannotOpenOrClose) {
