@@ -229,6 +229,22 @@ TEST_F(EditTexts, ARejectedTextKeepsTheTargetOnTabAndClickButNotOnClose) {
   EXPECT_EQ(Posted(commander.get(), "exit"), 0);
 }
 
+// Sent by name, as a program would, the commands that change the text end
+// at once on a read-only item; Copy still copies.
+TEST_F(EditTexts, ACommandSentByNameChangesNoReadOnlyTextButCopies) {
+  OpenWindow(EditText("R", "10 10 32 110", R"("Text": "fixed")", false));
+  ClickItem("R");
+  SelectAllByKeys();
+  SetClipboardText("keep");
+  for (const ovMethodSelector* command :
+       std::initializer_list<const ovMethodSelector*>{&"Cut"_sel, &"Paste"_sel, &"Clear"_sel})
+    EXPECT_EQ(ov::send<0>(*command, Item("R")).status, ovTerminate);
+  EXPECT_EQ(ValueOf("R"), "fixed");
+  EXPECT_EQ(ClipboardText(), "keep");
+  EXPECT_EQ(ov::send<0>("Copy"_sel, Item("R")).status, ovSuccess);
+  EXPECT_EQ(ClipboardText(), "fixed");
+}
+
 TEST_F(EditTexts, TheEditMenuFollowsTheSelectionTheClipboardAndTheText) {
   InstallEditMenu();
   OpenWindow(EditText("A", "10 10 32 110", R"("Text": "hello")") +

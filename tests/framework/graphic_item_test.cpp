@@ -214,7 +214,7 @@ TEST_F(GraphicItems, ARedrawTakesInTheBorderAndTheOverhangOfALinesPen) {
   const struct {
     const char* item;
     RECT area;
-  } cases[] = {{"Boxed", {119, 19, 181, 41}}, {"Thick", {200, 150, 292, 153}}};
+  } cases[] = {{"Boxed", {119, 19, 181, 41}}, {"Thick", {200, 150, 292, 153}}, {"Dead", {120, 140, 190, 160}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.item);
     ov::tell(ov::send<0>("Redraw"_sel, Item(c.item), {gdDefaultTrue}));
