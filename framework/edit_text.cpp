@@ -236,7 +236,8 @@ bool fromAccelerator() {
 template <const auto& Task, bool ChangesText>
 ovStatus PostTextTask(const ov::Args& a) {
   if (fromAccelerator()) return ovTerminate;
-  if (ChangesText && !isEditable(a.receiver())) return ovTerminate;
+  if constexpr (ChangesText)
+    if (!isEditable(a.receiver())) return ovTerminate;
   ovRef task = ov::make(Task).take();
   ov::tell("Set Edit Text"_sel, task, {a.receiver()});
   ov::tell("Post"_sel, task);
