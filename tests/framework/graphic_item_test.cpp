@@ -260,7 +260,7 @@ TEST_F(GraphicItems, APointIsInAGraphicByItsRegionOrElseByTheItemsFrame) {
 }
 
 // A line refits to its item's new frame: an orthogonal line in a frame
-// wider than high runs across its middle row.
+// wider than high runs across its middle row. New end points show at once.
 TEST_F(GraphicItems, AMovedOrResizedLineRunsAcrossTheMiddleOfItsNewFrame) {
   Open();
   ov::tell(ov::send<0>("Set Frame"_sel, Item("Rule"), {ov::rect(100, 20, 121, 200)}));
@@ -272,14 +272,21 @@ TEST_F(GraphicItems, AMovedOrResizedLineRunsAcrossTheMiddleOfItsNewFrame) {
   std::vector<uint32_t> rule = ClientPixels({20, 150, 200, 151});
   EXPECT_EQ(rule, std::vector<uint32_t>(rule.size(), kBlack));
   EXPECT_NE(ClientPixel(30, 60), kBlack) << "gone from where it was";
+  ov::tell(ov::send<0>("Set Value"_sel, Item("Rule"), {Value("( { 150 20 } { 150 100 } )")}));
+  RunUntilIdle();
+  EXPECT_EQ(ClientPixel(50, 150), kBlack);
+  EXPECT_NE(ClientPixel(150, 150), kBlack) << "new end points: the old line is erased beyond them";
 }
 
 // A text has a font and no pen; a line has neither. Without a graphic an
-// item has no value and no font, and a new value changes nothing.
+// item has no value and no font, and a new value changes nothing; it still
+// moves.
 TEST_F(GraphicItems, TheItemAnswersThePenAndFontQuestionsAsItsGraphicDoes) {
   Open();
   ov::tell(ov::send<0>("Set Value"_sel, Item("Dead"), {ov::integer(7)}));
   EXPECT_EQ(ov::send("Get Value"_sel, Item("Dead")).get(), nullptr);
+  ov::tell(ov::send<0>("Set Location"_sel, Item("Dead"), {ov::point(150, 130)}));
+  EXPECT_EQ(SidesOf(ov::toRECT(ov::get("Frame"_attr, Item("Dead")))), (Sides{130, 150, 200, 170})) << "moved all the same";
   EXPECT_TRUE(ov::isA(ov::send("Get Font"_sel, Item("Shown")).get(), "Font"_cls));
   EXPECT_EQ(ov::send("Get Font"_sel, Item("Dead")).get(), nullptr);
   for (const auto& [name, hasFont] : {std::pair{"Shown", true}, std::pair{"Rule", false}, std::pair{"Dead", false}}) {
