@@ -116,6 +116,18 @@ TEST_F(EditTexts, TheControlFollowsTheItemsPlaceSizeAndActivity) {
   EXPECT_TRUE(IsWindowEnabled(Handle("A")));
 }
 
+// The edit text that is its window's target takes the focus when the window
+// is hilited, and not when the hilite goes.
+TEST_F(EditTexts, TheTargetTakesTheFocusWhenItsWindowIsHilited) {
+  OpenWindow(EditText("A", "10 10 32 110"));
+  ClickItem("A");
+  SetFocus(MainWindowHandle());
+  ov::tell(ov::send<0>("Hilite"_sel, MainWindow(), {gdDefaultFalse}));
+  EXPECT_EQ(GetFocus(), MainWindowHandle());
+  ov::tell(ov::send<0>("Hilite"_sel, MainWindow(), {gdDefaultTrue}));
+  EXPECT_EQ(GetFocus(), Handle("A"));
+}
+
 TEST_F(EditTexts, StyleBitsFollowTheItem) {
   constexpr uint32_t kOwnBits = ES_READONLY | WS_BORDER | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_MULTILINE | WS_TABSTOP;
   const struct {
