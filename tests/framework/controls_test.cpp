@@ -84,15 +84,16 @@ TEST_F(Controls, ACheckBoxClickShowsItsNewStateToTheBehavior) {
 }
 
 // Closed, a control answers the state it showed last, read back when it
-// closed, instead of asking a platform window that is gone; a title and an
-// activity given while closed show when it opens again.
+// closed, instead of asking a platform window that is gone (closing it
+// again changes nothing); a title and an activity given while closed show
+// when it opens again.
 TEST_F(Controls, AClosedControlAnswersTheStateItShowedLastAndKeepsWhatItIsGiven) {
   OpenWith(ControlText("Control", "Box", "{ 10 10 30 120 }", R"("Type": 3)"));
   HWND box = Handle("Box");
   ClickItem("Box");
   ov::tell(ov::send<0>("Close"_sel, Item("Box")));
   EXPECT_FALSE(IsWindow(box));
-  EXPECT_TRUE(ov::send<0>("Close"_sel, Item("Box")).succeeded()) << "closing it again is no failure";
+  ov::tell(ov::send<0>("Close"_sel, Item("Box")));
   EXPECT_EQ(ov::toInt(ov::send("Get Control Value"_sel, Item("Box")).get()), BST_CHECKED);
 
   ov::tell(ov::send<0>("Set Title"_sel, Item("Box"), {ov::text("Later")}));
