@@ -302,6 +302,19 @@ TEST_F(Menus, APictureTitleMakesABitmapEntryUntilATextTakesItsPlace) {
   EXPECT_TRUE(ov::isTrue(ov::get("String?"_attr, sun)));
 }
 
+// A submenu is found by its own name; closed on its own, it leaves its
+// parent's popup and list.
+TEST_F(Menus, ASubmenuIsFoundByItsNameAndLeavesItsParentWhenClosedAlone) {
+  ovRef recent = ovRef::share(ElementOf(file_.get(), 3));
+  auto found = ov::send<2>("Find Menu Item"_sel, menubar_, {ov::text("Recent")});
+  EXPECT_EQ(found.get(0), file_.get());
+  EXPECT_EQ(found.get(1), recent.get());
+  ov::tell(ov::send<0>("Close"_sel, recent));
+  EXPECT_EQ(GetMenuItemCount(PopupOf(file_)), 4);
+  EXPECT_EQ(MenuEntryText(PopupOf(file_), 3), "E&xit");
+  EXPECT_EQ(ov::length(ov::get("Menu Items"_attr, file_)), 4u);
+}
+
 TEST_F(Menus, DeletingAMenuOrItemThatIsNotThereChangesNothing) {
   ovRef stranger = Value(kEditMenu);
   ov::tell(ov::send<0>("Delete Menu"_sel, menubar_, {stranger}));
