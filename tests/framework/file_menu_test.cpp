@@ -72,17 +72,6 @@ TEST_F(FileMenu, TheMainWindowShowsFileWithExitEnabledByTheApplication) {
   EXPECT_EQ(ov::send("Get Enabler"_sel, TopMenuItem(0, 0)).get(), Application().get()) << "the update ran when idle";
 }
 
-TEST_F(FileMenu, AnUpdateRequestedBeforeAnIdlePassRunsInIt) {
-  OpenWithMenus();
-  ovRef exit = TopMenuItem(0, 0);
-  ov::tell(ov::send<0>("Set Enabled?"_sel, ov::get("Behavior"_attr, exit), {gdDefaultFalse}));
-  ASSERT_NE(GetMenuState(GetSubMenu(GetMenu(MainWindowHandle()), 0), 0, MF_BYPOSITION) & MF_GRAYED, 0u);
-  ov::tell(ov::universal<0>("Post Menu Update"_uni));
-  RunUntilIdle();
-  EXPECT_TRUE(ov::isTrue(ov::get("Enabled?"_attr, exit)));
-  EXPECT_EQ(GetMenuState(GetSubMenu(GetMenu(MainWindowHandle()), 0), 0, MF_BYPOSITION) & MF_GRAYED, 0u);
-}
-
 // The idle pass's own look at what is under the pointer asks for no
 // update (asking on every pass kept the loop busy); a hit test the
 // platform sends over the menu bar asks for exactly one, however often.
