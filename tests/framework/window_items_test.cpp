@@ -28,7 +28,8 @@ class WindowItems : public ViewWindowTest {
   }
 };
 
-// An item that cannot be the target asks for no tab stop.
+// An item that cannot be the target asks for no tab stop; a plain item
+// asks for no extended style.
 TEST_F(WindowItems, AnInactiveVisibleTargetableItemIsADisabledVisibleTabStopChild) {
   OpenWith(
       R"(<<Control>> [ "Name": "Off" "Title": "Off" "Frame": { 10 10 30 90 } "Active?": FALSE "Visible?": TRUE ])" +
@@ -40,6 +41,7 @@ TEST_F(WindowItems, AnInactiveVisibleTargetableItemIsADisabledVisibleTabStopChil
             static_cast<DWORD>(WS_CHILD | WS_DISABLED | WS_VISIBLE | WS_TABSTOP));
   EXPECT_FALSE(IsWindowEnabled(off));
   EXPECT_EQ(ov::toInt(ov::send("Get Flags"_sel, Item("Plain")).get()), static_cast<int32_t>(WS_CHILD | WS_VISIBLE));
+  EXPECT_EQ(ov::toInt(ov::send("Get Extended Styles"_sel, Item("Plain")).get()), 0);
 }
 
 // A bordered item without a platform window moves from (30, 40, 60, 100)
