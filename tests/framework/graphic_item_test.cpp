@@ -214,7 +214,11 @@ TEST_F(GraphicItems, ARedrawTakesInTheBorderAndTheOverhangOfALinesPen) {
   const struct {
     const char* item;
     RECT area;
-  } cases[] = {{"Boxed", {119, 19, 181, 41}}, {"Thick", {200, 150, 292, 153}}, {"Dead", {120, 140, 190, 160}}};
+  } cases[] = {
+      {"Boxed", {119, 19, 181, 41}},
+      {"Thick", {200, 150, 292, 153}},
+      {"Dead", {120, 140, 190, 160}},
+  };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.item);
     ov::tell(ov::send<0>("Redraw"_sel, Item(c.item), {gdDefaultTrue}));
@@ -286,7 +290,8 @@ TEST_F(GraphicItems, TheItemAnswersThePenAndFontQuestionsAsItsGraphicDoes) {
   ov::tell(ov::send<0>("Set Value"_sel, Item("Dead"), {ov::integer(7)}));
   EXPECT_EQ(ov::send("Get Value"_sel, Item("Dead")).get(), nullptr);
   ov::tell(ov::send<0>("Set Location"_sel, Item("Dead"), {ov::point(150, 130)}));
-  EXPECT_EQ(SidesOf(ov::toRECT(ov::get("Frame"_attr, Item("Dead")))), (Sides{130, 150, 200, 170})) << "moved all the same";
+  EXPECT_EQ(SidesOf(ov::toRECT(ov::get("Frame"_attr, Item("Dead")))), (Sides{130, 150, 200, 170}))
+      << "moved all the same";
   EXPECT_TRUE(ov::isA(ov::send("Get Font"_sel, Item("Shown")).get(), "Font"_cls));
   EXPECT_EQ(ov::send("Get Font"_sel, Item("Dead")).get(), nullptr);
   for (const auto& [name, hasFont] : {std::pair{"Shown", true}, std::pair{"Rule", false}, std::pair{"Dead", false}}) {

@@ -135,9 +135,11 @@ class Files : public FrameworkTest {
 // A path names the file and splits into (folder, file name, whole path); a
 // path without a folder has an empty one. A file without a path is untitled.
 TEST_F(Files, APathNamesTheFileAndSplitsIntoItsFolderAndFileName) {
-  for (const auto& [path, folder, name] : {std::tuple{"/tmp/notes.txt", "/tmp/", "notes.txt"},
-                                           std::tuple{"C:\\golden\\ratio.txt", "C:\\golden\\", "ratio.txt"},
-                                           std::tuple{"notes.txt", "", "notes.txt"}}) {
+  for (const auto& [path, folder, name] : {
+           std::tuple{"/tmp/notes.txt", "/tmp/", "notes.txt"},
+           std::tuple{"C:\\golden\\ratio.txt", "C:\\golden\\", "ratio.txt"},
+           std::tuple{"notes.txt", "", "notes.txt"},
+       }) {
     auto parts = ov::send<3>("Extract Specification"_sel, FileAt(path));
     EXPECT_EQ(ov::chars(parts.get(0)), folder) << path;
     EXPECT_EQ(ov::chars(parts.get(1)), name) << path;
