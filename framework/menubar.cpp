@@ -82,7 +82,10 @@ ovStatus InsertMenu(const ov::Args& a) {
   return ovSuccess;
 }
 
-// Removing an entry destroys the menu's popup with it.
+// Removes the menu and its entry in the bar, which destroys the menu's
+// popup with it. The entry goes by position: a popup's entry carries its
+// menu's handle as identifier, not the menu's number, so a removal by
+// command would find no entry or another item.
 ovStatus DeleteMenu(const ov::Args& a) {
   ovRef menus = ov::get("Menus"_attr, a.receiver());
   int32_t at = ov::indexOf(menus, a[1]);
