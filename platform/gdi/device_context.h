@@ -57,7 +57,9 @@ struct DeviceContext {
   // Logical coordinates to surface coordinates and back.
   POINT toSurface(int x, int y) const;
   RECT toSurface(const RECT& logical) const;
-  void touch() { surface->markDirty(); }
+  // Marks area (surface coordinates) as drawn since the last present.
+  void touch(const Region& area) { surface->markDirty(area); }
+  void touch(const RECT& area) { surface->markDirty(area); }
 };
 
 // A new DC over surface with the default drawing state; its handle is set.

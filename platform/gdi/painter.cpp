@@ -14,6 +14,12 @@ void paintDevice(Surface& surface, const RECT& r, SpanOp op, uint32_t pixel) {
 
 }  // namespace
 
+Painter::~Painter() {
+  if (!IsRectEmpty(&written_)) dc_.touch(written_);
+}
+
+void Painter::wrote(const RECT& area) { UnionRect(&written_, &written_, &area); }
+
 void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) {
   Region target = area.combined(drawable_, Region::Op::And);
   Surface& surface = *dc_.surface;
@@ -24,7 +30,7 @@ void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) {
     for (int y = r.top; y < r.bottom; ++y) op(surface.row(y) + r.left, r.right - r.left, pixel);
     paintDevice(surface, r, op, pixel);
   }
-  dc_.touch();
+  wrote(target.box());
 }
 
 void Painter::plot(int x, int y, SpanOp op, uint32_t pixel) {
@@ -32,7 +38,7 @@ void Painter::plot(int x, int y, SpanOp op, uint32_t pixel) {
   pixel = dc_.surface->fit(pixel);
   op(dc_.surface->row(y) + x, 1, pixel);
   paintDevice(*dc_.surface, RECT{x, y, x + 1, y + 1}, op, pixel);
-  dc_.touch();
+  wrote(RECT{x, y, x + 1, y + 1});
 }
 
 void Painter::span(int y, int left, int right, SpanOp op, uint32_t pixel) {

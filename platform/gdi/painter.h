@@ -1,6 +1,8 @@
 // Writing pixels through a device context: everything is clipped to the
 // DC's drawable region and goes through one span operation of pixel_ops;
-// on a monochrome surface the colour is first made black or white.
+// on a monochrome surface the colour is first made black or white. When the
+// painter is done, the box of what it wrote is marked as changed on the
+// surface, once, however many pixels it plotted.
 #pragma once
 
 #include "platform/gdi/device_context.h"
@@ -11,6 +13,9 @@ namespace platform::gdi {
 class Painter {
  public:
   explicit Painter(DeviceContext& dc) : dc_(dc), drawable_(dc.drawable()) {}
+  ~Painter();
+  Painter(const Painter&) = delete;
+  Painter& operator=(const Painter&) = delete;
 
   // area is in surface coordinates.
   void paint(const Region& area, SpanOp op, uint32_t pixel);
@@ -21,8 +26,11 @@ class Painter {
   void span(int y, int left, int right, SpanOp op, uint32_t pixel);
 
  private:
+  void wrote(const RECT& area);
+
   DeviceContext& dc_;
   Region drawable_;
+  RECT written_{};
 };
 
 }  // namespace platform::gdi

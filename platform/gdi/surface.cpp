@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace platform::gdi {
 namespace {
@@ -23,7 +24,8 @@ Surface::Surface(int width, int height, uint32_t fill, bool monochrome)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       pixels_(static_cast<size_t>(width_) * height_, monochrome ? nearerOfBlackAndWhite(fill) : fill),
-      monochrome_(monochrome) {}
+      monochrome_(monochrome),
+      dirty_(RECT{0, 0, width_, height_}) {}
 
 uint32_t Surface::fit(uint32_t pixel) const { return monochrome_ ? nearerOfBlackAndWhite(pixel) : pixel; }
 
@@ -45,7 +47,7 @@ void Surface::resize(int width, int height, uint32_t fill) {
   pixels_.swap(pixels);
   width_ = width;
   height_ = height;
-  dirty_ = true;
+  markDirty();
   if (device_) device_->resize(width * scale_, height * scale_, fill);
 }
 
@@ -63,7 +65,7 @@ void Surface::copy(const RECT& from, POINT to) {
     int y = dy > 0 ? bottom - 1 - i : top + i;
     std::memmove(row(y + dy) + left + dx, row(y) + left, bytes);
   }
-  dirty_ = true;
+  markDirty(RECT{left + dx, top + dy, right + dx, bottom + dy});
   if (device_) device_->copy(toDevice(from, scale_), {to.x * scale_, to.y * scale_});
 }
 
@@ -75,10 +77,6 @@ void Surface::presentAtScale(int scale) {
     for (int x = 0; x < device_->width(); ++x) device_->row(y)[x] = pixel(x / scale, y / scale);
 }
 
-bool Surface::takeDirty() {
-  bool was = dirty_;
-  dirty_ = false;
-  return was;
-}
+Region Surface::takeDirty() { return std::exchange(dirty_, Region()); }
 
 }  // namespace platform::gdi
