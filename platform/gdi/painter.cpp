@@ -15,22 +15,23 @@ void paintDevice(Surface& surface, const RECT& r, SpanOp op, uint32_t pixel) {
 }  // namespace
 
 Painter::~Painter() {
-  if (!IsRectEmpty(&written_)) dc_.touch(written_);
+  if (!IsRectEmpty(&plotted_)) dc_.touch(plotted_);
 }
 
-void Painter::wrote(const RECT& area) { UnionRect(&written_, &written_, &area); }
+void Painter::plotted(const RECT& pixels) { UnionRect(&plotted_, &plotted_, &pixels); }
 
-void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) {
+void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) { dc_.touch(write(area, op, pixel)); }
+
+Region Painter::write(const Region& area, SpanOp op, uint32_t pixel) {
   Region target = area.combined(drawable_, Region::Op::And);
   Surface& surface = *dc_.surface;
   pixel = surface.fit(pixel);
   target.intersect(RECT{0, 0, surface.width(), surface.height()});
-  if (target.empty()) return;
   for (const RECT& r : target.rects()) {
     for (int y = r.top; y < r.bottom; ++y) op(surface.row(y) + r.left, r.right - r.left, pixel);
     paintDevice(surface, r, op, pixel);
   }
-  wrote(target.box());
+  return target;
 }
 
 void Painter::plot(int x, int y, SpanOp op, uint32_t pixel) {
@@ -38,11 +39,11 @@ void Painter::plot(int x, int y, SpanOp op, uint32_t pixel) {
   pixel = dc_.surface->fit(pixel);
   op(dc_.surface->row(y) + x, 1, pixel);
   paintDevice(*dc_.surface, RECT{x, y, x + 1, y + 1}, op, pixel);
-  wrote(RECT{x, y, x + 1, y + 1});
+  plotted(RECT{x, y, x + 1, y + 1});
 }
 
 void Painter::span(int y, int left, int right, SpanOp op, uint32_t pixel) {
-  if (left < right) paint(RECT{left, y, right, y + 1}, op, pixel);
+  if (left < right) plotted(write(Region(RECT{left, y, right, y + 1}), op, pixel).box());
 }
 
 }  // namespace platform::gdi

@@ -1,8 +1,9 @@
 // Writing pixels through a device context: everything is clipped to the
 // DC's drawable region and goes through one span operation of pixel_ops;
-// on a monochrome surface the colour is first made black or white. When the
-// painter is done, the box of what it wrote is marked as changed on the
-// surface, once, however many pixels it plotted.
+// on a monochrome surface the colour is first made black or white. What it
+// writes is marked as changed on the surface: the area of each paint, and
+// once it is done the box of the pixels and runs it wrote one at a time (a
+// line's), however many they were.
 #pragma once
 
 #include "platform/gdi/device_context.h"
@@ -26,11 +27,13 @@ class Painter {
   void span(int y, int left, int right, SpanOp op, uint32_t pixel);
 
  private:
-  void wrote(const RECT& area);
+  // Writes area, clipped; answers what was written.
+  Region write(const Region& area, SpanOp op, uint32_t pixel);
+  void plotted(const RECT& pixels);
 
   DeviceContext& dc_;
   Region drawable_;
-  RECT written_{};
+  RECT plotted_{};
 };
 
 }  // namespace platform::gdi

@@ -51,7 +51,10 @@ void Surface::resize(int width, int height, uint32_t fill) {
   if (device_) device_->resize(width * scale_, height * scale_, fill);
 }
 
+// A copy onto itself changes nothing, and is not marked as a change: a
+// window whose frame was redrawn keeps its client area in place.
 void Surface::copy(const RECT& from, POINT to) {
+  if (from.left == to.x && from.top == to.y) return;
   int left = std::max<int>(from.left, std::max<int>(0, from.left - to.x));
   int top = std::max<int>(from.top, std::max<int>(0, from.top - to.y));
   int right = std::min<int>(from.right, std::min(width_, width_ + from.left - to.x));

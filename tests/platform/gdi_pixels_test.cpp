@@ -160,7 +160,8 @@ TEST_F(GdiPixels, FocusRectangleDrawnTwiceVanishes) {
 }
 
 // What the window presents next is the box of what the call wrote, not the
-// whole window.
+// whole window; a client area that stays in place when the frame changes is
+// not a change.
 TEST_F(GdiPixels, EachCallMarksOnlyTheBoxItWroteAsChanged) {
   SIZE text{};
   GetTextExtentPoint32A(dc_, "42", 2, &text);
@@ -173,6 +174,11 @@ TEST_F(GdiPixels, EachCallMarksOnlyTheBoxItWroteAsChanged) {
       {[&] { SetPixel(dc_, 7, 8, kBlack); }, {7, 8, 8, 9}},
       {[&] { DrawFocusRect(dc_, &focus); }, focus},
       {[&] { TextOutA(dc_, 4, 5, "42", 2); }, {4, 5, 4 + text.cx, 5 + text.cy}},
+      {[&] {
+         SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+         SetPixel(dc_, 7, 8, kBlack);
+       },
+       {7, 8, 8, 9}},
   };
   for (const auto& c : cases) {
     settle();
