@@ -76,8 +76,12 @@ void Surface::presentAtScale(int scale) {
   if (scale < 2 || monochrome_) return;
   scale_ = scale;
   device_ = std::make_unique<Surface>(width_ * scale, height_ * scale);
-  for (int y = 0; y < device_->height(); ++y)
-    for (int x = 0; x < device_->width(); ++x) device_->row(y)[x] = pixel(x / scale, y / scale);
+  // Each row is widened once and copied to the rows below it.
+  for (int y = 0; y < height_; ++y) {
+    uint32_t* widened = device_->row(y * scale);
+    for (int x = 0; x < width_; ++x) std::fill_n(widened + x * scale, scale, pixel(x, y));
+    for (int copy = 1; copy < scale; ++copy) std::copy_n(widened, device_->width(), device_->row(y * scale + copy));
+  }
 }
 
 Region Surface::takeDirty() { return std::exchange(dirty_, Region()); }
