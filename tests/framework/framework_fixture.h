@@ -171,6 +171,13 @@ class FrameworkTest : public TablesTest {
   using Sides = std::vector<LONG>;
   static Sides SidesOf(RECT r) { return {r.left, r.top, r.right, r.bottom}; }
 
+  // A platform window of the framework's class that no framework window
+  // owns (the application must be open: it registers the class).
+  static HWND UnownedFrameworkWindow() {
+    std::string className = ov::cString(ov::universal("Get Class Name"_uni).get());
+    return CreateWindowExA(0, className.c_str(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  }
+
   // The text of a menu's entry at a position.
   static std::string MenuEntryText(HMENU menu, UINT position) {
     char text[64] = "";

@@ -38,11 +38,21 @@ TEST_F(RunLoop, AnOpenApplicationIsInFrontUntilItCloses) {
   EXPECT_EQ(gTheFrontApplication.peek(), nullptr);
 }
 
+// Sent, or as WM_QUIT to a window of the framework's class.
 TEST_F(RunLoop, QuitEndsTheLoopAtTheNextPass) {
-  OpenApplication();
-  ov::tell(ov::send<0>("Quit"_sel, Application()));
-  EXPECT_TRUE(ov::isFalse(ov::get("Active?"_attr, Application())));
-  EXPECT_EQ(ov::send<0>("Run"_sel, Application()).status, ovTerminate);
+  for (bool sent : {true, false}) {
+    SCOPED_TRACE(sent ? "sent" : "WM_QUIT");
+    OpenApplication();
+    HWND window = UnownedFrameworkWindow();
+    if (sent)
+      ov::tell(ov::send<0>("Quit"_sel, Application()));
+    else
+      SendMessageA(window, WM_QUIT, 0, 0);
+    DestroyWindow(window);
+    EXPECT_TRUE(ov::isFalse(ov::get("Active?"_attr, Application())));
+    EXPECT_EQ(ov::send<0>("Run"_sel, Application()).status, ovTerminate);
+    CloseApplication();
+  }
 }
 
 // Quitting closes the documents in order; one that will not close (an open

@@ -31,15 +31,23 @@ class TracedRouting : public FrameworkTest {
                                                      "Active?": TRUE "Visible?": TRUE ])")}}));
   }
 
+  // The sends a call makes.
+  template <typename Call>
+  static std::string TraceOf(Call call) {
+    ::testing::internal::CaptureStderr();
+    ov::trace::Enable(true);
+    call();
+    ov::trace::Enable(false);
+    return ::testing::internal::GetCapturedStderr();
+  }
+
   // The sends the input makes until the loop is idle again.
   template <typename Input>
   std::string Traced(Input input) {
-    ::testing::internal::CaptureStderr();
-    ov::trace::Enable(true);
-    input();
-    RunUntilIdle();
-    ov::trace::Enable(false);
-    return ::testing::internal::GetCapturedStderr();
+    return TraceOf([&] {
+      input();
+      RunUntilIdle();
+    });
   }
 
   // The sends a click of the button at a point of the client area makes.
@@ -89,6 +97,57 @@ TEST_F(TracedRouting, ATypedCharacterReachesTheTargetThroughTheHandler) {
   std::string trace = Traced([] { platform::headless::typeText("a"); });
   EXPECT_TRUE(InOrder(trace, {"Event Handler/Key Down {", "Event/Check Key", "Main Window/Key Down {",
                               "Main Window/Special Key", "Desktop/Key Down"}));
+}
+
+// A message for a window of the framework's class that the desktop does
+// not know is still named and routed, and reaches no window.
+TEST_F(TracedRouting, AMessageForAWindowTheDesktopDoesNotKnowReachesNoWindow) {
+  HWND unowned = UnownedFrameworkWindow();
+  ASSERT_NE(unowned, nullptr);
+  const struct {
+    UINT message;
+    const char* method;
+  } cases[] = {{WM_MOUSEMOVE, "Mouse Moved"},          {WM_LBUTTONUP, "Mouse Up"},
+               {WM_RBUTTONDOWN, "Mouse Down Right"},   {WM_RBUTTONUP, "Mouse Up Right"},
+               {WM_MBUTTONDOWN, "Mouse Down Middle"}, {WM_MBUTTONUP, "Mouse Up Middle"},
+               {WM_COMMAND, "On Command"},             {WM_CTLCOLORBTN, "Change Color"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.method);
+    std::string trace = TraceOf([&] { EXPECT_EQ(SendMessageA(unowned, c.message, 0, 0), 0); });
+    EXPECT_TRUE(InOrder(trace, {"Event Handler/" + std::string(c.method) + " {", "Desktop/" + std::string(c.method)}));
+    EXPECT_EQ(trace.find("Main Window/"), std::string::npos);
+  }
+  DestroyWindow(unowned);
+}
+
+// The handler routes an event by its name: one without a message, without
+// a name or with a name of no route is dropped; a notification of code 1
+// (an accelerator's) is a key, which reaches the target when there is one.
+TEST_F(TracedRouting, TheHandlerDropsWhatHasNoRouteAndTakesANotificationOfCodeOneForAKey) {
+  const struct {
+    const char* platformEvent;
+    bool key, targeted;
+  } cases[] = {
+      {"NULL", false, true},
+      {"<<Platform Event>>", false, true},
+      {R"(<<Platform Event>> [ "Type": "QUIT" ])", false, true},
+      {R"(<<Platform Event>> [ "Type": "SPIN" ])", false, true},
+      {R"(<<Platform Event>> [ "Type": "NOTIFY" "WParam": 131072 ])", false, true},
+      {R"(<<Platform Event>> [ "Type": "NOTIFY" "WParam": 65536 ])", true, true},
+      {R"(<<Platform Event>> [ "Type": "NOTIFY" "WParam": 65536 ])", true, false},
+  };
+  ovRef commander = ov::get("Commander"_attr, Application());
+  ovRef handler = ov::get("Event Handler"_attr, commander);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.platformEvent) + (c.targeted ? "" : " without a target"));
+    ovRef target = ov::get("Target"_attr, Application());
+    if (!c.targeted) ov::set("Target"_attr, Application(), nullptr);
+    ovRef event = Value(std::string(R"(<<Event>> [ "Platform Event": )") + c.platformEvent + " ]");
+    std::string trace = TraceOf([&] { ov::tell(ov::send<0>("Do Event"_sel, handler, {event, commander})); });
+    ov::set("Target"_attr, Application(), target);
+    EXPECT_EQ(trace.find("Event Handler/Key Down {") != std::string::npos, c.key);
+    EXPECT_EQ(trace.find("Main Window/Key Down {") != std::string::npos, c.key && c.targeted);
+  }
 }
 
 }  // namespace
