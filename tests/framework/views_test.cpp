@@ -101,6 +101,13 @@ TEST_F(Views, ABorderedItemShowsItsFrame) {
     EXPECT_EQ(ClientPixel(off.x, off.y), Face()) << off.x << "," << off.y;
 }
 
+TEST_F(Views, WithoutA3DInterfaceAViewIsWhite) {
+  ov::set("3D Interface?"_attr, Application(), gdDefaultFalse);
+  OpenWith("");
+  EXPECT_EQ(ClientPixel(70, 45), 0xFFFFFFu);
+  EXPECT_NE(Face(), 0xFFFFFFu);
+}
+
 TEST_F(Views, TheWindowFindsItemsAndReadsAndSetsValuesThroughItsView) {
   OpenWith(ItemText("Control", "First", "{ 10 10 30 120 }", R"("Title": "First" "Control Value": 0 "Type": 3)") +
            ItemText("Control", "Second", "{ 40 10 60 120 }", R"("Title": "Second" "Control Value": 1 "Type": 3)"));

@@ -78,16 +78,18 @@ TEST_F(Windows, ReopeningAnOpenWindowPlacesItsLocationByItsModeButLeavesItWhereI
   ov::tell(ov::send<0>("Close"_sel, window));
 }
 
-// The application's initial windows, named by class, open with it after
-// the main window and close with it.
+// The application's initial windows, named by class or given themselves,
+// open with it after the main window and close with it.
 TEST_F(Windows, InitialWindowsOpenAndCloseWithTheApplication) {
   SetDefault(WindowText("Window", {{"Title", "\"Tool\""}, {"Location", "{ 300 300 }"}}));
-  ov::set("Initial Windows"_attr, Application(), ov::listOf({ov::text("Window")}));
+  ovRef palette = Value(WindowText("Window", {{"Title", "\"Palette\""}}));
+  ov::set("Initial Windows"_attr, Application(), ov::listOf({ov::text("Window"), palette}));
   OpenMainWindow(MainWindowText());
   ovRef windows = ov::get("Windows"_attr, Desktop());
-  ASSERT_EQ(ov::length(windows), 2u);
+  ASSERT_EQ(ov::length(windows), 3u);
   HWND tool = RecordOf(ov::element(windows, 1));
   EXPECT_EQ(TextOf(tool), "Tool");
+  EXPECT_EQ(ov::element(windows, 2), palette.get());
   CloseApplication();
   EXPECT_FALSE(IsWindow(tool));
   EXPECT_EQ(TopLevelWindowCount(), 0);
@@ -168,6 +170,7 @@ TEST_F(Windows, AFloatingWindowIsATopmostToolWindowHiddenWhileTheApplicationIsIn
   EXPECT_EQ(ov::length(ov::get("Floating"_attr, Desktop())), 0u);
 }
 
+// Clicks the platform would not deliver to a disabled window are dropped.
 TEST_F(Windows, AModalWindowDisablesTheOthersUntilItCloses) {
   OpenMainWindow(MainWindowText());
   ovRef dialog = OpenSecondWindow({{"Modal?", "TRUE"}, {"Location", "{ 300 300 }"}});
@@ -175,6 +178,8 @@ TEST_F(Windows, AModalWindowDisablesTheOthersUntilItCloses) {
   EXPECT_FALSE(IsWindowEnabled(MainWindowHandle()));
   EXPECT_TRUE(IsWindowEnabled(RecordOf(dialog)));
   EXPECT_TRUE(ov::isTrue(ov::get("Modal?"_attr, Desktop())));
+  SendMessageA(MainWindowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  EXPECT_EQ(ov::get("Last Window"_attr, Desktop()).get(), nullptr) << "a click outside the modal window is dropped";
   ov::tell(ov::send<0>("Close"_sel, dialog));
   RunUntilIdle();
   EXPECT_TRUE(IsWindowEnabled(MainWindowHandle()));
@@ -216,6 +221,31 @@ TEST_F(Windows, ClosingTheMainWindowQuitsAndTheApplicationTakesItDown) {
   EXPECT_EQ(ov::get("Window Record"_attr, window).get(), nullptr);
   EXPECT_EQ(ov::length(ov::get("Windows"_attr, desktop)), 0u);
   EXPECT_EQ(ov::length(ov::get("Window Records"_attr, desktop)), 0u);
+}
+
+// A window's owner closes first: one that refuses (an open file that
+// cannot close) keeps the window open, one that closes is left the
+// platform window, and NONE is no owner.
+TEST_F(Windows, ClosingAWindowClosesItsOwnerFirst) {
+  OpenMainWindow(MainWindowText());
+  const struct {
+    const char* owner;
+    bool closes, destroyed;
+  } cases[] = {{R"(<<File>> [ "File Reference": 7 ])", false, false}, {"<<File>>", true, false}, {"NONE", true, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.owner);
+    SetDefault(WindowText("Window", {{"Location", "{ 300 300 }"}}));
+    ovRef window = ov::make("Window"_cls).take();
+    ov::tell(ov::send<0>("Open"_sel, window, {Value(c.owner)}));
+    RunUntilIdle();
+    HWND hwnd = RecordOf(window);
+    EXPECT_EQ(ov::send<0>("Close"_sel, window).succeeded(), c.closes);
+    EXPECT_EQ(IsWindow(hwnd), !c.destroyed);
+    EXPECT_EQ(ov::isTrue(ov::get("Active?"_attr, window)), !c.closes);
+    ov::set("Owner"_attr, window, nullptr);
+    ov::tell(ov::send<0>("Close"_sel, window));
+    EXPECT_FALSE(IsWindow(hwnd));
+  }
 }
 
 // Closed by the program or at a person's request through the platform.
