@@ -32,7 +32,7 @@ class Mdi : public FrameworkTest {
     FrameworkTest::SetUp();
     gHeard.clear();
     ov::set("MDI?"_attr, Application(), gdDefaultTrue);
-    OpenMainWindow(MainWindowText({{"View", ViewText("")}}));
+    OpenMainWindow(MainWindowText({{"View", ViewText("")}, {"Has Menubar?", "TRUE"}}));
     HWND client = ClientHandle();
     gViewProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingViewProcedure)));
@@ -66,13 +66,19 @@ TEST_F(Mdi, AChildLivesInTheMainViewWhichHearsItActivatedAndDestroyed) {
 }
 
 // The main view answers no "Get Active Child", so neither the front
-// window nor the document is found, even with a child open; Ctrl+F4 would
+// window nor the document is found, even with a child open (the menus'
+// update asks in vain and enables "Exit" all the same); Ctrl+F4 would
 // close the client's active child, and there is none to close.
 TEST_F(Mdi, NoActiveChildIsFoundForTheFrontWindowTheDocumentOrTheSystemKeys) {
   ovRef child = OpenChild();
   HWND hwnd = RecordOf(child.get());
   EXPECT_TRUE(ov::universal("Get Front Window"_uni).failed());
   EXPECT_TRUE(ov::universal("Get Document"_uni).failed());
+  HMENU file = GetSubMenu(GetMenu(MainWindowHandle()), 0);
+  EnableMenuItem(file, 0, MF_BYPOSITION | MF_GRAYED);
+  ov::tell(ov::universal<0>("Post Menu Update"_uni));
+  RunUntilIdle();
+  EXPECT_EQ(GetMenuState(file, 0, MF_BYPOSITION) & MF_GRAYED, 0u) << "the menus are brought up to date all the same";
   SetForegroundWindow(MainWindowHandle());
   headless::keyDown(VK_CONTROL);
   headless::pressKey(VK_F4);
@@ -85,11 +91,16 @@ TEST_F(Mdi, NoActiveChildIsFoundForTheFrontWindowTheDocumentOrTheSystemKeys) {
 
 // What the framework does not handle of the frame's and the child's own
 // messages still gets the platform's default: a new caption, hit tests
-// in the middle and outside.
+// in the middle and outside; a move and a resize get it beside the
+// framework's own handling, which stores the new size.
 TEST_F(Mdi, TheFrameAndTheChildStillGetTheDefaultHandling) {
   ovRef child = OpenChild();
-  HWND hwnd = RecordOf(child.get());
-  for (HWND w : {MainWindowHandle(), hwnd}) {
+  for (ovC_object* window : {MainWindow().get(), child.get()}) {
+    HWND w = RecordOf(window);
+    MoveWindow(w, 10, 20, 150, 100, TRUE);
+    RunUntilIdle();
+    POINT size = ov::toPOINT(ov::get("Size"_attr, window));
+    EXPECT_EQ((Sides{size.x, size.y}), (Sides{150, 100}));
     SetWindowTextA(w, "Renamed");
     EXPECT_EQ(TextOf(w), "Renamed");
     RECT r{};

@@ -170,11 +170,15 @@ TEST_F(Windows, AFloatingWindowIsATopmostToolWindowHiddenWhileTheApplicationIsIn
   EXPECT_EQ(ov::length(ov::get("Floating"_attr, Desktop())), 0u);
 }
 
-// Clicks the platform would not deliver to a disabled window are dropped.
+// Clicks the platform would not deliver to a disabled window are dropped;
+// the menus' update while the modal window is in front enables "Exit".
 TEST_F(Windows, AModalWindowDisablesTheOthersUntilItCloses) {
-  OpenMainWindow(MainWindowText());
+  OpenMainWindow(MainWindowText({{"Has Menubar?", "TRUE"}}));
   ovRef dialog = OpenSecondWindow({{"Modal?", "TRUE"}, {"Location", "{ 300 300 }"}});
+  HMENU file = GetSubMenu(GetMenu(MainWindowHandle()), 0);
+  EnableMenuItem(file, 0, MF_BYPOSITION | MF_GRAYED);
   RunUntilIdle();
+  EXPECT_EQ(GetMenuState(file, 0, MF_BYPOSITION) & MF_GRAYED, 0u);
   EXPECT_FALSE(IsWindowEnabled(MainWindowHandle()));
   EXPECT_TRUE(IsWindowEnabled(RecordOf(dialog)));
   EXPECT_TRUE(ov::isTrue(ov::get("Modal?"_attr, Desktop())));
