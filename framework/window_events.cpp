@@ -166,11 +166,13 @@ bool isOwnEvent(ovC_object* w, const vorn::EventMessage& m) { return ownerOfHand
 
 // The view a mouse-down goes to: for a scroll event of a nested view's
 // standard bars, that view, wherever the pointer is (a key scrolls too);
-// for any other event the root view, which finds the item under it.
+// for any other event, and for the window's own bars (a window answers no
+// "Is View?", which would count as a yes), the root view, which finds the
+// item under it.
 ovRef clickedView(ovC_object* w, const vorn::EventMessage& m) {
   if (m.name == "VSCROLL" || m.name == "HSCROLL") {
     ovRef owner = ownerOfHandle(w, m.hwnd);
-    if (owner && ov::send<0>("Is View?"_sel, owner).succeeded()) return owner;
+    if (owner && owner.get() != w && ov::send<0>("Is View?"_sel, owner).succeeded()) return owner;
   }
   return viewOf(w);
 }

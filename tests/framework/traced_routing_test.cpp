@@ -120,6 +120,28 @@ TEST_F(TracedRouting, AMessageForAWindowTheDesktopDoesNotKnowReachesNoWindow) {
   DestroyWindow(unowned);
 }
 
+// A press or a scroll of the window's own platform window that has
+// neither a position nor a code goes to the menubar; any other goes to
+// the root view.
+TEST_F(TracedRouting, APressOfTheWindowItselfWithoutPositionOrCodeIsTheMenubars) {
+  ov::tell(ov::send<0>("Open Menubar"_sel, MainWindow()));
+  const struct {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    const char* reached;
+  } cases[] = {{WM_LBUTTONDOWN, 0, 0, "Menubar/Mouse Down"},
+               {WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5), "View/Mouse Down"},
+               {WM_LBUTTONDOWN, MAKEWPARAM(0, 1), 0, "View/Mouse Down"},
+               {WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 1), 0, "View/Mouse Down"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reached);
+    std::string trace = TraceOf([&] { SendMessageA(MainWindowHandle(), c.message, c.wParam, c.lParam); });
+    EXPECT_TRUE(InOrder(trace, {"Main Window/Mouse Down {", c.reached}));
+    EXPECT_EQ(trace.find(std::string(c.reached) == "View/Mouse Down" ? "Menubar/" : "View/"), std::string::npos);
+  }
+}
+
 // The handler routes an event by its name: one without a message, without
 // a name or with a name of no route is dropped; a notification of code 1
 // (an accelerator's) is a key, which reaches the target when there is one.
