@@ -28,7 +28,11 @@ class TracedRouting : public FrameworkTest {
   void SetUp() override {
     FrameworkTest::SetUp();
     OpenMainWindow(MainWindowText({{"View", ViewText(R"(<<Window Item>> [ "Name": "Spot" "Frame": { 10 10 50 50 }
-                                                     "Active?": TRUE "Visible?": TRUE ])")}}));
+                                                     "Active?": TRUE "Visible?": TRUE ]
+                                                     <<View>> [ "Name": "Nest" "Frame": { 10 120 60 180 }
+                                                     "Active?": TRUE "Visible?": TRUE "Origin": { 0 0 } "Content": (
+                                                     <<Window Item>> [ "Name": "Nested" "Frame": { 0 0 50 60 }
+                                                     "Active?": TRUE "Visible?": TRUE ] ) ])")}}));
   }
 
   // The sends a call makes.
@@ -83,10 +87,15 @@ TEST_F(TracedRouting, PressAndReleaseTravelToTheViewAndARightPressToTheItem) {
   }
 }
 
-TEST_F(TracedRouting, ARightPressOffEveryItemReachesNoItem) {
-  std::string trace = TraceOfClick(Button::Right, 100, 100);
-  EXPECT_TRUE(InOrder(trace, Road("Mouse Down Right", "View/Mouse Down Right {")));
-  EXPECT_EQ(trace.find("Window Item/Mouse Down Right"), std::string::npos);
+// Only the root view's own platform window takes a right press: one in a
+// nested view reaches no item either.
+TEST_F(TracedRouting, ARightPressOffEveryItemOrInANestedViewReachesNoItem) {
+  for (POINT at : {POINT{100, 100}, POINT{150, 30}}) {
+    SCOPED_TRACE(at.x);
+    std::string trace = TraceOfClick(Button::Right, at.x, at.y);
+    EXPECT_TRUE(InOrder(trace, Road("Mouse Down Right", "View/Mouse Down Right")));
+    EXPECT_EQ(trace.find("Window Item/Mouse Down Right"), std::string::npos);
+  }
 }
 
 // A character typed in a window that holds no control reaches the target,

@@ -33,6 +33,8 @@ TEST_F(Views, FindWindowItemAnswersTheFirstNamesakeDepthFirst) {
   EXPECT_EQ(twin.get(), ov::element(ov::get("Content"_attr, inner), 0));
   EXPECT_EQ(ov::send("Find Window Item"_sel, view, {ov::text("Outer")}).get(), view.get());
   EXPECT_EQ(ov::send("Find Window Item"_sel, view, {ov::text("Nobody")}).get(), nullptr);
+  ov::set("Name"_attr, view, nullptr);
+  EXPECT_EQ(ov::send("Find Window Item"_sel, view, {ov::text("Twin")}).get(), twin.get()) << "through a nameless view";
 }
 
 TEST_F(Views, FindItemAnswersTheFrontMostVisibleItemUnderThePoint) {
@@ -60,22 +62,26 @@ TEST_F(Views, SetValueGivesEachItemItsElementOfTheList) {
   }
 }
 
-// The scroll range of a view 100 high with a vertical scroll bar: limits
-// shorter than the view keep the maximum at their top, taller ones end
-// where the last screenful starts; the value stays within the range.
-TEST_F(Views, AVerticalBarsRangeFollowsTheLimits) {
-  const int32_t shown = 100 - (GetSystemMetrics(SM_CXVSCROLL) + 2);
+// The scroll range of a view 100 high and 200 wide with one scroll bar:
+// limits shorter than the view keep the maximum at their start, longer
+// ones end where the last screenful starts; the value stays within the
+// range.
+TEST_F(Views, AScrollBarsRangeFollowsTheLimits) {
+  const int32_t shownHigh = 100 - (GetSystemMetrics(SM_CXVSCROLL) + 2);
+  const int32_t shownWide = 200 - (GetSystemMetrics(SM_CYHSCROLL) + 2);
   const struct {
-    const char* limits;
+    const char *bar, *limits;
     int32_t value, max;
-  } cases[] = {{"{ 10 0 50 200 }", 30, 10}, {"{ 10 0 300 200 }", 500, 300 - shown}};
+  } cases[] = {{"VScroll", "{ 10 0 50 200 }", 30, 10},
+               {"VScroll", "{ 10 0 300 200 }", 500, 300 - shownHigh},
+               {"HScroll", "{ 0 10 100 400 }", 500, 400 - shownWide}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.limits);
+    SCOPED_TRACE(std::string(c.bar) + " " + c.limits);
     ovRef view = Value(ViewText("View", "{ 0 0 100 200 }", "",
-                                std::string(R"("VScroll": <<Control>> [ "Control Value": )") + std::to_string(c.value) +
-                                    R"( ] "Limits": )" + c.limits));
+                                "\"" + std::string(c.bar) + R"(": <<Control>> [ "Control Value": )" +
+                                    std::to_string(c.value) + R"( ] "Limits": )" + c.limits));
     ov::tell(ov::send<0>("Set Frame"_sel, view, {ov::rect(0, 0, 100, 200)}));
-    ovRef bar = ov::get("VScroll"_attr, view);
+    ovRef bar = std::string_view(c.bar) == "VScroll" ? ov::get("VScroll"_attr, view) : ov::get("HScroll"_attr, view);
     EXPECT_EQ(ov::toInt(ov::get("Min"_attr, bar)), 10);
     EXPECT_EQ(ov::toInt(ov::get("Max"_attr, bar)), c.max);
     EXPECT_EQ(ov::toInt(ov::get("Control Value"_attr, bar)), c.max);
@@ -136,6 +142,9 @@ TEST_F(Views, MovingANestedViewCarriesTheWindowOriginsOfTheViewsInside) {
   ov::tell(ov::send<0>("Set Owner"_sel, Item("Deeper"), {Item("Inner")}));
   deeper = ov::toPOINT(ov::get("Window Origin"_attr, Item("Deeper")));
   EXPECT_EQ((Sides{deeper.x, deeper.y}), (Sides{32, 21})) << "placed in its new owner";
+  ov::tell(ov::send<0>("Set Owner"_sel, Item("Deeper"), {nullptr}));
+  EXPECT_EQ(ov::get("Owner"_attr, Item("Inner")).get(), ov::get("View"_attr, MainWindow()).get());
+  EXPECT_EQ(ov::toPOINT(ov::get("Window Origin"_attr, Item("Deeper"))).x, 32) << "no owner, no new place";
   ov::tell(ov::send<0>("Set Owner"_sel, Item("Deeper"), {Item("Deep")}));
 }
 

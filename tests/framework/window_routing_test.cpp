@@ -46,7 +46,8 @@ TEST_F(WindowRouting, AClickOnAnItemOfTheViewRunsItsClickBehavior) {
 }
 
 // The File menu's Exit quits; a notification from a control that is not
-// the window's is dropped whatever its command number.
+// the window's, or of a code from no control, is dropped whatever its
+// command number.
 TEST_F(WindowRouting, AMenuCommandReachesTheMenubarAndAStrangeControlsCommandNothing) {
   OpenWith({{"Has Menubar?", "TRUE"}});
   HMENU bar = ov::toHandle<HMENU>(ov::send("Get Menubar Record"_sel, ov::get("Menubar"_attr, MainWindow())).get());
@@ -55,6 +56,8 @@ TEST_F(WindowRouting, AMenuCommandReachesTheMenubarAndAStrangeControlsCommandNot
   HWND stranger = CreateWindowExA(0, "BUTTON", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   SendMessageA(MainWindowHandle(), WM_COMMAND, MAKEWPARAM(exit, BN_CLICKED), reinterpret_cast<LPARAM>(stranger));
   EXPECT_TRUE(ov::isTrue(ov::get("Active?"_attr, Application())));
+  SendMessageA(MainWindowHandle(), WM_COMMAND, MAKEWPARAM(exit, 2), 0);
+  EXPECT_TRUE(ov::isTrue(ov::get("Active?"_attr, Application()))) << "neither a menu's nor an accelerator's";
   SendMessageA(MainWindowHandle(), WM_COMMAND, MAKEWPARAM(exit, 0), 0);
   EXPECT_TRUE(ov::isFalse(ov::get("Active?"_attr, Application())));
   DestroyWindow(stranger);
@@ -176,6 +179,26 @@ TEST_F(WindowRouting, TheDesktopsUpdateGivesAnEventTheDefaultHandling) {
   ov::set("HWnd"_attr, ov::get("Platform Event"_attr, event), ov::handleValue(MainWindowHandle()));
   ov::tell(ov::send<0>("Update"_sel, Desktop(), {event}));
   EXPECT_FALSE(GetUpdateRect(MainWindowHandle(), nullptr, FALSE));
+}
+
+// An event answers for the message it carries: whether it is a command,
+// and whether a WM_ACTIVATE activates (by a click too) or deactivates.
+TEST_F(WindowRouting, AnEventAnswersWhetherItIsACommandAndWhetherItActivates) {
+  const struct {
+    UINT message;
+    WPARAM wParam;
+    bool command, activates;
+  } cases[] = {{WM_COMMAND, 1, true, true},
+               {WM_ACTIVATE, WA_INACTIVE, false, false},
+               {WM_ACTIVATE, WA_ACTIVE, false, true},
+               {WM_ACTIVATE, WA_CLICKACTIVE, false, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.message) + " " + std::to_string(c.wParam));
+    ovRef event = Value(R"(<<Event>> [ "Platform Event": <<Platform Event>> [ "Message": )" +
+                        std::to_string(c.message) + R"( "WParam": )" + std::to_string(c.wParam) + " ] ]");
+    EXPECT_EQ(ov::send<0>("Is Command?"_sel, event).succeeded(), c.command);
+    EXPECT_EQ(ov::isTrue(ov::send("Get Activate Flag"_sel, event).get()), c.activates);
+  }
 }
 
 // A window told to update without an event paints what is pending at once.
