@@ -67,7 +67,8 @@ TEST_F(Mdi, AChildLivesInTheMainViewWhichHearsItActivatedAndDestroyed) {
 
 // The main view answers no "Get Active Child", so neither the front
 // window nor the document is found, even with a child open (the menus'
-// update asks in vain and enables "Exit" all the same); Ctrl+F4 would
+// update asks in vain and enables "Exit" all the same, the application
+// suspends and resumes without one); Ctrl+F4 would
 // close the client's active child, and there is none to close.
 TEST_F(Mdi, NoActiveChildIsFoundForTheFrontWindowTheDocumentOrTheSystemKeys) {
   ovRef child = OpenChild();
@@ -79,6 +80,12 @@ TEST_F(Mdi, NoActiveChildIsFoundForTheFrontWindowTheDocumentOrTheSystemKeys) {
   ov::tell(ov::universal<0>("Post Menu Update"_uni));
   RunUntilIdle();
   EXPECT_EQ(GetMenuState(file, 0, MF_BYPOSITION) & MF_GRAYED, 0u) << "the menus are brought up to date all the same";
+  headless::switchAway();
+  RunUntilIdle();
+  EXPECT_TRUE(ov::isFalse(ov::get("Is Foreground?"_attr, Application()))) << "suspended with no front window";
+  headless::switchBack(MainWindowHandle());
+  RunUntilIdle();
+  EXPECT_TRUE(ov::isTrue(ov::get("Is Foreground?"_attr, Application())));
   SetForegroundWindow(MainWindowHandle());
   headless::keyDown(VK_CONTROL);
   headless::pressKey(VK_F4);

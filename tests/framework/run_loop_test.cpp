@@ -30,6 +30,7 @@ TEST_F(RunLoop, AnOpenApplicationIsInFrontUntilItCloses) {
   EXPECT_EQ(ov::universal("Get Application"_uni).get(), Application().get());
   RunUntilIdle();
   EXPECT_TRUE(ov::isTrue(ov::get("Active?"_attr, Application())));
+  EXPECT_TRUE(ov::universal("Get Document"_uni).failed()) << "no window, no document";
   CloseApplication();
   EXPECT_EQ(gTheFrontApplication.peek(), nullptr);
   EXPECT_EQ(ov::length(gTheProcesses.get()), 0u);
@@ -91,6 +92,16 @@ TEST_F(RunLoop, TheCursorIsHiddenAndShownOnceWhateverTheRepeats) {
   ShowCursor(TRUE);
 }
 
+TEST_F(RunLoop, TheInitialBehaviorIsPostedAfterOpening) {
+  OpenApplication();
+  ovRef task = ov::make("Deferred Task"_cls).take();
+  ov::set("Name"_attr, task, ov::text("Initial"));
+  ov::set("When"_attr, task, ov::integer(INT32_MAX));
+  ov::set("Initial Behavior"_attr, Application(), task);
+  ov::tell(ov::send<0>("Post Initial"_sel, Application()));
+  EXPECT_EQ(DeferredNames(), std::vector<std::string>{"Initial"});
+}
+
 TEST_F(RunLoop, TasksDueTogetherRunBackToBackInPostingOrder) {
   OpenApplication();
   RunUntilIdle();
@@ -131,20 +142,26 @@ TEST_F(RunLoop, ATaskDueLaterRunsAtItsTickWithNothingElseArriving) {
 namespace {
 
 // A main window the platform refuses (a child window without a parent):
-// the program says so and ends with a failing status instead of running
-// on with no window.
-void runWithAnImpossibleMainWindow(void*) {
+// the program says so, by the application's name or the program's when it
+// has none, and ends with a failing status instead of running on with no
+// window.
+void runWithAnImpossibleMainWindow(void* nameless) {
   ov::set("Flags"_attr, ov::text("Main Window"), ov::integer(static_cast<int32_t>(WS_CHILD)));
+  if (nameless) ov::set("Name"_attr, gTheApplication.get(), ov::text(""));
   ov::tell(ov::universal<0>("Application"_uni));
 }
 
 TEST(MainWindow, ThatCannotBeOpenedEndsTheProgramWithAMessage) {
   Watchdog watchdog;
-  ASSERT_TRUE(platform::headless::start());
-  testing::internal::CaptureStderr();
-  int status = ovRunProgram(GetModuleHandleA(nullptr), runWithAnImpossibleMainWindow, nullptr);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Velmaro: its main window could not be opened.\n");
-  EXPECT_EQ(status, 1);
+  for (bool nameless : {false, true}) {
+    ASSERT_TRUE(platform::headless::start());
+    testing::internal::CaptureStderr();
+    int status =
+        ovRunProgram(GetModuleHandleA(nullptr), runWithAnImpossibleMainWindow, nameless ? &nameless : nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              std::string(nameless ? "velmaro" : "Velmaro") + ": its main window could not be opened.\n");
+    EXPECT_EQ(status, 1);
+  }
 }
 
 }  // namespace

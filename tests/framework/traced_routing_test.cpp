@@ -151,6 +151,17 @@ TEST_F(TracedRouting, APressOfTheWindowItselfWithoutPositionOrCodeIsTheMenubars)
   }
 }
 
+// Closing the application closes its rainy-day fund and releases its
+// abort routine.
+TEST_F(TracedRouting, ClosingTheApplicationClosesTheRainyDayFundAndReleasesTheAbortRoutine) {
+  ov::set("Rainy Day Fund"_attr, Application(), Value("<<File>>"));
+  ov::set("Abort Routine"_attr, Application(),
+          ov::primitive("callback"_prim, {ov::text("VornWndProc"), ov::text("WNDPROC")}).get());
+  std::string trace = TraceOf([this] { CloseApplication(); });
+  EXPECT_NE(trace.find("File/Close"), std::string::npos);
+  EXPECT_EQ(ov::get("Abort Routine"_attr, Application()).get(), nullptr);
+}
+
 // The handler routes an event by its name: one without a message, without
 // a name or with a name of no route is dropped; a notification of code 1
 // (an accelerator's) is a key, which reaches the target when there is one.

@@ -33,7 +33,7 @@ class Windows : public FrameworkTest {
 
 // On the 1024 by 768 screen, a window 200 high and 300 wide centred or
 // placed as an alert; a stacked window goes by the front window (the main
-// window at 20, 20) unless it would leave the screen.
+// window at 20, 20) unless it would leave the screen; no mode is mode 1.
 TEST_F(Windows, TheLocationModePlacesTheWindow) {
   OpenMainWindow(MainWindowText());
   const struct {
@@ -42,7 +42,8 @@ TEST_F(Windows, TheLocationModePlacesTheWindow) {
   } cases[] = {{"2", "{ 200 300 }", 284, 362, 200},
                {"3", "{ 200 300 }", 189, 362, 200},
                {"4", "{ 200 300 }", 50, 60, 200},
-               {"4", "{ 720 300 }", 5, 7, 720}};
+               {"4", "{ 720 300 }", 5, 7, 720},
+               {"NULL", "{ 200 300 }", 5, 7, 200}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.mode) + " " + c.size);
     ovRef window = OpenSecondWindow(
@@ -106,6 +107,22 @@ TEST_F(Windows, AWindowThePlatformCannotMakeFailsToOpenAndLeavesTheOthersEnabled
   EXPECT_EQ(RecordOf(orphan), nullptr);
   EXPECT_TRUE(IsWindowEnabled(MainWindowHandle()));
   EXPECT_EQ(ov::length(ov::get("Windows"_attr, Desktop())), 1u);
+}
+
+// In an application that is not MDI, a child window is a plain child of
+// the main view's platform window: it moves as one, and closes.
+TEST_F(Windows, AChildWindowOfAnApplicationThatIsNotMdiIsAPlainChildOfTheMainView) {
+  OpenMainWindow(MainWindowText({{"View", ViewText("")}}));
+  ovRef child = OpenSecondWindow({{"Child?", "TRUE"}, {"Location", "{ 5 5 }"}, {"Size", "{ 80 120 }"}});
+  HWND hwnd = RecordOf(child);
+  EXPECT_EQ(GetParent(hwnd), RecordOf(ov::get("View"_attr, MainWindow())));
+  EXPECT_EQ(GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD, 0);
+  MoveWindow(hwnd, 10, 20, 150, 100, TRUE);
+  RunUntilIdle();
+  POINT size = ov::toPOINT(ov::get("Size"_attr, child));
+  EXPECT_EQ((Sides{size.x, size.y}), (Sides{150, 100}));
+  ov::tell(ov::send<0>("Close"_sel, child));
+  EXPECT_FALSE(IsWindow(hwnd));
 }
 
 // A window stored invisible opens hidden, takes a title while it is
