@@ -246,9 +246,10 @@ TEST_F(Windows, ClosingTheMainWindowQuitsAndTheApplicationTakesItDown) {
 
 // A window's owner closes first: one that refuses (an open file that
 // cannot close) keeps the window open, one that closes is left the
-// platform window, and NONE is no owner.
+// platform window, and NONE is no owner (the menus' update, which asks
+// the owner too, has run meanwhile).
 TEST_F(Windows, ClosingAWindowClosesItsOwnerFirst) {
-  OpenMainWindow(MainWindowText());
+  OpenMainWindow(MainWindowText({{"Has Menubar?", "TRUE"}}));
   const struct {
     const char* owner;
     bool closes, destroyed;
