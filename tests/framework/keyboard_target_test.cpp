@@ -36,22 +36,24 @@ class KeyboardTarget : public FrameworkTest {
   }
 };
 
-// An opening window gives the target and the focus to its first item;
-// without a tab order Tab goes through the view.
-TEST_F(KeyboardTarget, WithoutATabOrderTabGoesThroughTheViewAndWrapsAroundBothWays) {
-  OpenWith({{"View", ViewText(ThreeButtons())}});
-  EXPECT_EQ(TargetName(), "One");
-  EXPECT_EQ(GetFocus(), Handle("One"));
-  EXPECT_EQ(TabBy({false, false, false}), (std::vector<std::string>{"Two", "Three", "One"}));
-  EXPECT_EQ(TabBy({true, true}), (std::vector<std::string>{"Three", "Two"}));
-}
-
-// Names that find no item are passed by.
-TEST_F(KeyboardTarget, TheTabOrderDecidesAndWrapsAroundBothWays) {
-  OpenWith({{"View", ViewText(ThreeButtons())}, {"Tab Order", "( \"Three\" \"Missing\" \"One\" \"Two\" )"}});
-  EXPECT_EQ(TargetName(), "Three");
-  EXPECT_EQ(TabBy({false, false, false}), (std::vector<std::string>{"One", "Two", "Three"}));
-  EXPECT_EQ(TabBy({true, true, true}), (std::vector<std::string>{"Two", "One", "Three"}));
+// An opening window gives the target and the focus to the first item in
+// its tab order, or the view's first without one; names that find no item
+// are passed by, and Tab goes round both ways.
+TEST_F(KeyboardTarget, TabGoesRoundTheTabOrderOrTheViewBothWays) {
+  const struct {
+    const char *order, *first;
+    std::vector<std::string> forward, backward;
+  } cases[] = {{"( )", "One", {"Two", "Three", "One"}, {"Three", "Two", "One"}},
+               {R"(( "Three" "Missing" "One" "Two" ))", "Three", {"One", "Two", "Three"}, {"Two", "One", "Three"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.order);
+    OpenWith({{"View", ViewText(ThreeButtons())}, {"Tab Order", c.order}});
+    EXPECT_EQ(TargetName(), c.first);
+    EXPECT_EQ(GetFocus(), Handle(c.first));
+    EXPECT_EQ(TabBy({false, false, false}), c.forward);
+    EXPECT_EQ(TabBy({true, true, true}), c.backward);
+    CloseApplication();
+  }
 }
 
 TEST_F(KeyboardTarget, AWindowWithNothingToTargetKeepsNoTarget) {

@@ -208,29 +208,25 @@ TEST_F(Views, AnInactiveViewDisablesItsControls) {
   EXPECT_TRUE(IsWindowEnabled(Handle("Box")));
 }
 
-TEST_F(Views, TabbingForwardFromTheLastItemOfANestedViewReachesTheNextItemOfItsOwner) {
-  OpenWith(ViewText("Inner", "{ 0 0 60 200 }", ItemText("Control", "Inside", "{ 10 10 30 100 }")) +
-           ItemText("Control", "After", "{ 80 10 100 100 }"));
-  ovRef inside = Item("Inside");
-  ovRef after = Item("After");
-  ov::tell(ov::send<0>("Tab"_sel, MainWindow(), {inside, gdDefaultFalse}));
-  EXPECT_EQ(ov::get("Target"_attr, MainWindow()).get(), after.get());
-  EXPECT_EQ(GetFocus(), Handle("After"));
-}
-
-// Tabbing passes by a nested view that is hidden, inactive or empty.
-TEST_F(Views, TabbingPassesByNestedViewsThatAreHiddenInactiveOrEmpty) {
+// Tabbing passes by a nested view that is hidden, inactive or empty,
+// enters one with an item that takes the target, and forward from its
+// last item reaches the next item of its owner.
+TEST_F(Views, TabbingEntersNestedViewsThatAreShownActiveAndFullAndLeavesThemForward) {
   auto nested = [](const char* name, int top) {
     std::string frame = "{ " + std::to_string(top) + " 0 " + std::to_string(top + 30) + " 200 }";
     std::string control = std::string(name) + " Box";
     return ViewText(name, frame.c_str(), ItemText("Control", control, "{ 5 10 25 100 }"));
   };
   OpenWith(ItemText("Control", "Before", "{ 0 10 20 100 }") + nested("Hidden", 30) + nested("Off", 60) +
-           ViewText("Empty", "{ 90 0 120 200 }", "") + ItemText("Control", "After", "{ 130 10 150 100 }"));
+           ViewText("Empty", "{ 90 0 120 200 }", "") + nested("Inner", 120) +
+           ItemText("Control", "After", "{ 160 10 180 100 }"));
   ov::tell(ov::send<0>("Set Visible?"_sel, Item("Hidden"), {gdDefaultFalse}));
   ov::tell(ov::send<0>("Set Active?"_sel, Item("Off"), {gdDefaultFalse}));
   ov::tell(ov::send<0>("Tab"_sel, MainWindow(), {Item("Before"), gdDefaultFalse}));
+  EXPECT_EQ(ov::get("Target"_attr, MainWindow()).get(), Item("Inner Box").get());
+  ov::tell(ov::send<0>("Tab"_sel, MainWindow(), {Item("Inner Box"), gdDefaultFalse}));
   EXPECT_EQ(ov::get("Target"_attr, MainWindow()).get(), Item("After").get());
+  EXPECT_EQ(GetFocus(), Handle("After"));
 }
 
 // Asked what it draws itself, the window answers the texts of its visible
