@@ -100,6 +100,20 @@ TEST_F(WindowRouting, AnAcceleratorRunsItsKeysBehaviorForItsKeyAndModifiersAlone
   }
 }
 
+// A nested view's own keys run their behaviour.
+TEST_F(WindowRouting, AnAcceleratorOfANestedViewsKeysRunsItsBehavior) {
+  OpenWith({{"View", ViewText(R"(<<View>> [ "Name": "Keyed" "Frame": { 10 10 50 50 } "Active?": TRUE
+      "Visible?": TRUE "Origin": { 0 0 } "Content": ( ) "Key Behavior": )" +
+                              KeysText("\"Control?\": TRUE \"Character\": \"G\"",
+                                       RetitlingBehaviorText("Window Item Behavior", "Keyed")) +
+                              " ]")}});
+  platform::headless::keyDown(VK_CONTROL);
+  platform::headless::pressKey('G');
+  platform::headless::keyUp(VK_CONTROL);
+  RunUntilIdle();
+  EXPECT_EQ(TextOf(MainWindowHandle()), "Keyed");
+}
+
 // Opening registers the keys' entries again; each stays in the window's
 // accelerators once.
 TEST_F(WindowRouting, AWindowOpenedAgainHoldsEachAcceleratorOnceAndItStillRuns) {

@@ -270,7 +270,8 @@ TEST_F(Windows, ClosingAWindowClosesItsOwnerFirst) {
   }
 }
 
-// Closed by the program or at a person's request through the platform.
+// Closed by the program or at a person's request through the platform;
+// closing one never opened changes nothing.
 TEST_F(Windows, ClosingAnotherWindowTakesItOutOfTheDesktop) {
   OpenMainWindow(MainWindowText());
   for (bool requested : {false, true}) {
@@ -289,6 +290,9 @@ TEST_F(Windows, ClosingAnotherWindowTakesItOutOfTheDesktop) {
     EXPECT_EQ(ov::length(ov::get("Window Records"_attr, Desktop())), 1u);
     EXPECT_TRUE(ov::isTrue(ov::get("Active?"_attr, Application()))) << "only the main window's class quits";
   }
+  SetDefault(WindowText("Window", {{"View", ViewText("")}}));
+  EXPECT_TRUE(ov::send<0>("Close"_sel, ov::make("Window"_cls).get()).succeeded()) << "one never opened";
+  EXPECT_EQ(ov::length(ov::get("Windows"_attr, Desktop())), 1u);
 }
 
 }  // namespace
