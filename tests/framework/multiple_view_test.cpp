@@ -13,9 +13,10 @@ using Names = std::vector<std::string>;
 class MultipleViews : public EditWindowTest {
  protected:
   // "Before", the multiple view "Cards" with the sub-views "First" (F1, F2;
-  // tab order F2, F1) and "Second" (S1, S2; tab order S1, S2), then "After",
-  // in that window tab order unless others are given.
-  void OpenCards(const std::string& tabOrders = R"(( "F2" "F1" ) ( "S1" "S2" ))",
+  // tab order F2, F1, the name of no item between them passed by) and
+  // "Second" (S1, S2; tab order S1, S2), then "After", in that window tab
+  // order unless others are given.
+  void OpenCards(const std::string& tabOrders = R"(( "F2" "Missing" "F1" ) ( "S1" "S2" ))",
                  const std::string& windowOrder = R"("Before" "Cards" "After")") {
     std::string first = SubView("First", "5 5 95 285", EditText("F1", "10 10 32 110") + EditText("F2", "40 10 62 110"));
     std::string second =
@@ -129,6 +130,16 @@ TEST_F(MultipleViews, TabbingPastTheShownSubViewLeavesTheMultipleView) {
   EXPECT_EQ(Tabs({false}), (Names{"After"}));
   ClickItem("F1");
   EXPECT_EQ(Tabs({true}), (Names{"Before"}));
+}
+
+// A shown item that takes the target, though no view, is tabbed to.
+TEST_F(MultipleViews, AShownPlainItemIsTabbedToWhenItTakesTheTarget) {
+  std::string cards = R"(<<Multiple View>> [ "Name": "Cards" "Frame": { 40 10 150 310 } "Active?": TRUE
+      "Visible?": TRUE "Origin": { 0 0 } "Initial View": "Field" "Tab Orders": ( ) "Content": ( )" +
+                      EditText("Field", "0 0 22 100") + " ) ]";
+  OpenWindow(EditText("Before", "10 10 32 110") + cards);
+  ClickItem("Before");
+  EXPECT_EQ(Tabs({false}), (Names{"Field"}));
 }
 
 TEST_F(MultipleViews, WithoutAShownSubViewThereIsNoTabOrderAndNothingToTabTo) {
