@@ -186,17 +186,25 @@ ovStatus GetApplication(const ov::Args& a) {
   return ovSuccess;
 }
 
-ovStatus GetCommander(const ov::Args& a) {
-  return answerOrFail(a, ov::send("Get Commander"_sel, frontApplication()).take());
+// The front application's answer, failing without a front application
+// (before opening, after closing): a message to NULL goes to the universal
+// of its name, which would be this one again, without end.
+ovStatus askFront(const ov::Args& a, const ovMethodSelector& question) {
+  ovRef app = frontApplication();
+  if (!app) return ovFailure;
+  return answerOrFail(a, ov::send(question, app).take());
 }
 
-ovStatus GetDesktop(const ov::Args& a) {
-  return answerOrFail(a, ov::send("Get Desktop"_sel, frontApplication()).take());
-}
+ovStatus GetCommander(const ov::Args& a) { return askFront(a, "Get Commander"_sel); }
 
-// The answer of a desktop method, failing when it fails.
+ovStatus GetDesktop(const ov::Args& a) { return askFront(a, "Get Desktop"_sel); }
+
+// The answer of a desktop method, failing when it fails or there is no
+// desktop (the send would come back here, as above).
 ovStatus askDesktop(const ov::Args& a, const ovMethodSelector& question) {
-  auto answer = ov::send(question, frontDesktop());
+  ovRef desktop = frontDesktop();
+  if (!desktop) return ovFailure;
+  auto answer = ov::send(question, desktop);
   if (answer.failed()) return ovFailure;
   return answerOrFail(a, answer.take());
 }
@@ -204,18 +212,24 @@ ovStatus askDesktop(const ov::Args& a, const ovMethodSelector& question) {
 ovStatus GetMenubar(const ov::Args& a) { return askDesktop(a, "Get Menubar"_sel); }
 ovStatus GetFrontWindow(const ov::Args& a) { return askDesktop(a, "Get Front Window"_sel); }
 
-ovStatus GetTarget(const ov::Args& a) { return answerOrFail(a, ov::send("Get Target"_sel, frontApplication()).take()); }
+ovStatus GetTarget(const ov::Args& a) { return askFront(a, "Get Target"_sel); }
 
-// The front window (NULL without one) and the new target go to the desktop.
+// The front window (NULL without one) and the new target go to the
+// desktop; without a desktop there is no one to tell.
 ovStatus SetTarget(const ov::Args& a) {
   ovRef desktop = frontDesktop();
+  if (!desktop) return ovSuccess;
   auto front = ov::send("Get Front Window"_sel, desktop);
   ovRef window = front.failed() ? nullptr : front.take();
   ov::tell("Set Target"_sel, desktop, {window, a[0]});
   return ovSuccess;
 }
 
-ovStatus SetLastHelp(const ov::Args& a) { return ov::send<0>("Set Last Help"_sel, frontDesktop(), {a[0]}).status; }
+ovStatus SetLastHelp(const ov::Args& a) {
+  ovRef desktop = frontDesktop();
+  if (!desktop) return ovSuccess;
+  return ov::send<0>("Set Last Help"_sel, desktop, {a[0]}).status;
+}
 
 ovStatus IsMdi(const ov::Args&) { return ov::isTrue(ov::get("MDI?"_attr, frontApplication())) ? ovSuccess : ovFailure; }
 

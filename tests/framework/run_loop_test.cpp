@@ -56,6 +56,24 @@ TEST_F(RunLoop, QuitEndsTheLoopAtTheNextPass) {
   }
 }
 
+// After the application has closed, the universals that ask it or its
+// desktop fail and those that tell them do nothing; a message gets the
+// platform's default processing: a close request destroys the window.
+TEST_F(RunLoop, AfterClosingTheUniversalsFindNoApplicationAndMessagesGetTheDefault) {
+  OpenApplication();
+  HWND window = UnownedFrameworkWindow();
+  CloseApplication();
+  EXPECT_TRUE(ov::universal("Get Commander"_uni).failed());
+  EXPECT_TRUE(ov::universal("Get Desktop"_uni).failed());
+  EXPECT_TRUE(ov::universal("Get Target"_uni).failed());
+  EXPECT_TRUE(ov::universal("Get Menubar"_uni).failed());
+  EXPECT_TRUE(ov::universal("Get Front Window"_uni).failed());
+  EXPECT_TRUE(ov::universal<0>("Set Target"_uni, {nullptr}).succeeded());
+  EXPECT_TRUE(ov::universal<0>("Set Last Help"_uni, {nullptr}).succeeded());
+  SendMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(window));
+}
+
 // Quitting closes the documents in order; one that will not close (an open
 // file that cannot be closed) abandons the quit and keeps the ones after it.
 TEST_F(RunLoop, QuitClosesTheDocumentsUntilOneRefuses) {

@@ -113,7 +113,8 @@ TEST_F(ScrollingView, ClicksOnArrowsAndTrackScrollTheContent) {
 }
 
 // With the focus on the view, Page Up and Down move by a page, the arrows
-// by a line, Home and End to the ends of the vertical range.
+// by a line, Home and End to the ends of the vertical range; other keys
+// do not scroll.
 TEST_F(ScrollingView, NavigationKeysScrollTheViewThatHasTheFocus) {
   struct Step {
     const char* name;
@@ -129,6 +130,7 @@ TEST_F(ScrollingView, NavigationKeysScrollTheViewThatHasTheFocus) {
       {"End", VK_END, {Line(), VerticalEnd()}},
       {"Left", VK_LEFT, {0, VerticalEnd()}},
       {"Home", VK_HOME, {0, 0}},
+      {"A letter", 'A', {0, 0}},
   };
   SetFocus(Pane());
   for (const Step& s : steps) {

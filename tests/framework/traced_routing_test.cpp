@@ -126,6 +126,8 @@ TEST_F(TracedRouting, AMessageForAWindowTheDesktopDoesNotKnowReachesNoWindow) {
     EXPECT_TRUE(InOrder(trace, {"Event Handler/" + std::string(c.method) + " {", "Desktop/" + std::string(c.method)}));
     EXPECT_EQ(trace.find("Main Window/"), std::string::npos);
   }
+  std::string trace = TraceOf([&] { EXPECT_EQ(SendMessageA(unowned, WM_NCHITTEST, 0, MAKELPARAM(5, 5)), HTCLIENT); });
+  EXPECT_EQ(trace.find("Hit Test"), std::string::npos) << "a hit test asks no framework object";
   DestroyWindow(unowned);
 }
 
