@@ -286,6 +286,9 @@ TEST_F(Views, TheWindowTellsAScreenReaderTheTextsItDrawsAndTheNamesOfItsControls
   EXPECT_STREQ(one[1].szText, "") << "no more than the room given";
   EXPECT_EQ(ask(MainWindowHandle(), sizeof(DRAWNITEMS) - 1, 8, entries), 0);
   EXPECT_EQ(SendMessageA(MainWindowHandle(), WM_GETDRAWNITEMS, 0, 0), 0) << "no question";
+  HWND unowned = UnownedFrameworkWindow();
+  EXPECT_EQ(ask(unowned, sizeof(DRAWNITEMS), 8, entries), 0) << "a window no framework window owns";
+  DestroyWindow(unowned);
 }
 
 }  // namespace
