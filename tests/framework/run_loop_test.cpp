@@ -25,18 +25,32 @@ class RunLoop : public FrameworkTest {
   }
 };
 
+// Once closed, the application is no longer in front: the universals
+// that ask it or its desktop fail, those that tell them do nothing, and a
+// message gets the platform's default processing (a close request
+// destroys the window).
 TEST_F(RunLoop, AnOpenApplicationIsInFrontUntilItCloses) {
   OpenApplication();
   EXPECT_EQ(ov::universal("Get Application"_uni).get(), Application().get());
   RunUntilIdle();
   EXPECT_TRUE(ov::isTrue(ov::get("Active?"_attr, Application())));
   EXPECT_TRUE(ov::universal("Get Document"_uni).failed()) << "no window, no document";
+  HWND window = UnownedFrameworkWindow();
   CloseApplication();
   EXPECT_EQ(gTheFrontApplication.peek(), nullptr);
   EXPECT_EQ(ov::length(gTheProcesses.get()), 0u);
   EXPECT_EQ(ov::get("Commander"_attr, Application()).get(), nullptr);
   ov::tell(ov::universal<0>("Pop Application"_uni));  // on an empty stack: nothing changes
   EXPECT_EQ(gTheFrontApplication.peek(), nullptr);
+  EXPECT_TRUE(ov::universal("Get Commander"_uni).failed());
+  EXPECT_TRUE(ov::universal("Get Desktop"_uni).failed());
+  EXPECT_TRUE(ov::universal("Get Target"_uni).failed());
+  EXPECT_TRUE(ov::universal("Get Menubar"_uni).failed());
+  EXPECT_TRUE(ov::universal("Get Front Window"_uni).failed());
+  EXPECT_TRUE(ov::universal<0>("Set Target"_uni, {nullptr}).succeeded());
+  EXPECT_TRUE(ov::universal<0>("Set Last Help"_uni, {nullptr}).succeeded());
+  SendMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(window));
 }
 
 // Sent, or as WM_QUIT to a window of the framework's class.
@@ -56,23 +70,6 @@ TEST_F(RunLoop, QuitEndsTheLoopAtTheNextPass) {
   }
 }
 
-// After the application has closed, the universals that ask it or its
-// desktop fail and those that tell them do nothing; a message gets the
-// platform's default processing: a close request destroys the window.
-TEST_F(RunLoop, AfterClosingTheUniversalsFindNoApplicationAndMessagesGetTheDefault) {
-  OpenApplication();
-  HWND window = UnownedFrameworkWindow();
-  CloseApplication();
-  EXPECT_TRUE(ov::universal("Get Commander"_uni).failed());
-  EXPECT_TRUE(ov::universal("Get Desktop"_uni).failed());
-  EXPECT_TRUE(ov::universal("Get Target"_uni).failed());
-  EXPECT_TRUE(ov::universal("Get Menubar"_uni).failed());
-  EXPECT_TRUE(ov::universal("Get Front Window"_uni).failed());
-  EXPECT_TRUE(ov::universal<0>("Set Target"_uni, {nullptr}).succeeded());
-  EXPECT_TRUE(ov::universal<0>("Set Last Help"_uni, {nullptr}).succeeded());
-  SendMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsWindow(window));
-}
 
 // Quitting closes the documents in order; one that will not close (an open
 // file that cannot be closed) abandons the quit and keeps the ones after it.

@@ -95,24 +95,18 @@ TEST_F(Views, AScrollBarsRangeFollowsTheLimits) {
   }
 }
 
-// An item that fails to draw (a stand-in, refusing_item.cpp) ends the
-// drawing: the items in front of it wait for the next paint.
-TEST_F(Views, DrawingStopsAtTheFirstItemThatFails) {
-  OpenWith(ItemText("Window Item", "Front", "{ 10 10 50 50 }", BorderText("{ 65535 0 0 }")) + "\"Refuses\" " +
-               ItemText("Window Item", "Back", "{ 60 10 100 50 }", BorderText("{ 0 0 65535 }")),
-           "");
-  EXPECT_EQ(ClientPixel(30, 59), 0x0000FFu);
-  EXPECT_EQ(ClientPixel(30, 9), Face());
-}
-
 // Two bordered items overlap; their borders cross at (50, 19) and (19, 50).
-TEST_F(Views, OverlappingItemsPaintTheFirstItemOnTop) {
-  OpenWith(ItemText("Window Item", "Red", "{ 10 10 50 50 }", BorderText("{ 65535 0 0 }")) +
+// An item that fails to draw (a stand-in, refusing_item.cpp) ends the
+// drawing: the item in front of it waits for the next paint.
+TEST_F(Views, OverlappingItemsPaintTheFirstItemOnTopAndDrawingStopsAtAFailure) {
+  OpenWith(ItemText("Window Item", "Front", "{ 70 10 90 50 }", BorderText("{ 0 65535 0 }")) + "\"Refuses\" " +
+           ItemText("Window Item", "Red", "{ 10 10 50 50 }", BorderText("{ 65535 0 0 }")) +
            ItemText("Window Item", "Blue", "{ 20 20 60 60 }", BorderText("{ 0 0 65535 }")));
   EXPECT_EQ(ClientPixel(9, 30), 0xFF0000u);
   EXPECT_EQ(ClientPixel(60, 40), 0x0000FFu);
   EXPECT_EQ(ClientPixel(50, 19), 0xFF0000u);
   EXPECT_EQ(ClientPixel(19, 50), 0xFF0000u);
+  EXPECT_EQ(ClientPixel(9, 80), Face());
 }
 
 // A border one pixel wide just outside the frame (30, 40, 60, 100).
