@@ -185,14 +185,24 @@ TEST_F(WindowRouting, PaintsDrawTheViewsBackgroundThroughTheCurrentDevice) {
 }
 
 // The desktop gives an event the default handling: a paint is validated.
-TEST_F(WindowRouting, TheDesktopsUpdateGivesAnEventTheDefaultHandling) {
-  OpenWith({});
+// A window told to update without an event paints what is pending at once.
+TEST_F(WindowRouting, AnUpdateLeavesNothingPending) {
+  OpenWith({{"View", ViewText("", "\"Background\": <<Background>> [ \"Color\": { 0 0 65535 } ]")}});
   InvalidateRect(MainWindowHandle(), nullptr, FALSE);
   ovRef event =
       Value(R"(<<Event>> [ "Platform Event": <<Platform Event>> [ "Message": 15 "WParam": 0 "LParam": 0 ] ])");
   ov::set("HWnd"_attr, ov::get("Platform Event"_attr, event), ov::handleValue(MainWindowHandle()));
   ov::tell(ov::send<0>("Update"_sel, Desktop(), {event}));
   EXPECT_FALSE(GetUpdateRect(MainWindowHandle(), nullptr, FALSE));
+  HWND view = ov::toHandle<HWND>(ov::get("Window Record"_attr, ov::get("View"_attr, MainWindow())));
+  RECT corner{0, 0, 10, 10};
+  HDC dc = GetDC(view);
+  FillRect(dc, &corner, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  ReleaseDC(view, dc);
+  InvalidateRect(view, &corner, TRUE);
+  ov::tell(ov::send<0>("Update"_sel, MainWindow(), {gdDefaultNone}));
+  EXPECT_FALSE(GetUpdateRect(view, nullptr, FALSE));
+  EXPECT_EQ(ClientPixel(5, 5), 0x0000FFu);
 }
 
 // An event answers for the message it carries: whether it is a command,
@@ -215,19 +225,6 @@ TEST_F(WindowRouting, AnEventAnswersWhetherItIsACommandAndWhetherItActivates) {
   }
 }
 
-// A window told to update without an event paints what is pending at once.
-TEST_F(WindowRouting, AnUpdateWithoutAnEventPaintsAtOnce) {
-  OpenWith({{"View", ViewText("", "\"Background\": <<Background>> [ \"Color\": { 0 0 65535 } ]")}});
-  HWND view = ov::toHandle<HWND>(ov::get("Window Record"_attr, ov::get("View"_attr, MainWindow())));
-  RECT corner{0, 0, 10, 10};
-  HDC dc = GetDC(view);
-  FillRect(dc, &corner, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  ReleaseDC(view, dc);
-  InvalidateRect(view, &corner, TRUE);
-  ov::tell(ov::send<0>("Update"_sel, MainWindow(), {gdDefaultNone}));
-  EXPECT_FALSE(GetUpdateRect(view, nullptr, FALSE));
-  EXPECT_EQ(ClientPixel(5, 5), 0x0000FFu);
-}
 
 // Over a window without a view, the pointer is the arrow and no help is
 // shown.
