@@ -63,6 +63,14 @@ TEST_F(KeyboardTarget, AWindowWithNothingToTargetKeepsNoTarget) {
   EXPECT_EQ(ov::get("Target"_attr, MainWindow()).get(), nullptr);
 }
 
+// An activated window gives the application its own target again.
+TEST_F(KeyboardTarget, AnActivatedWindowGivesTheApplicationItsTarget) {
+  OpenWith({{"View", ViewText(ThreeButtons())}});
+  ov::set("Target"_attr, Application(), nullptr);
+  SendMessageA(MainWindowHandle(), WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_EQ(ov::get("Target"_attr, Application()).get(), Item("One").get());
+}
+
 TEST_F(KeyboardTarget, TheTabKeysMoveTheTarget) {
   OpenWith({{"View", ViewText(ThreeButtons())}, {"Key Behavior", TabKeysText()}});
   platform::headless::pressKey(VK_TAB);

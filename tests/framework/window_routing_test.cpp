@@ -47,7 +47,8 @@ TEST_F(WindowRouting, AClickOnAnItemOfTheViewRunsItsClickBehavior) {
 
 // The File menu's Exit quits; a notification from a control that is not
 // the window's, or of a code from no control, is dropped whatever its
-// command number.
+// command number, and such a control's question for its colours gets no
+// brush.
 TEST_F(WindowRouting, AMenuCommandReachesTheMenubarAndAStrangeControlsCommandNothing) {
   OpenWith({{"Has Menubar?", "TRUE"}});
   HMENU bar = ov::toHandle<HMENU>(ov::send("Get Menubar Record"_sel, ov::get("Menubar"_attr, MainWindow())).get());
@@ -58,6 +59,7 @@ TEST_F(WindowRouting, AMenuCommandReachesTheMenubarAndAStrangeControlsCommandNot
   EXPECT_TRUE(ov::isTrue(ov::get("Active?"_attr, Application())));
   SendMessageA(MainWindowHandle(), WM_COMMAND, MAKEWPARAM(exit, 2), 0);
   EXPECT_TRUE(ov::isTrue(ov::get("Active?"_attr, Application()))) << "neither a menu's nor an accelerator's";
+  EXPECT_EQ(SendMessageA(MainWindowHandle(), WM_CTLCOLORBTN, 0, reinterpret_cast<LPARAM>(stranger)), 0);
   SendMessageA(MainWindowHandle(), WM_COMMAND, MAKEWPARAM(exit, 0), 0);
   EXPECT_TRUE(ov::isFalse(ov::get("Active?"_attr, Application())));
   DestroyWindow(stranger);
