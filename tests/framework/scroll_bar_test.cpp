@@ -114,7 +114,7 @@ TEST_F(ScrollingView, ClicksOnArrowsAndTrackScrollTheContent) {
 
 // With the focus on the view, Page Up and Down move by a page, the arrows
 // by a line, Home and End to the ends of the vertical range; other keys
-// do not scroll.
+// do not scroll, nor do keys for an inactive bar.
 TEST_F(ScrollingView, NavigationKeysScrollTheViewThatHasTheFocus) {
   struct Step {
     const char* name;
@@ -142,6 +142,10 @@ TEST_F(ScrollingView, NavigationKeysScrollTheViewThatHasTheFocus) {
     EXPECT_EQ(GetScrollPos(Pane(), SB_HORZ), s.origin.x);
     EXPECT_EQ(ButtonPlace().y, 200 - s.origin.y);
   }
+  ov::tell(ov::send<0>("Set Active?"_sel, ov::get("VScroll"_attr, Item("Pane")), {gdDefaultFalse}));
+  headless::pressKey(VK_DOWN);
+  RunUntilIdle();
+  EXPECT_EQ(Origin().y, 0) << "an inactive bar scrolls nothing";
 }
 
 // The thumb, dragged to the end of the track, takes the view to the end
