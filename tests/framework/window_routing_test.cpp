@@ -208,7 +208,8 @@ TEST_F(WindowRouting, AnUpdateLeavesNothingPending) {
 }
 
 // An event answers for the message it carries: whether it is a command,
-// and whether a WM_ACTIVATE activates (by a click too) or deactivates.
+// and whether a WM_ACTIVATE activates (by a click too) or deactivates;
+// without a record its place is (0, 0).
 TEST_F(WindowRouting, AnEventAnswersWhetherItIsACommandAndWhetherItActivates) {
   const struct {
     UINT message;
@@ -224,6 +225,8 @@ TEST_F(WindowRouting, AnEventAnswersWhetherItIsACommandAndWhetherItActivates) {
                         std::to_string(c.message) + R"( "WParam": )" + std::to_string(c.wParam) + " ] ]");
     EXPECT_EQ(ov::send<0>("Is Command?"_sel, event).succeeded(), c.command);
     EXPECT_EQ(ov::isTrue(ov::send("Get Activate Flag"_sel, event).get()), c.activates);
+    POINT where = ov::toPOINT(ov::send("Get Where"_sel, event).get());
+    EXPECT_EQ((Sides{where.x, where.y}), (Sides{0, 0})) << "no record, no place";
   }
 }
 
