@@ -84,14 +84,14 @@ TEST_F(Views, AScrollBarsRangeFollowsTheLimits) {
                {"HScroll", "{ 0 10 100 400 }", 500, 400 - shownWide}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.bar) + " " + c.limits);
-    ovRef view = Value(ViewText("View", "{ 0 0 100 200 }", "",
-                                "\"" + std::string(c.bar) + R"(": <<Control>> [ "Control Value": )" +
-                                    std::to_string(c.value) + R"( ] "Limits": )" + c.limits));
+    std::string bar = "\"";
+    bar.append(c.bar).append(R"(": <<Control>> [ "Control Value": )").append(std::to_string(c.value));
+    ovRef view = Value(ViewText("View", "{ 0 0 100 200 }", "", bar + R"( ] "Limits": )" + c.limits));
     ov::tell(ov::send<0>("Set Frame"_sel, view, {ov::rect(0, 0, 100, 200)}));
-    ovRef bar = std::string_view(c.bar) == "VScroll" ? ov::get("VScroll"_attr, view) : ov::get("HScroll"_attr, view);
-    EXPECT_EQ(ov::toInt(ov::get("Min"_attr, bar)), 10);
-    EXPECT_EQ(ov::toInt(ov::get("Max"_attr, bar)), c.max);
-    EXPECT_EQ(ov::toInt(ov::get("Control Value"_attr, bar)), c.max);
+    ovRef scroll = std::string_view(c.bar) == "VScroll" ? ov::get("VScroll"_attr, view) : ov::get("HScroll"_attr, view);
+    EXPECT_EQ(ov::toInt(ov::get("Min"_attr, scroll)), 10);
+    EXPECT_EQ(ov::toInt(ov::get("Max"_attr, scroll)), c.max);
+    EXPECT_EQ(ov::toInt(ov::get("Control Value"_attr, scroll)), c.max);
   }
 }
 
