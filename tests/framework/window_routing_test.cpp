@@ -232,7 +232,7 @@ TEST_F(WindowRouting, AnEventAnswersWhetherItIsACommandAndWhetherItActivates) {
 
 
 // Over a window without a view, the pointer is the arrow and no help is
-// shown.
+// shown; a screen reader hears of nothing it draws.
 TEST_F(WindowRouting, OffAnyViewThePointerIsTheArrowAndNoHelpIsShown) {
   OpenWith({});
   ov::set("Last Help"_attr, Desktop(), ov::text("help"));
@@ -242,6 +242,9 @@ TEST_F(WindowRouting, OffAnyViewThePointerIsTheArrowAndNoHelpIsShown) {
   RunUntilIdle();
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
   EXPECT_EQ(ov::get("Last Help"_attr, Desktop()).get(), nullptr);
+  DRAWNITEM entries[2] = {};
+  DRAWNITEMS question{sizeof(DRAWNITEMS), 2, entries};
+  EXPECT_EQ(SendMessageA(MainWindowHandle(), WM_GETDRAWNITEMS, 0, reinterpret_cast<LPARAM>(&question)), 0);
 }
 
 }  // namespace

@@ -185,6 +185,8 @@ TEST_F(Windows, AFloatingWindowIsATopmostToolWindowHiddenWhileTheApplicationIsIn
   EXPECT_TRUE(ov::isTrue(ov::get("Visible?"_attr, palette)));
   ov::tell(ov::send<0>("Close"_sel, palette));
   EXPECT_EQ(ov::length(ov::get("Floating"_attr, Desktop())), 0u);
+  ov::tell(ov::send<0>("Close"_sel, palette));
+  EXPECT_EQ(ov::length(ov::get("Windows"_attr, Desktop())), 1u) << "closed again: nothing changes";
 }
 
 // Clicks the platform would not deliver to a disabled window are dropped;
