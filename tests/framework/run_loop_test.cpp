@@ -70,7 +70,6 @@ TEST_F(RunLoop, QuitEndsTheLoopAtTheNextPass) {
   }
 }
 
-
 // Quitting closes the documents in order; one that will not close (an open
 // file that cannot be closed) abandons the quit and keeps the ones after it.
 TEST_F(RunLoop, QuitClosesTheDocumentsUntilOneRefuses) {
@@ -171,8 +170,7 @@ TEST(MainWindow, ThatCannotBeOpenedEndsTheProgramWithAMessage) {
   for (bool nameless : {false, true}) {
     ASSERT_TRUE(platform::headless::start());
     testing::internal::CaptureStderr();
-    int status =
-        ovRunProgram(GetModuleHandleA(nullptr), runWithAnImpossibleMainWindow, nameless ? &nameless : nullptr);
+    int status = ovRunProgram(GetModuleHandleA(nullptr), runWithAnImpossibleMainWindow, nameless ? &nameless : nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               std::string(nameless ? "velmaro" : "Velmaro") + ": its main window could not be opened.\n");
     EXPECT_EQ(status, 1);

@@ -116,10 +116,14 @@ TEST_F(TracedRouting, AMessageForAWindowTheDesktopDoesNotKnowReachesNoWindow) {
   const struct {
     UINT message;
     const char* method;
-  } cases[] = {{WM_MOUSEMOVE, "Mouse Moved"},          {WM_LBUTTONUP, "Mouse Up"},
-               {WM_RBUTTONDOWN, "Mouse Down Right"},   {WM_RBUTTONUP, "Mouse Up Right"},
-               {WM_MBUTTONDOWN, "Mouse Down Middle"}, {WM_MBUTTONUP, "Mouse Up Middle"},
-               {WM_COMMAND, "On Command"},             {WM_CTLCOLORBTN, "Change Color"}};
+  } cases[] = {{WM_MOUSEMOVE, "Mouse Moved"},
+               {WM_LBUTTONUP, "Mouse Up"},
+               {WM_RBUTTONDOWN, "Mouse Down Right"},
+               {WM_RBUTTONUP, "Mouse Up Right"},
+               {WM_MBUTTONDOWN, "Mouse Down Middle"},
+               {WM_MBUTTONUP, "Mouse Up Middle"},
+               {WM_COMMAND, "On Command"},
+               {WM_CTLCOLORBTN, "Change Color"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.method);
     std::string trace = TraceOf([&] { EXPECT_EQ(SendMessageA(unowned, c.message, 0, 0), 0); });

@@ -230,7 +230,6 @@ TEST_F(WindowRouting, AnEventAnswersWhetherItIsACommandAndWhetherItActivates) {
   }
 }
 
-
 // Over a window without a view, the pointer is the arrow and no help is
 // shown; a screen reader hears of nothing it draws.
 TEST_F(WindowRouting, OffAnyViewThePointerIsTheArrowAndNoHelpIsShown) {
