@@ -22,14 +22,7 @@
 //   50 ms is measured too (what one wake-up costs varies with the machine's
 //   load).
 // - Scale: velmaro's start_ms, click_ms and idle figures at VELMARO_SCALE=2
-//   against VELMARO_SCALE=1 in the same run. The launches of the two
-//   scales take turns, so that both meet the same load, and the figures
-//   are the least of the launches: a busy machine only ever adds to a
-//   latency, while what scale 2 costs (four times the pixels drawn, the
-//   memory they take touched for the first time, the window's picture
-//   handed to the X server) is in every launch, so the least is the
-//   program's own figure and the median mostly the machine's. The medians
-//   are reported beside them.
+//   against VELMARO_SCALE=1 in the same run.
 //
 // Medians over VELMARO_SDL_RUNS runs of each program (5 by default).
 #include <benchmark/benchmark.h>
@@ -40,7 +33,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <functional>
-#include <map>
 #include <string>
 #include <thread>
 
@@ -147,10 +139,6 @@ double median(std::vector<double> values) {
   return values.empty() ? 0 : values[values.size() / 2];
 }
 
-double least(const std::vector<double>& values) {
-  return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
-}
-
 void LaunchAndClick(benchmark::State& state) {
   x11::Peer peer;
   if (!peer.connected()) return state.SkipWithError("no X display (run under scripts/with-xvfb)");
@@ -236,27 +224,23 @@ void Scale(benchmark::State& state) {
   int runs = environmentNumber("VELMARO_SDL_RUNS", 5);
   int seconds = environmentNumber("VELMARO_IDLE_SECONDS", 10);
   for (auto _ : state) {
-    std::map<int, std::vector<double>> starts, clicks;
-    for (int i = 0; i < runs; ++i) {
-      for (int scale : {1, 2}) {
-        Run run;
-        if (!measure(calculator(scale), peer, run)) return state.SkipWithError("velmaro did not start or answer");
-        starts[scale].push_back(run.startMs);
-        clicks[scale].push_back(run.clickMs);
-      }
-    }
     for (int scale : {1, 2}) {
+      std::vector<Run> scaled(runs);
+      std::vector<double> starts, clicks;
+      for (Run& run : scaled) {
+        if (!measure(calculator(scale), peer, run)) return state.SkipWithError("velmaro did not start or answer");
+        starts.push_back(run.startMs);
+        clicks.push_back(run.clickMs);
+      }
       double cpu = 0, wakeups = 0;
       idleFigures(calculator(scale), nullptr, seconds, cpu, wakeups);
       std::string prefix = "scale" + std::to_string(scale) + "_";
-      state.counters[prefix + "start_ms"] = least(starts[scale]);
-      state.counters[prefix + "click_ms"] = least(clicks[scale]);
-      state.counters[prefix + "start_median_ms"] = median(starts[scale]);
-      state.counters[prefix + "click_median_ms"] = median(clicks[scale]);
+      state.counters[prefix + "start_ms"] = median(starts);
+      state.counters[prefix + "click_ms"] = median(clicks);
       state.counters[prefix + "idle_cpu_percent"] = cpu;
       state.counters[prefix + "idle_wakeups_per_s"] = wakeups;
     }
-    for (std::string figure : {"start", "click", "start_median", "click_median"})
+    for (std::string figure : {"start", "click"})
       state.counters[figure + "_ratio_2_to_1"] =
           state.counters["scale2_" + figure + "_ms"] / state.counters["scale1_" + figure + "_ms"];
   }

@@ -43,11 +43,9 @@ class Backend {
   // (SetForegroundWindow): a backend with real windows raises it and asks
   // for the keyboard focus for it.
   virtual void windowBroughtForward(HWND) {}
-  // The window's surface (the whole window: frame, caption, menu bar and
-  // client area) holds new pixels in changed (surface coordinates) since
-  // the window was last presented; what a backend showed of the rest is
-  // still right.
-  virtual void present(HWND, const gdi::Surface&, const gdi::Region& /*changed*/) {}
+  // The window's surface holds new pixels (the whole window: frame, caption,
+  // menu bar and client area).
+  virtual void present(HWND, const gdi::Surface&) {}
 
   // Moves native events into the input queue without blocking.
   virtual void pollInput() {}

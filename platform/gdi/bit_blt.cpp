@@ -84,7 +84,7 @@ void run(const Blit& b, const Region& area) {
     blitDevice(b, r);
     for (int y = r.top; y < r.bottom; ++y) blitRow(b, y, r.left, r.right);
   }
-  b.destination.touch(target);
+  if (!target.empty()) b.destination.touch();
 }
 
 }  // namespace

@@ -57,9 +57,7 @@ struct DeviceContext {
   // Logical coordinates to surface coordinates and back.
   POINT toSurface(int x, int y) const;
   RECT toSurface(const RECT& logical) const;
-  // Marks area (surface coordinates) as drawn since the last present.
-  void touch(const Region& area) { surface->markDirty(area); }
-  void touch(const RECT& area) { surface->markDirty(area); }
+  void touch() { surface->markDirty(); }
 };
 
 // A new DC over surface with the default drawing state; its handle is set.

@@ -14,24 +14,17 @@ void paintDevice(Surface& surface, const RECT& r, SpanOp op, uint32_t pixel) {
 
 }  // namespace
 
-Painter::~Painter() {
-  if (!IsRectEmpty(&plotted_)) dc_.touch(plotted_);
-}
-
-void Painter::plotted(const RECT& pixels) { UnionRect(&plotted_, &plotted_, &pixels); }
-
-void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) { dc_.touch(write(area, op, pixel)); }
-
-Region Painter::write(const Region& area, SpanOp op, uint32_t pixel) {
+void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) {
   Region target = area.combined(drawable_, Region::Op::And);
   Surface& surface = *dc_.surface;
   pixel = surface.fit(pixel);
   target.intersect(RECT{0, 0, surface.width(), surface.height()});
+  if (target.empty()) return;
   for (const RECT& r : target.rects()) {
     for (int y = r.top; y < r.bottom; ++y) op(surface.row(y) + r.left, r.right - r.left, pixel);
     paintDevice(surface, r, op, pixel);
   }
-  return target;
+  dc_.touch();
 }
 
 void Painter::plot(int x, int y, SpanOp op, uint32_t pixel) {
@@ -39,11 +32,11 @@ void Painter::plot(int x, int y, SpanOp op, uint32_t pixel) {
   pixel = dc_.surface->fit(pixel);
   op(dc_.surface->row(y) + x, 1, pixel);
   paintDevice(*dc_.surface, RECT{x, y, x + 1, y + 1}, op, pixel);
-  plotted(RECT{x, y, x + 1, y + 1});
+  dc_.touch();
 }
 
 void Painter::span(int y, int left, int right, SpanOp op, uint32_t pixel) {
-  if (left < right) plotted(write(Region(RECT{left, y, right, y + 1}), op, pixel).box());
+  if (left < right) paint(RECT{left, y, right, y + 1}, op, pixel);
 }
 
 }  // namespace platform::gdi

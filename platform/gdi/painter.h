@@ -1,9 +1,6 @@
 // Writing pixels through a device context: everything is clipped to the
 // DC's drawable region and goes through one span operation of pixel_ops;
-// on a monochrome surface the colour is first made black or white. What it
-// writes is marked as changed on the surface: the area of each paint, and
-// once it is done the box of the pixels and runs it wrote one at a time (a
-// line's), however many they were.
+// on a monochrome surface the colour is first made black or white.
 #pragma once
 
 #include "platform/gdi/device_context.h"
@@ -14,9 +11,6 @@ namespace platform::gdi {
 class Painter {
  public:
   explicit Painter(DeviceContext& dc) : dc_(dc), drawable_(dc.drawable()) {}
-  ~Painter();
-  Painter(const Painter&) = delete;
-  Painter& operator=(const Painter&) = delete;
 
   // area is in surface coordinates.
   void paint(const Region& area, SpanOp op, uint32_t pixel);
@@ -27,13 +21,8 @@ class Painter {
   void span(int y, int left, int right, SpanOp op, uint32_t pixel);
 
  private:
-  // Writes area, clipped; answers what was written.
-  Region write(const Region& area, SpanOp op, uint32_t pixel);
-  void plotted(const RECT& pixels);
-
   DeviceContext& dc_;
   Region drawable_;
-  RECT plotted_{};
 };
 
 }  // namespace platform::gdi

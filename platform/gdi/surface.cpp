@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <utility>
 
 namespace platform::gdi {
 namespace {
@@ -24,8 +23,7 @@ Surface::Surface(int width, int height, uint32_t fill, bool monochrome)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       pixels_(static_cast<size_t>(width_) * height_, monochrome ? nearerOfBlackAndWhite(fill) : fill),
-      monochrome_(monochrome),
-      dirty_(RECT{0, 0, width_, height_}) {}
+      monochrome_(monochrome) {}
 
 uint32_t Surface::fit(uint32_t pixel) const { return monochrome_ ? nearerOfBlackAndWhite(pixel) : pixel; }
 
@@ -47,14 +45,11 @@ void Surface::resize(int width, int height, uint32_t fill) {
   pixels_.swap(pixels);
   width_ = width;
   height_ = height;
-  markDirty();
+  dirty_ = true;
   if (device_) device_->resize(width * scale_, height * scale_, fill);
 }
 
-// A copy onto itself changes nothing, and is not marked as a change: a
-// window whose frame was redrawn keeps its client area in place.
 void Surface::copy(const RECT& from, POINT to) {
-  if (from.left == to.x && from.top == to.y) return;
   int left = std::max<int>(from.left, std::max<int>(0, from.left - to.x));
   int top = std::max<int>(from.top, std::max<int>(0, from.top - to.y));
   int right = std::min<int>(from.right, std::min(width_, width_ + from.left - to.x));
@@ -68,7 +63,7 @@ void Surface::copy(const RECT& from, POINT to) {
     int y = dy > 0 ? bottom - 1 - i : top + i;
     std::memmove(row(y + dy) + left + dx, row(y) + left, bytes);
   }
-  markDirty(RECT{left + dx, top + dy, right + dx, bottom + dy});
+  dirty_ = true;
   if (device_) device_->copy(toDevice(from, scale_), {to.x * scale_, to.y * scale_});
 }
 
@@ -84,6 +79,10 @@ void Surface::presentAtScale(int scale) {
   }
 }
 
-Region Surface::takeDirty() { return std::exchange(dirty_, Region()); }
+bool Surface::takeDirty() {
+  bool was = dirty_;
+  dirty_ = false;
+  return was;
+}
 
 }  // namespace platform::gdi

@@ -15,7 +15,6 @@
 #include <memory>
 #include <vector>
 
-#include "platform/gdi/region.h"
 #include "platform/win32.h"
 
 namespace platform::gdi {
@@ -51,21 +50,16 @@ class Surface {
   Surface* device() { return device_.get(); }
   const Surface* device() const { return device_.get(); }
 
-  // What changed since the last present, in the surface's pixels: drawing
-  // marks the area it wrote, markDirty() the whole surface (as does a new
-  // surface, which nothing has presented yet). takeDirty answers it and
-  // starts again from nothing.
-  void markDirty() { dirty_ = Region(RECT{0, 0, width_, height_}); }
-  void markDirty(const Region& area) { dirty_.unite(area); }
-  void markDirty(const RECT& area) { dirty_.unite(area); }
-  Region takeDirty();
+  // Marks drawing since the last present; the backend clears it.
+  void markDirty() { dirty_ = true; }
+  bool takeDirty();
 
  private:
   int width_;
   int height_;
   std::vector<uint32_t> pixels_;
   bool monochrome_;
-  Region dirty_;
+  bool dirty_ = false;
   int scale_ = 1;
   std::unique_ptr<Surface> device_;
 };

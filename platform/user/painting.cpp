@@ -178,10 +178,8 @@ void paintNow(Window* window) {
 bool presentSurfaces() {
   bool presented = false;
   for (Window* top : desktop().children) {
-    if (!top->surface) continue;
-    gdi::Region changed = top->surface->takeDirty();
-    if (changed.empty() || !top->isVisible()) continue;
-    backend().present(top->hwnd, *top->surface, changed);
+    if (!top->surface || !top->surface->takeDirty() || !top->isVisible()) continue;
+    backend().present(top->hwnd, *top->surface);
     presented = true;
   }
   return presented;

@@ -1,6 +1,4 @@
 // Pixel-exact GDI: which pixels each call writes, and with what.
-#include <functional>
-
 #include "canvas.h"
 
 namespace {
@@ -157,37 +155,6 @@ TEST_F(GdiPixels, FocusRectangleDrawnTwiceVanishes) {
   EXPECT_EQ(at(6, 6), kWhite);
   DrawFocusRect(dc_, &r);
   EXPECT_TRUE(inked({0, 0, 64, 48}).empty());
-}
-
-// What the window presents next is the box of what the call wrote, not the
-// whole window; a client area that stays in place when the frame changes is
-// not a change.
-TEST_F(GdiPixels, EachCallMarksOnlyTheBoxItWroteAsChanged) {
-  SIZE text{};
-  GetTextExtentPoint32A(dc_, "42", 2, &text);
-  RECT focus{3, 3, 13, 9};
-  const struct {
-    std::function<void()> draw;
-    RECT changed;
-  } cases[] = {
-      {[&] { fill({2, 3, 6, 5}, kBlack); }, {2, 3, 6, 5}},
-      {[&] { SetPixel(dc_, 7, 8, kBlack); }, {7, 8, 8, 9}},
-      {[&] { DrawFocusRect(dc_, &focus); }, focus},
-      {[&] { TextOutA(dc_, 4, 5, "42", 2); }, {4, 5, 4 + text.cx, 5 + text.cy}},
-      {[&] {
-         SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-         SetPixel(dc_, 7, 8, kBlack);
-       },
-       {7, 8, 8, 9}},
-  };
-  for (const auto& c : cases) {
-    settle();
-    c.draw();
-    settle();
-    RECT changed = platform::headless::lastPresentedChange();
-    EXPECT_TRUE(EqualRect(&changed, &c.changed)) << changed.left << ',' << changed.top << ',' << changed.right << ','
-                                                 << changed.bottom;
-  }
 }
 
 TEST_F(GdiPixels, RectangleOutlinesWithThePenAndFillsWithTheBrush) {

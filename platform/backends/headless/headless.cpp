@@ -163,9 +163,4 @@ unsigned presentCount() {
   return b ? b->presents() : 0;
 }
 
-RECT lastPresentedChange() {
-  HeadlessBackend* b = headlessBackend();
-  return b ? b->lastChange() : RECT{};
-}
-
 }  // namespace platform::headless

@@ -63,8 +63,5 @@ bool saveClientPng(HWND window, const std::string& path);
 bool saveScreenPng(const std::string& path);
 // How many times surfaces were handed over for display.
 unsigned presentCount();
-// The box of what had changed (surface coordinates) in the surface handed
-// over last.
-RECT lastPresentedChange();
 
 }  // namespace platform::headless

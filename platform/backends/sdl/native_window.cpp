@@ -1,8 +1,6 @@
 #include "platform/backends/sdl/native_window.h"
 
 #include <algorithm>
-#include <optional>
-#include <vector>
 
 #include "platform/backend.h"
 #include "platform/backends/sdl/native_geometry.h"
@@ -57,22 +55,6 @@ void setIcon(SDL_Window* native, HWND window) {
 int widthOf(const RECT& r) { return r.right - r.left; }
 int heightOf(const RECT& r) { return r.bottom - r.top; }
 
-// Converts the source pixels of picture into the window's surface, with the
-// picture's point origin at the window's top-left corner; answers the part
-// of the window written (none when source lies outside it).
-std::optional<SDL_Rect> copyToWindow(const gdi::Surface& picture, const RECT& source, POINT origin,
-                                     SDL_Surface* target) {
-  int x = source.left - origin.x, y = source.top - origin.y;
-  int width = std::min<int>(widthOf(source), target->w - x);
-  int height = std::min<int>(heightOf(source), target->h - y);
-  if (width <= 0 || height <= 0) return std::nullopt;
-  Uint8* to = static_cast<Uint8*>(target->pixels) + static_cast<ptrdiff_t>(y) * target->pitch +
-              x * target->format->BytesPerPixel;
-  SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, picture.row(source.top) + source.left,
-                    picture.width() * 4, target->format->format, to, target->pitch);
-  return SDL_Rect{x, y, width, height};
-}
-
 }  // namespace
 
 std::unique_ptr<NativeWindow> NativeWindow::open(HWND window, DisplayScale scale) {
@@ -88,7 +70,6 @@ std::unique_ptr<NativeWindow> NativeWindow::open(HWND window, DisplayScale scale
 NativeWindow::~NativeWindow() { SDL_DestroyWindow(native_); }
 
 void NativeWindow::show(bool visible) {
-  if (visible) showsNothing_ = true;
   if (isPopup() && mapDirectly(native_, visible)) return;
   if (visible) SDL_ShowWindow(native_);
   else SDL_HideWindow(native_);
@@ -112,10 +93,8 @@ void NativeWindow::place(const RECT& screenRect) {
   RECT shown = scale_.toScreen(screenRect);
   if (screenRect.left != rect_.left || screenRect.top != rect_.top)
     SDL_SetWindowPosition(native_, shown.left, shown.top);
-  if (widthOf(screenRect) != widthOf(rect_) || heightOf(screenRect) != heightOf(rect_)) {
+  if (widthOf(screenRect) != widthOf(rect_) || heightOf(screenRect) != heightOf(rect_))
     SDL_SetWindowSize(native_, std::max(widthOf(shown), 1), std::max(heightOf(shown), 1));
-    showsNothing_ = true;
-  }
   rect_ = screenRect;
 }
 
@@ -126,7 +105,6 @@ void NativeWindow::moved(int x, int y) {
 void NativeWindow::resized(int width, int height) {
   rect_.right = rect_.left + scale_.toPlatform(width);
   rect_.bottom = rect_.top + scale_.toPlatform(height);
-  showsNothing_ = true;
 }
 
 void NativeWindow::bringForward() {
@@ -139,25 +117,21 @@ void NativeWindow::setTitle(const std::string& windowsText) {
 }
 
 // The surface's device picture when it keeps one (gdi/surface.h), else its
-// pixels, converted into the window one to one. Only the changed parts are
-// converted and handed to the display: at a scale of 2 a whole window is
-// four times the pixels, most of them unchanged by a click.
-void NativeWindow::present(const gdi::Surface& surface, const RECT& content, const gdi::Region& changed) {
+// pixels, converted into the window one to one.
+void NativeWindow::present(const gdi::Surface& surface, const RECT& content) {
   SDL_Surface* target = SDL_GetWindowSurface(native_);
   if (!target) return;
   const gdi::Surface& shown = surface.device() ? *surface.device() : surface;
-  RECT shownContent{std::max<LONG>(content.left, 0), std::max<LONG>(content.top, 0),
-                    std::min<LONG>(content.right, surface.width()), std::min<LONG>(content.bottom, surface.height())};
-  gdi::Region parts(shownContent);
-  if (!showsNothing_) parts.intersect(changed);
-  RECT origin = gdi::toDevice(shownContent, surface.scale());
-  std::vector<SDL_Rect> written;
-  for (const RECT& part : parts.rects())
-    if (auto rect = copyToWindow(shown, gdi::toDevice(part, surface.scale()), {origin.left, origin.top}, target))
-      written.push_back(*rect);
-  if (written.empty()) return;
-  SDL_UpdateWindowSurfaceRects(native_, written.data(), static_cast<int>(written.size()));
-  showsNothing_ = false;
+  RECT source = gdi::toDevice(RECT{std::max<LONG>(content.left, 0), std::max<LONG>(content.top, 0),
+                                   std::min<LONG>(content.right, surface.width()),
+                                   std::min<LONG>(content.bottom, surface.height())},
+                              surface.scale());
+  int width = std::min<int>(widthOf(source), target->w);
+  int height = std::min<int>(heightOf(source), target->h);
+  if (width <= 0 || height <= 0) return;
+  SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, shown.row(source.top) + source.left, shown.width() * 4,
+                    target->format->format, target->pixels, target->pitch);
+  SDL_UpdateWindowSurface(native_);
 }
 
 }  // namespace platform::sdl

@@ -58,11 +58,9 @@ class NativeWindow {
   // Raises the window and asks for the keyboard focus for it (a pop-up
   // only rises).
   void bringForward();
-  // Copies what changed (surface coordinates) of the content part of the
-  // window's surface to the screen: its device picture at a scale above 1.
-  // The first present after the window is shown or sized copies the whole
-  // content part: the window holds nothing of it yet.
-  void present(const gdi::Surface& surface, const RECT& content, const gdi::Region& changed);
+  // Copies the content part (surface coordinates) of the window's surface
+  // to the screen: its device picture at a scale above 1.
+  void present(const gdi::Surface& surface, const RECT& content);
 
  private:
   NativeWindow(HWND window, SDL_Window* native, const RECT& rect, DisplayScale scale)
@@ -72,7 +70,6 @@ class NativeWindow {
   SDL_Window* native_;
   RECT rect_;
   DisplayScale scale_;
-  bool showsNothing_ = true;
 };
 
 }  // namespace platform::sdl

@@ -167,11 +167,11 @@ void SdlBackend::windowBroughtForward(HWND window) {
 // The content can change size without the window doing so (a menu bar
 // added), so the native window follows at each present. A minimised
 // window shows nothing.
-void SdlBackend::present(HWND window, const gdi::Surface& surface, const gdi::Region& changed) {
+void SdlBackend::present(HWND window, const gdi::Surface& surface) {
   NativeWindow* native = nativeWindowOf(window);
   if (!native) return;
   native->follow(nativeRectFor(window));
-  if (!IsIconic(window)) native->present(surface, contentRect(window), changed);
+  if (!IsIconic(window)) native->present(surface, contentRect(window));
 }
 
 // SDL reads the display at least once after each wait (it also runs its own
