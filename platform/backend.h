@@ -43,9 +43,11 @@ class Backend {
   // (SetForegroundWindow): a backend with real windows raises it and asks
   // for the keyboard focus for it.
   virtual void windowBroughtForward(HWND) {}
-  // The window's surface holds new pixels (the whole window: frame, caption,
-  // menu bar and client area).
-  virtual void present(HWND, const gdi::Surface&) {}
+  // The window's surface (the whole window: frame, caption, menu bar and
+  // client area) holds new pixels in the changed area. A backend that has
+  // lost what it showed (the window was hidden, sized or covered) presents
+  // all of it.
+  virtual void present(HWND, const gdi::Surface&, const gdi::Region& /*changed*/) {}
 
   // Moves native events into the input queue without blocking.
   virtual void pollInput() {}

@@ -84,7 +84,7 @@ void run(const Blit& b, const Region& area) {
     blitDevice(b, r);
     for (int y = r.top; y < r.bottom; ++y) blitRow(b, y, r.left, r.right);
   }
-  if (!target.empty()) b.destination.touch();
+  b.destination.touch(target);
 }
 
 }  // namespace

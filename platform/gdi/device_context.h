@@ -57,7 +57,8 @@ struct DeviceContext {
   // Logical coordinates to surface coordinates and back.
   POINT toSurface(int x, int y) const;
   RECT toSurface(const RECT& logical) const;
-  void touch() { surface->markDirty(); }
+  // Marks area (surface coordinates) as drawn, to be presented.
+  void touch(const Region& area) { surface->markChanged(area); }
 };
 
 // A new DC over surface with the default drawing state; its handle is set.

@@ -24,15 +24,16 @@ void Painter::paint(const Region& area, SpanOp op, uint32_t pixel) {
     for (int y = r.top; y < r.bottom; ++y) op(surface.row(y) + r.left, r.right - r.left, pixel);
     paintDevice(surface, r, op, pixel);
   }
-  dc_.touch();
+  dc_.touch(target);
 }
 
 void Painter::plot(int x, int y, SpanOp op, uint32_t pixel) {
   if (!dc_.surface->contains(x, y) || !drawable_.contains(x, y)) return;
   pixel = dc_.surface->fit(pixel);
   op(dc_.surface->row(y) + x, 1, pixel);
-  paintDevice(*dc_.surface, RECT{x, y, x + 1, y + 1}, op, pixel);
-  dc_.touch();
+  RECT dot{x, y, x + 1, y + 1};
+  paintDevice(*dc_.surface, dot, op, pixel);
+  dc_.touch(Region(dot));
 }
 
 void Painter::span(int y, int left, int right, SpanOp op, uint32_t pixel) {

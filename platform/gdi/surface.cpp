@@ -45,7 +45,7 @@ void Surface::resize(int width, int height, uint32_t fill) {
   pixels_.swap(pixels);
   width_ = width;
   height_ = height;
-  dirty_ = true;
+  markAllChanged();
   if (device_) device_->resize(width * scale_, height * scale_, fill);
 }
 
@@ -63,7 +63,7 @@ void Surface::copy(const RECT& from, POINT to) {
     int y = dy > 0 ? bottom - 1 - i : top + i;
     std::memmove(row(y + dy) + left + dx, row(y) + left, bytes);
   }
-  dirty_ = true;
+  if (dx != 0 || dy != 0) markChanged(Region(RECT{left + dx, top + dy, right + dx, bottom + dy}));
   if (device_) device_->copy(toDevice(from, scale_), {to.x * scale_, to.y * scale_});
 }
 
@@ -79,10 +79,13 @@ void Surface::presentAtScale(int scale) {
   }
 }
 
-bool Surface::takeDirty() {
-  bool was = dirty_;
-  dirty_ = false;
-  return was;
+// Kept in whole tiles of kChangedTile pixels: a dotted line, drawn a dot at
+// a time, is one strip, and the region stays a few rectangles.
+void Surface::markChanged(const Region& area) {
+  constexpr int kChangedTile = 8;
+  auto down = [](LONG v) { return v - (v % kChangedTile + kChangedTile) % kChangedTile; };
+  auto up = [&](LONG v) { return down(v + kChangedTile - 1); };
+  for (const RECT& r : area.rects()) changed_.unite(RECT{down(r.left), down(r.top), up(r.right), up(r.bottom)});
 }
 
 }  // namespace platform::gdi

@@ -13,8 +13,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
+#include "platform/gdi/region.h"
 #include "platform/win32.h"
 
 namespace platform::gdi {
@@ -50,16 +52,19 @@ class Surface {
   Surface* device() { return device_.get(); }
   const Surface* device() const { return device_.get(); }
 
-  // Marks drawing since the last present; the backend clears it.
-  void markDirty() { dirty_ = true; }
-  bool takeDirty();
+  // Marks area (surface coordinates) as drawn since the last present; what
+  // is marked may reach a few pixels further, and past the surface's edges.
+  void markChanged(const Region& area);
+  void markAllChanged() { markChanged(Region(RECT{0, 0, width_, height_})); }
+  // What was drawn since the last present; taking it starts afresh.
+  Region takeChanged() { return std::exchange(changed_, {}); }
 
  private:
   int width_;
   int height_;
   std::vector<uint32_t> pixels_;
   bool monochrome_;
-  bool dirty_ = false;
+  Region changed_;
   int scale_ = 1;
   std::unique_ptr<Surface> device_;
 };

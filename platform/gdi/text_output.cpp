@@ -38,7 +38,7 @@ void outputText(DeviceContext& dc, int x, int y, std::string_view run, const std
     surface.keepMonochrome(r);
     drawDeviceText(dc, font, at, run, r, color);
   }
-  dc.touch();
+  dc.touch(area);
 }
 
 void underlineChar(DeviceContext& dc, int x, int y, std::string_view run, int index, const std::optional<RECT>& clip) {

@@ -178,8 +178,10 @@ void paintNow(Window* window) {
 bool presentSurfaces() {
   bool presented = false;
   for (Window* top : desktop().children) {
-    if (!top->surface || !top->surface->takeDirty() || !top->isVisible()) continue;
-    backend().present(top->hwnd, *top->surface);
+    if (!top->surface) continue;
+    gdi::Region changed = top->surface->takeChanged();
+    if (changed.empty() || !top->isVisible()) continue;
+    backend().present(top->hwnd, *top->surface, changed);
     presented = true;
   }
   return presented;

@@ -88,6 +88,22 @@ class SdlBackend : public ::testing::Test {
     ReleaseDC(w, dc);
   }
 
+  // What the server must show of the window: its content's pixels, or its
+  // device picture's at a scale above 1.
+  static std::vector<uint32_t> picture(HWND w) {
+    const platform::gdi::Surface* surface = platform::headless::surfaceOf(w);
+    const platform::gdi::Surface& shown = surface->device() ? *surface->device() : *surface;
+    RECT content = platform::gdi::toDevice(platform::contentRect(w), surface->scale());
+    std::vector<uint32_t> pixels;
+    for (int y = content.top; y < content.bottom; ++y)
+      for (int x = content.left; x < content.right; ++x) pixels.push_back(shown.pixel(x, y));
+    return pixels;
+  }
+
+  bool showsPicture(HWND w, const x11::Box& place) {
+    return pumpUntil([&] { return peer_.pixels(place) == picture(w); });
+  }
+
   static POINT onScreen(HWND w, int x, int y) {
     POINT p{x, y};
     ClientToScreen(w, &p);
@@ -118,12 +134,7 @@ TEST_F(SdlBackend, TheServerShowsTheContentWhereTheWindowIsWithItsTitle) {
   x11::Box place = boxOf(shownRect(w));
   EXPECT_TRUE(peer_.placeOf(xWindowOf(w)) == place);
   EXPECT_EQ(peer_.title(xWindowOf(w)), "Caf\xC3\xA9 window");
-  const platform::gdi::Surface* surface = platform::headless::surfaceOf(w);
-  RECT content = platform::contentRect(w);
-  std::vector<uint32_t> expected;
-  for (int y = content.top; y < content.bottom; ++y)
-    for (int x = content.left; x < content.right; ++x) expected.push_back(surface->pixel(x, y));
-  EXPECT_TRUE(pumpUntil([&] { return peer_.pixels(place) == expected; }));
+  EXPECT_TRUE(showsPicture(w, place));
 
   SetWindowTextA(w, "Renamed");
   MoveWindow(w, 200, 150, 320, 200, TRUE);
@@ -206,9 +217,12 @@ TEST_F(SdlBackend, TheWindowManagerMaximisesMinimisesAndRestores) {
     EXPECT_SEQUENCE({WM_SYSCOMMAND, Posted | WParam, step.command});
     EXPECT_EQ(IsZoomed(w) != FALSE, step.maximized);
     EXPECT_EQ(IsIconic(w) != FALSE, step.minimized);
+    if (step.minimized) paintRed(w, RECT{5, 5, 25, 25});
   }
   GetWindowRect(w, &after);
   EXPECT_TRUE(EqualRect(&before, &after));
+  // What was drawn while minimised shows once the window is back.
+  EXPECT_TRUE(showsPicture(w, boxOf(shownRect(w))));
 }
 
 TEST_F(SdlBackend, FocusIsActivationAndMovingItAmongOurWindowsKeepsTheApplicationActive) {
@@ -318,13 +332,7 @@ TEST_F(SdlBackendScaled, WindowsPixelsAndThePointerAreScaledTogether) {
   RECT shown = shownRect(w);
   x11::Box place{shown.left * 2, shown.top * 2, (shown.right - shown.left) * 2, (shown.bottom - shown.top) * 2};
   EXPECT_TRUE(peer_.placeOf(xWindowOf(w)) == place);
-
-  const platform::gdi::Surface* surface = platform::headless::surfaceOf(w);
-  RECT content = platform::contentRect(w);
-  std::vector<uint32_t> expected;
-  for (int y = 0; y < place.height; ++y)
-    for (int x = 0; x < place.width; ++x) expected.push_back(surface->device()->pixel(content.left * 2 + x, content.top * 2 + y));
-  EXPECT_TRUE(pumpUntil([&] { return peer_.pixels(place) == expected; }));
+  EXPECT_TRUE(showsPicture(w, place));
 
   keepOnly({WM_LBUTTONDOWN, WM_LBUTTONUP});
   POINT p = onScreen(w, 30, 40);

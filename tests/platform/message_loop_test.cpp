@@ -104,7 +104,7 @@ TEST_F(MessageLoop, RunUntilIdleReportsQuit) {
 }
 
 // What was drawn is shown when a read finds the queue empty, and before a
-// wait sleeps.
+// wait sleeps: the drawn area, in whole tiles of 8 x 8 pixels.
 TEST_F(MessageLoop, SurfacesArePresentedWhenTheQueueRunsDryAndBeforeAWait) {
   const std::function<void()> reads[] = {
       [] {
@@ -119,9 +119,11 @@ TEST_F(MessageLoop, SurfacesArePresentedWhenTheQueueRunsDryAndBeforeAWait) {
     unsigned before = headless::presentCount();
     HDC dc = GetDC(w);
     SetPixel(dc, 1, 1, 0);
+    SetPixel(dc, 9, 2, 0);
     ReleaseDC(w, dc);
     read();
     EXPECT_EQ(headless::presentCount(), before + 1);
+    EXPECT_TRUE(headless::lastPresentedArea() == platform::gdi::Region(RECT{0, 0, 16, 8}));
   }
 }
 

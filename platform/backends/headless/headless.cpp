@@ -163,4 +163,9 @@ unsigned presentCount() {
   return b ? b->presents() : 0;
 }
 
+gdi::Region lastPresentedArea() {
+  HeadlessBackend* b = headlessBackend();
+  return b ? b->lastPresented() : gdi::Region();
+}
+
 }  // namespace platform::headless

@@ -63,5 +63,7 @@ bool saveClientPng(HWND window, const std::string& path);
 bool saveScreenPng(const std::string& path);
 // How many times surfaces were handed over for display.
 unsigned presentCount();
+// The changed area handed over at the last present, in surface coordinates.
+gdi::Region lastPresentedArea();
 
 }  // namespace platform::headless

@@ -18,7 +18,10 @@ class HeadlessBackend : public Backend {
   SIZE screenSize() const override { return screen_; }
   int scale() const override { return scale_; }
   void setScale(int scale) { scale_ = scale; }
-  void present(HWND, const gdi::Surface&) override { ++presents_; }
+  void present(HWND, const gdi::Surface&, const gdi::Region& changed) override {
+    ++presents_;
+    lastPresented_ = changed;
+  }
   void waitForInput(DWORD milliseconds) override;
   void wake() override { signal_.wake(); }
   void setCursorShape(int id) override { cursorShape_ = id; }
@@ -29,6 +32,7 @@ class HeadlessBackend : public Backend {
   void setIdleHook(std::function<void()> hook) { idleHook_ = std::move(hook); }
 
   unsigned presents() const { return presents_; }
+  const gdi::Region& lastPresented() const { return lastPresented_; }
   int cursorShape() const { return cursorShape_; }
   bool cursorVisible() const { return cursorVisible_; }
 
@@ -37,6 +41,7 @@ class HeadlessBackend : public Backend {
   int scale_;
   WakeSignal signal_;
   unsigned presents_ = 0;
+  gdi::Region lastPresented_;
   int cursorShape_ = 0;
   bool cursorVisible_ = true;
   std::string clipboard_;

@@ -1,6 +1,7 @@
 #include "platform/backends/sdl/native_window.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/backends/sdl/native_geometry.h"
@@ -70,6 +71,7 @@ std::unique_ptr<NativeWindow> NativeWindow::open(HWND window, DisplayScale scale
 NativeWindow::~NativeWindow() { SDL_DestroyWindow(native_); }
 
 void NativeWindow::show(bool visible) {
+  SetRectEmpty(&shownContent_);
   if (isPopup() && mapDirectly(native_, visible)) return;
   if (visible) SDL_ShowWindow(native_);
   else SDL_HideWindow(native_);
@@ -77,6 +79,7 @@ void NativeWindow::show(bool visible) {
 
 void NativeWindow::follow(const RECT& screenRect) {
   if (IsIconic(window_)) {
+    SetRectEmpty(&shownContent_);
     if (!minimized()) SDL_MinimizeWindow(native_);
     return;
   }
@@ -93,8 +96,10 @@ void NativeWindow::place(const RECT& screenRect) {
   RECT shown = scale_.toScreen(screenRect);
   if (screenRect.left != rect_.left || screenRect.top != rect_.top)
     SDL_SetWindowPosition(native_, shown.left, shown.top);
-  if (widthOf(screenRect) != widthOf(rect_) || heightOf(screenRect) != heightOf(rect_))
+  if (widthOf(screenRect) != widthOf(rect_) || heightOf(screenRect) != heightOf(rect_)) {
     SDL_SetWindowSize(native_, std::max(widthOf(shown), 1), std::max(heightOf(shown), 1));
+    SetRectEmpty(&shownContent_);
+  }
   rect_ = screenRect;
 }
 
@@ -103,6 +108,7 @@ void NativeWindow::moved(int x, int y) {
 }
 
 void NativeWindow::resized(int width, int height) {
+  SetRectEmpty(&shownContent_);
   rect_.right = rect_.left + scale_.toPlatform(width);
   rect_.bottom = rect_.top + scale_.toPlatform(height);
 }
@@ -116,22 +122,41 @@ void NativeWindow::setTitle(const std::string& windowsText) {
   SDL_SetWindowTitle(native_, text::utf8FromWindows1252(windowsText).c_str());
 }
 
-// The surface's device picture when it keeps one (gdi/surface.h), else its
-// pixels, converted into the window one to one.
-void NativeWindow::present(const gdi::Surface& surface, const RECT& content) {
+// Each part goes out as its own rectangle, from the surface's device picture
+// when it keeps one (gdi/surface.h), else from its pixels, one to one. A window whose surface SDL
+// cannot give shows all of its content at the next present.
+void NativeWindow::present(const gdi::Surface& surface, const RECT& content, const gdi::Region& changed) {
   SDL_Surface* target = SDL_GetWindowSurface(native_);
-  if (!target) return;
-  const gdi::Surface& shown = surface.device() ? *surface.device() : surface;
-  RECT source = gdi::toDevice(RECT{std::max<LONG>(content.left, 0), std::max<LONG>(content.top, 0),
-                                   std::min<LONG>(content.right, surface.width()),
-                                   std::min<LONG>(content.bottom, surface.height())},
-                              surface.scale());
-  int width = std::min<int>(widthOf(source), target->w);
-  int height = std::min<int>(heightOf(source), target->h);
-  if (width <= 0 || height <= 0) return;
-  SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, shown.row(source.top) + source.left, shown.width() * 4,
-                    target->format->format, target->pixels, target->pitch);
-  SDL_UpdateWindowSurface(native_);
+  if (!target) {
+    SetRectEmpty(&shownContent_);
+    return;
+  }
+  RECT shown{std::max<LONG>(content.left, 0), std::max<LONG>(content.top, 0),
+             std::min<LONG>(content.right, surface.width()), std::min<LONG>(content.bottom, surface.height())};
+  bool whole = !EqualRect(&shown, &shownContent_) || shownSize_.cx != target->w || shownSize_.cy != target->h;
+  gdi::Region parts(shown);
+  if (!whole) parts.intersect(changed);
+  const gdi::Surface& picture = surface.device() ? *surface.device() : surface;
+  std::vector<SDL_Rect> areas;
+  int scale = surface.scale();
+  for (const RECT& part : parts.rects()) {
+    SDL_Rect area{(part.left - shown.left) * scale, (part.top - shown.top) * scale, widthOf(part) * scale,
+                  heightOf(part) * scale};
+    area.w = std::min(area.w, target->w - area.x);
+    area.h = std::min(area.h, target->h - area.y);
+    if (area.w <= 0 || area.h <= 0) continue;
+    copyToScreen(picture, {part.left * scale, part.top * scale}, area, target);
+    areas.push_back(area);
+  }
+  if (!areas.empty()) SDL_UpdateWindowSurfaceRects(native_, areas.data(), static_cast<int>(areas.size()));
+  shownContent_ = shown;
+  shownSize_ = {target->w, target->h};
+}
+
+void NativeWindow::copyToScreen(const gdi::Surface& picture, POINT from, const SDL_Rect& area, SDL_Surface* target) {
+  auto* to = static_cast<Uint8*>(target->pixels) + area.y * target->pitch + area.x * target->format->BytesPerPixel;
+  SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_RGB888, picture.row(from.y) + from.x, picture.width() * 4,
+                    target->format->format, to, target->pitch);
 }
 
 }  // namespace platform::sdl

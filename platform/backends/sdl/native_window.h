@@ -58,18 +58,27 @@ class NativeWindow {
   // Raises the window and asks for the keyboard focus for it (a pop-up
   // only rises).
   void bringForward();
-  // Copies the content part (surface coordinates) of the window's surface
-  // to the screen: its device picture at a scale above 1.
-  void present(const gdi::Surface& surface, const RECT& content);
+  // Copies the changed part of the content (surface coordinates) of the
+  // window's surface to the screen, its device picture at a scale above 1;
+  // all of the content when the window has not shown it since being shown,
+  // sized or given other content.
+  void present(const gdi::Surface& surface, const RECT& content, const gdi::Region& changed);
 
  private:
   NativeWindow(HWND window, SDL_Window* native, const RECT& rect, DisplayScale scale)
       : window_(window), native_(native), rect_(rect), scale_(scale) {}
 
+  // The picture's pixels from the point from, converted into the window's
+  // surface at area.
+  void copyToScreen(const gdi::Surface& picture, POINT from, const SDL_Rect& area, SDL_Surface* target);
+
   HWND window_;
   SDL_Window* native_;
   RECT rect_;
   DisplayScale scale_;
+  // What the last present showed; none yet, or lost, when empty.
+  RECT shownContent_{};
+  SIZE shownSize_{};
 };
 
 }  // namespace platform::sdl

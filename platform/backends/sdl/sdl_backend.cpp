@@ -167,11 +167,11 @@ void SdlBackend::windowBroughtForward(HWND window) {
 // The content can change size without the window doing so (a menu bar
 // added), so the native window follows at each present. A minimised
 // window shows nothing.
-void SdlBackend::present(HWND window, const gdi::Surface& surface) {
+void SdlBackend::present(HWND window, const gdi::Surface& surface, const gdi::Region& changed) {
   NativeWindow* native = nativeWindowOf(window);
   if (!native) return;
   native->follow(nativeRectFor(window));
-  if (!IsIconic(window)) native->present(surface, contentRect(window));
+  if (!IsIconic(window)) native->present(surface, contentRect(window), changed);
 }
 
 // SDL reads the display at least once after each wait (it also runs its own
@@ -268,7 +268,7 @@ void SdlBackend::handle(const SDL_Event& event) {
 // next present.
 void SdlBackend::showAgain(NativeWindow& native) {
   user::Window* w = user::windowFrom(native.window());
-  if (w && w->surface) w->surface->markDirty();
+  if (w && w->surface) w->surface->markAllChanged();
 }
 
 NativeWindow* SdlBackend::byId(Uint32 windowId) const {

@@ -40,7 +40,7 @@ class SdlBackend final : public Backend {
   void windowPlaced(HWND window, const RECT& screenRect) override;
   void windowTitled(HWND window, const std::string& title) override;
   void windowBroughtForward(HWND window) override;
-  void present(HWND window, const gdi::Surface& surface) override;
+  void present(HWND window, const gdi::Surface& surface, const gdi::Region& changed) override;
   void pollInput() override;
   void waitForInput(DWORD milliseconds) override;
   void wake() override;
