@@ -38,7 +38,7 @@ void Surface::resize(int width, int height, uint32_t fill) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == width_ && height == height_) return;
-  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, fill);
+  std::vector<uint32_t, PixelAllocator<uint32_t>> pixels(static_cast<size_t>(width) * height, fill);
   int keepWidth = std::min(width, width_);
   for (int y = 0; y < std::min(height, height_); ++y)
     std::copy_n(row(y), keepWidth, pixels.data() + static_cast<size_t>(y) * width);
@@ -54,8 +54,8 @@ void Surface::copy(const RECT& from, POINT to) {
   int top = std::max<int>(from.top, std::max<int>(0, from.top - to.y));
   int right = std::min<int>(from.right, std::min(width_, width_ + from.left - to.x));
   int bottom = std::min<int>(from.bottom, std::min(height_, height_ + from.top - to.y));
-  if (left >= right || top >= bottom) return;
   int dx = to.x - from.left, dy = to.y - from.top;
+  if (left >= right || top >= bottom || (dx == 0 && dy == 0)) return;
   size_t bytes = static_cast<size_t>(right - left) * sizeof(uint32_t);
   // Rows are copied away from the direction of the move, so none is
   // overwritten before it is read.
@@ -63,7 +63,7 @@ void Surface::copy(const RECT& from, POINT to) {
     int y = dy > 0 ? bottom - 1 - i : top + i;
     std::memmove(row(y + dy) + left + dx, row(y) + left, bytes);
   }
-  if (dx != 0 || dy != 0) markChanged(Region(RECT{left + dx, top + dy, right + dx, bottom + dy}));
+  markChanged(Region(RECT{left + dx, top + dy, right + dx, bottom + dy}));
   if (device_) device_->copy(toDevice(from, scale_), {to.x * scale_, to.y * scale_});
 }
 
