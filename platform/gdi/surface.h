@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/gdi/pixel_allocator.h"
 #include "platform/gdi/region.h"
 #include "platform/win32.h"
 
@@ -62,7 +63,7 @@ class Surface {
  private:
   int width_;
   int height_;
-  std::vector<uint32_t> pixels_;
+  std::vector<uint32_t, PixelAllocator<uint32_t>> pixels_;
   bool monochrome_;
   Region changed_;
   int scale_ = 1;

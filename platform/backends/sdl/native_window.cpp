@@ -1,5 +1,7 @@
 #include "platform/backends/sdl/native_window.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -51,6 +53,14 @@ void setIcon(SDL_Window* native, HWND window) {
   if (!surface) return;
   SDL_SetWindowIcon(native, surface);
   SDL_FreeSurface(surface);
+}
+
+// The window's surface is about to be written whole: its pages are mapped
+// in one go rather than at a fault each (see gdi/pixel_allocator.h). Where
+// that cannot be done (memory not on page boundaries, an older kernel),
+// they are mapped as they are written.
+void mapWhole(SDL_Surface* target) {
+  madvise(target->pixels, static_cast<size_t>(target->pitch) * target->h, MADV_POPULATE_WRITE);
 }
 
 int widthOf(const RECT& r) { return r.right - r.left; }
@@ -135,7 +145,8 @@ void NativeWindow::present(const gdi::Surface& surface, const RECT& content, con
              std::min<LONG>(content.right, surface.width()), std::min<LONG>(content.bottom, surface.height())};
   bool whole = !EqualRect(&shown, &shownContent_) || shownSize_.cx != target->w || shownSize_.cy != target->h;
   gdi::Region parts(shown);
-  if (!whole) parts.intersect(changed);
+  if (whole) mapWhole(target);
+  else parts.intersect(changed);
   const gdi::Surface& picture = surface.device() ? *surface.device() : surface;
   std::vector<SDL_Rect> areas;
   int scale = surface.scale();
