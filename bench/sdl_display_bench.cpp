@@ -23,11 +23,11 @@
 //   load).
 // - Scale: velmaro's start_ms, click_ms and idle figures at VELMARO_SCALE=2
 //   against VELMARO_SCALE=1 in the same run, the launches taking turns;
-//   five clicks a launch; beside the medians, the least of each (what the
+//   three clicks a launch; beside the medians, the least of each (what the
 //   machine's other work did not lengthen), since a click costs about 2 ms
 //   at either scale and waiting for the X server varies that by half.
 //
-// Medians over VELMARO_SDL_RUNS runs of each program (5 by default, 11 for
+// Medians over VELMARO_SDL_RUNS runs of each program (5 by default, 21 for
 // Scale).
 #include <benchmark/benchmark.h>
 
@@ -230,10 +230,10 @@ void Idle(benchmark::State& state) {
 }
 
 void Scale(benchmark::State& state) {
-  constexpr int kClicksPerLaunch = 5;
+  constexpr int kClicksPerLaunch = 3;
   x11::Peer peer;
   if (!peer.connected()) return state.SkipWithError("no X display (run under scripts/with-xvfb)");
-  int runs = environmentNumber("VELMARO_SDL_RUNS", 11);
+  int runs = environmentNumber("VELMARO_SDL_RUNS", 21);
   int seconds = environmentNumber("VELMARO_IDLE_SECONDS", 10);
   for (auto _ : state) {
     // The scales take turns, so that a change in the machine's load falls on
