@@ -17,15 +17,18 @@ class FieldAccessTest : public PrimitivesTest {
     UCExtSetFieldInt4(offset, object.get(), Int(n).get(), &out);
     return ovRef::adopt(out);
   }
-  // The 4-byte field as an integer; checks that the object passes through.
-  static int32_t getInt4(uint32_t offset, const ovRef& object) {
+  // The field read by get; checks that the object passes through.
+  static ovRef getField(void (*get)(uint32_t, ovC_object*, ovC_object**, ovC_object**), uint32_t offset,
+                        const ovRef& object) {
     ovC_object* passed = nullptr;
     ovC_object* value = nullptr;
-    UCExtGetFieldInt4(offset, object.get(), &passed, &value);
+    get(offset, object.get(), &passed, &value);
     EXPECT_EQ(passed, object.get());
     ovDecUse(passed);
-    ovRef held = ovRef::adopt(value);
-    return ovAs<ovC_integer>(value)->value;
+    return ovRef::adopt(value);
+  }
+  static int32_t getInt4(uint32_t offset, const ovRef& object) {
+    return getField(UCExtGetFieldInt4, offset, object).as<ovC_integer>()->value;
   }
 };
 
@@ -79,11 +82,7 @@ TEST_F(FieldAccessTest, PointsAndRectanglesGiveNewValuesFromTheirChangedForm) {
   EXPECT_EQ(setInt4(8, point, 9).get(), point.get());
 
   ovRef rect = ovRef::adopt(ovMakeRectMac(10, 20, 30, 40));
-  ovC_object* passed = nullptr;
-  ovC_object* value = nullptr;
-  UCExtGetFieldRect(0, rect.get(), &passed, &value);
-  ovRef held[] = {ovRef::adopt(passed), ovRef::adopt(value)};
-  EXPECT_EQ(printed(value), "{ 10 20 30 40 }");
+  EXPECT_EQ(printed(getField(UCExtGetFieldRect, 0, rect)), "{ 10 20 30 40 }");
   EXPECT_EQ(printed(setInt4(12, rect, 99)), "{ 10 20 99 40 }");
 }
 
@@ -102,23 +101,14 @@ TEST_F(FieldAccessTest, FieldsLieWhereThePlatformsRecordsHaveThem) {
   EXPECT_EQ(record.message, UINT{WM_PAINT});
   EXPECT_EQ(record.pt.y, -5);
   EXPECT_EQ(ovFields::kMsgWParam.size, sizeof(WPARAM));
-
-  ovC_object* passed = nullptr;
-  ovC_object* where = nullptr;
-  UCExtGetFieldPoint(ovFields::kMsgPt.offset, withPoint.get(), &passed, &where);
-  ovRef held[] = {ovRef::adopt(passed), ovRef::adopt(where)};
-  EXPECT_EQ(printed(where), "{ -5 0 }");
+  EXPECT_EQ(printed(getField(UCExtGetFieldPoint, ovFields::kMsgPt.offset, withPoint)), "{ -5 0 }");
 }
 
 TEST_F(FieldAccessTest, ABooleanFieldIsTrueWhenNotZero) {
   PAINTSTRUCT paint{};
   paint.fErase = 2;
   ovRef block = ovRef::adopt(ovMakeExternal(nullptr, sizeof paint, &paint));
-  ovC_object* passed = nullptr;
-  ovC_object* erase = nullptr;
-  UCExtGetFieldBool4(ovFields::kPaintErase.offset, block.get(), &passed, &erase);
-  ovRef held[] = {ovRef::adopt(passed), ovRef::adopt(erase)};
-  EXPECT_EQ(erase, gdDefaultTrue);
+  EXPECT_EQ(getField(UCExtGetFieldBool4, ovFields::kPaintErase.offset, block).get(), gdDefaultTrue);
 }
 
 }  // namespace

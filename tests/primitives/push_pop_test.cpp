@@ -9,7 +9,16 @@
 
 namespace {
 
-using PushPopTest = PrimitivesTest;
+class PushPopTest : public PrimitivesTest {
+ protected:
+  // The value popped from C data when no output value is given: a new value of its own.
+  template <typename C>
+  static ovRef popped(void (*pop)(ovC_object*, const C*, ovC_object**), const C& from) {
+    ovC_object* out = nullptr;
+    pop(gdDefaultNone, &from, &out);
+    return ovRef::adopt(out);
+  }
+};
 
 TEST_F(PushPopTest, ACStringIsCutToItsBufferWithATerminator) {
   char buffer[256];
@@ -26,27 +35,35 @@ TEST_F(PushPopTest, ACStringIsCutToItsBufferWithATerminator) {
   EXPECT_EQ(slot, reinterpret_cast<ovArgWord>(buffer + 7));
 }
 
-TEST_F(PushPopTest, IntegersWidenWithTheirSignAndAddressesKeepEveryBit) {
-  ovArgWord slot = 0;
-  UCExtPushInt4(Int(-2).get(), &slot);
-  EXPECT_EQ(static_cast<intptr_t>(slot), -2);
-  UCExtPushInt4(gdDefaultTrue, &slot);
-  EXPECT_EQ(slot, 1u);
-  UCExtPushInt4(Real(-2.7).get(), &slot);
-  EXPECT_EQ(static_cast<intptr_t>(slot), -2);
-  UCExtPushPointer(Real(4096.5).get(), &slot);
-  EXPECT_EQ(slot, 4096u);
-  slot = 0xAAAAAAAAAAAAAAAAu;
-  UCExtPushInt1(Int(0x1234).get(), &slot);
-  EXPECT_EQ(slot, 0xAAAAAAAAAAAAAA34u);
-
+// Each push into a word filled with 0xAA bytes, and the word it leaves: numbers widen with their sign, addresses
+// keep every bit, and NULL, a text where a number or address is wanted, and a text with no buffer to go into all
+// push a zero word.
+TEST_F(PushPopTest, NumbersAndAddressesFillTheWordAndWhatGivesNeitherPushesZero) {
   ovRef distant = ovRef::adopt(ovMakePtr(nullptr, reinterpret_cast<void*>(uintptr_t{0x7F0011223344})));
-  UCExtPushPointer(distant.get(), &slot);
-  EXPECT_EQ(slot, 0x7F0011223344u);
-  void* temporary = nullptr;
-  UCExtPushVarPointer(distant.get(), &temporary, &slot);
-  EXPECT_EQ(slot, reinterpret_cast<ovArgWord>(&temporary));
-  EXPECT_EQ(temporary, reinterpret_cast<void*>(uintptr_t{0x7F0011223344}));
+  void *held = nullptr, *temporary = nullptr;
+  const struct {
+    std::function<void(ovArgWord*)> push;
+    ovArgWord word;
+  } cases[] = {
+      {[](ovArgWord* slot) { UCExtPushInt4(Int(-2).get(), slot); }, static_cast<ovArgWord>(-2)},
+      {[](ovArgWord* slot) { UCExtPushInt4(gdDefaultTrue, slot); }, 1},
+      {[](ovArgWord* slot) { UCExtPushInt4(Real(-2.7).get(), slot); }, static_cast<ovArgWord>(-2)},
+      {[](ovArgWord* slot) { UCExtPushPointer(Real(4096.5).get(), slot); }, 4096},
+      {[](ovArgWord* slot) { UCExtPushInt1(Int(0x1234).get(), slot); }, 0xAAAAAAAAAAAAAA34u},
+      {[&](ovArgWord* slot) { UCExtPushPointer(distant.get(), slot); }, 0x7F0011223344u},
+      {[&](ovArgWord* slot) { UCExtPushVarPointer(distant.get(), &held, slot); }, reinterpret_cast<ovArgWord>(&held)},
+      {[&](ovArgWord* slot) { UCExtPushVarPointer(nullptr, &temporary, slot); }, 0},
+      {[](ovArgWord* slot) { UCExtPushVarCString(Text("abc").get(), nullptr, slot, 0); }, 0},
+      {[](ovArgWord* slot) { UCExtPushInt4(Text("7").get(), slot); }, 0},
+      {[](ovArgWord* slot) { UCExtPushPointer(Text("7").get(), slot); }, 0},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(i);
+    ovArgWord slot = 0xAAAAAAAAAAAAAAAAu;
+    cases[i].push(&slot);
+    EXPECT_EQ(slot, cases[i].word);
+  }
+  EXPECT_EQ(held, reinterpret_cast<void*>(uintptr_t{0x7F0011223344}));
 }
 
 TEST_F(PushPopTest, StructuresGoIntoTheirTemporaryZeroFilledBeyondTheValue) {
@@ -68,23 +85,6 @@ TEST_F(PushPopTest, StructuresGoIntoTheirTemporaryZeroFilledBeyondTheValue) {
   UCExtPushPoint(ovRef::adopt(ovMakePointWin(5, 6)).get(), &byValue);
   EXPECT_EQ(byValue.x, 5);
   EXPECT_EQ(byValue.y, 6);
-}
-
-// NULL, a text where a number or address is wanted, and a text with no
-// buffer to go into all push a zero word.
-TEST_F(PushPopTest, WhatGivesNoNumberOrAddressPushesZero) {
-  void* temporary = nullptr;
-  const std::function<void(ovArgWord*)> pushes[] = {
-      [&](ovArgWord* slot) { UCExtPushVarPointer(nullptr, &temporary, slot); },
-      [&](ovArgWord* slot) { UCExtPushVarCString(Text("abc").get(), nullptr, slot, 0); },
-      [&](ovArgWord* slot) { UCExtPushInt4(Text("7").get(), slot); },
-      [&](ovArgWord* slot) { UCExtPushPointer(Text("7").get(), slot); },
-  };
-  for (const auto& push : pushes) {
-    ovArgWord slot = 0xFF;
-    push(&slot);
-    EXPECT_EQ(slot, 0u);
-  }
 }
 
 // A handle gives the address it holds; its low word is its number.
@@ -127,19 +127,10 @@ TEST_F(PushPopTest, APlainPointerSpecIsTheOutputElseANewValueIsMade) {
   EXPECT_EQ(out, spec.get());
   ovDecUse(out);
 
-  out = nullptr;
-  UCExtPopBinInt4(gdDefaultNone, &written, &out);
-  EXPECT_EQ(printed(ovRef::adopt(out)), "42");
-
-  int16_t shortNumber = -3;
-  out = nullptr;
-  UCExtPopBinInt2(gdDefaultNone, &shortNumber, &out);
-  EXPECT_EQ(printed(ovRef::adopt(out)), "-3");
-
+  EXPECT_EQ(printed(popped(UCExtPopBinInt4, written)), "42");
+  EXPECT_EQ(printed(popped(UCExtPopBinInt2, int16_t{-3})), "-3");
   RECT r{1, 2, 3, 4};
-  out = nullptr;
-  UCExtPopBinRect(gdDefaultNone, &r, &out);
-  EXPECT_EQ(printed(ovRef::adopt(out)), "{ 2 1 4 3 }");
+  EXPECT_EQ(printed(popped(UCExtPopBinRect, r)), "{ 2 1 4 3 }");
 
   out = nullptr;
   UCExtPopBinStruct(gdDefaultNone, &r, &out, sizeof r, 1);
