@@ -21,12 +21,7 @@ std::string str(const ovRef& t) {
 }
 
 // A (name value) pair for initial lists.
-ovRef pair(const char* name, ovRef value) {
-  ovRef p = ovRef::adopt(ovMakeList(0));
-  ovListAppend(p.get(), RuntimeTest::Text(name).release(), 0);
-  ovListAppend(p.get(), value.release(), 0);
-  return p;
-}
+ovRef pair(const char* name, const ovRef& value) { return RuntimeTest::List(RuntimeTest::Text(name), value); }
 
 class Dispatch : public InstancesTest {
  protected:
@@ -122,13 +117,8 @@ TEST_F(Dispatch, ClassAttributesAreSharedByEveryInstanceAndSubclass) {
 }
 
 TEST_F(Dispatch, InitialListsSetInstanceAndClassAttributesAndSkipTheRest) {
-  ovRef initial = ovRef::adopt(ovMakeList(0));
-  ovListAppend(initial.get(), pair("Name", RuntimeTest::Text("initial")).release(), 0);
-  ovListAppend(initial.get(), pair("No Such Attribute", RuntimeTest::Int(1)).release(), 0);
-  ovListAppend(initial.get(), pair("Made", RuntimeTest::Int(77)).release(), 0);
-  ovListAppend(initial.get(), RuntimeTest::Text("not a pair").release(), 0);
-  ovListAppend(initial.get(), RuntimeTest::List(RuntimeTest::Text("Name")).release(), 0);
-  ovListAppend(initial.get(), RuntimeTest::List(RuntimeTest::Int(1), RuntimeTest::Text("by number")).release(), 0);
+  ovRef initial = List(pair("Name", Text("initial")), pair("No Such Attribute", Int(1)), pair("Made", Int(77)),
+                       Text("not a pair"), List(Text("Name")), List(Int(1), Text("by number")));
   ovRef square = make("Square"_cls, initial.get());
   EXPECT_EQ(str(ov::get("Name"_attr, square)), "initial");
   EXPECT_EQ(ovGetInteger(ov::get("Made"_attr, square).get()), 77);
@@ -138,8 +128,7 @@ TEST_F(Dispatch, InitialListsSetInstanceAndClassAttributesAndSkipTheRest) {
 }
 
 TEST_F(Dispatch, NewInstancesAreDeepCopiesOfTheDefault) {
-  ovRef points = ovRef::adopt(ovMakeList(0));
-  ovListAppend(points.get(), RuntimeTest::Int(1).release(), 0);
+  ovRef points = List(Int(1));
   ov::set("Points"_attr, RuntimeTest::Text("Square"), points);
   ovRef a = make("Square"_cls);
   ovRef b = make("Square"_cls);
@@ -173,16 +162,14 @@ TEST_F(Dispatch, GetMethodsAnswerBeforeAttributes) {
   ov::set("Level"_attr, gauge, RuntimeTest::Int(4));
   ovC_object* passed = nullptr;
   ovC_object* value = nullptr;
-  EXPECT_EQ(UCInjectGetAttribute(RuntimeTest::Text("/Reading").get(), gauge.get(), &passed, &value), ovSuccess);
-  EXPECT_EQ(passed, gauge.get());
-  EXPECT_EQ(ovGetInteger(value), 40);
-  ovDecUse(passed);
-  ovDecUse(value);
-  // A plain name reads the attribute itself.
-  EXPECT_EQ(UCInjectGetAttribute(RuntimeTest::Text("Level").get(), gauge.get(), &passed, &value), ovSuccess);
-  EXPECT_EQ(ovGetInteger(value), 4);
-  ovDecUse(passed);
-  ovDecUse(value);
+  // "/Reading" runs the get-method; a plain name reads the attribute itself.
+  for (auto [name, reading] : {std::pair{"/Reading", 40}, std::pair{"Level", 4}}) {
+    EXPECT_EQ(UCInjectGetAttribute(Text(name).get(), gauge.get(), &passed, &value), ovSuccess) << name;
+    EXPECT_EQ(passed, gauge.get());
+    EXPECT_EQ(ovGetInteger(value), reading) << name;
+    ovDecUse(passed);
+    ovDecUse(value);
+  }
   // With a NULL object or one that has no attributes: passes it, answers NULL.
   for (ovC_object* object : {static_cast<ovC_object*>(nullptr), gdDefaultZero}) {
     passed = value = gdDefaultTrue;

@@ -75,12 +75,10 @@ TEST_F(Tables, SlotsFollowTheSuperclassesInDeclaredOrder) {
   RTHeader::GetClassTable()->FindClassByName(RuntimeTest::Text("Square").get(), &square);
   EXPECT_EQ(square->slotCount, 4u);  // Name, Sides, Points, Side
   const RTInstAttr* attr = nullptr;
-  ASSERT_TRUE(square->FindInstAttrByName(RuntimeTest::Text("Side").get(), &attr));
-  EXPECT_EQ(attr->slot, 3u);
-  ASSERT_TRUE(square->FindInstAttrByName(RuntimeTest::Text("Name").get(), &attr));
-  EXPECT_EQ(attr->slot, 0u);
-  ASSERT_TRUE(square->FindInstAttrByName(RuntimeTest::Text("Points").get(), &attr));
-  EXPECT_EQ(attr->slot, 2u);
+  for (auto [name, slot] : {std::pair{"Side", 3u}, std::pair{"Name", 0u}, std::pair{"Points", 2u}}) {
+    ASSERT_TRUE(square->FindInstAttrByName(Text(name).get(), &attr)) << name;
+    EXPECT_EQ(attr->slot, slot) << name;
+  }
   const RTClassAttr* shared = nullptr;
   EXPECT_TRUE(square->FindClassAttrByName(RuntimeTest::Text("Made").get(), &shared));
   EXPECT_FALSE(square->FindInstAttrByName(RuntimeTest::Text("Made").get(), &attr));
