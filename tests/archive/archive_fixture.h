@@ -11,7 +11,7 @@
 #include "runtime/archive/from_bytes.h"
 #include "runtime/archive/record_writer.h"
 #include "runtime/values/make.h"
-#include "tests/archive/graph_checks.h"
+#include "tests/archive/random_graph.h"
 #include "tests/runtime/runtime_fixture.h"
 
 using Bytes = std::vector<unsigned char>;
@@ -38,10 +38,8 @@ class ArchiveTest : public TablesTest {
 
 // Helpers that assemble and read archive blocks by hand.
 inline uint32_t ClassTag(const char* name) {
-  ovRef text = ovRef::adopt(ovMakeText(name));
-  RTClass* cls = nullptr;
-  RTHeader::GetClassTable()->FindClassByName(text.get(), &cls);
-  return DBMakeTag(DBCategoryInstance, static_cast<uint32_t>(RTHeader::GetClassTable()->IndexOf(cls)) + 1);
+  return DBMakeTag(DBCategoryInstance,
+                   static_cast<uint32_t>(RTHeader::GetClassTable()->IndexOf(graph::classNamed(name))) + 1);
 }
 
 inline uint32_t ExternalTag(uint32_t category, const char* name) {

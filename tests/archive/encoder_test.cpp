@@ -5,7 +5,6 @@
 #include "runtime/memory/low_memory.h"
 #include "runtime/values/read.h"
 #include "tests/archive/archive_fixture.h"
-#include "tests/archive/random_graph.h"
 
 namespace {
 

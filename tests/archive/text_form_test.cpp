@@ -7,7 +7,6 @@
 #include "runtime/values/read.h"
 #include "runtime/values/unparse.h"
 #include "tests/archive/archive_fixture.h"
-#include "tests/archive/random_graph.h"
 #include "tools/archive/archive_text.h"
 
 namespace {
