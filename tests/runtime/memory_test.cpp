@@ -18,17 +18,21 @@
 
 namespace {
 
-// A heap of its own with one sub-heap of a chosen size, and a fresh cache.
+// A heap of its own with one sub-heap of 0x1000 bytes, or of a size the test
+// chooses, and a fresh cache.
 class SmallHeap : public ::testing::Test {
  protected:
+  void SetUp() override { Make(0x1000); }
   void Make(uint32_t firstSubHeap) {
+    Drop();
     ovRunTimeCache = new ovMemCache;
     heap_ = new ovMemHeap(firstSubHeap);
   }
   void TearDown() override {
-    if (heap_) {
-      EXPECT_EQ(ovMemHeapCheck(*heap_), "");
-    }
+    EXPECT_EQ(ovMemHeapCheck(*heap_), "");
+    Drop();
+  }
+  void Drop() {
     delete heap_;
     delete ovRunTimeCache;
     ovRunTimeCache = nullptr;
@@ -39,7 +43,6 @@ class SmallHeap : public ::testing::Test {
 }  // namespace
 
 TEST_F(SmallHeap, RequestsRoundToSixteenByteBlocksWithAnEightByteHeader) {
-  Make(0x1000);
   void* one = heap_->Alloc(1, 1, 0);
   void* eight = heap_->Alloc(8, 1, 0);
   void* nine = heap_->Alloc(9, 1, 0);
@@ -58,7 +61,6 @@ TEST_F(SmallHeap, RequestsRoundToSixteenByteBlocksWithAnEightByteHeader) {
 }
 
 TEST_F(SmallHeap, FreedSmallBlockIsReusedFromItsBin) {
-  Make(0x1000);
   void* a = heap_->Alloc(24, 1, 0);
   void* keep = heap_->Alloc(100, 1, 0);
   heap_->Free(a);
@@ -83,7 +85,6 @@ TEST_F(SmallHeap, BestFitCutsALargerBlockAndKeepsTheRest) {
 }
 
 TEST_F(SmallHeap, ExactFitInBinZeroIsTakenBeforeASmallerLargerOne) {
-  Make(0x1000);
   void* a = heap_->Alloc(200, 1, 0);  // 208-byte block
   void* gap1 = heap_->Alloc(8, 1, 0);
   void* b = heap_->Alloc(100, 1, 0);  // 112-byte block
@@ -98,7 +99,6 @@ TEST_F(SmallHeap, ExactFitInBinZeroIsTakenBeforeASmallerLargerOne) {
 }
 
 TEST_F(SmallHeap, LargeRequestAddsASubHeapOfItsSizePlusTheDefault) {
-  Make(0x1000);
   void* big = heap_->Alloc(0x50000, 0, 0);
   ASSERT_NE(big, nullptr);
   uint32_t sizes[2] = {};
@@ -113,7 +113,6 @@ TEST_F(SmallHeap, LargeRequestAddsASubHeapOfItsSizePlusTheDefault) {
 // The arena capped below what a new sub-heap needs: the request fails
 // without a trace in the heap, and succeeds once the cap is lifted.
 TEST_F(SmallHeap, ARequestTheArenaCannotSupplyAnswersNullAndLeavesTheHeapWhole) {
-  Make(0x1000);
   uint32_t live = heap_->LiveCount();
   ovMemArenaSetLimit(1);
   EXPECT_EQ(heap_->Alloc(0x50000, 0, 0), nullptr);
@@ -149,7 +148,6 @@ TEST_F(SmallHeap, MergingFreedNeighboursSatisfiesARequestNoSingleBlockCould) {
 // A region a heap gave back is taken again, whole or in part, by the next
 // sub-heap that fits in it.
 TEST_F(SmallHeap, ARegionGivenBackIsUsedAgain) {
-  Make(0x1000);
   auto firstRegion = [](const ovMemHeap& h) {
     ovMemSubHeap* first = nullptr;
     h.ForEachSubHeap([&](ovMemSubHeap* s) { first = s; });
@@ -167,7 +165,6 @@ TEST_F(SmallHeap, ARegionGivenBackIsUsedAgain) {
 
 // Each kind of damage is named; the damage is undone before the next.
 TEST_F(SmallHeap, TheCheckNamesWhatIsDamaged) {
-  Make(0x1000);
   void* p = heap_->Alloc(100, 1, 0);
   ovMemBlock* used = ovMemBlock::Of(p);
   ovMemBlock* rest = used->Following();  // the free rest, in bin 0
@@ -196,7 +193,6 @@ TEST_F(SmallHeap, TheCheckNamesWhatIsDamaged) {
 
 // Shrunk and grown again in place, then moved because a block follows it.
 TEST_F(SmallHeap, APlainBlockResizedKeepsItsBytesAndItsFlagsAndReadsZeroBeyondThem) {
-  Make(0x1000);
   auto* p = static_cast<unsigned char*>(heap_->Alloc(64, 0, 0x0100));
   std::memset(p, 0xAB, 64);
   void* wall = heap_->Alloc(8, 1, 0);

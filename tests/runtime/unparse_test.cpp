@@ -19,11 +19,19 @@ class UnparseTest : public RuntimeTest {
 };
 
 // Reals print to twelve digits, whole ones with a point; geometry prints in
-// the language's order.
-TEST_F(UnparseTest, ScalarsPrintInTheValueTextForm) {
+// the language's order; an instance prints its class name. Descriptions
+// (externals, handles, and lists holding them) set the print flag.
+TEST_F(UnparseTest, ValuesPrintInTheValueTextFormAndDescriptionsSetTheFlag) {
+  RTName foo{3, {'F', 'o', 'o', 0}};
+  RTExternal type{&foo, 8};
+  RTNameBuffer window;
+  window.name().SetName("Window", 6);
+  RTClass cls{};
+  cls.name = &window.name();
   const struct {
     ovRef value;
     const char* text;
+    int flag = 0;
   } cases[] = {
       {nullptr, "NULL"}, {ovRef::adopt(ovMakeBoolean(1)), "TRUE"}, {ovRef::adopt(ovMakeBoolean(0)), "FALSE"},
       {ovRef::adopt(ovMakeNone()), "NONE"}, {ovRef::adopt(ovMakeUndef()), "UNDEFINED"}, {Int(-3), "-3"},
@@ -32,8 +40,18 @@ TEST_F(UnparseTest, ScalarsPrintInTheValueTextForm) {
       {Real(123456789012.9), "123456789013"},  // rounded, but had a fraction
       {ovRef::adopt(ovMakePointWin(20, 10)), "{ 10 20 }"}, {ovRef::adopt(ovMakeRectMac(1, 2, 3, -4)), "{ 1 2 3 -4 }"},
       {ovRef::adopt(ovMakeRGB(65535, 0, 7)), "{ 65535 0 7 }"},
+      {ovRef::adopt(ovMakeEmptyInstance(&cls)), "<<Window>>"}, {ovRef::adopt(ovMakeEmptyInstance(nullptr)), "<<>>"},
+      {ovRef::adopt(ovMakeExternal(&type, 8, nullptr)), "Foo", 1},
+      {ovRef::adopt(ovMakeHandle(&type, reinterpret_cast<void*>(0xABCDEF))), "Foo@@16#00ABCDEF", 1},
+      {ovRef::adopt(ovMakePtr(nullptr, nullptr)), "<null>", 0},
+      {List(Int(1), ovRef::adopt(ovMakeExternal(&type, 8, nullptr))), "( 1 Foo )", 1},
+      {List(Int(1)), "( 1 )", 0},
   };
-  for (const auto& c : cases) EXPECT_EQ(Printed(c.value.get()), c.text);
+  for (const auto& c : cases) {
+    int flag = -1;
+    EXPECT_EQ(Printed(c.value.get(), &flag), c.text);
+    EXPECT_EQ(flag, c.flag) << c.text;
+  }
 }
 
 TEST_F(UnparseTest, TextsQuoteAndDoubleQuotesOrPrintThemselves) {
@@ -61,33 +79,6 @@ TEST_F(UnparseTest, ListsQuoteTheirTextsAndRestoreTheSetting) {
   EXPECT_EQ(Printed(List(Text("a"), List(Text("b"))).get()), "( \"a\" ( \"b\" ) )");
   EXPECT_EQ(gLocalThread->useQuotes, 0u);
   ovUseQuotes(1);
-}
-
-TEST_F(UnparseTest, DescriptionsSetTheFlag) {
-  RTName name{3, {'F', 'o', 'o', 0}};
-  RTExternal type{&name, 8};
-  int flag = 0;
-  EXPECT_EQ(Printed(ovRef::adopt(ovMakeExternal(&type, 8, nullptr)).get(), &flag), "Foo");
-  EXPECT_EQ(flag, 1);
-  EXPECT_EQ(Printed(ovRef::adopt(ovMakeHandle(&type, reinterpret_cast<void*>(0xABCDEF))).get(), &flag),
-            "Foo@@16#00ABCDEF");
-  EXPECT_EQ(flag, 1);
-  EXPECT_EQ(Printed(ovRef::adopt(ovMakePtr(nullptr, nullptr)).get(), &flag), "<null>");
-  EXPECT_EQ(flag, 0);
-  ovRef list = List(Int(1), ovRef::adopt(ovMakeExternal(&type, 8, nullptr)));
-  EXPECT_EQ(Printed(list.get(), &flag), "( 1 Foo )");
-  EXPECT_EQ(flag, 1);
-  EXPECT_EQ(Printed(List(Int(1)).get(), &flag), "( 1 )");
-  EXPECT_EQ(flag, 0);
-}
-
-TEST_F(UnparseTest, InstancesPrintTheirClassName) {
-  RTNameBuffer name;
-  name.name().SetName("Window", 6);
-  RTClass cls{};
-  cls.name = &name.name();
-  EXPECT_EQ(Printed(ovRef::adopt(ovMakeEmptyInstance(&cls)).get()), "<<Window>>");
-  EXPECT_EQ(Printed(ovRef::adopt(ovMakeEmptyInstance(nullptr)).get()), "<<>>");
 }
 
 TEST_F(UnparseTest, UnknownKindsSayUnimplemented) {
