@@ -16,10 +16,6 @@
 
 namespace {
 
-std::string str(const ovRef& t) {
-  return ovIsKind(t.get(), ovKindText) ? std::string(ovStringGetPtr(t.get()), ovStringGetLength(t.get())) : "<not a text>";
-}
-
 // A (name value) pair for initial lists.
 ovRef pair(const char* name, const ovRef& value) { return RuntimeTest::List(RuntimeTest::Text(name), value); }
 
@@ -38,16 +34,16 @@ TEST_F(Dispatch, TheMostDerivedMethodAnswersAndAncestorsFillIn) {
   ovRef square = make("Square"_cls);
   ov::set("Side"_attr, square, RuntimeTest::Int(3));
   ov::set("Sides"_attr, square, RuntimeTest::Int(4));
-  EXPECT_EQ(str(ov::send("Describe"_sel, square).take()), "polygon square");  // via Polygon's
+  EXPECT_EQ(ov::chars(ov::send("Describe"_sel, square).take()), "polygon square");  // via Polygon's
   EXPECT_EQ(ovGetInteger(ov::send("Area"_sel, square).get()), 9);             // Square's own
   EXPECT_EQ(ovGetInteger(ov::send("Sides Of"_sel, square).get()), 4);          // Shape's
   ovRef shape = make("Shape"_cls);
-  EXPECT_EQ(str(ov::send("Describe"_sel, shape).take()), "shape");
+  EXPECT_EQ(ov::chars(ov::send("Describe"_sel, shape).take()), "shape");
   auto area = ov::send("Area"_sel, shape);
   EXPECT_TRUE(area.failed());
   EXPECT_EQ(area.get(), nullptr);
   // A call naming the class skips the receiver's override.
-  EXPECT_EQ(str(ov::sendAs("Shape"_cls, "Describe"_sel, square).take()), "shape");
+  EXPECT_EQ(ov::chars(ov::sendAs("Shape"_cls, "Describe"_sel, square).take()), "shape");
   EXPECT_EQ(UCClassMethod("Never Defined Anywhere"_sel.number(), "Square"_cls.record()), &UCDoNothing);
   EXPECT_EQ(UCClassMethod("Describe"_sel.number(), nullptr), &UCDoNothing);
 }
@@ -80,13 +76,13 @@ TEST_F(Dispatch, ValuesThatAreNotInstancesReachPrimitivesThenUniversals) {
 TEST_F(Dispatch, AttributesReadAndWriteThroughInstancesAndClassNames) {
   ovRef square = make("Square"_cls);
   ov::set("Name"_attr, square, RuntimeTest::Text("mine"));
-  EXPECT_EQ(str(ov::get("Name"_attr, square)), "mine");
+  EXPECT_EQ(ov::chars(ov::get("Name"_attr, square)), "mine");
   // Through a class-name text: the default instance.
   ov::set("Name"_attr, RuntimeTest::Text("Square"), RuntimeTest::Text("default name"));
-  EXPECT_EQ(str(ov::get("Name"_attr, RuntimeTest::Text("Square"))), "default name");
-  EXPECT_EQ(str(ov::get("Name"_attr, square)), "mine");
+  EXPECT_EQ(ov::chars(ov::get("Name"_attr, RuntimeTest::Text("Square"))), "default name");
+  EXPECT_EQ(ov::chars(ov::get("Name"_attr, square)), "mine");
   ovRef later = make("Square"_cls);
-  EXPECT_EQ(str(ov::get("Name"_attr, later)), "default name");
+  EXPECT_EQ(ov::chars(ov::get("Name"_attr, later)), "default name");
   // Unknown attributes, classes and kinds read NULL and write nothing.
   EXPECT_EQ(ov::get("Not An Attribute"_attr, square).get(), nullptr);
   EXPECT_EQ(ov::get("Name"_attr, RuntimeTest::Text("No Such Class")).get(), nullptr);
@@ -120,7 +116,7 @@ TEST_F(Dispatch, InitialListsSetInstanceAndClassAttributesAndSkipTheRest) {
   ovRef initial = List(pair("Name", Text("initial")), pair("No Such Attribute", Int(1)), pair("Made", Int(77)),
                        Text("not a pair"), List(Text("Name")), List(Int(1), Text("by number")));
   ovRef square = make("Square"_cls, initial.get());
-  EXPECT_EQ(str(ov::get("Name"_attr, square)), "initial");
+  EXPECT_EQ(ov::chars(ov::get("Name"_attr, square)), "initial");
   EXPECT_EQ(ovGetInteger(ov::get("Made"_attr, square).get()), 77);
   // The default instance is untouched; initial values that are no list are none.
   EXPECT_EQ(ov::get("Name"_attr, RuntimeTest::Text("Square")).get(), nullptr);
@@ -185,9 +181,9 @@ TEST_F(Dispatch, RunTimeNamesFindMethodsByPathKind) {
   auto callNamed = [&](const char* name, const RTClass* current) {
     return ov::call(UCInjectLookupMethod(RuntimeTest::Text(name).get(), current, square.get()), {square});
   };
-  EXPECT_EQ(str(callNamed("/Describe", nullptr).take()), "polygon square");
-  EXPECT_EQ(str(callNamed("Shape/Describe", nullptr).take()), "shape");
-  EXPECT_EQ(str(callNamed("//Describe", "Shape"_cls.record()).take()), "shape");
+  EXPECT_EQ(ov::chars(callNamed("/Describe", nullptr).take()), "polygon square");
+  EXPECT_EQ(ov::chars(callNamed("Shape/Describe", nullptr).take()), "shape");
+  EXPECT_EQ(ov::chars(callNamed("//Describe", "Shape"_cls.record()).take()), "shape");
   EXPECT_EQ(UCInjectLookupMethod(RuntimeTest::Text("//Describe").get(), nullptr, square.get()), &UCDoNothing);
   EXPECT_EQ(UCInjectLookupMethod(RuntimeTest::Text("Describe").get(), nullptr, square.get()), &UCDoNothing);
   EXPECT_NE(UCInjectLookupMethod(RuntimeTest::Text("Double It").get(), nullptr, nullptr), &UCDoNothing);
@@ -209,7 +205,7 @@ TEST_F(Dispatch, AncestryAndDescendants) {
   ovRef names = ovRef::adopt(shape->MakeDescendantNameList());
   std::string all;
   for (uint32_t i = 0; i < ovListGetLength(names.get()); ++i)
-    all += str(ovRef::share(ovListGetSlot(names.get(), i, 0))) + ";";
+    all += std::string(ov::chars(ovListGetSlot(names.get(), i, 0))) + ";";
   EXPECT_EQ(all, "Counted;Polygon;Square;");
 }
 

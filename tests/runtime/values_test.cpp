@@ -28,18 +28,14 @@ RTName* makeName(const char* s, RTNameBuffer& storage) {
 using Values = RuntimeTest;
 
 TEST_F(Values, SharedConstantsAreSharedAndNeverFreed) {
-  ovC_object* zero = ovMakeInteger(0);
-  EXPECT_EQ(zero, ovMakeInteger(0));
-  EXPECT_EQ(zero, gdDefaultZero);
-  EXPECT_EQ(ovMakeInteger(1), gdDefaultPOne);
-  EXPECT_EQ(ovMakeInteger(-1), gdDefaultMOne);
-  EXPECT_EQ(ovMakeBoolean(5), gdDefaultTrue);
-  EXPECT_EQ(ovMakeBoolean(0), gdDefaultFalse);
-  EXPECT_EQ(ovMakeNone(), gdDefaultNone);
-  EXPECT_EQ(ovMakeUndef(), gdDefaultUndefined);
+  // Each maker and the constant it answers, zero made twice.
+  const std::pair<ovC_object*, ovC_object*> constants[] = {
+      {ovMakeInteger(0), gdDefaultZero},  {ovMakeInteger(0), gdDefaultZero},   {ovMakeInteger(1), gdDefaultPOne},
+      {ovMakeInteger(-1), gdDefaultMOne}, {ovMakeBoolean(5), gdDefaultTrue},   {ovMakeBoolean(0), gdDefaultFalse},
+      {ovMakeNone(), gdDefaultNone},      {ovMakeUndef(), gdDefaultUndefined}};
   // Counts float; dropping them to 1 and below never frees the constants.
-  for (ovC_object* c : {gdDefaultZero, gdDefaultPOne, gdDefaultMOne, gdDefaultTrue, gdDefaultFalse,
-                        gdDefaultNone, gdDefaultUndefined}) {
+  for (auto [made, c] : constants) {
+    EXPECT_EQ(made, c);
     while (c->useCount > 1) ovDecUse(c);
     EXPECT_EQ(ovDecUse(c), nullptr);
     EXPECT_EQ(c->useCount, 1u);
