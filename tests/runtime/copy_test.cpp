@@ -73,7 +73,7 @@ TEST_F(CopyTest, CopiesOfScalarsAreNewObjectsExceptSharedConstantKinds) {
   EXPECT_EQ(n->useCount, 2u);
 }
 
-TEST_F(CopyTest, CloneSharesLeavesAndCopiesSharedSubListsOnce) {
+TEST_F(CopyTest, CloneSharesLeavesCopiesSharedSubListsOnceAndCyclesAsCycles) {
   ovRef text = Text("t");
   ovRef sub = List(Int(2), text);
   ovRef list = List(sub, sub, Int(1));
@@ -87,17 +87,15 @@ TEST_F(CopyTest, CloneSharesLeavesAndCopiesSharedSubListsOnce) {
   EXPECT_EQ(sub->visitMark, 0u);
   EXPECT_EQ(list->visitMark, 0u);
   EXPECT_EQ(DBVisitGetNum(), 0u) << "the visit table is emptied";
-}
-
-TEST_F(CopyTest, CloneCopiesCyclesAsCycles) {
+  // A cycle is copied as a cycle.
   ovRef a = List(Int(5));
   ovListAppend(a.get(), a.get(), 1);
-  ovRef clone = ovRef::adopt(ovCloneObject(a.get()));
-  EXPECT_NE(clone.get(), a.get());
-  EXPECT_EQ(Nth(clone, 1), clone.get());
+  ovRef cycle = ovRef::adopt(ovCloneObject(a.get()));
+  EXPECT_NE(cycle.get(), a.get());
+  EXPECT_EQ(Nth(cycle, 1), cycle.get());
   EXPECT_EQ(a->visitMark, 0u);
   ovListDeleteItem(a.get(), 1, 1);
-  ovListDeleteItem(clone.get(), 1, 1);
+  ovListDeleteItem(cycle.get(), 1, 1);
 }
 
 TEST_F(CopyTest, CloneAndDuplicateDeepCopyInstances) {

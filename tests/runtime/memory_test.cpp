@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "runtime/memory/arena.h"
 #include "runtime/memory/heap.h"
@@ -43,19 +44,16 @@ class SmallHeap : public ::testing::Test {
 }  // namespace
 
 TEST_F(SmallHeap, RequestsRoundToSixteenByteBlocksWithAnEightByteHeader) {
-  void* one = heap_->Alloc(1, 1, 0);
-  void* eight = heap_->Alloc(8, 1, 0);
-  void* nine = heap_->Alloc(9, 1, 0);
-  EXPECT_EQ(ovMemBlock::Of(one)->size, 16u);
-  EXPECT_EQ(ovMemBlock::Of(eight)->size, 16u);
-  EXPECT_EQ(ovMemBlock::Of(nine)->size, 32u);
-  EXPECT_EQ(ovMemGetBlockSize(one), 1u);
-  EXPECT_EQ(ovMemGetBlockSize(eight), 8u);
-  EXPECT_EQ(ovMemGetBlockSize(nine), 9u);
+  std::vector<void*> blocks;
+  for (auto [request, block] : {std::pair{1u, 16u}, std::pair{8u, 16u}, std::pair{9u, 32u}}) {
+    blocks.push_back(heap_->Alloc(request, 1, 0));
+    EXPECT_EQ(ovMemBlock::Of(blocks.back())->size, block) << request;
+    EXPECT_EQ(ovMemGetBlockSize(blocks.back()), request);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(blocks.back()) % 8, 0u);
+  }
   EXPECT_EQ(ovMemGetBlockSize(nullptr), 0u);
-  EXPECT_EQ(reinterpret_cast<uintptr_t>(one) % 8, 0u);
   EXPECT_EQ(heap_->LiveCount(), 3u);
-  for (void* p : {one, eight, nine}) heap_->Free(p);
+  for (void* p : blocks) heap_->Free(p);
   EXPECT_EQ(heap_->LiveCount(), 0u);
   EXPECT_EQ(heap_->AllocationCount(), 3u) << "freed allocations still count";
 }
