@@ -126,7 +126,7 @@ TEST_F(MethodKit, CasesRunInTurnAndTheLastHandOverFails) {
   EXPECT_EQ(empty.get(), nullptr);
 }
 
-TEST_F(MethodKit, LoopsGatherListsAndStopOnFailureAndFinish) {
+TEST_F(MethodKit, LoopsGatherListsAndStopOnFailureFinishAndTerminate) {
   auto all = ov::call<2>(ov::routine<doubleAll>, {listOf({1, 2, 3})});
   EXPECT_EQ(numbers(all[0]), (std::vector<int32_t>{2, 4, 6}));
   EXPECT_EQ(ovGetInteger(all.get(1)), 3);
@@ -153,9 +153,7 @@ TEST_F(MethodKit, LoopsGatherListsAndStopOnFailureAndFinish) {
   EXPECT_EQ(numbers(sums[0]), (std::vector<int32_t>{11, 22, 33})) << "the shortest list bounds the loop";
   // Outputs beyond what the caller asked for are dropped.
   EXPECT_EQ(numbers(ov::call<1>(ov::routine<doubleAll>, {listOf({4})})[0]), (std::vector<int32_t>{8}));
-}
-
-TEST_F(MethodKit, TerminateInALoopStopsWithoutKeepingThePass) {
+  // Terminate stops without keeping its pass.
   std::vector<int32_t> seen;
   ovRef list = listOf({1, 2, 3, 4});
   ov::ListLoop loop({list});
