@@ -5,7 +5,6 @@
 
 #include "runtime/memory/low_memory.h"
 #include "runtime/values/read.h"
-#include "runtime/values/unparse.h"
 #include "tests/archive/archive_fixture.h"
 
 namespace {
@@ -43,9 +42,7 @@ TEST_F(DecoderTest, EachKindDecodesFromItsRecord) {
   };
   for (const auto& c : cases) {
     ovC_object* item = Nth(Decode(Archive().Add(DBCodeList, References({2})).Add(c.tag, c.payload).Block()), 0);
-    std::string printed;
-    ovUnparseAppend(item, printed);
-    EXPECT_EQ(printed, c.printed);
+    EXPECT_EQ(Printed(item), c.printed);
     if (c.shared) {
       EXPECT_EQ(item, c.shared) << c.printed;
     }

@@ -5,7 +5,6 @@
 #include "runtime/archive/record_reader.h"
 #include "runtime/archive/to_bytes.h"
 #include "runtime/values/read.h"
-#include "runtime/values/unparse.h"
 #include "tests/archive/archive_fixture.h"
 #include "tools/archive/archive_text.h"
 
@@ -47,9 +46,7 @@ class TextFormTest : public ArchiveTest {
 TEST_F(TextFormTest, BuildsPlainValuesAsTheValueTextFormReadsThem) {
   ovC_object* root = Decode(Build(
       "( 42 -7 16#1F 'AB' 2.5 \"say \"\"hi\"\"\" { 20 10 } { 1 2 3 } { 1 2 3 4 } TRUE FALSE NONE UNDEFINED NULL )"));
-  std::string printed;
-  ovUnparseAppend(root, printed);
-  EXPECT_EQ(printed,
+  EXPECT_EQ(Printed(root),
             "( 42 -7 31 16706 2.5 \"say \"\"hi\"\"\" { 20 10 } { 1 2 3 } { 1 2 3 4 } TRUE FALSE NONE UNDEFINED NULL )");
 }
 

@@ -6,7 +6,6 @@
 
 #include "runtime/methods/kit.h"
 #include "runtime/tables/header.h"
-#include "runtime/values/unparse.h"
 #include "runtime_fixture.h"
 
 class PrimitivesTest : public TablesTest {
@@ -18,12 +17,8 @@ class PrimitivesTest : public TablesTest {
     return ov::call<N>(routine, inputs);
   }
 
-  static std::string printed(const ovC_object* v) {
-    std::string text;
-    ovUnparseAppend(const_cast<ovC_object*>(v), text);
-    return text;
-  }
-  static std::string printed(const ovRef& v) { return printed(v.get()); }
+  static std::string printed(const ovC_object* v) { return Printed(v); }
+  static std::string printed(const ovRef& v) { return Printed(v); }
 
   static ovC_pointer* pointer(const ovRef& v) {
     EXPECT_TRUE(ovIsKind(v.get(), ovKindPointer));

@@ -9,7 +9,6 @@
 #include "runtime/values/compare.h"
 #include "runtime/values/read.h"
 #include "runtime/values/text.h"
-#include "runtime/values/unparse.h"
 #include "tests/runtime/runtime_fixture.h"
 
 namespace {
@@ -81,12 +80,6 @@ class RoundTripTest : public RuntimeTest {
     return list;
   }
 
-  static std::string Print(ovC_object* v) {
-    std::string out;
-    ovUnparseAppend(v, out);
-    return out;
-  }
-
   static ovRef Read(const std::string& printed) {
     ovRef text = Text(printed);
     ovC_object* value = nullptr;
@@ -99,10 +92,10 @@ class RoundTripTest : public RuntimeTest {
 TEST_F(RoundTripTest, RandomValuesReadBackEqual) {
   for (int i = 0; i < 5000; ++i) {
     ovRef original = AnyValue(4);
-    std::string printed = Print(original.get());
+    std::string printed = Printed(original.get());
     ovRef read = Read(printed);
     ASSERT_EQ(ovCompare(original.get(), read.get()), 0) << printed;
-    ASSERT_EQ(Print(read.get()), printed);
+    ASSERT_EQ(Printed(read.get()), printed);
   }
 }
 
@@ -110,9 +103,9 @@ TEST_F(RoundTripTest, RealsReadBackAsPrintedToTwelveDigits) {
   for (int i = 0; i < 5000; ++i) {
     double d = AnyDouble();
     if (std::trunc(d) == d && std::fabs(d) >= 1e12) continue;
-    ovRef read = Read(Print(Real(d).get()));
+    ovRef read = Read(Printed(Real(d).get()));
     ASSERT_TRUE(ovIsNumber(read.get()));
-    ASSERT_EQ(ovGetReal(read.get()), AtTwelveDigits(d)) << Print(Real(d).get());
+    ASSERT_EQ(ovGetReal(read.get()), AtTwelveDigits(d)) << Printed(Real(d).get());
   }
 }
 

@@ -12,6 +12,7 @@
 #include "runtime/tables/header.h"
 #include "runtime/values/list.h"
 #include "runtime/values/make.h"
+#include "runtime/values/unparse.h"
 #include "runtime/values/value.h"
 #include "runtime/values/value_ref.h"
 
@@ -32,6 +33,13 @@ class RuntimeTest : public ::testing::Test {
     (ovListAppend(list.get(), values.get(), 1), ...);
     return list;
   }
+  // The value in the value text form.
+  static std::string Printed(const ovC_object* v) {
+    std::string text;
+    ovUnparseAppend(const_cast<ovC_object*>(v), text);
+    return text;
+  }
+  static std::string Printed(const ovRef& v) { return Printed(v.get()); }
 
  protected:
   void SetUp() override {
