@@ -25,10 +25,11 @@ class ParserTest : public RuntimeTest {
   }
 
   // Parses source; expects failure and returns the error offset.
-  static uint32_t ErrorOffset(const std::string& source) {
+  static uint32_t ErrorOffset(const std::string& source) { return ErrorOffset(Text(source).get()); }
+  static uint32_t ErrorOffset(ovC_object* source) {
     ovC_object* value = gdDefaultNone;
     uint32_t offset = 12345;
-    EXPECT_EQ(ovFromString(Text(source).get(), &value, &offset), 1) << source;
+    EXPECT_EQ(ovFromString(source, &value, &offset), 1) << Printed(source);
     EXPECT_EQ(value, nullptr);
     return offset;
   }
@@ -132,12 +133,8 @@ TEST_F(ParserTest, ParsingLeavesTheQuotesSettingAsItWasAndTheTokenTableEmpty) {
 }
 
 TEST_F(ParserTest, NonTextsFailAtOffsetZero) {
-  ovC_object* value = gdDefaultNone;
-  uint32_t offset = 9;
-  EXPECT_EQ(ovFromString(Int(5).get(), &value, &offset), 1);
-  EXPECT_EQ(value, nullptr);
-  EXPECT_EQ(offset, 0u);
-  EXPECT_EQ(ovFromString(nullptr, &value, &offset), 1);
+  EXPECT_EQ(ErrorOffset(Int(5).get()), 0u);
+  EXPECT_EQ(ErrorOffset(nullptr), 0u);
 }
 
 TEST_F(ParserTest, AMillionOpenParenthesesFailWithoutRecursion) {
