@@ -111,7 +111,7 @@ TEST_F(Values, TypeNamesFollowTheKind) {
   EXPECT_FALSE(ovIsType(gdDefaultNone, ovKindNull));
 }
 
-TEST_F(Values, RectMakerTakesTopLeftBottomRightAndStoresLeftTopRightBottom) {
+TEST_F(Values, RectsStoreLeftTopRightBottomAndColoursAndPointsPackTheirComponents) {
   ovRef r = ovRef::adopt(ovMakeRectMac(10, 20, 30, 40));
   auto* rect = r.as<ovC_rect>();
   EXPECT_EQ(rect->left, 20);
@@ -124,9 +124,7 @@ TEST_F(Values, RectMakerTakesTopLeftBottomRightAndStoresLeftTopRightBottom) {
   ovPackRect(&packed, rect->left, rect->top, rect->right, rect->bottom);
   ovRef again = ovRef::adopt(ovMakeRectFromPointer(&packed));
   EXPECT_EQ(std::memcmp(&again.as<ovC_rect>()->left, &rect->left, 16), 0);
-}
-
-TEST_F(Values, ColoursPackToTheLowBytesOfEachComponent) {
+  // Colours pack to the low bytes of each component.
   ovRGB c = 0;
   ovPackRGB(&c, 0x1234, 0x56, 0x78);
   EXPECT_EQ(c, 0x00785634u);
