@@ -64,7 +64,9 @@ TEST_F(DecoderTest, AnOddRecordIsFollowedByOneZeroByte) {
   EXPECT_EQ(ovGetInteger(Nth(root, 1)), 42);
 }
 
-TEST_F(DecoderTest, AShortInstancePayloadLeavesTheLastSlotsNull) {
+// A short instance payload leaves the last slots NULL; references beyond the
+// slots are ignored, and what only they reach is freed.
+TEST_F(DecoderTest, InstancePayloadsShorterOrLongerThanTheSlots) {
   ovC_object* root =
       Decode(Archive().Add(ClassTag("Five Slots"), References({2, 0, 2})).Add(DBCodeText, Chars("a")).Block());
   ASSERT_TRUE(ovIsKind(root, ovKindInstance));
@@ -74,16 +76,13 @@ TEST_F(DecoderTest, AShortInstancePayloadLeavesTheLastSlotsNull) {
   EXPECT_EQ(Nth(root, 2), Nth(root, 0));
   EXPECT_EQ(Nth(root, 3), nullptr);
   EXPECT_EQ(Nth(root, 4), nullptr);
-}
-
-TEST_F(DecoderTest, ReferencesBeyondTheSlotsAreIgnoredAndWhatOnlyTheyReachIsFreed) {
   uint32_t before = ovRunTimeHeap->LiveCount();
-  ovC_object* root = Decode(Archive()
+  ovC_object* pair = Decode(Archive()
                                 .Add(ClassTag("Pair"), References({2, 2, 3}))
                                 .Add(DBCodeInteger, Word(5))
                                 .Add(DBCodeText, Chars("only the third reference reaches me"))
                                 .Block());
-  EXPECT_EQ(ovGetInteger(Nth(root, 1)), 5);
+  EXPECT_EQ(ovGetInteger(Nth(pair, 1)), 5);
   EXPECT_EQ(ovRunTimeHeap->LiveCount(), before + 2) << "the pair and the integer";
 }
 
@@ -101,7 +100,9 @@ TEST_F(DecoderTest, EveryObjectHasOneUsePerSlotThatHoldsItAndTheRootOneMore) {
   EXPECT_TRUE(graph::miscounted(root).empty());
 }
 
-TEST_F(DecoderTest, AnUnknownClassGivesANamelessListAndStatus3) {
+// An unknown class gives a nameless list, an unknown external type NULL;
+// both give status 3.
+TEST_F(DecoderTest, AnUnknownClassOrExternalTypeGivesStatus3) {
   uint16_t status = 0;
   ovC_object* root = Decode(Archive()
                                 .Add(DBCodeList, References({2, 3}))
@@ -117,6 +118,12 @@ TEST_F(DecoderTest, AnUnknownClassGivesANamelessListAndStatus3) {
   EXPECT_EQ(Nth(standIn, 1), Nth(root, 1));
   EXPECT_EQ(Nth(standIn, 2), nullptr);
   EXPECT_EQ(DBGetReferenceClass(DBMakeTag(DBCategoryInstance, 0)), nullptr) << "class numbers start at 1";
+  status = 0;
+  root = Decode(
+      Archive().Add(DBCodeList, References({2})).Add(DBMakeTag(DBCategoryExternal, 0x0FFFFFFF), Chars("xy")).Block(),
+      &status);
+  EXPECT_EQ(status, DBStatusUnknownName);
+  EXPECT_EQ(Nth(root, 0), nullptr);
 }
 
 TEST_F(DecoderTest, UnknownCodesAndMissingItemsAreNullWithoutAStatus) {
@@ -149,15 +156,6 @@ TEST_F(DecoderTest, ExternalsAndHandlesHoldACopyOfTheirBytes) {
   auto cell = static_cast<ovHandle>(handle->address);
   const auto* held = static_cast<const unsigned char*>(*cell);
   EXPECT_EQ(Bytes(held, held + ovHandle_GetSize(cell)), bytes);
-}
-
-TEST_F(DecoderTest, AnUnknownExternalTypeIsNullWithStatus3) {
-  uint16_t status = 0;
-  ovC_object* root = Decode(
-      Archive().Add(DBCodeList, References({2})).Add(DBMakeTag(DBCategoryExternal, 0x0FFFFFFF), Chars("xy")).Block(),
-      &status);
-  EXPECT_EQ(status, DBStatusUnknownName);
-  EXPECT_EQ(Nth(root, 0), nullptr);
 }
 
 TEST_F(DecoderTest, ItemsTheRootDoesNotReachAreFreedCyclesIncluded) {
