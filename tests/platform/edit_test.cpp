@@ -62,18 +62,7 @@ class Edits : public ControlsTest {
   }
 
   // Whether two edits of one size show the same pixels.
-  bool lookAlike(HWND a, HWND b) const {
-    RECT client;
-    GetClientRect(a, &client);
-    for (int y = 0; y < client.bottom; ++y)
-      for (int x = 0; x < client.right; ++x) {
-        POINT pa{x, y}, pb{x, y};
-        ClientToScreen(a, &pa);
-        ClientToScreen(b, &pb);
-        if (pixelAt(pa) != pixelAt(pb)) return false;
-      }
-    return true;
-  }
+  bool lookAlike(HWND a, HWND b) const { return shownPixels(main_, a, true) == shownPixels(main_, b, true); }
 
   // A screen point inside the box font's character n of a single-line edit
   // with a client edge (text starts 2 pixels into the client area).

@@ -255,17 +255,6 @@ TEST_F(MessageSequence, FocusAndCaptureMoveBetweenChildren) {
                   {WM_CAPTURECHANGED, Sent | LParam, 0, 0, Role::Other});
 }
 
-std::vector<COLORREF> pixelsOf(HWND control) {
-  RECT client;
-  GetClientRect(control, &client);
-  HDC dc = GetDC(control);
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < client.bottom; ++y)
-    for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(dc, x, y));
-  ReleaseDC(control, dc);
-  return pixels;
-}
-
 // Edits, and a push button gaining the focus, draw the change at once, just
 // as WM_PAINT would draw them; only a push button losing the focus is left
 // to WM_PAINT, as Windows' are.
@@ -288,10 +277,10 @@ TEST_F(MessageSequence, AFocusChangeLeavesOnlyAButtonThatLostTheFocusToPaint) {
       RECT update;
       EXPECT_EQ(GetUpdateRect(control, &update, FALSE) != FALSE, control == step.leftToPaint);
       if (control == step.leftToPaint) continue;
-      std::vector<COLORREF> shown = pixelsOf(control);
+      std::vector<COLORREF> shown = shownPixels(main, control, true);
       InvalidateRect(control, nullptr, TRUE);
       UpdateWindow(control);
-      EXPECT_EQ(pixelsOf(control), shown);
+      EXPECT_EQ(shownPixels(main, control, true), shown);
     }
     settle();
   }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "message_log.h"
 #include "platform/backends/headless/headless.h"
 #include "platform/win32.h"
@@ -19,6 +21,22 @@ inline COLORREF screenPixel(HWND top, POINT screen) {
   GetWindowRect(top, &frame);
   uint32_t pixel = platform::headless::surfaceOf(top)->pixel(screen.x - frame.left, screen.y - frame.top);
   return platform::gdi::colorRefFromPixel(pixel);
+}
+
+// The colours window w shows on the screen, row by row, as its top-level
+// window top holds them (the client area only when client).
+inline std::vector<COLORREF> shownPixels(HWND top, HWND w, bool client = false) {
+  RECT r;
+  if (client) {
+    GetClientRect(w, &r);
+    MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  } else {
+    GetWindowRect(w, &r);
+  }
+  std::vector<COLORREF> pixels;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) pixels.push_back(screenPixel(top, {x, y}));
+  return pixels;
 }
 
 // Fills a rectangle of a device context with a colour.

@@ -1,6 +1,7 @@
 // Screenshots of the controls, an open menu and a dialog, written to
 // screenshots/ in the build tree for people to look at, with the pixels
 // that make the classic look checked here.
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/gdi/surface.h"
@@ -23,12 +24,8 @@ POINT at(HWND control, int x, int y) {
 }
 
 int inkedPixels(HWND top, HWND control, COLORREF background) {
-  RECT r;
-  GetWindowRect(control, &r);
-  int count = 0;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) count += screenPixel(top, {x, y}) != background;
-  return count;
+  std::vector<COLORREF> shown = shownPixels(top, control);
+  return static_cast<int>(shown.size() - std::ranges::count(shown, background));
 }
 
 class Screenshots : public PlatformTest {

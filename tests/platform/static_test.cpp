@@ -1,5 +1,7 @@
 // The Static control: its text set anew and shown, the font it answers,
 // and its text drawn etched while disabled.
+#include <algorithm>
+
 #include "controls_fixture.h"
 
 namespace {
@@ -7,14 +9,7 @@ namespace {
 class Statics : public ControlsTest {
  protected:
   // How many pixels of the control have this colour.
-  int pixelsOf(HWND c, COLORREF color) const {
-    RECT r;
-    GetWindowRect(c, &r);
-    int count = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x) count += pixelAt({x, y}) == color;
-    return count;
-  }
+  int pixelsOf(HWND c, COLORREF color) const { return std::ranges::count(shownPixels(main_, c), color); }
 };
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
