@@ -45,8 +45,8 @@ class DialogKeys : public DialogTest {
   // The ids of the clicks the dialog heard.
   static std::vector<int> clicks() {
     std::vector<int> ids;
-    for (const Recorded& r : recorded())
-      if (r.message == WM_COMMAND && HIWORD(r.wParam) == BN_CLICKED) ids.push_back(LOWORD(r.wParam));
+    for (WPARAM command : wParamsOf(WM_COMMAND))
+      if (HIWORD(command) == BN_CLICKED) ids.push_back(LOWORD(command));
     return ids;
   }
 };

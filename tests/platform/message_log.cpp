@@ -161,6 +161,12 @@ void clear() {
 }
 HRGN lastNcPaintRegion() { return ncPaintRegion; }
 const std::vector<Recorded>& recorded() { return log; }
+std::vector<WPARAM> wParamsOf(UINT message) {
+  std::vector<WPARAM> found;
+  for (const Recorded& r : log)
+    if (r.message == message) found.push_back(r.wParam);
+  return found;
+}
 void answer(UINT message, LRESULT result) { answers[message] = result; }
 void clearAnswers() {
   answers.clear();

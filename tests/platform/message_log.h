@@ -69,6 +69,8 @@ void setRole(HWND hwnd, Role role);
 void announce(Role role);
 void clear();
 const std::vector<Recorded>& recorded();
+// The wParam of each recorded message of this kind, in order.
+std::vector<WPARAM> wParamsOf(UINT message);
 
 // Messages a test wants answered differently from DefWindowProcA.
 void answer(UINT message, LRESULT result);

@@ -1,6 +1,7 @@
 // A window's standard scroll bars: the room they take, their state and the
 // answers of the scroll-bar calls, how they look, and what a press on them
 // tells the window.
+#include <algorithm>
 #include <climits>
 #include <functional>
 
@@ -265,9 +266,7 @@ TEST_F(ScrollBars, AHeldArrowRepeats) {
   bool capturedWhileHeld = false;
   headless::onIdle([&] {
     capturedWhileHeld = GetCapture() == w;
-    lines = 0;
-    for (const Recorded& r : recorded())
-      if (r.message == WM_VSCROLL && r.wParam == SB_LINEDOWN) ++lines;
+    lines = static_cast<int>(std::ranges::count(wParamsOf(WM_VSCROLL), WPARAM{SB_LINEDOWN}));
     if (lines >= 3) headless::releaseButton(p.x, p.y);
   });
   headless::pressButton(p.x, p.y);
@@ -286,9 +285,7 @@ TEST_F(ScrollBars, AHeldTrackPagesUntilTheThumbReachesThePointer) {
   POINT p = onBar(w, SB_VERT, -30);
   int pages = 0, quiet = 0;
   headless::onIdle([&] {
-    int now = 0;
-    for (const Recorded& r : recorded())
-      if (r.message == WM_VSCROLL && r.wParam == SB_PAGEDOWN) ++now;
+    int now = static_cast<int>(std::ranges::count(wParamsOf(WM_VSCROLL), WPARAM{SB_PAGEDOWN}));
     if (now > pages) {
       pages = now;
       quiet = 0;
