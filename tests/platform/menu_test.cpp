@@ -43,85 +43,82 @@ HWND FindPopup() {
 
 class Menus : public PlatformTest {
  protected:
+  void TearDown() override {
+    PlatformTest::TearDown();
+    if (IsMenu(bar_)) DestroyMenu(bar_);
+  }
+
   HWND withMenu(HMENU bar) { return shownTopLevel(10, 20, 455, 193, WS_OVERLAPPEDWINDOW, bar); }
+
+  // makeMenuBar's bar and File menu, destroyed after the test unless a
+  // window or the test already destroyed them.
+  HMENU file_ = nullptr;
+  HMENU bar_ = makeMenuBar(&file_);
 };
 
 TEST_F(Menus, ItemsAreFoundByPositionAndByCommandInSubmenus) {
-  HMENU file = nullptr;
-  HMENU bar = makeMenuBar(&file);
-  EXPECT_EQ(GetMenuItemCount(bar), 2);
-  EXPECT_EQ(GetSubMenu(bar, 0), file);
-  EXPECT_EQ(GetMenuItemID(bar, 0), static_cast<UINT>(-1));
-  EXPECT_EQ(GetMenuItemID(file, 4), kExit);
-  EXPECT_EQ(menuString(bar, kExit, MF_BYCOMMAND), "E&xit");
-  EXPECT_EQ(GetMenuState(bar, kPrint, MF_BYCOMMAND), static_cast<UINT>(MF_GRAYED));
-  EXPECT_EQ(GetMenuState(file, 2, MF_BYPOSITION), static_cast<UINT>(MF_SEPARATOR | MF_GRAYED | MF_DISABLED));
-  EXPECT_EQ(GetMenuState(bar, 0, MF_BYPOSITION), static_cast<UINT>(MF_POPUP | (5 << 8)));
-  EXPECT_EQ(GetMenuState(bar, 99, MF_BYCOMMAND), static_cast<UINT>(-1));
-  DestroyMenu(bar);
+  EXPECT_EQ(GetMenuItemCount(bar_), 2);
+  EXPECT_EQ(GetSubMenu(bar_, 0), file_);
+  EXPECT_EQ(GetMenuItemID(bar_, 0), static_cast<UINT>(-1));
+  EXPECT_EQ(GetMenuItemID(file_, 4), kExit);
+  EXPECT_EQ(menuString(bar_, kExit, MF_BYCOMMAND), "E&xit");
+  EXPECT_EQ(GetMenuState(bar_, kPrint, MF_BYCOMMAND), static_cast<UINT>(MF_GRAYED));
+  EXPECT_EQ(GetMenuState(file_, 2, MF_BYPOSITION), static_cast<UINT>(MF_SEPARATOR | MF_GRAYED | MF_DISABLED));
+  EXPECT_EQ(GetMenuState(bar_, 0, MF_BYPOSITION), static_cast<UINT>(MF_POPUP | (5 << 8)));
+  EXPECT_EQ(GetMenuState(bar_, 99, MF_BYCOMMAND), static_cast<UINT>(-1));
 }
 
 TEST_F(Menus, InsertModifyEnableAndDelete) {
-  HMENU file = nullptr;
-  HMENU bar = makeMenuBar(&file);
-  EXPECT_TRUE(InsertMenuA(file, kSave, MF_BYCOMMAND | MF_STRING, 20, "&New"));
-  EXPECT_EQ(GetMenuItemID(file, 1), 20u);
-  EXPECT_TRUE(InsertMenuA(file, static_cast<UINT>(-1), MF_BYPOSITION | MF_STRING, 21, "Last"));
-  EXPECT_EQ(GetMenuItemID(file, GetMenuItemCount(file) - 1), 21u);
-  EXPECT_TRUE(ModifyMenuA(file, 0, MF_BYPOSITION | MF_GRAYED, 22, "Op&en"));
-  EXPECT_EQ(GetMenuItemID(file, 0), 22u);
-  EXPECT_EQ(GetMenuState(file, 0, MF_BYPOSITION), static_cast<UINT>(MF_GRAYED));
-  EXPECT_EQ(EnableMenuItem(bar, 22, MF_BYCOMMAND | MF_ENABLED), static_cast<UINT>(MF_GRAYED));
-  EXPECT_EQ(GetMenuState(bar, 22, MF_BYCOMMAND), 0u);
-  EXPECT_TRUE(DeleteMenu(bar, 20, MF_BYCOMMAND));
-  EXPECT_EQ(GetMenuState(bar, 20, MF_BYCOMMAND), static_cast<UINT>(-1));
-  EXPECT_FALSE(DeleteMenu(bar, 99, MF_BYCOMMAND));
-  DestroyMenu(bar);
+  EXPECT_TRUE(InsertMenuA(file_, kSave, MF_BYCOMMAND | MF_STRING, 20, "&New"));
+  EXPECT_EQ(GetMenuItemID(file_, 1), 20u);
+  EXPECT_TRUE(InsertMenuA(file_, static_cast<UINT>(-1), MF_BYPOSITION | MF_STRING, 21, "Last"));
+  EXPECT_EQ(GetMenuItemID(file_, GetMenuItemCount(file_) - 1), 21u);
+  EXPECT_TRUE(ModifyMenuA(file_, 0, MF_BYPOSITION | MF_GRAYED, 22, "Op&en"));
+  EXPECT_EQ(GetMenuItemID(file_, 0), 22u);
+  EXPECT_EQ(GetMenuState(file_, 0, MF_BYPOSITION), static_cast<UINT>(MF_GRAYED));
+  EXPECT_EQ(EnableMenuItem(bar_, 22, MF_BYCOMMAND | MF_ENABLED), static_cast<UINT>(MF_GRAYED));
+  EXPECT_EQ(GetMenuState(bar_, 22, MF_BYCOMMAND), 0u);
+  EXPECT_TRUE(DeleteMenu(bar_, 20, MF_BYCOMMAND));
+  EXPECT_EQ(GetMenuState(bar_, 20, MF_BYCOMMAND), static_cast<UINT>(-1));
+  EXPECT_FALSE(DeleteMenu(bar_, 99, MF_BYCOMMAND));
 }
 
 // Replacing an item that opens a submenu destroys that submenu; positions
 // past the end and handles that are no menu answer failure.
 TEST_F(Menus, ModifyingAwayASubmenuDestroysItAndMissingItemsFail) {
-  HMENU file = nullptr;
-  HMENU bar = makeMenuBar(&file);
   HMENU other = CreatePopupMenu();
-  EXPECT_TRUE(ModifyMenuA(bar, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(other), "&Other"));
-  EXPECT_FALSE(IsMenu(file));
-  EXPECT_EQ(GetSubMenu(bar, 0), other);
-  EXPECT_EQ(GetMenuState(bar, 0, MF_BYPOSITION), static_cast<UINT>(MF_POPUP));
-  EXPECT_EQ(GetMenuState(bar, 9, MF_BYPOSITION), static_cast<UINT>(-1));
-  EXPECT_EQ(GetSubMenu(bar, 9), nullptr);
+  EXPECT_TRUE(ModifyMenuA(bar_, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(other), "&Other"));
+  EXPECT_FALSE(IsMenu(file_));
+  EXPECT_EQ(GetSubMenu(bar_, 0), other);
+  EXPECT_EQ(GetMenuState(bar_, 0, MF_BYPOSITION), static_cast<UINT>(MF_POPUP));
+  EXPECT_EQ(GetMenuState(bar_, 9, MF_BYPOSITION), static_cast<UINT>(-1));
+  EXPECT_EQ(GetSubMenu(bar_, 9), nullptr);
   EXPECT_EQ(GetMenuItemCount(reinterpret_cast<HMENU>(uintptr_t{0x1234})), -1);
-  EXPECT_TRUE(DestroyMenu(bar));
+  EXPECT_TRUE(DestroyMenu(bar_));
   EXPECT_FALSE(IsMenu(other));
 }
 
 TEST_F(Menus, CheckMenuItemSetsTheMarkAndAnswersThePreviousOne) {
-  HMENU file = nullptr;
-  HMENU bar = makeMenuBar(&file);
-  EXPECT_EQ(CheckMenuItem(bar, kSave, MF_BYCOMMAND | MF_CHECKED), static_cast<DWORD>(MF_UNCHECKED));
-  EXPECT_EQ(GetMenuState(bar, kSave, MF_BYCOMMAND), static_cast<UINT>(MF_CHECKED));
-  EXPECT_EQ(CheckMenuItem(file, 1, MF_BYPOSITION | MF_CHECKED), static_cast<DWORD>(MF_CHECKED));
-  EXPECT_EQ(CheckMenuItem(bar, kPrint, MF_BYCOMMAND | MF_CHECKED), static_cast<DWORD>(MF_UNCHECKED));
-  EXPECT_EQ(GetMenuState(bar, kPrint, MF_BYCOMMAND), static_cast<UINT>(MF_GRAYED | MF_CHECKED));
-  EXPECT_EQ(CheckMenuItem(bar, kSave, MF_BYCOMMAND | MF_UNCHECKED), static_cast<DWORD>(MF_CHECKED));
-  EXPECT_EQ(GetMenuState(bar, kSave, MF_BYCOMMAND), 0u);
-  EXPECT_EQ(CheckMenuItem(bar, 99, MF_BYCOMMAND | MF_CHECKED), static_cast<DWORD>(-1));
-  DestroyMenu(bar);
+  EXPECT_EQ(CheckMenuItem(bar_, kSave, MF_BYCOMMAND | MF_CHECKED), static_cast<DWORD>(MF_UNCHECKED));
+  EXPECT_EQ(GetMenuState(bar_, kSave, MF_BYCOMMAND), static_cast<UINT>(MF_CHECKED));
+  EXPECT_EQ(CheckMenuItem(file_, 1, MF_BYPOSITION | MF_CHECKED), static_cast<DWORD>(MF_CHECKED));
+  EXPECT_EQ(CheckMenuItem(bar_, kPrint, MF_BYCOMMAND | MF_CHECKED), static_cast<DWORD>(MF_UNCHECKED));
+  EXPECT_EQ(GetMenuState(bar_, kPrint, MF_BYCOMMAND), static_cast<UINT>(MF_GRAYED | MF_CHECKED));
+  EXPECT_EQ(CheckMenuItem(bar_, kSave, MF_BYCOMMAND | MF_UNCHECKED), static_cast<DWORD>(MF_CHECKED));
+  EXPECT_EQ(GetMenuState(bar_, kSave, MF_BYCOMMAND), 0u);
+  EXPECT_EQ(CheckMenuItem(bar_, 99, MF_BYCOMMAND | MF_CHECKED), static_cast<DWORD>(-1));
 }
 
 TEST_F(Menus, SubmenusGoWithTheirItemUnlessRemoved) {
-  HMENU file = nullptr;
-  HMENU bar = makeMenuBar(&file);
-  HMENU edit = GetSubMenu(bar, 1);
-  EXPECT_TRUE(RemoveMenu(bar, 1, MF_BYPOSITION));
+  HMENU edit = GetSubMenu(bar_, 1);
+  EXPECT_TRUE(RemoveMenu(bar_, 1, MF_BYPOSITION));
   EXPECT_TRUE(IsMenu(edit));
-  EXPECT_TRUE(DeleteMenu(bar, 0, MF_BYPOSITION));
-  EXPECT_FALSE(IsMenu(file));
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
-  EXPECT_TRUE(DestroyMenu(bar));
+  EXPECT_TRUE(DeleteMenu(bar_, 0, MF_BYPOSITION));
+  EXPECT_FALSE(IsMenu(file_));
+  AppendMenuA(bar_, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
+  EXPECT_TRUE(DestroyMenu(bar_));
   EXPECT_FALSE(IsMenu(edit));
-  EXPECT_FALSE(DestroyMenu(bar));
+  EXPECT_FALSE(DestroyMenu(bar_));
   EXPECT_EQ(GetLastError(), ERROR_INVALID_MENU_HANDLE);
   EXPECT_FALSE(AppendMenuA(CreateMenu(), MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "stale"));
 }
@@ -200,10 +197,8 @@ void clickItem(int item) {
 
 // The command of the last WM_COMMAND the window heard, or 0.
 UINT chosenCommand() {
-  UINT chosen = 0;
-  for (const Recorded& r : recorded())
-    if (r.message == WM_COMMAND) chosen = LOWORD(r.wParam);
-  return chosen;
+  std::vector<WPARAM> commands = wParamsOf(WM_COMMAND);
+  return commands.empty() ? 0 : LOWORD(commands.back());
 }
 
 void clickAt(RECT r) { headless::click((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
@@ -211,20 +206,19 @@ void clickAt(RECT r) { headless::click((r.left + r.right) / 2, (r.top + r.bottom
 constexpr POINT kFileTitle{10 + 4 + 10, 20 + 4 + 19 + 9};
 
 TEST_F(Menus, ChosenByMouse) {
-  HMENU file = nullptr;
-  HMENU bar = makeMenuBar(&file);
-  withMenu(bar);
+  withMenu(bar_);
   whenIdle([] { clickItem(4); });
   headless::click(kFileTitle.x, kFileTitle.y);
   pump();
-  auto barParam = reinterpret_cast<LPARAM>(bar), fileParam = reinterpret_cast<LPARAM>(file);
+  auto barParam = reinterpret_cast<LPARAM>(bar_), fileParam = reinterpret_cast<LPARAM>(file_);
   EXPECT_SEQUENCE({WM_NCHITTEST, Sent}, {WM_SETCURSOR, Sent}, {WM_NCMOUSEMOVE, Posted},
                   {WM_NCHITTEST, Sent}, {WM_SETCURSOR, Sent},
                   {WM_NCLBUTTONDOWN, Posted | WParam, HTMENU},
                   {WM_SYSCOMMAND, Sent | WParam, SC_MOUSEMENU + HTMENU},
-                  {WM_ENTERMENULOOP, Sent | WParam, FALSE}, {WM_INITMENU, Sent | WParam, reinterpret_cast<WPARAM>(bar)},
+                  {WM_ENTERMENULOOP, Sent | WParam, FALSE},
+                  {WM_INITMENU, Sent | WParam, reinterpret_cast<WPARAM>(bar_)},
                   {WM_MENUSELECT, Sent | WParam | LParam, MAKEWPARAM(0, MF_POPUP | MF_HILITE), barParam},
-                  {WM_INITMENUPOPUP, Sent | WParam | LParam, reinterpret_cast<WPARAM>(file), MAKELPARAM(0, FALSE)},
+                  {WM_INITMENUPOPUP, Sent | WParam | LParam, reinterpret_cast<WPARAM>(file_), MAKELPARAM(0, FALSE)},
                   {WM_ENTERIDLE, Sent | WParam, MSGF_MENU},
                   {WM_MENUSELECT, Sent | WParam | LParam, MAKEWPARAM(kExit, MF_HILITE), fileParam},
                   {WM_CAPTURECHANGED, Sent}, {WM_MENUSELECT, Sent | WParam | LParam, MAKEWPARAM(0, 0xFFFF), 0},
@@ -246,17 +240,15 @@ TEST_F(Menus, GrayedItemsCannotBeChosenAndAClickOutsideClosesTheMenu) {
   headless::click(kFileTitle.x, kFileTitle.y);
   pump();
   EXPECT_EQ(FindPopup(), nullptr);
-  for (const Recorded& r : recorded()) EXPECT_NE(r.message, WM_COMMAND);
+  EXPECT_TRUE(wParamsOf(WM_COMMAND).empty());
 }
 
 TEST_F(Menus, ChosenByKeyboardWithMnemonics) {
-  HMENU file = nullptr;
-  HMENU bar = makeMenuBar(&file);
-  withMenu(bar);
+  withMenu(bar_);
   pressWith(VK_MENU, 'F');
   headless::pressKey('X');
   pump();
-  auto popupOf = reinterpret_cast<LPARAM>(file);
+  auto popupOf = reinterpret_cast<LPARAM>(file_);
   EXPECT_SEQUENCE({WM_SYSKEYDOWN, Posted | WParam, VK_MENU}, {WM_SYSKEYDOWN, Posted | WParam, 'F'},
                   {WM_SYSCHAR, Posted | WParam, 'f'}, {WM_SYSCOMMAND, Sent | WParam | LParam, SC_KEYMENU, 'f'},
                   {WM_ENTERMENULOOP, Sent}, {WM_INITMENU, Sent},
