@@ -19,10 +19,7 @@ class GdiPixels : public CanvasTest {
 
 TEST_F(GdiPixels, FillRectCoversLeftAndTopButNotRightAndBottom) {
   fill({2, 3, 6, 5}, kBlack);
-  Points expected;
-  for (int y = 3; y < 5; ++y)
-    for (int x = 2; x < 6; ++x) expected.push_back({x, y});
-  EXPECT_EQ(inked({0, 0, 64, 48}), expected);
+  EXPECT_EQ(inked({0, 0, 64, 48}), (Points{{2, 3}, {3, 3}, {4, 3}, {5, 3}, {2, 4}, {3, 4}, {4, 4}, {5, 4}}));
 }
 
 TEST_F(GdiPixels, LinesLeaveOutTheirEndPoint) {
@@ -114,17 +111,12 @@ TEST_F(GdiPixels, WidePensCoverTheirWidthAndBothEnds) {
 
 TEST_F(GdiPixels, InvertRectTwiceRestoresEveryPixel) {
   for (int x = 0; x < 16; ++x) fill({x, 0, x + 1, 8}, RGB(x * 16, 255 - x * 9, x * 5));
-  std::vector<COLORREF> before;
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 16; ++x) before.push_back(at(x, y));
+  const std::vector<COLORREF> before = shownPixels(window_, window_);
   RECT area{0, 0, 16, 8};
   InvertRect(dc_, &area);
-  EXPECT_EQ(at(3, 3), before[3 * 16 + 3] ^ 0xFFFFFF);
+  EXPECT_EQ(at(3, 3), before[3 * 64 + 3] ^ 0xFFFFFF);
   InvertRect(dc_, &area);
-  std::vector<COLORREF> after;
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 16; ++x) after.push_back(at(x, y));
-  EXPECT_EQ(before, after);
+  EXPECT_EQ(shownPixels(window_, window_), before);
 }
 
 TEST_F(GdiPixels, SelectedRegionClipsDrawing) {
