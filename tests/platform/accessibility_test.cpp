@@ -153,10 +153,7 @@ TEST_F(AccessibilityTest, MenusShowTheirItemsStatesAndChoices) {
   EXPECT_TRUE(tree().act(items[0], 0));
   msglog::clear();
   msglog::pump();
-  bool chosen = std::any_of(msglog::recorded().begin(), msglog::recorded().end(), [&](const msglog::Recorded& r) {
-    return r.role == msglog::Role::Main && r.message == WM_COMMAND && r.wParam == MAKEWPARAM(kOpen, 0);
-  });
-  EXPECT_TRUE(chosen);
+  EXPECT_EQ(msglog::wParamsOf(WM_COMMAND), std::vector<WPARAM>{MAKEWPARAM(kOpen, 0)});
 }
 
 TEST_F(AccessibilityTest, ClickOpensAMenuWhoseItemsThenShow) {
