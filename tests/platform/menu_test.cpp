@@ -159,10 +159,7 @@ TEST_F(Menus, SetMenuKeepsWhatTheClientAreaShowedAndUncoversOnlyTheNewStrip) {
   HMENU bar = GetMenu(w);
   RECT before;
   GetClientRect(w, &before);
-  HDC dc = GetDC(w);
-  RECT mark{5, 5, 15, 15};
-  FillRect(dc, &mark, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  ReleaseDC(w, dc);
+  fillWindow(w, {5, 5, 15, 15}, RGB(0, 0, 0));
   ASSERT_TRUE(SetMenu(w, nullptr));
   RECT after;
   GetClientRect(w, &after);
@@ -175,7 +172,7 @@ TEST_F(Menus, SetMenuKeepsWhatTheClientAreaShowedAndUncoversOnlyTheNewStrip) {
   DeleteObject(frameAndStrip);
   EXPECT_TRUE(GetUpdateRect(w, &update, FALSE));
   EXPECT_TRUE(EqualRect(&update, &strip));
-  dc = GetDC(w);
+  HDC dc = GetDC(w);
   EXPECT_EQ(GetPixel(dc, 10, 10), RGB(0, 0, 0));
   EXPECT_EQ(GetPixel(dc, 10, 10 + GetSystemMetrics(SM_CYMENU)), RGB(255, 255, 255));
   ReleaseDC(w, dc);

@@ -78,11 +78,9 @@ TEST_F(NonClientPainting, GetDCExClipsToTheRegionAndDeletesIt) {
   } cases[] = {{DCX_INTERSECTRGN, kBlack, kWhite}, {DCX_EXCLUDERGN, kWhite, kBlack}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.flag);
-    HDC dc = GetDC(w);
-    fillWith(dc, {0, 0, 100, 100}, kWhite);
-    ReleaseDC(w, dc);
+    fillWindow(w, {0, 0, 100, 100}, kWhite);
     HRGN region = CreateRectRgn(client.x, client.y, client.x + 10, client.y + 10);
-    dc = GetDCEx(w, region, c.flag);
+    HDC dc = GetDCEx(w, region, c.flag);
     fillWith(dc, {0, 0, 100, 100}, kBlack);
     ReleaseDC(w, dc);
     EXPECT_EQ(pixelOf(w, {5, 5}, false), c.inside);

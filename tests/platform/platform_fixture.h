@@ -46,6 +46,13 @@ inline void fillWith(HDC dc, RECT r, COLORREF color) {
   DeleteObject(brush);
 }
 
+// Fills a rectangle of a window's client area with a colour.
+inline void fillWindow(HWND w, RECT r, COLORREF color) {
+  HDC dc = GetDC(w);
+  fillWith(dc, r, color);
+  ReleaseDC(w, dc);
+}
+
 // A key pressed while a modifier is held.
 inline void pressWith(UINT modifier, UINT key) {
   platform::headless::keyDown(modifier);
