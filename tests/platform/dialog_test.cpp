@@ -12,10 +12,18 @@ constexpr int kName = 101;
 
 class Dialogs : public DialogTest {
  protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    owner_ = shownTopLevel();
+  }
+
   INT_PTR run(HWND owner, DLGPROC procedure = recordingDialogProc, LPARAM param = 0) {
     announce(Role::Other);
     return DialogBoxParamA(GetModuleHandleA(nullptr), kSample, owner, procedure, param);
   }
+
+  // A shown window, active as each test starts, for the dialogs to belong to.
+  HWND owner_ = nullptr;
 };
 
 // The open dialog: the active window while a dialog runs.
@@ -27,13 +35,12 @@ HWND openDialog() { return GetActiveWindow(); }
 // enables the owner, takes the focus to itself, hides, and the owner,
 // activated again, takes the focus from the dialog.
 TEST_F(Dialogs, OpenedAndClosedWithEnter) {
-  HWND owner = shownTopLevel();
   HWND dialog = nullptr;
   whenIdle([&dialog] {
     dialog = openDialog();
     headless::pressKey(VK_RETURN);
   });
-  EXPECT_EQ(run(owner, recordingDialogProc, 42), IDOK);
+  EXPECT_EQ(run(owner_, recordingDialogProc, 42), IDOK);
   const unsigned O = Sent;
   const auto lost = reinterpret_cast<WPARAM>(dialog);
   EXPECT_SEQUENCE({WM_CANCELMODE, O}, {WM_KILLFOCUS, O | WParam, 0}, {WM_ENABLE, O | WParam, FALSE},
@@ -53,21 +60,20 @@ TEST_F(Dialogs, OpenedAndClosedWithEnter) {
                   {WM_ACTIVATE, O | WParam, WA_ACTIVE}, {WM_KILLFOCUS, O, 0, 0, Role::Other},
                   {WM_SETFOCUS, O | WParam, lost}, {WM_DESTROY, O, 0, 0, Role::Other},
                   {WM_NCDESTROY, O, 0, 0, Role::Other});
-  EXPECT_TRUE(IsWindowEnabled(owner));
-  EXPECT_EQ(GetActiveWindow(), owner);
-  EXPECT_EQ(GetFocus(), owner);
+  EXPECT_TRUE(IsWindowEnabled(owner_));
+  EXPECT_EQ(GetActiveWindow(), owner_);
+  EXPECT_EQ(GetFocus(), owner_);
 }
 
 // Nothing shows, nothing is activated: the owner is enabled again and the
 // dialog destroyed. (Hiding the hidden dialog may or may not tell it.)
 TEST_F(Dialogs, EndDialogInsideInitDialogEndsItBeforeItIsShown) {
-  HWND owner = shownTopLevel();
   auto endAtOnce = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
     INT_PTR answer = recordingDialogProc(dialog, message, wParam, lParam);
     if (message == WM_INITDIALOG) EndDialog(dialog, 7);
     return answer;
   };
-  EXPECT_EQ(run(owner, endAtOnce), 7);
+  EXPECT_EQ(run(owner_, endAtOnce), 7);
   const unsigned O = Sent;
   EXPECT_SEQUENCE({WM_CANCELMODE, O}, {WM_KILLFOCUS, O}, {WM_ENABLE, O | WParam, FALSE},
                   {WM_SETFONT, O, 0, 0, Role::Other}, {WM_INITDIALOG, O, 0, 0, Role::Other},
@@ -92,7 +98,6 @@ INT_PTR CALLBACK focusingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 // TRUE: the first tab stop, an edit's text all selected; FALSE: where the
 // procedure put it, or nowhere.
 TEST_F(Dialogs, WmInitDialogsAnswerDecidesTheFocus) {
-  HWND owner = shownTopLevel();
   const struct {
     InitialFocus init;
     int focused;
@@ -108,7 +113,7 @@ TEST_F(Dialogs, WmInitDialogsAnswerDecidesTheFocus) {
       }
       EndDialog(openDialog(), IDCANCEL);
     });
-    EXPECT_EQ(run(owner, focusingProc), IDCANCEL);
+    EXPECT_EQ(run(owner_, focusingProc), IDCANCEL);
   }
 }
 
@@ -124,10 +129,9 @@ LRESULT CALLBACK focusKeepingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 TEST_F(Dialogs, TheOwnersControlGetsTheFocusBackFromTheDialog) {
-  HWND owner = shownTopLevel();
-  HWND control = child(owner, 1, 10, 10, 50, 20);
+  HWND control = child(owner_, 1, 10, 10, 50, 20);
   recorderProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(focusKeepingProc)));
+      SetWindowLongPtrA(owner_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(focusKeepingProc)));
   SetFocus(control);
   HWND dialog = nullptr;
   whenIdle([&dialog] {
@@ -136,24 +140,22 @@ TEST_F(Dialogs, TheOwnersControlGetsTheFocusBackFromTheDialog) {
   });
   keepOnly({WM_SETFOCUS, WM_KILLFOCUS});
   clear();
-  EXPECT_EQ(run(owner), IDCANCEL);
+  EXPECT_EQ(run(owner_), IDCANCEL);
   EXPECT_SEQUENCE({WM_KILLFOCUS, Sent | WParam, 0, 0, Role::Child}, {WM_SETFOCUS, Sent, 0, 0, Role::Other},
                   {WM_KILLFOCUS, Sent | WParam, reinterpret_cast<WPARAM>(control), 0, Role::Other},
                   {WM_SETFOCUS, Sent | WParam, reinterpret_cast<WPARAM>(dialog), 0, Role::Child});
-  EXPECT_EQ(GetActiveWindow(), owner);
+  EXPECT_EQ(GetActiveWindow(), owner_);
   EXPECT_EQ(GetFocus(), control);
 }
 
 TEST_F(Dialogs, EscapeAndClosingAnswerCancel) {
-  HWND owner = shownTopLevel();
   whenIdle([] { headless::pressKey(VK_ESCAPE); });
-  EXPECT_EQ(run(owner), IDCANCEL);
+  EXPECT_EQ(run(owner_), IDCANCEL);
   whenIdle([] { headless::requestClose(openDialog()); });
-  EXPECT_EQ(run(owner), IDCANCEL);
+  EXPECT_EQ(run(owner_), IDCANCEL);
 }
 
 TEST_F(Dialogs, TabMovesThroughTheTabStopsInTemplateOrder) {
-  HWND owner = shownTopLevel();
   std::vector<int> focused;
   const std::pair<UINT, UINT> presses[] = {
       {0, VK_TAB}, {0, VK_TAB}, {VK_SHIFT, VK_TAB}, {VK_SHIFT, VK_TAB}, {0, VK_RETURN}};
@@ -162,12 +164,11 @@ TEST_F(Dialogs, TabMovesThroughTheTabStopsInTemplateOrder) {
       focused.push_back(GetDlgCtrlID(GetFocus()));
       press.first ? pressWith(press.first, press.second) : headless::pressKey(press.second);
     });
-  EXPECT_EQ(run(owner), IDOK);
+  EXPECT_EQ(run(owner_), IDOK);
   EXPECT_EQ(focused, (std::vector<int>{kName, IDOK, IDCANCEL, IDOK, kName}));
 }
 
 TEST_F(Dialogs, ControlsAreLaidOutInDialogUnitsOfTheFont) {
-  HWND owner = shownTopLevel();
   whenIdle([] {
     HWND dialog = openDialog();
     HWND ok = GetDlgItem(dialog, IDOK);
@@ -188,7 +189,7 @@ TEST_F(Dialogs, ControlsAreLaidOutInDialogUnitsOfTheFont) {
     EXPECT_EQ(SendMessageA(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
     headless::pressKey(VK_ESCAPE);
   });
-  run(owner);
+  run(owner_);
 }
 
 INT_PTR CALLBACK namingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -204,39 +205,36 @@ INT_PTR CALLBACK namingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 TEST_F(Dialogs, TheProcedureFillsAndReadsItsControls) {
-  HWND owner = shownTopLevel();
   whenIdle([] {
     headless::typeText("7");
     headless::pressKey(VK_RETURN);
   });
-  EXPECT_EQ(run(owner, namingProc, reinterpret_cast<LPARAM>("6")), 7);
+  EXPECT_EQ(run(owner_, namingProc, reinterpret_cast<LPARAM>("6")), 7);
 }
 
 TEST_F(Dialogs, QuitEndsTheDialogAndIsAskedForAgain) {
-  HWND owner = shownTopLevel();
   whenIdle([] { PostQuitMessage(3); });
-  EXPECT_EQ(run(owner), 0);
-  EXPECT_TRUE(IsWindowEnabled(owner));
+  EXPECT_EQ(run(owner_), 0);
+  EXPECT_TRUE(IsWindowEnabled(owner_));
   MSG msg;
   ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(msg.wParam, 3u);
 }
 
 TEST_F(Dialogs, BadTemplatesAndOwnersFail) {
-  HWND owner = shownTopLevel();
-  EXPECT_EQ(DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(999), owner, recordingDialogProc, 0), -1);
-  EXPECT_EQ(DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(24991), owner, recordingDialogProc, 0), -1);
+  EXPECT_EQ(DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(999), owner_, recordingDialogProc, 0), -1);
+  EXPECT_EQ(DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(24991), owner_, recordingDialogProc, 0), -1);
   HWND gone = topLevel(0, 0, 10, 10);
   DestroyWindow(gone);
   EXPECT_EQ(run(gone), 0);
-  EXPECT_FALSE(EndDialog(owner, 1));
-  EXPECT_TRUE(IsWindowEnabled(owner));
+  EXPECT_FALSE(EndDialog(owner_, 1));
+  EXPECT_TRUE(IsWindowEnabled(owner_));
   // A dialog its procedure destroys fails too, and leaves its owner enabled.
   auto destroyAtOnce = [](HWND dialog, UINT message, WPARAM, LPARAM) -> INT_PTR {
     return message == WM_INITDIALOG && DestroyWindow(dialog);
   };
-  EXPECT_EQ(run(owner, destroyAtOnce), -1);
-  EXPECT_TRUE(IsWindowEnabled(owner));
+  EXPECT_EQ(run(owner_, destroyAtOnce), -1);
+  EXPECT_TRUE(IsWindowEnabled(owner_));
 }
 
 std::vector<bool> shownAtMessage;
@@ -257,7 +255,7 @@ INT_PTR CALLBACK timerProc(HWND dialog, UINT message, WPARAM, LPARAM) {
 // A queue that never runs dry shows the dialog after its first WM_TIMER.
 TEST_F(Dialogs, ADialogBusyWithATimerShowsAfterTheFirstTick) {
   shownAtMessage.clear();
-  EXPECT_EQ(run(shownTopLevel(), timerProc), IDOK);
+  EXPECT_EQ(run(owner_, timerProc), IDOK);
   EXPECT_EQ(shownAtMessage, (std::vector<bool>{false, true}));
 }
 
@@ -266,7 +264,6 @@ TEST_F(Dialogs, AnIndirectTemplateFromMemory) {
       "dialog x=0 y=0 width=100 height=40\n"
       "style WS_POPUP DS_CENTER\n"
       "control Button id=2 x=5 y=5 width=40 height=14 text=\"Stop\" style=WS_TABSTOP\n");
-  HWND owner = shownTopLevel();
   whenIdle([] {
     RECT r;
     GetWindowRect(openDialog(), &r);
@@ -274,42 +271,41 @@ TEST_F(Dialogs, AnIndirectTemplateFromMemory) {
     headless::pressKey(VK_ESCAPE);
   });
   announce(Role::Other);
-  EXPECT_EQ(DialogBoxIndirectParamA(nullptr, centred, owner, recordingDialogProc, 0), IDCANCEL);
+  EXPECT_EQ(DialogBoxIndirectParamA(nullptr, centred, owner_, recordingDialogProc, 0), IDCANCEL);
 }
 
 // A window of views, each a WS_EX_CONTROLPARENT child holding controls, is
 // worked like a dialog: the views' controls are in the tab order in their
 // place; a hidden view's are not.
 TEST_F(Dialogs, TabGoesIntoChildrenThatHoldControls) {
-  HWND main = shownTopLevel();
-  SetWindowLongPtrA(main, GWL_EXSTYLE, GetWindowLongPtrA(main, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+  SetWindowLongPtrA(owner_, GWL_EXSTYLE, GetWindowLongPtrA(owner_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   auto make = [](const char* className, DWORD exStyle, DWORD style, HWND parent, int y) {
     return CreateWindowExA(exStyle, className, "", WS_CHILD | style, 10, y, 80, 20, parent, nullptr, nullptr, nullptr);
   };
-  HWND first = make(WC_EDITA, 0, WS_VISIBLE | WS_TABSTOP, main, 10);
-  HWND view = make(recorderClass(), WS_EX_CONTROLPARENT, WS_VISIBLE, main, 40);
+  HWND first = make(WC_EDITA, 0, WS_VISIBLE | WS_TABSTOP, owner_, 10);
+  HWND view = make(recorderClass(), WS_EX_CONTROLPARENT, WS_VISIBLE, owner_, 40);
   HWND inner = make(recorderClass(), WS_EX_CONTROLPARENT, WS_VISIBLE, view, 0);
   HWND deep = make(WC_BUTTONA, 0, WS_VISIBLE | WS_TABSTOP, inner, 0);
   HWND second = make(WC_EDITA, 0, WS_VISIBLE | WS_TABSTOP, view, 30);
-  HWND hidden = make(recorderClass(), WS_EX_CONTROLPARENT, 0, main, 80);
+  HWND hidden = make(recorderClass(), WS_EX_CONTROLPARENT, 0, owner_, 80);
   make(WC_BUTTONA, 0, WS_VISIBLE | WS_TABSTOP, hidden, 0);
-  HWND last = make(WC_BUTTONA, 0, WS_VISIBLE | WS_TABSTOP, main, 110);
-  EXPECT_EQ(GetNextDlgTabItem(main, nullptr, FALSE), first);
-  EXPECT_EQ(GetNextDlgTabItem(main, first, FALSE), deep);
-  EXPECT_EQ(GetNextDlgTabItem(main, deep, FALSE), second);
-  EXPECT_EQ(GetNextDlgTabItem(main, second, FALSE), last);
-  EXPECT_EQ(GetNextDlgTabItem(main, last, FALSE), first);
-  EXPECT_EQ(GetNextDlgTabItem(main, first, TRUE), last);
-  EXPECT_EQ(GetNextDlgTabItem(main, deep, TRUE), first);
-  EXPECT_EQ(GetNextDlgTabItem(main, view, FALSE), last);
-  EXPECT_EQ(GetNextDlgTabItem(main, view, TRUE), first);
+  HWND last = make(WC_BUTTONA, 0, WS_VISIBLE | WS_TABSTOP, owner_, 110);
+  EXPECT_EQ(GetNextDlgTabItem(owner_, nullptr, FALSE), first);
+  EXPECT_EQ(GetNextDlgTabItem(owner_, first, FALSE), deep);
+  EXPECT_EQ(GetNextDlgTabItem(owner_, deep, FALSE), second);
+  EXPECT_EQ(GetNextDlgTabItem(owner_, second, FALSE), last);
+  EXPECT_EQ(GetNextDlgTabItem(owner_, last, FALSE), first);
+  EXPECT_EQ(GetNextDlgTabItem(owner_, first, TRUE), last);
+  EXPECT_EQ(GetNextDlgTabItem(owner_, deep, TRUE), first);
+  EXPECT_EQ(GetNextDlgTabItem(owner_, view, FALSE), last);
+  EXPECT_EQ(GetNextDlgTabItem(owner_, view, TRUE), first);
 
   SetFocus(first);
   settle();
   std::vector<HWND> focused;
   for (int i = 0; i < 3; ++i) {
     headless::pressKey(VK_TAB);
-    pump([main](MSG& msg) { return IsDialogMessageA(main, &msg) != FALSE; });
+    pump([this](MSG& msg) { return IsDialogMessageA(owner_, &msg) != FALSE; });
     focused.push_back(GetFocus());
   }
   EXPECT_EQ(focused, (std::vector<HWND>{deep, second, last}));
