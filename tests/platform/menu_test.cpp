@@ -143,9 +143,7 @@ TEST_F(Menus, DrawMenuBarRecomputesAndDrawsTheFrameAtOnce) {
   EXPECT_TRUE(DrawMenuBar(w));
   EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_NCPAINT, Sent},
                   {WM_WINDOWPOSCHANGED, Sent});
-  HRGN frame = frameRegion(w);
-  EXPECT_TRUE(EqualRgn(lastNcPaintRegion(), frame));
-  DeleteObject(frame);
+  EXPECT_TRUE(ncPaintWasTheFrame(w));
   RECT update;
   EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
 }
@@ -167,9 +165,7 @@ TEST_F(Menus, SetMenuKeepsWhatTheClientAreaShowedAndUncoversOnlyTheNewStrip) {
                   {WM_ERASEBKGND, Sent}, {WM_WINDOWPOSCHANGED, Sent}, {WM_MOVE, Sent | LParam, 0, MAKELPARAM(14, 20 + 4 + 19)},
                   {WM_SIZE, Sent | LParam, 0, MAKELPARAM(after.right, after.bottom)});
   RECT update, strip{0, before.bottom, after.right, after.bottom};
-  HRGN frameAndStrip = frameRegion(w, strip);
-  EXPECT_TRUE(EqualRgn(lastNcPaintRegion(), frameAndStrip));
-  DeleteObject(frameAndStrip);
+  EXPECT_TRUE(ncPaintWasTheFrame(w, strip));
   EXPECT_TRUE(GetUpdateRect(w, &update, FALSE));
   EXPECT_TRUE(EqualRect(&update, &strip));
   HDC dc = GetDC(w);
@@ -180,9 +176,7 @@ TEST_F(Menus, SetMenuKeepsWhatTheClientAreaShowedAndUncoversOnlyTheNewStrip) {
   ASSERT_TRUE(SetMenu(w, bar));
   EXPECT_SEQUENCE({WM_WINDOWPOSCHANGING, Sent}, {WM_NCCALCSIZE, Sent | WParam, TRUE}, {WM_NCPAINT, Sent},
                   {WM_WINDOWPOSCHANGED, Sent}, {WM_MOVE, Sent}, {WM_SIZE, Sent});
-  HRGN frame = frameRegion(w);
-  EXPECT_TRUE(EqualRgn(lastNcPaintRegion(), frame));
-  DeleteObject(frame);
+  EXPECT_TRUE(ncPaintWasTheFrame(w));
   EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));
 }
 

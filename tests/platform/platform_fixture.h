@@ -110,10 +110,11 @@ class PlatformTest : public ::testing::Test {
     msglog::clear();
   }
 
-  // The region WM_NCPAINT gives a window whose whole frame needs drawing:
-  // the window less its client area, with the invalid part of the client
-  // area (client coordinates) added, in screen coordinates.
-  static HRGN frameRegion(HWND w, RECT invalidClient = {}) {
+  // Whether the last WM_NCPAINT was given the region for a window whose
+  // whole frame needs drawing: the window less its client area, with the
+  // invalid part of the client area (client coordinates) added, in screen
+  // coordinates.
+  static bool ncPaintWasTheFrame(HWND w, RECT invalidClient = {}) {
     RECT window, client;
     GetWindowRect(w, &window);
     GetClientRect(w, &client);
@@ -124,8 +125,10 @@ class PlatformTest : public ::testing::Test {
     CombineRgn(region, region, part, RGN_DIFF);
     SetRectRgn(part, invalidClient.left, invalidClient.top, invalidClient.right, invalidClient.bottom);
     CombineRgn(region, region, part, RGN_OR);
+    bool same = EqualRgn(msglog::lastNcPaintRegion(), region);
     DeleteObject(part);
-    return region;
+    DeleteObject(region);
+    return same;
   }
 
   void keep(HWND w, msglog::Role role) {
