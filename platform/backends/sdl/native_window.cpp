@@ -133,8 +133,9 @@ void NativeWindow::setTitle(const std::string& windowsText) {
 }
 
 // Each part goes out as its own rectangle, from the surface's device picture
-// when it keeps one (gdi/surface.h), else from its pixels, one to one. A window whose surface SDL
-// cannot give shows all of its content at the next present.
+// when it keeps one (gdi/surface.h), else from its pixels, one to one. A
+// window whose surface SDL cannot give shows all of its content at the next
+// present.
 void NativeWindow::present(const gdi::Surface& surface, const RECT& content, const gdi::Region& changed) {
   SDL_Surface* target = SDL_GetWindowSurface(native_);
   if (!target) {
