@@ -59,6 +59,7 @@ struct DeviceContext {
   RECT toSurface(const RECT& logical) const;
   // Marks area (surface coordinates) as drawn, to be presented.
   void touch(const Region& area) { surface->markChanged(area); }
+  void touch(const RECT& area) { surface->markChanged(area); }
 };
 
 // A new DC over surface with the default drawing state; its handle is set.

@@ -33,7 +33,7 @@ void Painter::plot(int x, int y, SpanOp op, uint32_t pixel) {
   op(dc_.surface->row(y) + x, 1, pixel);
   RECT dot{x, y, x + 1, y + 1};
   paintDevice(*dc_.surface, dot, op, pixel);
-  dc_.touch(Region(dot));
+  dc_.touch(dot);
 }
 
 void Painter::span(int y, int left, int right, SpanOp op, uint32_t pixel) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace platform::gdi {
 namespace {
@@ -63,7 +64,7 @@ void Surface::copy(const RECT& from, POINT to) {
     int y = dy > 0 ? bottom - 1 - i : top + i;
     std::memmove(row(y + dy) + left + dx, row(y) + left, bytes);
   }
-  markChanged(Region(RECT{left + dx, top + dy, right + dx, bottom + dy}));
+  markChanged(RECT{left + dx, top + dy, right + dx, bottom + dy});
   if (device_) device_->copy(toDevice(from, scale_), {to.x * scale_, to.y * scale_});
 }
 
@@ -79,13 +80,37 @@ void Surface::presentAtScale(int scale) {
   }
 }
 
+namespace {
+
+bool inside(const RECT& outer, const RECT& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+}  // namespace
+
 // Kept in whole tiles of kChangedTile pixels: a dotted line, drawn a dot at
-// a time, is one strip, and the region stays a few rectangles.
+// a time, is one strip, and the region stays a few rectangles. Drawing
+// comes in many small pieces (a line is a span a row), most of them inside
+// what is marked already: those are passed over without a union.
 void Surface::markChanged(const Region& area) {
+  if (area.empty() || (changed_.isRectangle() && inside(changed_.box(), area.box()))) return;
+  for (const RECT& r : area.rects()) markChanged(r);
+}
+
+void Surface::markChanged(const RECT& area) {
   constexpr int kChangedTile = 8;
   auto down = [](LONG v) { return v - (v % kChangedTile + kChangedTile) % kChangedTile; };
   auto up = [&](LONG v) { return down(v + kChangedTile - 1); };
-  for (const RECT& r : area.rects()) changed_.unite(RECT{down(r.left), down(r.top), up(r.right), up(r.bottom)});
+  RECT tiles{down(area.left), down(area.top), up(area.right), up(area.bottom)};
+  if (inside(lastMarked_, tiles)) return;
+  changed_.unite(tiles);
+  lastMarked_ = tiles;
+}
+
+Region Surface::takeChanged() {
+  SetRectEmpty(&lastMarked_);
+  return std::exchange(changed_, {});
 }
 
 }  // namespace platform::gdi

@@ -13,7 +13,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "platform/gdi/pixel_allocator.h"
@@ -56,9 +55,10 @@ class Surface {
   // Marks area (surface coordinates) as drawn since the last present; what
   // is marked may reach a few pixels further, and past the surface's edges.
   void markChanged(const Region& area);
-  void markAllChanged() { markChanged(Region(RECT{0, 0, width_, height_})); }
+  void markChanged(const RECT& area);
+  void markAllChanged() { markChanged(RECT{0, 0, width_, height_}); }
   // What was drawn since the last present; taking it starts afresh.
-  Region takeChanged() { return std::exchange(changed_, {}); }
+  Region takeChanged();
 
  private:
   int width_;
@@ -66,6 +66,7 @@ class Surface {
   std::vector<uint32_t, PixelAllocator<uint32_t>> pixels_;
   bool monochrome_;
   Region changed_;
+  RECT lastMarked_{};
   int scale_ = 1;
   std::unique_ptr<Surface> device_;
 };
