@@ -82,9 +82,9 @@ void Surface::presentAtScale(int scale) {
 
 namespace {
 
-bool inside(const RECT& outer, const RECT& inner) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-         inner.bottom <= outer.bottom;
+bool encloses(const RECT& outer, const RECT& inner) {
+  RECT common;
+  return IntersectRect(&common, &outer, &inner) && EqualRect(&common, &inner);
 }
 
 }  // namespace
@@ -94,7 +94,7 @@ bool inside(const RECT& outer, const RECT& inner) {
 // comes in many small pieces (a line is a span a row), most of them inside
 // what is marked already: those are passed over without a union.
 void Surface::markChanged(const Region& area) {
-  if (area.empty() || (changed_.isRectangle() && inside(changed_.box(), area.box()))) return;
+  if (area.empty() || (changed_.isRectangle() && encloses(changed_.box(), area.box()))) return;
   for (const RECT& r : area.rects()) markChanged(r);
 }
 
@@ -103,7 +103,7 @@ void Surface::markChanged(const RECT& area) {
   auto down = [](LONG v) { return v - (v % kChangedTile + kChangedTile) % kChangedTile; };
   auto up = [&](LONG v) { return down(v + kChangedTile - 1); };
   RECT tiles{down(area.left), down(area.top), up(area.right), up(area.bottom)};
-  if (inside(lastMarked_, tiles)) return;
+  if (encloses(lastMarked_, tiles)) return;
   changed_.unite(tiles);
   lastMarked_ = tiles;
 }
